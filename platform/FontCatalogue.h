@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One face of a font family as the font lists show it.
+struct FontMember {
+    QString postScriptName;
+    QString styleName;
+    int weight = 0; // fontconfig weight (FC_WEIGHT_*)
+    int slant = 0;  // fontconfig slant (FC_SLANT_*)
+};
+
+// The family and style fontconfig actually uses for a requested PostScript name.
+struct ResolvedFont {
+    QString family;
+    QString styleName;
+    QString postScriptName;
+};
+
+// The installed fonts, as fontconfig sees them.
+namespace FontCatalogue {
+
+// Every installed PostScript name, sorted, without duplicates.
+QStringList availableFonts();
+// Every installed family name (the first, untranslated name of each), sorted.
+QStringList availableFontFamilies();
+// The faces of a family, ordered by weight, then upright before slanted.
+std::vector<FontMember> availableMembersOfFontFamily(const QString& family);
+// The family's name in the user's language when the font has one, else the family.
+QString localizedNameForFamily(const QString& family);
+
+// What fontconfig chooses for a PostScript name (an installed face of that name, or
+// its substitute: "Helvetica" gives the metric twin). Nothing when fontconfig offers
+// no face at all.
+std::optional<ResolvedFont> resolveFont(const QString& postScriptName);
+
+// A font of that PostScript name and size in points, built from the family and style
+// fontconfig resolves the name to.
+QFont fontWithName(const QString& postScriptName, qreal pointSize);
+
+// The advance width, in points, of one line of text in the font.
+qreal textWidth(const QString& text, const QFont& font);
+
+} // namespace FontCatalogue
