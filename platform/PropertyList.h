@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
 
-// Property-list files. Reading accepts every encoding the library reads (XML, binary,
-// and the text forms); values come back as QVariantMap, QVariantList, QString, bool,
-// qint64 (quint64 above its range), double, QByteArray or QDateTime (UTC).
+// Property-list files. Reading accepts XML and binary property lists; values come
+// back as QVariantMap, QVariantList, QString, bool, qint64, double, QByteArray or
+// QDateTime (UTC). Writing produces XML.
 namespace PropertyList {
 
 struct ReadResult {
@@ -18,14 +19,18 @@ struct ReadResult {
 ReadResult readFile(const QString& path);
 ReadResult readData(const QByteArray& bytes);
 
-// Writes the map as an XML property list: a temporary file renamed over the target,
-// so a failed write never leaves a half-written file. Returns an empty string on
-// success, else a message naming the file and the cause. Values of types that have
-// no property-list form are reported as an error, not written.
-QString writeXmlFile(const QString& path, const QVariantMap& map);
+// The map as an XML property list. On failure returns an empty array and, when
+// error is given, says which value could not be stored.
 QByteArray toXml(const QVariantMap& map, QString* error = nullptr);
 
-// Creates the folder that holds path when it is missing. False when it cannot.
+// Writes the map as an XML property list through a temporary file renamed over the
+// target, so a failed write leaves the previous file untouched. Returns an empty
+// string on success, else a message naming the file and the cause. The folder must
+// exist (see ensureParentFolder).
+QString writeXmlFile(const QString& path, const QVariantMap& map);
+
+// Creates the folder that holds path, with its parents, when it is missing. False
+// when it is still missing afterwards.
 bool ensureParentFolder(const QString& path);
 
 } // namespace PropertyList

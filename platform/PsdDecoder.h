@@ -5,8 +5,10 @@
 
 #include <cstddef>
 
-// Decodes the merged (composite) image of a Photoshop document: RGB, grayscale and
-// CMYK, 8 or 16 bits per channel, raw or PackBits-compressed.
+// Decodes the merged (composite) image of a Photoshop document or large document:
+// RGB, grayscale and CMYK, 8 or 16 bits per channel, raw or PackBits-compressed.
+// Every size and offset is checked against the input, so damaged documents give a
+// null image rather than a read out of bounds.
 namespace PsdDecoder {
 
 struct Header {
@@ -16,11 +18,13 @@ struct Header {
     int colorMode = 0;
 };
 
-// The header when the bytes start with a supported document header.
+// True when the bytes start with a document header this decoder can read.
 bool readHeader(const unsigned char* bytes, std::size_t length, Header& header);
 
-// The composite image, subsampled by an integer factor so that no side exceeds
-// maxSide (0: no limit). A null image when the document is damaged or unsupported.
-QImage decode(const unsigned char* bytes, std::size_t length, int maxSide = 0);
+// The composite image, reduced by the largest whole factor that still leaves it at
+// least atLeast in both directions (an empty atLeast decodes every pixel); each
+// output pixel is the average of the block it stands for. Null when the document
+// is damaged or of an unsupported kind.
+QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast = QSize());
 
 } // namespace PsdDecoder

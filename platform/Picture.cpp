@@ -1,0 +1,100 @@
+#include "platform/Picture.h"
+
+#include "platform/FileData.h"
+#include "platform/PsdDecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double pointsPerInch = 72.0;
+// Qt refuses to decode more than 128 MB by default; a 100-megapixel TIFF without
+// decoder scaling needs more than that before it is reduced.
+constexpr int imageAllocationLimitMegabytes = 1024;
+
+QSize transposed(QSize size, bool swap) {
+    return swap ? size.transposed() : size;
+}
+
+std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes()),
+                                                     static_cast<qsizetype>(data.length()));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return nullptr;
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(imageAllocationLimitMegabytes);
+
+    const QSize storedSize = reader.size();
+    // The scaled size is given in the file's stored orientation; the orientation is
+    // applied after decoding.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    QSize fullSize = transposed(storedSize, turned);
+    if (storedSize.isValid()) {
+        const QSize decoded = Picture::decodedSizeFor(fullSize);
+        if (decoded != fullSize)
+            reader.setScaledSize(transposed(decoded, turned));
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return nullptr;
+    if (!storedSize.isValid())
+        fullSize = image.size();
+    return Picture::initWithImage(std::move(image), QSizeF(fullSize));
+}
+
+std::shared_ptr<Picture> decodePsd(const FileData& data, const PsdDecoder::Header& header) {
+    const auto length = static_cast<std::size_t>(data.length());
+    QImage image = PsdDecoder::decode(data.bytes(), length, Picture::decodedSizeFor(header.size));
+    if (image.isNull())
+        return nullptr;
+    return Picture::initWithImage(std::move(image), QSizeF(header.size));
+}
+
+} // namespace
+
+Picture::Picture(QImage image, QSizeF size) : image_(std::move(image)), size_(size) {}
+
+QSize Picture::decodedSizeFor(QSize fullSize) {
+    if (fullSize.isEmpty())
+        return fullSize;
+    const double pixelsPerPoint = printResolutionDpi / pointsPerInch;
+    const double width = fullSize.width();
+    const double height = fullSize.height();
+    // Tape 18 draws the picture tapeThumbnailHeight points high whatever its width;
+    // Roll 60 fits its longer side into rollThumbnailSide points.
+    const double forTape = tapeThumbnailHeight * pixelsPerPoint / height;
+    const double forRoll = rollThumbnailSide * pixelsPerPoint / std::max(width, height);
+    const double scale = std::max(forTape, forRoll);
+    if (scale >= 1.0)
+        return fullSize;
+    return QSize(std::min(fullSize.width(), static_cast<int>(std::ceil(width * scale))),
+                 std::min(fullSize.height(), static_cast<int>(std::ceil(height * scale))));
+}
+
+std::shared_ptr<Picture> Picture::initWithData(const FileData& data) {
+    PsdDecoder::Header header;
+    if (PsdDecoder::readHeader(data.bytes(), static_cast<std::size_t>(data.length()), header))
+        return decodePsd(data, header);
+    return decodeWithImagePlugins(data);
+}
+
+std::shared_ptr<Picture> Picture::initWithImage(QImage image, QSizeF fullSize) {
+    if (image.isNull())
+        return nullptr;
+    return std::shared_ptr<Picture>(new Picture(std::move(image), fullSize));
+}
+
+void Picture::drawInRect(QPainter& painter, const QRectF& rect) const {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(rect, image_);
+    painter.restore();
+}

@@ -1,0 +1,281 @@
+#include "platform/PropertyList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+namespace {
+
+// Settings files are a few kilobytes; anything near this is not one.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
+// Deeper nesting than this is refused rather than followed recursively.
+constexpr int maxNesting = 64;
+constexpr qint64 microsecondsPerMillisecond = 1000;
+
+struct PlistDeleter {
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<void, PlistDeleter>;
+
+struct MallocDeleter {
+    void operator()(char* p) const { std::free(p); }
+};
+using MallocString = std::unique_ptr<char, MallocDeleter>;
+
+// Property-list dates count seconds from the start of 2001, UTC.
+QDateTime referenceDate() {
+    return QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
+}
+
+QString takeString(char* text) {
+    MallocString owned(text);
+    return owned ? QString::fromUtf8(owned.get()) : QString();
+}
+
+bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
+    if (depth > maxNesting) {
+        error = QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting);
+        return false;
+    }
+    switch (plist_get_node_type(node)) {
+    case PLIST_DICT: {
+        QVariantMap map;
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        std::unique_ptr<void, decltype(&std::free)> ownedIter(iter, &std::free);
+        for (;;) {
+            char* key = nullptr;
+            plist_t value = nullptr;
+            plist_dict_next_item(node, iter, &key, &value);
+            const QString name = takeString(key);
+            if (!value)
+                break;
+            QVariant converted;
+            if (!toVariant(value, depth + 1, converted, error))
+                return false;
+            map.insert(name, converted);
+        }
+        out = map;
+        return true;
+    }
+    case PLIST_ARRAY: {
+        QVariantList list;
+        const uint32_t size = plist_array_get_size(node);
+        for (uint32_t i = 0; i < size; ++i) {
+            QVariant converted;
+            if (!toVariant(plist_array_get_item(node, i), depth + 1, converted, error))
+                return false;
+            list.append(converted);
+        }
+        out = list;
+        return true;
+    }
+    case PLIST_BOOLEAN: {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        out = value != 0;
+        return true;
+    }
+    case PLIST_UINT: {
+        // The library keeps every integer as 64 unsigned bits; negative numbers
+        // come back in two's complement.
+        uint64_t value = 0;
+        plist_get_uint_val(node, &value);
+        out = static_cast<qint64>(value);
+        return true;
+    }
+    case PLIST_REAL: {
+        double value = 0;
+        plist_get_real_val(node, &value);
+        out = value;
+        return true;
+    }
+    case PLIST_STRING: {
+        char* value = nullptr;
+        plist_get_string_val(node, &value);
+        out = takeString(value);
+        return true;
+    }
+    case PLIST_DATA: {
+        char* value = nullptr;
+        uint64_t length = 0;
+        plist_get_data_val(node, &value, &length);
+        MallocString owned(value);
+        out = QByteArray(owned.get(), static_cast<qsizetype>(length));
+        return true;
+    }
+    case PLIST_DATE: {
+        int32_t seconds = 0;
+        int32_t microseconds = 0;
+        plist_get_date_val(node, &seconds, &microseconds);
+        out = referenceDate().addSecs(seconds).addMSecs(microseconds / microsecondsPerMillisecond);
+        return true;
+    }
+    default:
+        error = QStringLiteral("it holds a value of a kind this program does not read");
+        return false;
+    }
+}
+
+plist_t fromVariant(const QVariant& value, int depth, QString& error, const QString& where);
+
+plist_t fromMap(const QVariantMap& map, int depth, QString& error, const QString& where) {
+    PlistPtr dict(plist_new_dict());
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const QString path = where.isEmpty() ? it.key() : where + QLatin1Char('/') + it.key();
+        plist_t item = fromVariant(it.value(), depth + 1, error, path);
+        if (!item)
+            return nullptr;
+        plist_dict_set_item(dict.get(), it.key().toUtf8().constData(), item);
+    }
+    return dict.release();
+}
+
+plist_t fromVariant(const QVariant& value, int depth, QString& error, const QString& where) {
+    if (depth > maxNesting) {
+        error = QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting);
+        return nullptr;
+    }
+    switch (value.typeId()) {
+    case QMetaType::QVariantMap:
+        return fromMap(value.toMap(), depth, error, where);
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        PlistPtr array(plist_new_array());
+        const QVariantList list = value.toList();
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            plist_t item =
+                fromVariant(list[i], depth + 1, error, where + QStringLiteral("[%1]").arg(i));
+            if (!item)
+                return nullptr;
+            plist_array_append_item(array.get(), item);
+        }
+        return array.release();
+    }
+    case QMetaType::QString:
+        return plist_new_string(value.toString().toUtf8().constData());
+    case QMetaType::Bool:
+        return plist_new_bool(value.toBool() ? 1 : 0);
+    case QMetaType::Int:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return plist_new_uint(static_cast<uint64_t>(value.toLongLong()));
+    case QMetaType::UInt:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::UShort:
+        return plist_new_uint(value.toULongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return plist_new_real(value.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return plist_new_data(bytes.constData(), static_cast<uint64_t>(bytes.size()));
+    }
+    case QMetaType::QDateTime: {
+        const qint64 ms = referenceDate().msecsTo(value.toDateTime());
+        const qint64 seconds = ms / 1000;
+        if (seconds < std::numeric_limits<int32_t>::min() ||
+            seconds > std::numeric_limits<int32_t>::max()) {
+            error = QStringLiteral("the date at “%1” is out of range").arg(where);
+            return nullptr;
+        }
+        return plist_new_date(static_cast<int32_t>(seconds),
+                              static_cast<int32_t>((ms % 1000) * microsecondsPerMillisecond));
+    }
+    default:
+        error = QStringLiteral("the value at “%1” (%2) has no property-list form")
+                    .arg(where, QString::fromLatin1(value.typeName()));
+        return nullptr;
+    }
+}
+
+} // namespace
+
+namespace PropertyList {
+
+ReadResult readData(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return {QVariant(), QStringLiteral("the file is empty")};
+    if (bytes.size() > maxFileSize)
+        return {QVariant(), QStringLiteral("the file is too large to be a property list")};
+    plist_t root = nullptr;
+    plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
+    PlistPtr owned(root);
+    if (!root)
+        return {QVariant(), QStringLiteral("the file is not a property list")};
+    ReadResult result;
+    if (!toVariant(root, 0, result.value, result.error))
+        result.value = QVariant();
+    return result;
+}
+
+ReadResult readFile(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir())
+        return {QVariant(), QStringLiteral("Cannot read “%1”: it is a folder").arg(path)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {QVariant(), QStringLiteral("Cannot read “%1”: %2").arg(path, file.errorString())};
+    if (file.size() > maxFileSize)
+        return {QVariant(),
+                QStringLiteral("Cannot read “%1”: the file is too large to be a property list")
+                    .arg(path)};
+    ReadResult result = readData(file.readAll());
+    if (!result.ok())
+        result.error = QStringLiteral("Cannot read “%1”: %2").arg(path, result.error);
+    return result;
+}
+
+QByteArray toXml(const QVariantMap& map, QString* error) {
+    QString problem;
+    PlistPtr root(fromMap(map, 0, problem, QString()));
+    if (!root) {
+        if (error)
+            *error = problem;
+        return QByteArray();
+    }
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root.get(), &xml, &length);
+    MallocString owned(xml);
+    if (!xml) {
+        if (error)
+            *error = QStringLiteral("the property list could not be formatted");
+        return QByteArray();
+    }
+    return QByteArray(xml, static_cast<qsizetype>(length));
+}
+
+QString writeXmlFile(const QString& path, const QVariantMap& map) {
+    QString problem;
+    const QByteArray xml = toXml(map, &problem);
+    if (xml.isEmpty())
+        return QStringLiteral("Cannot write “%1”: %2").arg(path, problem);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot write “%1”: %2").arg(path, file.errorString());
+    if (file.write(xml) != xml.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Cannot write “%1”: %2").arg(path, reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Cannot write “%1”: %2").arg(path, file.errorString());
+    return QString();
+}
+
+bool ensureParentFolder(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    return QDir().mkpath(folder) && QFileInfo(folder).isDir();
+}
+
+} // namespace PropertyList

@@ -1,0 +1,297 @@
+#include "platform/PsdDecoder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Document versions: 1 is the ordinary document, 2 the large document format, which
+// widens the size limits, the layer section length and the run-length counts.
+constexpr int psdVersion = 1;
+constexpr int psbVersion = 2;
+constexpr std::uint32_t psdMaxSide = 30000;
+constexpr std::uint32_t psbMaxSide = 300000;
+constexpr int maxChannels = 56;
+constexpr std::size_t headerLength = 26;
+// The decoded image never exceeds this many pixels (four bytes each).
+constexpr std::uint64_t maxOutputPixels = 200'000'000;
+
+enum ColorMode { grayscaleMode = 1, rgbMode = 3, cmykMode = 4 };
+enum Compression { rawCompression = 0, rleCompression = 1 };
+
+// Big-endian reads that fail instead of running past the end.
+class Cursor {
+public:
+    Cursor(const unsigned char* bytes, std::size_t length) : bytes_(bytes), length_(length) {}
+
+    std::size_t position() const { return position_; }
+    std::size_t remaining() const { return length_ - position_; }
+
+    std::optional<std::uint64_t> read(int width) {
+        if (remaining() < static_cast<std::size_t>(width))
+            return std::nullopt;
+        std::uint64_t value = 0;
+        for (int i = 0; i < width; ++i)
+            value = (value << 8) | bytes_[position_++];
+        return value;
+    }
+
+    bool skip(std::uint64_t count) {
+        if (count > remaining())
+            return false;
+        position_ += count;
+        return true;
+    }
+
+private:
+    const unsigned char* bytes_;
+    std::size_t length_;
+    std::size_t position_ = 0;
+};
+
+int channelsFor(int colorMode) {
+    switch (colorMode) {
+    case grayscaleMode:
+        return 1;
+    case rgbMode:
+        return 3;
+    case cmykMode:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// Expands one PackBits row into out; false when the row is damaged or does not fill
+// out exactly.
+bool unpackBits(const unsigned char* in, std::size_t inLength, std::vector<unsigned char>& out) {
+    std::size_t written = 0;
+    std::size_t i = 0;
+    while (written < out.size()) {
+        if (i >= inLength)
+            return false;
+        const int header = static_cast<signed char>(in[i++]);
+        if (header >= 0) {
+            const std::size_t count = static_cast<std::size_t>(header) + 1;
+            if (count > inLength - i || count > out.size() - written)
+                return false;
+            std::copy_n(in + i, count, out.begin() + written);
+            i += count;
+            written += count;
+        } else if (header != -128) {
+            const std::size_t count = static_cast<std::size_t>(1 - header);
+            if (i >= inLength || count > out.size() - written)
+                return false;
+            std::fill_n(out.begin() + written, count, in[i++]);
+            written += count;
+        }
+    }
+    return true;
+}
+
+// Where each channel row of the image data lies, and how to turn it into 8-bit samples.
+class PlaneReader {
+public:
+    bool open(const unsigned char* bytes, std::size_t length, Cursor cursor,
+              const PsdDecoder::Header& header, bool largeDocument) {
+        bytes_ = bytes;
+        width_ = static_cast<std::size_t>(header.size.width());
+        height_ = static_cast<std::size_t>(header.size.height());
+        bytesPerSample_ = header.depth / 8;
+        rowBytes_ = width_ * bytesPerSample_; // both bounded, no overflow
+        row_.resize(rowBytes_);
+
+        const auto compression = cursor.read(2);
+        if (!compression)
+            return false;
+        const std::uint64_t rows = static_cast<std::uint64_t>(header.channels) * height_;
+        if (*compression == rawCompression) {
+            rle_ = false;
+            if (rowBytes_ != 0 && rows > cursor.remaining() / rowBytes_)
+                return false;
+            start_ = cursor.position();
+            return true;
+        }
+        if (*compression != rleCompression)
+            return false;
+        rle_ = true;
+        const int countWidth = largeDocument ? 4 : 2;
+        if (rows > cursor.remaining() / countWidth)
+            return false;
+        rowStarts_.resize(rows);
+        rowLengths_.resize(rows);
+        std::vector<std::uint64_t> counts(rows);
+        for (std::uint64_t& count : counts)
+            count = *cursor.read(countWidth);
+        std::uint64_t offset = cursor.position();
+        for (std::uint64_t r = 0; r < rows; ++r) {
+            if (counts[r] > length - offset)
+                return false;
+            rowStarts_[r] = offset;
+            rowLengths_[r] = counts[r];
+            offset += counts[r];
+        }
+        return true;
+    }
+
+    // The 8-bit samples of one row of one channel, or null when the row is damaged.
+    const unsigned char* row(int channel, std::size_t y) {
+        const std::size_t index = static_cast<std::size_t>(channel) * height_ + y;
+        const unsigned char* samples = nullptr;
+        if (rle_) {
+            if (!unpackBits(bytes_ + rowStarts_[index], rowLengths_[index], row_))
+                return nullptr;
+            samples = row_.data();
+        } else {
+            samples = bytes_ + start_ + index * rowBytes_;
+        }
+        if (bytesPerSample_ == 1)
+            return samples;
+        // 16-bit samples: keep the high byte, rounded.
+        narrowed_.resize(width_);
+        for (std::size_t x = 0; x < width_; ++x) {
+            const unsigned wide = (unsigned(samples[2 * x]) << 8) | samples[2 * x + 1];
+            narrowed_[x] = static_cast<unsigned char>((wide * 255 + 32767) / 65535);
+        }
+        return narrowed_.data();
+    }
+
+private:
+    const unsigned char* bytes_ = nullptr;
+    std::size_t width_ = 0;
+    std::size_t height_ = 0;
+    std::size_t bytesPerSample_ = 1;
+    std::size_t rowBytes_ = 0;
+    bool rle_ = false;
+    std::size_t start_ = 0;
+    std::vector<std::uint64_t> rowStarts_;
+    std::vector<std::uint64_t> rowLengths_;
+    std::vector<unsigned char> row_;
+    std::vector<unsigned char> narrowed_;
+};
+
+// Skips a section that starts with its own length.
+bool skipSection(Cursor& cursor, int lengthWidth) {
+    const auto length = cursor.read(lengthWidth);
+    return length && cursor.skip(*length);
+}
+
+int reductionFactor(QSize size, QSize atLeast) {
+    if (atLeast.isEmpty())
+        return 1;
+    const int byWidth = size.width() / atLeast.width();
+    const int byHeight = size.height() / atLeast.height();
+    return std::max(1, std::min(byWidth, byHeight));
+}
+
+// The colour of one output pixel from its block's channel sums.
+QRgb toRgb(const std::uint64_t* sum, std::uint64_t count, int colorMode) {
+    auto average = [&](int c) { return static_cast<int>((sum[c] + count / 2) / count); };
+    switch (colorMode) {
+    case grayscaleMode: {
+        const int v = average(0);
+        return qRgb(v, v, v);
+    }
+    case rgbMode:
+        return qRgb(average(0), average(1), average(2));
+    default: {
+        // Stored ink values are inverted (255 is no ink), so each of red, green and
+        // blue is the paper left by its ink times the paper left by the black.
+        const int k = average(3);
+        return qRgb(average(0) * k / 255, average(1) * k / 255, average(2) * k / 255);
+    }
+    }
+}
+
+} // namespace
+
+namespace PsdDecoder {
+
+bool readHeader(const unsigned char* bytes, std::size_t length, Header& header) {
+    Cursor cursor(bytes, length);
+    if (length < headerLength || bytes[0] != '8' || bytes[1] != 'B' || bytes[2] != 'P' ||
+        bytes[3] != 'S')
+        return false;
+    cursor.skip(4);
+    const int version = static_cast<int>(*cursor.read(2));
+    if (version != psdVersion && version != psbVersion)
+        return false;
+    cursor.skip(6);
+    const auto channels = *cursor.read(2);
+    const auto height = *cursor.read(4);
+    const auto width = *cursor.read(4);
+    const auto depth = *cursor.read(2);
+    const auto colorMode = *cursor.read(2);
+    const std::uint32_t maxSide = version == psdVersion ? psdMaxSide : psbMaxSide;
+    const int needed = channelsFor(static_cast<int>(colorMode));
+    if (needed == 0 || channels < static_cast<std::uint64_t>(needed) || channels > maxChannels ||
+        width == 0 || height == 0 || width > maxSide || height > maxSide ||
+        (depth != 8 && depth != 16))
+        return false;
+    header.size = QSize(static_cast<int>(width), static_cast<int>(height));
+    header.channels = static_cast<int>(channels);
+    header.depth = static_cast<int>(depth);
+    header.colorMode = static_cast<int>(colorMode);
+    return true;
+}
+
+QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
+    Header header;
+    if (!readHeader(bytes, length, header))
+        return QImage();
+    const bool largeDocument = bytes[5] == psbVersion;
+
+    Cursor cursor(bytes, length);
+    cursor.skip(headerLength);
+    // Colour mode data, image resources, then layers and masks (wider in the large
+    // format); the composite image data follows them.
+    if (!skipSection(cursor, 4) || !skipSection(cursor, 4) ||
+        !skipSection(cursor, largeDocument ? 8 : 4))
+        return QImage();
+
+    PlaneReader planes;
+    if (!planes.open(bytes, length, cursor, header, largeDocument))
+        return QImage();
+
+    const int factor = reductionFactor(header.size, atLeast);
+    const int width = header.size.width();
+    const int height = header.size.height();
+    const int outWidth = (width + factor - 1) / factor;
+    const int outHeight = (height + factor - 1) / factor;
+    if (static_cast<std::uint64_t>(outWidth) * static_cast<std::uint64_t>(outHeight) >
+        maxOutputPixels)
+        return QImage();
+    QImage image(outWidth, outHeight, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+
+    const int channels = channelsFor(header.colorMode);
+    // Sums of one output row's blocks, per colour channel.
+    std::vector<std::uint64_t> sums(static_cast<std::size_t>(outWidth) * 4);
+    for (int outY = 0; outY < outHeight; ++outY) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int firstY = outY * factor;
+        const int lastY = std::min(height, firstY + factor);
+        for (int c = 0; c < channels; ++c) {
+            for (int y = firstY; y < lastY; ++y) {
+                const unsigned char* row = planes.row(c, static_cast<std::size_t>(y));
+                if (!row)
+                    return QImage();
+                for (int x = 0; x < width; ++x)
+                    sums[static_cast<std::size_t>(x / factor) * 4 + c] += row[x];
+            }
+        }
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(outY));
+        for (int outX = 0; outX < outWidth; ++outX) {
+            const int blockWidth = std::min(width - outX * factor, factor);
+            const std::uint64_t count =
+                static_cast<std::uint64_t>(blockWidth) * static_cast<std::uint64_t>(lastY - firstY);
+            line[outX] = toRgb(&sums[static_cast<std::size_t>(outX) * 4], count, header.colorMode);
+        }
+    }
+    return image;
+}
+
+} // namespace PsdDecoder
