@@ -1,0 +1,56 @@
+#include "exiflistlib/ByteOrder.h"
+
+#include "exiflistlib/exiflist.h"
+
+#include <bit>
+#include <cstring>
+
+namespace exiflist {
+namespace {
+
+// 1 little-endian, 0 big-endian; 0 until the order is first determined.
+int systemEndian = 0;
+
+constexpr int hostEndian() {
+    return std::endian::native == std::endian::little ? 1 : 0;
+}
+
+bool differsFromHost(DataOrder order) {
+    refreshSystemEndian();
+    return (order == DataOrder::littleEndian) != (systemEndian == 1);
+}
+
+} // namespace
+
+void refreshSystemEndian() {
+    systemEndian = hostEndian();
+}
+
+uint16_t convertFromDataOrder16(uint16_t stored, DataOrder order) {
+    return differsFromHost(order) ? static_cast<uint16_t>((stored >> 8) | (stored << 8)) : stored;
+}
+
+uint32_t convertFromDataOrder32(uint32_t stored, DataOrder order) {
+    if (!differsFromHost(order))
+        return stored;
+    return (stored >> 24) | ((stored >> 8) & 0x0000FF00u) | ((stored << 8) & 0x00FF0000u) |
+           (stored << 24);
+}
+
+uint16_t decode16(const unsigned char* bytes, DataOrder order) {
+    uint16_t stored = 0;
+    std::memcpy(&stored, bytes, sizeof stored);
+    return convertFromDataOrder16(stored, order);
+}
+
+uint32_t decode32(const unsigned char* bytes, DataOrder order) {
+    uint32_t stored = 0;
+    std::memcpy(&stored, bytes, sizeof stored);
+    return convertFromDataOrder32(stored, order);
+}
+
+} // namespace exiflist
+
+int systemByteOder() {
+    return exiflist::systemEndian;
+}

@@ -1,0 +1,78 @@
+#include "exiflistlib/ByteStream.h"
+#include "exiflistlib/ContainerDetection.h"
+#include "exiflistlib/DetectionState.h"
+
+#include <cstring>
+
+// Walks the APPn segments at the start of a JPEG up to the Exif APP1 segment, whose
+// payload after the 6-byte identifier is the TIFF structure.
+namespace exiflist {
+namespace {
+
+constexpr uint16_t app1Marker = 0xFFE1;
+constexpr uint16_t appMarkerMask = 0xFFF0;
+constexpr uint16_t appMarkerFamily = 0xFFE0; // APP0 ... APP15
+constexpr size_t exifIdentifierSize = 6;
+// "Exif" and a zero byte; the sixth identifier byte is not examined.
+constexpr char exifIdentifierPrefix[] = "Exif";
+constexpr size_t exifIdentifierPrefixSize = sizeof exifIdentifierPrefix;
+
+void resetJpegApp1Header() {
+    JpegApp1Header = {};
+    JpegApp1Header.marker = app1Marker;
+    std::memcpy(JpegApp1Header.identifier, exifIdentifierPrefix, exifIdentifierPrefixSize);
+}
+
+void storeJpegApp1Header(uint16_t length, const unsigned char* identifier) {
+    JpegApp1Header.marker = app1Marker;
+    JpegApp1Header.length = length;
+    // Copied as a string: up to the first zero byte, zero-filled.
+    std::memset(JpegApp1Header.identifier, 0, exifIdentifierSize);
+    for (size_t i = 0; i < exifIdentifierSize && identifier[i] != 0; ++i)
+        JpegApp1Header.identifier[i] = static_cast<char>(identifier[i]);
+}
+
+bool isExifIdentifier(const unsigned char* identifier) {
+    return std::memcmp(identifier, exifIdentifierPrefix, exifIdentifierPrefixSize) == 0;
+}
+
+} // namespace
+
+int locateTiffInJpeg(FileStrm* strm) {
+    seekStrm(strm, 0, SeekOrigin::end);
+    fileEnd = strm->position;
+    resetJpegApp1Header();
+
+    rewindStrm(strm);
+    uint16_t marker = 0;
+    if (!readBigEndian16(strm, &marker) || !readBigEndian16(strm, &marker))
+        return EXIFLIST_ERROR_FORMAT;
+    for (;;) {
+        const int64_t segmentStart = strm->position;
+        if ((marker & appMarkerMask) != appMarkerFamily)
+            return EXIFLIST_ERROR_JPEG_EXIF_NOT_FIRST;
+        uint16_t length = 0;
+        if (!readBigEndian16(strm, &length))
+            return EXIFLIST_ERROR_FORMAT;
+        if (marker == app1Marker) {
+            unsigned char identifier[exifIdentifierSize];
+            if (readStrm(identifier, exifIdentifierSize, strm) <
+                static_cast<int64_t>(exifIdentifierSize))
+                return EXIFLIST_ERROR_FORMAT;
+            if (isExifIdentifier(identifier)) {
+                storeJpegApp1Header(length, identifier);
+                return readTiffHeader(strm);
+            }
+            if (!seekStrm(strm, segmentStart + length, SeekOrigin::start))
+                return EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH;
+        } else if (!seekStrm(strm, static_cast<int64_t>(length) - 2, SeekOrigin::current)) {
+            return EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH;
+        }
+        if (!readBigEndian16(strm, &marker))
+            return EXIFLIST_ERROR_FORMAT;
+        if (strm->position >= fileEnd)
+            return EXIFLIST_ERROR_JPEG_NO_EXIF;
+    }
+}
+
+} // namespace exiflist
