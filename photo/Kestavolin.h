@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+
+class FileData;
+class Picture;
+
+// One opened photograph: its picture, the photo information dictionary built from its
+// metadata, the path it came from, and whether the analysis succeeded.
+class Kestavolin {
+public:
+    struct AnalysisOptions {
+        // Off where only the dictionary is wanted (the command line's info).
+        bool decodePicture = true;
+    };
+
+    // A record that has analysed nothing: empty dictionary, no picture, haveExif NO.
+    Kestavolin();
+    explicit Kestavolin(AnalysisOptions options);
+
+    // A record analysed from the bytes, or null when there are no bytes or fewer than
+    // minimumLength of them (then no alert is shown). A failed analysis gives a record
+    // whose haveExif is NO after showing one alert.
+    static std::unique_ptr<Kestavolin> initWithData(const std::shared_ptr<const FileData>& data,
+                                                    AnalysisOptions options = {});
+
+    // Re-analyses into this record. Entries the new photograph does not provide stay;
+    // the picture is replaced only by a successful analysis.
+    void setPhotoData(const FileData& data);
+
+    void setFileName(const QString& path) { fileName_ = path; }
+
+    // Runs the metadata reader over the bytes and adds the display values to the
+    // dictionary; shows one alert and answers false when the file cannot be analysed.
+    bool dataAnalysisWithData(const FileData& data);
+
+    const std::shared_ptr<Picture>& photoImage() const { return photoImage_; }
+    QVariantMap& exifData() { return exifData_; }
+    const QVariantMap& exifData() const { return exifData_; }
+    const QString& fileName() const { return fileName_; }
+    bool haveExif() const { return haveExif_; }
+
+    // The reader's code that chose the alert of the last failed analysis (a container
+    // detection result or a directory reading result); 0 when the last analysis did
+    // not fail with an alert.
+    int alertCode() const { return alertCode_; }
+
+    // Data shorter than this is not analysed at all.
+    static constexpr qint64 minimumLength = 8;
+
+private:
+    AnalysisOptions options_;
+    std::shared_ptr<Picture> photoImage_;
+    QVariantMap exifData_;
+    QString fileName_;
+    bool haveExif_ = false;
+    int alertCode_ = 0;
+};

@@ -1,0 +1,159 @@
+// The analysis of a photograph: the metadata reader's tables turned into the photo
+// information dictionary.
+
+#include "photo/Kestavolin.h"
+
+#include "photo/AnalysisAlerts.h"
+#include "photo/ConstStrings.h"
+#include "photo/ExifValueRules.h"
+#include "photo/ExifWordRules.h"
+#include "photo/TagCopy.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+#include "platform/Picture.h"
+
+#include <array>
+#include <functional>
+
+namespace {
+
+// Data shorter than this cannot hold any container signature.
+constexpr qint64 shortestAnalysableLength = 2;
+
+// Owns a table array from generateUsefulIfdTableArray.
+struct TableArrayRelease {
+    void operator()(ExifIfdTable** tables) const { freeIfdTableArray(tables); }
+};
+using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
+
+// A copy of the tag whose value can be used, or null.
+TagCopy usableTag(ExifIfdTable* const* tables, int ifdType, std::uint16_t tag) {
+    TagCopy copy(getTagInfo(tables, ifdType, tag));
+    if (copy && copy->error)
+        copy.reset();
+    return copy;
+}
+
+void showAnalysisAlert(const AnalysisAlertKeys& keys) {
+    runAlertPanel(localizedString(keys.title), localizedString(keys.message),
+                  localizedString(analysisAlertButtonKey), QString(), QString());
+}
+
+using TextRule = std::optional<QString> (*)(const ExifTagNode&);
+
+// One lookup of the analysis: reads its tag(s) from the tables and stores what its
+// value rule yields.
+using Lookup = std::function<void(ExifIfdTable* const* tables, QVariantMap& dictionary)>;
+
+Lookup textLookup(int ifdType, std::uint16_t tag, const QString& key, TextRule rule) {
+    return [=](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+        if (const TagCopy copy = usableTag(tables, ifdType, tag)) {
+            if (auto value = rule(*copy))
+                dictionary.insert(key, *value);
+        }
+    };
+}
+
+Lookup makerLookup() {
+    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+        if (const TagCopy copy = usableTag(tables, IFD_0TH, TAG_MAKE)) {
+            if (auto value = makerValue(*copy)) {
+                dictionary.insert(skipMaker, value->skipMaker);
+                dictionary.insert(maker, value->maker);
+            }
+        }
+    };
+}
+
+Lookup sensitivityLookup() {
+    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+        const auto exifTag = [tables](std::uint16_t tag) { return usableTag(tables, IFD_EXIF, tag); };
+        if (auto value = sensitivityValue(exifTag))
+            dictionary.insert(sensitivity, *value);
+    };
+}
+
+Lookup flashLookup() {
+    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+        if (const TagCopy copy = usableTag(tables, IFD_EXIF, TAG_FLASH)) {
+            if (auto value = flashValue(*copy))
+                dictionary.insert(flashKey, QVariant::fromValue<quint16>(*value));
+        }
+    };
+}
+
+// The lookups in the order they are made.
+const std::array<Lookup, 30>& lookups() {
+    static const std::array<Lookup, 30> table{
+        textLookup(IFD_0TH, TAG_IMAGE_DESCRIPTION, imageDescription, textValue),
+        makerLookup(),
+        textLookup(IFD_0TH, TAG_MODEL, model, textValue),
+        textLookup(IFD_0TH, TAG_ARTIST, artist, textValue),
+        textLookup(IFD_0TH, TAG_COPYRIGHT, copyright, textValue),
+        textLookup(IFD_EXIF, TAG_LENS_MAKE, lensMaker, textValue),
+        textLookup(IFD_EXIF, TAG_LENS_MODEL, lensModel, textValue),
+        textLookup(IFD_EXIF, TAG_FNUMBER, fNumber, fNumberValue),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_TIME, exposureTime, exposureTimeValue),
+        sensitivityLookup(),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_BIAS_VALUE, exposureBiasValue, exposureBiasValueText),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_MODE, exposureMode, exposureModeWord),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_PROGRAM, exposureProgram, exposureProgramWord),
+        textLookup(IFD_EXIF, TAG_METERING_MODE, meteringMode, meteringModeWord),
+        textLookup(IFD_EXIF, TAG_LIGHT_SOURCE, lightSource, lightSourceWord),
+        flashLookup(),
+        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH, focalLength, focalLengthValue),
+        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH_IN_35MM_FORMAT, focalLengthIn35mmFormat,
+                   focalLengthIn35mmValue),
+        textLookup(IFD_EXIF, TAG_WHITE_BALANCE, whiteBalance, whiteBalanceWord),
+        textLookup(IFD_EXIF, TAG_SCENE_CAPTURE_TYPE, sceneCaptureType, sceneCaptureTypeWord),
+        textLookup(IFD_EXIF, TAG_GAIN_CONTROL, gainControl, gainControlWord),
+        textLookup(IFD_EXIF, TAG_CONTRAST, contrast, contrastWord),
+        textLookup(IFD_EXIF, TAG_SATURATION, saturation, saturationWord),
+        textLookup(IFD_EXIF, TAG_SHARPNESS, sharpness, sharpnessWord),
+        textLookup(IFD_EXIF, TAG_SUBJECT_DISTANCE_RANGE, subjectDistance,
+                   subjectDistanceRangeWord),
+        textLookup(IFD_EXIF, TAG_DATE_TIME_ORIGINAL, dateTimeOriginal, textValue),
+        textLookup(IFD_EXIF, TAG_DATE_TIME_DIGITIZED, dateTimeDigitized, textValue),
+        textLookup(IFD_EXIF, TAG_EXIF_VERSION, exifVersion, exifVersionValue),
+        textLookup(IFD_EXIF, TAG_PIXEL_X_DIMENSION, pixelXDimension, pixelDimensionValue),
+        textLookup(IFD_EXIF, TAG_PIXEL_Y_DIMENSION, pixelYDimension, pixelDimensionValue),
+    };
+    return table;
+}
+
+} // namespace
+
+bool Kestavolin::dataAnalysisWithData(const FileData& data) {
+    alertCode_ = 0;
+    if (data.length() < shortestAnalysableLength)
+        return false;
+
+    // The reader only reads, so it works on the caller's bytes directly: a private
+    // copy would cost a second file's worth of memory and change nothing.
+    FileStrm stream;
+    setFileStrm(&stream, data.bytes(), data.length());
+    const int format = selectFileFormat(&stream);
+    if (format != EXIFLIST_SUCCESS) {
+        alertCode_ = format;
+        showAnalysisAlert(alertForFormatResult(format));
+        return false;
+    }
+
+    int directories = 0;
+    const TableArray tables(generateUsefulIfdTableArray(&stream, &directories));
+    if (directories == EXIFLIST_ERROR_IFD || !tables) {
+        alertCode_ = directories;
+        showAnalysisAlert(alertForDirectoryResult(directories));
+        return false;
+    }
+
+    for (const Lookup& lookup : lookups())
+        lookup(tables.get(), exifData_);
+
+    if (options_.decodePicture)
+        photoImage_ = Picture::initWithData(data);
+    else
+        photoImage_.reset();
+    return true;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// Modal alerts: a title, a message and up to three buttons. Where an alert appears
+// depends on the installed presenter: a dialog in the application, standard error on
+// the command line, a record in tests.
+
+struct AlertContent {
+    QString title;
+    QString message;
+    QString defaultButton;
+    QString alternateButton;
+    QString otherButton;
+};
+
+// Results of an alert: which button ended it.
+inline constexpr int alertDefaultReturn = 1;
+inline constexpr int alertAlternateReturn = 0;
+inline constexpr int alertOtherReturn = -1;
+
+class AlertPresenter {
+public:
+    virtual ~AlertPresenter() = default;
+    // Shows the alert and returns only when it has been answered.
+    virtual int present(const AlertContent& alert) = 0;
+};
+
+// Shows the alert through the installed presenter. Button titles that are not
+// wanted are empty texts. Returns alertDefaultReturn, alertAlternateReturn or
+// alertOtherReturn.
+int runAlertPanel(const QString& title, const QString& message, const QString& defaultButton,
+                  const QString& alternateButton, const QString& otherButton);
+
+// Makes the presenter receive every alert until another is installed; the caller
+// keeps it alive. Passing null restores the standard-error presenter. Answers the
+// presenter installed before.
+AlertPresenter* installAlertPresenter(AlertPresenter* presenter);
+
+// Installs a presenter for the lifetime of this object, then restores the previous.
+class ScopedAlertPresenter {
+public:
+    explicit ScopedAlertPresenter(AlertPresenter& presenter);
+    ~ScopedAlertPresenter();
+    ScopedAlertPresenter(const ScopedAlertPresenter&) = delete;
+    ScopedAlertPresenter& operator=(const ScopedAlertPresenter&) = delete;
+
+private:
+    AlertPresenter* previous_;
+};
+
+// A modal message box with the alert's buttons.
+class MessageBoxAlertPresenter : public AlertPresenter {
+public:
+    int present(const AlertContent& alert) override;
+};
+
+// Writes "title: message" to standard error and answers the default button.
+class StandardErrorAlertPresenter : public AlertPresenter {
+public:
+    int present(const AlertContent& alert) override;
+};
+
+// Keeps every alert it is shown and answers a chosen button (the default one unless
+// told otherwise). Used where alerts must be inspected rather than shown.
+class RecordingAlertPresenter : public AlertPresenter {
+public:
+    int present(const AlertContent& alert) override;
+
+    const QVector<AlertContent>& alerts() const { return alerts_; }
+    void clear() { alerts_.clear(); }
+    void setAnswer(int answer) { answer_ = answer; }
+
+private:
+    QVector<AlertContent> alerts_;
+    int answer_ = alertDefaultReturn;
+};

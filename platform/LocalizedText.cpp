@@ -1,0 +1,48 @@
+#include "platform/LocalizedText.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+constexpr auto tableBaseName = "kestavolin";
+constexpr auto tableSeparator = "_";
+constexpr auto tableDirectory = ":/i18n";
+constexpr auto fallbackLanguage = QLocale::English;
+
+bool emptyTable = false;
+
+// The installed table; kept alive for as long as the application uses it.
+std::unique_ptr<QTranslator>& installedTable() {
+    static std::unique_ptr<QTranslator> table;
+    return table;
+}
+
+} // namespace
+
+QString localizedString(const QString& key) {
+    if (emptyTable || key.isEmpty())
+        return key;
+    // qtTrId answers the id itself when no installed table holds a translation.
+    return qtTrId(key.toUtf8().constData());
+}
+
+void useEmptyStringTable() {
+    emptyTable = true;
+}
+
+bool installStringTables(const QLocale& locale) {
+    auto table = std::make_unique<QTranslator>();
+    const bool loaded =
+        table->load(locale, tableBaseName, tableSeparator, tableDirectory) ||
+        table->load(QLocale(fallbackLanguage), tableBaseName, tableSeparator, tableDirectory);
+    if (!loaded || !QCoreApplication::installTranslator(table.get()))
+        return false;
+    if (installedTable())
+        QCoreApplication::removeTranslator(installedTable().get());
+    installedTable() = std::move(table);
+    emptyTable = false;
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Texts shown to the user are looked up by key in the application's string table
+// (Qt Linguist tables compiled into the program, looked up by message id). A key the
+// table does not hold is shown as itself, so the program works without any table.
+
+// The text for the key in the current string table, or the key itself.
+QString localizedString(const QString& key);
+
+// From now on every lookup yields its key (tests, the command line's
+// --no-translations).
+void useEmptyStringTable();
+
+// Installs the string table for the locale's languages into the running
+// application (an application object must exist) and makes lookups use it. Falls
+// back to the English table when the locale asks for a language we do not ship.
+// Answers false when no table could be loaded; lookups then yield their keys.
+bool installStringTables(const QLocale& locale = QLocale::system());

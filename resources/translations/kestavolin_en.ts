@@ -1,0 +1,363 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message id="ErrorMassage">
+        <source>ErrorMassage</source>
+        <translation>Cannot Read the Photograph</translation>
+    </message>
+    <message id="FailedOpenMsg">
+        <source>FailedOpenMsg</source>
+        <translation>The file is not a JPEG, TIFF or Photoshop image, or it is damaged.</translation>
+    </message>
+    <message id="NoExifMsg">
+        <source>NoExifMsg</source>
+        <translation>This Photoshop file holds no image resources, so it has no Exif information.</translation>
+    </message>
+    <message id="NotTiffMsg">
+        <source>NotTiffMsg</source>
+        <translation>The file is not a valid TIFF image.</translation>
+    </message>
+    <message id="NotPSDMsg">
+        <source>NotPSDMsg</source>
+        <translation>The file is not a valid Photoshop image.</translation>
+    </message>
+    <message id="NotJpegMsg">
+        <source>NotJpegMsg</source>
+        <translation>The JPEG file is damaged: a segment reaches beyond the end of the file.</translation>
+    </message>
+    <message id="FailJpegMsg">
+        <source>FailJpegMsg</source>
+        <translation>No Exif information was found in this JPEG file.</translation>
+    </message>
+    <message id="FailPSDMsg">
+        <source>FailPSDMsg</source>
+        <translation>No Exif information could be read from this Photoshop file.</translation>
+    </message>
+    <message id="FailTiffMsg">
+        <source>FailTiffMsg</source>
+        <translation>No Exif information could be read from this TIFF file.</translation>
+    </message>
+    <message id="IfdError">
+        <source>IfdError</source>
+        <translation>Damaged Exif Information</translation>
+    </message>
+    <message id="IfdErrorMassage">
+        <source>IfdErrorMassage</source>
+        <translation>The Exif information of this photograph is damaged and cannot be read.</translation>
+    </message>
+    <message id="ExifError">
+        <source>ExifError</source>
+        <translation>No Exif Information</translation>
+    </message>
+    <message id="FailExifMassage">
+        <source>FailExifMassage</source>
+        <translation>The Exif information of this photograph could not be read.</translation>
+    </message>
+    <message id="Colse">
+        <source>Colse</source>
+        <translation>Close</translation>
+    </message>
+    <message id="Ok">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="Cansel">
+        <source>Cansel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="DropEroor">
+        <source>DropEroor</source>
+        <translation>Cannot Open the File</translation>
+    </message>
+    <message id="OnlyTiffOrJpegOrPsdMessage">
+        <source>OnlyTiffOrJpegOrPsdMessage</source>
+        <translation>Only TIFF, JPEG and Photoshop (PSD) files can be opened.</translation>
+    </message>
+    <message id="lensDelCoution">
+        <source>lensDelCoution</source>
+        <translation>Delete Lens</translation>
+    </message>
+    <message id="lensDelMessage">
+        <source>lensDelMessage</source>
+        <translation>Do you want to delete this lens from your lens list?</translation>
+    </message>
+    <message id="lensNotDelete">
+        <source>lensNotDelete</source>
+        <translation>Cannot Delete Lens</translation>
+    </message>
+    <message id="lensNotDeleteMsg">
+        <source>lensNotDeleteMsg</source>
+        <translation>This lens is not in your lens list.</translation>
+    </message>
+    <message id="lensOverFlow">
+        <source>lensOverFlow</source>
+        <translation>Lens List Is Full</translation>
+    </message>
+    <message id="lensOverMsg">
+        <source>lensOverMsg</source>
+        <translation>No more lenses can be added. Delete a lens you no longer use first.</translation>
+    </message>
+    <message id="tapeLengthMassage">
+        <source>tapeLengthMassage</source>
+        <translation>Tape Length</translation>
+    </message>
+    <message id="tapeSetMsg">
+        <source>tapeSetMsg</source>
+        <translation>Set the tape length on the printer to:</translation>
+    </message>
+    <message id="Title">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="Photographer">
+        <source>Photographer</source>
+        <translation>Photographer</translation>
+    </message>
+    <message id="UnknownSens">
+        <source>UnknownSens</source>
+        <translation>Unknown</translation>
+    </message>
+    <message id="OtherSens">
+        <source>OtherSens</source>
+        <translation>Other</translation>
+    </message>
+    <message id="AutoBracket">
+        <source>AutoBracket</source>
+        <translation>Auto bracket</translation>
+    </message>
+    <message id="NotFefined">
+        <source>NotFefined</source>
+        <translation>Not defined</translation>
+    </message>
+    <message id="Manual">
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message id="NormalProgram">
+        <source>NormalProgram</source>
+        <translation>Program AE</translation>
+    </message>
+    <message id="AperturePriority">
+        <source>AperturePriority</source>
+        <translation>Aperture priority</translation>
+    </message>
+    <message id="ShutterPriority">
+        <source>ShutterPriority</source>
+        <translation>Shutter priority</translation>
+    </message>
+    <message id="CreativeProgram">
+        <source>CreativeProgram</source>
+        <translation>Creative program</translation>
+    </message>
+    <message id="ActionProgram">
+        <source>ActionProgram</source>
+        <translation>Action program</translation>
+    </message>
+    <message id="PortraitMode">
+        <source>PortraitMode</source>
+        <translation>Portrait mode</translation>
+    </message>
+    <message id="LandscapeMode">
+        <source>LandscapeMode</source>
+        <translation>Landscape mode</translation>
+    </message>
+    <message id="MeteringModeUnknown">
+        <source>MeteringModeUnknown</source>
+        <translation>Unknown metering</translation>
+    </message>
+    <message id="Average">
+        <source>Average</source>
+        <translation>Average</translation>
+    </message>
+    <message id="CenterWeightedAverage">
+        <source>CenterWeightedAverage</source>
+        <translation>Center-weighted average</translation>
+    </message>
+    <message id="Spot">
+        <source>Spot</source>
+        <translation>Spot</translation>
+    </message>
+    <message id="MultiSpot">
+        <source>MultiSpot</source>
+        <translation>Multi-spot</translation>
+    </message>
+    <message id="Pattern">
+        <source>Pattern</source>
+        <translation>Multi-segment</translation>
+    </message>
+    <message id="Partial">
+        <source>Partial</source>
+        <translation>Partial</translation>
+    </message>
+    <message id="OtherMeteringMode">
+        <source>OtherMeteringMode</source>
+        <translation>Other metering</translation>
+    </message>
+    <message id="LightSourceUnknown">
+        <source>LightSourceUnknown</source>
+        <translation>Unknown light</translation>
+    </message>
+    <message id="Daylight">
+        <source>Daylight</source>
+        <translation>Daylight</translation>
+    </message>
+    <message id="Fluorescent">
+        <source>Fluorescent</source>
+        <translation>Fluorescent</translation>
+    </message>
+    <message id="Tungstonlight">
+        <source>Tungstonlight</source>
+        <translation>Tungsten</translation>
+    </message>
+    <message id="Flashlight">
+        <source>Flashlight</source>
+        <translation>Flash</translation>
+    </message>
+    <message id="FineWeather">
+        <source>FineWeather</source>
+        <translation>Fine weather</translation>
+    </message>
+    <message id="CloudyWeather">
+        <source>CloudyWeather</source>
+        <translation>Cloudy</translation>
+    </message>
+    <message id="Shade">
+        <source>Shade</source>
+        <translation>Shade</translation>
+    </message>
+    <message id="DaylightFluorescent">
+        <source>DaylightFluorescent</source>
+        <translation>Daylight fluorescent</translation>
+    </message>
+    <message id="DayWhitetFluorescent">
+        <source>DayWhitetFluorescent</source>
+        <translation>Day white fluorescent</translation>
+    </message>
+    <message id="CoolWhitetFluorescent">
+        <source>CoolWhitetFluorescent</source>
+        <translation>Cool white fluorescent</translation>
+    </message>
+    <message id="WhitetFluorescent">
+        <source>WhitetFluorescent</source>
+        <translation>White fluorescent</translation>
+    </message>
+    <message id="WarmFluorescent">
+        <source>WarmFluorescent</source>
+        <translation>Warm white fluorescent</translation>
+    </message>
+    <message id="StandardLightA">
+        <source>StandardLightA</source>
+        <translation>Standard light A</translation>
+    </message>
+    <message id="StandardLightB">
+        <source>StandardLightB</source>
+        <translation>Standard light B</translation>
+    </message>
+    <message id="StandardLightC">
+        <source>StandardLightC</source>
+        <translation>Standard light C</translation>
+    </message>
+    <message id="ISOStudioTungsten">
+        <source>ISOStudioTungsten</source>
+        <translation>ISO studio tungsten</translation>
+    </message>
+    <message id="OtherLightSource">
+        <source>OtherLightSource</source>
+        <translation>Other light</translation>
+    </message>
+    <message id="StandardScene">
+        <source>StandardScene</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="Landscape">
+        <source>Landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message id="Portrait">
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message id="NightScene">
+        <source>NightScene</source>
+        <translation>Night scene</translation>
+    </message>
+    <message id="NoGainControl">
+        <source>NoGainControl</source>
+        <translation>No gain control</translation>
+    </message>
+    <message id="LowGainUp">
+        <source>LowGainUp</source>
+        <translation>Low gain up</translation>
+    </message>
+    <message id="HighGainUp">
+        <source>HighGainUp</source>
+        <translation>High gain up</translation>
+    </message>
+    <message id="LowGainDown">
+        <source>LowGainDown</source>
+        <translation>Low gain down</translation>
+    </message>
+    <message id="HighGainDown">
+        <source>HighGainDown</source>
+        <translation>High gain down</translation>
+    </message>
+    <message id="NormalContrast">
+        <source>NormalContrast</source>
+        <translation>Normal contrast</translation>
+    </message>
+    <message id="Soft">
+        <source>Soft</source>
+        <translation>Soft</translation>
+    </message>
+    <message id="Hard">
+        <source>Hard</source>
+        <translation>Hard</translation>
+    </message>
+    <message id="NormalSaturation">
+        <source>NormalSaturation</source>
+        <translation>Normal saturation</translation>
+    </message>
+    <message id="LowSaturation">
+        <source>LowSaturation</source>
+        <translation>Low saturation</translation>
+    </message>
+    <message id="HighSaturation">
+        <source>HighSaturation</source>
+        <translation>High saturation</translation>
+    </message>
+    <message id="NormalSharpness">
+        <source>NormalSharpness</source>
+        <translation>Normal sharpness</translation>
+    </message>
+    <message id="SoftSharpness">
+        <source>SoftSharpness</source>
+        <translation>Soft</translation>
+    </message>
+    <message id="HardSharpness">
+        <source>HardSharpness</source>
+        <translation>Hard</translation>
+    </message>
+    <message id="DistanceUnknown">
+        <source>DistanceUnknown</source>
+        <translation>Unknown distance</translation>
+    </message>
+    <message id="Macro">
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message id="CloseView">
+        <source>CloseView</source>
+        <translation>Close view</translation>
+    </message>
+    <message id="DistantView">
+        <source>DistantView</source>
+        <translation>Distant view</translation>
+    </message>
+</context>
+</TS>
