@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+class QComboBox;
+class QPushButton;
+
+namespace Ui {
+class PaperSize;
+}
+
+// The media panel asked at the first start: a choice of the two label media and an
+// OK button, no cancel. Its one result is the chosen medium's name.
+class PaperSize : public QDialog {
+    Q_OBJECT
+
+public:
+    // Loads the panel without running it; the medium is "Tape 18" until confirmed.
+    explicit PaperSize(QWidget* parent = nullptr);
+    ~PaperSize() override;
+
+    // Creates the panel and runs it modally; returns once the user has confirmed.
+    static std::unique_ptr<PaperSize> initPaperSize(QWidget* parent = nullptr);
+
+    // "Tape 18" or "Roll 60".
+    const QString& mediaName() const { return m_mediaName; }
+
+    QDialog* mediaPanel() { return this; }
+    QComboBox* mediaSelectButton() const;
+    QPushButton* okButton() const;
+
+public slots:
+    // Item 1 of the choice means "Roll 60", anything else "Tape 18".
+    void confirmed();
+
+protected:
+    // The panel has no cancel: Escape and closing the window leave it open.
+    void reject() override;
+
+private:
+    std::unique_ptr<Ui::PaperSize> m_ui;
+    QString m_mediaName;
+};
