@@ -273,4 +273,6 @@ qreal textWidth(const QString& text, const QFont& font) {
     return QFontMetricsF(font, &pointDevice()).horizontalAdvance(text);
 }
 
+QFontMetricsF metricsInPoints(const QFont& font) { return QFontMetricsF(font, &pointDevice()); }
+
 } // namespace FontCatalogue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
 
@@ -45,5 +46,8 @@ QFont fontWithName(const QString& postScriptName, qreal pointSize);
 
 // The advance width, in points, of one line of text in the font.
 qreal textWidth(const QString& text, const QFont& font);
+
+// The font's metrics (ascent, descent, line spacing) in points.
+QFontMetricsF metricsInPoints(const QFont& font);
 
 } // namespace FontCatalogue
