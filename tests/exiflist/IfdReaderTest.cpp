@@ -1,0 +1,273 @@
+#include "ReaderHelpers.h"
+
+#include "exiflistlib/DetectionState.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace fixture;
+
+namespace {
+
+constexpr uint16_t tagOrientation = 274; // not kept
+constexpr uint16_t typeFloat = 11;
+
+std::vector<uint32_t> numbers(const ExifTagNode* node, size_t count) {
+    return std::vector<uint32_t>(node->numData, node->numData + count);
+}
+
+std::string text(const ExifTagNode* node) {
+    return std::string(reinterpret_cast<const char*>(node->byteData), node->count);
+}
+
+Table zerothWith(std::vector<Entry> entries, Order order = Order::little) {
+    TiffBuilder builder;
+    builder.order = order;
+    builder.zeroth = std::move(entries);
+    return readZerothIfd(builder.build());
+}
+
+TEST(AnalyzeIfd, EntryCountLimits) {
+    Table empty = zerothWith({});
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->entryCount, 0);
+    EXPECT_EQ(empty->firstNode, nullptr);
+
+    const std::vector<Entry> unkept(256, shortEntry(tagOrientation, TIFF_TYPE_SHORT, {1}));
+    Table full = zerothWith(unkept);
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->entryCount, 256);
+    EXPECT_EQ(full->firstNode, nullptr);
+
+    std::vector<Entry> tooMany = unkept;
+    tooMany.push_back(asciiEntry(TAG_MAKE, "ABCD"));
+    EXPECT_EQ(zerothWith(tooMany), nullptr);
+}
+
+TEST(AnalyzeIfd, DirectoryOutsideTheDataOrCutShort) {
+    FileStrm strm;
+    const Bytes tiff = minimalTiff();
+    ASSERT_EQ(detect(tiff, strm), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&strm, 5000, IFD_EXIF), nullptr);
+    EXPECT_EQ(strm.seekError, 1);
+    EXPECT_EQ(analyzeIFD(nullptr, 8, IFD_0TH), nullptr);
+
+    // Cut inside the only entry: the 0th IFD's link lies outside the data.
+    const Bytes cut(tiff.begin(), tiff.begin() + 8 + 2 + 6);
+    ASSERT_EQ(detect(cut, strm), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&strm, 8, IFD_0TH), nullptr);
+    EXPECT_EQ(strm.seekError, 1);
+    // Without a link to check, the short entry itself fails the directory.
+    ASSERT_EQ(detect(cut, strm), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&strm, 8, IFD_EXIF), nullptr);
+    EXPECT_EQ(strm.seekError, 0);
+}
+
+TEST(AnalyzeIfd, KeepsOnlyKnownTagsOfSupportedTypes) {
+    Table table = zerothWith({shortEntry(tagOrientation, TIFF_TYPE_SHORT, {1}),
+                              rawEntry(TAG_FNUMBER, typeFloat, 1, 0x40000000),
+                              rawEntry(TAG_MAKE, 0, 1, 0), asciiEntry(TAG_MODEL, "M1")});
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->entryCount, 4);
+    ASSERT_NE(table->firstNode, nullptr);
+    EXPECT_EQ(table->firstNode->tag, TAG_MODEL);
+    EXPECT_EQ(table->firstNode->next, nullptr);
+}
+
+TEST(AnalyzeIfd, AsciiValuesInlineOffsetAndCapped) {
+    const std::string longText(9999, 'q');
+    Bytes exactly8192(8192, 'r');
+    Table table = zerothWith({asciiEntry(TAG_MAKE, "abc"), asciiEntry(TAG_MODEL, "abcd"),
+                              asciiEntry(TAG_ARTIST, longText),
+                              byteEntry(TAG_COPYRIGHT, TIFF_TYPE_ASCII, exactly8192)});
+    ASSERT_NE(table, nullptr);
+    const ExifTagNode* make = getTagNodePtrFromIfd(table.get(), TAG_MAKE);
+    ASSERT_NE(make, nullptr);
+    EXPECT_EQ(make->count, 4u);
+    EXPECT_EQ(text(make), std::string("abc", 4));
+    EXPECT_EQ(make->numData, nullptr);
+    EXPECT_EQ(text(getTagNodePtrFromIfd(table.get(), TAG_MODEL)), std::string("abcd", 5));
+    const ExifTagNode* artist = getTagNodePtrFromIfd(table.get(), TAG_ARTIST);
+    EXPECT_EQ(artist->count, EXIFLIST_MAX_TEXT_COUNT);
+    EXPECT_EQ(text(artist), longText.substr(0, EXIFLIST_MAX_TEXT_COUNT));
+    EXPECT_EQ(getTagNodePtrFromIfd(table.get(), TAG_COPYRIGHT)->count, 8192u);
+}
+
+TEST(AnalyzeIfd, IntegerValuesInBothByteOrders) {
+    for (Order order : {Order::little, Order::big}) {
+        Table table =
+            zerothWith({shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SHORT, {3}),
+                        shortEntry(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, {100, 6400}),
+                        longEntry(TAG_PIXEL_X_DIMENSION, TIFF_TYPE_LONG, {0x12345678}),
+                        longEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, {7, 0x80000000}),
+                        byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_BYTE, {1, 2, 3}),
+                        byteEntry(TAG_CONTRAST, TIFF_TYPE_BYTE, {9, 8, 7, 6, 5}),
+                        shortEntry(TAG_SHARPNESS, TIFF_TYPE_SHORT, {1, 2, 0xFFFF})},
+                       order);
+        ASSERT_NE(table, nullptr);
+        const ExifIfdTable* t = table.get();
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_EXPOSURE_PROGRAM), 1),
+                  std::vector<uint32_t>{3});
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_PHOTOGRAPHIC_SENSITIVITY), 2),
+                  (std::vector<uint32_t>{100, 6400}));
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_PIXEL_X_DIMENSION), 1),
+                  std::vector<uint32_t>{0x12345678});
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_ISO_SPEED), 2),
+                  (std::vector<uint32_t>{7, 0x80000000}));
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_GAIN_CONTROL), 3),
+                  (std::vector<uint32_t>{1, 2, 3}));
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_CONTRAST), 5),
+                  (std::vector<uint32_t>{9, 8, 7, 6, 5}));
+        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_SHARPNESS), 3),
+                  (std::vector<uint32_t>{1, 2, 0xFFFF}));
+    }
+}
+
+TEST(AnalyzeIfd, IntegerArraysAreCappedToWholeElementsOf8192Bytes) {
+    std::vector<uint32_t> shorts(5000), longs(3000);
+    for (size_t i = 0; i < shorts.size(); ++i)
+        shorts[i] = static_cast<uint32_t>(i);
+    for (size_t i = 0; i < longs.size(); ++i)
+        longs[i] = static_cast<uint32_t>(i * 100000);
+    Table table = zerothWith({byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_BYTE, Bytes(9000, 4)),
+                              shortEntry(TAG_SHARPNESS, TIFF_TYPE_SHORT, shorts),
+                              longEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, longs)});
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(getTagNodePtrFromIfd(table.get(), TAG_GAIN_CONTROL)->count, 8192u);
+    const ExifTagNode* sharpness = getTagNodePtrFromIfd(table.get(), TAG_SHARPNESS);
+    ASSERT_EQ(sharpness->count, 4096u);
+    EXPECT_EQ(sharpness->numData[4095], 4095u);
+    const ExifTagNode* iso = getTagNodePtrFromIfd(table.get(), TAG_ISO_SPEED);
+    ASSERT_EQ(iso->count, 2048u);
+    EXPECT_EQ(iso->numData[2047], 2047u * 100000);
+}
+
+TEST(AnalyzeIfd, SignedValuesAreStoredAsBitPatterns) {
+    Table table =
+        zerothWith({shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SSHORT, {0xFFFE}),
+                    rationalEntry(TAG_EXPOSURE_BIAS_VALUE, TIFF_TYPE_SRATIONAL, {0xFFFFFFFF, 3}),
+                    byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_SBYTE, {0xFF}),
+                    longEntry(TAG_ISO_SPEED, TIFF_TYPE_SLONG, {0xFFFFFFF6})},
+                   Order::big);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_EXPOSURE_PROGRAM), 1),
+              std::vector<uint32_t>{65534});
+    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_EXPOSURE_BIAS_VALUE), 2),
+              (std::vector<uint32_t>{0xFFFFFFFF, 3}));
+    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_GAIN_CONTROL), 1),
+              std::vector<uint32_t>{255});
+    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_ISO_SPEED), 1),
+              std::vector<uint32_t>{0xFFFFFFF6});
+}
+
+TEST(AnalyzeIfd, UnreadableValuesMarkOnlyTheirNode) {
+    FileStrm strm;
+    TiffBuilder builder;
+    builder.zeroth = {rawEntry(TAG_FNUMBER, TIFF_TYPE_RATIONAL, 1, 0x00FFFFFF),
+                      rawEntry(TAG_FOCAL_LENGTH, TIFF_TYPE_RATIONAL, 0xFFFFFFFF, 8),
+                      rawEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, 3, 0x7FFFFFF0),
+                      rawEntry(TAG_MAKE, TIFF_TYPE_ASCII, 1000, 8),
+                      rawEntry(TAG_MODEL, TIFF_TYPE_ASCII, 0, 0),
+                      asciiEntry(TAG_ARTIST, "readable after a refused move")};
+    const Bytes tiff = builder.build();
+    ASSERT_EQ(detect(tiff, strm), EXIFLIST_SUCCESS);
+    Table table(analyzeIFD(&strm, 8, IFD_0TH));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(strm.seekError, 1);
+    for (uint16_t tag : {TAG_FNUMBER, TAG_FOCAL_LENGTH, TAG_ISO_SPEED, TAG_MAKE, TAG_MODEL}) {
+        const ExifTagNode* node = getTagNodePtrFromIfd(table.get(), tag);
+        ASSERT_NE(node, nullptr) << tag;
+        EXPECT_EQ(node->error, 1) << tag;
+        EXPECT_EQ(node->numData, nullptr) << tag;
+        EXPECT_EQ(node->byteData, nullptr) << tag;
+    }
+    EXPECT_EQ(getTagNodePtrFromIfd(table.get(), TAG_FOCAL_LENGTH)->count, 0xFFFFFFFFu);
+    const ExifTagNode* artist = getTagNodePtrFromIfd(table.get(), TAG_ARTIST);
+    EXPECT_EQ(artist->error, 0);
+    EXPECT_EQ(text(artist), std::string("readable after a refused move", 30));
+}
+
+TEST(AnalyzeIfd, DuplicateTagsStayInDirectoryOrder) {
+    Table table = zerothWith({asciiEntry(TAG_MAKE, "first"), asciiEntry(TAG_MODEL, "M"),
+                              asciiEntry(TAG_MAKE, "second")});
+    ASSERT_NE(table, nullptr);
+    const ExifTagNode* first = getTagNodePtrFromIfd(table.get(), TAG_MAKE);
+    EXPECT_EQ(text(first), std::string("first", 6));
+    ASSERT_NE(first->next, nullptr);
+    ASSERT_NE(first->next->next, nullptr);
+    EXPECT_EQ(text(first->next->next), std::string("second", 7));
+    EXPECT_EQ(first->next->next->prev, first->next);
+    EXPECT_EQ(first->prev, nullptr);
+}
+
+TEST(AnalyzeIfd, NextIfdLinkIsReadForTheZerothOnly) {
+    TiffBuilder builder;
+    builder.zeroth = {asciiEntry(TAG_MAKE, "ABCD")};
+    builder.exif = std::vector<Entry>{asciiEntry(TAG_LENS_MODEL, "L")};
+    builder.nextIfdOffset = 0x1234;
+    int result = 0;
+    TableArray tables = readTables(builder.build(), result);
+    ASSERT_EQ(result, 2);
+    EXPECT_EQ(tables[0]->nextIfdOffset, 0x1234u);
+    EXPECT_EQ(tables[1]->nextIfdOffset, 0u);
+}
+
+TEST(GenerateTables, ZerothExifAndGpsInOrder) {
+    TiffBuilder builder;
+    builder.order = Order::big;
+    builder.zeroth = {asciiEntry(TAG_MAKE, "Maker")};
+    builder.exif = std::vector<Entry>{rationalEntry(TAG_FNUMBER, TIFF_TYPE_RATIONAL, {28, 10})};
+    builder.gps =
+        std::vector<Entry>{byteEntry(0, TIFF_TYPE_BYTE, {2, 3, 0, 0}), asciiEntry(1, "N")};
+    for (const Bytes& file :
+         {builder.build(), jpegWithExif(builder.build()), psdWithExif(builder.build())}) {
+        int result = 0;
+        TableArray tables = readTables(file, result);
+        ASSERT_EQ(result, 3);
+        ASSERT_EQ(tableCount(tables.get()), 3);
+        EXPECT_EQ(getIfdType(tables[0]), IFD_0TH);
+        EXPECT_EQ(getIfdType(tables[1]), IFD_EXIF);
+        EXPECT_EQ(getIfdType(tables[2]), IFD_GPS);
+        EXPECT_EQ(tables[2]->entryCount, 2);
+        EXPECT_EQ(tables[2]->firstNode, nullptr);
+        NodeCopy fNumber(getTagInfo(tables.get(), IFD_EXIF, TAG_FNUMBER));
+        ASSERT_NE(fNumber, nullptr);
+        EXPECT_EQ(numbers(fNumber.get(), 2), (std::vector<uint32_t>{28, 10}));
+    }
+}
+
+TEST(GenerateTables, ZeroOrUnusablePointersGiveNoTable) {
+    TiffBuilder builder;
+    builder.zeroth = {asciiEntry(TAG_MAKE, "Maker"), asciiEntry(TAG_GPS_INFO_IFD_POINTER, "text")};
+    builder.exifPointer = 0;
+    int result = 0;
+    TableArray tables = readTables(builder.build(), result);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(tableCount(tables.get()), 1);
+}
+
+TEST(GenerateTables, PointerIntoGarbageReportsButKeepsWhatWasRead) {
+    TiffBuilder builder;
+    builder.zeroth = {asciiEntry(TAG_MAKE, "Maker")};
+    builder.exifPointer = 0x00FFFFFF;
+    builder.gps = std::vector<Entry>{asciiEntry(1, "N")};
+    int result = 0;
+    TableArray tables = readTables(builder.build(), result);
+    EXPECT_EQ(result, EXIFLIST_ERROR_IFD);
+    ASSERT_EQ(tableCount(tables.get()), 2);
+    EXPECT_EQ(getIfdType(tables[0]), IFD_0TH);
+    EXPECT_EQ(getIfdType(tables[1]), IFD_GPS);
+}
+
+TEST(GenerateTables, UnreadableZerothIfdGivesNoArray) {
+    int result = 0;
+    Bytes tiff = minimalTiff();
+    tiff[4] = 0xF0; // first IFD offset far beyond the data
+    EXPECT_EQ(readTables(tiff, result), nullptr);
+    EXPECT_EQ(result, EXIFLIST_ERROR_IFD);
+    EXPECT_EQ(readTables({'I', 'I', 43, 0, 8, 0, 0, 0, 0, 0}, result), nullptr);
+    EXPECT_EQ(result, EXIFLIST_ERROR_IFD);
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "ReaderHelpers.h"
+
+#include "exiflistlib/DetectionState.h"
+
+#include <cstdio>
+
+namespace fixture {
+namespace {
+
+template <typename Dump> std::string captureDump(Dump dump) {
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr)
+        return "(no temporary file)";
+    dump(file);
+    std::string text(static_cast<size_t>(std::ftell(file)), '\0');
+    std::rewind(file);
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    return text;
+}
+
+} // namespace
+
+int detect(const Bytes& data, FileStrm& strm) {
+    setFileStrm(&strm, data.data(), static_cast<int64_t>(data.size()));
+    return selectFileFormat(&strm);
+}
+
+TableArray readTables(const Bytes& data, int& result) {
+    FileStrm strm;
+    result = detect(data, strm);
+    if (result != EXIFLIST_SUCCESS)
+        return nullptr;
+    return TableArray(generateUsefulIfdTableArray(&strm, &result));
+}
+
+Table readZerothIfd(const Bytes& tiff) {
+    FileStrm strm;
+    if (detect(tiff, strm) != EXIFLIST_SUCCESS)
+        return nullptr;
+    return Table(analyzeIFD(&strm, exiflist::tiffHeader.firstIfdOffset, IFD_0TH));
+}
+
+std::string dumpToString(const ExifIfdTable* table, int mode) {
+    return captureDump([&](std::FILE* file) { dumpIfdTableToFile(file, table, mode); });
+}
+
+std::string dumpArrayToString(ExifIfdTable* const* tables, int mode) {
+    return captureDump([&](std::FILE* file) { dumpIfdTableArrayToFile(file, tables, mode); });
+}
+
+int tableCount(ExifIfdTable* const* tables) {
+    int count = 0;
+    while (tables != nullptr && tables[count] != nullptr)
+        ++count;
+    return count;
+}
+
+} // namespace fixture

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "FixtureBuilder.h"
+
+#include "exiflistlib/exiflist.h"
+
+#include <memory>
+#include <string>
+
+// Shortcuts for running the reader over fixture bytes in tests.
+namespace fixture {
+
+// Points `strm` at `data` and runs container detection.
+int detect(const Bytes& data, FileStrm& strm);
+
+struct TableArrayDeleter {
+    void operator()(ExifIfdTable** tables) const { freeIfdTableArray(tables); }
+};
+using TableArray = std::unique_ptr<ExifIfdTable*[], TableArrayDeleter>;
+
+struct TableDeleter {
+    void operator()(ExifIfdTable* table) const { freeIfdTable(table); }
+};
+using Table = std::unique_ptr<ExifIfdTable, TableDeleter>;
+
+struct NodeDeleter {
+    void operator()(ExifTagNode* node) const { freeTagNode(node); }
+};
+using NodeCopy = std::unique_ptr<ExifTagNode, NodeDeleter>;
+
+// Detection followed by generateUsefulIfdTableArray; `result` gets its result, or the
+// detection code when detection failed.
+TableArray readTables(const Bytes& data, int& result);
+
+// The 0th IFD of a TIFF structure given directly (detection included).
+Table readZerothIfd(const Bytes& tiff);
+
+// What dumpIfdTableToFile / dumpIfdTableArrayToFile print.
+std::string dumpToString(const ExifIfdTable* table, int mode);
+std::string dumpArrayToString(ExifIfdTable* const* tables, int mode);
+
+// Number of tables in a null-terminated array.
+int tableCount(ExifIfdTable* const* tables);
+
+} // namespace fixture
