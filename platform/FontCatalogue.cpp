@@ -1,5 +1,6 @@
 #include "platform/FontCatalogue.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
@@ -14,6 +15,8 @@ namespace {
 
 constexpr double pointsPerInch = 72.0;
 constexpr double inchesPerMetre = 39.37007874015748;
+// The size texts are measured at before scaling to the wanted size.
+constexpr double measuringSize = 1000.0;
 // English names are preferred wherever a font names itself in several languages.
 const char* const englishLanguage = "en";
 
@@ -96,17 +99,35 @@ PatternPtr postScriptPattern(const QString& postScriptName) {
 }
 
 ResolvedFont resolvedFrom(const FcPattern* font) {
-    return {familyName(font), styleName(font), stringAt(font, FC_POSTSCRIPT_NAME, 0)};
+    return {familyName(font), styleName(font), stringAt(font, FC_POSTSCRIPT_NAME, 0),
+            stringAt(font, FC_FOUNDRY, 0)};
 }
 
-// The installed face whose PostScript name is exactly this one.
+// The face fontconfig picks for the pattern after its configured substitutions.
+std::optional<ResolvedFont> bestMatch(FcPattern* pattern) {
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    PatternPtr match(FcFontMatch(nullptr, pattern, &result));
+    if (!match || result != FcResultMatch)
+        return std::nullopt;
+    return resolvedFrom(match.get());
+}
+
+// The installed face whose PostScript name is exactly this one. When several files
+// carry it (the same font as OpenType and Type 1), the one fontconfig prefers.
 std::optional<ResolvedFont> installedFace(const QString& postScriptName) {
     PatternPtr pattern = postScriptPattern(postScriptName);
-    const FontSetPtr fonts =
-        listFonts(pattern.get(), {FC_FAMILY, FC_STYLE, FC_STYLELANG, FC_POSTSCRIPT_NAME});
+    const FontSetPtr fonts = listFonts(
+        pattern.get(), {FC_FAMILY, FC_STYLE, FC_STYLELANG, FC_POSTSCRIPT_NAME, FC_FOUNDRY});
     if (!fonts || fonts->nfont == 0)
         return std::nullopt;
-    return resolvedFrom(fonts->fonts[0]);
+    const ResolvedFont listed = resolvedFrom(fonts->fonts[0]);
+    PatternPtr preferred = familyPattern(listed.family);
+    FcPatternAddString(preferred.get(), FC_STYLE,
+                       reinterpret_cast<const FcChar8*>(listed.styleName.toUtf8().constData()));
+    const auto match = bestMatch(preferred.get());
+    return match && match->postScriptName == postScriptName ? *match : listed;
 }
 
 // Weight and slant read from the style part of a PostScript name ("Bold",
@@ -155,13 +176,25 @@ std::optional<ResolvedFont> substitutedFace(const QString& postScriptName) {
     const QString style = hyphen < 0 ? QString() : postScriptName.mid(hyphen + 1);
     PatternPtr pattern = familyPattern(family);
     addStyleHints(pattern.get(), style);
-    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
-    FcDefaultSubstitute(pattern.get());
-    FcResult result = FcResultNoMatch;
-    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
-    if (!match || result != FcResultMatch)
-        return std::nullopt;
-    return resolvedFrom(match.get());
+    return bestMatch(pattern.get());
+}
+
+// Qt names a family offered by several foundries "Family [foundry]", and matches a
+// style only within the foundry it settles on. The Qt family for the face: the one
+// of the face's own foundry, else any foundry's that has the style, else the family.
+QString qtFamilyFor(const ResolvedFont& face) {
+    const QString own = QStringLiteral("%1 [%2]").arg(face.family, face.foundry);
+    const QStringList families = QFontDatabase::families();
+    auto hasStyle = [&](const QString& qtFamily) {
+        return QFontDatabase::styles(qtFamily).contains(face.styleName);
+    };
+    if (families.contains(own) && hasStyle(own))
+        return own;
+    const QString prefix = face.family + QLatin1String(" [");
+    for (const QString& qtFamily : families)
+        if (qtFamily.startsWith(prefix) && hasStyle(qtFamily))
+            return qtFamily;
+    return face.family;
 }
 
 // A paint device of 72 dots per inch, on which a point is one pixel, so metrics
@@ -259,7 +292,7 @@ std::optional<ResolvedFont> resolveFont(const QString& postScriptName) {
 QFont fontWithName(const QString& postScriptName, qreal pointSize) {
     QFont font;
     if (const auto face = resolveFont(postScriptName)) {
-        font.setFamilies({face->family});
+        font.setFamilies({qtFamilyFor(*face)});
         font.setStyleName(face->styleName);
     }
     font.setPointSizeF(pointSize);
@@ -270,9 +303,16 @@ QFont fontWithName(const QString& postScriptName, qreal pointSize) {
 }
 
 qreal textWidth(const QString& text, const QFont& font) {
-    return QFontMetricsF(font, &pointDevice()).horizontalAdvance(text);
+    // Advances are kept in 1/64 of a pixel; measured at a large size and scaled
+    // back, the width is exact to the outlines at any print resolution.
+    QFont reference = font;
+    reference.setPointSizeF(measuringSize);
+    const qreal width = QFontMetricsF(reference, &pointDevice()).horizontalAdvance(text);
+    return width * font.pointSizeF() / measuringSize;
 }
 
-QFontMetricsF metricsInPoints(const QFont& font) { return QFontMetricsF(font, &pointDevice()); }
+QFontMetricsF metricsInPoints(const QFont& font) {
+    return QFontMetricsF(font, &pointDevice());
+}
 
 } // namespace FontCatalogue

@@ -21,6 +21,7 @@ struct ResolvedFont {
     QString family;
     QString styleName;
     QString postScriptName;
+    QString foundry; // tells apart copies of a family from several foundries
 };
 
 // The installed fonts, as fontconfig sees them.
@@ -44,7 +45,9 @@ std::optional<ResolvedFont> resolveFont(const QString& postScriptName);
 // fontconfig resolves the name to.
 QFont fontWithName(const QString& postScriptName, qreal pointSize);
 
-// The advance width, in points, of one line of text in the font.
+// The advance width, in points, of one line of text in the font at its point size
+// (a point is 1/72 inch whatever the screen's resolution). Outlines are measured
+// unhinted, so the width holds on screen, on paper and in exported files alike.
 qreal textWidth(const QString& text, const QFont& font);
 
 // The font's metrics (ascent, descent, line spacing) in points.

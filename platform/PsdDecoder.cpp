@@ -17,6 +17,8 @@ constexpr int maxChannels = 56;
 constexpr std::size_t headerLength = 26;
 // The decoded image never exceeds this many pixels (four bytes each).
 constexpr std::uint64_t maxOutputPixels = 200'000'000;
+// The longest run one PackBits header can describe.
+constexpr std::size_t maxRunLength = 128;
 
 enum ColorMode { grayscaleMode = 1, rgbMode = 3, cmykMode = 4 };
 enum Compression { rawCompression = 0, rleCompression = 1 };
@@ -125,9 +127,13 @@ public:
         std::vector<std::uint64_t> counts(rows);
         for (std::uint64_t& count : counts)
             count = *cursor.read(countWidth);
+        // A PackBits run yields at most maxRunLength bytes from two input bytes, so a
+        // shorter row cannot be whole; refusing it early keeps a damaged count table
+        // from costing a full-size image allocation.
+        const std::uint64_t shortestRow = 2 * ((rowBytes_ + maxRunLength - 1) / maxRunLength);
         std::uint64_t offset = cursor.position();
         for (std::uint64_t r = 0; r < rows; ++r) {
-            if (counts[r] > length - offset)
+            if (counts[r] > length - offset || counts[r] < shortestRow)
                 return false;
             rowStarts_[r] = offset;
             rowLengths_[r] = counts[r];

@@ -1,0 +1,55 @@
+#include "platform/FileData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+TEST(FileData, MapsTheWholeFile) {
+    QTemporaryDir dir;
+    QByteArray content(100000, '\0');
+    for (qsizetype i = 0; i < content.size(); ++i)
+        content[i] = static_cast<char>(i * 7);
+    const auto data = FileData::initWithContentsOfFile(writeFile(dir, "photo.jpg", content));
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->length(), content.size());
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(data->bytes()), content.size()), content);
+}
+
+TEST(FileData, EmptyFileHasNoBytesButIsReadable) {
+    QTemporaryDir dir;
+    const auto data = FileData::initWithContentsOfFile(writeFile(dir, "empty.jpg", {}));
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->length(), 0);
+    EXPECT_NE(data->bytes(), nullptr);
+}
+
+TEST(FileData, UnreadablePathsGiveNothing) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(FileData::initWithContentsOfFile(dir.filePath("missing.jpg")));
+    EXPECT_FALSE(FileData::initWithContentsOfFile(dir.path()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
+    EXPECT_FALSE(FileData::initWithContentsOfFile(dir.filePath("folder.jpg")));
+    EXPECT_FALSE(FileData::initWithContentsOfFile(QString()));
+}
+
+TEST(FileData, BufferKeepsItsBytes) {
+    const auto data = FileData::fromByteArray(QByteArray("\xff\xd8\xff", 3));
+    ASSERT_EQ(data->length(), 3);
+    EXPECT_EQ(data->bytes()[0], 0xff);
+    EXPECT_EQ(data->bytes()[2], 0xff);
+    EXPECT_EQ(FileData::fromByteArray({})->length(), 0);
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "QStringPrinter.h"
+
+#include "platform/FontCatalogue.h"
+
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// fonts-urw-base35 provides the metric twins of the standard PostScript fonts.
+const QString helveticaTwin = QStringLiteral("Nimbus Sans");
+
+// The family a font was matched to, without the foundry Qt appends when two
+// foundries offer the same family name ("Nimbus Sans [urw]").
+QString matchedFamily(const QFont& font) {
+    const QString family = QFontInfo(font).family();
+    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+    return bracket < 0 ? family : family.left(bracket);
+}
+
+TEST(FontCatalogue, HelveticaResolvesToItsMetricTwin) {
+    const auto plain = FontCatalogue::resolveFont("Helvetica");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->family, helveticaTwin);
+    EXPECT_EQ(plain->styleName, "Regular");
+    const auto bold = FontCatalogue::resolveFont("Helvetica-BoldOblique");
+    ASSERT_TRUE(bold);
+    EXPECT_EQ(bold->family, helveticaTwin);
+    EXPECT_EQ(bold->styleName, "Bold Italic");
+}
+
+TEST(FontCatalogue, AbsentFontsStillResolveToSomeInstalledFace) {
+    const auto myriad = FontCatalogue::resolveFont("MyriadPro-Regular");
+    ASSERT_TRUE(myriad);
+    EXPECT_FALSE(myriad->family.isEmpty());
+    EXPECT_FALSE(FontCatalogue::availableFonts().contains("MyriadPro-Regular"));
+}
+
+TEST(FontCatalogue, FontWithNameUsesTheResolvedFace) {
+    const QFont helvetica = FontCatalogue::fontWithName("Helvetica", 10);
+    EXPECT_EQ(matchedFamily(helvetica), helveticaTwin);
+    EXPECT_DOUBLE_EQ(helvetica.pointSizeF(), 10);
+    const QFont bold = FontCatalogue::fontWithName("NimbusSans-Bold", 12);
+    EXPECT_EQ(matchedFamily(bold), helveticaTwin);
+    EXPECT_EQ(QFontInfo(bold).styleName(), "Bold");
+}
+
+TEST(FontCatalogue, ListsFamiliesMembersAndPostScriptNames) {
+    EXPECT_TRUE(FontCatalogue::availableFonts().contains("NimbusSans-Regular"));
+    EXPECT_TRUE(FontCatalogue::availableFontFamilies().contains(helveticaTwin));
+    const auto members = FontCatalogue::availableMembersOfFontFamily(helveticaTwin);
+    QStringList styles;
+    for (const FontMember& m : members)
+        styles << m.styleName;
+    EXPECT_EQ(styles, (QStringList{"Regular", "Italic", "Bold", "Bold Italic"}));
+    EXPECT_EQ(members.front().postScriptName, "NimbusSans-Regular");
+    EXPECT_TRUE(FontCatalogue::availableMembersOfFontFamily("No Such Family").empty());
+    EXPECT_EQ(FontCatalogue::localizedNameForFamily(helveticaTwin), helveticaTwin);
+}
+
+TEST(FontCatalogue, EveryListedMemberMakesItsOwnFace) {
+    for (const QString& family : FontCatalogue::availableFontFamilies()) {
+        for (const FontMember& m : FontCatalogue::availableMembersOfFontFamily(family)) {
+            const QFont font = FontCatalogue::fontWithName(m.postScriptName, 10);
+            EXPECT_EQ(matchedFamily(font), family) << m.postScriptName.toStdString();
+            EXPECT_EQ(QFontInfo(font).styleName(), m.styleName) << m.postScriptName.toStdString();
+        }
+    }
+}
+
+TEST(FontCatalogue, TextWidthIsInPointsAndScalesWithSize) {
+    // Helvetica advances in thousandths of an em: H 722, e 556, l 222, o 556.
+    QFont font = FontCatalogue::fontWithName("Helvetica", 10);
+    EXPECT_NEAR(FontCatalogue::textWidth("HHH", font), 21.66, 0.001);
+    font.setKerning(false);
+    EXPECT_NEAR(FontCatalogue::textWidth("Hello", font), 22.78, 0.001);
+    const QFont large = FontCatalogue::fontWithName("Helvetica", 25);
+    EXPECT_NEAR(FontCatalogue::textWidth("HHH", large), 54.15, 0.001);
+    EXPECT_EQ(FontCatalogue::textWidth(QString(), font), 0);
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "QStringPrinter.h"
+
+#include "platform/FileData.h"
+#include "platform/Picture.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double tapePixels = 43.0 / 72 * 600; // the tape thumbnail's height at 600 dpi
+constexpr double rollPixels = 67.0 / 72 * 600; // the roll thumbnail's side at 600 dpi
+
+QByteArray encode(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(95);
+    EXPECT_TRUE(writer.write(image));
+    return bytes;
+}
+
+// A JPEG whose stored pixels are the left half red and the right half blue, with an
+// Exif segment giving the orientation.
+QByteArray orientedJpeg(QSize stored, quint16 orientation) {
+    QImage image(stored, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, stored.width() / 2, stored.height(), Qt::red);
+    painter.fillRect(stored.width() / 2, 0, stored.width() - stored.width() / 2, stored.height(),
+                     Qt::blue);
+    painter.end();
+    const QByteArray jpeg = encode(image, "jpeg");
+
+    // Big-endian TIFF header, one directory holding Orientation (SHORT, 1 value).
+    const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08", 8) + QByteArray("\0\x01", 2) +
+                            QByteArray("\x01\x12\0\x03\0\0\0\x01", 8) +
+                            QByteArray(1, static_cast<char>(orientation >> 8)) +
+                            QByteArray(1, static_cast<char>(orientation & 0xff)) +
+                            QByteArray(2, '\0') + QByteArray(4, '\0');
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int segmentLength = static_cast<int>(payload.size()) + 2;
+    QByteArray app1("\xff\xe1", 2);
+    app1.append(static_cast<char>(segmentLength >> 8));
+    app1.append(static_cast<char>(segmentLength & 0xff));
+    app1.append(payload);
+    // Right after the start-of-image marker.
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+std::shared_ptr<Picture> pictureFrom(const QByteArray& bytes) {
+    return Picture::initWithData(*FileData::fromByteArray(bytes));
+}
+
+bool isReddish(QRgb c) {
+    return qRed(c) > 200 && qBlue(c) < 60;
+}
+bool isBluish(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 60;
+}
+
+TEST(Picture, OrientationIsApplied) {
+    const auto picture = pictureFrom(orientedJpeg(QSize(80, 40), 6));
+    ASSERT_TRUE(picture);
+    // Turned a quarter clockwise: the stored left (red) half is now on top.
+    EXPECT_EQ(picture->size(), QSizeF(40, 80));
+    ASSERT_EQ(picture->image().size(), QSize(40, 80));
+    EXPECT_TRUE(isReddish(picture->image().pixel(20, 10)));
+    EXPECT_TRUE(isBluish(picture->image().pixel(20, 70)));
+}
+
+TEST(Picture, LargePhotographIsDecodedScaledButKeepsItsFullSize) {
+    // Stored 4000 by 2000 and turned upright to 2000 by 4000.
+    const auto picture = pictureFrom(orientedJpeg(QSize(4000, 2000), 6));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->size(), QSizeF(2000, 4000));
+    const QSize decoded = picture->image().size();
+    EXPECT_LT(decoded.width(), 2000);
+    EXPECT_GT(decoded.height(), decoded.width());
+    // Enough for 600 dpi on both labels.
+    EXPECT_GE(decoded.height(), tapePixels);
+    EXPECT_GE(decoded.height(), rollPixels);
+    EXPECT_TRUE(isReddish(picture->image().pixel(decoded.width() / 2, decoded.height() / 8)));
+}
+
+TEST(Picture, DecodedSizeServesBothThumbnails) {
+    // A wide panorama: the tape draws it 43 points high, so the height decides.
+    const QSize panorama = Picture::decodedSizeFor(QSize(20000, 1000));
+    EXPECT_GE(panorama.height(), tapePixels);
+    EXPECT_LT(panorama.height(), tapePixels + 1);
+    EXPECT_NEAR(panorama.width(), 20 * panorama.height(), 20);
+    // A tall picture: the roll fits its height into 67 points.
+    const QSize tall = Picture::decodedSizeFor(QSize(3000, 6000));
+    EXPECT_GE(tall.height(), rollPixels);
+    EXPECT_LT(tall.height(), rollPixels + 1);
+    // Small pictures are never enlarged.
+    EXPECT_EQ(Picture::decodedSizeFor(QSize(300, 200)), QSize(300, 200));
+}
+
+TEST(Picture, TiffAndOtherFormatsDecode) {
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const auto picture = pictureFrom(encode(image, "tiff"));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->size(), QSizeF(30, 20));
+}
+
+TEST(Picture, SetSizeChangesOnlyTheLogicalSize) {
+    const auto picture = pictureFrom(orientedJpeg(QSize(80, 40), 1));
+    ASSERT_TRUE(picture);
+    picture->setSize(QSizeF(86, 43));
+    EXPECT_EQ(picture->size(), QSizeF(86, 43));
+    EXPECT_EQ(picture->image().size(), QSize(80, 40));
+}
+
+TEST(Picture, DrawInRectFillsTheRectangle) {
+    const auto picture = pictureFrom(orientedJpeg(QSize(80, 40), 1));
+    ASSERT_TRUE(picture);
+    QImage canvas(200, 100, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    picture->drawInRect(painter, QRectF(10, 10, 160, 80));
+    painter.end();
+    EXPECT_TRUE(isReddish(canvas.pixel(30, 50)));
+    EXPECT_TRUE(isBluish(canvas.pixel(150, 50)));
+    EXPECT_EQ(canvas.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(canvas.pixel(180, 95), qRgb(255, 255, 255));
+}
+
+TEST(Picture, NonPicturesGiveNoPicture) {
+    EXPECT_FALSE(pictureFrom(QByteArray()));
+    EXPECT_FALSE(pictureFrom(QByteArray("not a picture at all")));
+    const QByteArray jpeg = orientedJpeg(QSize(80, 40), 1);
+    EXPECT_FALSE(pictureFrom(jpeg.left(jpeg.size() / 10)));
+}
+
+} // namespace

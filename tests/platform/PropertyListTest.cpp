@@ -1,0 +1,116 @@
+#include "QStringPrinter.h"
+
+#include "platform/PropertyList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPoint>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+QVariantMap sampleSettings() {
+    return {
+        {"photographer", QStringLiteral("山田 太郎")},
+        {"lensList", QVariantList{"Summicron 50mm", "Nikkor 28mm"}},
+        {"exifItem", QVariantMap{{"FNumber", true}, {"Maker", false}}},
+        {"count", qint64(-42)},
+        {"ratio", 2.5},
+        {"blob", QByteArray("\x00\x01\xff", 3)},
+        {"saved", QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc())},
+        {"emptyText", QString()},
+    };
+}
+
+QByteArray xmlToBinary(const QByteArray& xml) {
+    plist_t root = nullptr;
+    plist_from_xml(xml.constData(), static_cast<uint32_t>(xml.size()), &root);
+    EXPECT_NE(root, nullptr);
+    char* bin = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &bin, &length);
+    plist_free(root);
+    QByteArray result(bin, length);
+    std::free(bin);
+    return result;
+}
+
+TEST(PropertyList, XmlRoundTripKeepsEveryValueKind) {
+    const QVariantMap settings = sampleSettings();
+    const QByteArray xml = PropertyList::toXml(settings);
+    ASSERT_TRUE(xml.startsWith("<?xml"));
+    const auto result = PropertyList::readData(xml);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    const QVariantMap read = result.value.toMap();
+    EXPECT_EQ(read.value("photographer").toString(), QStringLiteral("山田 太郎"));
+    EXPECT_EQ(read.value("lensList").toStringList(),
+              (QStringList{"Summicron 50mm", "Nikkor 28mm"}));
+    EXPECT_EQ(read.value("exifItem").toMap().value("FNumber").typeId(), QMetaType::Bool);
+    EXPECT_FALSE(read.value("exifItem").toMap().value("Maker").toBool());
+    EXPECT_EQ(read.value("count").toLongLong(), -42);
+    EXPECT_DOUBLE_EQ(read.value("ratio").toDouble(), 2.5);
+    EXPECT_EQ(read.value("blob").toByteArray(), QByteArray("\x00\x01\xff", 3));
+    EXPECT_EQ(read.value("saved").toDateTime(), settings.value("saved").toDateTime());
+    EXPECT_EQ(read.value("emptyText").toString(), QString());
+}
+
+TEST(PropertyList, BinaryListsReadLikeXml) {
+    const QByteArray binary = xmlToBinary(PropertyList::toXml(sampleSettings()));
+    ASSERT_TRUE(binary.startsWith("bplist"));
+    const auto fromBinary = PropertyList::readData(binary);
+    ASSERT_TRUE(fromBinary.ok()) << fromBinary.error.toStdString();
+    EXPECT_EQ(fromBinary.value,
+              PropertyList::readData(PropertyList::toXml(sampleSettings())).value);
+}
+
+TEST(PropertyList, MalformedInputGivesAMessage) {
+    const QByteArray xml = PropertyList::toXml(sampleSettings());
+    const QByteArray binary = xmlToBinary(xml);
+    for (const QByteArray& bad :
+         {QByteArray(), QByteArray("garbage"), QByteArray("<?xml version=\"1.0\"?><plist><dict>"),
+          QByteArray("bplist00\xff\xff\xff"), xml.left(xml.size() / 2)}) {
+        const auto result = PropertyList::readData(bad);
+        EXPECT_FALSE(result.ok()) << bad.toStdString();
+        EXPECT_FALSE(result.value.isValid());
+    }
+    // Every truncation of a binary list is refused or read, never a crash.
+    for (qsizetype length = 0; length < binary.size(); ++length)
+        PropertyList::readData(binary.left(length));
+}
+
+TEST(PropertyList, FilesAreWrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Documents/kestavolin.plist");
+    EXPECT_FALSE(PropertyList::writeXmlFile(path, sampleSettings()).isEmpty());
+    ASSERT_TRUE(PropertyList::ensureParentFolder(path));
+    ASSERT_EQ(PropertyList::writeXmlFile(path, sampleSettings()), QString());
+    const auto read = PropertyList::readFile(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value.toMap().value("photographer").toString(), QStringLiteral("山田 太郎"));
+
+    // A value with no property-list form is reported and leaves the file as it was.
+    const QString error = PropertyList::writeXmlFile(path, QVariantMap{{"where", QPoint(1, 2)}});
+    EXPECT_TRUE(error.contains("where")) << error.toStdString();
+    EXPECT_EQ(PropertyList::readFile(path).value, read.value);
+    EXPECT_EQ(QDir(dir.filePath("Documents")).entryList(QDir::Files).size(), 1);
+}
+
+TEST(PropertyList, UnreadableFilesAreNamedInTheMessage) {
+    QTemporaryDir dir;
+    const auto missing = PropertyList::readFile(dir.filePath("none.plist"));
+    EXPECT_TRUE(missing.error.contains("none.plist"));
+    EXPECT_FALSE(PropertyList::readFile(dir.path()).ok());
+    const QString folder = dir.filePath("plain");
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(PropertyList::ensureParentFolder(folder + "/sub/kestavolin.plist"));
+}
+
+} // namespace
