@@ -35,8 +35,6 @@ public:
 public slots:
     // Item 1 of the choice means "Roll 60", anything else "Tape 18".
     void confirmed();
-
-protected:
     // The panel has no cancel: Escape and closing the window leave it open.
     void reject() override;
 

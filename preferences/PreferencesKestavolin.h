@@ -74,8 +74,6 @@ public slots:
     void selectFontStyle();
     void confirmed();
     void cansel();
-
-protected:
     // Escape and the window's close button cancel.
     void reject() override;
 

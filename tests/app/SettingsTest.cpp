@@ -1,0 +1,376 @@
+#include "app/Settings.h"
+
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+#include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
+#include "platform/PropertyList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+#include <unistd.h>
+
+namespace {
+
+// Collects the warnings written while it is alive.
+class WarningRecorder {
+public:
+    WarningRecorder() {
+        messages().clear();
+        previous_ = qInstallMessageHandler(&WarningRecorder::record);
+    }
+    ~WarningRecorder() { qInstallMessageHandler(previous_); }
+    static QStringList& messages() {
+        static QStringList recorded;
+        return recorded;
+    }
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtWarningMsg)
+            messages().append(message);
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        useEmptyStringTable();
+        ASSERT_TRUE(home.isValid());
+    }
+
+    QString documents() const { return home.filePath("Documents"); }
+    QString plistPath() const { return documents() + "/kestavolin.plist"; }
+
+    void writeFile(const QVariantMap& contents) const {
+        ASSERT_TRUE(PropertyList::ensureParentFolder(plistPath()));
+        ASSERT_EQ(PropertyList::writeXmlFile(plistPath(), contents), QString());
+    }
+
+    void writeBytes(const QByteArray& bytes) const {
+        ASSERT_TRUE(QDir().mkpath(documents()));
+        QFile file(plistPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QVariantMap fileContents() const {
+        const PropertyList::ReadResult read = PropertyList::readFile(plistPath());
+        EXPECT_TRUE(read.ok()) << read.error.toStdString();
+        return read.value.toMap();
+    }
+
+    // A file as the application writes it after the user chose the tape.
+    static QVariantMap validFile() {
+        return {{"photographer", "Ansel"},
+                {"lensList", QVariantList{"Exif", "Zoom 24-70"}},
+                {"exifItem", defaultExifItemsStatus()},
+                {"fontFamilyName", "Helvetica"},
+                {"fontName", "Helvetica"},
+                {"fontStyleIndex", 0},
+                {"mediaTypeName", "Tape 18"}};
+    }
+
+    static QString defaultFontName() {
+        return FontCatalogue::availableFontFamilies().contains("Myriad Pro")
+                   ? QStringLiteral("MyriadPro-Regular")
+                   : QStringLiteral("Helvetica");
+    }
+
+    Settings loaded() const {
+        Settings settings(plistPath());
+        settings.load();
+        return settings;
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(SettingsTest, PathIsTheSettingsFileInTheDocumentsFolderOfHome) {
+    EXPECT_EQ(Settings::defaultPlistFilePath(),
+              QDir::homePath() + QStringLiteral("/Documents/kestavolin.plist"));
+}
+
+TEST_F(SettingsTest, FirstStartCreatesDocumentsFolderAndWritesEveryDefault) {
+    const Settings settings = loaded();
+
+    EXPECT_FALSE(settings.setMedia());
+    EXPECT_EQ(settings.photographer(), "Photographer");
+    EXPECT_EQ(settings.lensList(), QStringList{"Exif"});
+    EXPECT_EQ(settings.exifItemsStatus(), defaultExifItemsStatus());
+    EXPECT_EQ(settings.printFontName(), defaultFontName());
+    EXPECT_EQ(settings.printPontStyleIndex(), 0u);
+    EXPECT_EQ(settings.mediaName(), "");
+
+    const QVariantMap file = fileContents();
+    EXPECT_EQ(file.value("photographer"), "Photographer");
+    EXPECT_EQ(file.value("lensList").toList(), QVariantList{"Exif"});
+    EXPECT_EQ(file.value("exifItem").toMap(), defaultExifItemsStatus());
+    EXPECT_EQ(file.value("exifItem").toMap().size(), 17);
+    EXPECT_EQ(file.value("fontFamilyName").toString(), settings.printFontFamilyName());
+    EXPECT_EQ(file.value("fontName").toString(), defaultFontName());
+    EXPECT_EQ(file.value("fontStyleIndex").toULongLong(), 0u);
+    EXPECT_EQ(file.value("mediaTypeName"), "");
+}
+
+TEST_F(SettingsTest, DefaultDisplaySettingsShowTheUsualItems) {
+    const QVariantMap items = defaultExifItemsStatus();
+    EXPECT_TRUE(items.value(skipMaker).toBool());
+    EXPECT_TRUE(items.value(lensModel).toBool());
+    EXPECT_FALSE(items.value(lensMaker).toBool());
+    EXPECT_FALSE(items.value(focalLengthIn35mmFormat).toBool());
+    EXPECT_TRUE(items.value(fileName).toBool());
+    EXPECT_TRUE(items.value(dateTimeOriginal).toBool());
+}
+
+TEST_F(SettingsTest, ValidFileIsTakenOver) {
+    writeFile(validFile());
+    const Settings settings = loaded();
+
+    EXPECT_TRUE(settings.setMedia());
+    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
+    EXPECT_EQ(settings.photographer(), "Ansel");
+    EXPECT_EQ(settings.lensList(), (QStringList{"Exif", "Zoom 24-70"}));
+    EXPECT_EQ(settings.exifItemsStatus(), defaultExifItemsStatus());
+}
+
+TEST_F(SettingsTest, EntriesOfTheWrongTypeAloneAreDefaultedAndWritten) {
+    QVariantMap contents = validFile();
+    contents["photographer"] = 42;
+    contents["lensList"] = "Zoom 24-70";
+    contents["exifItem"] = QVariantList{true};
+    writeFile(contents);
+
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.photographer(), "Photographer");
+    EXPECT_EQ(settings.lensList(), QStringList{"Exif"});
+    EXPECT_EQ(settings.exifItemsStatus(), defaultExifItemsStatus());
+    EXPECT_TRUE(settings.setMedia());
+
+    const QVariantMap file = fileContents();
+    EXPECT_EQ(file.value("photographer"), "Photographer");
+    EXPECT_EQ(file.value("lensList").toList(), QVariantList{"Exif"});
+    EXPECT_EQ(file.value("exifItem").toMap(), defaultExifItemsStatus());
+    EXPECT_EQ(file.value("mediaTypeName"), "Tape 18");
+}
+
+TEST_F(SettingsTest, StoredDisplaySettingsAreTakenWholeWithoutFillingIn) {
+    QVariantMap contents = validFile();
+    contents["exifItem"] = QVariantMap{{maker, false}, {"SignType", true}};
+    writeFile(contents);
+
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.exifItemsStatus(), (QVariantMap{{maker, false}, {"SignType", true}}));
+}
+
+TEST_F(SettingsTest, HandEditedDisplayValuesThatAreNotBooleansCountAsOff) {
+    QVariantMap contents = validFile();
+    contents["exifItem"] =
+        QVariantMap{{maker, "yes"}, {model, 1}, {fileName, true}, {fNumber, QVariantList{}}};
+    writeFile(contents);
+
+    const Settings settings = loaded();
+    const QVariantMap expected{{maker, false}, {model, false}, {fileName, true}, {fNumber, false}};
+    EXPECT_EQ(settings.exifItemsStatus(), expected);
+    EXPECT_EQ(fileContents().value("exifItem").toMap(), expected);
+}
+
+TEST_F(SettingsTest, HandEditedLensListKeepsOnlyItsStrings) {
+    QVariantMap contents = validFile();
+    contents["lensList"] = QVariantList{"Macro", 50, QVariantMap{{"a", 1}}, "Macro", true, ""};
+    writeFile(contents);
+
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.lensList(), (QStringList{"Macro", "Macro", ""}));
+    EXPECT_EQ(fileContents().value("lensList").toList(), (QVariantList{"Macro", "Macro", ""}));
+}
+
+TEST_F(SettingsTest, LensListWithoutExifGetsNothingAddedBack) {
+    QVariantMap contents = validFile();
+    contents["lensList"] = QVariantList{"Macro"};
+    writeFile(contents);
+    EXPECT_EQ(loaded().lensList(), QStringList{"Macro"});
+}
+
+TEST_F(SettingsTest, EveryStartReturnsToTheDefaultFont) {
+    QVariantMap contents = validFile();
+    contents["fontFamilyName"] = "DejaVu Sans";
+    contents["fontName"] = "DejaVuSans-Bold";
+    contents["fontStyleIndex"] = 2;
+    writeFile(contents);
+
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.printFontName(), defaultFontName());
+    EXPECT_EQ(settings.printPontStyleIndex(), 0u);
+    const QVariantMap file = fileContents();
+    EXPECT_EQ(file.value("fontName").toString(), defaultFontName());
+    EXPECT_EQ(file.value("fontStyleIndex").toULongLong(), 0u);
+}
+
+TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
+    for (const QVariant& stored : {QVariant("tape 18"), QVariant(""), QVariant(18)}) {
+        QVariantMap contents = validFile();
+        contents["mediaTypeName"] = stored;
+        writeFile(contents);
+
+        const Settings settings = loaded();
+        EXPECT_FALSE(settings.setMedia()) << stored.toString().toStdString();
+        EXPECT_EQ(settings.mediaTypeName(), "");
+        EXPECT_EQ(fileContents().value("mediaTypeName"), stored);
+    }
+
+    QVariantMap contents = validFile();
+    contents.remove("mediaTypeName");
+    writeFile(contents);
+    EXPECT_FALSE(loaded().setMedia());
+
+    contents["mediaTypeName"] = "Roll 60";
+    writeFile(contents);
+    const Settings roll = loaded();
+    EXPECT_TRUE(roll.setMedia());
+    EXPECT_EQ(roll.mediaTypeName(), MediaRoll60Key);
+}
+
+TEST_F(SettingsTest, UnreadableFilesStartFromTheDefaults) {
+    const QByteArray garbage[] = {
+        QByteArray("not a property list at all"),
+        QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>photographer"),
+        QByteArray("bplist00\xff\xff\xff\xff", 12),
+        QByteArray(),
+    };
+    for (const QByteArray& bytes : garbage) {
+        writeBytes(bytes);
+        const Settings settings = loaded();
+        EXPECT_EQ(settings.lensList(), QStringList{"Exif"});
+        EXPECT_FALSE(settings.setMedia());
+        EXPECT_EQ(fileContents().value("mediaTypeName"), "");
+    }
+}
+
+TEST_F(SettingsTest, RootThatIsNotADictionaryStartsFromTheDefaults) {
+    writeBytes("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+               "<array><string>Ansel</string></array></plist>\n");
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.photographer(), "Photographer");
+    EXPECT_EQ(fileContents().value("lensList").toList(), QVariantList{"Exif"});
+}
+
+TEST_F(SettingsTest, BinaryPropertyListIsReadAndRewrittenAsXml) {
+    plist_t root = plist_new_dict();
+    plist_dict_set_item(root, "photographer", plist_new_string("Ansel"));
+    plist_t lenses = plist_new_array();
+    plist_array_append_item(lenses, plist_new_string("Exif"));
+    plist_array_append_item(lenses, plist_new_string("Macro"));
+    plist_dict_set_item(root, "lensList", lenses);
+    plist_dict_set_item(root, "mediaTypeName", plist_new_string("Roll 60"));
+    char* binary = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &binary, &length);
+    plist_free(root);
+    ASSERT_NE(binary, nullptr);
+    writeBytes(QByteArray(binary, int(length)));
+    free(binary);
+
+    const Settings settings = loaded();
+    EXPECT_EQ(settings.photographer(), "Ansel");
+    EXPECT_EQ(settings.lensList(), (QStringList{"Exif", "Macro"}));
+    EXPECT_EQ(settings.mediaTypeName(), MediaRoll60Key);
+    // The missing display settings were defaulted and the whole file saved as XML.
+    EXPECT_EQ(settings.exifItemsStatus(), defaultExifItemsStatus());
+    QFile file(plistPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("<?xml"));
+}
+
+TEST_F(SettingsTest, ChangesReachTheFileOnlyWhenSaved) {
+    Settings settings = loaded();
+    settings.chooseStartupMedium(MediaRoll60Key);
+    settings.setPhotographer("Ansel");
+    EXPECT_EQ(settings.mediaTypeName(), MediaRoll60Key);
+    EXPECT_EQ(fileContents().value("mediaTypeName"), "");
+
+    ASSERT_TRUE(settings.save());
+    const Settings next = loaded();
+    EXPECT_TRUE(next.setMedia());
+    EXPECT_EQ(next.mediaTypeName(), MediaRoll60Key);
+    EXPECT_EQ(next.photographer(), "Ansel");
+}
+
+TEST_F(SettingsTest, ConfirmedPreferencesAreStoredButMediumWaitsForNextStart) {
+    writeFile(validFile());
+    Settings settings = loaded();
+    settings.setPrintFont("DejaVu Sans", "DejaVuSans-Bold", 1);
+    settings.setMediaName(MediaRoll60Key);
+    settings.takeExifItems({{maker, false}, {skipMaker, true}});
+    ASSERT_TRUE(settings.save());
+
+    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
+    EXPECT_EQ(settings.mediaName(), MediaRoll60Key);
+    const QVariantMap file = fileContents();
+    EXPECT_EQ(file.value("fontName"), "DejaVuSans-Bold");
+    EXPECT_EQ(file.value("fontStyleIndex").toULongLong(), 1u);
+    EXPECT_EQ(file.value("mediaTypeName"), "Roll 60");
+
+    const Settings next = loaded();
+    EXPECT_EQ(next.mediaTypeName(), MediaRoll60Key);
+    EXPECT_FALSE(next.exifItemsStatus().value(maker).toBool());
+    EXPECT_TRUE(next.exifItemsStatus().value(model).toBool());
+    EXPECT_EQ(next.printFontName(), defaultFontName());
+}
+
+TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
+    // A file where the documents folder should be: the folder cannot be made.
+    QFile blocker(documents());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    WarningRecorder warnings;
+    Settings settings(plistPath());
+    settings.load();
+    EXPECT_EQ(settings.lensList(), QStringList{"Exif"});
+    EXPECT_EQ(settings.photographer(), "Photographer");
+    settings.setPhotographer("Ansel");
+    EXPECT_FALSE(settings.save());
+    EXPECT_EQ(settings.photographer(), "Ansel");
+    ASSERT_EQ(WarningRecorder::messages().size(), 1);
+    EXPECT_TRUE(WarningRecorder::messages().first().contains("settings"));
+
+    // Once saving works again the settings are written, and a later failure is
+    // reported anew.
+    ASSERT_TRUE(QFile::remove(documents()));
+    EXPECT_TRUE(settings.save());
+    EXPECT_EQ(fileContents().value("photographer"), "Ansel");
+    ASSERT_TRUE(QFile::remove(plistPath()));
+    ASSERT_TRUE(QDir(documents()).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(settings.save());
+    EXPECT_EQ(WarningRecorder::messages().size(), 2);
+}
+
+TEST_F(SettingsTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
+    writeFile(validFile());
+    // A second name for the old file keeps its contents only if save writes a new
+    // file and renames it over the old one.
+    ASSERT_EQ(::link(QFile::encodeName(plistPath()).constData(),
+                     QFile::encodeName(home.filePath("hardlink.plist")).constData()),
+              0);
+
+    Settings settings = loaded();
+    settings.setPhotographer("Someone Else");
+    ASSERT_TRUE(settings.save());
+
+    const PropertyList::ReadResult old = PropertyList::readFile(home.filePath("hardlink.plist"));
+    ASSERT_TRUE(old.ok());
+    EXPECT_EQ(old.value.toMap().value("photographer"), "Ansel");
+    EXPECT_EQ(fileContents().value("photographer"), "Someone Else");
+    EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList{"kestavolin.plist"});
+}
+
+} // namespace
