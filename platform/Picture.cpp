@@ -21,6 +21,19 @@ QSize transposed(QSize size, bool swap) {
     return swap ? size.transposed() : size;
 }
 
+// The size reached by halving full as often as it stays at least needed. The JPEG
+// decoder scales by halves within its transform, so such a size is decoded directly,
+// without a resampling pass that would cost time and detail.
+QSize halvedAtLeast(QSize full, QSize needed) {
+    QSize size = full;
+    for (;;) {
+        const QSize half((size.width() + 1) / 2, (size.height() + 1) / 2);
+        if (half.width() < needed.width() || half.height() < needed.height() || half == size)
+            return size;
+        size = half;
+    }
+}
+
 std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes()),
                                                      static_cast<qsizetype>(data.length()));
@@ -38,7 +51,7 @@ std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     QSize fullSize = transposed(storedSize, turned);
     if (storedSize.isValid()) {
-        const QSize decoded = Picture::decodedSizeFor(fullSize);
+        const QSize decoded = halvedAtLeast(fullSize, Picture::decodedSizeFor(fullSize));
         if (decoded != fullSize)
             reader.setScaledSize(transposed(decoded, turned));
     }
