@@ -20,24 +20,15 @@ struct MakerName {
 // Searched in this order; the first match wins (a Make naming both PENTAX and RICOH
 // shows PENTAX).
 constexpr std::array<MakerName, 19> makerNames{{
-    {"canon"_L1, "Canon"_L1, true},
-    {"hasselblad"_L1, "Hasselblad"_L1, true},
-    {"leica"_L1, "Leica"_L1, true},
-    {"mamiya"_L1, "Mamiya"_L1, true},
-    {"nikon"_L1, "Nikon"_L1, true},
-    {"pentax"_L1, "PENTAX"_L1, true},
-    {"ricoh"_L1, "RICHO"_L1, true},
-    {"sigma"_L1, "SIGMA"_L1, true},
-    {"sinar"_L1, "Sinar"_L1, true},
-    {"casio"_L1, "CASIO"_L1, false},
-    {"epson"_L1, "EPSON"_L1, false},
-    {"fujifilm"_L1, "FUJIFILM"_L1, false},
-    {"kodak"_L1, "KODAK"_L1, false},
-    {"leaf"_L1, "Leaf"_L1, false},
-    {"olympus"_L1, "OLYMPUS"_L1, false},
-    {"panasonic"_L1, "Panasonic"_L1, false},
-    {"phase one"_L1, "Phase One"_L1, false},
-    {"sony"_L1, "SONY"_L1, false},
+    {"canon"_L1, "Canon"_L1, true},          {"hasselblad"_L1, "Hasselblad"_L1, true},
+    {"leica"_L1, "Leica"_L1, true},          {"mamiya"_L1, "Mamiya"_L1, true},
+    {"nikon"_L1, "Nikon"_L1, true},          {"pentax"_L1, "PENTAX"_L1, true},
+    {"ricoh"_L1, "RICHO"_L1, true},          {"sigma"_L1, "SIGMA"_L1, true},
+    {"sinar"_L1, "Sinar"_L1, true},          {"casio"_L1, "CASIO"_L1, false},
+    {"epson"_L1, "EPSON"_L1, false},         {"fujifilm"_L1, "FUJIFILM"_L1, false},
+    {"kodak"_L1, "KODAK"_L1, false},         {"leaf"_L1, "Leaf"_L1, false},
+    {"olympus"_L1, "OLYMPUS"_L1, false},     {"panasonic"_L1, "Panasonic"_L1, false},
+    {"phase one"_L1, "Phase One"_L1, false}, {"sony"_L1, "SONY"_L1, false},
     {"samsung"_L1, "SAMSUNG"_L1, false},
 }};
 
@@ -94,7 +85,9 @@ std::int32_t yakubun(std::int32_t& numerator, std::int32_t& denominator) {
     return static_cast<std::int32_t>(divisor);
 }
 
-std::optional<QString> textValue(const ExifTagNode& node) { return textView(node); }
+std::optional<QString> textValue(const ExifTagNode& node) {
+    return textView(node);
+}
 
 std::optional<MakerValue> makerValue(const ExifTagNode& node) {
     const auto text = textView(node);
@@ -196,7 +189,9 @@ std::optional<QString> pixelDimensionValue(const ExifTagNode& node) {
     return QString::number(*dimension);
 }
 
-std::optional<std::uint16_t> flashValue(const ExifTagNode& node) { return sixteenBitView(node); }
+std::optional<std::uint16_t> flashValue(const ExifTagNode& node) {
+    return sixteenBitView(node);
+}
 
 std::optional<QString> sensitivityValue(const UsableTagLookup& usableTag) {
     if (const TagCopy isoSpeed = usableTag(TAG_ISO_SPEED)) {

@@ -23,8 +23,8 @@ std::int32_t yakubun(std::int32_t& numerator, std::int32_t& denominator);
 std::optional<QString> textValue(const ExifTagNode& node);
 
 struct MakerValue {
-    bool skipMaker;   // print the model without the maker in front of it
-    QString maker;    // display name
+    bool skipMaker; // print the model without the maker in front of it
+    QString maker;  // display name
 };
 std::optional<MakerValue> makerValue(const ExifTagNode& node);
 

@@ -92,10 +92,9 @@ std::optional<QString> lightSourceWord(const ExifTagNode& node) {
 }
 
 std::optional<QString> sceneCaptureTypeWord(const ExifTagNode& node) {
-    return wordFor(node, {{0, "StandardScene"_L1},
-                          {1, "Landscape"_L1},
-                          {2, "Portrait"_L1},
-                          {3, "NightScene"_L1}});
+    return wordFor(
+        node,
+        {{0, "StandardScene"_L1}, {1, "Landscape"_L1}, {2, "Portrait"_L1}, {3, "NightScene"_L1}});
 }
 
 std::optional<QString> gainControlWord(const ExifTagNode& node) {
@@ -121,8 +120,7 @@ std::optional<QString> sharpnessWord(const ExifTagNode& node) {
 }
 
 std::optional<QString> subjectDistanceRangeWord(const ExifTagNode& node) {
-    return wordFor(node, {{0, "DistanceUnknown"_L1},
-                          {1, "Macro"_L1},
-                          {2, "CloseView"_L1},
-                          {3, "DistantView"_L1}});
+    return wordFor(
+        node,
+        {{0, "DistanceUnknown"_L1}, {1, "Macro"_L1}, {2, "CloseView"_L1}, {3, "DistantView"_L1}});
 }

@@ -10,13 +10,13 @@ class Picture;
 
 // One opened photograph: its picture, the photo information dictionary built from its
 // metadata, the path it came from, and whether the analysis succeeded.
+struct AnalysisOptions {
+    // Off where only the dictionary is wanted (the command line's info).
+    bool decodePicture = true;
+};
+
 class Kestavolin {
 public:
-    struct AnalysisOptions {
-        // Off where only the dictionary is wanted (the command line's info).
-        bool decodePicture = true;
-    };
-
     // A record that has analysed nothing: empty dictionary, no picture, haveExif NO.
     Kestavolin();
     explicit Kestavolin(AnalysisOptions options);

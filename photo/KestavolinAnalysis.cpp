@@ -68,7 +68,9 @@ Lookup makerLookup() {
 
 Lookup sensitivityLookup() {
     return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
-        const auto exifTag = [tables](std::uint16_t tag) { return usableTag(tables, IFD_EXIF, tag); };
+        const auto exifTag = [tables](std::uint16_t tag) {
+            return usableTag(tables, IFD_EXIF, tag);
+        };
         if (auto value = sensitivityValue(exifTag))
             dictionary.insert(sensitivity, *value);
     };
@@ -111,8 +113,7 @@ const std::array<Lookup, 30>& lookups() {
         textLookup(IFD_EXIF, TAG_CONTRAST, contrast, contrastWord),
         textLookup(IFD_EXIF, TAG_SATURATION, saturation, saturationWord),
         textLookup(IFD_EXIF, TAG_SHARPNESS, sharpness, sharpnessWord),
-        textLookup(IFD_EXIF, TAG_SUBJECT_DISTANCE_RANGE, subjectDistance,
-                   subjectDistanceRangeWord),
+        textLookup(IFD_EXIF, TAG_SUBJECT_DISTANCE_RANGE, subjectDistance, subjectDistanceRangeWord),
         textLookup(IFD_EXIF, TAG_DATE_TIME_ORIGINAL, dateTimeOriginal, textValue),
         textLookup(IFD_EXIF, TAG_DATE_TIME_DIGITIZED, dateTimeDigitized, textValue),
         textLookup(IFD_EXIF, TAG_EXIF_VERSION, exifVersion, exifVersionValue),

@@ -50,7 +50,9 @@ std::optional<QString> textView(const ExifTagNode& node) {
     const qsizetype length =
         nul ? static_cast<const char*>(nul) - bytes : static_cast<qsizetype>(node.count);
     // Stored unchanged: a leading byte-order mark is kept like any other character.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Stateless, so a sequence cut off at the end is an error rather than pending.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                     QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(QByteArrayView(bytes, length));
     if (decoder.hasError())
         return std::nullopt;

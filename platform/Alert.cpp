@@ -1,7 +1,7 @@
 #include "platform/Alert.h"
 
-#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -37,17 +37,17 @@ ScopedAlertPresenter::~ScopedAlertPresenter() {
 int MessageBoxAlertPresenter::present(const AlertContent& alert) {
     QMessageBox box(QMessageBox::Warning, alert.title, alert.message);
     // An alert always has a default button; an empty title gets the standard one.
-    QAbstractButton* defaultButton =
-        alert.defaultButton.isEmpty() ? box.addButton(QMessageBox::Ok)
-                                      : box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
-    QAbstractButton* alternateButton =
+    QPushButton* defaultButton = alert.defaultButton.isEmpty()
+                                     ? box.addButton(QMessageBox::Ok)
+                                     : box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
+    QPushButton* alternateButton =
         alert.alternateButton.isEmpty()
             ? nullptr
             : box.addButton(alert.alternateButton, QMessageBox::RejectRole);
-    QAbstractButton* otherButton = alert.otherButton.isEmpty()
-                                       ? nullptr
-                                       : box.addButton(alert.otherButton, QMessageBox::ActionRole);
-    box.setDefaultButton(qobject_cast<QPushButton*>(defaultButton));
+    QPushButton* otherButton = alert.otherButton.isEmpty()
+                                   ? nullptr
+                                   : box.addButton(alert.otherButton, QMessageBox::ActionRole);
+    box.setDefaultButton(defaultButton);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked && clicked == alternateButton)

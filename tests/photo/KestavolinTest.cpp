@@ -1,0 +1,247 @@
+#include "MarkingTranslator.h"
+#include "TagFixtures.h"
+#include "TiffFixture.h"
+
+#include "photo/AnalysisAlerts.h"
+#include "photo/ConstStrings.h"
+#include "photo/Kestavolin.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+#include "platform/Picture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Directory = TiffFixture::Directory;
+
+std::shared_ptr<const FileData> bytes(const QByteArray& data) {
+    return FileData::fromByteArray(data);
+}
+
+class KestavolinTest : public testing::Test {
+protected:
+    void SetUp() override { useEmptyStringTable(); }
+
+    RecordingAlertPresenter alerts;
+    ScopedAlertPresenter recording{alerts};
+};
+
+TEST(AnalysisAlerts, FormatResultsChooseTheirMessage) {
+    const std::pair<int, const char*> cases[] = {
+        {-1, "FailedOpenMsg"},  {-20, "NoExifMsg"},    {-100, "NotTiffMsg"},  {-200, "NotPSDMsg"},
+        {-300, "NotJpegMsg"},   {-301, "FailJpegMsg"}, {-302, "FailJpegMsg"}, {-303, "FailJpegMsg"},
+        {-5000, "FailJpegMsg"}, {-201, "FailPSDMsg"},  {-212, "FailPSDMsg"},  {-231, "FailPSDMsg"},
+        {-299, "FailPSDMsg"},   {-2, "FailTiffMsg"},   {-19, "FailTiffMsg"},  {-21, "FailTiffMsg"},
+        {-110, "FailTiffMsg"},  {-199, "FailTiffMsg"}, {0, "FailTiffMsg"},    {2, "FailTiffMsg"}};
+    for (const auto& [result, message] : cases) {
+        const AnalysisAlertKeys keys = alertForFormatResult(result);
+        EXPECT_EQ(keys.title, "ErrorMassage") << result;
+        EXPECT_EQ(keys.message, QString::fromLatin1(message)) << result;
+    }
+}
+
+TEST(AnalysisAlerts, DirectoryResultsChooseTheirAlert) {
+    EXPECT_EQ(alertForDirectoryResult(-110).title, "IfdError");
+    EXPECT_EQ(alertForDirectoryResult(-110).message, "IfdErrorMassage");
+    EXPECT_EQ(alertForDirectoryResult(1).title, "ExifError");
+    EXPECT_EQ(alertForDirectoryResult(1).message, "FailExifMassage");
+}
+
+TEST_F(KestavolinTest, NoRecordWithoutEightBytes) {
+    EXPECT_EQ(Kestavolin::initWithData(nullptr), nullptr);
+    EXPECT_EQ(Kestavolin::initWithData(bytes("1234567")), nullptr);
+    EXPECT_TRUE(alerts.alerts().isEmpty());
+}
+
+TEST_F(KestavolinTest, EightBytesThatAreNoPhotographGiveOneAlert) {
+    const auto record = Kestavolin::initWithData(bytes("12345678"));
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(record->haveExif());
+    EXPECT_TRUE(record->exifData().isEmpty());
+    EXPECT_EQ(record->photoImage(), nullptr);
+    EXPECT_EQ(record->alertCode(), -1);
+    ASSERT_EQ(alerts.alerts().size(), 1);
+    const AlertContent& alert = alerts.alerts().first();
+    EXPECT_EQ(alert.title, "ErrorMassage");
+    EXPECT_EQ(alert.message, "FailedOpenMsg");
+    EXPECT_EQ(alert.defaultButton, "Colse");
+    EXPECT_EQ(alert.alternateButton, "");
+    EXPECT_EQ(alert.otherButton, "");
+}
+
+TEST_F(KestavolinTest, AlertTextsComeFromTheStringTable) {
+    installStringTables(QLocale(QLocale::English));
+    {
+        const MarkingTranslator table;
+        Kestavolin::initWithData(bytes("12345678"));
+    }
+    useEmptyStringTable();
+    ASSERT_EQ(alerts.alerts().size(), 1);
+    EXPECT_EQ(alerts.alerts().first().title, "<ErrorMassage>");
+    EXPECT_EQ(alerts.alerts().first().message, "<FailedOpenMsg>");
+    EXPECT_EQ(alerts.alerts().first().defaultButton, "<Colse>");
+}
+
+TEST_F(KestavolinTest, ShortDataIsRefusedSilentlyByTheAnalysis) {
+    Kestavolin record;
+    EXPECT_FALSE(record.dataAnalysisWithData(*bytes("I")));
+    EXPECT_TRUE(alerts.alerts().isEmpty());
+}
+
+TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
+    const QByteArray tiff =
+        TiffFixture().ascii(Directory::zeroth, TAG_MODEL, "Model").exifPointer(100000).build();
+    const auto record = Kestavolin::initWithData(bytes(tiff));
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(record->haveExif());
+    EXPECT_TRUE(record->exifData().isEmpty());
+    EXPECT_EQ(record->alertCode(), -110);
+    ASSERT_EQ(alerts.alerts().size(), 1);
+    EXPECT_EQ(alerts.alerts().first().title, "IfdError");
+    EXPECT_EQ(alerts.alerts().first().message, "IfdErrorMassage");
+}
+
+TEST_F(KestavolinTest, EveryRowFillsItsKey) {
+    const QByteArray tiff =
+        TiffFixture()
+            .ascii(Directory::zeroth, TAG_IMAGE_DESCRIPTION, QByteArray("Harbour\0", 8))
+            .ascii(Directory::zeroth, TAG_MAKE, "NIKON CORPORATION")
+            .ascii(Directory::zeroth, TAG_MODEL, QByteArray("Model\0", 6))
+            .ascii(Directory::zeroth, TAG_ARTIST, "A. Person")
+            .ascii(Directory::zeroth, TAG_COPYRIGHT, "(c) A. Person")
+            .ascii(Directory::exif, TAG_LENS_MAKE, "Acme")
+            .ascii(Directory::exif, TAG_LENS_MODEL, "50mm f/1.8")
+            .rational(Directory::exif, TAG_FNUMBER, 28, 10)
+            .rational(Directory::exif, TAG_EXPOSURE_TIME, 10, 2500)
+            .shortValue(Directory::exif, TAG_PHOTOGRAPHIC_SENSITIVITY, 200)
+            .rational(Directory::exif, TAG_EXPOSURE_BIAS_VALUE, -5, 3)
+            .shortValue(Directory::exif, TAG_EXPOSURE_MODE, 2)
+            .shortValue(Directory::exif, TAG_EXPOSURE_PROGRAM, 3)
+            .shortValue(Directory::exif, TAG_METERING_MODE, 5)
+            .shortValue(Directory::exif, TAG_LIGHT_SOURCE, 21)
+            .shortValue(Directory::exif, TAG_FLASH, 16)
+            .rational(Directory::exif, TAG_FOCAL_LENGTH, 50, 1)
+            .shortValue(Directory::exif, TAG_FOCAL_LENGTH_IN_35MM_FORMAT, 75)
+            .shortValue(Directory::exif, TAG_WHITE_BALANCE, 1)
+            .shortValue(Directory::exif, TAG_SCENE_CAPTURE_TYPE, 3)
+            .shortValue(Directory::exif, TAG_GAIN_CONTROL, 1)
+            .shortValue(Directory::exif, TAG_CONTRAST, 2)
+            .shortValue(Directory::exif, TAG_SATURATION, 0)
+            .shortValue(Directory::exif, TAG_SHARPNESS, 1)
+            .shortValue(Directory::exif, TAG_SUBJECT_DISTANCE_RANGE, 1)
+            .ascii(Directory::exif, TAG_DATE_TIME_ORIGINAL, "2008:05:30 15:56:01")
+            .ascii(Directory::exif, TAG_DATE_TIME_DIGITIZED, "2008:05:30 15:56:02")
+            .undefined(Directory::exif, TAG_EXIF_VERSION, "0221")
+            .shortValue(Directory::exif, TAG_PIXEL_X_DIMENSION, 4000)
+            .shortValue(Directory::exif, TAG_PIXEL_Y_DIMENSION, 3000)
+            .build();
+    const auto record = Kestavolin::initWithData(bytes(tiff));
+    ASSERT_NE(record, nullptr);
+    EXPECT_TRUE(record->haveExif());
+    EXPECT_TRUE(alerts.alerts().isEmpty());
+    const QVariantMap expected{{imageDescription, "Harbour"},
+                               {skipMaker, true},
+                               {maker, "Nikon"},
+                               {model, "Model"},
+                               {artist, "A. Person"},
+                               {copyright, "(c) A. Person"},
+                               {lensMaker, "Acme"},
+                               {lensModel, "50mm f/1.8"},
+                               {fNumber, "F/2.8"},
+                               {exposureTime, "1/250s"},
+                               {sensitivity, "ISO200 "},
+                               {exposureBiasValue, "-1 2/3"},
+                               {exposureMode, "AutoBracket"},
+                               {exposureProgram, "AperturePriority"},
+                               {meteringMode, "Pattern"},
+                               {lightSource, "D65"},
+                               {flashKey, QVariant::fromValue<quint16>(16)},
+                               {focalLength, "50.0 mm "},
+                               {focalLengthIn35mmFormat, "( 75 mm) "},
+                               {whiteBalance, "Manual W.B."},
+                               {sceneCaptureType, "NightScene"},
+                               {gainControl, "LowGainUp"},
+                               {contrast, "Hard"},
+                               {saturation, "NormalSaturation"},
+                               {sharpness, "SoftSharpness"},
+                               {subjectDistance, "Macro"},
+                               {dateTimeOriginal, "2008:05:30 15:56:01"},
+                               {dateTimeDigitized, "2008:05:30 15:56:02"},
+                               {exifVersion, "48505049"},
+                               {pixelXDimension, "4000"},
+                               {pixelYDimension, "3000"}};
+    EXPECT_EQ(record->exifData(), expected);
+    // The two numbers stay numbers.
+    EXPECT_EQ(record->exifData().value(skipMaker).metaType().id(), QMetaType::Bool);
+    EXPECT_EQ(record->exifData().value(flashKey).metaType().id(), QMetaType::UShort);
+}
+
+TEST_F(KestavolinTest, ZerothDirectoryAloneIsASuccess) {
+    const QByteArray tiff = TiffFixture()
+                                .ascii(Directory::zeroth, TAG_MODEL, "X100")
+                                .ascii(Directory::zeroth, TAG_ARTIST, "Jos\xe9")
+                                .entry(Directory::zeroth, TAG_COPYRIGHT, TIFF_TYPE_ASCII, 0, {})
+                                .build();
+    const auto record = Kestavolin::initWithData(bytes(tiff));
+    ASSERT_NE(record, nullptr);
+    EXPECT_TRUE(record->haveExif());
+    // Invalid UTF-8 and an empty value leave their keys out.
+    EXPECT_EQ(record->exifData(), (QVariantMap{{model, "X100"}}));
+}
+
+TEST_F(KestavolinTest, ReanalysisKeepsEarlierEntries) {
+    const auto record =
+        Kestavolin::initWithData(bytes(TiffFixture()
+                                           .ascii(Directory::zeroth, TAG_MODEL, "First")
+                                           .ascii(Directory::zeroth, TAG_ARTIST, "Someone")
+                                           .build()));
+    ASSERT_NE(record, nullptr);
+    record->setPhotoData(
+        *bytes(TiffFixture().ascii(Directory::zeroth, TAG_MODEL, "Second").build()));
+    EXPECT_TRUE(record->haveExif());
+    EXPECT_EQ(record->exifData(), (QVariantMap{{model, "Second"}, {artist, "Someone"}}));
+
+    record->setPhotoData(*bytes("short"));
+    EXPECT_FALSE(record->haveExif());
+    EXPECT_EQ(record->exifData().size(), 2);
+    EXPECT_TRUE(alerts.alerts().isEmpty());
+
+    record->setPhotoData(*bytes("not a photograph"));
+    EXPECT_FALSE(record->haveExif());
+    EXPECT_EQ(record->exifData().size(), 2);
+    EXPECT_EQ(alerts.alerts().size(), 1);
+}
+
+TEST_F(KestavolinTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {
+    const auto photograph =
+        FileData::initWithContentsOfFile(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"));
+    ASSERT_NE(photograph, nullptr);
+    const auto withPicture = Kestavolin::initWithData(photograph);
+    ASSERT_NE(withPicture, nullptr);
+    ASSERT_TRUE(withPicture->haveExif());
+    ASSERT_NE(withPicture->photoImage(), nullptr);
+    EXPECT_EQ(withPicture->photoImage()->size(), QSizeF(100, 68));
+    EXPECT_EQ(withPicture->exifData().value(fNumber), "F/7.1");
+
+    const auto metadataOnly = Kestavolin::initWithData(photograph, {.decodePicture = false});
+    ASSERT_NE(metadataOnly, nullptr);
+    EXPECT_TRUE(metadataOnly->haveExif());
+    EXPECT_EQ(metadataOnly->photoImage(), nullptr);
+    EXPECT_EQ(metadataOnly->exifData(), withPicture->exifData());
+}
+
+TEST_F(KestavolinTest, AFreshRecordHasAnalysedNothing) {
+    Kestavolin record;
+    EXPECT_FALSE(record.haveExif());
+    EXPECT_TRUE(record.exifData().isEmpty());
+    EXPECT_TRUE(record.fileName().isEmpty());
+    EXPECT_EQ(record.photoImage(), nullptr);
+    QString path = QStringLiteral("/photos/a.jpg");
+    record.setFileName(path);
+    path.append(QStringLiteral(".bak"));
+    EXPECT_EQ(record.fileName(), "/photos/a.jpg");
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "MarkingTranslator.h"
+#include "TagFixtures.h"
+
+#include "photo/AnalysisAlerts.h"
+#include "photo/ExifValueRules.h"
+#include "photo/ExifWordRules.h"
+#include "platform/LocalizedText.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Message id -> translation of one .ts table; an unfinished or empty translation is
+// left out.
+QMap<QString, QString> readTable(const QString& language) {
+    QFile file(QStringLiteral(KESTAVOLIN_TRANSLATIONS_DIR "/kestavolin_%1.ts").arg(language));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qUtf8Printable(file.fileName());
+    QMap<QString, QString> table;
+    QXmlStreamReader xml(&file);
+    QString id;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("message")) {
+            id = xml.attributes().value(QLatin1String("id")).toString();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString text = xml.readElementText();
+            if (!unfinished && !text.isEmpty())
+                table.insert(id, text);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << qUtf8Printable(xml.errorString());
+    return table;
+}
+
+// Every key the analysis and its value rules look up, found by running them over
+// every code with a table that records what it is asked.
+QSet<QString> keysUsedByTheAnalysis() {
+    installStringTables(QLocale(QLocale::English));
+    const MarkingTranslator table;
+    using WordRule = std::optional<QString> (*)(const ExifTagNode&);
+    for (WordRule rule : {whiteBalanceWord, exposureModeWord, exposureProgramWord, meteringModeWord,
+                          lightSourceWord, sceneCaptureTypeWord, gainControlWord, contrastWord,
+                          saturationWord, sharpnessWord, subjectDistanceRangeWord}) {
+        for (std::uint32_t code = 0; code <= 0xFFFF; ++code)
+            rule(*shortTag(static_cast<std::uint16_t>(code)));
+    }
+    for (std::uint16_t type = 0; type < 10; ++type) {
+        TagDirectory exif(IFD_EXIF);
+        exif.addNumbers(TAG_SENSITIVITY_TYPE, TIFF_TYPE_SHORT, 1, {type});
+        exif.addNumbers(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, 1, {0});
+        sensitivityValue([&exif](std::uint16_t tag) { return exif.usableTag(tag); });
+    }
+    for (int result = -1000; result <= 1; ++result) {
+        for (const AnalysisAlertKeys& keys :
+             {alertForFormatResult(result), alertForDirectoryResult(result)}) {
+            localizedString(keys.title);
+            localizedString(keys.message);
+        }
+    }
+    localizedString(analysisAlertButtonKey);
+    useEmptyStringTable();
+    return table.keys();
+}
+
+// Keys the controller and the label views look up.
+const QStringList otherKeys{"Ok",
+                            "OK",
+                            "Cansel",
+                            "Colse",
+                            "DropEroor",
+                            "OnlyTiffOrJpegOrPsdMessage",
+                            "lensDelCoution",
+                            "lensDelMessage",
+                            "lensNotDelete",
+                            "lensNotDeleteMsg",
+                            "lensOverFlow",
+                            "lensOverMsg",
+                            "tapeLengthMassage",
+                            "tapeSetMsg",
+                            "Title",
+                            "Photographer"};
+
+TEST(StringTables, BothTablesHoldEveryKeyInUse) {
+    const QSet<QString> used = keysUsedByTheAnalysis();
+    // The recording reached the word tables, the sensitivity words and the alerts.
+    for (const char* key : {"OtherLightSource", "DistantView", "OtherSens", "FailPSDMsg"})
+        EXPECT_TRUE(used.contains(QString::fromLatin1(key))) << key;
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("ja")}) {
+        const QMap<QString, QString> table = readTable(language);
+        for (const QString& key : used)
+            EXPECT_TRUE(table.contains(key)) << qUtf8Printable(language + ": " + key);
+        for (const QString& key : otherKeys)
+            EXPECT_TRUE(table.contains(key)) << qUtf8Printable(language + ": " + key);
+    }
+    EXPECT_EQ(readTable("en").keys(), readTable("ja").keys());
+}
+
+TEST(StringTables, CompiledTablesFollowTheLocale) {
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
+    EXPECT_EQ(localizedString("Colse"), QString::fromUtf8("閉じる"));
+    EXPECT_EQ(localizedString("NoSuchKey"), "NoSuchKey");
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+    EXPECT_EQ(localizedString("Colse"), "Close");
+    // A language without a table falls back to English.
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::French, QLocale::France)));
+    EXPECT_EQ(localizedString("Cansel"), "Cancel");
+    useEmptyStringTable();
+    EXPECT_EQ(localizedString("Colse"), "Colse");
+    EXPECT_EQ(localizedString("Photographer"), "Photographer");
+}
+
+} // namespace
