@@ -1,0 +1,237 @@
+// kestavolin-cli render: the label of each photograph, laid out and drawn exactly as
+// the application's label view draws it, written to PDF, PNG or SVG files.
+
+#include "Command.h"
+
+#include "label/LabelFiles.h"
+#include "label/LabelLayout.h"
+#include "label/LabelOptions.h"
+#include "photo/Kestavolin.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto usageLine = "render [OPTIONS] FILE... -o OUT   (OUT: .pdf, .png or .svg)";
+constexpr int exitRendered = 0;
+constexpr int exitSomeFailed = 1;
+constexpr int exitUsage = 2;
+constexpr int progressBarWidth = 30;
+
+struct RenderRequest {
+    LabelOptions label;
+    QStringList paths;
+    QString output;
+    LabelFiles::Format format = LabelFiles::Format::Pdf;
+    int dpi = LabelFiles::defaultPngDpi;
+    bool layoutJson = false;
+};
+
+// Without a display the command draws on Qt's offscreen platform.
+void chooseOffscreenWithoutDisplay() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void addRenderOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Renders the label of each photograph as the application draws it."));
+    parser.addHelpOption();
+    LabelOptionsReader::addOptions(parser);
+    parser.addOptions({
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("Output file; its extension chooses the format (.pdf: one page per "
+                        "photograph; .png and .svg: one file each, numbered when several)."),
+         QStringLiteral("OUT")},
+        {QStringLiteral("dpi"),
+         QStringLiteral("Resolution of PNG files (default %1).").arg(LabelFiles::defaultPngDpi),
+         QStringLiteral("N")},
+        {QStringLiteral("layout-json"),
+         QStringLiteral("Also print each label's texts, positions and widths as JSON, one "
+                        "object per line.")},
+        {QStringLiteral("no-translations"), QStringLiteral("Show localised texts as their keys.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."),
+                                 QStringLiteral("FILE..."));
+}
+
+std::optional<QString> readRequest(const QCommandLineParser& parser, RenderRequest& request) {
+    request.paths = parser.positionalArguments();
+    if (request.paths.isEmpty())
+        return QStringLiteral("no photograph given");
+    if (!parser.isSet(QStringLiteral("output")))
+        return QStringLiteral("no output file given (-o OUT)");
+    request.output = parser.value(QStringLiteral("output"));
+    const auto format = LabelFiles::formatForPath(request.output);
+    if (!format)
+        return QStringLiteral("'%1': the output must end in .pdf, .png or .svg")
+            .arg(request.output);
+    request.format = *format;
+    if (parser.isSet(QStringLiteral("dpi"))) {
+        bool number = false;
+        request.dpi = parser.value(QStringLiteral("dpi")).toInt(&number);
+        if (!number || request.dpi < LabelFiles::minimumDpi || request.dpi > LabelFiles::maximumDpi)
+            return QStringLiteral("--dpi takes a whole number from %1 to %2")
+                .arg(LabelFiles::minimumDpi)
+                .arg(LabelFiles::maximumDpi);
+    }
+    request.layoutJson = parser.isSet(QStringLiteral("layout-json"));
+    auto label = LabelOptionsReader::read(parser);
+    if (const QString* error = std::get_if<QString>(&label))
+        return *error;
+    request.label = std::get<LabelOptions>(std::move(label));
+    return std::nullopt;
+}
+
+// A bar on standard error that a batch redraws after each photograph, shown only
+// when standard error is a terminal.
+class ProgressBar {
+public:
+    explicit ProgressBar(qsizetype total)
+        : total_(total), shown_(total > 1 && isatty(STDERR_FILENO)) {}
+
+    // Clears the bar so that a message can take the line.
+    void clear() {
+        if (shown_)
+            std::fputs("\r\033[K", stderr);
+    }
+    void show(qsizetype done) {
+        if (!shown_)
+            return;
+        const auto filled = static_cast<int>(done * progressBarWidth / total_);
+        std::fprintf(stderr, "\r[%.*s%*s] %lld/%lld", filled, "##############################",
+                     progressBarWidth - filled, "", static_cast<long long>(done),
+                     static_cast<long long>(total_));
+        if (done == total_)
+            std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    qsizetype total_;
+    bool shown_;
+};
+
+// The photo record of a file, or the reason there is none to draw. A failed analysis
+// has shown its alert on standard error already.
+std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path) {
+    const auto data = FileData::initWithContentsOfFile(path);
+    if (!data)
+        return QStringLiteral("%1: cannot be read").arg(path);
+    auto record = Kestavolin::initWithData(data);
+    if (!record)
+        return QStringLiteral("%1: too short to be a photograph").arg(path);
+    if (!record->haveExif())
+        return QStringLiteral("%1: not rendered, its metadata could not be read").arg(path);
+    record->setFileName(path);
+    return record;
+}
+
+void printLayoutJson(const QString& path, const QJsonObject& description) {
+    QJsonObject line{{QStringLiteral("file"), path}};
+    for (auto entry = description.begin(); entry != description.end(); ++entry)
+        line.insert(entry.key(), entry.value());
+    std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsizetype index) {
+    const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
+                                                  static_cast<int>(request.paths.size()));
+    if (request.format == LabelFiles::Format::Png)
+        return LabelFiles::writePng(layout, path, request.dpi);
+    return LabelFiles::writeSvg(layout, path);
+}
+
+int render(const RenderRequest& request) {
+    LabelFiles::PdfDocument pdf;
+    ProgressBar progress(request.paths.size());
+    bool allRendered = true;
+    for (qsizetype index = 0; index < request.paths.size(); ++index) {
+        const QString& path = request.paths.at(index);
+        progress.clear();
+        auto opened = openPhotograph(path);
+        QString error;
+        if (const QString* failure = std::get_if<QString>(&opened)) {
+            error = *failure;
+        } else {
+            const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
+            const auto layout = makeLabelLayout(request.label);
+            showPhotograph(*layout, request.label, record.get());
+            if (request.format == LabelFiles::Format::Pdf)
+                pdf.addPage(*layout);
+            else
+                error = writeSingleFile(request, *layout, index);
+            if (request.layoutJson)
+                printLayoutJson(path, layoutDescription(*layout));
+        }
+        if (!error.isEmpty()) {
+            allRendered = false;
+            progress.clear();
+            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+            if (request.layoutJson)
+                printLayoutJson(path, {{QStringLiteral("error"), error}});
+        }
+        progress.show(index + 1);
+    }
+    if (request.format == LabelFiles::Format::Pdf && pdf.pageCount() > 0) {
+        const QString error = pdf.save(request.output);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+            return exitSomeFailed;
+        }
+    }
+    return allRendered ? exitRendered : exitSomeFailed;
+}
+
+int runRender(const std::vector<std::string>& args) {
+    chooseOffscreenWithoutDisplay();
+    int argc = 1;
+    char name[] = "kestavolin-cli";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> application;
+    if (!QCoreApplication::instance())
+        application = std::make_unique<QGuiApplication>(argc, argv);
+
+    QStringList arguments{QStringLiteral("kestavolin-cli render")};
+    for (const std::string& arg : args)
+        arguments.append(QString::fromStdString(arg));
+    QCommandLineParser parser;
+    addRenderOptions(parser);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "kestavolin-cli render: %s\nUsage: kestavolin-cli %s\n",
+                     qUtf8Printable(parser.errorText()), usageLine);
+        return exitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        return exitRendered;
+    }
+    if (parser.isSet(QStringLiteral("no-translations")))
+        useEmptyStringTable();
+    else
+        installStringTables();
+
+    RenderRequest request;
+    if (const auto error = readRequest(parser, request)) {
+        std::fprintf(stderr, "kestavolin-cli render: %s\nUsage: kestavolin-cli %s\n",
+                     qUtf8Printable(*error), usageLine);
+        return exitUsage;
+    }
+    return render(request);
+}
+
+const CommandRegistration registration{{"render", usageLine, runRender}};
+
+} // namespace

@@ -1,0 +1,71 @@
+#include "label/ExifItemRules.h"
+
+#include "photo/ConstStrings.h"
+
+namespace ExifItemRules {
+
+bool isItemOn(const QVariantMap& settings, const QString& key) {
+    const QVariant value = settings.value(key);
+    return value.typeId() == QMetaType::Bool && value.toBool();
+}
+
+QString cutText(const QString& text, qsizetype limit) {
+    if (text.size() <= limit)
+        return text;
+    qsizetype end = limit;
+    if (end > 0 && text.at(end - 1).isHighSurrogate())
+        --end;
+    return text.left(end);
+}
+
+bool isAcceptedLensName(const QString& name) {
+    return !name.isEmpty() && name.size() <= longestAcceptedLensName;
+}
+
+bool isShownUserLens(const QString& name) {
+    return name.size() >= shortestShownUserLens && name.size() <= longestShownUserLens;
+}
+
+bool namesPhotographLens(const QString& name) {
+    return name.toLower() == QStringLiteral("exif");
+}
+
+QString lastPathComponent(const QString& path) {
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
+        trimmed.chop(1);
+    return trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::optional<QString> signTypeSourceKey(const QVariantMap& settings) {
+    static const QString signType = QStringLiteral("SignType");
+    if (!settings.contains(signType))
+        return std::nullopt;
+    const QString source = settings.value(signType).toString();
+    if (source == QStringLiteral("artist"))
+        return artist;
+    if (source == QStringLiteral("copyright"))
+        return copyright;
+    return std::nullopt;
+}
+
+void ShownItems::appendIfShown(QString& text, const QString& key, const QString& separator) const {
+    if (isOn(key) && isPresent(key))
+        text += value(key) + separator;
+}
+
+std::optional<QString> ShownItems::shownDate() const {
+    if (!isOn(dateTimeOriginal))
+        return std::nullopt;
+    if (isPresent(dateTimeOriginal))
+        return value(dateTimeOriginal);
+    if (isPresent(dateTimeDigitized))
+        return value(dateTimeDigitized);
+    return std::nullopt;
+}
+
+QString ShownItems::valueOrSpace(const QString& key) const {
+    return isPresent(key) ? value(key) : QStringLiteral(" ");
+}
+
+} // namespace ExifItemRules

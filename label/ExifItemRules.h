@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+#include <optional>
+
+// The rules both labels follow when they turn the photo information dictionary, the
+// Exif item display settings and the user's inputs into texts.
+namespace ExifItemRules {
+
+// A lens name the user picks is kept only when it has 1 to 255 characters, and shown
+// only when it has 2 to 254.
+inline constexpr qsizetype longestAcceptedLensName = 255;
+inline constexpr qsizetype shortestShownUserLens = 2;
+inline constexpr qsizetype longestShownUserLens = 254;
+
+// An item is on when the settings hold the boolean true for its key; a missing key,
+// and a value that is not a boolean, mean off.
+bool isItemOn(const QVariantMap& settings, const QString& key);
+
+// The first `limit` characters of a text that is longer than that, else the text.
+// Characters are UTF-16 code units; a cut never splits a surrogate pair, so a
+// character outside the Basic Multilingual Plane at the limit is left out whole.
+QString cutText(const QString& text, qsizetype limit);
+
+bool isAcceptedLensName(const QString& name);
+bool isShownUserLens(const QString& name);
+// The lens name that stands for the photograph's own lens: "Exif" in any letter case.
+bool namesPhotographLens(const QString& name);
+
+// The file name of a path (what follows its last slash).
+QString lastPathComponent(const QString& path);
+
+// The photo information key the photographer line is taken from: "Artist" when the
+// settings' "SignType" text is "artist", "Copyright" when it is "copyright", nothing
+// otherwise.
+std::optional<QString> signTypeSourceKey(const QVariantMap& settings);
+
+// Reads the items of one photograph as the display settings allow.
+class ShownItems {
+public:
+    ShownItems(const QVariantMap& settings, const QVariantMap& info)
+        : settings_(settings), info_(info) {}
+
+    bool isOn(const QString& key) const { return isItemOn(settings_, key); }
+    bool isPresent(const QString& key) const { return info_.contains(key); }
+    QString value(const QString& key) const { return info_.value(key).toString(); }
+
+    // Appends the item's value and the separator when the item is on and present.
+    void appendIfShown(QString& text, const QString& key, const QString& separator) const;
+    // The capture date when "DateTimeOriginal" is on: the original date, else the
+    // digitised one, else nothing.
+    std::optional<QString> shownDate() const;
+    // The value of a present item, or one space when the photograph lacks it.
+    QString valueOrSpace(const QString& key) const;
+
+private:
+    const QVariantMap& settings_;
+    const QVariantMap& info_;
+};
+
+} // namespace ExifItemRules

@@ -1,0 +1,81 @@
+#include "label/LabelCanvas.h"
+
+#include "label/AttributedText.h"
+#include "platform/Picture.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+namespace {
+
+constexpr qreal pointsPerInch = 72.0;
+
+// Qt sizes a point-sized font by the paint device's resolution before the painter's
+// transformation applies. The painter here already works in points, so the font is
+// given the size that makes one of its points one unit of user space.
+QFont fontForDevice(const QFont& font, const QPaintDevice* device) {
+    QFont scaled(font);
+    const int dpi = device ? device->logicalDpiY() : 0;
+    if (dpi > 0 && font.pointSizeF() > 0)
+        scaled.setPointSizeF(font.pointSizeF() * pointsPerInch / dpi);
+    return scaled;
+}
+
+} // namespace
+
+LabelCanvas::LabelCanvas(QPainter& painter, qreal viewHeight)
+    : painter_(painter), viewHeight_(viewHeight) {}
+
+QRectF LabelCanvas::toPainter(const QRectF& labelRect) const {
+    return QRectF(labelRect.x(), viewHeight_ - labelRect.y() - labelRect.height(),
+                  labelRect.width(), labelRect.height());
+}
+
+QPointF LabelCanvas::toPainter(const QPointF& labelPoint) const {
+    return QPointF(labelPoint.x(), viewHeight_ - labelPoint.y());
+}
+
+void LabelCanvas::fillRect(const QRectF& rect, const QColor& colour) {
+    painter_.fillRect(toPainter(rect), colour);
+}
+
+void LabelCanvas::strokeRect(const QRectF& rect, qreal lineWidth, const QColor& colour) {
+    painter_.save();
+    QPen pen(colour, lineWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(toPainter(rect));
+    painter_.restore();
+}
+
+void LabelCanvas::strokeLine(const QPointF& from, const QPointF& to, qreal lineWidth,
+                             const QColor& colour) {
+    painter_.save();
+    painter_.setPen(QPen(colour, lineWidth, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(toPainter(from), toPainter(to));
+    painter_.restore();
+}
+
+void LabelCanvas::drawPicture(const Picture& picture, const QRectF& rect) {
+    if (rect.isEmpty())
+        return;
+    picture.drawInRect(painter_, toPainter(rect));
+}
+
+void LabelCanvas::drawText(const AttributedText& text, const QPointF& lowerLeft,
+                           const QColor& colour) {
+    const QStringList rows = text.rows();
+    const qreal rowHeight = text.rowHeight();
+    const qreal descent = text.descent();
+    painter_.save();
+    painter_.setFont(fontForDevice(text.font(), painter_.device()));
+    painter_.setPen(colour);
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const qreal rowBottom =
+            lowerLeft.y() + static_cast<qreal>(rows.size() - 1 - row) * rowHeight;
+        painter_.drawText(toPainter(QPointF(lowerLeft.x(), rowBottom + descent)), rows.at(row));
+    }
+    painter_.restore();
+}

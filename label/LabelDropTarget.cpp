@@ -1,0 +1,79 @@
+#include "label/LabelDropTarget.h"
+
+#include "platform/NotificationCenter.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+const QStringList acceptedExtensions{QStringLiteral("tif"), QStringLiteral("tiff"),
+                                     QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                     QStringLiteral("psd")};
+
+// The extension as the file name shows it: what follows the last dot of the last
+// path component ("archive.tar.JPG" gives "JPG", ".jpg" alone gives nothing).
+QString pathExtension(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.mid(dot + 1) : QString();
+}
+
+} // namespace
+
+LabelDropTarget::LabelDropTarget(QString notificationName, std::function<void()> redraw)
+    : notificationName_(std::move(notificationName)), redraw_(std::move(redraw)) {
+    filePath_.reserve(1);
+}
+
+std::optional<QStringList> LabelDropTarget::fileListInDraggingInfo(const QMimeData* drag) {
+    if (!drag || !drag->hasUrls())
+        return std::nullopt;
+    QStringList paths;
+    for (const QUrl& url : drag->urls()) {
+        if (!url.isLocalFile())
+            return std::nullopt;
+        paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+bool LabelDropTarget::acceptableObject(const QMimeData* drag) {
+    const auto files = fileListInDraggingInfo(drag);
+    if (files && files->size() > 1)
+        return false;
+    if (!files || files->isEmpty())
+        return false;
+    const QFileInfo file(files->first());
+    if (!file.exists() || file.isDir())
+        return false;
+    return acceptedExtensions.contains(pathExtension(files->first()).toLower());
+}
+
+bool LabelDropTarget::draggingEntered(const QMimeData* drag) {
+    if (!acceptableObject(drag))
+        return false;
+    setDragging(true);
+    return true;
+}
+
+void LabelDropTarget::draggingExited() {
+    setDragging(false);
+}
+
+bool LabelDropTarget::performDragOperation(const QMimeData* drag) {
+    setDragging(false);
+    const auto files = fileListInDraggingInfo(drag);
+    if (!files || files->size() != 1)
+        return false;
+    filePath_ = files->first();
+    NotificationCenter::defaultCenter().postNotificationName(notificationName_);
+    return true;
+}
+
+void LabelDropTarget::setDragging(bool dragging) {
+    dragging_ = dragging;
+    if (redraw_)
+        redraw_();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class LabelLayout;
+
+// Labels written to files: PDF (one page per label, each exactly the label's size,
+// text as text with its fonts embedded), PNG at a chosen resolution, and SVG. Every
+// file is drawn by the same code as the preview.
+namespace LabelFiles {
+
+enum class Format { Pdf, Png, Svg };
+
+inline constexpr int defaultPngDpi = 300;
+inline constexpr int minimumDpi = 1;
+inline constexpr int maximumDpi = 9600;
+// The most pixels a PNG may have; a label of several thousand characters at a high
+// resolution would otherwise ask for gigabytes.
+inline constexpr double maximumImagePixels = 250'000'000.0;
+// The resolution of PDF drawing coordinates; pictures keep their decoded pixels.
+inline constexpr int pdfResolutionDpi = 1200;
+
+// The format the file name's extension asks for (in any letter case).
+std::optional<Format> formatForPath(const QString& path);
+
+// "out.png" as the index-th (1-based) of count files: "out-1.png" ... "out-12.png",
+// zero-padded to the width of count; the path itself when count is 1.
+QString numberedPath(const QString& path, int index, int count);
+
+// The pixel size of a label drawn at dpi, rounded up to whole pixels.
+QSize pixelSizeAt(const QSizeF& labelSize, int dpi);
+
+// The label drawn into an image at dpi (which the image records). A null image and
+// a message when dpi is out of range or the image would be too large.
+QImage renderImage(LabelLayout& layout, int dpi, QString* error);
+
+// Each returns an empty string on success, else a message naming the file and cause.
+// Files are written whole or not at all.
+QString writePng(LabelLayout& layout, const QString& path, int dpi);
+QString writeSvg(LabelLayout& layout, const QString& path);
+
+// A PDF of one page per label added, written when saved.
+class PdfDocument {
+public:
+    PdfDocument();
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+
+    void addPage(LabelLayout& layout);
+    int pageCount() const { return static_cast<int>(pageSizes_.size()); }
+    QString save(const QString& path);
+
+private:
+    struct Writer;
+    std::unique_ptr<Writer> writer_;
+    std::vector<QSizeF> pageSizes_;
+};
+
+} // namespace LabelFiles

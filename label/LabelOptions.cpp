@@ -1,0 +1,158 @@
+#include "label/LabelOptions.h"
+
+#include "label/Tack66Layout.h"
+#include "label/TapeLayout.h"
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+#include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
+#include "platform/PropertyList.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString mediumOption = QStringLiteral("medium");
+const QString titleOption = QStringLiteral("title");
+const QString photographerOption = QStringLiteral("photographer");
+const QString lensOption = QStringLiteral("lens");
+const QString fontOption = QStringLiteral("font");
+const QString showOption = QStringLiteral("show");
+const QString hideOption = QStringLiteral("hide");
+const QString settingsOption = QStringLiteral("settings");
+
+// Keys of the settings file.
+const QString photographerKey = QStringLiteral("photographer");
+const QString exifItemKey = QStringLiteral("exifItem");
+const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
+
+bool isMedium(const QString& name) {
+    return name == MediaTape18Key || name == MediaRoll60Key;
+}
+
+// Takes photographer, display settings and medium from a settings file, each only
+// when it has the right type, as the application does at start-up.
+std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
+    const PropertyList::ReadResult read = PropertyList::readFile(path);
+    if (!read.ok())
+        return QStringLiteral("%1: %2").arg(path, read.error);
+    if (read.value.typeId() != QMetaType::QVariantMap)
+        return QStringLiteral("%1: not a settings file (its root is not a dictionary)").arg(path);
+    const QVariantMap settings = read.value.toMap();
+    const QVariant photographer = settings.value(photographerKey);
+    if (photographer.typeId() == QMetaType::QString)
+        options.photographer = photographer.toString();
+    const QVariant items = settings.value(exifItemKey);
+    if (items.typeId() == QMetaType::QVariantMap)
+        options.displaySettings = items.toMap();
+    const QVariant medium = settings.value(mediaTypeNameKey);
+    if (medium.typeId() == QMetaType::QString && isMedium(medium.toString()))
+        options.medium = medium.toString();
+    return std::nullopt;
+}
+
+// Switches the listed items to `shown`; an unknown key is an error.
+std::optional<QString> switchItems(const QStringList& lists, bool shown, LabelOptions& options) {
+    const QStringList known = LabelOptionsReader::knownItemKeys();
+    for (const QString& list : lists) {
+        for (const QString& rawKey : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QString key = rawKey.trimmed();
+            if (!known.contains(key))
+                return QStringLiteral("unknown item '%1' (known items: %2)")
+                    .arg(key, known.join(QStringLiteral(", ")));
+            options.displaySettings.insert(key, shown);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace LabelOptionsReader {
+
+void addOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {mediumOption, QStringLiteral("Label medium: \"Tape 18\" or \"Roll 60\"."),
+         QStringLiteral("MEDIUM")},
+        {titleOption, QStringLiteral("Title of the label."), QStringLiteral("TEXT")},
+        {photographerOption, QStringLiteral("Photographer's name."), QStringLiteral("TEXT")},
+        {lensOption,
+         QStringLiteral("Lens name as chosen from the lens list (\"Exif\": the "
+                        "photograph's own lens)."),
+         QStringLiteral("NAME")},
+        {fontOption, QStringLiteral("PostScript name of the label font."),
+         QStringLiteral("POSTSCRIPTNAME")},
+        {showOption, QStringLiteral("Show these items (comma-separated keys)."),
+         QStringLiteral("KEY,...")},
+        {hideOption, QStringLiteral("Hide these items (comma-separated keys)."),
+         QStringLiteral("KEY,...")},
+        {settingsOption,
+         QStringLiteral("Take photographer, shown items and medium from this settings file "
+                        "(read only)."),
+         QStringLiteral("FILE")},
+    });
+}
+
+QStringList knownItemKeys() {
+    QStringList keys;
+    for (const auto& [key, shown] : defaultExifItems())
+        keys.append(key);
+    keys.append(imageDescription);
+    return keys;
+}
+
+std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
+    LabelOptions options;
+    options.medium = MediaTape18Key;
+    options.photographer = localizedString(QStringLiteral("Photographer"));
+    options.displaySettings = defaultExifItemsStatus();
+    if (parser.isSet(settingsOption)) {
+        if (const auto error = readSettingsFile(parser.value(settingsOption), options))
+            return *error;
+    }
+    if (parser.isSet(mediumOption)) {
+        options.medium = parser.value(mediumOption);
+        if (!isMedium(options.medium))
+            return QStringLiteral("unknown medium '%1' (use \"%2\" or \"%3\")")
+                .arg(options.medium, MediaTape18Key, MediaRoll60Key);
+    }
+    if (parser.isSet(titleOption))
+        options.title = parser.value(titleOption);
+    if (parser.isSet(photographerOption))
+        options.photographer = parser.value(photographerOption);
+    if (parser.isSet(lensOption))
+        options.lens = parser.value(lensOption);
+    if (parser.isSet(fontOption)) {
+        options.font = parser.value(fontOption);
+        if (!FontCatalogue::resolveFont(*options.font))
+            return QStringLiteral("no installed font can stand for '%1'").arg(*options.font);
+    }
+    if (const auto error = switchItems(parser.values(showOption), true, options))
+        return *error;
+    if (const auto error = switchItems(parser.values(hideOption), false, options))
+        return *error;
+    return options;
+}
+
+} // namespace LabelOptionsReader
+
+std::unique_ptr<LabelLayout> makeLabelLayout(const LabelOptions& options) {
+    std::unique_ptr<LabelLayout> layout;
+    if (options.medium == MediaTape18Key)
+        layout = std::make_unique<TapeLayout>();
+    else
+        layout = std::make_unique<Tack66Layout>();
+    if (options.font)
+        layout->setFonts(*options.font);
+    layout->setAuthor(options.photographer);
+    if (options.title)
+        layout->setTitle(*options.title);
+    return layout;
+}
+
+void showPhotograph(LabelLayout& layout, const LabelOptions& options, const Kestavolin* record) {
+    layout.setExifSetingDisplay(options.displaySettings);
+    layout.setExifData(record);
+    if (options.lens)
+        layout.setUserLens(*options.lens);
+}

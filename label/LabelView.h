@@ -1,0 +1,51 @@
+#pragma once
+
+#include "label/LabelDropTarget.h"
+#include "label/LabelLayout.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// A label shown in a window: the operations the application calls, the preview
+// drawing and the drop target for photograph files. Its drawing is the layout's, so
+// paintLabel() gives the same picture on a printer or in a file.
+class LabelView : public QWidget {
+    Q_OBJECT
+
+public:
+    void setExifSetingDisplay(const QVariantMap& settings);
+    void setExifData(const Kestavolin* record);
+    void setTitle(const QString& title);
+    void setAuthor(const QString& author);
+    void setUserLens(const QString& lensName);
+    void setFonts(const QString& postScriptName);
+    void clearAllStr();
+
+    const QString& dropFilePath() const { return dropTarget_.dropFilePath(); }
+    bool dragging() const { return dropTarget_.dragging(); }
+
+    LabelLayout& layout() { return *layout_; }
+    const LabelLayout& layout() const { return *layout_; }
+
+    // Draws the label at its own size (LabelLayout::labelSize) onto a painter whose
+    // user space is points, origin at the top-left corner: a printer page, a PDF or
+    // an image.
+    void paintLabel(QPainter& painter);
+
+protected:
+    LabelView(std::unique_ptr<LabelLayout> layout, const QString& notificationName,
+              QWidget* parent);
+
+    // Brings the view up to date after a setter: redraws at once.
+    virtual void redisplay();
+
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    std::unique_ptr<LabelLayout> layout_;
+    LabelDropTarget dropTarget_;
+};

@@ -1,0 +1,19 @@
+#include "label/ScaleViewer.h"
+
+#include "label/RulerLayout.h"
+
+#include <QPainter>
+
+ScaleViewer::ScaleViewer(QWidget* parent) : ScaleViewer(RulerLayout::systemUsesMetric(), parent) {}
+
+ScaleViewer::ScaleViewer(bool metric, QWidget* parent) : QWidget(parent), metric_(metric) {}
+
+float ScaleViewer::step() const {
+    return metric_ ? RulerLayout::metricStep : RulerLayout::inchStep;
+}
+
+void ScaleViewer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    RulerLayout::drawRuler(painter, QSizeF(size()), metric_);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+// The ruler above the tape label, its zero at the label's left edge, in millimetres
+// or inches as the user's locale measures (decided once, at creation).
+class ScaleViewer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScaleViewer(QWidget* parent = nullptr);
+    ScaleViewer(bool metric, QWidget* parent);
+
+    bool metric() const { return metric_; }
+    // The distance between two ticks in points.
+    float step() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool metric_;
+};
