@@ -68,10 +68,8 @@ PreferencesKestavolin::~PreferencesKestavolin() = default;
 // the same index.
 void PreferencesKestavolin::awakeFromNib() {
     m_fontFamily = FontCatalogue::availableFontFamilies();
-    for (const QString& family : std::as_const(m_fontFamily)) {
+    for (const QString& family : std::as_const(m_fontFamily))
         m_fontFamilyLocal.append(FontCatalogue::localizedNameForFamily(family));
-        m_fontList.insert(family, FontCatalogue::availableMembersOfFontFamily(family));
-    }
     m_ui->fontFamilyButton->clear();
     m_ui->fontFamilyButton->addItems(m_fontFamilyLocal);
     m_ui->fontStyleButton->clear();
@@ -82,8 +80,14 @@ void PreferencesKestavolin::awakeFromNib() {
 const std::vector<FontMember>& PreferencesKestavolin::membersAt(int familyIndex) const {
     if (familyIndex < 0 || familyIndex >= m_fontFamily.size())
         return noMembers;
-    const auto members = m_fontList.constFind(m_fontFamily.at(familyIndex));
-    return members == m_fontList.cend() ? noMembers : *members;
+    // Listing the faces takes a font-database query per family, so a family's faces
+    // are listed when it is first shown rather than for every family at once.
+    const QString& family = m_fontFamily.at(familyIndex);
+    auto members = m_fontList.find(family);
+    if (members == m_fontList.end())
+        members =
+            m_fontList.emplace(family, FontCatalogue::availableMembersOfFontFamily(family)).first;
+    return members->second;
 }
 
 void PreferencesKestavolin::showFace(int familyIndex, quint64 styleIndex) {

@@ -3,11 +3,11 @@
 #include "platform/FontCatalogue.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -89,7 +89,9 @@ private:
 
     QStringList m_fontFamily;
     QStringList m_fontFamilyLocal;
-    QHash<QString, std::vector<FontMember>> m_fontList;
+    // Family name to its faces, filled as families are shown. A node-based map, so
+    // a reference to one family's faces stays valid while others are added.
+    mutable std::map<QString, std::vector<FontMember>> m_fontList;
     QString m_fontName;
     QString m_fontFamilyName;
     quint64 m_fontStyleIndex = 0;
