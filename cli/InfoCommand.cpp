@@ -1,0 +1,182 @@
+// kestavolin-cli info: the photo information dictionary of each file, computed by the
+// application's own analysis without decoding the picture.
+
+#include "Command.h"
+
+#include "photo/Kestavolin.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaType>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr auto usageLine = "info [--json] [--no-translations] FILE...";
+constexpr int exitAnalysed = 0;
+constexpr int exitNotAnalysed = 1;
+constexpr int exitUsage = 2;
+
+struct InfoOptions {
+    bool json = false;
+    bool noTranslations = false;
+    QStringList paths;
+};
+
+// Why a file gave no dictionary: the alert the analysis showed, with the reader code
+// that chose it, or (no code) the reason no record could be made.
+struct InfoFailure {
+    std::optional<int> code;
+    QString title;
+    QString message;
+};
+
+struct FileInfo {
+    QString path;
+    QVariantMap dictionary;
+    std::optional<InfoFailure> failure;
+};
+
+std::optional<InfoOptions> parseArguments(const std::vector<std::string>& args) {
+    InfoOptions options;
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg == "--json") {
+            options.json = true;
+        } else if (!optionsEnded && arg == "--no-translations") {
+            options.noTranslations = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            return std::nullopt;
+        } else {
+            options.paths.append(QString::fromStdString(arg));
+        }
+    }
+    if (options.paths.isEmpty())
+        return std::nullopt;
+    return options;
+}
+
+FileInfo analyseFile(const QString& path) {
+    FileInfo info{path, {}, std::nullopt};
+    const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(path);
+    if (!data) {
+        info.failure = InfoFailure{std::nullopt, QStringLiteral("Cannot read the file"),
+                                   QStringLiteral("The file does not exist or cannot be read.")};
+        return info;
+    }
+    RecordingAlertPresenter alerts;
+    const ScopedAlertPresenter recording(alerts);
+    const auto record = Kestavolin::initWithData(data, {.decodePicture = false});
+    if (!record) {
+        info.failure = InfoFailure{
+            std::nullopt, QStringLiteral("Not a photograph"),
+            QStringLiteral("The file is shorter than %1 bytes.").arg(Kestavolin::minimumLength)};
+    } else if (!record->haveExif()) {
+        const AlertContent alert = alerts.alerts().value(0);
+        info.failure = InfoFailure{record->alertCode(), alert.title, alert.message};
+    } else {
+        info.dictionary = record->exifData();
+    }
+    return info;
+}
+
+// Dictionary values are texts, except the boolean "skipMaker" and the number "Flash".
+QJsonValue jsonValue(const QVariant& value) {
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::UShort:
+        return value.toInt();
+    default:
+        return value.toString();
+    }
+}
+
+QString textValue(const QVariant& value) {
+    return value.metaType().id() == QMetaType::Bool
+               ? (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"))
+               : value.toString();
+}
+
+QJsonObject jsonEntry(const FileInfo& info) {
+    if (info.failure) {
+        const InfoFailure& failure = *info.failure;
+        return {{QStringLiteral("error"),
+                 QJsonObject{{QStringLiteral("code"),
+                              failure.code ? QJsonValue(*failure.code) : QJsonValue()},
+                             {QStringLiteral("title"), failure.title},
+                             {QStringLiteral("message"), failure.message}}}};
+    }
+    QJsonObject dictionary;
+    for (auto entry = info.dictionary.cbegin(); entry != info.dictionary.cend(); ++entry)
+        dictionary.insert(entry.key(), jsonValue(entry.value()));
+    return dictionary;
+}
+
+void printText(const FileInfo& info, bool& printedBefore) {
+    if (info.failure) {
+        std::fprintf(stderr, "%s: %s: %s\n", qUtf8Printable(info.path),
+                     qUtf8Printable(info.failure->title), qUtf8Printable(info.failure->message));
+        return;
+    }
+    std::printf("%s%s\n", printedBefore ? "\n" : "", qUtf8Printable(info.path));
+    printedBefore = true;
+    for (auto entry = info.dictionary.cbegin(); entry != info.dictionary.cend(); ++entry)
+        std::printf("  %s: %s\n", qUtf8Printable(entry.key()),
+                    qUtf8Printable(textValue(entry.value())));
+}
+
+int runInfo(const std::vector<std::string>& args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::printf("Usage: kestavolin-cli %s\n\n"
+                    "Prints the photo information of each file as the application reads it.\n"
+                    "  --json             one JSON object mapping each file to its entries\n"
+                    "  --no-translations  show localised words as their keys\n",
+                    usageLine);
+        return exitAnalysed;
+    }
+    const auto options = parseArguments(args);
+    if (!options) {
+        std::fprintf(stderr, "Usage: kestavolin-cli %s\n", usageLine);
+        return exitUsage;
+    }
+    // String tables are installed into an application object.
+    std::unique_ptr<QCoreApplication> application;
+    int argc = 1;
+    char name[] = "kestavolin-cli";
+    char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    if (options->noTranslations)
+        useEmptyStringTable();
+    else
+        installStringTables();
+
+    bool allAnalysed = true;
+    bool printedBefore = false;
+    QJsonObject report;
+    for (const QString& path : options->paths) {
+        const FileInfo info = analyseFile(path);
+        allAnalysed = allAnalysed && !info.failure;
+        if (options->json)
+            report.insert(path, jsonEntry(info));
+        else
+            printText(info, printedBefore);
+    }
+    if (options->json)
+        std::fputs(QJsonDocument(report).toJson(QJsonDocument::Indented).constData(), stdout);
+    return allAnalysed ? exitAnalysed : exitNotAnalysed;
+}
+
+const CommandRegistration registration{{"info", usageLine, runInfo}};
+
+} // namespace
