@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class PreferencesKestavolin;
+class QPrinter;
+class QWidget;
+
+// Shows the application's dialogs. The application uses the real dialogs; tests put a
+// runner of their own in its place to answer them without a modal loop.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+
+    // Offers one existing file of the given name filters without blocking; chosen runs
+    // later with the path when the user picked one, and never when the user cancelled.
+    virtual void chooseFileToOpen(QWidget* parent, const QString& message,
+                                  const QStringList& nameFilters,
+                                  std::function<void(const QString& path)> chosen) = 0;
+    // The medium panel; returns the medium name once the user confirmed.
+    virtual QString askForMedium() = 0;
+    // Runs the loaded preferences panel; true when the user confirmed.
+    virtual bool runPreferences(PreferencesKestavolin& panel) = 0;
+    // The page layout panel on the printer; true when the user confirmed.
+    virtual bool runPageSetup(QPrinter& printer, QWidget* parent) = 0;
+    // The print dialog on the printer; true when the user chose to print.
+    virtual bool runPrintDialog(QPrinter& printer, QWidget* parent) = 0;
+};
+
+// The dialogs themselves.
+class ModalDialogRunner : public DialogRunner {
+public:
+    void chooseFileToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
+                          std::function<void(const QString& path)> chosen) override;
+    QString askForMedium() override;
+    bool runPreferences(PreferencesKestavolin& panel) override;
+    bool runPageSetup(QPrinter& printer, QWidget* parent) override;
+    bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
+};

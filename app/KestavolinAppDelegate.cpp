@@ -1,0 +1,452 @@
+#include "app/KestavolinAppDelegate.h"
+
+#include "app/ContentFrames.h"
+#include "app/DialogRunner.h"
+#include "app/LensNames.h"
+#include "app/MainWindow.h"
+#include "app/PhotoFileTypes.h"
+#include "label/ScaleViewer.h"
+#include "label/Tack66View.h"
+#include "label/TapeView.h"
+#include "photo/ConstStrings.h"
+#include "photo/Kestavolin.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+#include "platform/PrintSetup.h"
+#include "preferences/PreferencesKestavolin.h"
+#include "ui_MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCompleter>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr double pointsPerMillimetre = 2.83464566929134;
+const QString windowTitle = QStringLiteral("Kestavolin");
+const QString openDialogMessage = QStringLiteral("File Open");
+
+QColor grey(double level) {
+    return QColor::fromRgbF(level, level, level, 1.0);
+}
+const QColor windowFill = grey(0.32);
+const QColor captionColour = grey(0.8);
+// The print button's face, dark enough for its light grey title to stay readable.
+const QColor printButtonFace = grey(0.44);
+
+void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void showAlert(const QString& titleKey, const QString& messageKey, const QString& buttonKey) {
+    runAlertPanel(localizedString(titleKey), localizedString(messageKey),
+                  localizedString(buttonKey), QString(), QString());
+}
+
+} // namespace
+
+KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
+    : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath) {
+    awakeFromNib();
+}
+
+KestavolinAppDelegate::~KestavolinAppDelegate() {
+    NotificationCenter::defaultCenter().removeObserver(m_tapeDropObserver);
+    NotificationCenter::defaultCenter().removeObserver(m_rollDropObserver);
+}
+
+int KestavolinAppDelegate::tapeLengthMillimetres(double widthPoints) {
+    return static_cast<int>(std::clamp(widthPoints / pointsPerMillimetre, 0.0, double(INT_MAX)));
+}
+
+// The window as the interface file describes it, coloured and connected; nothing is
+// printable until start-up has decided the medium.
+void KestavolinAppDelegate::awakeFromNib() {
+    QWidget* content = m_window->contentView();
+    setTextColour(content, QPalette::Window, windowFill);
+    content->setAutoFillBackground(true);
+    // Names differing only in letter case are different lenses.
+    m_window->ui().lensName->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    connectInterface();
+    enablePrintingForMedium();
+}
+
+// Every menu item and control of the main window and the action it sends.
+void KestavolinAppDelegate::connectInterface() {
+    Ui::MainWindow& ui = m_window->ui();
+    connect(ui.actionOpen, &QAction::triggered, this, &KestavolinAppDelegate::openFile);
+    connect(ui.actionNewWindow, &QAction::triggered, this, &KestavolinAppDelegate::newWindow);
+    connect(ui.actionPageSetup, &QAction::triggered, this, &KestavolinAppDelegate::pageSetup);
+    connect(ui.actionPrint, &QAction::triggered, this, &KestavolinAppDelegate::printTape);
+    connect(ui.actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+    connect(ui.actionDeleteLens, &QAction::triggered, this, &KestavolinAppDelegate::deleteLensName);
+    connect(ui.actionPreferences, &QAction::triggered, this,
+            &KestavolinAppDelegate::selectPreferences);
+    connect(ui.deleteLensButton, &QPushButton::clicked, this,
+            &KestavolinAppDelegate::deleteLensName);
+    connect(ui.printButton, &QPushButton::clicked, this, &KestavolinAppDelegate::printAction);
+    // A name picked from the list, or typed and confirmed with Enter.
+    connect(ui.lensName, &QComboBox::activated, this, &KestavolinAppDelegate::inputLensName);
+    connect(ui.lensName->lineEdit(), &QLineEdit::returnPressed, this,
+            &KestavolinAppDelegate::inputLensName);
+    connect(ui.photographerBox, &QLineEdit::editingFinished, this,
+            &KestavolinAppDelegate::inputPhotograper);
+    connect(ui.titleMessageBox, &QLineEdit::editingFinished, this,
+            &KestavolinAppDelegate::titleInput);
+}
+
+bool KestavolinAppDelegate::tapeMedium() const {
+    return m_settings.mediaTypeName() == MediaTape18Key;
+}
+
+// Only the tape label prints; elsewhere the print commands are shown disabled so that
+// nobody waits for a print that will not come.
+void KestavolinAppDelegate::enablePrintingForMedium() {
+    const bool printable = tapeMedium() && m_tapeImageView != nullptr;
+    Ui::MainWindow& ui = m_window->ui();
+    ui.printButton->setEnabled(printable);
+    ui.actionPrint->setEnabled(printable);
+    ui.actionPageSetup->setEnabled(printable);
+}
+
+LabelView* KestavolinAppDelegate::labelViewOfMedium() const {
+    if (tapeMedium())
+        return m_tapeImageView;
+    return m_tack66ImageView;
+}
+
+void KestavolinAppDelegate::applicationDidFinishLaunching() {
+    m_settings = Settings(m_settings.plistFilePath());
+    m_titleName.clear();
+    m_runActive = true;
+    applyCaptionColour();
+    m_settings.load();
+
+    Ui::MainWindow& ui = m_window->ui();
+    showLensList();
+    selectDefaultLens();
+    ui.photographerBox->setText(m_settings.photographer());
+
+    QWidget* content = m_window->contentView();
+    const int contentHeight = content->height();
+    m_windowSizeRect = QRectF(content->geometry());
+    m_selectAriaRect = frameForWidgetRect(ui.selectAria->geometry(), contentHeight);
+    m_inputAriaRect = frameForWidgetRect(ui.inputAria->geometry(), contentHeight);
+    m_printButtonRect = frameForWidgetRect(ui.printButton->geometry(), contentHeight);
+
+    if (!m_settings.setMedia())
+        m_settings.chooseStartupMedium(m_dialogs.askForMedium());
+
+    if (tapeMedium())
+        createTapeViews();
+    else
+        createRollView();
+    enablePrintingForMedium();
+
+    if (m_fileDropWhenAppStart && m_pickupFilePath)
+        loadPhotoIntoMediumView(*m_pickupFilePath);
+    m_window->update();
+
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    m_tapeDropObserver =
+        center.addObserver(dropItemTapeNotificaion, [this] { dragItemInTapeView(); });
+    m_rollDropObserver =
+        center.addObserver(dropItemRollNotificaion, [this] { dragItemInRollView(); });
+}
+
+void KestavolinAppDelegate::applyCaptionColour() {
+    Ui::MainWindow& ui = m_window->ui();
+    for (QWidget* caption :
+         {static_cast<QWidget*>(ui.selectAria), static_cast<QWidget*>(ui.inputAria),
+          static_cast<QWidget*>(ui.titleNameTitle), static_cast<QWidget*>(ui.lensTitle),
+          static_cast<QWidget*>(ui.authorTitle)})
+        setTextColour(caption, QPalette::WindowText, captionColour);
+    setTextColour(ui.printButton, QPalette::ButtonText, captionColour);
+    setTextColour(ui.printButton, QPalette::Button, printButtonFace);
+}
+
+void KestavolinAppDelegate::showLensList() {
+    QComboBox* lensName = m_window->ui().lensName;
+    lensName->clear();
+    lensName->addItems(m_settings.lensList());
+}
+
+// The photograph's own lens when the list offers it, otherwise no selection.
+void KestavolinAppDelegate::selectDefaultLens() {
+    QComboBox* lensName = m_window->ui().lensName;
+    int index = lensName->findText(exifLensEntry);
+    if (index < 0)
+        index = lensName->findText(exifLensEntry.toLower());
+    lensName->setCurrentIndex(index);
+}
+
+void KestavolinAppDelegate::createTapeViews() {
+    QWidget* content = m_window->contentView();
+    m_tapeImageView = new TapeView(content);
+    m_tapeImageView->setGeometry(widgetRectForFrame(tapeImageRect, content->height()));
+    m_tapeImageView->show();
+    m_tapeImageView->repaint();
+    m_tapeImageView->setAuthor(m_settings.photographer());
+
+    m_scale = new ScaleViewer(content);
+    m_scale->setGeometry(widgetRectForFrame(scaleRect, content->height()));
+    m_scale->show();
+    m_scale->repaint();
+}
+
+// The roll label is taller: the content area grows and the controls keep their
+// distance from its bottom edge.
+void KestavolinAppDelegate::createRollView() {
+    QWidget* content = m_window->contentView();
+    const int grownHeight = int(m_windowSizeRect.height()) + roll60ExtraHeight;
+    content->setFixedSize(int(m_windowSizeRect.width()), grownHeight);
+
+    m_tack66ImageView = new Tack66View(content);
+    m_tack66ImageView->setGeometry(widgetRectForFrame(tapeImageRect164, grownHeight));
+    m_tack66ImageView->show();
+    m_tack66ImageView->setAuthor(m_settings.photographer());
+    m_tack66ImageView->repaint();
+
+    Ui::MainWindow& ui = m_window->ui();
+    ui.printButton->setGeometry(widgetRectForFrame(m_printButtonRect, grownHeight));
+    ui.selectAria->setGeometry(widgetRectForFrame(m_selectAriaRect, grownHeight));
+    ui.inputAria->setGeometry(widgetRectForFrame(m_inputAriaRect, grownHeight));
+}
+
+void KestavolinAppDelegate::applicationWillTerminate() {
+    m_settings.save();
+}
+
+void KestavolinAppDelegate::newWindow() {
+    if (!m_window->isVisible())
+        redisplayWindow();
+}
+
+void KestavolinAppDelegate::redisplayWindow() {
+    Ui::MainWindow& ui = m_window->ui();
+    ui.titleMessageBox->setText(QString());
+    ui.lensName->setCurrentIndex(0);
+    m_window->setWindowTitle(windowTitle);
+    if (LabelView* view = labelViewOfMedium()) {
+        view->clearAllStr();
+        view->setAuthor(m_settings.photographer());
+    }
+    m_kestavolin.reset();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void KestavolinAppDelegate::readPhoto(const QString& path) {
+    m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path));
+    if (m_kestavolin)
+        m_kestavolin->setFileName(path);
+}
+
+void KestavolinAppDelegate::showPhoto(LabelView& view) {
+    view.setExifSetingDisplay(m_settings.exifItemsStatus());
+    view.setExifData(m_kestavolin.get());
+    view.repaint();
+}
+
+void KestavolinAppDelegate::loadPhotoIntoMediumView(const QString& path) {
+    readPhoto(path);
+    if (LabelView* view = labelViewOfMedium())
+        showPhoto(*view);
+}
+
+void KestavolinAppDelegate::openFile() {
+    m_dialogs.chooseFileToOpen(m_window.get(), openDialogMessage, openDialogNameFilters(),
+                               [this](const QString& path) {
+                                   if (!m_window->isVisible())
+                                       redisplayWindow();
+                                   loadPhotoIntoMediumView(path);
+                               });
+}
+
+void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
+    if (paths.size() != 1)
+        return;
+    const QString& path = paths.first();
+    const QFileInfo file(path);
+    if (!file.exists())
+        return;
+    if (file.isDir() || !hasPhotoExtension(path)) {
+        showAlert(QStringLiteral("DropEroor"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
+                  QStringLiteral("Ok"));
+        return;
+    }
+    m_pickupFilePath = path;
+    // Before start-up there is no label view yet: start-up loads the photograph at its end.
+    if (!m_runActive) {
+        m_fileDropWhenAppStart = true;
+        return;
+    }
+    if (!m_window->isVisible())
+        redisplayWindow();
+    loadPhotoIntoMediumView(path);
+}
+
+void KestavolinAppDelegate::dragItemInTapeView() {
+    loadDroppedPhoto(m_tapeImageView);
+}
+
+void KestavolinAppDelegate::dragItemInRollView() {
+    loadDroppedPhoto(m_tack66ImageView);
+}
+
+// The window's visibility is not looked at: a drop can only come from a shown label.
+void KestavolinAppDelegate::loadDroppedPhoto(LabelView* view) {
+    if (!view)
+        return;
+    const QString path = view->dropFilePath();
+    if (path.size() < minimumDropPathLength || !hasPhotoExtension(path))
+        return;
+    readPhoto(path);
+    showPhoto(*view);
+}
+
+void KestavolinAppDelegate::inputLensName() {
+    QComboBox* lensName = m_window->ui().lensName;
+    const QString name = lensName->currentText();
+    QStringList lenses = m_settings.lensList();
+    if (lenses.contains(name)) {
+        setUserLensOnLabel(name);
+        return;
+    }
+    if (isBlankLensName(name))
+        return;
+    if (lenses.size() > lensListAddLimit) {
+        showAlert(QStringLiteral("lensOverFlow"), QStringLiteral("lensOverMsg"),
+                  QStringLiteral("Colse"));
+        return;
+    }
+    lenses.append(name);
+    m_settings.setLensList(lenses);
+    showLensList();
+    // Rebuilding the list must not change what the box shows.
+    lensName->setCurrentIndex(lensName->findText(name));
+    setUserLensOnLabel(name);
+    m_settings.save();
+}
+
+void KestavolinAppDelegate::deleteLensName() {
+    if (!m_window->isVisible())
+        return;
+    const int answer = runAlertPanel(localizedString(QStringLiteral("lensDelCoution")),
+                                     localizedString(QStringLiteral("lensDelMessage")),
+                                     localizedString(QStringLiteral("OK")),
+                                     localizedString(QStringLiteral("Cansel")), QString());
+    if (answer != alertDefaultReturn)
+        return;
+    QComboBox* lensName = m_window->ui().lensName;
+    const QString name = lensName->currentText();
+    QStringList lenses = m_settings.lensList();
+    if (!lenses.contains(name)) {
+        showAlert(QStringLiteral("lensNotDelete"), QStringLiteral("lensNotDeleteMsg"),
+                  QStringLiteral("Colse"));
+        return;
+    }
+    if (isExifLensEntry(name))
+        return;
+    lenses.removeAll(name);
+    m_settings.setLensList(lenses);
+    showLensList();
+    selectDefaultLens();
+    setUserLensOnLabel(lensName->currentText());
+    m_settings.save();
+}
+
+void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
+    if (LabelView* view = labelViewOfMedium())
+        view->setUserLens(name);
+}
+
+void KestavolinAppDelegate::inputPhotograper() {
+    const QString name = m_window->ui().photographerBox->text();
+    if (name.isEmpty() || name.size() > maximumPhotographerLength)
+        return;
+    m_settings.setPhotographer(name);
+    if (LabelView* view = labelViewOfMedium())
+        view->setAuthor(m_settings.photographer());
+}
+
+void KestavolinAppDelegate::titleInput() {
+    const QString title = m_window->ui().titleMessageBox->text();
+    if (title.isEmpty() || title.size() > maximumTitleLength)
+        return;
+    m_titleName = title;
+    if (LabelView* view = labelViewOfMedium())
+        view->setTitle(m_titleName);
+}
+
+void KestavolinAppDelegate::pageSetup() {
+    if (!m_window->isVisible() || !m_tapeImageView)
+        return;
+    QPrinter& printer = PrintSetup::sharedPrinter();
+    PrintSetup::proposePageSetup(printer, m_tapeImageView->tapeSize());
+    m_dialogs.runPageSetup(printer, m_window.get());
+}
+
+void KestavolinAppDelegate::printTape() {
+    if (!m_window->isVisible() || !tapeMedium() || !m_tapeImageView)
+        return;
+    const QSizeF labelSize = m_tapeImageView->tapeSize();
+    // Line breaks of this platform in place of the carriage returns of the message format.
+    const QString message = QStringLiteral("%1\n\n %2 mm")
+                                .arg(localizedString(QStringLiteral("tapeSetMsg")))
+                                .arg(tapeLengthMillimetres(labelSize.width()));
+    runAlertPanel(localizedString(QStringLiteral("tapeLengthMassage")), message,
+                  localizedString(QStringLiteral("Ok")), QString(), QString());
+
+    QPrinter& printer = PrintSetup::sharedPrinter();
+    PrintSetup::setLabelPage(printer, labelSize);
+    if (!m_dialogs.runPrintDialog(printer, m_window.get()))
+        return;
+    // The dialog may have put another paper in; the paper is the label.
+    PrintSetup::setLabelPage(printer, labelSize);
+    const bool printed = PrintSetup::printPage(
+        printer, labelSize, [this](QPainter& painter) { m_tapeImageView->paintLabel(painter); });
+    if (!printed)
+        qWarning("kestavolin: the label could not be sent to the printer");
+}
+
+void KestavolinAppDelegate::printAction() {
+    printTape();
+}
+
+void KestavolinAppDelegate::selectPreferences() {
+    PreferencesKestavolin panel(m_window.get());
+    panel.setFontFountStyle(m_settings.printFontFamilyName(), m_settings.printPontStyleIndex());
+    panel.setMediaType(m_settings.mediaTypeName());
+    panel.setExifItemState(m_settings.exifItemsStatus());
+    if (!m_dialogs.runPreferences(panel))
+        return;
+
+    // A panel that could not place any font keeps the label font as it is.
+    if (!panel.psFontName().isEmpty())
+        m_settings.setPrintFont(panel.fontFamilyName(), panel.psFontName(), panel.fontStyleIndex());
+    m_settings.setMediaName(panel.mediaType());
+    m_settings.takeExifItems(panel.exifItemState());
+
+    if (LabelView* view = labelViewOfMedium()) {
+        view->setExifSetingDisplay(panel.exifItemState());
+        view->setFonts(m_settings.printFontName());
+        view->setAuthor(m_settings.photographer());
+        if (m_kestavolin && m_kestavolin->haveExif())
+            view->setExifData(m_kestavolin.get());
+        view->setTitle(m_titleName);
+    }
+    m_settings.save();
+}

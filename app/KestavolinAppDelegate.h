@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/Settings.h"
+
+#include "platform/NotificationCenter.h"
+
+#include <QObject>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class DialogRunner;
+class Kestavolin;
+class LabelView;
+class MainWindow;
+class ScaleViewer;
+class Tack66View;
+class TapeView;
+
+// The application's controller: loads the settings and lays out the main window for
+// the medium at start-up, takes photographs in from the open dialog, the desktop and
+// drops, keeps the lens list and the caption inputs, prints the tape label, applies
+// confirmed preferences and saves the settings when the application ends.
+class KestavolinAppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    // Extra height of the content area for the roll label, which is taller than the tape.
+    static constexpr int roll60ExtraHeight = 97;
+    // Longest photographer name and title the inputs accept, in UTF-16 code units.
+    static constexpr qsizetype maximumPhotographerLength = 139;
+    static constexpr qsizetype maximumTitleLength = 400;
+    // A name can be added while the lens list holds at most this many entries.
+    static constexpr qsizetype lensListAddLimit = 18;
+    // Shortest dropped path that is looked at ("a.jpg" is five characters).
+    static constexpr qsizetype minimumDropPathLength = 5;
+
+    // Label, ruler and roll label frames in the content area, from its lower-left corner.
+    static inline const QRectF tapeImageRect{20, 170, 238, 43};
+    static inline const QRectF scaleRect{20, 220, 680, 30};
+    static inline const QRectF tapeImageRect164{40, 170, 170, 170};
+
+    // Loads the main interface. The settings file is the one in the user's home folder
+    // unless another path is given.
+    explicit KestavolinAppDelegate(DialogRunner& dialogs,
+                                   const QString& plistFilePath = Settings::defaultPlistFilePath());
+    ~KestavolinAppDelegate() override;
+
+    MainWindow& window() const { return *m_window; }
+    const Settings& settings() const { return m_settings; }
+    const Kestavolin* kestavolin() const { return m_kestavolin.get(); }
+    TapeView* tapeImageView() const { return m_tapeImageView; }
+    Tack66View* tack66ImageView() const { return m_tack66ImageView; }
+    ScaleViewer* scale() const { return m_scale; }
+    const QString& titleName() const { return m_titleName; }
+    bool runActive() const { return m_runActive; }
+
+    // Tape length to set on the printer for a label widthPoints long, in whole
+    // millimetres, never more than the label.
+    static int tapeLengthMillimetres(double widthPoints);
+
+public slots:
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    void applicationOpenFiles(const QStringList& paths);
+
+    void newWindow();
+    void redisplayWindow();
+    void openFile();
+    void dragItemInTapeView();
+    void dragItemInRollView();
+
+    void inputLensName();
+    void deleteLensName();
+    void inputPhotograper();
+    void titleInput();
+
+    void pageSetup();
+    void printTape();
+    void printAction();
+
+    void selectPreferences();
+
+private:
+    void awakeFromNib();
+    void connectInterface();
+    void applyCaptionColour();
+    void showLensList();
+    void selectDefaultLens();
+    void createTapeViews();
+    void createRollView();
+    void enablePrintingForMedium();
+    bool tapeMedium() const;
+    // The load sequence: the file becomes the current photo record, then the label
+    // view of the medium shows it.
+    void readPhoto(const QString& path);
+    void showPhoto(LabelView& view);
+    void loadPhotoIntoMediumView(const QString& path);
+    void loadDroppedPhoto(LabelView* view);
+    void setUserLensOnLabel(const QString& name);
+    // tapeImageView for the tape medium, otherwise tack66ImageView; null before start-up.
+    LabelView* labelViewOfMedium() const;
+
+    DialogRunner& m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+    Settings m_settings;
+    QString m_titleName;
+    std::unique_ptr<Kestavolin> m_kestavolin;
+    TapeView* m_tapeImageView = nullptr;
+    Tack66View* m_tack66ImageView = nullptr;
+    ScaleViewer* m_scale = nullptr;
+
+    QRectF m_windowSizeRect;
+    QRectF m_selectAriaRect;
+    QRectF m_inputAriaRect;
+    QRectF m_printButtonRect;
+
+    bool m_runActive = false;
+    bool m_fileDropWhenAppStart = false;
+    std::optional<QString> m_pickupFilePath;
+
+    NotificationCenter::Token m_tapeDropObserver = 0;
+    NotificationCenter::Token m_rollDropObserver = 0;
+};

@@ -1,0 +1,13 @@
+#include "app/LensNames.h"
+
+#include <algorithm>
+
+bool isExifLensEntry(const QString& name) {
+    return name.toLower() == exifLensEntry.toLower();
+}
+
+bool isBlankLensName(const QString& name) {
+    return std::all_of(name.cbegin(), name.cend(), [](QChar character) {
+        return character == u'\t' || character.category() == QChar::Separator_Space;
+    });
+}
