@@ -27,14 +27,6 @@ struct TableArrayRelease {
 };
 using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
 
-// A copy of the tag whose value can be used, or null.
-TagCopy usableTag(ExifIfdTable* const* tables, int ifdType, std::uint16_t tag) {
-    TagCopy copy(getTagInfo(tables, ifdType, tag));
-    if (copy && copy->error)
-        copy.reset();
-    return copy;
-}
-
 void showAnalysisAlert(const AnalysisAlertKeys& keys) {
     runAlertPanel(localizedString(keys.title), localizedString(keys.message),
                   localizedString(analysisAlertButtonKey), QString(), QString());

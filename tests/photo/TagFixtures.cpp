@@ -28,10 +28,7 @@ void TagDirectory::addUnreadable(std::uint16_t tag) {
 
 TagCopy TagDirectory::usableTag(std::uint16_t tag) {
     lookedUp_.push_back(tag);
-    TagCopy copy(getTagInfo(tables_, ifdType_, tag));
-    if (copy && copy->error)
-        copy.reset();
-    return copy;
+    return ::usableTag(tables_, ifdType_, tag);
 }
 
 namespace {

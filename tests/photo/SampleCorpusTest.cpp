@@ -1,0 +1,64 @@
+#include "photo/Kestavolin.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString samplesDir = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
+
+// The expected entry as the dictionary holds it: "skipMaker" a boolean, "Flash" a
+// 16-bit number, everything else text.
+QVariant dictionaryValue(const QJsonValue& value) {
+    if (value.isBool())
+        return value.toBool();
+    if (value.isDouble())
+        return QVariant::fromValue<quint16>(static_cast<quint16>(value.toInt()));
+    return value.toString();
+}
+
+// Every sample photograph: its dictionary as independently computed from the raw
+// tags with an empty string table, or the reader code that refuses it. Each gives a
+// dictionary or exactly one alert, with the picture decoded as the application does.
+TEST(SampleCorpus, AnalysisMatchesTheExpectedDictionaries) {
+    QFile expectedFile(samplesDir + QStringLiteral("/expected/info.json"));
+    if (!expectedFile.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no sample photographs at " << qUtf8Printable(samplesDir);
+    const QJsonObject expected = QJsonDocument::fromJson(expectedFile.readAll()).object();
+    ASSERT_FALSE(expected.isEmpty());
+    useEmptyStringTable();
+
+    for (auto sample = expected.begin(); sample != expected.end(); ++sample) {
+        SCOPED_TRACE(qUtf8Printable(sample.key()));
+        const auto data =
+            FileData::initWithContentsOfFile(samplesDir + QLatin1Char('/') + sample.key());
+        ASSERT_NE(data, nullptr);
+        RecordingAlertPresenter alerts;
+        const ScopedAlertPresenter recording(alerts);
+        const auto record = Kestavolin::initWithData(data);
+        ASSERT_NE(record, nullptr);
+        const QJsonObject entry = sample.value().toObject();
+        if (entry.contains(QStringLiteral("error"))) {
+            EXPECT_FALSE(record->haveExif());
+            EXPECT_EQ(record->alertCode(), entry.value(QStringLiteral("error")).toInt());
+            EXPECT_EQ(alerts.alerts().size(), 1);
+            EXPECT_TRUE(record->exifData().isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(record->haveExif());
+        EXPECT_TRUE(alerts.alerts().isEmpty());
+        QVariantMap wanted;
+        for (auto item = entry.begin(); item != entry.end(); ++item)
+            wanted.insert(item.key(), dictionaryValue(item.value()));
+        EXPECT_EQ(record->exifData(), wanted);
+    }
+}
+
+} // namespace
