@@ -201,6 +201,7 @@ struct PdfDocument::Writer {
 };
 
 PdfDocument::PdfDocument() : writer_(std::make_unique<Writer>()) {
+    writer_->buffer.open(QIODevice::WriteOnly);
     writer_->pdf.setResolution(pdfResolutionDpi);
     writer_->pdf.setCreator(QStringLiteral("Kestavolin"));
 }

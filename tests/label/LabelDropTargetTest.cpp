@@ -1,0 +1,133 @@
+#include "label/Tack66View.h"
+#include "label/TapeView.h"
+#include "platform/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LabelDropTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"photo.jpg", "PHOTO2.JPG", "scan.TiFf", "old.jpe", "shot.png"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("album.jpg")));
+        observer = NotificationCenter::defaultCenter().addObserver(
+            dropItemTapeNotificaion, [this] { pathsAtNotification.append(tape.dropFilePath()); });
+        rollObserver = NotificationCenter::defaultCenter().addObserver(
+            dropItemRollNotificaion, [this] { ++rollNotifications; });
+    }
+    void TearDown() override {
+        NotificationCenter::defaultCenter().removeObserver(observer);
+        NotificationCenter::defaultCenter().removeObserver(rollObserver);
+    }
+
+    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    static std::unique_ptr<QMimeData> dragOf(const QStringList& paths) {
+        auto mime = std::make_unique<QMimeData>();
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        mime->setUrls(urls);
+        return mime;
+    }
+
+    static bool enter(QWidget& view, const QMimeData& mime) {
+        QDragEnterEvent event(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+        return event.isAccepted();
+    }
+
+    static bool drop(QWidget& view, const QMimeData& mime) {
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+        return event.isAccepted();
+    }
+
+    static void leave(QWidget& view) {
+        QDragLeaveEvent event;
+        QCoreApplication::sendEvent(&view, &event);
+    }
+
+    QTemporaryDir folder;
+    TapeView tape;
+    Tack66View roll;
+    QStringList pathsAtNotification;
+    int rollNotifications = 0;
+    NotificationCenter::Token observer = 0;
+    NotificationCenter::Token rollObserver = 0;
+};
+
+TEST_F(LabelDropTargetTest, AcceptsOneExistingPhotographFileInAnyLetterCase) {
+    for (const char* name : {"photo.jpg", "PHOTO2.JPG", "scan.TiFf"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(LabelDropTarget::acceptableObject(dragOf({path(name)}).get()));
+    }
+}
+
+TEST_F(LabelDropTargetTest, RefusesSeveralFilesFoldersMissingFilesAndOtherExtensions) {
+    EXPECT_FALSE(
+        LabelDropTarget::acceptableObject(dragOf({path("photo.jpg"), path("PHOTO2.JPG")}).get()));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(dragOf({path("album.jpg")}).get()));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(dragOf({path("missing.jpg")}).get()));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(dragOf({path("old.jpe")}).get()));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(dragOf({path("shot.png")}).get()));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(dragOf({}).get()));
+    QMimeData text;
+    text.setText(path("photo.jpg"));
+    EXPECT_FALSE(LabelDropTarget::acceptableObject(&text)) << "a text is not a file name";
+}
+
+TEST_F(LabelDropTargetTest, RefusedDragNeitherHighlightsNorPosts) {
+    const auto two = dragOf({path("photo.jpg"), path("PHOTO2.JPG")});
+    EXPECT_FALSE(enter(tape, *two));
+    EXPECT_FALSE(tape.dragging());
+    EXPECT_FALSE(drop(tape, *two));
+    EXPECT_TRUE(pathsAtNotification.isEmpty());
+}
+
+TEST_F(LabelDropTargetTest, EnteringHighlightsAndLeavingRestoresWithoutPosting) {
+    tape.setAuthor(QStringLiteral("Someone"));
+    const auto one = dragOf({path("photo.jpg")});
+    EXPECT_TRUE(enter(tape, *one));
+    EXPECT_TRUE(tape.dragging());
+    EXPECT_EQ(tape.grab().toImage().pixel(2, 2), dragHighlightColour.rgb());
+    leave(tape);
+    EXPECT_FALSE(tape.dragging());
+    EXPECT_EQ(tape.grab().toImage().pixel(2, 2), qRgb(255, 255, 255));
+    EXPECT_TRUE(pathsAtNotification.isEmpty());
+}
+
+TEST_F(LabelDropTargetTest, DropStoresThePathBeforePostingTheViewsNotification) {
+    const QString& stored = tape.dropFilePath();
+    const auto first = dragOf({path("PHOTO2.JPG")});
+    ASSERT_TRUE(enter(tape, *first));
+    EXPECT_TRUE(drop(tape, *first));
+    EXPECT_FALSE(tape.dragging());
+    EXPECT_EQ(pathsAtNotification, QStringList{path("PHOTO2.JPG")});
+    const auto second = dragOf({path("photo.jpg")});
+    ASSERT_TRUE(enter(tape, *second));
+    EXPECT_TRUE(drop(tape, *second));
+    EXPECT_EQ(tape.dropFilePath(), path("photo.jpg"));
+    EXPECT_EQ(&tape.dropFilePath(), &stored) << "the same string object every time";
+    EXPECT_EQ(rollNotifications, 0);
+    ASSERT_TRUE(enter(roll, *second));
+    EXPECT_TRUE(roll.dragging());
+    EXPECT_TRUE(drop(roll, *second));
+    EXPECT_EQ(rollNotifications, 1);
+    EXPECT_EQ(pathsAtNotification.size(), 2);
+}
+
+} // namespace

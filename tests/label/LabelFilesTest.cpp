@@ -1,0 +1,133 @@
+#include "LabelFixtures.h"
+
+#include "label/LabelFiles.h"
+#include "label/Tack66Layout.h"
+#include "label/TapeLayout.h"
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Output of a poppler tool, or nothing when the tool is not installed.
+std::optional<QString> runTool(const QString& tool, const QStringList& arguments) {
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class LabelFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        record = recordWith({{maker, QStringLiteral("Canon")},
+                             {model, QStringLiteral("Canon EOS 40D")},
+                             {fNumber, QStringLiteral("F/7.1")},
+                             {exposureTime, QStringLiteral("1/160s")}},
+                            QStringLiteral("/photos/IMG_0042.JPG"));
+        for (LabelLayout* layout :
+             {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {
+            layout->setTitle(QStringLiteral("Harbour"));
+            layout->setAuthor(QStringLiteral("Jo Lens"));
+            layout->setExifSetingDisplay(defaultExifItemsStatus());
+            layout->setExifData(record.get());
+        }
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Kestavolin> record;
+    TapeLayout tape;
+    Tack66Layout roll;
+};
+
+TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
+    const QString path = folder.filePath(QStringLiteral("labels.pdf"));
+    LabelFiles::PdfDocument pdf;
+    pdf.addPage(tape);
+    pdf.addPage(roll);
+    ASSERT_EQ(pdf.save(path), QString());
+    const auto info = runTool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "2", "-box", path});
+    if (!info)
+        GTEST_SKIP() << "pdfinfo is not installed";
+    static const QRegularExpression mediaBox(
+        QStringLiteral(R"(Page\s+(\d) MediaBox:\s+([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+))"));
+    QList<QSizeF> sizes;
+    for (auto match = mediaBox.globalMatch(*info); match.hasNext();) {
+        const auto box = match.next();
+        sizes.append(QSizeF(box.captured(4).toDouble() - box.captured(2).toDouble(),
+                            box.captured(5).toDouble() - box.captured(3).toDouble()));
+    }
+    ASSERT_EQ(sizes.size(), 2) << info->toStdString();
+    EXPECT_NEAR(sizes[0].width(), tape.tapeSize().width(), 0.01);
+    EXPECT_NEAR(sizes[0].height(), 43, 0.01);
+    EXPECT_NE(tape.tapeSize().width(), std::floor(tape.tapeSize().width()))
+        << "a fractional length";
+    EXPECT_NEAR(sizes[1].width(), 170, 0.01);
+    EXPECT_NEAR(sizes[1].height(), 170, 0.01);
+
+    const auto text = runTool(QStringLiteral("pdftotext"), {path, "-"});
+    ASSERT_TRUE(text);
+    for (const char* expected : {"Harbour", "Jo Lens", "Canon. Canon EOS 40D.", "F/7.1 1/160s",
+                                 "IMG_0042.JPG", "Photographer"})
+        EXPECT_TRUE(text->contains(QString::fromLatin1(expected))) << expected;
+}
+
+TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {
+    for (const int dpi : {72, 300, 600}) {
+        const QString path = folder.filePath(QStringLiteral("tape%1.png").arg(dpi));
+        ASSERT_EQ(LabelFiles::writePng(tape, path, dpi), QString());
+        const QImage image(path);
+        EXPECT_EQ(image.width(), static_cast<int>(std::ceil(tape.tapeSize().width() * dpi / 72)));
+        EXPECT_EQ(image.height(), static_cast<int>(std::ceil(43.0 * dpi / 72 - 1e-6)));
+        EXPECT_EQ(image.dotsPerMeterX(), qRound(dpi / 0.0254));
+    }
+    const QString path = folder.filePath(QStringLiteral("roll.png"));
+    ASSERT_EQ(LabelFiles::writePng(roll, path, 144), QString());
+    EXPECT_EQ(QImage(path).size(), QSize(340, 340));
+}
+
+TEST_F(LabelFilesTest, OversizedOrOutOfRangeImagesAreRefusedWithAMessage) {
+    QString error;
+    EXPECT_TRUE(LabelFiles::renderImage(roll, 0, &error).isNull());
+    EXPECT_FALSE(error.isEmpty());
+    tape.setTitle(QString(20000, QLatin1Char('W')));
+    error.clear();
+    EXPECT_TRUE(LabelFiles::renderImage(tape, 9600, &error).isNull());
+    EXPECT_TRUE(error.contains(QStringLiteral("pixels"))) << error.toStdString();
+    EXPECT_FALSE(
+        LabelFiles::writePng(tape, folder.filePath(QStringLiteral("x.png")), 9600).isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.png"))));
+}
+
+TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
+    const QString path = folder.filePath(QStringLiteral("roll.svg"));
+    ASSERT_EQ(LabelFiles::writeSvg(roll, path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 170 170\"")))
+        << svg.left(400).toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("Harbour")));
+}
+
+TEST(LabelFilesNamingTest, FormatsAndNumberedNames) {
+    EXPECT_EQ(LabelFiles::formatForPath(QStringLiteral("a.PDF")), LabelFiles::Format::Pdf);
+    EXPECT_EQ(LabelFiles::formatForPath(QStringLiteral("a.svg")), LabelFiles::Format::Svg);
+    EXPECT_FALSE(LabelFiles::formatForPath(QStringLiteral("a.jpg")));
+    EXPECT_EQ(LabelFiles::numberedPath(QStringLiteral("out/label.png"), 3, 1), "out/label.png");
+    EXPECT_EQ(LabelFiles::numberedPath(QStringLiteral("out/label.png"), 3, 12), "out/label-03.png");
+    EXPECT_EQ(LabelFiles::numberedPath(QStringLiteral("label.png"), 7, 9), "label-7.png");
+}
+
+} // namespace

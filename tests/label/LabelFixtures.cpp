@@ -1,0 +1,34 @@
+#include "LabelFixtures.h"
+
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/Picture.h"
+
+#include <gtest/gtest.h>
+
+QString samplePhotographPath() {
+    return QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
+}
+
+std::unique_ptr<Kestavolin> recordWith(const QVariantMap& info, const QString& fileName,
+                                       const QSizeF& pictureSize) {
+    RecordingAlertPresenter alerts;
+    const ScopedAlertPresenter quiet(alerts);
+    auto record =
+        Kestavolin::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
+    EXPECT_TRUE(record && record->haveExif() && record->photoImage());
+    if (!record)
+        return record;
+    record->exifData() = info;
+    record->setFileName(fileName);
+    if (!pictureSize.isEmpty() && record->photoImage())
+        record->photoImage()->setSize(pictureSize);
+    return record;
+}
+
+QVariantMap itemsOn(const QStringList& keys) {
+    QVariantMap settings;
+    for (const QString& key : keys)
+        settings.insert(key, true);
+    return settings;
+}

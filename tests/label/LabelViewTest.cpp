@@ -1,0 +1,79 @@
+#include "LabelFixtures.h"
+
+#include "label/ScaleViewer.h"
+#include "label/Tack66View.h"
+#include "label/TapeView.h"
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool isDark(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 128;
+}
+
+TEST(LabelViewTest, TapeViewTakesTheLabelsLengthAfterEachSetter) {
+    TapeView tape;
+    tape.setAuthor(QStringLiteral("A photographer"));
+    EXPECT_EQ(tape.width(), qCeil(tape.tapeSize().width()));
+    EXPECT_EQ(tape.height(), 43);
+    const int before = tape.width();
+    tape.setTitle(QStringLiteral("A much longer title than before, for a longer strip"));
+    EXPECT_GT(tape.width(), before);
+}
+
+TEST(LabelViewTest, RollViewDrawsTheDoubleFrame) {
+    Tack66View roll;
+    const QImage image = roll.grab().toImage();
+    ASSERT_EQ(image.size(), QSize(170, 170));
+    EXPECT_TRUE(isDark(image, 85, 0)) << "outer frame along the edge";
+    EXPECT_FALSE(isDark(image, 85, 4));
+    EXPECT_LT(qGray(image.pixel(85, 170 - 8)), 250) << "hairline 8 points inside";
+}
+
+TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
+    TapeView tape;
+    auto record = recordWith({{model, QStringLiteral("EOS")}}, QString(), QSizeF(100, 68));
+    tape.setExifSetingDisplay(defaultExifItemsStatus());
+    tape.setExifData(record.get());
+    const QImage image = tape.grab().toImage();
+    // The sample photograph is a dark scene: pixels inside the thumbnail are not white,
+    // the margin to its left is.
+    EXPECT_EQ(image.pixelColor(2, 20), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(6 + 30, 20), QColor(Qt::white));
+}
+
+TEST(LabelViewTest, PaintLabelDrawsTheSameAsTheScreen) {
+    Tack66View roll;
+    roll.setTitle(QStringLiteral("Same on paper"));
+    QImage paper(170, 170, QImage::Format_ARGB32_Premultiplied);
+    paper.fill(Qt::transparent);
+    {
+        QPainter painter(&paper);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        roll.paintLabel(painter);
+    }
+    const QImage screen = roll.grab().toImage().convertToFormat(paper.format());
+    int differing = 0;
+    for (int y = 0; y < 170; ++y)
+        for (int x = 0; x < 170; ++x)
+            differing += paper.pixel(x, y) != screen.pixel(x, y);
+    EXPECT_LT(differing, 170 * 170 / 100);
+}
+
+TEST(LabelViewTest, RulerDrawsItsBaseLineAndTicks) {
+    ScaleViewer ruler(true, nullptr);
+    ruler.resize(680, 30);
+    const QImage image = ruler.grab().toImage();
+    // The ruler has no background of its own; the window shows through above the marks.
+    EXPECT_NE(image.pixel(300, 29), image.pixel(300, 2)) << "base line along the bottom";
+    EXPECT_EQ(ruler.step(), 5.6692915f);
+}
+
+} // namespace
