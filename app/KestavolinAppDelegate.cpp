@@ -39,8 +39,18 @@ QColor grey(double level) {
 }
 const QColor windowFill = grey(0.32);
 const QColor captionColour = grey(0.8);
-// The print button's face, dark enough for its light grey title to stay readable.
-const QColor printButtonFace = grey(0.44);
+// The print button is drawn dark, like the window around it, so that its light grey
+// title stays readable; the style's own button face is too light for it.
+QString printButtonStyle(const QColor& title) {
+    return QStringLiteral("QPushButton { color: %1; font-weight: bold; background-color: #6e6e6e;"
+                          " border: 1px solid #2e2e2e; border-radius: 4px; padding: 4px 12px; }"
+                          "QPushButton:hover { background-color: #7a7a7a; }"
+                          "QPushButton:pressed { background-color: #5c5c5c; }"
+                          "QPushButton:focus { border-color: #b0b0b0; }"
+                          "QPushButton:disabled { color: #8c8c8c; font-weight: normal;"
+                          " background-color: #5a5a5a; border-color: #444444; }")
+        .arg(title.name());
+}
 
 void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -172,8 +182,7 @@ void KestavolinAppDelegate::applyCaptionColour() {
           static_cast<QWidget*>(ui.titleNameTitle), static_cast<QWidget*>(ui.lensTitle),
           static_cast<QWidget*>(ui.authorTitle)})
         setTextColour(caption, QPalette::WindowText, captionColour);
-    setTextColour(ui.printButton, QPalette::ButtonText, captionColour);
-    setTextColour(ui.printButton, QPalette::Button, printButtonFace);
+    ui.printButton->setStyleSheet(printButtonStyle(captionColour));
 }
 
 void KestavolinAppDelegate::showLensList() {
