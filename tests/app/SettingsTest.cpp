@@ -119,16 +119,6 @@ TEST_F(SettingsTest, FirstStartCreatesDocumentsFolderAndWritesEveryDefault) {
     EXPECT_EQ(file.value("mediaTypeName"), "");
 }
 
-TEST_F(SettingsTest, DefaultDisplaySettingsShowTheUsualItems) {
-    const QVariantMap items = defaultExifItemsStatus();
-    EXPECT_TRUE(items.value(skipMaker).toBool());
-    EXPECT_TRUE(items.value(lensModel).toBool());
-    EXPECT_FALSE(items.value(lensMaker).toBool());
-    EXPECT_FALSE(items.value(focalLengthIn35mmFormat).toBool());
-    EXPECT_TRUE(items.value(fileName).toBool());
-    EXPECT_TRUE(items.value(dateTimeOriginal).toBool());
-}
-
 TEST_F(SettingsTest, ValidFileIsTakenOver) {
     writeFile(validFile());
     const Settings settings = loaded();
