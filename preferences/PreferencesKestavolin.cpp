@@ -1,6 +1,7 @@
 #include "preferences/PreferencesKestavolin.h"
 
 #include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
 #include "preferences/PanelColours.h"
 #include "ui_PreferencesKestavolin.h"
 
@@ -58,6 +59,8 @@ PreferencesKestavolin::PreferencesKestavolin(QWidget* parent)
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &PreferencesKestavolin::confirmed);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &PreferencesKestavolin::cansel);
 
+    // The boxes start as a new user's display settings.
+    setExifItemState(defaultExifItemsStatus());
     awakeFromNib();
     applyPanelColours(this);
 }
