@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -220,6 +221,7 @@ void KestavolinAppDelegate::createRollView() {
     QWidget* content = m_window->contentView();
     const int grownHeight = int(m_windowSizeRect.height()) + roll60ExtraHeight;
     content->setFixedSize(int(m_windowSizeRect.width()), grownHeight);
+    m_window->layout()->activate();
 
     m_tack66ImageView = new Tack66View(content);
     m_tack66ImageView->setGeometry(widgetRectForFrame(tapeImageRect164, grownHeight));

@@ -1,0 +1,120 @@
+#include "AppTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "platform/LocalizedText.h"
+#include "platform/PropertyList.h"
+#include "preferences/PreferencesKestavolin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
+void ScriptedDialogRunner::chooseFileToOpen(QWidget*, const QString& message,
+                                            const QStringList& nameFilters,
+                                            std::function<void(const QString& path)> chosen) {
+    openMessage = message;
+    openFilters = nameFilters;
+    pendingOpen = std::move(chosen);
+}
+
+QString ScriptedDialogRunner::askForMedium() {
+    ++mediumQuestions;
+    if (whileAskingForMedium)
+        whileAskingForMedium();
+    return medium;
+}
+
+bool ScriptedDialogRunner::runPreferences(PreferencesKestavolin& panel) {
+    ++preferencesShown;
+    preferencesMediumShown = panel.mediaType();
+    if (preferencesChoice)
+        preferencesChoice(panel);
+    if (confirmPreferences)
+        panel.confirmed();
+    else
+        panel.cansel();
+    return panel.endCode();
+}
+
+bool ScriptedDialogRunner::runPageSetup(QPrinter& printer, QWidget*) {
+    pageSetupShown = printer.pageLayout();
+    return true;
+}
+
+bool ScriptedDialogRunner::runPrintDialog(QPrinter& printer, QWidget*) {
+    printDialogShown = printer.pageLayout();
+    if (confirmPrint) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+    }
+    return confirmPrint;
+}
+
+AppFixture::AppFixture() : m_previousHome(qgetenv("HOME")) {
+    qputenv("HOME", m_home.path().toLocal8Bit());
+    useEmptyStringTable();
+    m_alertScope = std::make_unique<ScopedAlertPresenter>(alerts);
+    dialogs.pdfPath = QDir(m_home.path()).filePath(QStringLiteral("label.pdf"));
+}
+
+AppFixture::~AppFixture() {
+    m_app.reset();
+    qputenv("HOME", m_previousHome);
+}
+
+QString AppFixture::settingsPath() const {
+    return QDir(m_home.path()).filePath(QStringLiteral("Documents/kestavolin.plist"));
+}
+
+void AppFixture::writeSettings(const QVariantMap& settings) const {
+    PropertyList::ensureParentFolder(settingsPath());
+    PropertyList::writeXmlFile(settingsPath(), settings);
+}
+
+QVariantMap AppFixture::readSettings() const {
+    return PropertyList::readFile(settingsPath()).value.toMap();
+}
+
+void AppFixture::writeSettingsWithMedium(const QString& medium) const {
+    writeSettings({{QStringLiteral("photographer"), QStringLiteral("Ann Example")},
+                   {QStringLiteral("lensList"), QVariantList{QStringLiteral("Exif")}},
+                   {QStringLiteral("mediaTypeName"), medium}});
+}
+
+KestavolinAppDelegate& AppFixture::start(bool finishLaunching) {
+    m_app = std::make_unique<KestavolinAppDelegate>(dialogs, settingsPath());
+    m_app->window().show();
+    if (finishLaunching)
+        m_app->applicationDidFinishLaunching();
+    return *m_app;
+}
+
+QString AppFixture::samplePhoto(const QString& name) const {
+    const QString path = QDir(m_home.path()).filePath(name);
+    QFile::copy(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"), path);
+    return path;
+}
+
+QString AppFixture::fileWithBytes(const QString& name, const QByteArray& bytes) const {
+    const QString path = QDir(m_home.path()).filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QList<QSizeF> pdfPageSizes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString content = QString::fromLatin1(file.readAll());
+    static const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
+    QList<QSizeF> sizes;
+    for (auto match = mediaBox.globalMatch(content); match.hasNext();) {
+        const auto box = match.next();
+        sizes.append(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()));
+    }
+    return sizes;
+}

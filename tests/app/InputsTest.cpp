@@ -1,0 +1,208 @@
+#include "AppTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "label/TapeView.h"
+#include "photo/Kestavolin.h"
+#include "preferences/PreferencesKestavolin.h"
+#include "ui_MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+bool labelShows(KestavolinAppDelegate& app, const QString& text) {
+    for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
+        if (placed.text.string().contains(text))
+            return true;
+    }
+    return false;
+}
+
+class Inputs : public testing::Test {
+protected:
+    void SetUp() override {
+        fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+        app = &fixture.start();
+    }
+
+    // Types a lens name into the combo box and confirms it.
+    void enterLens(const QString& name) {
+        ui().lensName->setEditText(name);
+        app->inputLensName();
+    }
+    QStringList storedLenses() const {
+        return fixture.readSettings().value(QStringLiteral("lensList")).toStringList();
+    }
+    void fillLensList(int entries) {
+        for (int i = app->settings().lensList().size(); i < entries; ++i)
+            enterLens(QStringLiteral("Lens %1").arg(i));
+    }
+    Ui::MainWindow& ui() { return app->window().ui(); }
+
+    AppFixture fixture;
+    KestavolinAppDelegate* app = nullptr;
+};
+
+TEST_F(Inputs, NewLensNamesAreAddedAndSavedExactlyAsTyped) {
+    enterLens(QStringLiteral("  Macro 100  "));
+    enterLens(QStringLiteral("exif")); // another letter case is another lens
+    const QStringList expected{QStringLiteral("Exif"), QStringLiteral("  Macro 100  "),
+                               QStringLiteral("exif")};
+    EXPECT_EQ(app->settings().lensList(), expected);
+    EXPECT_EQ(storedLenses(), expected);
+    EXPECT_EQ(ui().lensName->count(), 3);
+    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("exif"));
+}
+
+TEST_F(Inputs, KnownAndBlankNamesChangeNothing) {
+    QFile::remove(fixture.settingsPath());
+    enterLens(QStringLiteral("Exif"));
+    enterLens(QStringLiteral(" \t\u00a0 "));
+    enterLens(QString());
+    EXPECT_EQ(app->settings().lensList(), QStringList{QStringLiteral("Exif")});
+    EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
+}
+
+TEST_F(Inputs, TheListTakesNineteenEntriesAndThenRefuses) {
+    fillLensList(19);
+    EXPECT_EQ(app->settings().lensList().size(), 19);
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+    enterLens(QStringLiteral("One too many"));
+    EXPECT_EQ(app->settings().lensList().size(), 19);
+    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
+    EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("lensOverFlow"));
+    EXPECT_EQ(fixture.alerts.alerts()[0].message, QStringLiteral("lensOverMsg"));
+    EXPECT_EQ(fixture.alerts.alerts()[0].defaultButton, QStringLiteral("Colse"));
+}
+
+TEST_F(Inputs, DeletingAConfirmedNameRemovesEveryCopyAndSelectsExif) {
+    fixture.writeSettings({{QStringLiteral("lensList"),
+                            QVariantList{QStringLiteral("Exif"), QStringLiteral("Zoom"),
+                                         QStringLiteral("Prime"), QStringLiteral("Zoom")}},
+                           {QStringLiteral("mediaTypeName"), QStringLiteral("Tape 18")}});
+    app = &fixture.start();
+    ui().lensName->setEditText(QStringLiteral("Zoom"));
+    app->deleteLensName();
+    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
+    EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("lensDelCoution"));
+    EXPECT_EQ(fixture.alerts.alerts()[0].defaultButton, QStringLiteral("OK"));
+    EXPECT_EQ(fixture.alerts.alerts()[0].alternateButton, QStringLiteral("Cansel"));
+    const QStringList expected{QStringLiteral("Exif"), QStringLiteral("Prime")};
+    EXPECT_EQ(app->settings().lensList(), expected);
+    EXPECT_EQ(storedLenses(), expected);
+    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("Exif"));
+}
+
+TEST_F(Inputs, DeletionIsRefusedCancelledOrSilentAsTheNameRequires) {
+    enterLens(QStringLiteral("Zoom"));
+
+    fixture.alerts.setAnswer(alertAlternateReturn);
+    app->deleteLensName();
+    EXPECT_EQ(app->settings().lensList().size(), 2);
+
+    fixture.alerts.setAnswer(alertDefaultReturn);
+    fixture.alerts.clear();
+    ui().lensName->setEditText(QStringLiteral("Not listed"));
+    app->deleteLensName();
+    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
+    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("lensNotDelete"));
+    EXPECT_EQ(fixture.alerts.alerts()[1].message, QStringLiteral("lensNotDeleteMsg"));
+
+    fixture.alerts.clear();
+    ui().lensName->setEditText(QStringLiteral("Exif"));
+    app->deleteLensName();
+    EXPECT_EQ(fixture.alerts.alerts().size(), 1); // the confirmation only
+    EXPECT_TRUE(app->settings().lensList().contains(QStringLiteral("Exif")));
+
+    fixture.alerts.clear();
+    app->window().close();
+    ui().lensName->setEditText(QStringLiteral("Zoom"));
+    app->deleteLensName();
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+    EXPECT_EQ(app->settings().lensList().size(), 2);
+}
+
+TEST_F(Inputs, PhotographerAndTitleLengthsHaveTheirLimits) {
+    const double width = app->tapeImageView()->tapeSize().width();
+    ui().photographerBox->setText(QString(140, u'p'));
+    app->inputPhotograper();
+    EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
+    ui().photographerBox->setText(QString());
+    app->inputPhotograper();
+    EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
+    ui().photographerBox->setText(QString(139, u'p'));
+    app->inputPhotograper();
+    EXPECT_EQ(app->settings().photographer(), QString(139, u'p'));
+    EXPECT_GT(app->tapeImageView()->tapeSize().width(), width);
+
+    ui().titleMessageBox->setText(QString(401, u't'));
+    app->titleInput();
+    EXPECT_EQ(app->titleName(), QString());
+    ui().titleMessageBox->setText(QString(400, u't'));
+    app->titleInput();
+    EXPECT_EQ(app->titleName(), QString(400, u't'));
+    // The title is never stored.
+    app->applicationWillTerminate();
+    EXPECT_FALSE(fixture.readSettings().contains(QStringLiteral("title")));
+}
+
+TEST_F(Inputs, ConfirmedPreferencesAreAppliedAndSavedButTheMediumWaitsForARestart) {
+    app->applicationOpenFiles({fixture.samplePhoto(QStringLiteral("p.jpg"))});
+    ASSERT_TRUE(labelShows(*app, QStringLiteral("Canon")));
+    fixture.dialogs.preferencesChoice = [](PreferencesKestavolin& panel) {
+        panel.mediaTypeButton()->setCurrentIndex(1);
+        panel.selectMedia();
+        panel.checkBoxForItem(QStringLiteral("Maker"))->setChecked(false);
+        panel.checkBoxForItem(QStringLiteral("Model"))->setChecked(false);
+    };
+    app->selectPreferences();
+
+    EXPECT_EQ(fixture.dialogs.preferencesMediumShown, QStringLiteral("Tape 18"));
+    const QVariantMap stored = fixture.readSettings();
+    EXPECT_EQ(stored.value("mediaTypeName").toString(), QStringLiteral("Roll 60"));
+    EXPECT_FALSE(stored.value("exifItem").toMap().value("Maker").toBool());
+    EXPECT_EQ(stored.value("exifItem").toMap().size(), 17);
+    EXPECT_EQ(app->settings().mediaTypeName(), QStringLiteral("Tape 18"));
+    ASSERT_NE(app->tapeImageView(), nullptr);
+    EXPECT_FALSE(labelShows(*app, QStringLiteral("Canon")));
+    // The font the panel showed is a real one, never an empty name.
+    EXPECT_FALSE(stored.value("fontName").toString().isEmpty());
+
+    // Opened again, the panel is given the medium in effect.
+    fixture.dialogs.preferencesChoice = nullptr;
+    app->selectPreferences();
+    EXPECT_EQ(fixture.dialogs.preferencesMediumShown, QStringLiteral("Tape 18"));
+}
+
+TEST_F(Inputs, CancelledPreferencesChangeAndWriteNothing) {
+    QFile::remove(fixture.settingsPath());
+    fixture.dialogs.confirmPreferences = false;
+    fixture.dialogs.preferencesChoice = [](PreferencesKestavolin& panel) {
+        panel.mediaTypeButton()->setCurrentIndex(1);
+        panel.selectMedia();
+    };
+    app->selectPreferences();
+    EXPECT_EQ(fixture.dialogs.preferencesShown, 1);
+    EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
+    EXPECT_EQ(app->settings().mediaName(), QString());
+}
+
+TEST(InputsRestart, AMediumConfirmedInThePreferencesIsUsedFromTheNextStart) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+    fixture.dialogs.preferencesChoice = [](PreferencesKestavolin& panel) {
+        panel.mediaTypeButton()->setCurrentIndex(1);
+        panel.selectMedia();
+    };
+    fixture.start().selectPreferences();
+    KestavolinAppDelegate& restarted = fixture.start();
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 0);
+    EXPECT_NE(restarted.tack66ImageView(), nullptr);
+}
+
+} // namespace

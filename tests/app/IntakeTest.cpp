@@ -1,0 +1,132 @@
+#include "AppTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "label/Tack66View.h"
+#include "label/TapeView.h"
+#include "photo/Kestavolin.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+class Intake : public testing::Test {
+protected:
+    void SetUp() override { fixture.writeSettingsWithMedium(QStringLiteral("Tape 18")); }
+
+    AppFixture fixture;
+};
+
+TEST_F(Intake, OneOpenRequestLoadsThePhotographIntoTheLabel) {
+    KestavolinAppDelegate& app = fixture.start();
+    const QString path = fixture.samplePhoto(QStringLiteral("PHOTO.JPG"));
+    const double emptyWidth = app.tapeImageView()->tapeSize().width();
+    app.applicationOpenFiles({path});
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_TRUE(app.kestavolin()->haveExif());
+    EXPECT_EQ(app.kestavolin()->fileName(), path);
+    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
+    EXPECT_GT(app.tapeImageView()->tapeSize().width(), emptyWidth);
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+}
+
+TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefused) {
+    KestavolinAppDelegate& app = fixture.start();
+    const QString photo = fixture.samplePhoto(QStringLiteral("a.jpg"));
+
+    app.applicationOpenFiles({photo, fixture.samplePhoto(QStringLiteral("b.jpg"))});
+    app.applicationOpenFiles({});
+    app.applicationOpenFiles({QDir(fixture.home()).filePath(QStringLiteral("missing.jpg"))});
+    EXPECT_EQ(app.kestavolin(), nullptr);
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+
+    app.applicationOpenFiles({fixture.home()});
+    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("picture.png"), "png")});
+    EXPECT_EQ(app.kestavolin(), nullptr);
+    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
+    for (const AlertContent& alert : fixture.alerts.alerts()) {
+        EXPECT_EQ(alert.title, QStringLiteral("DropEroor"));
+        EXPECT_EQ(alert.message, QStringLiteral("OnlyTiffOrJpegOrPsdMessage"));
+        EXPECT_EQ(alert.defaultButton, QStringLiteral("Ok"));
+        EXPECT_TRUE(alert.alternateButton.isEmpty());
+    }
+}
+
+TEST_F(Intake, APhotographHandedOverDuringStartUpIsShownWhenStartUpEnds) {
+    KestavolinAppDelegate& app = fixture.start(false);
+    const QString path = fixture.samplePhoto(QStringLiteral("early.jpeg"));
+    app.applicationOpenFiles({path});
+    EXPECT_EQ(app.kestavolin(), nullptr);
+    app.applicationDidFinishLaunching();
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.kestavolin()->fileName(), path);
+    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
+}
+
+TEST_F(Intake, AnOpenRequestReshowsAClosedWindow) {
+    KestavolinAppDelegate& app = fixture.start();
+    app.window().close();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("c.tif.jpg"))});
+    EXPECT_TRUE(app.window().isVisible());
+    EXPECT_NE(app.kestavolin(), nullptr);
+}
+
+TEST_F(Intake, TheOpenDialogOffersPhotographsAndLoadsTheChosenOneLater) {
+    KestavolinAppDelegate& app = fixture.start();
+    app.openFile();
+    ASSERT_TRUE(fixture.dialogs.pendingOpen);
+    EXPECT_EQ(fixture.dialogs.openMessage, QStringLiteral("File Open"));
+    for (const char* pattern : {"*.jpg", "*.JPG", "*.jpeg", "*.tif", "*.TIFF", "*.psd", "*.PSD"})
+        EXPECT_TRUE(fixture.dialogs.openFilters.join(' ').contains(QLatin1String(pattern)))
+            << pattern;
+
+    // The window was closed while the dialog was up.
+    app.window().close();
+    fixture.dialogs.pendingOpen(fixture.samplePhoto(QStringLiteral("chosen.jpg")));
+    EXPECT_TRUE(app.window().isVisible());
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_TRUE(app.kestavolin()->haveExif());
+}
+
+TEST_F(Intake, AFileTooShortToAnalyseLeavesNoRecordAndTheLabelAsItWas) {
+    KestavolinAppDelegate& app = fixture.start();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
+    const QSizeF shown = app.tapeImageView()->tapeSize();
+    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("short.jpg"), "1234567")});
+    EXPECT_EQ(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
+}
+
+void dropFile(QWidget* view, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &drop);
+}
+
+TEST_F(Intake, APhotographDroppedOnTheTapeLabelIsLoaded) {
+    KestavolinAppDelegate& app = fixture.start();
+    const QString path = fixture.samplePhoto(QStringLiteral("dropped.JPEG"));
+    dropFile(app.tapeImageView(), path);
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.kestavolin()->fileName(), path);
+}
+
+TEST(IntakeRoll, APhotographDroppedOnTheRollLabelIsLoaded) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Roll 60"));
+    KestavolinAppDelegate& app = fixture.start();
+    const QString path = fixture.samplePhoto(QStringLiteral("roll.jpg"));
+    dropFile(app.tack66ImageView(), path);
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_NE(app.tack66ImageView()->printImage(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+#include "AppTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "label/ScaleViewer.h"
+#include "label/Tack66View.h"
+#include "label/TapeView.h"
+#include "photo/Kestavolin.h"
+#include "ui_MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+const QString tape = QStringLiteral("Tape 18");
+const QString roll = QStringLiteral("Roll 60");
+constexpr int designedContentHeight = 280;
+
+TEST(Startup, FirstStartAsksForTheMediumBeforeAnyLabelAndWritesTheDefaults) {
+    AppFixture fixture;
+    bool labelExistedWhileAsking = true;
+    fixture.dialogs.medium = roll;
+    fixture.dialogs.whileAskingForMedium = [&] {
+        labelExistedWhileAsking =
+            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
+    };
+    KestavolinAppDelegate& app = fixture.start();
+
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
+    EXPECT_FALSE(labelExistedWhileAsking);
+    const QVariantMap stored = fixture.readSettings();
+    EXPECT_EQ(stored.value("mediaTypeName").toString(), QString());
+    EXPECT_EQ(stored.value("photographer").toString(), QStringLiteral("Photographer"));
+    EXPECT_EQ(stored.value("lensList").toList(), QVariantList{QStringLiteral("Exif")});
+    EXPECT_EQ(stored.value("exifItem").toMap().size(), 17);
+    EXPECT_EQ(stored.value("fontStyleIndex").toLongLong(), 0);
+    EXPECT_EQ(app.settings().mediaTypeName(), roll);
+
+    // The choice reaches the file with the next save event.
+    app.applicationWillTerminate();
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
+}
+
+TEST(Startup, RollMediumGrowsTheWindowAndKeepsTheControlsAtTheBottom) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(roll);
+    AppFixture designed;
+    designed.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& tapeApp = designed.start();
+    KestavolinAppDelegate& app = fixture.start();
+
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 0);
+    QWidget* content = app.window().contentView();
+    EXPECT_EQ(content->height(), designedContentHeight + 97);
+    EXPECT_EQ(app.window().height() - tapeApp.window().height(), 97);
+    ASSERT_NE(app.tack66ImageView(), nullptr);
+    EXPECT_EQ(app.tapeImageView(), nullptr);
+    EXPECT_EQ(app.scale(), nullptr);
+    EXPECT_EQ(app.tack66ImageView()->geometry(), QRect(40, 377 - 340, 170, 170));
+
+    Ui::MainWindow& grown = app.window().ui();
+    Ui::MainWindow& designedUi = tapeApp.window().ui();
+    EXPECT_EQ(grown.printButton->geometry(), designedUi.printButton->geometry().translated(0, 97));
+    EXPECT_EQ(grown.selectAria->geometry(), designedUi.selectAria->geometry().translated(0, 97));
+    EXPECT_EQ(grown.inputAria->geometry(), designedUi.inputAria->geometry().translated(0, 97));
+    // The roll label does not print, and says so.
+    EXPECT_FALSE(grown.printButton->isEnabled());
+    EXPECT_FALSE(grown.actionPrint->isEnabled());
+    EXPECT_FALSE(grown.actionPageSetup->isEnabled());
+}
+
+TEST(Startup, TapeMediumPlacesLabelAndRulerInTheDesignedWindow) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 0);
+    EXPECT_EQ(app.window().contentView()->height(), designedContentHeight);
+    ASSERT_NE(app.tapeImageView(), nullptr);
+    ASSERT_NE(app.scale(), nullptr);
+    EXPECT_EQ(app.tack66ImageView(), nullptr);
+    EXPECT_EQ(app.tapeImageView()->x(), 20);
+    EXPECT_EQ(app.tapeImageView()->geometry().bottom() + 1, designedContentHeight - 170);
+    EXPECT_EQ(app.scale()->geometry(), QRect(20, designedContentHeight - 250, 680, 30));
+    EXPECT_EQ(app.tapeImageView()->layout().placedTexts().empty(), false);
+    EXPECT_TRUE(app.window().ui().printButton->isEnabled());
+    EXPECT_EQ(app.window().ui().photographerBox->text(), QStringLiteral("Ann Example"));
+    EXPECT_EQ(app.window().ui().lensName->currentText(), QStringLiteral("Exif"));
+    // The whole designed layout fits the window.
+    for (QWidget* child :
+         app.window().contentView()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(app.window().contentView()->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
+}
+
+struct MediumEntryCase {
+    QVariant stored;
+    bool asks;
+};
+
+class StoredMedium : public testing::TestWithParam<MediumEntryCase> {};
+
+TEST_P(StoredMedium, OnlyAnExactMediumNameSkipsThePanel) {
+    AppFixture fixture;
+    QVariantMap settings{{QStringLiteral("photographer"), QStringLiteral("A")}};
+    if (GetParam().stored.isValid())
+        settings.insert(QStringLiteral("mediaTypeName"), GetParam().stored);
+    fixture.writeSettings(settings);
+    fixture.dialogs.medium = roll;
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, GetParam().asks ? 1 : 0);
+    if (GetParam().asks) {
+        EXPECT_NE(app.tack66ImageView(), nullptr);
+        // The file keeps its old value until the next save event.
+        EXPECT_EQ(fixture.readSettings().value("mediaTypeName"), GetParam().stored);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, StoredMedium,
+                         testing::Values(MediumEntryCase{QStringLiteral("Tape 18"), false},
+                                         MediumEntryCase{QStringLiteral("Roll 60"), false},
+                                         MediumEntryCase{QStringLiteral("tape 18"), true},
+                                         MediumEntryCase{QString(""), true},
+                                         MediumEntryCase{QVariant(qint64(18)), true},
+                                         MediumEntryCase{QVariant(), true}));
+
+TEST(Startup, EntriesOfTheWrongTypeAreReplacedAndHandEditedListsDoNotCrash) {
+    AppFixture fixture;
+    fixture.writeSettings(
+        {{QStringLiteral("photographer"), qint64(7)},
+         {QStringLiteral("lensList"),
+          QVariantList{QStringLiteral("Exif"), qint64(3), QStringLiteral("Macro 100")}},
+         {QStringLiteral("exifItem"),
+          QVariantMap{{QStringLiteral("Maker"), false},
+                      {QStringLiteral("Model"), QStringLiteral("yes")}}},
+         {QStringLiteral("fontFamilyName"), QStringLiteral("Other")},
+         {QStringLiteral("fontStyleIndex"), qint64(2)},
+         {QStringLiteral("mediaTypeName"), tape}});
+    KestavolinAppDelegate& app = fixture.start();
+
+    EXPECT_EQ(app.settings().photographer(), QStringLiteral("Photographer"));
+    EXPECT_EQ(app.settings().lensList(),
+              (QStringList{QStringLiteral("Exif"), QStringLiteral("Macro 100")}));
+    EXPECT_EQ(app.window().ui().lensName->count(), 2);
+    EXPECT_EQ(app.settings().exifItemsStatus(),
+              (QVariantMap{{QStringLiteral("Maker"), false}, {QStringLiteral("Model"), false}}));
+    const QVariantMap stored = fixture.readSettings();
+    EXPECT_EQ(stored.value("fontStyleIndex").toLongLong(), 0);
+    EXPECT_NE(stored.value("fontFamilyName").toString(), QStringLiteral("Other"));
+}
+
+TEST(Startup, ALensListWithoutExifSelectsNothing) {
+    AppFixture fixture;
+    fixture.writeSettings({{QStringLiteral("lensList"), QVariantList{QStringLiteral("Zoom")}},
+                           {QStringLiteral("mediaTypeName"), tape}});
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_EQ(app.window().ui().lensName->currentIndex(), -1);
+    EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Zoom")});
+}
+
+TEST(Startup, QuittingSavesAPhotographerChangedSinceTheLastSave) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    app.window().ui().photographerBox->setText(QStringLiteral("New Name"));
+    app.inputPhotograper();
+    EXPECT_EQ(fixture.readSettings().value("photographer").toString(),
+              QStringLiteral("Ann Example"));
+    app.applicationWillTerminate();
+    EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QStringLiteral("New Name"));
+}
+
+TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
+    AppFixture fixture;
+    // A file where the documents folder should be: nothing can be saved.
+    fixture.fileWithBytes(QStringLiteral("Documents"), "not a folder");
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
+    EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Exif")});
+    EXPECT_NE(app.tapeImageView(), nullptr);
+}
+
+TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    Ui::MainWindow& ui = app.window().ui();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("photo.jpg"))});
+    ASSERT_NE(app.kestavolin(), nullptr);
+    ui.titleMessageBox->setText(QStringLiteral("Harbour"));
+    app.titleInput();
+
+    app.newWindow(); // visible: nothing happens
+    EXPECT_NE(app.kestavolin(), nullptr);
+    EXPECT_EQ(ui.titleMessageBox->text(), QStringLiteral("Harbour"));
+
+    app.window().close();
+    EXPECT_FALSE(app.window().isVisible());
+    app.newWindow();
+    EXPECT_TRUE(app.window().isVisible());
+    EXPECT_EQ(ui.titleMessageBox->text(), QString());
+    EXPECT_EQ(ui.lensName->currentIndex(), 0);
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
+    EXPECT_EQ(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.tapeImageView()->printImage(), nullptr);
+    // The title member survives for the next preferences confirmation.
+    EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
+}
+
+} // namespace
