@@ -3,13 +3,32 @@
 #include "label/AttributedText.h"
 #include "platform/Picture.h"
 
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QtMath>
 
 namespace {
 
 constexpr qreal pointsPerInch = 72.0;
+// On paper a picture keeps at least this resolution: a photograph with fewer pixels is
+// smoothed up to it here rather than left to the printer's coarser interpolation.
+constexpr qreal minimumPaperPictureDpi = 600.0;
+
+// The picture to draw into rect on the painter's device: the picture itself, or on a
+// printer or PDF page a smoothly enlarged copy when it has too few pixels for rect.
+std::shared_ptr<const Picture> pictureForDevice(const Picture& picture, const QRectF& rect,
+                                                const QPaintDevice* device) {
+    const QSize needed(qCeil(rect.width() * minimumPaperPictureDpi / pointsPerInch),
+                       qCeil(rect.height() * minimumPaperPictureDpi / pointsPerInch));
+    const QImage& pixels = picture.image();
+    if (!dynamic_cast<const QPagedPaintDevice*>(device) ||
+        (pixels.width() >= needed.width() && pixels.height() >= needed.height()))
+        return nullptr;
+    return Picture::initWithImage(
+        pixels.scaled(needed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), picture.size());
+}
 
 // Qt sizes a point-sized font by the paint device's resolution before the painter's
 // transformation applies. The painter here already works in points, so the font is
@@ -61,7 +80,8 @@ void LabelCanvas::strokeLine(const QPointF& from, const QPointF& to, qreal lineW
 void LabelCanvas::drawPicture(const Picture& picture, const QRectF& rect) {
     if (rect.isEmpty())
         return;
-    picture.drawInRect(painter_, toPainter(rect));
+    const auto enlarged = pictureForDevice(picture, rect, painter_.device());
+    (enlarged ? *enlarged : picture).drawInRect(painter_, toPainter(rect));
 }
 
 void LabelCanvas::drawText(const AttributedText& text, const QPointF& lowerLeft,

@@ -76,6 +76,20 @@ TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
     EXPECT_NEAR(sizes[1].width(), 170, 0.01);
     EXPECT_NEAR(sizes[1].height(), 170, 0.01);
 
+    // The sample photograph is only 100 pixels wide; on the page it still has 600 dpi.
+    const auto images = runTool(QStringLiteral("pdfimages"), {"-list", path});
+    ASSERT_TRUE(images);
+    static const QRegularExpression imageRow(
+        QStringLiteral(
+            R"(^\s*\d+\s+\d+\s+image\s+(\d+)\s+(\d+)\s+\S+\s+\d+\s+\d+\s+\S+\s+\S+\s+\d+\s+\d+\s+(\d+)\s+(\d+))"),
+        QRegularExpression::MultilineOption);
+    int imageCount = 0;
+    for (auto match = imageRow.globalMatch(*images); match.hasNext(); ++imageCount) {
+        const auto row = match.next();
+        EXPECT_GE(row.captured(3).toInt(), 600) << images->toStdString();
+    }
+    EXPECT_EQ(imageCount, 2) << images->toStdString();
+
     const auto text = runTool(QStringLiteral("pdftotext"), {path, "-"});
     ASSERT_TRUE(text);
     for (const char* expected : {"Harbour", "Jo Lens", "Canon. Canon EOS 40D.", "F/7.1 1/160s",
