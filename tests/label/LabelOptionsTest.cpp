@@ -1,0 +1,104 @@
+#include "LabelFixtures.h"
+
+#include "label/LabelOptions.h"
+#include "label/Tack66Layout.h"
+#include "label/TapeLayout.h"
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+#include "platform/LocalizedText.h"
+#include "platform/PropertyList.h"
+
+#include <QCommandLineParser>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::variant<LabelOptions, QString> optionsFrom(const QStringList& arguments) {
+    QCommandLineParser parser;
+    LabelOptionsReader::addOptions(parser);
+    EXPECT_TRUE(parser.parse(QStringList{QStringLiteral("render")} + arguments))
+        << parser.errorText().toStdString();
+    return LabelOptionsReader::read(parser);
+}
+
+class LabelOptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        useEmptyStringTable();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    QString settingsFile(const QVariantMap& settings) {
+        const QString path = folder.filePath(QStringLiteral("kestavolin.plist"));
+        EXPECT_EQ(PropertyList::writeXmlFile(path, settings), QString());
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(LabelOptionsTest, WithoutSettingsTheDefaultsOfANewUserApply) {
+    const auto options = std::get<LabelOptions>(optionsFrom({}));
+    EXPECT_EQ(options.medium, MediaTape18Key);
+    EXPECT_EQ(options.photographer, "Photographer");
+    EXPECT_EQ(options.displaySettings, defaultExifItemsStatus());
+    EXPECT_FALSE(options.title);
+    EXPECT_FALSE(options.lens);
+}
+
+TEST_F(LabelOptionsTest, ShowAndHideSwitchItemsOverTheSettings) {
+    const auto options = std::get<LabelOptions>(
+        optionsFrom({"--show", "LensMaker,ExposureMode", "--hide", "Maker", "--hide", "fileName"}));
+    EXPECT_EQ(options.displaySettings.value(lensMaker), true);
+    EXPECT_EQ(options.displaySettings.value(exposureMode), true);
+    EXPECT_EQ(options.displaySettings.value(maker), false);
+    EXPECT_EQ(options.displaySettings.value(fileName), false);
+    EXPECT_EQ(options.displaySettings.value(model), true);
+}
+
+TEST_F(LabelOptionsTest, UnknownItemsMediaAndMissingSettingsAreRefused) {
+    EXPECT_TRUE(std::holds_alternative<QString>(optionsFrom({"--show", "Makr"})));
+    EXPECT_TRUE(std::holds_alternative<QString>(optionsFrom({"--medium", "tape 18"})));
+    EXPECT_TRUE(std::holds_alternative<QString>(
+        optionsFrom({"--settings", folder.filePath(QStringLiteral("missing.plist"))})));
+}
+
+TEST_F(LabelOptionsTest, SettingsFileGivesPhotographerItemsAndMediumWhenWellTyped) {
+    const QString path = settingsFile({{QStringLiteral("photographer"), QStringLiteral("Ana")},
+                                       {QStringLiteral("exifItem"), QVariantMap{{maker, false}}},
+                                       {QStringLiteral("mediaTypeName"), MediaRoll60Key}});
+    auto options = std::get<LabelOptions>(optionsFrom({"--settings", path}));
+    EXPECT_EQ(options.photographer, "Ana");
+    EXPECT_EQ(options.displaySettings, (QVariantMap{{maker, false}})) << "taken whole";
+    EXPECT_EQ(options.medium, MediaRoll60Key);
+    options = std::get<LabelOptions>(
+        optionsFrom({"--settings", path, "--medium", "Tape 18", "--photographer", "Bo"}));
+    EXPECT_EQ(options.medium, MediaTape18Key) << "the command line wins";
+    EXPECT_EQ(options.photographer, "Bo");
+
+    const QString odd = settingsFile({{QStringLiteral("photographer"), 12},
+                                      {QStringLiteral("exifItem"), QStringLiteral("all")},
+                                      {QStringLiteral("mediaTypeName"), QStringLiteral("")}});
+    options = std::get<LabelOptions>(optionsFrom({"--settings", odd}));
+    EXPECT_EQ(options.photographer, "Photographer");
+    EXPECT_EQ(options.displaySettings, defaultExifItemsStatus());
+    EXPECT_EQ(options.medium, MediaTape18Key);
+}
+
+TEST_F(LabelOptionsTest, LayoutIsPreparedAndFedInTheApplicationsOrder) {
+    auto options = std::get<LabelOptions>(optionsFrom(
+        {"--medium", "Roll 60", "--title", "Quay", "--photographer", "Ana", "--lens", "Tele 300"}));
+    const auto layout = makeLabelLayout(options);
+    ASSERT_EQ(layout->medium(), MediaRoll60Key);
+    const auto record =
+        recordWith({{maker, QStringLiteral("Canon")}, {lensModel, QStringLiteral("EF 50mm")}});
+    showPhotograph(*layout, options, record.get());
+    const auto& roll = static_cast<const Tack66Layout&>(*layout);
+    EXPECT_EQ(roll.titleString().string(), "Quay");
+    EXPECT_EQ(roll.authorString().string(), "Ana");
+    EXPECT_EQ(roll.exifLens1().string(), "Tele 300") << "the lens comes after the photograph";
+}
+
+} // namespace
