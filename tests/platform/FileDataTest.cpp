@@ -27,6 +27,26 @@ TEST(FileData, MapsTheWholeFile) {
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(data->bytes()), content.size()), content);
 }
 
+TEST(FileData, FilesLargerThanMemoryWouldAllowAreMappedNotRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.tif");
+    constexpr qint64 size = 5LL * 1024 * 1024 * 1024 + 3; // beyond 32-bit lengths
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        // A sparse file: no disk space and no memory until its pages are touched.
+        if (!file.resize(size))
+            GTEST_SKIP() << "the file system cannot hold a sparse file of this size";
+        file.seek(size - 1);
+        file.putChar('\x42');
+    }
+    const auto data = FileData::initWithContentsOfFile(path);
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->length(), size);
+    EXPECT_EQ(data->bytes()[0], 0);
+    EXPECT_EQ(data->bytes()[size - 1], 0x42);
+}
+
 TEST(FileData, EmptyFileHasNoBytesButIsReadable) {
     QTemporaryDir dir;
     const auto data = FileData::initWithContentsOfFile(writeFile(dir, "empty.jpg", {}));
