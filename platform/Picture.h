@@ -22,13 +22,17 @@ public:
     // The Roll 60 thumbnail fits a square of this many points.
     static constexpr double rollThumbnailSide = 67.0;
 
-    // The pixel size to decode a picture of fullSize upright pixels at: the smallest
-    // scale that gives printResolutionDpi at both thumbnails, never enlarged.
+    // The fewest pixels a picture of fullSize upright pixels needs: the smallest scale
+    // that gives printResolutionDpi at both thumbnails, never enlarged. Decoding keeps
+    // at least this many (up to twice as many in each direction, whatever the
+    // decoder reaches without resampling).
     static QSize decodedSizeFor(QSize fullSize);
 
     // Null when the bytes are not a picture that can be decoded (JPEG, TIFF, PSD or
     // anything else Qt's image plug-ins read).
     static std::shared_ptr<Picture> initWithData(const FileData& data);
+    // A picture of already decoded pixels whose logical size is fullSize. Null when
+    // the image is null.
     static std::shared_ptr<Picture> initWithImage(QImage image, QSizeF fullSize);
 
     QSizeF size() const { return size_; }
@@ -37,7 +41,8 @@ public:
     // The decoded pixels (possibly fewer than size() suggests).
     const QImage& image() const { return image_; }
 
-    // Draws the whole picture scaled smoothly into rect.
+    // Draws the whole picture scaled smoothly into rect (painter coordinates), its top
+    // row along the rectangle's top edge.
     void drawInRect(QPainter& painter, const QRectF& rect) const;
 
 private:
