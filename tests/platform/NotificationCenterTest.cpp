@@ -42,8 +42,4 @@ TEST(NotificationCenter, ObserversMayRemoveThemselvesAndOthersWhileDelivered) {
     EXPECT_EQ(calls, (std::vector<int>{1}));
 }
 
-TEST(NotificationCenter, DefaultCenterIsShared) {
-    EXPECT_EQ(&NotificationCenter::defaultCenter(), &NotificationCenter::defaultCenter());
-}
-
 } // namespace
