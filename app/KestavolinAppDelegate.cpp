@@ -5,6 +5,7 @@
 #include "app/LensNames.h"
 #include "app/MainWindow.h"
 #include "app/PhotoFileTypes.h"
+#include "app/TapeLength.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
@@ -26,12 +27,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <algorithm>
-#include <climits>
-
 namespace {
 
-constexpr double pointsPerMillimetre = 2.83464566929134;
 const QString windowTitle = QStringLiteral("Kestavolin");
 const QString openDialogMessage = QStringLiteral("File Open");
 
@@ -74,10 +71,6 @@ KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QStrin
 KestavolinAppDelegate::~KestavolinAppDelegate() {
     NotificationCenter::defaultCenter().removeObserver(m_tapeDropObserver);
     NotificationCenter::defaultCenter().removeObserver(m_rollDropObserver);
-}
-
-int KestavolinAppDelegate::tapeLengthMillimetres(double widthPoints) {
-    return static_cast<int>(std::clamp(widthPoints / pointsPerMillimetre, 0.0, double(INT_MAX)));
 }
 
 // The window as the interface file describes it, coloured and connected; nothing is

@@ -57,10 +57,6 @@ public:
     const QString& titleName() const { return m_titleName; }
     bool runActive() const { return m_runActive; }
 
-    // Tape length to set on the printer for a label widthPoints long, in whole
-    // millimetres, never more than the label.
-    static int tapeLengthMillimetres(double widthPoints);
-
 public slots:
     void applicationDidFinishLaunching();
     void applicationWillTerminate();

@@ -2,6 +2,7 @@
 // the application's label view draws it, written to PDF, PNG or SVG files.
 
 #include "Command.h"
+#include "LabelCommandSupport.h"
 
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
@@ -36,13 +37,6 @@ struct RenderRequest {
     int dpi = LabelFiles::defaultPngDpi;
     bool layoutJson = false;
 };
-
-// Without a display the command draws on Qt's offscreen platform.
-void chooseOffscreenWithoutDisplay() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
 
 void addRenderOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -123,21 +117,6 @@ private:
     bool shown_;
 };
 
-// The photo record of a file, or the reason there is none to draw. A failed analysis
-// has shown its alert on standard error already.
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path) {
-    const auto data = FileData::initWithContentsOfFile(path);
-    if (!data)
-        return QStringLiteral("%1: cannot be read").arg(path);
-    auto record = Kestavolin::initWithData(data);
-    if (!record)
-        return QStringLiteral("%1: too short to be a photograph").arg(path);
-    if (!record->haveExif())
-        return QStringLiteral("%1: not rendered, its metadata could not be read").arg(path);
-    record->setFileName(path);
-    return record;
-}
-
 void printLayoutJson(const QString& path, const QJsonObject& description) {
     QJsonObject line{{QStringLiteral("file"), path}};
     for (auto entry = description.begin(); entry != description.end(); ++entry)
@@ -197,12 +176,7 @@ int render(const RenderRequest& request) {
 
 int runRender(const std::vector<std::string>& args) {
     chooseOffscreenWithoutDisplay();
-    int argc = 1;
-    char name[] = "kestavolin-cli";
-    char* argv[] = {name, nullptr};
-    std::unique_ptr<QGuiApplication> application;
-    if (!QCoreApplication::instance())
-        application = std::make_unique<QGuiApplication>(argc, argv);
+    const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
 
     QStringList arguments{QStringLiteral("kestavolin-cli render")};
     for (const std::string& arg : args)

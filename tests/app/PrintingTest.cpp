@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include "app/TapeLength.h"
+
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/PrintSetup.h"
@@ -15,10 +17,10 @@
 namespace {
 
 TEST(TapeLength, IsTruncatedSoThatItIsNeverOverstated) {
-    EXPECT_EQ(KestavolinAppDelegate::tapeLengthMillimetres(238.0), 83);
-    EXPECT_EQ(KestavolinAppDelegate::tapeLengthMillimetres(100.0), 35);
-    EXPECT_EQ(KestavolinAppDelegate::tapeLengthMillimetres(283.46456692913387), 99);
-    EXPECT_EQ(KestavolinAppDelegate::tapeLengthMillimetres(0.0), 0);
+    EXPECT_EQ(tapeLengthMillimetres(238.0), 83);
+    EXPECT_EQ(tapeLengthMillimetres(100.0), 35);
+    EXPECT_EQ(tapeLengthMillimetres(283.46456692913387), 99);
+    EXPECT_EQ(tapeLengthMillimetres(0.0), 0);
 }
 
 class Printing : public testing::Test {
@@ -40,8 +42,8 @@ TEST_F(Printing, TheTapeLabelPrintsOnAPageOfExactlyItsSize) {
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     const AlertContent& alert = fixture.alerts.alerts()[0];
     EXPECT_EQ(alert.title, QStringLiteral("tapeLengthMassage"));
-    EXPECT_EQ(alert.message, QStringLiteral("tapeSetMsg\n\n %1 mm")
-                                 .arg(KestavolinAppDelegate::tapeLengthMillimetres(label.width())));
+    EXPECT_EQ(alert.message,
+              QStringLiteral("tapeSetMsg\n\n %1 mm").arg(tapeLengthMillimetres(label.width())));
     EXPECT_EQ(alert.defaultButton, QStringLiteral("Ok"));
 
     ASSERT_TRUE(fixture.dialogs.printDialogShown);
