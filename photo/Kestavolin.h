@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 class FileData;
@@ -13,6 +14,9 @@ class Picture;
 struct AnalysisOptions {
     // Off where only the dictionary is wanted (the command line's info).
     bool decodePicture = true;
+    // Decodes the picture when set, in place of Picture::initWithData: a caller that
+    // decodes several photographs ahead, on other threads, hands its result over here.
+    std::function<std::shared_ptr<Picture>(const FileData&)> pictureDecoder = nullptr;
 };
 
 class Kestavolin {

@@ -145,7 +145,8 @@ bool Kestavolin::dataAnalysisWithData(const FileData& data) {
         lookup(tables.get(), exifData_);
 
     if (options_.decodePicture)
-        photoImage_ = Picture::initWithData(data);
+        photoImage_ = options_.pictureDecoder ? options_.pictureDecoder(data)
+                                              : Picture::initWithData(data);
     else
         photoImage_.reset();
     return true;
