@@ -21,10 +21,17 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
 }
 
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path) {
-    const auto data = FileData::initWithContentsOfFile(path);
-    if (!data)
+    return openPhotograph(path, {FileData::initWithContentsOfFile(path), std::nullopt});
+}
+
+std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
+                                                                  const PhotographFile& file) {
+    if (!file.data)
         return QStringLiteral("%1: cannot be read").arg(path);
-    auto record = Kestavolin::initWithData(data);
+    AnalysisOptions options;
+    if (file.picture)
+        options.pictureDecoder = [&](const FileData&) { return *file.picture; };
+    auto record = Kestavolin::initWithData(file.data, options);
     if (!record)
         return QStringLiteral("%1: too short to be a photograph").arg(path);
     if (!record->haveExif())

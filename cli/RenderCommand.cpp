@@ -10,13 +10,18 @@
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QThread>
+
 #include <cstdio>
+#include <deque>
+#include <future>
 #include <memory>
 #include <optional>
 #include <unistd.h>
@@ -28,6 +33,7 @@ constexpr int exitRendered = 0;
 constexpr int exitSomeFailed = 1;
 constexpr int exitUsage = 2;
 constexpr int progressBarWidth = 30;
+constexpr int maximumJobs = 256;
 
 struct RenderRequest {
     LabelOptions label;
@@ -36,6 +42,7 @@ struct RenderRequest {
     LabelFiles::Format format = LabelFiles::Format::Pdf;
     int dpi = LabelFiles::defaultPngDpi;
     bool layoutJson = false;
+    int jobs = 1;
 };
 
 void addRenderOptions(QCommandLineParser& parser) {
@@ -55,6 +62,9 @@ void addRenderOptions(QCommandLineParser& parser) {
          QStringLiteral("Also print each label's texts, positions and widths as JSON, one "
                         "object per line.")},
         {QStringLiteral("no-translations"), QStringLiteral("Show localised texts as their keys.")},
+        {{QStringLiteral("j"), QStringLiteral("jobs")},
+         QStringLiteral("Decode up to N pictures at once (default: one per processor core)."),
+         QStringLiteral("N")},
     });
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."),
                                  QStringLiteral("FILE..."));
@@ -81,6 +91,13 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, RenderReque
                 .arg(LabelFiles::maximumDpi);
     }
     request.layoutJson = parser.isSet(QStringLiteral("layout-json"));
+    request.jobs = QThread::idealThreadCount();
+    if (parser.isSet(QStringLiteral("jobs"))) {
+        bool number = false;
+        request.jobs = parser.value(QStringLiteral("jobs")).toInt(&number);
+        if (!number || request.jobs < 1 || request.jobs > maximumJobs)
+            return QStringLiteral("--jobs takes a whole number from 1 to %1").arg(maximumJobs);
+    }
     auto label = LabelOptionsReader::read(parser);
     if (const QString* error = std::get_if<QString>(&label))
         return *error;
@@ -117,6 +134,40 @@ private:
     bool shown_;
 };
 
+// Reads the next photographs and decodes their pictures on other threads while the
+// current one is analysed and drawn. Files are taken in input order and the analysis
+// still decides whether a picture is used, so the output is the same as with one job.
+// At most `jobs` files are read ahead, which bounds the memory their pictures take.
+class DecodeAhead {
+public:
+    DecodeAhead(const QStringList& paths, int jobs) : paths_(paths), jobs_(jobs) {}
+
+    PhotographFile take(qsizetype index) {
+        if (jobs_ <= 1)
+            return {FileData::initWithContentsOfFile(paths_.at(index)), std::nullopt};
+        while (launched_ < paths_.size() && launched_ <= index + jobs_) {
+            pending_.push_back(std::async(std::launch::async, decode, paths_.at(launched_)));
+            ++launched_;
+        }
+        PhotographFile file = pending_.front().get();
+        pending_.pop_front();
+        return file;
+    }
+
+private:
+    static PhotographFile decode(const QString& path) {
+        PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
+        if (file.data && file.data->length() >= Kestavolin::minimumLength)
+            file.picture = Picture::initWithData(*file.data);
+        return file;
+    }
+
+    const QStringList& paths_;
+    int jobs_;
+    qsizetype launched_ = 0;
+    std::deque<std::future<PhotographFile>> pending_;
+};
+
 void printLayoutJson(const QString& path, const QJsonObject& description) {
     QJsonObject line{{QStringLiteral("file"), path}};
     for (auto entry = description.begin(); entry != description.end(); ++entry)
@@ -136,11 +187,12 @@ QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsize
 int render(const RenderRequest& request) {
     LabelFiles::PdfDocument pdf;
     ProgressBar progress(request.paths.size());
+    DecodeAhead files(request.paths, request.jobs);
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
         const QString& path = request.paths.at(index);
         progress.clear();
-        auto opened = openPhotograph(path);
+        auto opened = openPhotograph(path, files.take(index));
         QString error;
         if (const QString* failure = std::get_if<QString>(&opened)) {
             error = *failure;
