@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     // end it, and the settings are saved on every one of these ways out.
     QApplication::setQuitOnLastWindowClosed(false);
     TerminationSignals terminationSignals;
+    // Unlike quit(), exit() cannot be refused by a window that stays open (a modal panel).
     QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
-                     &QCoreApplication::quit);
+                     [] { QCoreApplication::exit(0); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&delegate](QSessionManager&) { delegate.applicationWillTerminate(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
