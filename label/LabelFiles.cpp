@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtMath>
@@ -91,6 +92,14 @@ QByteArray withExactPageSizes(const QByteArray& pdf, const std::vector<QSizeF>& 
         *error = QString::fromLocal8Bit(failure.what());
         return QByteArray();
     }
+}
+
+// Qt names a font family that several foundries provide as "Family [Foundry]"; other
+// programs know it by the family name alone.
+QByteArray withPlainFontFamilies(const QByteArray& svg) {
+    static const QRegularExpression foundry(
+        QStringLiteral(R"((font-family="[^"\[]*?) \[[^\]"]*\]")"));
+    return QString::fromUtf8(svg).replace(foundry, QStringLiteral("\\1\"")).toUtf8();
 }
 
 } // namespace
@@ -190,7 +199,7 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
         prepareForLabel(painter, 1.0);
         layout.drawRect(painter, labelSize, false);
     }
-    return writeWhole(path, bytes);
+    return writeWhole(path, withPlainFontFamilies(bytes));
 }
 
 struct PdfDocument::Writer {

@@ -133,6 +133,7 @@ TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
     EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 170 170\"")))
         << svg.left(400).toStdString();
     EXPECT_TRUE(svg.contains(QStringLiteral("Harbour")));
+    EXPECT_FALSE(svg.contains(QStringLiteral(" ["))) << "font families without their foundry";
 }
 
 TEST(LabelFilesNamingTest, FormatsAndNumberedNames) {
