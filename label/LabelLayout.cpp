@@ -6,10 +6,13 @@
 #include <QJsonArray>
 
 QString defaultLabelFontName() {
-    static const QString preferred = QStringLiteral("MyriadPro-Regular");
-    if (FontCatalogue::availableFonts().contains(preferred))
-        return preferred;
-    return QStringLiteral("Helvetica");
+    // Asked once per run: listing every installed font is slow next to a layout.
+    static const QString name = [] {
+        const QString preferred = QStringLiteral("MyriadPro-Regular");
+        return FontCatalogue::availableFonts().contains(preferred) ? preferred
+                                                                   : QStringLiteral("Helvetica");
+    }();
+    return name;
 }
 
 QJsonObject layoutDescription(const LabelLayout& layout) {
