@@ -69,8 +69,9 @@ FileInfo analyseFile(const QString& path) {
     FileInfo info{path, {}, std::nullopt};
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(path);
     if (!data) {
-        info.failure = InfoFailure{std::nullopt, QStringLiteral("Cannot read the file"),
-                                   QStringLiteral("The file does not exist or cannot be read.")};
+        info.failure = InfoFailure{
+            std::nullopt, QStringLiteral("Cannot read the file"),
+            QStringLiteral("It does not exist, is not a regular file or cannot be read.")};
         return info;
     }
     RecordingAlertPresenter alerts;
