@@ -9,8 +9,7 @@
 class FileData;
 class Picture;
 
-// One opened photograph: its picture, the photo information dictionary built from its
-// metadata, the path it came from, and whether the analysis succeeded.
+// How a photo record analyses its photographs.
 struct AnalysisOptions {
     // Off where only the dictionary is wanted (the command line's info).
     bool decodePicture = true;
@@ -19,6 +18,8 @@ struct AnalysisOptions {
     std::function<std::shared_ptr<Picture>(const FileData&)> pictureDecoder = nullptr;
 };
 
+// One opened photograph: its picture, the photo information dictionary built from its
+// metadata, the path it came from, and whether the analysis succeeded.
 class Kestavolin {
 public:
     // A record that has analysed nothing: empty dictionary, no picture, haveExif NO.
