@@ -37,8 +37,8 @@ QColor grey(double level) {
 }
 const QColor windowFill = grey(0.32);
 const QColor captionColour = grey(0.8);
-// The print button is drawn dark, like the window around it, so that its light grey
-// title stays readable; the style's own button face is too light for it.
+// The print button has a mid-grey face of its own so that its light grey title stays
+// readable; the style's button face is too light for it.
 QString printButtonStyle(const QColor& title) {
     return QStringLiteral("QPushButton { color: %1; font-weight: bold; background-color: #6e6e6e;"
                           " border: 1px solid #2e2e2e; border-radius: 4px; padding: 4px 12px; }"

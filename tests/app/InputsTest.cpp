@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -56,6 +57,17 @@ TEST_F(Inputs, NewLensNamesAreAddedAndSavedExactlyAsTyped) {
     EXPECT_EQ(app->settings().lensList(), expected);
     EXPECT_EQ(storedLenses(), expected);
     EXPECT_EQ(ui().lensName->count(), 3);
+    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("exif"));
+}
+
+TEST_F(Inputs, ANameTypedInTheBoxIsAddedOnceWithItsOwnLetterCase) {
+    QLineEdit* edit = ui().lensName->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("exif"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(app->settings().lensList(),
+              (QStringList{QStringLiteral("Exif"), QStringLiteral("exif")}));
     EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("exif"));
 }
 
