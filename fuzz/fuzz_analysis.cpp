@@ -1,0 +1,41 @@
+// Feeds arbitrary bytes through the photo analysis: container detection, the
+// directory tables, the tag copies and every value rule. Whatever the bytes, the
+// analysis must give a dictionary without an alert, or exactly one alert and an
+// empty dictionary.
+
+#include "photo/Kestavolin.h"
+#include "platform/Alert.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    useEmptyStringTable();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    RecordingAlertPresenter alerts;
+    const ScopedAlertPresenter recording(alerts);
+    const auto bytes = FileData::fromByteArray(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const auto record = Kestavolin::initWithData(bytes, {.decodePicture = false});
+    if (!record) {
+        if (!alerts.alerts().isEmpty() ||
+            size >= static_cast<std::size_t>(Kestavolin::minimumLength))
+            std::abort();
+        return 0;
+    }
+    const bool oneOutcome = record->haveExif()
+                                ? alerts.alerts().isEmpty() && record->alertCode() == 0
+                                : alerts.alerts().size() == 1 && record->exifData().isEmpty() &&
+                                      record->alertCode() != 0;
+    if (!oneOutcome)
+        std::abort();
+    return 0;
+}

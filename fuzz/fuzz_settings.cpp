@@ -1,0 +1,59 @@
+// Feeds arbitrary bytes to the settings-file loader as the settings file: the
+// property-list reader, the type checks of every entry and the saves the loader
+// makes. Whatever the file held, the loader must leave a settings file that reads
+// back with the entries it holds in memory.
+
+#include "app/Settings.h"
+#include "platform/LocalizedText.h"
+#include "platform/PropertyList.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void ignoreMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+const QString& settingsPath() {
+    static QTemporaryDir folder;
+    static const QString path = folder.filePath(QStringLiteral("Documents/kestavolin.plist"));
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    qInstallMessageHandler(ignoreMessages);
+    useEmptyStringTable();
+    PropertyList::ensureParentFolder(settingsPath());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    PropertyList::readData(bytes);
+
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+    file.close();
+    Settings settings(settingsPath());
+    settings.load();
+
+    // The loader saves what it took over; the file must read back as a dictionary
+    // holding the application's own entries unchanged.
+    const PropertyList::ReadResult saved = PropertyList::readFile(settingsPath());
+    if (!saved.ok())
+        std::abort();
+    const QVariantMap stored = saved.value.toMap();
+    for (const QString& key : {Settings::photographerKey, Settings::lensListKey, Settings::exifItem,
+                               Settings::fontNameKey, Settings::mediaTypeNameKey}) {
+        if (stored.value(key) != settings.preferences().value(key))
+            std::abort();
+    }
+    return 0;
+}
