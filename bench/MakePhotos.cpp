@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,7 +62,7 @@ int positive(const char* text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     const QStringList args = application.arguments();
     if (args.size() == 6 && args[1] == QStringLiteral("jpeg")) {
         const int count = positive(argv[3]);
