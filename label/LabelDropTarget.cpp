@@ -1,26 +1,11 @@
 #include "label/LabelDropTarget.h"
 
+#include "photo/PhotoFileTypes.h"
 #include "platform/NotificationCenter.h"
 
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
-
-namespace {
-
-const QStringList acceptedExtensions{QStringLiteral("tif"), QStringLiteral("tiff"),
-                                     QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                                     QStringLiteral("psd")};
-
-// The extension as the file name shows it: what follows the last dot of the last
-// path component ("archive.tar.JPG" gives "JPG", ".jpg" alone gives nothing).
-QString pathExtension(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? name.mid(dot + 1) : QString();
-}
-
-} // namespace
 
 LabelDropTarget::LabelDropTarget(QString notificationName, std::function<void()> redraw)
     : notificationName_(std::move(notificationName)), redraw_(std::move(redraw)) {
@@ -48,7 +33,7 @@ bool LabelDropTarget::acceptableObject(const QMimeData* drag) {
     const QFileInfo file(files->first());
     if (!file.exists() || file.isDir())
         return false;
-    return acceptedExtensions.contains(pathExtension(files->first()).toLower());
+    return hasPhotoExtension(files->first());
 }
 
 bool LabelDropTarget::draggingEntered(const QMimeData* drag) {

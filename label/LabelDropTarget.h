@@ -9,9 +9,9 @@
 class QMimeData;
 
 // What both label views do with photograph files dragged onto them: accept a single
-// existing file (not a folder) named .tif, .tiff, .jpg, .jpeg or .psd in any letter
-// case, highlight the label while it is held over it, and on the drop remember its
-// path and post the view's notification.
+// existing file (not a folder) with a photograph extension (photo/PhotoFileTypes.h),
+// highlight the label while it is held over it, and on the drop remember its path and
+// post the view's notification.
 class LabelDropTarget {
 public:
     // redraw is called whenever the highlight changes and must repaint at once.
