@@ -1,5 +1,7 @@
 #include "platform/PropertyList.h"
 
+#include "platform/PropertyListNesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <plist/plist.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -38,6 +41,18 @@ QDateTime referenceDate() {
 QString takeString(char* text) {
     MallocString owned(text);
     return owned ? QString::fromUtf8(owned.get()) : QString();
+}
+
+// The property-list library keeps text with its length but asserts, ending the
+// program, when asked for text holding a zero character (an XML file with a raw zero
+// byte, a binary list with U+0000 in UTF-16 text). Its XML writer emits such text
+// whole, so a zero byte in the XML form finds every one before any text is read.
+bool holdsZeroCharacter(plist_t root) {
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(root, &xml, &length);
+    const MallocString owned(xml);
+    return owned && std::memchr(owned.get(), '\0', length) != nullptr;
 }
 
 bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
@@ -208,11 +223,17 @@ ReadResult readData(const QByteArray& bytes) {
         return {QVariant(), QStringLiteral("the file is empty")};
     if (bytes.size() > maxFileSize)
         return {QVariant(), QStringLiteral("the file is too large to be a property list")};
+    // One level more than the conversion below allows, so that it decides the limit.
+    if (!PropertyListNesting::withinDepth(bytes, maxNesting + 1))
+        return {QVariant(),
+                QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting)};
     plist_t root = nullptr;
     plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
     if (!root)
         return {QVariant(), QStringLiteral("the file is not a property list")};
+    if (holdsZeroCharacter(root))
+        return {QVariant(), QStringLiteral("the file holds text with a zero character")};
     ReadResult result;
     if (!toVariant(root, 0, result.value, result.error))
         result.value = QVariant();
