@@ -31,6 +31,12 @@ QString localizedString(const QString& key) {
 
 void useEmptyStringTable() {
     emptyTable = true;
+    // The windows' and panels' texts are looked up by Qt itself: without a table they
+    // show their ids too.
+    if (installedTable()) {
+        QCoreApplication::removeTranslator(installedTable().get());
+        installedTable().reset();
+    }
 }
 
 bool installStringTables(const QLocale& locale) {

@@ -11,7 +11,7 @@
 QString localizedString(const QString& key);
 
 // From now on every lookup yields its key (tests, the command line's
-// --no-translations).
+// --no-translations), the texts of windows and panels included.
 void useEmptyStringTable();
 
 // Installs the string table for the locale's languages into the running

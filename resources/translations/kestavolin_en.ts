@@ -359,5 +359,201 @@
         <source>DistantView</source>
         <translation>Distant view</translation>
     </message>
+    <message id="Photographs">
+        <source>Photographs</source>
+        <translation>Photographs</translation>
+    </message>
+    <message id="Lens">
+        <source>Lens</source>
+        <translation>Lens</translation>
+    </message>
+    <message id="Lens name">
+        <source>Lens name</source>
+        <translation>Lens name</translation>
+    </message>
+    <message id="Pick a lens, or type a new name and press Enter to add it to the list">
+        <source>Pick a lens, or type a new name and press Enter to add it to the list</source>
+        <translation>Pick a lens, or type a new name and press Enter to add it to the list</translation>
+    </message>
+    <message id="Remove the lens shown above from the list">
+        <source>Remove the lens shown above from the list</source>
+        <translation>Remove the lens shown above from the list</translation>
+    </message>
+    <message id="Delete Lens">
+        <source>Delete Lens</source>
+        <translation>Delete Lens</translation>
+    </message>
+    <message id="Caption">
+        <source>Caption</source>
+        <translation>Caption</translation>
+    </message>
+    <message id="Press Enter to put the title on the label">
+        <source>Press Enter to put the title on the label</source>
+        <translation>Press Enter to put the title on the label</translation>
+    </message>
+    <message id="Title of the photograph">
+        <source>Title of the photograph</source>
+        <translation>Title of the photograph</translation>
+    </message>
+    <message id="Press Enter to put the name on the label; it is kept for the next start">
+        <source>Press Enter to put the name on the label; it is kept for the next start</source>
+        <translation>Press Enter to put the name on the label; it is kept for the next start</translation>
+    </message>
+    <message id="Print the label on a page of its own size">
+        <source>Print the label on a page of its own size</source>
+        <translation>Print the label on a page of its own size</translation>
+    </message>
+    <message id="Print…">
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message id="&amp;File">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="&amp;Edit">
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message id="&amp;Open…">
+        <source>&amp;Open…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message id="&amp;New Window">
+        <source>&amp;New Window</source>
+        <translation>&amp;New Window</translation>
+    </message>
+    <message id="Page Set&amp;up…">
+        <source>Page Set&amp;up…</source>
+        <translation>Page Set&amp;up…</translation>
+    </message>
+    <message id="&amp;Print…">
+        <source>&amp;Print…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message id="&amp;Quit">
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message id="&amp;Delete Lens">
+        <source>&amp;Delete Lens</source>
+        <translation>&amp;Delete Lens</translation>
+    </message>
+    <message id="Pr&amp;eferences…">
+        <source>Pr&amp;eferences…</source>
+        <translation>Pr&amp;eferences…</translation>
+    </message>
+    <message id="Label Medium">
+        <source>Label Medium</source>
+        <translation>Label Medium</translation>
+    </message>
+    <message id="Which labels does your printer use?">
+        <source>Which labels does your printer use?</source>
+        <translation>Which labels does your printer use?</translation>
+    </message>
+    <message id="Tape 18 (18 mm tape)">
+        <source>Tape 18 (18 mm tape)</source>
+        <translation>Tape 18 (18 mm tape)</translation>
+    </message>
+    <message id="Roll 60 (60 mm roll label)">
+        <source>Roll 60 (60 mm roll label)</source>
+        <translation>Roll 60 (60 mm roll label)</translation>
+    </message>
+    <message id="You can change the medium later in the preferences.">
+        <source>You can change the medium later in the preferences.</source>
+        <translation>You can change the medium later in the preferences.</translation>
+    </message>
+    <message id="Preferences">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="Label medium">
+        <source>Label medium</source>
+        <translation>Label medium</translation>
+    </message>
+    <message id="A new medium is used from the next start of Kestavolin.">
+        <source>A new medium is used from the next start of Kestavolin.</source>
+        <translation>A new medium is used from the next start of Kestavolin.</translation>
+    </message>
+    <message id="Label font">
+        <source>Label font</source>
+        <translation>Label font</translation>
+    </message>
+    <message id="&amp;Family:">
+        <source>&amp;Family:</source>
+        <translation>&amp;Family:</translation>
+    </message>
+    <message id="&amp;Style:">
+        <source>&amp;Style:</source>
+        <translation>&amp;Style:</translation>
+    </message>
+    <message id="Items shown on the label">
+        <source>Items shown on the label</source>
+        <translation>Items shown on the label</translation>
+    </message>
+    <message id="Camera maker">
+        <source>Camera maker</source>
+        <translation>Camera maker</translation>
+    </message>
+    <message id="Camera model">
+        <source>Camera model</source>
+        <translation>Camera model</translation>
+    </message>
+    <message id="Lens maker">
+        <source>Lens maker</source>
+        <translation>Lens maker</translation>
+    </message>
+    <message id="Lens model">
+        <source>Lens model</source>
+        <translation>Lens model</translation>
+    </message>
+    <message id="Focal length">
+        <source>Focal length</source>
+        <translation>Focal length</translation>
+    </message>
+    <message id="Focal length in 35 mm film">
+        <source>Focal length in 35 mm film</source>
+        <translation>Focal length in 35 mm film</translation>
+    </message>
+    <message id="Date and time taken">
+        <source>Date and time taken</source>
+        <translation>Date and time taken</translation>
+    </message>
+    <message id="File name">
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message id="F-number">
+        <source>F-number</source>
+        <translation>F-number</translation>
+    </message>
+    <message id="Exposure time">
+        <source>Exposure time</source>
+        <translation>Exposure time</translation>
+    </message>
+    <message id="ISO sensitivity">
+        <source>ISO sensitivity</source>
+        <translation>ISO sensitivity</translation>
+    </message>
+    <message id="Exposure bias">
+        <source>Exposure bias</source>
+        <translation>Exposure bias</translation>
+    </message>
+    <message id="Exposure mode">
+        <source>Exposure mode</source>
+        <translation>Exposure mode</translation>
+    </message>
+    <message id="Exposure program">
+        <source>Exposure program</source>
+        <translation>Exposure program</translation>
+    </message>
+    <message id="Metering mode">
+        <source>Metering mode</source>
+        <translation>Metering mode</translation>
+    </message>
+    <message id="White balance">
+        <source>White balance</source>
+        <translation>White balance</translation>
+    </message>
 </context>
 </TS>

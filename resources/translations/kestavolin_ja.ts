@@ -359,5 +359,201 @@
         <source>DistantView</source>
         <translation>遠景</translation>
     </message>
+    <message id="Photographs">
+        <source>Photographs</source>
+        <translation>写真</translation>
+    </message>
+    <message id="Lens">
+        <source>Lens</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="Lens name">
+        <source>Lens name</source>
+        <translation>レンズ名</translation>
+    </message>
+    <message id="Pick a lens, or type a new name and press Enter to add it to the list">
+        <source>Pick a lens, or type a new name and press Enter to add it to the list</source>
+        <translation>レンズを選んでください。新しい名前を入力して Enter キーを押すと、リストに追加されます</translation>
+    </message>
+    <message id="Remove the lens shown above from the list">
+        <source>Remove the lens shown above from the list</source>
+        <translation>上に表示されているレンズをリストから削除します</translation>
+    </message>
+    <message id="Delete Lens">
+        <source>Delete Lens</source>
+        <translation>レンズを削除</translation>
+    </message>
+    <message id="Caption">
+        <source>Caption</source>
+        <translation>キャプション</translation>
+    </message>
+    <message id="Press Enter to put the title on the label">
+        <source>Press Enter to put the title on the label</source>
+        <translation>Enter キーを押すと、タイトルがラベルに入ります</translation>
+    </message>
+    <message id="Title of the photograph">
+        <source>Title of the photograph</source>
+        <translation>写真のタイトル</translation>
+    </message>
+    <message id="Press Enter to put the name on the label; it is kept for the next start">
+        <source>Press Enter to put the name on the label; it is kept for the next start</source>
+        <translation>Enter キーを押すと、名前がラベルに入ります。名前は次回の起動にも引き継がれます</translation>
+    </message>
+    <message id="Print the label on a page of its own size">
+        <source>Print the label on a page of its own size</source>
+        <translation>ラベルと同じ大きさの用紙にラベルを印刷します</translation>
+    </message>
+    <message id="Print…">
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message id="&amp;File">
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message id="&amp;Edit">
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message id="&amp;Open…">
+        <source>&amp;Open…</source>
+        <translation>開く(&amp;O)…</translation>
+    </message>
+    <message id="&amp;New Window">
+        <source>&amp;New Window</source>
+        <translation>新規ウインドウ(&amp;N)</translation>
+    </message>
+    <message id="Page Set&amp;up…">
+        <source>Page Set&amp;up…</source>
+        <translation>ページ設定(&amp;U)…</translation>
+    </message>
+    <message id="&amp;Print…">
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message id="&amp;Quit">
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message id="&amp;Delete Lens">
+        <source>&amp;Delete Lens</source>
+        <translation>レンズを削除(&amp;D)</translation>
+    </message>
+    <message id="Pr&amp;eferences…">
+        <source>Pr&amp;eferences…</source>
+        <translation>環境設定(&amp;E)…</translation>
+    </message>
+    <message id="Label Medium">
+        <source>Label Medium</source>
+        <translation>ラベルの種類</translation>
+    </message>
+    <message id="Which labels does your printer use?">
+        <source>Which labels does your printer use?</source>
+        <translation>お使いのプリンタで使うラベルはどれですか?</translation>
+    </message>
+    <message id="Tape 18 (18 mm tape)">
+        <source>Tape 18 (18 mm tape)</source>
+        <translation>Tape 18(18 mm 幅テープ)</translation>
+    </message>
+    <message id="Roll 60 (60 mm roll label)">
+        <source>Roll 60 (60 mm roll label)</source>
+        <translation>Roll 60(60 mm 幅ロールラベル)</translation>
+    </message>
+    <message id="You can change the medium later in the preferences.">
+        <source>You can change the medium later in the preferences.</source>
+        <translation>ラベルの種類はあとから環境設定で変更できます。</translation>
+    </message>
+    <message id="Preferences">
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message id="Label medium">
+        <source>Label medium</source>
+        <translation>ラベルの種類</translation>
+    </message>
+    <message id="A new medium is used from the next start of Kestavolin.">
+        <source>A new medium is used from the next start of Kestavolin.</source>
+        <translation>新しいラベルの種類は、Kestavolin を次に起動したときから使われます。</translation>
+    </message>
+    <message id="Label font">
+        <source>Label font</source>
+        <translation>ラベルのフォント</translation>
+    </message>
+    <message id="&amp;Family:">
+        <source>&amp;Family:</source>
+        <translation>ファミリー(&amp;F):</translation>
+    </message>
+    <message id="&amp;Style:">
+        <source>&amp;Style:</source>
+        <translation>スタイル(&amp;S):</translation>
+    </message>
+    <message id="Items shown on the label">
+        <source>Items shown on the label</source>
+        <translation>ラベルに表示する項目</translation>
+    </message>
+    <message id="Camera maker">
+        <source>Camera maker</source>
+        <translation>カメラのメーカー</translation>
+    </message>
+    <message id="Camera model">
+        <source>Camera model</source>
+        <translation>カメラの機種</translation>
+    </message>
+    <message id="Lens maker">
+        <source>Lens maker</source>
+        <translation>レンズのメーカー</translation>
+    </message>
+    <message id="Lens model">
+        <source>Lens model</source>
+        <translation>レンズの機種</translation>
+    </message>
+    <message id="Focal length">
+        <source>Focal length</source>
+        <translation>焦点距離</translation>
+    </message>
+    <message id="Focal length in 35 mm film">
+        <source>Focal length in 35 mm film</source>
+        <translation>35 mm 判換算の焦点距離</translation>
+    </message>
+    <message id="Date and time taken">
+        <source>Date and time taken</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message id="File name">
+        <source>File name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message id="F-number">
+        <source>F-number</source>
+        <translation>F 値</translation>
+    </message>
+    <message id="Exposure time">
+        <source>Exposure time</source>
+        <translation>露出時間</translation>
+    </message>
+    <message id="ISO sensitivity">
+        <source>ISO sensitivity</source>
+        <translation>ISO 感度</translation>
+    </message>
+    <message id="Exposure bias">
+        <source>Exposure bias</source>
+        <translation>露出補正</translation>
+    </message>
+    <message id="Exposure mode">
+        <source>Exposure mode</source>
+        <translation>露出モード</translation>
+    </message>
+    <message id="Exposure program">
+        <source>Exposure program</source>
+        <translation>露出プログラム</translation>
+    </message>
+    <message id="Metering mode">
+        <source>Metering mode</source>
+        <translation>測光モード</translation>
+    </message>
+    <message id="White balance">
+        <source>White balance</source>
+        <translation>ホワイトバランス</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "photo/ExifWordRules.h"
 #include "platform/LocalizedText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -67,6 +68,31 @@ QSet<QString> keysUsedByTheAnalysis() {
     return table.keys();
 }
 
+// The texts of the windows and panels: each <string> of the Qt Designer files that is
+// not marked notr="true" is an id the compiled interface looks up.
+QSet<QString> interfaceIds() {
+    QSet<QString> ids;
+    const QDir folder(QStringLiteral(KESTAVOLIN_UI_DIR));
+    const QStringList files = folder.entryList({QStringLiteral("*.ui")}, QDir::Files);
+    EXPECT_FALSE(files.isEmpty()) << qUtf8Printable(folder.path());
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qUtf8Printable(file.fileName());
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement ||
+                xml.name() != QLatin1String("string"))
+                continue;
+            const bool translated = xml.attributes().value(QLatin1String("notr")) != u"true";
+            const QString text = xml.readElementText();
+            if (translated && !text.isEmpty())
+                ids.insert(text);
+        }
+        EXPECT_FALSE(xml.hasError()) << qUtf8Printable(name + ": " + xml.errorString());
+    }
+    return ids;
+}
+
 // Keys the controller and the label views look up.
 const QStringList otherKeys{"Ok",
                             "OK",
@@ -83,19 +109,26 @@ const QStringList otherKeys{"Ok",
                             "tapeLengthMassage",
                             "tapeSetMsg",
                             "Title",
-                            "Photographer"};
+                            "Photographer",
+                            "Photographs"};
 
 TEST(StringTables, BothTablesHoldEveryKeyInUse) {
     const QSet<QString> used = keysUsedByTheAnalysis();
     // The recording reached the word tables, the sensitivity words and the alerts.
     for (const char* key : {"OtherLightSource", "DistantView", "OtherSens", "FailPSDMsg"})
         EXPECT_TRUE(used.contains(QString::fromLatin1(key))) << key;
+    const QSet<QString> interface = interfaceIds();
+    // The reading reached the menus, the media panel and the preferences panel.
+    for (const char* id : {"&Open…", "Which labels does your printer use?", "White balance"})
+        EXPECT_TRUE(interface.contains(QString::fromUtf8(id))) << id;
     for (const QString& language : {QStringLiteral("en"), QStringLiteral("ja")}) {
         const QMap<QString, QString> table = readTable(language);
         for (const QString& key : used)
             EXPECT_TRUE(table.contains(key)) << qUtf8Printable(language + ": " + key);
         for (const QString& key : otherKeys)
             EXPECT_TRUE(table.contains(key)) << qUtf8Printable(language + ": " + key);
+        for (const QString& id : interface)
+            EXPECT_TRUE(table.contains(id)) << qUtf8Printable(language + ": " + id);
     }
     EXPECT_EQ(readTable("en").keys(), readTable("ja").keys());
 }
