@@ -22,8 +22,11 @@ void ModalDialogRunner::chooseFileToOpen(QWidget* parent, const QString& message
     dialog->show();
 }
 
-QString ModalDialogRunner::askForMedium() {
-    return PaperSize::initPaperSize()->mediaName();
+std::optional<QString> ModalDialogRunner::askForMedium() {
+    const std::unique_ptr<PaperSize> panel = PaperSize::initPaperSize();
+    if (!panel->chosen())
+        return std::nullopt;
+    return panel->mediaName();
 }
 
 bool ModalDialogRunner::runPreferences(PreferencesKestavolin& panel) {

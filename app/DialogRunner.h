@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class PreferencesKestavolin;
 class QPrinter;
@@ -20,8 +21,9 @@ public:
     virtual void chooseFileToOpen(QWidget* parent, const QString& message,
                                   const QStringList& nameFilters,
                                   std::function<void(const QString& path)> chosen) = 0;
-    // The medium panel; returns the medium name once the user confirmed.
-    virtual QString askForMedium() = 0;
+    // The medium panel; returns the medium name once the user confirmed, nothing when
+    // the application is being ended while the panel is up.
+    virtual std::optional<QString> askForMedium() = 0;
     // Runs the loaded preferences panel; true when the user confirmed.
     virtual bool runPreferences(PreferencesKestavolin& panel) = 0;
     // The page layout panel on the printer; true when the user confirmed.
@@ -35,7 +37,7 @@ class ModalDialogRunner : public DialogRunner {
 public:
     void chooseFileToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
                           std::function<void(const QString& path)> chosen) override;
-    QString askForMedium() override;
+    std::optional<QString> askForMedium() override;
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;

@@ -150,8 +150,15 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     m_inputAriaRect = frameForWidgetRect(ui.inputAria->geometry(), contentHeight);
     m_printButtonRect = frameForWidgetRect(ui.printButton->geometry(), contentHeight);
 
-    if (!m_settings.setMedia())
-        m_settings.chooseStartupMedium(m_dialogs.askForMedium());
+    if (!m_settings.setMedia()) {
+        const std::optional<QString> medium = m_dialogs.askForMedium();
+        // The panel ends without a choice only when the application is being ended:
+        // nothing is stored for the medium, so the next start asks again, and no label
+        // is made for the few moments that remain.
+        if (!medium)
+            return;
+        m_settings.chooseStartupMedium(*medium);
+    }
 
     if (tapeMedium())
         createTapeViews();

@@ -1,5 +1,6 @@
 #include "app/TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <array>
@@ -22,6 +23,9 @@ void onSignal(int) {
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+    // Unlike quit(), exit() cannot be refused by a window that stays open (a modal panel).
+    connect(this, &TerminationSignals::terminationRequested, this,
+            [] { QCoreApplication::exit(0); });
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe.data()) != 0)
         return;
     m_notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);

@@ -55,10 +55,7 @@ int main(int argc, char** argv) {
     // Closing the window keeps the application; Quit, logout and termination signals
     // end it, and the settings are saved on every one of these ways out.
     QApplication::setQuitOnLastWindowClosed(false);
-    TerminationSignals terminationSignals;
-    // Unlike quit(), exit() cannot be refused by a window that stays open (a modal panel).
-    QObject::connect(&terminationSignals, &TerminationSignals::terminationRequested, &app,
-                     [] { QCoreApplication::exit(0); });
+    const TerminationSignals terminationSignals;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
                      [&delegate](QSessionManager&) { delegate.applicationWillTerminate(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,

@@ -44,6 +44,7 @@ QPushButton* PaperSize::okButton() const {
 void PaperSize::confirmed() {
     m_mediaName =
         m_ui->mediaSelectButton->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
+    m_chosen = true;
     done(panelStopCode);
 }
 

@@ -22,11 +22,14 @@ public:
     explicit PaperSize(QWidget* parent = nullptr);
     ~PaperSize() override;
 
-    // Creates the panel and runs it modally; returns once the user has confirmed.
+    // Creates the panel and runs it modally; returns once the user has confirmed, or
+    // when the application is being ended while the panel is up (then without a choice).
     static std::unique_ptr<PaperSize> initPaperSize(QWidget* parent = nullptr);
 
     // "Tape 18" or "Roll 60".
     const QString& mediaName() const { return m_mediaName; }
+    // True once the user confirmed a medium.
+    bool chosen() const { return m_chosen; }
 
     QDialog* mediaPanel() { return this; }
     QComboBox* mediaSelectButton() const;
@@ -41,4 +44,5 @@ public slots:
 private:
     std::unique_ptr<Ui::PaperSize> m_ui;
     QString m_mediaName;
+    bool m_chosen = false;
 };

@@ -18,8 +18,10 @@ void ScriptedDialogRunner::chooseFileToOpen(QWidget*, const QString& message,
     pendingOpen = std::move(chosen);
 }
 
-QString ScriptedDialogRunner::askForMedium() {
+std::optional<QString> ScriptedDialogRunner::askForMedium() {
     ++mediumQuestions;
+    if (realMediaPanel)
+        return ModalDialogRunner().askForMedium();
     if (whileAskingForMedium)
         whileAskingForMedium();
     return medium;

@@ -19,15 +19,17 @@ class ScriptedDialogRunner : public DialogRunner {
 public:
     void chooseFileToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
                           std::function<void(const QString& path)> chosen) override;
-    QString askForMedium() override;
+    std::optional<QString> askForMedium() override;
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
 
-    // Media panel: the answer, and a check run while the panel is up.
-    QString medium = QStringLiteral("Tape 18");
+    // Media panel: the answer, and a check run while the panel is up; or the real
+    // panel, run modally.
+    std::optional<QString> medium = QStringLiteral("Tape 18");
     std::function<void()> whileAskingForMedium;
     int mediumQuestions = 0;
+    bool realMediaPanel = false;
 
     // Preferences: what the user does in the panel before OK (or Cancel).
     std::function<void(PreferencesKestavolin&)> preferencesChoice;

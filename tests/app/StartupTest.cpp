@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
@@ -9,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 
 namespace {
 
@@ -40,6 +43,35 @@ TEST(Startup, FirstStartAsksForTheMediumBeforeAnyLabelAndWritesTheDefaults) {
     // The choice reaches the file with the next save event.
     app.applicationWillTerminate();
     EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
+}
+
+// A termination signal or logout while the first start's media panel is up: the panel
+// ends without a choice, and nothing is stored for the medium.
+TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
+    AppFixture fixture;
+    fixture.dialogs.realMediaPanel = true;
+    const TerminationSignals termination;
+    // As the application does: start-up runs in the event loop, and the request comes
+    // while the panel's own loop runs.
+    QTimer::singleShot(0, [&fixture] { fixture.start(); });
+    QTimer::singleShot(0, &termination, &TerminationSignals::terminationRequested);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &termination,
+                     [&fixture] { fixture.app().applicationWillTerminate(); });
+    QApplication::exec();
+
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
+    EXPECT_EQ(fixture.app().tapeImageView(), nullptr);
+    EXPECT_EQ(fixture.app().tack66ImageView(), nullptr);
+    const QVariantMap stored = fixture.readSettings();
+    EXPECT_TRUE(stored.contains("photographer")) << "the termination save ran";
+    EXPECT_EQ(stored.value("mediaTypeName"), QVariant(QString()));
+
+    // The next start asks again.
+    fixture.dialogs.realMediaPanel = false;
+    fixture.dialogs.medium = roll;
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_EQ(fixture.dialogs.mediumQuestions, 2);
+    EXPECT_EQ(app.settings().mediaTypeName(), roll);
 }
 
 TEST(Startup, RollMediumGrowsTheWindowAndKeepsTheControlsAtTheBottom) {

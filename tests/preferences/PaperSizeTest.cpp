@@ -60,6 +60,7 @@ TEST(PaperSizeTest, InitRunsThePanelUntilConfirmed) {
     });
     const std::unique_ptr<PaperSize> panel = PaperSize::initPaperSize();
     EXPECT_EQ(panel->mediaName(), MediaRoll60Key);
+    EXPECT_TRUE(panel->chosen());
     EXPECT_FALSE(panel->isVisible());
 }
 
