@@ -126,10 +126,6 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
     if (info.isEmpty())
         return;
 
-    lensMaker_.clear();
-    exifLensModel_.clear();
-    if (exifLens_)
-        userLensModel_.clear();
     makerSkip_ = info.contains(skipMaker) && info.value(skipMaker).toBool();
 
     const ShownItems items(exifSetingOfDisplay_, info);
@@ -141,20 +137,8 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
     exifInst_.assign(cutText(piece, cameraLineLimit), exifAttribute_);
 
     // Lens text: an absent lens maker or model still leaves its space.
-    piece.clear();
-    if (items.isPresent(lensMaker))
-        lensMaker_ = items.value(lensMaker);
-    if (exifLens_ && items.isOn(lensMaker))
-        piece += lensMaker_ + space;
-    if (items.isPresent(lensModel))
-        exifLensModel_ = items.value(lensModel);
-    if (exifLens_) {
-        if (items.isOn(lensModel))
-            piece += exifLensModel_ + space;
-    } else if (items.isOn(lensModel) && isShownUserLens(userLensModel_)) {
-        piece += userLensModel_;
-    }
-    storeLensText(piece);
+    lens_.takePhotograph(items);
+    storeLensText(lens_.text(exifSetingOfDisplay_, space));
 
     // Exposure block: six rows, each cut on its own; an empty row keeps its place.
     const std::vector<std::vector<std::pair<QString, QString>>> rows{
@@ -195,23 +179,21 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
 void Tack66Layout::setUserLens(const QString& lensName) {
     if (!isAcceptedLensName(lensName))
         return;
-    userLensModel_ = lensName;
-    exifLens_ = namesPhotographLens(lensName);
+    lens_.pick(lensName);
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
     QString piece;
     if (isItemOn(exifSetingOfDisplay_, lensModel)) {
-        if (exifLens_)
-            piece = exifLensModel_;
-        else if (isShownUserLens(userLensModel_))
-            piece = userLensModel_;
+        if (lens_.showsPhotographLens())
+            piece = lens_.photographLensModel();
+        else if (isShownUserLens(lens_.pickedLens()))
+            piece = lens_.pickedLens();
     }
     storeLensText(piece);
 }
 
 void Tack66Layout::clearAllStr() {
     printImage_.reset();
-    for (QString* kept : {&lensMaker_, &exifLensModel_, &userLensModel_})
-        *kept = space;
+    lens_.clear();
     exifSetingOfDisplay_ = QVariantMap();
     // The exposure block keeps only its font until the next photograph or font change.
     for (AttributedText* text :

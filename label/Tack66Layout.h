@@ -1,6 +1,7 @@
 #pragma once
 
 #include "label/LabelLayout.h"
+#include "label/LensChoice.h"
 
 #include <QFont>
 
@@ -45,7 +46,7 @@ public:
     const std::shared_ptr<Picture>& printImage() const { return printImage_; }
     void setPrintImage(std::shared_ptr<Picture> picture) { printImage_ = std::move(picture); }
     bool makerSkip() const { return makerSkip_; }
-    bool exifLens() const { return exifLens_; }
+    bool exifLens() const { return lens_.showsPhotographLens(); }
 
     const AttributedText& titleString() const { return titleString_; }
     const AttributedText& authorString() const { return authorString_; }
@@ -77,10 +78,7 @@ private:
     AttributedText exifData_;
     QFont exifAttribute_;
     QVariantMap exifSetingOfDisplay_;
-    QString lensMaker_;
-    QString exifLensModel_;
-    QString userLensModel_;
+    LensChoice lens_;
     bool makerSkip_ = false;
-    bool exifLens_ = true;
     std::shared_ptr<Picture> printImage_;
 };

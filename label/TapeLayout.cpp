@@ -138,10 +138,6 @@ void TapeLayout::setExifData(const Kestavolin* record) {
 
     exifMaker_.clear();
     exifModel_.clear();
-    lensMaker_.clear();
-    exifLensModel_.clear();
-    if (exifLens_)
-        userLensModel_.clear();
     if (info.contains(skipMaker))
         makerSkip_ = info.value(skipMaker).toBool();
 
@@ -157,18 +153,8 @@ void TapeLayout::setExifData(const Kestavolin* record) {
         exifModel_ = items.value(model);
     if (items.isOn(model))
         work += exifModel_ + fullStopSeparator;
-    if (items.isPresent(lensMaker))
-        lensMaker_ = items.value(lensMaker);
-    if (exifLens_ && items.isOn(lensMaker))
-        work += lensMaker_ + fullStopSeparator;
-    if (items.isPresent(lensModel))
-        exifLensModel_ = items.value(lensModel);
-    if (exifLens_) {
-        if (items.isOn(lensModel))
-            work += exifLensModel_ + fullStopSeparator;
-    } else if (items.isOn(lensModel) && isShownUserLens(userLensModel_)) {
-        work += userLensModel_;
-    }
+    lens_.takePhotograph(items);
+    work += lens_.text(exifSetingOfDisplay_, fullStopSeparator);
     exifInst_.assign(work, exifAttribute_);
 
     // Line 2: focal lengths and exposure.
@@ -216,16 +202,8 @@ void TapeLayout::setUserLens(const QString& lensName) {
         work = exifMaker_ + space;
     if (isItemOn(exifSetingOfDisplay_, model))
         work += exifModel_ + space;
-    userLensModel_ = lensName;
-    exifLens_ = namesPhotographLens(lensName);
-    if (exifLens_) {
-        if (isItemOn(exifSetingOfDisplay_, lensMaker))
-            work += lensMaker_ + space;
-        if (isItemOn(exifSetingOfDisplay_, lensModel))
-            work += exifLensModel_ + space;
-    } else if (isItemOn(exifSetingOfDisplay_, lensModel) && isShownUserLens(userLensModel_)) {
-        work += userLensModel_;
-    }
+    lens_.pick(lensName);
+    work += lens_.text(exifSetingOfDisplay_, space);
     exifInst_.assign(work, exifAttribute_);
     recomputeExifWith();
     recomputeTapeWidth();
@@ -234,8 +212,9 @@ void TapeLayout::setUserLens(const QString& lensName) {
 void TapeLayout::clearAllStr() {
     printImage_.reset();
     imageWith_ = 1.0f;
-    for (QString* kept : {&exifMaker_, &exifModel_, &lensMaker_, &exifLensModel_, &userLensModel_})
-        *kept = space;
+    exifMaker_ = space;
+    exifModel_ = space;
+    lens_.clear();
     exifSetingOfDisplay_ = QVariantMap();
     for (AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
         line->assign(space, exifAttribute_);

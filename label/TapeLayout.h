@@ -1,6 +1,7 @@
 #pragma once
 
 #include "label/LabelLayout.h"
+#include "label/LensChoice.h"
 
 #include <QFont>
 
@@ -40,7 +41,7 @@ public:
     const std::shared_ptr<Picture>& printImage() const { return printImage_; }
     void setPrintImage(std::shared_ptr<Picture> picture) { printImage_ = std::move(picture); }
     bool makerSkip() const { return makerSkip_; }
-    bool exifLens() const { return exifLens_; }
+    bool exifLens() const { return lens_.showsPhotographLens(); }
 
     const AttributedText& titleString() const { return titleString_; }
     const AttributedText& authorString() const { return authorString_; }
@@ -79,10 +80,7 @@ private:
     QVariantMap exifSetingOfDisplay_;
     QString exifMaker_;
     QString exifModel_;
-    QString lensMaker_;
-    QString exifLensModel_;
-    QString userLensModel_;
+    LensChoice lens_;
     bool makerSkip_ = false;
-    bool exifLens_ = true;
     std::shared_ptr<Picture> printImage_;
 };

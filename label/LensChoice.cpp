@@ -1,0 +1,42 @@
+#include "label/LensChoice.h"
+
+#include "photo/ConstStrings.h"
+
+using namespace ExifItemRules;
+
+namespace {
+
+const QString space = QStringLiteral(" ");
+
+} // namespace
+
+void LensChoice::takePhotograph(const ShownItems& items) {
+    lensMaker_ = items.isPresent(lensMaker) ? items.value(lensMaker) : QString();
+    photographLensModel_ = items.isPresent(lensModel) ? items.value(lensModel) : QString();
+    if (showsPhotographLens_)
+        pickedLens_.clear();
+}
+
+void LensChoice::pick(const QString& lensName) {
+    pickedLens_ = lensName;
+    showsPhotographLens_ = namesPhotographLens(lensName);
+}
+
+void LensChoice::clear() {
+    lensMaker_ = space;
+    photographLensModel_ = space;
+    pickedLens_ = space;
+}
+
+QString LensChoice::text(const QVariantMap& settings, const QString& separator) const {
+    QString text;
+    if (showsPhotographLens_) {
+        if (isItemOn(settings, lensMaker))
+            text += lensMaker_ + separator;
+        if (isItemOn(settings, lensModel))
+            text += photographLensModel_ + separator;
+    } else if (isItemOn(settings, lensModel) && isShownUserLens(pickedLens_)) {
+        text += pickedLens_;
+    }
+    return text;
+}
