@@ -2,8 +2,22 @@
 
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/LocalizedText.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+int usageError(const LabelCommand& command, const QString& message) {
+    std::fprintf(stderr, "kestavolin-cli %s: %s\nUsage: kestavolin-cli %s\n", command.name,
+                 qUtf8Printable(message), command.usageLine);
+    return labelCommandUsageExit;
+}
+
+} // namespace
 
 void chooseOffscreenWithoutDisplay() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -38,4 +52,29 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
         return QStringLiteral("%1: its metadata could not be read").arg(path);
     record->setFileName(path);
     return record;
+}
+
+int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args) {
+    chooseOffscreenWithoutDisplay();
+    const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
+
+    QStringList arguments{QStringLiteral("kestavolin-cli %1").arg(command.name)};
+    for (const std::string& arg : args)
+        arguments.append(QString::fromStdString(arg));
+    QCommandLineParser parser;
+    command.addOptions(parser);
+    if (!parser.parse(arguments))
+        return usageError(command, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("no-translations")))
+        useEmptyStringTable();
+    else
+        installStringTables();
+
+    if (const auto error = command.readRequest(parser))
+        return usageError(command, *error);
+    return command.run();
 }

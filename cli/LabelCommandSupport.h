@@ -2,16 +2,39 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 class FileData;
 class Kestavolin;
 class Picture;
+class QCommandLineParser;
 class QGuiApplication;
 
 // What the commands that draw labels (render, print) share besides the label options.
+
+// A label command's own parts: its options (--help and --no-translations among them),
+// how it reads its request from them (an error is a usage error) and its work.
+struct LabelCommand {
+    const char* name;
+    const char* usageLine;
+    std::function<void(QCommandLineParser&)> addOptions;
+    std::function<std::optional<QString>(const QCommandLineParser&)> readRequest;
+    std::function<int()> run;
+};
+
+inline constexpr int labelCommandUsageExit = 2;
+
+// Runs a label command: sets up the platform and the application object, parses the
+// arguments (the command name excluded), answers --help (exit 0), installs the string
+// tables unless --no-translations is given, reads the request and runs the work. A
+// usage error is written to standard error with the usage line and exits with
+// labelCommandUsageExit.
+int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args);
 
 // Without a display the label is drawn on Qt's offscreen platform. Call before the
 // application object is made.

@@ -10,12 +10,10 @@
 #include "label/LabelOptions.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
-#include "platform/LocalizedText.h"
 #include "platform/PrintSetup.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -28,7 +26,6 @@ namespace {
 constexpr auto usageLine = "print [OPTIONS] FILE --printer NAME";
 constexpr int exitPrinted = 0;
 constexpr int exitFailed = 1;
-constexpr int exitUsage = 2;
 
 struct PrintRequest {
     LabelOptions label;
@@ -96,35 +93,12 @@ int print(const PrintRequest& request) {
 }
 
 int runPrint(const std::vector<std::string>& args) {
-    chooseOffscreenWithoutDisplay();
-    const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
-
-    QStringList arguments{QStringLiteral("kestavolin-cli print")};
-    for (const std::string& arg : args)
-        arguments.append(QString::fromStdString(arg));
-    QCommandLineParser parser;
-    addPrintOptions(parser);
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "kestavolin-cli print: %s\nUsage: kestavolin-cli %s\n",
-                     qUtf8Printable(parser.errorText()), usageLine);
-        return exitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        return exitPrinted;
-    }
-    if (parser.isSet(QStringLiteral("no-translations")))
-        useEmptyStringTable();
-    else
-        installStringTables();
-
     PrintRequest request;
-    if (const auto error = readRequest(parser, request)) {
-        std::fprintf(stderr, "kestavolin-cli print: %s\nUsage: kestavolin-cli %s\n",
-                     qUtf8Printable(*error), usageLine);
-        return exitUsage;
-    }
-    return print(request);
+    return runLabelCommand(
+        {"print", usageLine, addPrintOptions,
+         [&request](const QCommandLineParser& parser) { return readRequest(parser, request); },
+         [&request] { return print(request); }},
+        args);
 }
 
 const CommandRegistration registration{{"print", usageLine, runPrint}};

@@ -9,11 +9,9 @@
 #include "label/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
-#include "platform/LocalizedText.h"
 #include "platform/Picture.h"
 
 #include <QCommandLineParser>
-#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -31,7 +29,6 @@ namespace {
 constexpr auto usageLine = "render [OPTIONS] FILE... -o OUT   (OUT: .pdf, .png or .svg)";
 constexpr int exitRendered = 0;
 constexpr int exitSomeFailed = 1;
-constexpr int exitUsage = 2;
 constexpr int progressBarWidth = 30;
 constexpr int maximumJobs = 256;
 
@@ -227,35 +224,12 @@ int render(const RenderRequest& request) {
 }
 
 int runRender(const std::vector<std::string>& args) {
-    chooseOffscreenWithoutDisplay();
-    const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
-
-    QStringList arguments{QStringLiteral("kestavolin-cli render")};
-    for (const std::string& arg : args)
-        arguments.append(QString::fromStdString(arg));
-    QCommandLineParser parser;
-    addRenderOptions(parser);
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "kestavolin-cli render: %s\nUsage: kestavolin-cli %s\n",
-                     qUtf8Printable(parser.errorText()), usageLine);
-        return exitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        return exitRendered;
-    }
-    if (parser.isSet(QStringLiteral("no-translations")))
-        useEmptyStringTable();
-    else
-        installStringTables();
-
     RenderRequest request;
-    if (const auto error = readRequest(parser, request)) {
-        std::fprintf(stderr, "kestavolin-cli render: %s\nUsage: kestavolin-cli %s\n",
-                     qUtf8Printable(*error), usageLine);
-        return exitUsage;
-    }
-    return render(request);
+    return runLabelCommand(
+        {"render", usageLine, addRenderOptions,
+         [&request](const QCommandLineParser& parser) { return readRequest(parser, request); },
+         [&request] { return render(request); }},
+        args);
 }
 
 const CommandRegistration registration{{"render", usageLine, runRender}};
