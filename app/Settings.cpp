@@ -48,10 +48,6 @@ QString Settings::defaultPlistFilePath() {
 
 Settings::Settings(const QString& plistFilePath) : m_plistFilePath(plistFilePath) {}
 
-bool Settings::isMediumName(const QString& name) {
-    return name == MediaTape18Key || name == MediaRoll60Key;
-}
-
 void Settings::load() {
     m_setMedia = false;
     const PropertyList::ReadResult read = PropertyList::readFile(m_plistFilePath);

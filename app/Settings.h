@@ -74,8 +74,6 @@ public:
     // false means start-up has to ask for one.
     bool setMedia() const { return m_setMedia; }
 
-    static bool isMediumName(const QString& name);
-
 private:
     void takeStoredEntries();
 

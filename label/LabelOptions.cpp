@@ -26,10 +26,6 @@ const QString photographerKey = QStringLiteral("photographer");
 const QString exifItemKey = QStringLiteral("exifItem");
 const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
 
-bool isMedium(const QString& name) {
-    return name == MediaTape18Key || name == MediaRoll60Key;
-}
-
 // Takes photographer, display settings and medium from a settings file, each only
 // when it has the right type, as the application does at start-up.
 std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
@@ -46,7 +42,7 @@ std::optional<QString> readSettingsFile(const QString& path, LabelOptions& optio
     if (items.typeId() == QMetaType::QVariantMap)
         options.displaySettings = items.toMap();
     const QVariant medium = settings.value(mediaTypeNameKey);
-    if (medium.typeId() == QMetaType::QString && isMedium(medium.toString()))
+    if (medium.typeId() == QMetaType::QString && isMediumName(medium.toString()))
         options.medium = medium.toString();
     return std::nullopt;
 }
@@ -112,7 +108,7 @@ std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
     }
     if (parser.isSet(mediumOption)) {
         options.medium = parser.value(mediumOption);
-        if (!isMedium(options.medium))
+        if (!isMediumName(options.medium))
             return QStringLiteral("unknown medium '%1' (use \"%2\" or \"%3\")")
                 .arg(options.medium, MediaTape18Key, MediaRoll60Key);
     }

@@ -47,3 +47,8 @@ inline const QString fileName = QStringLiteral("fileName");
 // The two label media.
 inline const QString MediaTape18Key = QStringLiteral("Tape 18");
 inline const QString MediaRoll60Key = QStringLiteral("Roll 60");
+
+// True for the exact name of one of the two media.
+inline bool isMediumName(const QString& name) {
+    return name == MediaTape18Key || name == MediaRoll60Key;
+}
