@@ -38,32 +38,33 @@ QByteArray packBits(const QByteArray& row) {
 
 } // namespace
 
-QByteArray buildPsd(const PsdSpec& spec) {
+QByteArray buildPsd(const PsdDocument& document) {
     QByteArray out("8BPS");
-    putBigEndian(out, spec.largeDocument ? 2 : 1, 2);
+    putBigEndian(out, document.largeDocument ? 2 : 1, 2);
     out.append(6, '\0');
-    putBigEndian(out, spec.channels, 2);
-    putBigEndian(out, spec.height, 4);
-    putBigEndian(out, spec.width, 4);
-    putBigEndian(out, spec.depth, 2);
-    putBigEndian(out, spec.colorMode, 2);
-    putBigEndian(out, 0, 4);                          // colour mode data
-    putBigEndian(out, 0, 4);                          // image resources
-    putBigEndian(out, 0, spec.largeDocument ? 8 : 4); // layers and masks
-    putBigEndian(out, spec.rle ? 1 : 0, 2);
+    putBigEndian(out, document.channels, 2);
+    putBigEndian(out, document.height, 4);
+    putBigEndian(out, document.width, 4);
+    putBigEndian(out, document.depth, 2);
+    putBigEndian(out, document.colorMode, 2);
+    putBigEndian(out, 0, 4);                              // colour mode data
+    putBigEndian(out, 0, 4);                              // image resources
+    putBigEndian(out, 0, document.largeDocument ? 8 : 4); // layers and masks
+    putBigEndian(out, document.rle ? 1 : 0, 2);
 
     std::vector<QByteArray> rows;
-    for (int c = 0; c < spec.channels; ++c) {
-        for (int y = 0; y < spec.height; ++y) {
+    for (int c = 0; c < document.channels; ++c) {
+        for (int y = 0; y < document.height; ++y) {
             QByteArray row;
-            for (int x = 0; x < spec.width; ++x)
-                putBigEndian(row, spec.sample(c, x, y), spec.depth / 8);
-            rows.push_back(spec.rle ? packBits(row) : row);
+            for (int x = 0; x < document.width; ++x)
+                putBigEndian(row, document.sample(c, x, y), document.depth / 8);
+            rows.push_back(document.rle ? packBits(row) : row);
         }
     }
-    if (spec.rle)
+    if (document.rle)
         for (const QByteArray& row : rows)
-            putBigEndian(out, static_cast<std::uint64_t>(row.size()), spec.largeDocument ? 4 : 2);
+            putBigEndian(out, static_cast<std::uint64_t>(row.size()),
+                         document.largeDocument ? 4 : 2);
     for (const QByteArray& row : rows)
         out.append(row);
     return out;

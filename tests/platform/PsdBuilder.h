@@ -7,7 +7,7 @@
 
 // Builds small layered-document files for the decoder tests: a header, empty colour
 // mode, resource and layer sections, and the composite image in planar order.
-struct PsdSpec {
+struct PsdDocument {
     int width = 4;
     int height = 3;
     int channels = 3;
@@ -19,4 +19,4 @@ struct PsdSpec {
     std::function<std::uint16_t(int channel, int x, int y)> sample;
 };
 
-QByteArray buildPsd(const PsdSpec& spec);
+QByteArray buildPsd(const PsdDocument& document);

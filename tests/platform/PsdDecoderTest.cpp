@@ -44,20 +44,20 @@ QRgb expectedColour(const Variant& v, int x, int y) {
 
 TEST_P(PsdVariants, DecodesTheCompositeAtFullSize) {
     const Variant v = GetParam();
-    PsdSpec spec;
-    spec.width = 7;
-    spec.height = 5;
-    spec.colorMode = v.colorMode;
-    spec.channels = v.channels;
-    spec.depth = v.depth;
-    spec.rle = v.rle;
-    spec.largeDocument = v.largeDocument;
+    PsdDocument document;
+    document.width = 7;
+    document.height = 5;
+    document.colorMode = v.colorMode;
+    document.channels = v.channels;
+    document.depth = v.depth;
+    document.rle = v.rle;
+    document.largeDocument = v.largeDocument;
     // 16-bit samples carry the 8-bit value in both bytes, which narrows back exactly.
-    spec.sample = [&](int c, int x, int y) {
+    document.sample = [&](int c, int x, int y) {
         const std::uint16_t s = gradient(c, x, y);
         return v.depth == 16 ? static_cast<std::uint16_t>(s * 257) : s;
     };
-    const QImage image = decode(buildPsd(spec));
+    const QImage image = decode(buildPsd(document));
     ASSERT_FALSE(image.isNull());
     ASSERT_EQ(image.size(), QSize(7, 5));
     for (int y = 0; y < 5; ++y)
@@ -81,23 +81,23 @@ INSTANTIATE_TEST_SUITE_P(Composite, PsdVariants,
                          });
 
 TEST(PsdDecoder, CmykInkValuesAreInverted) {
-    PsdSpec spec;
-    spec.colorMode = 4;
-    spec.channels = 4;
+    PsdDocument document;
+    document.colorMode = 4;
+    document.channels = 4;
     // No cyan, full magenta and yellow, no black: red.
-    spec.sample = [](int c, int, int) -> std::uint16_t { return c == 1 || c == 2 ? 0 : 255; };
-    EXPECT_EQ(decode(buildPsd(spec)).pixel(0, 0), qRgb(255, 0, 0));
+    document.sample = [](int c, int, int) -> std::uint16_t { return c == 1 || c == 2 ? 0 : 255; };
+    EXPECT_EQ(decode(buildPsd(document)).pixel(0, 0), qRgb(255, 0, 0));
 }
 
 TEST(PsdDecoder, ReducedDecodeAveragesBlocksAndKeepsEnoughPixels) {
-    PsdSpec spec;
-    spec.width = 100;
-    spec.height = 60;
-    spec.colorMode = 1;
-    spec.channels = 1;
-    spec.rle = true;
-    spec.sample = [](int, int x, int y) -> std::uint16_t { return (x + y) % 2 ? 255 : 0; };
-    const QImage image = decode(buildPsd(spec), QSize(10, 10));
+    PsdDocument document;
+    document.width = 100;
+    document.height = 60;
+    document.colorMode = 1;
+    document.channels = 1;
+    document.rle = true;
+    document.sample = [](int, int x, int y) -> std::uint16_t { return (x + y) % 2 ? 255 : 0; };
+    const QImage image = decode(buildPsd(document), QSize(10, 10));
     // The largest whole factor leaving 10 rows is 6: 17 by 10 with a partial column.
     ASSERT_EQ(image.size(), QSize(17, 10));
     EXPECT_NEAR(qGray(image.pixel(3, 3)), 128, 1);
@@ -105,14 +105,14 @@ TEST(PsdDecoder, ReducedDecodeAveragesBlocksAndKeepsEnoughPixels) {
 }
 
 TEST(PsdDecoder, PictureKeepsTheFullSizeOfAReducedDocument) {
-    PsdSpec spec;
-    spec.width = 3000;
-    spec.height = 2000;
-    spec.colorMode = 1;
-    spec.channels = 1;
-    spec.rle = true;
-    spec.sample = [](int, int, int) -> std::uint16_t { return 90; };
-    const auto data = FileData::fromByteArray(buildPsd(spec));
+    PsdDocument document;
+    document.width = 3000;
+    document.height = 2000;
+    document.colorMode = 1;
+    document.channels = 1;
+    document.rle = true;
+    document.sample = [](int, int, int) -> std::uint16_t { return 90; };
+    const auto data = FileData::fromByteArray(buildPsd(document));
     const auto picture = Picture::initWithData(*data);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSizeF(3000, 2000));
@@ -122,10 +122,10 @@ TEST(PsdDecoder, PictureKeepsTheFullSizeOfAReducedDocument) {
 }
 
 QByteArray smallRlePsd() {
-    PsdSpec spec;
-    spec.rle = true;
-    spec.sample = gradient;
-    return buildPsd(spec);
+    PsdDocument document;
+    document.rle = true;
+    document.sample = gradient;
+    return buildPsd(document);
 }
 
 TEST(PsdDecoder, EveryTruncationIsRefused) {
