@@ -5,9 +5,9 @@
 
 #include "bench/GeneratedPhotos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
