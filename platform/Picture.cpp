@@ -2,6 +2,7 @@
 
 #include "platform/FileData.h"
 #include "platform/PsdDecoder.h"
+#include "platform/TiffDecoder.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -63,6 +64,27 @@ std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
     return Picture::initWithImage(std::move(image), QSizeF(fullSize));
 }
 
+// A TIFF larger than the labels need is reduced while it is read rather than decoded
+// whole first; null when the file is not one the TIFF decoder reads or needs no
+// reduction, so the image plug-ins decode it.
+std::shared_ptr<Picture> decodeTiffReduced(const FileData& data) {
+    const auto length = static_cast<std::size_t>(data.length());
+    const auto header = TiffDecoder::readHeader(data.bytes(), length);
+    if (!header)
+        return nullptr;
+    const bool turned = header->transformation.testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize fullSize = transposed(header->size, turned);
+    const QSize decoded = halvedAtLeast(fullSize, Picture::decodedSizeFor(fullSize));
+    if (decoded == fullSize)
+        return nullptr;
+    const QImage stored =
+        TiffDecoder::decodeReduced(data.bytes(), length, transposed(decoded, turned));
+    if (stored.isNull())
+        return nullptr;
+    return Picture::initWithImage(TiffDecoder::upright(stored, header->transformation),
+                                  QSizeF(fullSize));
+}
+
 std::shared_ptr<Picture> decodePsd(const FileData& data, const PsdDecoder::Header& header) {
     const auto length = static_cast<std::size_t>(data.length());
     QImage image = PsdDecoder::decode(data.bytes(), length, Picture::decodedSizeFor(header.size));
@@ -96,6 +118,8 @@ std::shared_ptr<Picture> Picture::initWithData(const FileData& data) {
     PsdDecoder::Header header;
     if (PsdDecoder::readHeader(data.bytes(), static_cast<std::size_t>(data.length()), header))
         return decodePsd(data, header);
+    if (auto reduced = decodeTiffReduced(data))
+        return reduced;
     return decodeWithImagePlugins(data);
 }
 

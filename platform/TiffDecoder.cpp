@@ -1,0 +1,267 @@
+#include "platform/TiffDecoder.h"
+
+#include <QTransform>
+
+#include <tiffio.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int grayChannels = 1;
+constexpr int rgbChannels = 3;
+// The block side at most: the 32-bit sums of a block's 8-bit samples cannot overflow.
+constexpr int maximumFactor = 1024;
+
+// The file's bytes as libtiff's client stream: reads and seeks over the buffer, and
+// the buffer itself as the mapped file so strips are read in place.
+struct MemoryStream {
+    const unsigned char* bytes;
+    toff_t length;
+    toff_t position = 0;
+};
+
+tmsize_t readStream(thandle_t handle, void* buffer, tmsize_t size) {
+    auto* stream = static_cast<MemoryStream*>(handle);
+    if (size < 0 || stream->position >= stream->length)
+        return 0;
+    const auto count =
+        std::min<toff_t>(static_cast<toff_t>(size), stream->length - stream->position);
+    std::memcpy(buffer, stream->bytes + stream->position, count);
+    stream->position += count;
+    return static_cast<tmsize_t>(count);
+}
+
+tmsize_t refuseWrite(thandle_t, void*, tmsize_t) {
+    return 0;
+}
+
+toff_t seekStream(thandle_t handle, toff_t offset, int whence) {
+    auto* stream = static_cast<MemoryStream*>(handle);
+    toff_t base = 0;
+    if (whence == SEEK_CUR)
+        base = stream->position;
+    else if (whence == SEEK_END)
+        base = stream->length;
+    if (offset > std::numeric_limits<toff_t>::max() - base)
+        return static_cast<toff_t>(-1);
+    stream->position = base + offset;
+    return stream->position;
+}
+
+int closeStream(thandle_t) {
+    return 0;
+}
+
+toff_t streamSize(thandle_t handle) {
+    return static_cast<MemoryStream*>(handle)->length;
+}
+
+int mapStream(thandle_t handle, void** base, toff_t* size) {
+    auto* stream = static_cast<MemoryStream*>(handle);
+    *base = const_cast<unsigned char*>(stream->bytes);
+    *size = stream->length;
+    return 1;
+}
+
+void unmapStream(thandle_t, void*, toff_t) {}
+
+// Damaged files are refused quietly: the image plug-ins get their turn and report.
+int ignoreMessage(TIFF*, void*, const char*, const char*, va_list) {
+    return 1;
+}
+
+struct TiffClose {
+    void operator()(TIFF* tiff) const { TIFFClose(tiff); }
+};
+
+// An open TIFF over the bytes; the stream lives as long as the handle.
+class TiffFile {
+public:
+    TiffFile(const unsigned char* bytes, std::size_t length) : stream_{bytes, length} {
+        std::unique_ptr<TIFFOpenOptions, void (*)(TIFFOpenOptions*)> options(TIFFOpenOptionsAlloc(),
+                                                                             TIFFOpenOptionsFree);
+        TIFFOpenOptionsSetErrorHandlerExtR(options.get(), ignoreMessage, nullptr);
+        TIFFOpenOptionsSetWarningHandlerExtR(options.get(), ignoreMessage, nullptr);
+        tiff_.reset(TIFFClientOpenExt("photograph", "r", &stream_, readStream, refuseWrite,
+                                      seekStream, closeStream, streamSize, mapStream, unmapStream,
+                                      options.get()));
+    }
+
+    TIFF* get() const { return tiff_.get(); }
+
+    // Samples per pixel when the image is one this decoder reads, else 0.
+    int channels() const {
+        TIFF* tiff = tiff_.get();
+        uint16_t bits = 0, samples = 0, planar = 0, photometric = 0;
+        if (!tiff || TIFFIsTiled(tiff) ||
+            !TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits) ||
+            !TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples) ||
+            !TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar) ||
+            !TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric) || bits != 8 ||
+            planar != PLANARCONFIG_CONTIG)
+            return 0;
+        if (samples == grayChannels &&
+            (photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE))
+            return grayChannels;
+        if (samples == rgbChannels && photometric == PHOTOMETRIC_RGB)
+            return rgbChannels;
+        return 0;
+    }
+
+    bool whiteIsZero() const {
+        uint16_t photometric = 0;
+        return TIFFGetField(tiff_.get(), TIFFTAG_PHOTOMETRIC, &photometric) &&
+               photometric == PHOTOMETRIC_MINISWHITE;
+    }
+
+    QSize size() const {
+        uint32_t width = 0, height = 0;
+        TIFFGetField(tiff_.get(), TIFFTAG_IMAGEWIDTH, &width);
+        TIFFGetField(tiff_.get(), TIFFTAG_IMAGELENGTH, &height);
+        if (width == 0 || height == 0 || width > INT_MAX || height > INT_MAX)
+            return {};
+        return QSize(static_cast<int>(width), static_cast<int>(height));
+    }
+
+private:
+    MemoryStream stream_;
+    std::unique_ptr<TIFF, TiffClose> tiff_;
+};
+
+QImageIOHandler::Transformations transformationFor(uint16_t orientation) {
+    switch (orientation) {
+    case ORIENTATION_TOPRIGHT:
+        return QImageIOHandler::TransformationMirror;
+    case ORIENTATION_BOTRIGHT:
+        return QImageIOHandler::TransformationRotate180;
+    case ORIENTATION_BOTLEFT:
+        return QImageIOHandler::TransformationFlip;
+    case ORIENTATION_LEFTTOP:
+        return QImageIOHandler::TransformationFlipAndRotate90;
+    case ORIENTATION_RIGHTTOP:
+        return QImageIOHandler::TransformationRotate90;
+    case ORIENTATION_RIGHTBOT:
+        return QImageIOHandler::TransformationMirrorAndRotate90;
+    case ORIENTATION_LEFTBOT:
+        return QImageIOHandler::TransformationRotate270;
+    default:
+        return QImageIOHandler::TransformationNone;
+    }
+}
+
+// Sums the samples of one output row's block of source rows, then writes their means.
+class BlockAverager {
+public:
+    BlockAverager(QImage& target, int sourceWidth, int factor, int channels, bool invert)
+        : target_(target), sourceWidth_(sourceWidth), factor_(factor), channels_(channels),
+          invert_(invert), sums_(static_cast<std::size_t>(target.width()) * channels, 0) {}
+
+    void addRow(const unsigned char* samples) {
+        for (int x = 0; x < sourceWidth_; ++x) {
+            std::uint32_t* sum = &sums_[static_cast<std::size_t>(x / factor_) * channels_];
+            for (int channel = 0; channel < channels_; ++channel)
+                sum[channel] += samples[x * channels_ + channel];
+        }
+        ++rows_;
+    }
+
+    void writeRow(int outputRow) {
+        auto* line = reinterpret_cast<QRgb*>(target_.scanLine(outputRow));
+        for (int x = 0; x < target_.width(); ++x) {
+            const int columns = std::min(factor_, sourceWidth_ - x * factor_);
+            const std::uint32_t count = static_cast<std::uint32_t>(columns) * rows_;
+            const std::uint32_t* sum = &sums_[static_cast<std::size_t>(x) * channels_];
+            auto mean = [&](int channel) {
+                const int value = static_cast<int>((sum[channel] + count / 2) / count);
+                return invert_ ? 255 - value : value;
+            };
+            line[x] = channels_ == rgbChannels ? qRgb(mean(0), mean(1), mean(2))
+                                               : qRgb(mean(0), mean(0), mean(0));
+        }
+        std::fill(sums_.begin(), sums_.end(), 0);
+        rows_ = 0;
+    }
+
+private:
+    QImage& target_;
+    int sourceWidth_;
+    int factor_;
+    int channels_;
+    bool invert_;
+    std::vector<std::uint32_t> sums_;
+    std::uint32_t rows_ = 0;
+};
+
+int reducedLength(int length, int factor) {
+    return (length + factor - 1) / factor;
+}
+
+// The largest power of two whose reduction (rounded up) is still at least atLeast:
+// the size halving by halving reaches, as the JPEG decoder scales.
+int reductionFactor(QSize size, QSize atLeast) {
+    int factor = 1;
+    while (2 * factor <= maximumFactor &&
+           reducedLength(size.width(), 2 * factor) >= atLeast.width() &&
+           reducedLength(size.height(), 2 * factor) >= atLeast.height())
+        factor *= 2;
+    return factor;
+}
+
+} // namespace
+
+namespace TiffDecoder {
+
+std::optional<Header> readHeader(const unsigned char* bytes, std::size_t length) {
+    const TiffFile file(bytes, length);
+    const QSize size = file.get() ? file.size() : QSize();
+    if (size.isEmpty() || file.channels() == 0)
+        return std::nullopt;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    TIFFGetFieldDefaulted(file.get(), TIFFTAG_ORIENTATION, &orientation);
+    return Header{size, transformationFor(orientation)};
+}
+
+QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLeast) {
+    const TiffFile file(bytes, length);
+    const int channels = file.get() ? file.channels() : 0;
+    const QSize size = channels ? file.size() : QSize();
+    if (size.isEmpty() || atLeast.isEmpty())
+        return {};
+    const int factor = reductionFactor(size, atLeast);
+    const tmsize_t lineSize = TIFFScanlineSize(file.get());
+    if (lineSize < static_cast<tmsize_t>(size.width()) * channels)
+        return {};
+    QImage image(reducedLength(size.width(), factor), reducedLength(size.height(), factor),
+                 QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    std::vector<unsigned char> line(static_cast<std::size_t>(lineSize));
+    BlockAverager blocks(image, size.width(), factor, channels, file.whiteIsZero());
+    for (int row = 0; row < size.height(); ++row) {
+        if (TIFFReadScanline(file.get(), line.data(), static_cast<uint32_t>(row), 0) < 0)
+            return {};
+        blocks.addRow(line.data());
+        if ((row + 1) % factor == 0 || row + 1 == size.height())
+            blocks.writeRow(row / factor);
+    }
+    return image;
+}
+
+QImage upright(const QImage& image, QImageIOHandler::Transformations transformation) {
+    QImage turned = image.mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                   transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        turned = turned.transformed(QTransform().rotate(90));
+    return turned;
+}
+
+} // namespace TiffDecoder
