@@ -36,22 +36,20 @@ public:
     int count = 0;
 };
 
-struct Subject {
-    const BenchCorpus* corpus;
-    std::vector<std::shared_ptr<const FileData>> data;
-};
+// The corpus' bytes as the analysis takes them, without a copy.
+using FileDataList = std::vector<std::shared_ptr<const FileData>>;
 
-void analyseEveryFile(benchmark::State& state, const Subject& subject) {
+void analyseEveryFile(benchmark::State& state, const FileDataList& files) {
     CountingAlertPresenter alerts;
     const ScopedAlertPresenter quiet(alerts);
     for (auto _ : state) {
-        for (const auto& data : subject.data) {
+        for (const auto& data : files) {
             Kestavolin record(AnalysisOptions{.decodePicture = false});
             benchmark::DoNotOptimize(record.dataAnalysisWithData(*data));
             benchmark::DoNotOptimize(record.exifData().size());
         }
     }
-    setItemsPerIteration(state, static_cast<double>(subject.data.size()));
+    setItemsPerIteration(state, static_cast<double>(files.size()));
 }
 
 template <int (*read)(const unsigned char*, std::size_t)>
@@ -83,13 +81,13 @@ void copyEveryFile(benchmark::State& state, const BenchCorpus& corpus) {
 }
 
 // How many files each reader finds tags in, to show they all read the same corpus.
-void printCoverage(const BenchCorpus& corpus, const Subject& subject) {
+void printCoverage(const BenchCorpus& corpus, const FileDataList& files) {
     CountingAlertPresenter alerts;
     const ScopedAlertPresenter quiet(alerts);
     int analysed = 0, exiv2 = 0, libexif = 0;
     for (std::size_t index = 0; index < corpus.files.size(); ++index) {
         Kestavolin record(AnalysisOptions{.decodePicture = false});
-        analysed += record.dataAnalysisWithData(*subject.data[index]) ? 1 : 0;
+        analysed += record.dataAnalysisWithData(*files[index]) ? 1 : 0;
         const auto* bytes =
             reinterpret_cast<const unsigned char*>(corpus.files[index].bytes.constData());
         const auto length = static_cast<std::size_t>(corpus.files[index].bytes.size());
@@ -115,13 +113,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_analysis: no photographs to measure\n");
         return 1;
     }
-    Subject subject{&corpus, {}};
+    FileDataList files;
     for (const auto& file : corpus.files)
-        subject.data.push_back(FileData::fromByteArray(
+        files.push_back(FileData::fromByteArray(
             QByteArray::fromRawData(file.bytes.constData(), file.bytes.size())));
-    printCoverage(corpus, subject);
+    printCoverage(corpus, files);
 
-    benchmark::RegisterBenchmark("analysis/kestavolin", analyseEveryFile, subject);
+    benchmark::RegisterBenchmark("analysis/kestavolin", analyseEveryFile, files);
     benchmark::RegisterBenchmark("analysis/exiv2", peerReadsEveryFile<PeerReaders::readWithExiv2>,
                                  corpus);
     benchmark::RegisterBenchmark("analysis/libexif",

@@ -95,14 +95,19 @@ QByteArray jpegWithExif(const QImage& image, int seed) {
     const QByteArray plain = encoded(image, "jpeg", jpegQuality);
     if (plain.isEmpty())
         return {};
-    auto file = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(plain.constData()),
-                                          static_cast<long>(plain.size()));
-    file->setExifData(exifTags(image.size(), seed));
-    file->writeMetadata();
-    Exiv2::BasicIo& io = file->io();
-    io.seek(0, Exiv2::BasicIo::beg);
-    const Exiv2::DataBuf written = io.read(static_cast<long>(io.size()));
-    return QByteArray(reinterpret_cast<const char*>(written.pData_), written.size_);
+    try {
+        auto file =
+            Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(plain.constData()),
+                                      static_cast<long>(plain.size()));
+        file->setExifData(exifTags(image.size(), seed));
+        file->writeMetadata();
+        Exiv2::BasicIo& io = file->io();
+        io.seek(0, Exiv2::BasicIo::beg);
+        const Exiv2::DataBuf written = io.read(static_cast<long>(io.size()));
+        return QByteArray(reinterpret_cast<const char*>(written.pData_), written.size_);
+    } catch (const Exiv2::AnyError&) {
+        return {};
+    }
 }
 
 QString writeTiffWithExif(const QImage& image, const QString& path) {
