@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         return 0;
 
     installStringTables();
+    installToolkitStringTables();
     MessageBoxAlertPresenter alerts;
     ScopedAlertPresenter alertPresenter(alerts);
     ModalDialogRunner dialogs;

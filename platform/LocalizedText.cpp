@@ -1,6 +1,7 @@
 #include "platform/LocalizedText.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
@@ -51,4 +52,12 @@ bool installStringTables(const QLocale& locale) {
     installedTable() = std::move(table);
     emptyTable = false;
     return true;
+}
+
+bool installToolkitStringTables(const QLocale& locale) {
+    // One translator for the whole run: Qt keeps a pointer to it.
+    static QTranslator toolkitTable;
+    return toolkitTable.load(locale, QStringLiteral("qtbase"), tableSeparator,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&toolkitTable);
 }

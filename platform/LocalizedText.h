@@ -19,3 +19,8 @@ void useEmptyStringTable();
 // back to the English table when the locale asks for a language we do not ship.
 // Answers false when no table could be loaded; lookups then yield their keys.
 bool installStringTables(const QLocale& locale = QLocale::system());
+
+// Installs Qt's own translations (standard buttons such as Cancel, the file and print
+// dialogs) for the locale's languages, when the system has them. Answers false when
+// none were found; those texts then stay in English.
+bool installToolkitStringTables(const QLocale& locale = QLocale::system());
