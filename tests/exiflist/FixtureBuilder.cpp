@@ -146,6 +146,7 @@ Bytes concat(const std::vector<Bytes>& parts) {
 
 Bytes segmentWithLength(uint16_t marker, uint16_t length, const Bytes& payload) {
     Bytes out;
+    out.reserve(4 + payload.size());
     appendBigEndian16(out, marker);
     appendBigEndian16(out, length);
     out.insert(out.end(), payload.begin(), payload.end());
