@@ -20,6 +20,12 @@ constexpr int grayChannels = 1;
 constexpr int rgbChannels = 3;
 // The block side at most: the 32-bit sums of a block's 8-bit samples cannot overflow.
 constexpr int maximumFactor = 1024;
+// The largest picture the decoder hands out (256 MB at 4 bytes a pixel). A header can
+// declare any size; what is allocated never follows it past this.
+constexpr qint64 maximumDecodedPixels = 64 * 1024 * 1024;
+// The longest scanline read (a million 16-bit RGBA pixels); longer ones are refused
+// rather than allocated on the header's word.
+constexpr tmsize_t maximumScanlineBytes = 8 * 1024 * 1024;
 
 // The file's bytes as libtiff's client stream: reads and seeks over the buffer, and
 // the buffer itself as the mapped file so strips are read in place.
@@ -238,10 +244,13 @@ QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLea
         return {};
     const int factor = reductionFactor(size, atLeast);
     const tmsize_t lineSize = TIFFScanlineSize(file.get());
-    if (lineSize < static_cast<tmsize_t>(size.width()) * channels)
+    if (lineSize < static_cast<tmsize_t>(size.width()) * channels ||
+        lineSize > maximumScanlineBytes)
         return {};
-    QImage image(reducedLength(size.width(), factor), reducedLength(size.height(), factor),
-                 QImage::Format_RGB32);
+    const QSize reduced(reducedLength(size.width(), factor), reducedLength(size.height(), factor));
+    if (static_cast<qint64>(reduced.width()) * reduced.height() > maximumDecodedPixels)
+        return {};
+    QImage image(reduced, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     std::vector<unsigned char> line(static_cast<std::size_t>(lineSize));

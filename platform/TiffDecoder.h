@@ -24,7 +24,7 @@ std::optional<Header> readHeader(const unsigned char* bytes, std::size_t length)
 
 // The picture (as stored) reduced by the largest power of two that keeps it at least
 // atLeast, each pixel the mean of its block; a null image when the file cannot be
-// decoded.
+// decoded or the result would be larger than any picture the labels could use.
 QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLeast);
 
 // The image turned upright by the transformation (mirrors first, then the turn).

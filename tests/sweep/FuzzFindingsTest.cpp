@@ -3,8 +3,11 @@
 // BadFileSweepTest (it reads all of tests/data).
 
 #include "app/Settings.h"
+#include "platform/FileData.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 #include "platform/PropertyList.h"
+#include "platform/TiffDecoder.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +109,26 @@ TEST(FuzzFindings, DeeplyNestedSettingsFilesAreRefusedBeforeParsing) {
     const PropertyList::ReadResult binary = PropertyList::readData(nestedBinaryArrays(10));
     EXPECT_TRUE(binary.ok()) << qUtf8Printable(binary.error);
     EXPECT_EQ(binary.value, xml.value);
+}
+
+// A TIFF header may declare a picture of any size: asked for it at full size, the
+// reducing decoder allocated 6 GB. It now refuses pictures it could never hand out.
+TEST(FuzzFindings, TiffsDeclaringHugePicturesAllocateNothingOfThatSize) {
+    const QDir findings(findingsDir + QStringLiteral("/tiff"));
+    const QStringList names = findings.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(qUtf8Printable(name));
+        const auto data = FileData::initWithContentsOfFile(findings.filePath(name));
+        ASSERT_TRUE(data);
+        const auto bytes = data->bytes();
+        const auto length = static_cast<std::size_t>(data->length());
+        const auto header = TiffDecoder::readHeader(bytes, length);
+        ASSERT_TRUE(header);
+        EXPECT_TRUE(TiffDecoder::decodeReduced(bytes, length, header->size).isNull());
+        // The application's own path asks for a thumbnail and must not fail loudly.
+        Picture::initWithData(*data);
+    }
 }
 
 } // namespace
