@@ -5,9 +5,12 @@
 #include "platform/LocalizedText.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -17,9 +20,23 @@ int usageError(const LabelCommand& command, const QString& message) {
     return labelCommandUsageExit;
 }
 
+// Qt wants a private runtime folder and warns on every run when the session has none
+// (a root shell, a service, CI). Give it the folder it would fall back to, quietly.
+void provideRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder =
+        QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(getuid());
+    if (QDir().mkpath(folder) &&
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
 } // namespace
 
 void chooseOffscreenWithoutDisplay() {
+    provideRuntimeFolder();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

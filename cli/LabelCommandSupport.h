@@ -36,8 +36,8 @@ inline constexpr int labelCommandUsageExit = 2;
 // labelCommandUsageExit.
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args);
 
-// Without a display the label is drawn on Qt's offscreen platform. Call before the
-// application object is made.
+// Without a display the label is drawn on Qt's offscreen platform; a session without a
+// runtime folder gets a private one. Call before the application object is made.
 void chooseOffscreenWithoutDisplay();
 
 // The application object the drawing needs, made here unless one exists already
