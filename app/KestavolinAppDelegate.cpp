@@ -5,6 +5,7 @@
 #include "app/LensNames.h"
 #include "app/MainWindow.h"
 #include "app/OpenDialogFilters.h"
+#include "app/PrintJobWatcher.h"
 #include "app/TapeLength.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
@@ -14,6 +15,7 @@
 #include "photo/PhotoFileTypes.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
+#include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
 #include "platform/PrintSetup.h"
 #include "preferences/PreferencesKestavolin.h"
@@ -65,7 +67,9 @@ void showAlert(const QString& titleKey, const QString& messageKey, const QString
 } // namespace
 
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
-    : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath) {
+    : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath),
+      m_printJobs(new PrintJobWatcher(this)) {
+    connect(m_printJobs, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
     awakeFromNib();
 }
 
@@ -115,10 +119,9 @@ bool KestavolinAppDelegate::tapeMedium() const {
     return m_settings.mediaTypeName() == MediaTape18Key;
 }
 
-// Only the tape label prints; elsewhere the print commands are shown disabled so that
-// nobody waits for a print that will not come.
+// Both labels print once start-up has made the view of the medium.
 void KestavolinAppDelegate::enablePrintingForMedium() {
-    const bool printable = tapeMedium() && m_tapeImageView != nullptr;
+    const bool printable = labelViewOfMedium() != nullptr;
     Ui::MainWindow& ui = m_window->ui();
     ui.printButton->setEnabled(printable);
     ui.actionPrint->setEnabled(printable);
@@ -404,17 +407,22 @@ void KestavolinAppDelegate::titleInput() {
 }
 
 void KestavolinAppDelegate::pageSetup() {
-    if (!m_window->isVisible() || !m_tapeImageView)
+    LabelView* view = labelViewOfMedium();
+    if (!m_window->isVisible() || !view)
         return;
     QPrinter& printer = PrintSetup::sharedPrinter();
-    PrintSetup::proposePageSetup(printer, m_tapeImageView->tapeSize());
+    PrintSetup::proposePageSetup(printer, view->layout().labelSize());
     m_dialogs.runPageSetup(printer, m_window.get());
 }
 
+// Prints the label of the medium: tells the tape length to set, lets the user choose
+// the queue and the printer's own options, sends the label on the page the queue's
+// driver needs and follows the job; every failure on the way is an alert.
 void KestavolinAppDelegate::printTape() {
-    if (!m_window->isVisible() || !tapeMedium() || !m_tapeImageView)
+    LabelView* view = labelViewOfMedium();
+    if (!m_window->isVisible() || !view)
         return;
-    const QSizeF labelSize = m_tapeImageView->tapeSize();
+    const QSizeF labelSize = view->layout().labelSize();
     // Line breaks of this platform in place of the carriage returns of the message format.
     const QString message = QStringLiteral("%1\n\n %2 mm")
                                 .arg(localizedString(QStringLiteral("tapeSetMsg")))
@@ -423,15 +431,36 @@ void KestavolinAppDelegate::printTape() {
                   localizedString(QStringLiteral("Ok")), QString(), QString());
 
     QPrinter& printer = PrintSetup::sharedPrinter();
-    PrintSetup::setLabelPage(printer, labelSize);
+    PrintSetup::proposePageSetup(printer, labelSize);
     if (!m_dialogs.runPrintDialog(printer, m_window.get()))
         return;
-    // The dialog may have put another paper in; the paper is the label.
-    PrintSetup::setLabelPage(printer, labelSize);
-    const bool printed = PrintSetup::printPage(
-        printer, labelSize, [this](QPainter& painter) { m_tapeImageView->paintLabel(painter); });
-    if (!printed)
-        qWarning("kestavolin: the label could not be sent to the printer");
+    const QString documentName =
+        m_kestavolin ? QFileInfo(m_kestavolin->fileName()).fileName() : windowTitle;
+    const PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, documentName);
+    const PrintSetup::Label label{labelSize,
+                                  [view](QPainter& painter) { view->paintLabel(painter); }};
+    const PrintSetup::Submission submission = PrintSetup::printLabel(job, label);
+    if (submission.failure != PrintSetup::Failure::None) {
+        runAlertPanel(localizedString(QStringLiteral("printFailedTitle")),
+                      PrintSetup::failureMessage(submission, job),
+                      localizedString(QStringLiteral("Ok")), QString(), QString());
+        return;
+    }
+    if (submission.jobId != 0)
+        m_printJobs->follow(job.queue, submission.jobId);
+    if (submission.scale < 1.0) {
+        runAlertPanel(
+            localizedString(QStringLiteral("printScaledTitle")),
+            localizedString(QStringLiteral("printScaledMsg")).arg(printedPercent(submission.scale)),
+            localizedString(QStringLiteral("Ok")), QString(), QString());
+    }
+}
+
+void KestavolinAppDelegate::printJobFailed(const QString& queue,
+                                           const PrintJob::Progress& progress) {
+    runAlertPanel(localizedString(QStringLiteral("printFailedTitle")),
+                  PrintSetup::jobEndMessage(progress, queue), localizedString(QStringLiteral("Ok")),
+                  QString(), QString());
 }
 
 void KestavolinAppDelegate::printAction() {

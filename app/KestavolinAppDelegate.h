@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 
 #include "platform/NotificationCenter.h"
+#include "platform/PrintJob.h"
 
 #include <QObject>
 #include <QRectF>
@@ -15,13 +16,14 @@ class DialogRunner;
 class Kestavolin;
 class LabelView;
 class MainWindow;
+class PrintJobWatcher;
 class ScaleViewer;
 class Tack66View;
 class TapeView;
 
 // The application's controller: loads the settings and lays out the main window for
 // the medium at start-up, takes photographs in from the open dialog, the desktop and
-// drops, keeps the lens list and the caption inputs, prints the tape label, applies
+// drops, keeps the lens list and the caption inputs, prints the label, applies
 // confirmed preferences and saves the settings when the application ends.
 class KestavolinAppDelegate : public QObject {
     Q_OBJECT
@@ -74,8 +76,10 @@ public slots:
     void titleInput();
 
     void pageSetup();
+    // Prints the label of the medium, the tape or the roll label.
     void printTape();
     void printAction();
+    void printJobFailed(const QString& queue, const PrintJob::Progress& progress);
 
     void selectPreferences();
 
@@ -107,6 +111,7 @@ private:
     TapeView* m_tapeImageView = nullptr;
     Tack66View* m_tack66ImageView = nullptr;
     ScaleViewer* m_scale = nullptr;
+    PrintJobWatcher* m_printJobs;
 
     QRectF m_windowSizeRect;
     QRectF m_selectAriaRect;

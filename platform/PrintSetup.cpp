@@ -1,53 +1,129 @@
 #include "platform/PrintSetup.h"
 
+#include "platform/LabelPage.h"
+#include "platform/LocalizedText.h"
+#include "platform/PrintQueue.h"
+
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QStringList>
+#include <QTemporaryFile>
 
-#include <cmath>
 #include <memory>
 
 namespace {
 
-// The print engine key under which Qt's system print engine keeps raw job options, as
-// a flat list of name, value, name, value...
+// The print engine key under which Qt's system print engine keeps the job options
+// the print dialog set, as a flat list of name, value, name, value...
 const auto rawJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-const QString pageSizeOption = QStringLiteral("PageSize");
-// Paper the page set-up proposes is this much wider than the label's whole points.
-constexpr int pageSetupExtraWidth = 2;
+// The resolution of the PDF's drawing coordinates.
+constexpr int pdfResolutionDpi = 1200;
+
+// Options that decide the page; the label's page replaces whatever the user had.
+const QStringList pageOptions = {
+    QStringLiteral("PageSize"),
+    QStringLiteral("PageRegion"),
+    QStringLiteral("media"),
+    QStringLiteral("landscape"),
+    QStringLiteral("orientation-requested"),
+    QStringLiteral("nopdfAutoRotate"),
+    QStringLiteral("pdfAutoRotate"),
+    QStringLiteral("fit-to-page"),
+    QStringLiteral("copies"),
+};
 
 QPageSize pointPageSize(QSizeF size) {
     return QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch);
 }
 
-// Qt's page sizes are portrait descriptions, so a landscape page is given with its
-// sides swapped and the orientation turns it back.
-QPageLayout landscapeLayout(QSizeF size) {
-    return QPageLayout(pointPageSize(size.transposed()), QPageLayout::Landscape, QMarginsF(),
-                       QPageLayout::Point);
+PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings, const LabelPage& page) {
+    PrintJob::Options options;
+    for (const auto& option : settings.printerOptions) {
+        if (!pageOptions.contains(option.first))
+            options << option;
+    }
+    options << qMakePair(QStringLiteral("PageSize"), page.pageSizeOption);
+    // The PDF filter turns pages that look like landscape ones; a label printer's page
+    // is already the way round its driver wants it.
+    if (page.keepOrientation)
+        options << qMakePair(QStringLiteral("nopdfAutoRotate"), QStringLiteral("true"));
+    if (settings.copies > 1)
+        options << qMakePair(QStringLiteral("copies"), QString::number(settings.copies));
+    return options;
 }
 
-// The queue is told the exact size as its own custom page size; the generic media
-// option Qt sends as well gets rounded down and rotated by some drivers.
-void setQueuePageSize(QPrinter& printer, QSizeF size) {
-    if (printer.outputFormat() != QPrinter::NativeFormat)
-        return;
-    QStringList options = printer.printEngine()->property(rawJobOptionsKey).toStringList();
-    const QString value =
-        QStringLiteral("Custom.%1x%2").arg(size.width(), 0, 'g', 10).arg(size.height(), 0, 'g', 10);
-    for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
-        if (options[i] == pageSizeOption) {
-            options[i + 1] = value;
-            printer.printEngine()->setProperty(rawJobOptionsKey, options);
-            return;
-        }
+// Writes the page with the label on it; false with the reason when the file could
+// not be written.
+bool writePage(QIODevice& file, const LabelPage& page, const PrintSetup::Label& label,
+               const QString& title, QString* error) {
+    QPdfWriter pdf(&file);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Kestavolin"));
+    pdf.setResolution(pdfResolutionDpi);
+    pdf.setPageLayout(QPageLayout(pointPageSize(page.size), QPageLayout::Portrait, QMarginsF(),
+                                  QPageLayout::Point));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        *error = file.errorString();
+        return false;
     }
-    options << pageSizeOption << value;
-    printer.printEngine()->setProperty(rawJobOptionsKey, options);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pdfResolutionDpi / 72.0, pdfResolutionDpi / 72.0);
+    painter.setTransform(page.labelToPage, true);
+    painter.setClipRect(QRectF(QPointF(0, 0), label.size));
+    label.draw(painter);
+    if (!painter.end()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+PrintSetup::Failure failureOf(PageProblem problem) {
+    switch (problem) {
+    case PageProblem::NoLabelMedium:
+        return PrintSetup::Failure::NoLabelMedium;
+    case PageProblem::LabelTooLong:
+        return PrintSetup::Failure::LabelTooLong;
+    case PageProblem::LabelTooWide:
+        return PrintSetup::Failure::LabelTooWide;
+    }
+    return PrintSetup::Failure::NoLabelMedium;
+}
+
+// The string table key of each failure's message.
+QString failureKey(PrintSetup::Failure failure) {
+    switch (failure) {
+    case PrintSetup::Failure::None:
+        break;
+    case PrintSetup::Failure::NoSuchQueue:
+        return QStringLiteral("printNoQueueMsg");
+    case PrintSetup::Failure::QueueStopped:
+        return QStringLiteral("printQueueStoppedMsg");
+    case PrintSetup::Failure::QueueRefusesJobs:
+        return QStringLiteral("printQueueRefusesMsg");
+    case PrintSetup::Failure::NoLabelMedium:
+        return QStringLiteral("printNoTapeSizeMsg");
+    case PrintSetup::Failure::LabelTooLong:
+        return QStringLiteral("printLabelTooLongMsg");
+    case PrintSetup::Failure::LabelTooWide:
+        return QStringLiteral("printLabelTooWideMsg");
+    case PrintSetup::Failure::NotWritten:
+        return QStringLiteral("printNotWrittenMsg");
+    case PrintSetup::Failure::JobNotCreated:
+        return QStringLiteral("printJobNotCreatedMsg");
+    }
+    return QString();
+}
+
+QString withDetail(const QString& message, const QString& detail) {
+    return detail.isEmpty() ? message : QStringLiteral("%1 (%2)").arg(message, detail);
 }
 
 } // namespace
@@ -60,28 +136,110 @@ QPrinter& sharedPrinter() {
     return *printer;
 }
 
+JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
+    JobSettings settings;
+    settings.queue = printer.printerName();
+    settings.documentName = documentName;
+    settings.copies = printer.copyCount();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        settings.outputFile = printer.outputFileName();
+    } else {
+        const QStringList flat = printer.printEngine()->property(rawJobOptionsKey).toStringList();
+        for (qsizetype i = 0; i + 1 < flat.size(); i += 2)
+            settings.printerOptions << qMakePair(flat[i], flat[i + 1]);
+    }
+    return settings;
+}
+
+Submission printLabel(const JobSettings& settings, const Label& label) {
+    Submission submission;
+    if (!settings.outputFile.isEmpty()) {
+        const LabelPage page = std::get<LabelPage>(labelPage(QueueMedium(), label.size));
+        QSaveFile file(settings.outputFile);
+        if (!file.open(QIODevice::WriteOnly) ||
+            !writePage(file, page, label, settings.documentName, &submission.detail) ||
+            !file.commit()) {
+            submission.failure = Failure::NotWritten;
+            if (submission.detail.isEmpty())
+                submission.detail = file.errorString();
+        }
+        return submission;
+    }
+    const std::optional<PrintQueue> queue = findPrintQueue(settings.queue);
+    if (!queue) {
+        submission.failure = Failure::NoSuchQueue;
+        return submission;
+    }
+    if (queue->stopped || !queue->acceptingJobs) {
+        submission.failure = queue->stopped ? Failure::QueueStopped : Failure::QueueRefusesJobs;
+        submission.detail = queue->stateReasons;
+        return submission;
+    }
+    const auto page = labelPage(queue->medium, label.size);
+    if (const PageProblem* problem = std::get_if<PageProblem>(&page)) {
+        submission.failure = failureOf(*problem);
+        return submission;
+    }
+    const LabelPage& labelPage = std::get<LabelPage>(page);
+    submission.scale = labelPage.scale;
+
+    QTemporaryFile pdf;
+    if (!pdf.open() ||
+        !writePage(pdf, labelPage, label, settings.documentName, &submission.detail) ||
+        !pdf.flush()) {
+        submission.failure = Failure::NotWritten;
+        if (submission.detail.isEmpty())
+            submission.detail = pdf.errorString();
+        return submission;
+    }
+    submission.jobId = PrintJob::submit(settings.queue, pdf.fileName(), settings.documentName,
+                                        jobOptions(settings, labelPage), &submission.detail);
+    if (submission.jobId == 0)
+        submission.failure = Failure::JobNotCreated;
+    return submission;
+}
+
 void proposePageSetup(QPrinter& printer, QSizeF labelSize) {
-    const QSizeF paper(std::trunc(labelSize.width()) + pageSetupExtraWidth, labelSize.height());
-    printer.setPageLayout(
-        QPageLayout(pointPageSize(paper), QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
-}
-
-void setLabelPage(QPrinter& printer, QSizeF labelSize) {
+    QSizeF pageSize = labelSize;
+    if (const auto queue = findPrintQueue(printer.printerName())) {
+        const auto page = labelPage(queue->medium, labelSize);
+        if (const LabelPage* labelPage = std::get_if<LabelPage>(&page))
+            pageSize = labelPage->size;
+    }
     printer.setFullPage(true);
-    printer.setPageLayout(landscapeLayout(labelSize));
-    setQueuePageSize(printer, labelSize);
+    printer.setPageLayout(QPageLayout(pointPageSize(pageSize), QPageLayout::Portrait, QMarginsF(),
+                                      QPageLayout::Point));
 }
 
-bool printPage(QPrinter& printer, QSizeF labelSize, const std::function<void(QPainter&)>& draw) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const qreal pixelsPerPoint = printer.resolution() / 72.0;
-    const QRectF page = printer.pageLayout().fullRect(QPageLayout::Point);
-    painter.scale(pixelsPerPoint, pixelsPerPoint);
-    painter.translate(0, (page.height() - labelSize.height()) / 2);
-    draw(painter);
-    return painter.end();
+QString failureMessage(const Submission& submission, const JobSettings& settings) {
+    const QString destination =
+        settings.outputFile.isEmpty() ? settings.queue : settings.outputFile;
+    return withDetail(localizedString(failureKey(submission.failure)).arg(destination),
+                      submission.detail);
+}
+
+QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue) {
+    QString key;
+    switch (progress.state) {
+    case PrintJob::State::Stopped:
+        key = QStringLiteral("printJobStoppedMsg");
+        break;
+    case PrintJob::State::Cancelled:
+        key = QStringLiteral("printJobCancelledMsg");
+        break;
+    case PrintJob::State::Aborted:
+        key = QStringLiteral("printJobAbortedMsg");
+        break;
+    case PrintJob::State::Unknown:
+        key = QStringLiteral("printJobLostMsg");
+        break;
+    case PrintJob::State::Waiting:
+        key = QStringLiteral("printJobWaitingMsg");
+        break;
+    case PrintJob::State::Completed:
+        return QString();
+    }
+    return withDetail(localizedString(key).arg(queue), progress.message);
 }
 
 } // namespace PrintSetup

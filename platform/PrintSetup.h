@@ -1,33 +1,81 @@
 #pragma once
 
+#include "platform/PrintJob.h"
+
 #include <QSizeF>
+#include <QString>
 
 #include <functional>
 
 class QPainter;
 class QPrinter;
 
-// The printer set-up the whole application shares (printer, its options and the page
-// layout) and the one way a label reaches paper. A label printer's paper is the label
-// itself, so the page is made exactly the label's size, without margins.
+// The printer set-up the whole application shares and the one way a label reaches a
+// print queue. A label goes as a one-page PDF whose page is what the queue's driver
+// needs: on label printers a portrait page as wide as the tape or roll with the label
+// turned to read along it, elsewhere a page of exactly the label's size.
 namespace PrintSetup {
 
-// The shared printer set-up; created on first use and kept for the whole run.
+// The shared printer set-up (queue, copies and the printer's own options chosen in
+// the print and page set-up dialogs); created on first use and kept for the run.
 QPrinter& sharedPrinter();
 
-// What the page set-up proposes for a label of labelSize points: paper of the whole
-// points of the width plus 2 by the height, portrait, no margins.
+// A label: its size in points and its drawing onto a painter whose units are points
+// with the origin at the label's upper-left corner.
+struct Label {
+    QSizeF size;
+    std::function<void(QPainter&)> draw;
+};
+
+// What a job is sent with.
+struct JobSettings {
+    QString queue;
+    QString documentName;
+    int copies = 1;
+    // The printer's own options (cutting, chain printing, margins), as the user set
+    // them; the page size is always the label's.
+    PrintJob::Options printerOptions;
+    // Set when the print dialog's choice was a PDF file rather than a queue: the label
+    // is written there on a page of exactly its size.
+    QString outputFile;
+};
+
+// The queue, copies and printer options the user chose in the print dialog.
+JobSettings jobSettings(QPrinter& printer, const QString& documentName);
+
+enum class Failure {
+    None,
+    NoSuchQueue,
+    QueueStopped,
+    QueueRefusesJobs,
+    NoLabelMedium,
+    LabelTooLong,
+    LabelTooWide,
+    NotWritten,
+    JobNotCreated,
+};
+
+struct Submission {
+    Failure failure = Failure::None;
+    // The print service's or the file system's own words, when it gave any.
+    QString detail;
+    int jobId = 0;
+    // The label's printed size against its own: below 1 when it was shrunk to fit the
+    // printer's printable width.
+    double scale = 1.0;
+};
+
+// Sends the label as a job of one page, or writes it to the chosen file.
+Submission printLabel(const JobSettings& settings, const Label& label);
+
+// Sets the printer's page to the page a label of labelSize points takes on the
+// printer's queue, so that the page set-up dialog shows it rather than the queue's
+// default paper.
 void proposePageSetup(QPrinter& printer, QSizeF labelSize);
 
-// The page a label of labelSize points (width × height) prints on: exactly that size,
-// landscape, no margins. On a system print queue the size also goes to the queue as a
-// custom page size, because the queue's own media handling shrinks or rotates it.
-void setLabelPage(QPrinter& printer, QSizeF labelSize);
-
-// Prints one page: draw receives a painter whose units are points with the origin at
-// the page's upper-left corner, offset so that a label of labelSize points sits at the
-// left edge and in the middle of the page's height. False when the printer could not
-// be started (no such queue, unwritable output file).
-bool printPage(QPrinter& printer, QSizeF labelSize, const std::function<void(QPainter&)>& draw);
+// Alert texts: why a label could not be sent to the queue, and why the queue ended
+// the job without printing it (or was still holding it when we stopped waiting).
+QString failureMessage(const Submission& submission, const JobSettings& settings);
+QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue);
 
 } // namespace PrintSetup

@@ -111,6 +111,70 @@
         <source>tapeSetMsg</source>
         <translation>Set the tape length on the printer to:</translation>
     </message>
+    <message id="printFailedTitle">
+        <source>printFailedTitle</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message id="printNoQueueMsg">
+        <source>printNoQueueMsg</source>
+        <translation>There is no print queue named “%1”.</translation>
+    </message>
+    <message id="printQueueStoppedMsg">
+        <source>printQueueStoppedMsg</source>
+        <translation>The print queue “%1” is stopped.</translation>
+    </message>
+    <message id="printQueueRefusesMsg">
+        <source>printQueueRefusesMsg</source>
+        <translation>The print queue “%1” does not accept jobs.</translation>
+    </message>
+    <message id="printNoTapeSizeMsg">
+        <source>printNoTapeSizeMsg</source>
+        <translation>The printer of the queue “%1” offers no tape of the label's width (18 mm).</translation>
+    </message>
+    <message id="printLabelTooLongMsg">
+        <source>printLabelTooLongMsg</source>
+        <translation>The label is longer than the printer of the queue “%1” can print.</translation>
+    </message>
+    <message id="printLabelTooWideMsg">
+        <source>printLabelTooWideMsg</source>
+        <translation>The label is too wide for the printer of the queue “%1”.</translation>
+    </message>
+    <message id="printJobNotCreatedMsg">
+        <source>printJobNotCreatedMsg</source>
+        <translation>The label could not be sent to the print queue “%1”.</translation>
+    </message>
+    <message id="printNotWrittenMsg">
+        <source>printNotWrittenMsg</source>
+        <translation>The label could not be written to “%1”.</translation>
+    </message>
+    <message id="printJobStoppedMsg">
+        <source>printJobStoppedMsg</source>
+        <translation>The print queue “%1” stopped the job; the label was not printed.</translation>
+    </message>
+    <message id="printJobCancelledMsg">
+        <source>printJobCancelledMsg</source>
+        <translation>The job on the print queue “%1” was cancelled; the label was not printed.</translation>
+    </message>
+    <message id="printJobAbortedMsg">
+        <source>printJobAbortedMsg</source>
+        <translation>The print queue “%1” could not print the label.</translation>
+    </message>
+    <message id="printJobLostMsg">
+        <source>printJobLostMsg</source>
+        <translation>The print service no longer knows the job sent to “%1”; look at the printer.</translation>
+    </message>
+    <message id="printJobWaitingMsg">
+        <source>printJobWaitingMsg</source>
+        <translation>The label is still waiting in the print queue “%1”.</translation>
+    </message>
+    <message id="printScaledTitle">
+        <source>printScaledTitle</source>
+        <translation>Label shrunk to fit</translation>
+    </message>
+    <message id="printScaledMsg">
+        <source>printScaledMsg</source>
+        <translation>The printer prints a narrower width than the label's: the label is printed at %1% of its size.</translation>
+    </message>
     <message id="Title">
         <source>Title</source>
         <translation>Title</translation>

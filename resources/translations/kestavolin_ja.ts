@@ -111,6 +111,70 @@
         <source>tapeSetMsg</source>
         <translation>プリンタのテープの長さを次の値に設定してください:</translation>
     </message>
+    <message id="printFailedTitle">
+        <source>printFailedTitle</source>
+        <translation>印刷できませんでした</translation>
+    </message>
+    <message id="printNoQueueMsg">
+        <source>printNoQueueMsg</source>
+        <translation>「%1」という名前のプリンタキューはありません。</translation>
+    </message>
+    <message id="printQueueStoppedMsg">
+        <source>printQueueStoppedMsg</source>
+        <translation>プリンタキュー「%1」は停止しています。</translation>
+    </message>
+    <message id="printQueueRefusesMsg">
+        <source>printQueueRefusesMsg</source>
+        <translation>プリンタキュー「%1」はジョブを受け付けていません。</translation>
+    </message>
+    <message id="printNoTapeSizeMsg">
+        <source>printNoTapeSizeMsg</source>
+        <translation>キュー「%1」のプリンタには、ラベルの幅（18 mm）のテープがありません。</translation>
+    </message>
+    <message id="printLabelTooLongMsg">
+        <source>printLabelTooLongMsg</source>
+        <translation>ラベルが長すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+    </message>
+    <message id="printLabelTooWideMsg">
+        <source>printLabelTooWideMsg</source>
+        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+    </message>
+    <message id="printJobNotCreatedMsg">
+        <source>printJobNotCreatedMsg</source>
+        <translation>ラベルをプリンタキュー「%1」に送れませんでした。</translation>
+    </message>
+    <message id="printNotWrittenMsg">
+        <source>printNotWrittenMsg</source>
+        <translation>ラベルを「%1」に書き込めませんでした。</translation>
+    </message>
+    <message id="printJobStoppedMsg">
+        <source>printJobStoppedMsg</source>
+        <translation>プリンタキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
+    </message>
+    <message id="printJobCancelledMsg">
+        <source>printJobCancelledMsg</source>
+        <translation>プリンタキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
+    </message>
+    <message id="printJobAbortedMsg">
+        <source>printJobAbortedMsg</source>
+        <translation>プリンタキュー「%1」はラベルを印刷できませんでした。</translation>
+    </message>
+    <message id="printJobLostMsg">
+        <source>printJobLostMsg</source>
+        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンタを確認してください。</translation>
+    </message>
+    <message id="printJobWaitingMsg">
+        <source>printJobWaitingMsg</source>
+        <translation>ラベルはまだプリンタキュー「%1」で待機しています。</translation>
+    </message>
+    <message id="printScaledTitle">
+        <source>printScaledTitle</source>
+        <translation>ラベルを縮小しました</translation>
+    </message>
+    <message id="printScaledMsg">
+        <source>printScaledMsg</source>
+        <translation>プリンタの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
+    </message>
     <message id="Title">
         <source>Title</source>
         <translation>タイトル</translation>

@@ -5,12 +5,11 @@
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/PrintSetup.h"
+#include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QPainter>
-#include <QPrinter>
 
 #include <cmath>
 
@@ -33,41 +32,59 @@ protected:
     AppFixture fixture;
 };
 
-TEST_F(Printing, TheTapeLabelPrintsOnAPageOfExactlyItsSize) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
-    const QSizeF label = app.tapeImageView()->tapeSize();
-    app.printTape();
+TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
+    for (const QString& medium : {QStringLiteral("Tape 18"), QStringLiteral("Roll 60")}) {
+        KestavolinAppDelegate& app = startWith(medium);
+        fixture.alerts.clear();
+        app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
+        const QSizeF label =
+            app.tapeImageView() ? app.tapeImageView()->tapeSize() : QSizeF(170, 170);
+        app.printAction();
 
-    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
-    const AlertContent& alert = fixture.alerts.alerts()[0];
-    EXPECT_EQ(alert.title, QStringLiteral("tapeLengthMassage"));
-    EXPECT_EQ(alert.message,
-              QStringLiteral("tapeSetMsg\n\n %1 mm").arg(tapeLengthMillimetres(label.width())));
-    EXPECT_EQ(alert.defaultButton, QStringLiteral("Ok"));
-
-    ASSERT_TRUE(fixture.dialogs.printDialogShown);
-    const QPageLayout& shown = *fixture.dialogs.printDialogShown;
-    EXPECT_EQ(shown.orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(shown.fullRect(QPageLayout::Point).size(), label);
-    EXPECT_EQ(shown.margins(), QMarginsF());
-
-    // Qt's PDF output gives page boxes in whole points.
-    const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0].width(), std::round(label.width()));
-    EXPECT_EQ(pages[0].height(), 43);
+        ASSERT_EQ(fixture.alerts.alerts().size(), 1) << qPrintable(medium);
+        const AlertContent& alert = fixture.alerts.alerts()[0];
+        EXPECT_EQ(alert.title, QStringLiteral("tapeLengthMassage"));
+        EXPECT_EQ(alert.message,
+                  QStringLiteral("tapeSetMsg\n\n %1 mm").arg(tapeLengthMillimetres(label.width())));
+        // The dialog shows the label's own page.
+        ASSERT_TRUE(fixture.dialogs.printDialogShown);
+        EXPECT_EQ(fixture.dialogs.printDialogShown->fullRect(QPageLayout::Point).size(), label);
+        // Qt's PDF output gives page boxes in whole points.
+        const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
+        ASSERT_EQ(pages.size(), 1) << qPrintable(medium);
+        EXPECT_EQ(pages[0].width(), std::round(label.width()));
+        EXPECT_EQ(pages[0].height(), std::round(label.height()));
+        QFile::remove(fixture.dialogs.pdfPath);
+    }
 }
 
-TEST_F(Printing, PageSetupProposesTheWholePointWidthPlusTwoInPortrait) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
-    const QSizeF label = app.tapeImageView()->tapeSize();
+TEST_F(Printing, PrintingIsOfferedForBothMediaOnceStarted) {
+    for (const QString& medium : {QStringLiteral("Tape 18"), QStringLiteral("Roll 60")}) {
+        KestavolinAppDelegate& app = startWith(medium);
+        EXPECT_TRUE(app.window().ui().actionPrint->isEnabled()) << qPrintable(medium);
+        EXPECT_TRUE(app.window().ui().actionPageSetup->isEnabled());
+        EXPECT_TRUE(app.window().ui().printButton->isEnabled());
+    }
+}
+
+TEST_F(Printing, PageSetupShowsTheLabelsPage) {
+    KestavolinAppDelegate& app = startWith(QStringLiteral("Roll 60"));
     app.pageSetup();
     ASSERT_TRUE(fixture.dialogs.pageSetupShown);
     const QPageLayout& shown = *fixture.dialogs.pageSetupShown;
     EXPECT_EQ(shown.orientation(), QPageLayout::Portrait);
-    EXPECT_EQ(shown.fullRect(QPageLayout::Point).size(),
-              QSizeF(std::trunc(label.width()) + 2, label.height()));
+    EXPECT_EQ(shown.fullRect(QPageLayout::Point).size(), QSizeF(170, 170));
+    EXPECT_EQ(shown.margins(), QMarginsF());
+}
+
+TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
+    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
+    fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
+    app.printAction();
+    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
+    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
+    EXPECT_TRUE(
+        fixture.alerts.alerts()[1].message.startsWith(QStringLiteral("printNotWrittenMsg")));
 }
 
 TEST_F(Printing, ACancelledPrintDialogPrintsNothing) {
@@ -78,14 +95,7 @@ TEST_F(Printing, ACancelledPrintDialogPrintsNothing) {
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 }
 
-TEST_F(Printing, NothingHappensForTheRollOrAClosedWindow) {
-    KestavolinAppDelegate& roll = startWith(QStringLiteral("Roll 60"));
-    roll.printTape();
-    roll.pageSetup();
-    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
-    EXPECT_FALSE(fixture.dialogs.printDialogShown);
-    EXPECT_FALSE(fixture.dialogs.pageSetupShown);
-
+TEST_F(Printing, NothingHappensForAClosedWindow) {
     KestavolinAppDelegate& tape = startWith(QStringLiteral("Tape 18"));
     tape.window().close();
     tape.printTape();
@@ -93,22 +103,6 @@ TEST_F(Printing, NothingHappensForTheRollOrAClosedWindow) {
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_FALSE(fixture.dialogs.printDialogShown);
     EXPECT_FALSE(fixture.dialogs.pageSetupShown);
-}
-
-TEST(PrintSetup, TheLabelSitsAtTheLeftAndInTheMiddleOfATallerPage) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    QTemporaryDir folder;
-    printer.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
-    PrintSetup::setLabelPage(printer, QSizeF(200, 60));
-    QTransform drawnWith;
-    ASSERT_TRUE(PrintSetup::printPage(printer, QSizeF(200, 43),
-                                      [&](QPainter& painter) { drawnWith = painter.transform(); }));
-    const qreal pixelsPerPoint = printer.resolution() / 72.0;
-    const QPointF origin = drawnWith.map(QPointF(0, 0)) / pixelsPerPoint;
-    EXPECT_DOUBLE_EQ(origin.x(), 0);
-    EXPECT_DOUBLE_EQ(origin.y(), (60 - 43) / 2.0);
-    EXPECT_EQ(pdfPageSizes(printer.outputFileName()), QList<QSizeF>{QSizeF(200, 60)});
 }
 
 } // namespace

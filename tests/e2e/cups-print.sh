@@ -1,73 +1,59 @@
 #!/usr/bin/env bash
-# End-to-end print through the system print service: starts the CUPS scheduler when it
-# is not running, adds a PDF queue, prints a tape label with "kestavolin-cli print" and
-# checks that the PDF the queue produced has exactly the label's page size.
+# End-to-end print into a PDF queue of a private scheduler: prints a tape label with
+# "kestavolin-cli print" and checks that the PDF the queue produced has exactly the
+# label's page size. The machine's own scheduler is not touched.
 #   tests/e2e/cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH
-# Exits 77 (skipped) only when no scheduler is running and none can be started.
+# Exits 77 (skipped) when no scheduler can be started here.
 set -euo pipefail
 
 cli=${1:?usage: cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH}
 photo=${2:?usage: cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH}
-queue=KestavolinPDF
-wait_seconds=60
+here=$(cd "$(dirname "$0")" && pwd)
 
 fail() { echo "cups-print: FAIL: $*" >&2; exit 1; }
-scheduler_running() { lpstat -r 2>/dev/null | grep -q '^scheduler is running'; }
 
-if ! scheduler_running; then
-    if [[ $(id -u) -ne 0 ]] || ! command -v cupsd >/dev/null; then
-        echo "cups-print: SKIP: no CUPS scheduler is running and this user cannot start one"
-        exit 77
-    fi
-    cupsd
-    for _ in $(seq 20); do scheduler_running && break; sleep 0.5; done
-    scheduler_running || { echo "cups-print: SKIP: cupsd did not start"; exit 77; }
-fi
+[[ $(id -u) -eq 0 ]] || { echo "cups-print: SKIP: the PDF queue's backend runs as root"; exit 77; }
+[[ -x /usr/lib/cups/backend/cups-pdf ]] || { echo "cups-print: SKIP: printer-driver-cups-pdf is not installed"; exit 77; }
 
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
-    ppd=$(lpinfo -m | awk '/CUPS-PDF_opt\.ppd/ {print $1; exit}')
-    [[ -n $ppd ]] || ppd=$(lpinfo -m | awk '/cups-pdf/ {print $1; exit}')
-    [[ -n $ppd ]] || fail "no cups-pdf driver (install printer-driver-cups-pdf)"
-    lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" 2>&1 | grep -v 'deprecated' || true
-    lpstat -p "$queue" >/dev/null 2>&1 || fail "could not add the queue $queue"
-fi
-
-# cups-pdf writes to the folder named in its configuration, normally ~/PDF of the
-# job's owner, or to its spool folder for anonymous jobs.
+source "$here/private-cups.sh"
+private_cups_start
+# The PDF backend writes where the machine's cups-pdf configuration says, normally
+# ~/PDF of the job's owner, or its spool folder for anonymous jobs.
 out_dirs=("$HOME/PDF" /var/spool/cups-pdf/ANONYMOUS "/var/spool/cups-pdf/$(id -un)")
 if [[ -r /etc/cups/cups-pdf.conf ]]; then
     configured=$(awk '$1 == "Out" {print $2}' /etc/cups/cups-pdf.conf | tail -n 1)
     [[ -n $configured ]] && out_dirs+=("${configured//\$\{HOME\}/$HOME}")
 fi
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-touch "$scratch/start"
+touch "$private_cups_root/start"
 sleep 1
+ppd=$(lpinfo -m | awk '/CUPS-PDF_opt\.ppd/ {print $1; exit}')
+[[ -n $ppd ]] || ppd=$(lpinfo -m | awk '/cups-pdf/ {print $1; exit}')
+[[ -n $ppd ]] || fail "no cups-pdf driver (install printer-driver-cups-pdf)"
+lpadmin -p PDF -E -v cups-pdf:/ -m "$ppd" 2>&1 | grep -v deprecated || true
 
-announced=$("$cli" print --printer "$queue" "$photo") || fail "kestavolin-cli print failed"
+output=$("$cli" print --printer PDF "$photo") || fail "kestavolin-cli print failed"
+announced=$(head -n 1 <<<"$output")
 [[ $announced =~ ^([0-9]+)\ mm$ ]] || fail "unexpected announcement: '$announced'"
 millimetres=${BASH_REMATCH[1]}
+grep -q '^job [0-9]* completed$' <<<"$output" || fail "the job was not reported completed: $output"
 
-"$cli" render -o "$scratch/label.pdf" "$photo" >/dev/null \
-    || fail "kestavolin-cli render failed"
+scratch=$private_cups_root/work
+mkdir -p "$scratch"
+"$cli" render -o "$scratch/label.pdf" "$photo" >/dev/null || fail "kestavolin-cli render failed"
 expected=$(pdfinfo "$scratch/label.pdf" | awk '/^Page size:/ {print $3, $5}')
 
+# print returns once the queue has completed the job, so the file is whole.
 printed=
-for _ in $(seq $((wait_seconds * 2))); do
-    for dir in "${out_dirs[@]}"; do
-        [[ -d $dir ]] || continue
-        printed=$(find "$dir" -maxdepth 1 -name '*.pdf' -newer "$scratch/start" -print -quit)
-        [[ -n $printed ]] && break 2
-    done
-    sleep 0.5
+for dir in "${out_dirs[@]}"; do
+    [[ -d $dir ]] || continue
+    printed=$(find "$dir" -maxdepth 1 -name '*.pdf' -newer "$private_cups_root/start" -print -quit)
+    [[ -n $printed ]] && break
 done
-[[ -n $printed ]] || fail "no PDF from queue $queue within ${wait_seconds}s (looked in ${out_dirs[*]})"
-sleep 1 # the file appears before cups-pdf has finished writing it
-
+[[ -n $printed ]] || fail "the PDF queue wrote no file (looked in ${out_dirs[*]})"
+trap 'rm -f "$printed"; private_cups_stop' EXIT
 got=$(pdfinfo "$printed" | awk '/^Page size:/ {print $3, $5}')
 pages=$(pdfinfo "$printed" | awk '/^Pages:/ {print $2}')
-echo "cups-print: label $expected pt, announced $millimetres mm, printed $got pt on $pages page(s): $printed"
+echo "cups-print: label $expected pt, announced $millimetres mm, printed $got pt on $pages page(s)"
 [[ $pages == 1 ]] || fail "expected one page, got $pages"
 
 read -r want_w want_h <<<"$expected"
@@ -81,5 +67,4 @@ awk -v gw="$got_w" -v gh="$got_h" -v ww="$want_w" -v wh="$want_h" -v mm="$millim
     if (d1 > 0.01 || d2 > 0.01) { print "cups-print: FAIL: page size differs from the label"; exit 1 }
     if (int(ww / 2.83464566929134) != mm) { print "cups-print: FAIL: announced length does not match the label"; exit 1 }
 }' || exit 1
-rm -f "$printed"
 echo "cups-print: PASS"

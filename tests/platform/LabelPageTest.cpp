@@ -1,0 +1,209 @@
+#include "platform/LabelPage.h"
+#include "platform/LocalizedText.h"
+#include "platform/PrintSetup.h"
+#include "platform/QueueMedium.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A PPD with the parts the medium is read from: the driver's name, the page sizes
+// with their printable areas, and custom sizes when maximumLength is given.
+QString writePpd(const QTemporaryDir& folder, const QString& driver,
+                 const QList<std::tuple<QString, double, double, QString>>& sizes,
+                 double maximumLength = 0, const QString& hwMargins = QStringLiteral("0 0 0 0")) {
+    const QString path = folder.filePath(QStringLiteral("queue.ppd"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    QTextStream ppd(&file);
+    ppd << "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+        << "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"T.PPD\"\n"
+        << "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test\"\n"
+        << "*ShortNickName: \"Test\"\n*NickName: \"Test " << driver << "\"\n"
+        << "*PSVersion: \"(3010.000) 0\"\n*cupsFilter: \"application/vnd.cups-raster 0 " << driver
+        << "\"\n*HWMargins: " << hwMargins << "\n";
+    if (maximumLength > 0) {
+        ppd << "*VariablePaperSize: True\n*CustomPageSize True: \"pop pop pop\"\n*End\n"
+            << "*ParamCustomPageSize Width: 1 points 36 1000\n"
+            << "*ParamCustomPageSize Height: 2 points 36 " << maximumLength << "\n"
+            << "*ParamCustomPageSize Orientation: 3 int 0 0\n"
+            << "*ParamCustomPageSize WidthOffset: 4 points 0 0\n"
+            << "*ParamCustomPageSize HeightOffset: 5 points 0 0\n";
+    }
+    ppd << "*OpenUI *PageSize: PickOne\n*DefaultPageSize: " << std::get<0>(sizes.first()) << "\n";
+    for (const auto& [name, width, length, area] : sizes)
+        ppd << "*PageSize " << name << ": \"<</PageSize[" << width << " " << length
+            << "]>>setpagedevice\"\n";
+    ppd << "*CloseUI: *PageSize\n";
+    for (const auto& [name, width, length, area] : sizes) {
+        ppd << "*ImageableArea " << name << ": \"" << area << "\"\n";
+        ppd << "*PaperDimension " << name << ": \"" << width << " " << length << "\"\n";
+    }
+    return path;
+}
+
+TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
+    QTemporaryDir folder;
+    const QueueMedium tape = queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-pt"),
+                                                         {{"tz-12", 34, 284, "0 0 34 284"},
+                                                          {"hs-18", 50, 284, "0 0 50 284"},
+                                                          {"tz-18", 51, 284, "0 0 51 284"},
+                                                          {"tz-24", 68, 284, "0 0 68 284"}},
+                                                         100000));
+    EXPECT_EQ(tape.kind, QueueKind::Tape);
+    EXPECT_EQ(tape.sizeName, QStringLiteral("tz-18"));
+    EXPECT_EQ(tape.width, 51);
+    EXPECT_EQ(tape.printableRight - tape.printableLeft, 51);
+    EXPECT_TRUE(tape.customLength);
+    EXPECT_EQ(tape.maximumLength, 100000);
+
+    const QueueMedium narrow = queueMediumFromPpd(writePpd(
+        folder, QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800));
+    EXPECT_EQ(narrow.kind, QueueKind::Tape);
+    EXPECT_TRUE(narrow.sizeName.isEmpty());
+}
+
+TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
+    QTemporaryDir folder;
+    const QueueMedium roll =
+        queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-ql"),
+                                    {{"29mm", 82, 284, "4.32 8.40 77.68 275.60"},
+                                     {"62mm", 176, 284, "4.32 8.40 171.68 275.60"}},
+                                    100000, QStringLiteral("4.32 8.40 4.32 8.4")));
+    EXPECT_EQ(roll.kind, QueueKind::Roll);
+    EXPECT_EQ(roll.sizeName, QStringLiteral("62mm"));
+    EXPECT_NEAR(roll.printableLeft, 4.32, 1e-4);
+    EXPECT_NEAR(roll.printableRight, 171.68, 1e-4);
+    EXPECT_NEAR(roll.endMargin, 8.4, 1e-4);
+}
+
+TEST(QueueMedium, OtherDriversAndUnreadableFilesAreOrdinaryQueues) {
+    QTemporaryDir folder;
+    EXPECT_EQ(queueMediumFromPpd(writePpd(folder, QStringLiteral("rastertopclx"),
+                                          {{"A4", 595, 842, "18 36 577 806"}}))
+                  .kind,
+              QueueKind::Other);
+    EXPECT_EQ(queueMediumFromPpd(folder.filePath(QStringLiteral("missing.ppd"))).kind,
+              QueueKind::Other);
+}
+
+QueueMedium tape18() {
+    QueueMedium medium;
+    medium.kind = QueueKind::Tape;
+    medium.sizeName = QStringLiteral("tz-18");
+    medium.width = 51;
+    medium.printableRight = 51;
+    medium.maximumLength = 100000;
+    medium.customLength = true;
+    return medium;
+}
+
+QueueMedium roll62() {
+    QueueMedium medium;
+    medium.kind = QueueKind::Roll;
+    medium.sizeName = QStringLiteral("62mm");
+    medium.width = 176;
+    medium.printableLeft = 4.32;
+    medium.printableRight = 171.68;
+    medium.endMargin = 8.4;
+    medium.maximumLength = 100000;
+    medium.customLength = true;
+    return medium;
+}
+
+TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
+    const auto result = labelPage(tape18(), QSizeF(348.2, 43));
+    ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
+    const LabelPage& page = std::get<LabelPage>(result);
+    // The length is rounded up to whole points: the filters truncate custom sizes.
+    EXPECT_EQ(page.size, QSizeF(51, 349));
+    EXPECT_EQ(page.pageSizeOption, QStringLiteral("Custom.51x349"));
+    EXPECT_TRUE(page.keepOrientation);
+    EXPECT_EQ(page.scale, 1.0);
+    // The label's start leaves the printer first; its top lies on the page's right,
+    // centred across the tape.
+    EXPECT_EQ(page.labelToPage.map(QPointF(0, 0)), QPointF(47, 0));
+    EXPECT_EQ(page.labelToPage.map(QPointF(0, 43)), QPointF(4, 0));
+    EXPECT_EQ(page.labelToPage.map(QPointF(348.2, 43)), QPointF(4, 348.2));
+}
+
+TEST(LabelPage, ARollLabelStandsUprightAndShrinksToThePrintableWidth) {
+    const auto result = labelPage(roll62(), QSizeF(170, 170));
+    ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
+    const LabelPage& page = std::get<LabelPage>(result);
+    EXPECT_NEAR(page.scale, 167.36 / 170, 1e-9);
+    EXPECT_EQ(printedPercent(page.scale), 98);
+    EXPECT_EQ(page.size, QSizeF(176, 185));
+    const QPointF topLeft = page.labelToPage.map(QPointF(0, 0));
+    const QPointF bottomRight = page.labelToPage.map(QPointF(170, 170));
+    EXPECT_NEAR(topLeft.x(), 4.32, 1e-9);
+    EXPECT_NEAR(topLeft.y(), 8.4, 1e-9);
+    EXPECT_NEAR(bottomRight.x(), 171.68, 1e-9);
+    EXPECT_LE(bottomRight.y() + 8.4, page.size.height());
+}
+
+TEST(LabelPage, LabelsThatCannotGoAreRefused) {
+    QueueMedium noTape = tape18();
+    noTape.sizeName.clear();
+    EXPECT_EQ(std::get<PageProblem>(labelPage(noTape, QSizeF(300, 43))),
+              PageProblem::NoLabelMedium);
+
+    QueueMedium fixed = tape18();
+    fixed.customLength = false;
+    fixed.maximumLength = 284;
+    EXPECT_EQ(std::get<PageProblem>(labelPage(fixed, QSizeF(300, 43))), PageProblem::LabelTooLong);
+    // A label that fits a fixed page takes the whole page.
+    EXPECT_EQ(std::get<LabelPage>(labelPage(fixed, QSizeF(200, 43))).pageSizeOption,
+              QStringLiteral("tz-18"));
+
+    // The roll label on 18 mm tape would print at a quarter of its size.
+    EXPECT_EQ(std::get<PageProblem>(labelPage(tape18(), QSizeF(170, 170))),
+              PageProblem::LabelTooWide);
+}
+
+TEST(LabelPage, OrdinaryQueuesGetAPageOfExactlyTheLabelsSize) {
+    const LabelPage page = std::get<LabelPage>(labelPage(QueueMedium(), QSizeF(348.2072754, 43)));
+    EXPECT_EQ(page.size, QSizeF(348.2072754, 43));
+    EXPECT_EQ(page.pageSizeOption, QStringLiteral("Custom.348.2072754x43"));
+    EXPECT_TRUE(page.labelToPage.isIdentity());
+    EXPECT_FALSE(page.keepOrientation);
+}
+
+TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
+    // A print service address where none listens: no queue can be found.
+    const QByteArray previous = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "localhost:1");
+    installStringTables(QLocale(QLocale::English));
+    PrintSetup::JobSettings job;
+    job.queue = QStringLiteral("NoSuchQueue");
+    bool drawn = false;
+    const auto submission =
+        PrintSetup::printLabel(job, {QSizeF(100, 43), [&](QPainter&) { drawn = true; }});
+    qputenv("CUPS_SERVER", previous);
+    EXPECT_EQ(submission.failure, PrintSetup::Failure::NoSuchQueue);
+    EXPECT_EQ(submission.jobId, 0);
+    EXPECT_FALSE(drawn);
+    EXPECT_TRUE(
+        PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
+}
+
+TEST(PrintLabel, AChosenFileGetsThePageOfExactlyTheLabelsSizeWithTheLabelOnIt) {
+    QTemporaryDir folder;
+    PrintSetup::JobSettings job;
+    job.outputFile = folder.filePath(QStringLiteral("label.pdf"));
+    QTransform drawnWith;
+    const auto submission = PrintSetup::printLabel(
+        job, {QSizeF(200, 43), [&](QPainter& painter) { drawnWith = painter.transform(); }});
+    EXPECT_EQ(submission.failure, PrintSetup::Failure::None);
+    EXPECT_TRUE(QFile::exists(job.outputFile));
+    // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
+    EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
+    EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
+}
+
+} // namespace
