@@ -67,9 +67,10 @@ PrintJob::State stateOf(int ippState) {
     case IPP_JSTATE_PENDING:
     case IPP_JSTATE_HELD:
     case IPP_JSTATE_PROCESSING:
-        return PrintJob::State::Waiting;
+    // A job is "processing-stopped" for a moment while its queue decides what a
+    // failed filter or backend means; whether the queue then stops is asked apart.
     case IPP_JSTATE_STOPPED:
-        return PrintJob::State::Stopped;
+        return PrintJob::State::Waiting;
     case IPP_JSTATE_CANCELED:
         return PrintJob::State::Cancelled;
     case IPP_JSTATE_ABORTED:

@@ -4,6 +4,7 @@
 #include "platform/LocalizedText.h"
 #include "platform/PrintQueue.h"
 
+#include <QDir>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -183,7 +184,7 @@ Submission printLabel(const JobSettings& settings, const Label& label) {
     const LabelPage& labelPage = std::get<LabelPage>(page);
     submission.scale = labelPage.scale;
 
-    QTemporaryFile pdf;
+    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/kestavolin-XXXXXX.pdf"));
     if (!pdf.open() ||
         !writePage(pdf, labelPage, label, settings.documentName, &submission.detail) ||
         !pdf.flush()) {

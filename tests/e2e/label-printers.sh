@@ -111,6 +111,26 @@ if "$cli" print --printer FIXED "$photo" >/dev/null 2>"$work/stderr"; then
 else
     pass "too long: $(cat "$work/stderr")"
 fi
+# A job the queue holds is not a printed label: told when the wait runs out, and when
+# someone cancels it meanwhile.
+if "$cli" print --printer PT -o job-hold-until=indefinite --wait-timeout 2 "$photo" \
+    >/dev/null 2>"$work/stderr"; then
+    fail "a job still held in the queue reported success"
+else
+    pass "held job: $(cat "$work/stderr")"
+fi
+cancel -a PT
+"$cli" print --printer PT -o job-hold-until=indefinite "$photo" >/dev/null 2>"$work/stderr" &
+printing=$!
+sleep 2
+cancel -a PT
+if wait "$printing"; then
+    fail "a cancelled job reported success"
+elif grep -q cancelled "$work/stderr"; then
+    pass "cancelled job: $(cat "$work/stderr")"
+else
+    fail "a cancelled job was told as: $(cat "$work/stderr")"
+fi
 if "$cli" print --printer NoSuchQueue "$photo" >/dev/null 2>"$work/stderr"; then
     fail "print on a missing queue reported success"
 else
