@@ -47,6 +47,10 @@ appstreamcli validate --no-net $(grep "^/usr/share/metainfo/.*\.xml$" "$scratch/
 for page in kestavolin kestavolin-cli; do
     zcat "/usr/share/man/man1/$page.1.gz" | groff -man -ww -z || fail "$page(1) does not format"
 done
+if command -v man >/dev/null; then
+    MANPAGER=cat man kestavolin-cli 2>/dev/null | grep -q "kestavolin-cli render" \
+        || fail "man kestavolin-cli shows no page"
+fi
 bash -c 'source /usr/share/bash-completion/bash_completion
          source /usr/share/bash-completion/completions/kestavolin-cli
          COMP_WORDS=(kestavolin-cli ""); COMP_CWORD=1; COMP_LINE="kestavolin-cli "; COMP_POINT=15
