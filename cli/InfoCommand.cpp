@@ -76,7 +76,7 @@ FileInfo analyseFile(const QString& path) {
     }
     RecordingAlertPresenter alerts;
     const ScopedAlertPresenter recording(alerts);
-    const auto record = Kestavolin::initWithData(data, {.decodePicture = false});
+    const auto record = Kestavolin::initWithMetadata(data);
     if (!record) {
         info.failure = InfoFailure{
             std::nullopt, QStringLiteral("Not a photograph"),

@@ -1,16 +1,12 @@
+// The complete kestavolin-cli: every subcommand, the usage and the version.
+
 #include "Command.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<CliCommand>& commandTable() {
-    static std::vector<CliCommand> table;
-    return table;
-}
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "Usage: kestavolin-cli COMMAND [OPTIONS] FILE...\n\n"
@@ -21,15 +17,6 @@ void printUsage(std::FILE* out) {
 }
 
 } // namespace
-
-const std::vector<CliCommand>& registeredCommands() { return commandTable(); }
-
-CommandRegistration::CommandRegistration(CliCommand command) {
-    auto& table = commandTable();
-    table.push_back(std::move(command));
-    std::sort(table.begin(), table.end(),
-              [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
-}
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -45,10 +32,8 @@ int main(int argc, char** argv) {
         std::printf("kestavolin-cli %s\n", KESTAVOLIN_VERSION);
         return 0;
     }
-    for (const CliCommand& command : registeredCommands()) {
-        if (command.name == first)
-            return command.run(std::vector<std::string>(argv + 2, argv + argc));
-    }
+    if (const CliCommand* command = findCommand(first))
+        return command->run(std::vector<std::string>(argv + 2, argv + argc));
     std::fprintf(stderr, "kestavolin-cli: unknown command '%s'\n", first.c_str());
     printUsage(stderr);
     return 2;

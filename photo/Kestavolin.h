@@ -31,6 +31,10 @@ public:
     // whose haveExif is NO after showing one alert.
     static std::unique_ptr<Kestavolin> initWithData(const std::shared_ptr<const FileData>& data,
                                                     AnalysisOptions options = {});
+    // The same without the picture, for programs built without the picture decoders
+    // (the command line's info): only the dictionary and the alerts.
+    static std::unique_ptr<Kestavolin>
+    initWithMetadata(const std::shared_ptr<const FileData>& data);
 
     // Re-analyses into this record. Entries the new photograph does not provide stay;
     // the picture is replaced only by a successful analysis.
@@ -41,6 +45,9 @@ public:
     // Runs the metadata reader over the bytes and adds the display values to the
     // dictionary; shows one alert and answers false when the file cannot be analysed.
     bool dataAnalysisWithData(const FileData& data);
+    // The metadata part of dataAnalysisWithData: the dictionary and the alert, never
+    // the picture.
+    bool analyseMetadata(const FileData& data);
 
     const std::shared_ptr<Picture>& photoImage() const { return photoImage_; }
     QVariantMap& exifData() { return exifData_; }
@@ -57,6 +64,8 @@ public:
     static constexpr qint64 minimumLength = 8;
 
 private:
+    static bool tooShort(const std::shared_ptr<const FileData>& data);
+
     AnalysisOptions options_;
     std::shared_ptr<Picture> photoImage_;
     QVariantMap exifData_;

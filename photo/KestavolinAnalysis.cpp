@@ -11,7 +11,6 @@
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <array>
 #include <functional>
@@ -117,7 +116,7 @@ const std::array<Lookup, 30>& lookups() {
 
 } // namespace
 
-bool Kestavolin::dataAnalysisWithData(const FileData& data) {
+bool Kestavolin::analyseMetadata(const FileData& data) {
     alertCode_ = 0;
     if (data.length() < shortestAnalysableLength)
         return false;
@@ -143,11 +142,5 @@ bool Kestavolin::dataAnalysisWithData(const FileData& data) {
 
     for (const Lookup& lookup : lookups())
         lookup(tables.get(), exifData_);
-
-    if (options_.decodePicture)
-        photoImage_ = options_.pictureDecoder ? options_.pictureDecoder(data)
-                                              : Picture::initWithData(data);
-    else
-        photoImage_.reset();
     return true;
 }

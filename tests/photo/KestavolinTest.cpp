@@ -52,6 +52,8 @@ TEST(AnalysisAlerts, DirectoryResultsChooseTheirAlert) {
 TEST_F(KestavolinTest, NoRecordWithoutEightBytes) {
     EXPECT_EQ(Kestavolin::initWithData(nullptr), nullptr);
     EXPECT_EQ(Kestavolin::initWithData(bytes("1234567")), nullptr);
+    EXPECT_EQ(Kestavolin::initWithMetadata(nullptr), nullptr);
+    EXPECT_EQ(Kestavolin::initWithMetadata(bytes("1234567")), nullptr);
     EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
@@ -69,6 +71,12 @@ TEST_F(KestavolinTest, EightBytesThatAreNoPhotographGiveOneAlert) {
     EXPECT_EQ(alert.defaultButton, "Colse");
     EXPECT_EQ(alert.alternateButton, "");
     EXPECT_EQ(alert.otherButton, "");
+
+    const auto metadataOnly = Kestavolin::initWithMetadata(bytes("12345678"));
+    ASSERT_NE(metadataOnly, nullptr);
+    EXPECT_FALSE(metadataOnly->haveExif());
+    EXPECT_EQ(metadataOnly->alertCode(), -1);
+    EXPECT_EQ(alerts.alerts().size(), 2);
 }
 
 TEST_F(KestavolinTest, AlertTextsComeFromTheStringTable) {
@@ -225,11 +233,14 @@ TEST_F(KestavolinTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {
     EXPECT_EQ(withPicture->photoImage()->size(), QSizeF(100, 68));
     EXPECT_EQ(withPicture->exifData().value(fNumber), "F/7.1");
 
-    const auto metadataOnly = Kestavolin::initWithData(photograph, {.decodePicture = false});
-    ASSERT_NE(metadataOnly, nullptr);
-    EXPECT_TRUE(metadataOnly->haveExif());
-    EXPECT_EQ(metadataOnly->photoImage(), nullptr);
-    EXPECT_EQ(metadataOnly->exifData(), withPicture->exifData());
+    const auto expectMetadataOnly = [&](const std::unique_ptr<Kestavolin>& record) {
+        ASSERT_NE(record, nullptr);
+        EXPECT_TRUE(record->haveExif());
+        EXPECT_EQ(record->photoImage(), nullptr);
+        EXPECT_EQ(record->exifData(), withPicture->exifData());
+    };
+    expectMetadataOnly(Kestavolin::initWithData(photograph, {.decodePicture = false}));
+    expectMetadataOnly(Kestavolin::initWithMetadata(photograph));
 }
 
 TEST_F(KestavolinTest, AFreshRecordHasAnalysedNothing) {
