@@ -311,6 +311,12 @@ qreal textWidth(const QString& text, const QFont& font) {
     return width * font.pointSizeF() / measuringSize;
 }
 
+QPainterPath textOutline(const QString& text, const QFont& font) {
+    QPainterPath outline;
+    outline.addText(QPointF(), QFont(font, &pointDevice()), text);
+    return outline;
+}
+
 QFontMetricsF metricsInPoints(const QFont& font) {
     return QFontMetricsF(font, &pointDevice());
 }

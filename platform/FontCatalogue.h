@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +50,11 @@ QFont fontWithName(const QString& postScriptName, qreal pointSize);
 // (a point is 1/72 inch whatever the screen's resolution). Outlines are measured
 // unhinted, so the width holds on screen, on paper and in exported files alike.
 qreal textWidth(const QString& text, const QFont& font);
+
+// The outlines of one line of text in the font at its point size, in points, with the
+// start of its baseline at the origin and y downwards. Characters the font lacks take
+// the outlines of the face Qt falls back to, as when the text is drawn.
+QPainterPath textOutline(const QString& text, const QFont& font);
 
 // The font's metrics (ascent, descent, line spacing) in points.
 QFontMetricsF metricsInPoints(const QFont& font);

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -124,7 +125,8 @@ TEST_F(LabelFilesTest, OversizedOrOutOfRangeImagesAreRefusedWithAMessage) {
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.png"))));
 }
 
-TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
+TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndItsTextsAsOutlinesAndWords) {
+    roll.setTitle(QStringLiteral("Harbour <at dawn> & \"夜明け\""));
     const QString path = folder.filePath(QStringLiteral("roll.svg"));
     ASSERT_EQ(LabelFiles::writeSvg(roll, path), QString());
     QFile file(path);
@@ -132,8 +134,20 @@ TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
     const QString svg = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 170 170\"")))
         << svg.left(400).toStdString();
-    EXPECT_TRUE(svg.contains(QStringLiteral("Harbour")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("<text"))) << "no text left to the viewer's fonts";
     EXPECT_FALSE(svg.contains(QStringLiteral(" ["))) << "font families without their foundry";
+
+    QXmlStreamReader xml(svg);
+    QString description;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QStringLiteral("desc"))
+            description = xml.readElementText();
+        else if (xml.name() != QStringLiteral("svg"))
+            xml.skipCurrentElement();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(description.section(QLatin1Char('\n'), 0, 1).toStdString(),
+              "Harbour <at dawn> & \"夜明け\"\nJo Lens");
 }
 
 TEST(LabelFilesNamingTest, FormatsAndNumberedNames) {

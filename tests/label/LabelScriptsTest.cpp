@@ -1,5 +1,6 @@
 // Titles and photographers in scripts the label font may lack: each is measured with
-// the faces it falls back to and drawn where it is measured, on both media.
+// the faces it falls back to and drawn where it is measured, on both media, in images
+// and in SVG files (drawn as they are read back).
 
 #include "label/LabelFiles.h"
 #include "label/Tack66Layout.h"
@@ -7,11 +8,15 @@
 #include "platform/LocalizedText.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -44,6 +49,27 @@ std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
     return std::make_unique<TapeLayout>();
 }
 
+// The label as a PNG file has it, or as an SVG file of it draws at the same resolution.
+QImage drawn(LabelLayout& layout, const QString& format) {
+    QString error;
+    if (format == QStringLiteral("PNG")) {
+        QImage image = LabelFiles::renderImage(layout, dpi, &error);
+        EXPECT_FALSE(image.isNull()) << error.toStdString();
+        return image;
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("label.svg"));
+    EXPECT_EQ(LabelFiles::writeSvg(layout, path), QString());
+    QSvgRenderer svg(path);
+    EXPECT_TRUE(svg.isValid());
+    const QSizeF labelSize = layout.labelSize();
+    QImage image(LabelFiles::pixelSizeAt(labelSize, dpi), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    svg.render(&painter, QRectF(QPointF(), labelSize * pixelsPerPoint));
+    return image;
+}
+
 // The columns, in pixels, of the dark pixels in a band of the text's row between a
 // tenth and six tenths of its size above the baseline: glyphs of every script have ink
 // there, and neighbouring texts have none.
@@ -74,19 +100,19 @@ Ink inkOf(const QImage& image, const PlacedText& placed, double labelHeight) {
     return ink;
 }
 
-class LabelScriptsTest : public ::testing::TestWithParam<std::tuple<const char*, Script>> {
+class LabelScriptsTest
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {
 protected:
     void SetUp() override { useEmptyStringTable(); }
 };
 
 TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
-    const auto& [medium, script] = GetParam();
+    const auto& [medium, format, script] = GetParam();
     const auto layout = layoutFor(QString::fromLatin1(medium));
     layout->setTitle(QString::fromUtf8(script.title));
     layout->setAuthor(QString::fromUtf8(script.photographer));
-    QString error;
-    const QImage image = LabelFiles::renderImage(*layout, dpi, &error);
-    ASSERT_FALSE(image.isNull()) << error.toStdString();
+    const QImage image = drawn(*layout, QString::fromLatin1(format));
+    ASSERT_FALSE(image.isNull());
 
     int checked = 0;
     for (const PlacedText& placed : layout->placedTexts()) {
@@ -111,12 +137,16 @@ TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
     EXPECT_EQ(checked, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MediaAndScripts, LabelScriptsTest,
-    ::testing::Combine(::testing::Values("Tape 18", "Roll 60"), ::testing::ValuesIn(scripts)),
-    [](const ::testing::TestParamInfo<LabelScriptsTest::ParamType>& info) {
-        return QString::fromLatin1(std::get<0>(info.param)).remove(QLatin1Char(' ')).toStdString() +
-               std::get<1>(info.param).name;
-    });
+std::string caseName(const ::testing::TestParamInfo<LabelScriptsTest::ParamType>& info) {
+    const auto& [medium, format, script] = info.param;
+    return QString::fromLatin1(medium).remove(QLatin1Char(' ')).toStdString() + format +
+           script.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(MediaFormatsAndScripts, LabelScriptsTest,
+                         ::testing::Combine(::testing::Values("Tape 18", "Roll 60"),
+                                            ::testing::Values("PNG", "SVG"),
+                                            ::testing::ValuesIn(scripts)),
+                         caseName);
 
 } // namespace
