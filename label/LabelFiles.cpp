@@ -1,6 +1,7 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
+#include "label/PdfToUnicode.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -81,6 +82,7 @@ QByteArray withExactPageSizes(const QByteArray& pdf, const std::vector<QSizeF>& 
                 "/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
                                  0, top - exact.height(), exact.width(), top)));
         }
+        mapRadicalGlyphsToIdeographs(document);
         QPDFWriter writer(document);
         writer.setOutputMemory();
         writer.setDeterministicID(true);
