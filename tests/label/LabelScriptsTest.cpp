@@ -5,6 +5,7 @@
 #include "label/LabelFiles.h"
 #include "label/Tack66Layout.h"
 #include "label/TapeLayout.h"
+#include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
 #include <QImage>
@@ -126,6 +127,10 @@ TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
         // Even the narrowest of these scripts' letters is a quarter of an em wide; a
         // text measured without its glyphs comes out far narrower or empty.
         EXPECT_GT(width, 0.25 * placed.text.font().pointSizeF() * characters);
+
+        EXPECT_EQ(FontCatalogue::charactersWithoutGlyph(placed.text.string(), placed.text.font())
+                      .toStdString(),
+                  "");
 
         const Ink ink = inkOf(image, placed, layout->labelSize().height());
         EXPECT_GT(ink.pixels, characters * 4) << "too little ink where the text is";
