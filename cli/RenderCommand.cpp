@@ -9,6 +9,7 @@
 #include "label/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/FontCatalogue.h"
 #include "platform/Picture.h"
 
 #include <QCommandLineParser>
@@ -173,6 +174,27 @@ void printLayoutJson(const QString& path, const QJsonObject& description) {
     std::fputc('\n', stdout);
 }
 
+// Characters no installed face can draw come out blank. The label is still written
+// as the application would print it, and each text that loses characters is named.
+void warnOfCharactersWithoutGlyph(const QString& path, const LabelLayout& layout) {
+    for (const PlacedText& placed : layout.placedTexts()) {
+        const QString missing =
+            FontCatalogue::charactersWithoutGlyph(placed.text.string(), placed.text.font());
+        if (missing.isEmpty())
+            continue;
+        QStringList codes;
+        for (const char32_t code : missing.toUcs4())
+            codes.append(QStringLiteral("U+%1")
+                             .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'))
+                             .toUpper());
+        std::fprintf(stderr,
+                     "kestavolin-cli render: %s: no installed font draws \"%s\" (%s) of %s; "
+                     "they are left blank\n",
+                     qUtf8Printable(path), qUtf8Printable(missing),
+                     qUtf8Printable(codes.join(QLatin1Char(' '))), qUtf8Printable(placed.field));
+    }
+}
+
 QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsizetype index) {
     const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
                                                   static_cast<int>(request.paths.size()));
@@ -197,6 +219,7 @@ int render(const RenderRequest& request) {
             const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
             const auto layout = makeLabelLayout(request.label);
             showPhotograph(*layout, request.label, record.get());
+            warnOfCharactersWithoutGlyph(path, *layout);
             if (request.format == LabelFiles::Format::Pdf)
                 pdf.addPage(*layout);
             else

@@ -1,10 +1,12 @@
 #include "label/LabelCanvas.h"
 
 #include "label/AttributedText.h"
+#include "platform/FontCatalogue.h"
 #include "platform/Picture.h"
 
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QtMath>
@@ -39,6 +41,14 @@ QFont fontForDevice(const QFont& font, const QPaintDevice* device) {
     if (dpi > 0 && font.pointSizeF() > 0)
         scaled.setPointSizeF(font.pointSizeF() * pointsPerInch / dpi);
     return scaled;
+}
+
+// An SVG file carries no fonts, and a viewer lacking the label's faces, or the ones its
+// characters fall back to, would draw other glyphs at other widths or none. Text in SVG
+// is therefore drawn as its outlines.
+bool drawsTextAsOutlines(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::SVG;
 }
 
 } // namespace
@@ -89,13 +99,20 @@ void LabelCanvas::drawText(const AttributedText& text, const QPointF& lowerLeft,
     const QStringList rows = text.rows();
     const qreal rowHeight = text.rowHeight();
     const qreal descent = text.descent();
+    const bool outlines = drawsTextAsOutlines(painter_);
     painter_.save();
     painter_.setFont(fontForDevice(text.font(), painter_.device()));
     painter_.setPen(colour);
     for (qsizetype row = 0; row < rows.size(); ++row) {
         const qreal rowBottom =
             lowerLeft.y() + static_cast<qreal>(rows.size() - 1 - row) * rowHeight;
-        painter_.drawText(toPainter(QPointF(lowerLeft.x(), rowBottom + descent)), rows.at(row));
+        const QPointF baselineStart = toPainter(QPointF(lowerLeft.x(), rowBottom + descent));
+        if (outlines)
+            painter_.fillPath(
+                FontCatalogue::textOutline(rows.at(row), text.font()).translated(baselineStart),
+                colour);
+        else
+            painter_.drawText(baselineStart, rows.at(row));
     }
     painter_.restore();
 }

@@ -1,6 +1,7 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
+#include "label/PdfToUnicode.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -81,6 +82,7 @@ QByteArray withExactPageSizes(const QByteArray& pdf, const std::vector<QSizeF>& 
                 "/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
                                  0, top - exact.height(), exact.width(), top)));
         }
+        mapRadicalGlyphsToIdeographs(document);
         QPDFWriter writer(document);
         writer.setOutputMemory();
         writer.setDeterministicID(true);
@@ -100,6 +102,17 @@ QByteArray withPlainFontFamilies(const QByteArray& svg) {
     static const QRegularExpression foundry(
         QStringLiteral(R"((font-family="[^"\[]*?) \[[^\]"]*\]")"));
     return QString::fromUtf8(svg).replace(foundry, QStringLiteral("\\1\"")).toUtf8();
+}
+
+// Every row of the label's texts, one a line. An SVG draws its texts as outlines, and
+// carries the words in its description for programs that search or read files aloud.
+QString textsOf(const LabelLayout& layout) {
+    QStringList lines;
+    for (const PlacedText& placed : layout.placedTexts())
+        for (const QString& row : placed.text.rows())
+            if (!row.trimmed().isEmpty())
+                lines.append(row.trimmed());
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -194,6 +207,8 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
     generator.setSize(pointsCovering(labelSize));
     generator.setViewBox(QRectF(QPointF(0, 0), labelSize));
     generator.setTitle(layout.medium());
+    // Qt writes the description into the file as it is given.
+    generator.setDescription(textsOf(layout).toHtmlEscaped());
     {
         QPainter painter(&generator);
         prepareForLabel(painter, 1.0);

@@ -11,8 +11,9 @@
 class LabelLayout;
 
 // Labels written to files: PDF (one page per label, each exactly the label's size,
-// text as text with its fonts embedded), PNG at a chosen resolution, and SVG. Every
-// file is drawn by the same code as the preview.
+// text as text with its fonts embedded), PNG at a chosen resolution, and SVG (texts as
+// outlines, so that it needs no font; their words in its description). Every file is
+// drawn by the same code as the preview.
 namespace LabelFiles {
 
 enum class Format { Pdf, Png, Svg };

@@ -2,9 +2,12 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QLocale>
 #include <QSet>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <fontconfig/fontconfig.h>
 
@@ -210,6 +213,33 @@ const QImage& pointDevice() {
     return device;
 }
 
+// Whether the characters of one grapheme are drawn with real glyphs: glyph 0 is the
+// blank box a face draws for a character it lacks, left when no fallback has it.
+bool hasGlyphs(const QString& grapheme, const QFont& font) {
+    QTextLayout layout(grapheme, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        for (const quint32 glyph : run.glyphIndexes())
+            if (glyph == 0)
+                return false;
+    return true;
+}
+
+bool isDrawable(char32_t code) {
+    switch (QChar::category(code)) {
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+        return false;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 namespace FontCatalogue {
@@ -309,6 +339,26 @@ qreal textWidth(const QString& text, const QFont& font) {
     reference.setPointSizeF(measuringSize);
     const qreal width = QFontMetricsF(reference, &pointDevice()).horizontalAdvance(text);
     return width * font.pointSizeF() / measuringSize;
+}
+
+QString charactersWithoutGlyph(const QString& text, const QFont& font) {
+    const QFont measured(font, &pointDevice());
+    QString missing;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0, end = graphemes.toNextBoundary(); end >= 0;
+         start = end, end = graphemes.toNextBoundary()) {
+        const QString grapheme = text.mid(start, end - start);
+        if (isDrawable(grapheme.toUcs4().front()) && !missing.contains(grapheme) &&
+            !hasGlyphs(grapheme, measured))
+            missing += grapheme;
+    }
+    return missing;
+}
+
+QPainterPath textOutline(const QString& text, const QFont& font) {
+    QPainterPath outline;
+    outline.addText(QPointF(), QFont(font, &pointDevice()), text);
+    return outline;
 }
 
 QFontMetricsF metricsInPoints(const QFont& font) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +50,16 @@ QFont fontWithName(const QString& postScriptName, qreal pointSize);
 // (a point is 1/72 inch whatever the screen's resolution). Outlines are measured
 // unhinted, so the width holds on screen, on paper and in exported files alike.
 qreal textWidth(const QString& text, const QFont& font);
+
+// The characters of the text that neither the font nor any face Qt falls back to can
+// draw, each once, in the order they first occur. Spaces and control characters are
+// not counted.
+QString charactersWithoutGlyph(const QString& text, const QFont& font);
+
+// The outlines of one line of text in the font at its point size, in points, with the
+// start of its baseline at the origin and y downwards. Characters the font lacks take
+// the outlines of the face Qt falls back to, as when the text is drawn.
+QPainterPath textOutline(const QString& text, const QFont& font);
 
 // The font's metrics (ascent, descent, line spacing) in points.
 QFontMetricsF metricsInPoints(const QFont& font);

@@ -71,6 +71,20 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_TRUE(QFile::exists(out("labels.pdf"))) << "the readable photograph still has its page";
 }
 
+TEST_F(RenderCommandTest, CharactersNoFontDrawsAreNamedAndTheLabelIsStillWritten) {
+    // U+10FFFD, a private-use character, is in no installed face; the Japanese is.
+    const QString unknown = QString::fromUcs4(U"\U0010FFFD");
+    const CliResult run = runCli({"render", "--title", "富士山 " + unknown, "--photographer",
+                                  "田中 愛子", sample, "-o", out("label.png")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(out("label.png")));
+    const QList<QByteArray> lines = run.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
+    EXPECT_TRUE(lines[0].contains("U+10FFFD")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains("titleString")) << lines[0].toStdString();
+    EXPECT_FALSE(lines[0].contains("U+5BCC")) << "the Japanese has its glyphs";
+}
+
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},

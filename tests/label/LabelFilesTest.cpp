@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,32 @@ TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
         EXPECT_TRUE(text->contains(QString::fromLatin1(expected))) << expected;
 }
 
+TEST_F(LabelFilesTest, PdfEmbedsTheFacesTextsFallBackTo) {
+    tape.setTitle(QStringLiteral("富士山の朝"));
+    roll.setAuthor(QStringLiteral("김지수"));
+    const QString path = folder.filePath(QStringLiteral("scripts.pdf"));
+    LabelFiles::PdfDocument pdf;
+    pdf.addPage(tape);
+    pdf.addPage(roll);
+    ASSERT_EQ(pdf.save(path), QString());
+    const auto fonts = runTool(QStringLiteral("pdffonts"), {path});
+    if (!fonts)
+        GTEST_SKIP() << "pdffonts is not installed";
+    // Rows after the two heading lines: name, type..., encoding, emb, sub, uni, object.
+    const QStringList rows = fonts->split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    EXPECT_GE(rows.size(), 2) << "the label face and a face with the CJK glyphs\n"
+                              << fonts->toStdString();
+    for (const QString& row : rows) {
+        const QStringList columns = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ASSERT_GE(columns.size(), 5);
+        EXPECT_EQ(columns.at(columns.size() - 5), "yes") << "embedded: " << row.toStdString();
+    }
+    const auto text = runTool(QStringLiteral("pdftotext"), {path, "-"});
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->contains(QStringLiteral("富士山の朝"))) << text->toStdString();
+    EXPECT_TRUE(text->contains(QStringLiteral("김지수"))) << text->toStdString();
+}
+
 TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {
     for (const int dpi : {72, 300, 600}) {
         const QString path = folder.filePath(QStringLiteral("tape%1.png").arg(dpi));
@@ -124,7 +151,8 @@ TEST_F(LabelFilesTest, OversizedOrOutOfRangeImagesAreRefusedWithAMessage) {
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.png"))));
 }
 
-TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
+TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndItsTextsAsOutlinesAndWords) {
+    roll.setTitle(QStringLiteral("Harbour <at dawn> & \"夜明け\""));
     const QString path = folder.filePath(QStringLiteral("roll.svg"));
     ASSERT_EQ(LabelFiles::writeSvg(roll, path), QString());
     QFile file(path);
@@ -132,8 +160,20 @@ TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndTexts) {
     const QString svg = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 170 170\"")))
         << svg.left(400).toStdString();
-    EXPECT_TRUE(svg.contains(QStringLiteral("Harbour")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("<text"))) << "no text left to the viewer's fonts";
     EXPECT_FALSE(svg.contains(QStringLiteral(" ["))) << "font families without their foundry";
+
+    QXmlStreamReader xml(svg);
+    QString description;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QStringLiteral("desc"))
+            description = xml.readElementText();
+        else if (xml.name() != QStringLiteral("svg"))
+            xml.skipCurrentElement();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(description.section(QLatin1Char('\n'), 0, 1).toStdString(),
+              "Harbour <at dawn> & \"夜明け\"\nJo Lens");
 }
 
 TEST(LabelFilesNamingTest, FormatsAndNumberedNames) {

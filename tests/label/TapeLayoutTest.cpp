@@ -261,6 +261,17 @@ TEST_F(TapeLayoutTest, LongTitleIsNeverCut) {
     EXPECT_GT(tape.tapeSize().width(), 2000);
 }
 
+TEST_F(TapeLayoutTest, CjkTitleLengthensTheTapeByAnEmACharacter) {
+    show(everyItemOn(), fullInfo());
+    const double before = tape.tapeSize().width();
+    const float blankTitleColumn = tape.titleWith();
+    tape.setTitle(QStringLiteral("富士山の朝"));
+    // Chinese, Japanese and Korean characters are a full em wide in every face.
+    EXPECT_NEAR(tape.titleWith(), 5 * tape.titleString().font().pointSizeF(), 0.01);
+    EXPECT_NEAR(tape.tapeSize().width() - before, tape.titleWith() - blankTitleColumn, 0.01);
+    EXPECT_EQ(tape.tapeSize().width(), expectedTapeWidth(tape));
+}
+
 TEST_F(TapeLayoutTest, TextsArePlacedInTheirColumns) {
     show(everyItemOn(), fullInfo());
     const auto placed = tape.placedTexts();

@@ -80,4 +80,16 @@ TEST(FontCatalogue, TextWidthIsInPointsAndScalesWithSize) {
     EXPECT_EQ(FontCatalogue::textWidth(QString(), font), 0);
 }
 
+TEST(FontCatalogue, CharactersWithoutGlyphAreThoseNoFallbackFaceHas) {
+    const QFont font = FontCatalogue::fontWithName("Helvetica", 10);
+    for (const char* drawable : {"Harbour", "富士山の朝", "黄山日出", "설악산의 아침", "Ακρόπολη",
+                                 "Красная площадь", "Île de Ré, Ærø, Łódź", "e\u0301\t \u200d"})
+        EXPECT_EQ(FontCatalogue::charactersWithoutGlyph(QString::fromUtf8(drawable), font), "")
+            << drawable;
+    // U+10FFFD, a private-use character outside the first plane, is in no installed face.
+    const QString unknown = QString::fromUcs4(U"\U0010FFFD");
+    EXPECT_EQ(FontCatalogue::charactersWithoutGlyph("Fuji " + unknown + "富士" + unknown, font),
+              unknown);
+}
+
 } // namespace

@@ -1,0 +1,157 @@
+// Titles and photographers in scripts the label font may lack: each is measured with
+// the faces it falls back to and drawn where it is measured, on both media, in images
+// and in SVG files (drawn as they are read back).
+
+#include "label/LabelFiles.h"
+#include "label/Tack66Layout.h"
+#include "label/TapeLayout.h"
+#include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <tuple>
+
+namespace {
+
+constexpr int dpi = 288;
+constexpr double pixelsPerPoint = dpi / 72.0;
+
+struct Script {
+    const char* name;
+    const char* title;
+    const char* photographer;
+};
+
+const Script scripts[] = {
+    {"Japanese", "富士山の朝", "田中 愛子"},
+    {"Chinese", "黄山日出", "王小明"},
+    {"Korean", "설악산의 아침", "김지수"},
+    {"Greek", "Ακρόπολη", "Γιώργος Παππάς"},
+    {"Cyrillic", "Красная площадь", "Анна Иванова"},
+    {"AccentedLatin", "Île de Ré, Ærø", "Łucja Dvořák"},
+};
+
+void PrintTo(const Script& script, std::ostream* out) {
+    *out << script.name;
+}
+
+std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
+    if (medium == QStringLiteral("Roll 60"))
+        return std::make_unique<Tack66Layout>();
+    return std::make_unique<TapeLayout>();
+}
+
+// The label as a PNG file has it, or as an SVG file of it draws at the same resolution.
+QImage drawn(LabelLayout& layout, const QString& format) {
+    QString error;
+    if (format == QStringLiteral("PNG")) {
+        QImage image = LabelFiles::renderImage(layout, dpi, &error);
+        EXPECT_FALSE(image.isNull()) << error.toStdString();
+        return image;
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("label.svg"));
+    EXPECT_EQ(LabelFiles::writeSvg(layout, path), QString());
+    QSvgRenderer svg(path);
+    EXPECT_TRUE(svg.isValid());
+    const QSizeF labelSize = layout.labelSize();
+    QImage image(LabelFiles::pixelSizeAt(labelSize, dpi), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    svg.render(&painter, QRectF(QPointF(), labelSize * pixelsPerPoint));
+    return image;
+}
+
+// The columns, in pixels, of the dark pixels in a band of the text's row between a
+// tenth and six tenths of its size above the baseline: glyphs of every script have ink
+// there, and neighbouring texts have none.
+struct Ink {
+    int pixels = 0;
+    int left = -1;
+    int right = -1;
+};
+
+Ink inkOf(const QImage& image, const PlacedText& placed, double labelHeight) {
+    const double size = placed.text.font().pointSizeF();
+    const double baseline = placed.lowerLeft.y() + placed.text.descent();
+    const int top = qFloor((labelHeight - baseline - 0.6 * size) * pixelsPerPoint);
+    const int bottom = qCeil((labelHeight - baseline - 0.1 * size) * pixelsPerPoint);
+    // A little past the measured end, but short of the column beside it.
+    const int left = qFloor(placed.lowerLeft.x() * pixelsPerPoint);
+    const int right = qCeil((placed.lowerLeft.x() + placed.text.width() + 2) * pixelsPerPoint);
+    Ink ink;
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+        for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+            if (qGray(image.pixel(x, y)) >= 128)
+                continue;
+            ++ink.pixels;
+            ink.left = ink.left < 0 ? x : std::min(ink.left, x);
+            ink.right = std::max(ink.right, x);
+        }
+    }
+    return ink;
+}
+
+class LabelScriptsTest
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {
+protected:
+    void SetUp() override { useEmptyStringTable(); }
+};
+
+TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
+    const auto& [medium, format, script] = GetParam();
+    const auto layout = layoutFor(QString::fromLatin1(medium));
+    layout->setTitle(QString::fromUtf8(script.title));
+    layout->setAuthor(QString::fromUtf8(script.photographer));
+    const QImage image = drawn(*layout, QString::fromLatin1(format));
+    ASSERT_FALSE(image.isNull());
+
+    int checked = 0;
+    for (const PlacedText& placed : layout->placedTexts()) {
+        if (placed.field != QStringLiteral("titleString") &&
+            placed.field != QStringLiteral("authorString"))
+            continue;
+        ++checked;
+        SCOPED_TRACE(placed.field.toStdString());
+        const double width = placed.text.width();
+        const int characters = static_cast<int>(placed.text.string().size());
+        // Even the narrowest of these scripts' letters is a quarter of an em wide; a
+        // text measured without its glyphs comes out far narrower or empty.
+        EXPECT_GT(width, 0.25 * placed.text.font().pointSizeF() * characters);
+
+        EXPECT_EQ(FontCatalogue::charactersWithoutGlyph(placed.text.string(), placed.text.font())
+                      .toStdString(),
+                  "");
+
+        const Ink ink = inkOf(image, placed, layout->labelSize().height());
+        EXPECT_GT(ink.pixels, characters * 4) << "too little ink where the text is";
+        const double start = placed.lowerLeft.x() * pixelsPerPoint;
+        const double end = (placed.lowerLeft.x() + width) * pixelsPerPoint;
+        EXPECT_LT(ink.left, start + 0.15 * (end - start)) << "drawn from where it starts";
+        EXPECT_GT(ink.right, start + 0.85 * (end - start)) << "drawn to its measured end";
+    }
+    EXPECT_EQ(checked, 2);
+}
+
+std::string caseName(const ::testing::TestParamInfo<LabelScriptsTest::ParamType>& info) {
+    const auto& [medium, format, script] = info.param;
+    return QString::fromLatin1(medium).remove(QLatin1Char(' ')).toStdString() + format +
+           script.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(MediaFormatsAndScripts, LabelScriptsTest,
+                         ::testing::Combine(::testing::Values("Tape 18", "Roll 60"),
+                                            ::testing::Values("PNG", "SVG"),
+                                            ::testing::ValuesIn(scripts)),
+                         caseName);
+
+} // namespace
