@@ -411,8 +411,16 @@ void KestavolinAppDelegate::pageSetup() {
     if (!m_window->isVisible() || !view)
         return;
     QPrinter& printer = PrintSetup::sharedPrinter();
-    PrintSetup::proposePageSetup(printer, view->layout().labelSize());
-    m_dialogs.runPageSetup(printer, m_window.get());
+    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
+        printer.setPageLayout(*chosen);
+    else
+        PrintSetup::proposePageSetup(printer, view->layout().labelSize());
+    if (m_dialogs.runPageSetup(printer, m_window.get()))
+        m_chosenPaper = {printer.printerName(), printer.pageLayout()};
+}
+
+const QPageLayout* KestavolinAppDelegate::chosenPaperFor(const QString& queue) const {
+    return m_chosenPaper && m_chosenPaper->first == queue ? &m_chosenPaper->second : nullptr;
 }
 
 // Prints the label of the medium: tells the tape length to set, lets the user choose
@@ -436,7 +444,9 @@ void KestavolinAppDelegate::printTape() {
         return;
     const QString documentName =
         m_kestavolin ? QFileInfo(m_kestavolin->fileName()).fileName() : windowTitle;
-    const PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, documentName);
+    PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, documentName);
+    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
+        job.chosenPaper = *chosen;
     const PrintSetup::Label label{labelSize,
                                   [view](QPainter& painter) { view->paintLabel(painter); }};
     const PrintSetup::Submission submission = PrintSetup::printLabel(job, label);

@@ -6,11 +6,13 @@
 #include "platform/PrintJob.h"
 
 #include <QObject>
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class DialogRunner;
 class Kestavolin;
@@ -100,6 +102,8 @@ private:
     void loadPhotoIntoMediumView(const QString& path);
     void loadDroppedPhoto(LabelView* view);
     void setUserLensOnLabel(const QString& name);
+    // The paper the user confirmed in the page set-up for that queue, if any.
+    const QPageLayout* chosenPaperFor(const QString& queue) const;
     // tapeImageView for the tape medium, otherwise tack66ImageView; null before start-up.
     LabelView* labelViewOfMedium() const;
 
@@ -112,6 +116,7 @@ private:
     Tack66View* m_tack66ImageView = nullptr;
     ScaleViewer* m_scale = nullptr;
     PrintJobWatcher* m_printJobs;
+    std::optional<std::pair<QString, QPageLayout>> m_chosenPaper;
 
     QRectF m_windowSizeRect;
     QRectF m_selectAriaRect;

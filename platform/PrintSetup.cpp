@@ -86,6 +86,23 @@ bool writePage(QIODevice& file, const LabelPage& page, const PrintSetup::Label& 
     return true;
 }
 
+// The page a label takes on an ordinary queue or in a file: the paper the user chose,
+// when the label fits on its printable area, otherwise exactly the label's size.
+LabelPage ordinaryPage(const PrintSetup::JobSettings& settings, QSizeF labelSize) {
+    LabelPage page = std::get<LabelPage>(labelPage(QueueMedium(), labelSize));
+    if (!settings.chosenPaper)
+        return page;
+    const QRectF printable = settings.chosenPaper->paintRect(QPageLayout::Point);
+    if (printable.width() < labelSize.width() || printable.height() < labelSize.height())
+        return page;
+    page.size = settings.chosenPaper->fullRect(QPageLayout::Point).size();
+    page.pageSizeOption = QStringLiteral("Custom.%1x%2")
+                              .arg(page.size.width(), 0, 'g', 10)
+                              .arg(page.size.height(), 0, 'g', 10);
+    page.labelToPage = QTransform::fromTranslate(printable.left(), printable.top());
+    return page;
+}
+
 PrintSetup::Failure failureOf(PageProblem problem) {
     switch (problem) {
     case PageProblem::NoLabelMedium:
@@ -155,7 +172,7 @@ JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
 Submission printLabel(const JobSettings& settings, const Label& label) {
     Submission submission;
     if (!settings.outputFile.isEmpty()) {
-        const LabelPage page = std::get<LabelPage>(labelPage(QueueMedium(), label.size));
+        const LabelPage page = ordinaryPage(settings, label.size);
         QSaveFile file(settings.outputFile);
         if (!file.open(QIODevice::WriteOnly) ||
             !writePage(file, page, label, settings.documentName, &submission.detail) ||
@@ -176,7 +193,9 @@ Submission printLabel(const JobSettings& settings, const Label& label) {
         submission.detail = queue->stateReasons;
         return submission;
     }
-    const auto page = labelPage(queue->medium, label.size);
+    const auto page = queue->medium.kind == QueueKind::Other
+                          ? std::variant<LabelPage, PageProblem>(ordinaryPage(settings, label.size))
+                          : ::labelPage(queue->medium, label.size);
     if (const PageProblem* problem = std::get_if<PageProblem>(&page)) {
         submission.failure = failureOf(*problem);
         return submission;

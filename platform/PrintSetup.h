@@ -2,10 +2,12 @@
 
 #include "platform/PrintJob.h"
 
+#include <QPageLayout>
 #include <QSizeF>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -38,6 +40,10 @@ struct JobSettings {
     // Set when the print dialog's choice was a PDF file rather than a queue: the label
     // is written there on a page of exactly its size.
     QString outputFile;
+    // Paper the user picked in the page set-up. On a queue that is no label printer,
+    // and in a file, the label is printed on it at its own size in the paper's upper
+    // left printable corner, when it fits there.
+    std::optional<QPageLayout> chosenPaper;
 };
 
 // The queue, copies and printer options the user chose in the print dialog.

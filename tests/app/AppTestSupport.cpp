@@ -41,6 +41,8 @@ bool ScriptedDialogRunner::runPreferences(PreferencesKestavolin& panel) {
 
 bool ScriptedDialogRunner::runPageSetup(QPrinter& printer, QWidget*) {
     pageSetupShown = printer.pageLayout();
+    if (pageSetupChoice)
+        printer.setPageLayout(*pageSetupChoice);
     return true;
 }
 

@@ -45,6 +45,8 @@ public:
     // Page set-up and print dialog: the layout each was shown, and the answer. A
     // confirmed print dialog sends the job to pdfPath.
     std::optional<QPageLayout> pageSetupShown;
+    // The paper the user picks in the page set-up, when any.
+    std::optional<QPageLayout> pageSetupChoice;
     std::optional<QPageLayout> printDialogShown;
     bool confirmPrint = true;
     QString pdfPath;

@@ -77,6 +77,23 @@ TEST_F(Printing, PageSetupShowsTheLabelsPage) {
     EXPECT_EQ(shown.margins(), QMarginsF());
 }
 
+TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
+    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 30, 20, 30),
+                         QPageLayout::Point);
+    fixture.dialogs.pageSetupChoice = a4;
+    app.pageSetup();
+    // Shown again, the page set-up opens on the paper picked.
+    fixture.dialogs.pageSetupChoice.reset();
+    app.pageSetup();
+    EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
+
+    app.printAction();
+    const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages[0], QSizeF(595, 842));
+}
+
 TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
     KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
     fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
