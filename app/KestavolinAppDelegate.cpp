@@ -137,6 +137,7 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     m_runActive = true;
     applyCaptionColour();
     m_settings.load();
+    reportSettingsSaveFailure();
 
     Ui::MainWindow& ui = m_window->ui();
     showLensList();
@@ -238,6 +239,21 @@ void KestavolinAppDelegate::createRollView() {
 
 void KestavolinAppDelegate::applicationWillTerminate() {
     m_settings.save();
+}
+
+void KestavolinAppDelegate::saveSettings() {
+    m_settings.save();
+    reportSettingsSaveFailure();
+}
+
+// A settings file that could not be written is told in the window, with the reason.
+void KestavolinAppDelegate::reportSettingsSaveFailure() {
+    if (m_settings.saveError().isEmpty())
+        return;
+    runAlertPanel(localizedString(QStringLiteral("settingsNotSaved")),
+                  localizedString(QStringLiteral("settingsNotSavedMsg")) + QStringLiteral("\n\n") +
+                      m_settings.saveError(),
+                  localizedString(QStringLiteral("Ok")), QString(), QString());
 }
 
 void KestavolinAppDelegate::newWindow() {
@@ -350,7 +366,7 @@ void KestavolinAppDelegate::inputLensName() {
     // Rebuilding the list must not change what the box shows.
     lensName->setCurrentIndex(lensName->findText(name));
     setUserLensOnLabel(name);
-    m_settings.save();
+    saveSettings();
 }
 
 void KestavolinAppDelegate::deleteLensName() {
@@ -377,7 +393,7 @@ void KestavolinAppDelegate::deleteLensName() {
     showLensList();
     selectDefaultLens();
     setUserLensOnLabel(lensName->currentText());
-    m_settings.save();
+    saveSettings();
 }
 
 void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
@@ -460,5 +476,5 @@ void KestavolinAppDelegate::selectPreferences() {
             view->setExifData(m_kestavolin.get());
         view->setTitle(m_titleName);
     }
-    m_settings.save();
+    saveSettings();
 }

@@ -81,6 +81,8 @@ public slots:
 
 private:
     void awakeFromNib();
+    void saveSettings();
+    void reportSettingsSaveFailure();
     void connectInterface();
     void applyCaptionColour();
     void showLensList();

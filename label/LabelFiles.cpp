@@ -1,6 +1,7 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
+#include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -38,10 +39,8 @@ QSize pointsCovering(const QSizeF& size) {
 }
 
 QString writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return QString();
+    const QString reason = WholeFileWriter::write(path, bytes);
+    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
 }
 
 void prepareForLabel(QPainter& painter, double scale) {

@@ -13,6 +13,10 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +40,34 @@ private:
             messages().append(message);
     }
     QtMessageHandler previous_ = nullptr;
+};
+
+// A small tmpfs mounted over a folder for the test's lifetime (only root may mount).
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& folder) : folder_(QFile::encodeName(folder)) {
+        QDir().mkpath(folder);
+        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_)
+            ::umount2(folder_.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+
+    // Takes every free block, so the next write fails with "No space left on device".
+    void fill() const {
+        const int fd = ::open((folder_ + "/filler").constData(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(fd, 0);
+        const QByteArray block(4096, 'x');
+        while (::write(fd, block.constData(), block.size()) > 0) {
+        }
+        ::close(fd);
+    }
+
+private:
+    QByteArray folder_;
+    bool mounted_ = false;
 };
 
 class SettingsTest : public testing::Test {
@@ -361,6 +393,54 @@ TEST_F(SettingsTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
     EXPECT_EQ(old.value.toMap().value("photographer"), "Ansel");
     EXPECT_EQ(fileContents().value("photographer"), "Someone Else");
     EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList{"kestavolin.plist"});
+}
+
+TEST_F(SettingsTest, FullDiskKeepsTheOldFileAndTellsWhy) {
+    const SmallFileSystem disk(documents());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
+    writeFile(validFile());
+    const QByteArray before = [this] {
+        QFile file(plistPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(before.isEmpty());
+    disk.fill();
+
+    // Start-up saves (the font always returns to its default) and a later change
+    // both fail, and each leaves the old file as it was.
+    Settings settings = loaded();
+    EXPECT_TRUE(settings.saveError().contains("No space left on device"))
+        << settings.saveError().toStdString();
+    settings.setPhotographer("Someone Else");
+    EXPECT_FALSE(settings.save());
+    EXPECT_TRUE(settings.saveError().contains(plistPath()));
+    QFile file(plistPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(documents()).entryList(QDir::Files),
+              QStringList({"filler", "kestavolin.plist"}));
+}
+
+TEST_F(SettingsTest, KillingTheProcessDuringSavesLeavesTheOldOrTheNewFile) {
+    writeFile(validFile());
+    QVariantMap other = validFile();
+    other.insert("photographer", QString(2000, QLatin1Char('z')));
+    constexpr int trials = 40;
+    for (int trial = 0; trial < trials; ++trial) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int save = 0;; ++save)
+                PropertyList::writeXmlFile(plistPath(), save % 2 ? validFile() : other);
+        }
+        ::usleep(static_cast<useconds_t>(500 + trial * 97 % 3000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QString photographer = fileContents().value("photographer").toString();
+        EXPECT_TRUE(photographer == "Ansel" || photographer == other.value("photographer"))
+            << "trial " << trial;
+    }
 }
 
 } // namespace
