@@ -277,7 +277,11 @@ void KestavolinAppDelegate::redisplayWindow() {
 }
 
 void KestavolinAppDelegate::readPhoto(const QString& path) {
-    m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path));
+    const auto data = FileData::initWithContentsOfFile(path);
+    m_kestavolin = Kestavolin::initWithData(data);
+    // A file that shrank while it was read gave zeros in place of its bytes.
+    if (data && data->changedWhileRead())
+        m_kestavolin.reset();
     if (m_kestavolin)
         m_kestavolin->setFileName(path);
 }

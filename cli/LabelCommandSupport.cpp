@@ -2,6 +2,7 @@
 
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
 #include <QCommandLineParser>
@@ -63,6 +64,8 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = Kestavolin::initWithData(file.data, options);
+    if (file.data->changedWhileRead())
+        return QStringLiteral("%1: the file changed while it was read").arg(path);
     if (!record)
         return QStringLiteral("%1: too short to be a photograph").arg(path);
     if (!record->haveExif())
@@ -77,7 +80,7 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
 
     QStringList arguments{QStringLiteral("kestavolin-cli %1").arg(command.name)};
     for (const std::string& arg : args)
-        arguments.append(QString::fromStdString(arg));
+        arguments.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
     QCommandLineParser parser;
     command.addOptions(parser);
     if (!parser.parse(arguments))

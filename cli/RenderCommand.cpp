@@ -9,9 +9,11 @@
 #include "label/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/Picture.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -74,6 +76,11 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, RenderReque
     if (!parser.isSet(QStringLiteral("output")))
         return QStringLiteral("no output file given (-o OUT)");
     request.output = parser.value(QStringLiteral("output"));
+    // Files are written through Qt, which can only make names valid in the file
+    // system's encoding.
+    if (FileNames::toNative(request.output) != QFile::encodeName(request.output))
+        return QStringLiteral("'%1': the output name is not valid in the file system's encoding")
+            .arg(request.output);
     const auto format = LabelFiles::formatForPath(request.output);
     if (!format)
         return QStringLiteral("'%1': the output must end in .pdf, .png or .svg")

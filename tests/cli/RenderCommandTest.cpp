@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 struct CliResult {
@@ -83,6 +85,30 @@ TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing written";
+}
+
+TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
+    QFile photo(sample);
+    ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = photo.readAll();
+    QStringList inputs;
+    for (const char* name : {"a.jpg", "cut.jpg", "gone.jpg", "b.jpg"}) {
+        QFile copy(out(name));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(std::strcmp(name, "cut.jpg") == 0 ? bytes.left(300) : bytes);
+        inputs.append(out(name));
+    }
+    ASSERT_TRUE(QFile::remove(out("gone.jpg")));
+    const CliResult run =
+        runCli(QStringList{"render", "--jobs", "3"} + inputs + QStringList{"-o", out("batch.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("cut.jpg")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {out("batch.pdf")});
+    if (!info.waitForFinished(60000) || info.exitStatus() != QProcess::NormalExit)
+        GTEST_SKIP() << "pdfinfo is not installed";
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
 }
 
 } // namespace
