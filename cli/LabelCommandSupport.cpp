@@ -4,6 +4,7 @@
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -70,6 +71,12 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
         return QStringLiteral("%1: too short to be a photograph").arg(path);
     if (!record->haveExif())
         return QStringLiteral("%1: its metadata could not be read").arg(path);
+    if (!record->photoImage()) {
+        const QString refusal = Picture::refusalReason(*file.data);
+        if (!refusal.isEmpty())
+            std::fprintf(stderr, "kestavolin-cli: %s: the label is made without its picture: %s\n",
+                         qUtf8Printable(path), qUtf8Printable(refusal));
+    }
     record->setFileName(path);
     return record;
 }

@@ -159,9 +159,13 @@ public:
     }
 
 private:
+    // A picture is decoded only once the metadata is known to be readable: the
+    // analysis would not use it otherwise, and a file without metadata must not cost
+    // what decoding its picture takes.
     static PhotographFile decode(const QString& path) {
         PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
-        if (file.data && file.data->length() >= Kestavolin::minimumLength)
+        if (file.data && file.data->length() >= Kestavolin::minimumLength &&
+            Kestavolin::hasReadableMetadata(*file.data))
             file.picture = Picture::initWithData(*file.data);
         return file;
     }

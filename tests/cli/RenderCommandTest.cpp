@@ -1,3 +1,5 @@
+#include "common/HostileJpeg.h"
+
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -109,6 +112,42 @@ TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
     if (!info.waitForFinished(60000) || info.exitStatus() != QProcess::NormalExit)
         GTEST_SKIP() << "pdfinfo is not installed";
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+}
+
+// The peak any single photograph may cost the whole process, address space included.
+constexpr rlim_t memoryTargetBytes = 600ULL * 1024 * 1024;
+
+TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
+    const QByteArray withExif = HostileJpeg::makeWithExif();
+    const QByteArray withoutExif = HostileJpeg::make();
+    ASSERT_LT(withExif.size(), 4000);
+    for (const auto& [name, bytes] : {std::pair{"exif.jpg", withExif}, {"bare.jpg", withoutExif}}) {
+        QFile file(out(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    for (const char* jobs : {"1", "4"}) {
+        QProcess process;
+        // A decode past the target fails its allocation instead of succeeding, and the
+        // decoder says so on standard error.
+        process.setChildProcessModifier([] {
+            const rlimit limit{memoryTargetBytes, memoryTargetBytes};
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+        process.start(QStringLiteral(KESTAVOLIN_CLI),
+                      {"render", "--jobs", jobs, out("exif.jpg"), out("bare.jpg"), sample, "-o",
+                       out("labels.pdf")});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
+        EXPECT_EQ(process.exitCode(), 1) << "the file without Exif has no label";
+        EXPECT_TRUE(err.contains("exif.jpg: the label is made without its picture"))
+            << err.toStdString();
+        EXPECT_FALSE(err.contains("bare.jpg: the label is made without"))
+            << "a file without metadata is never decoded";
+        EXPECT_FALSE(err.contains("Insufficient memory")) << err.toStdString();
+        EXPECT_FALSE(err.contains("allocation")) << err.toStdString();
+    }
 }
 
 } // namespace
