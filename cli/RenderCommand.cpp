@@ -193,7 +193,14 @@ QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsize
 }
 
 int render(const RenderRequest& request) {
-    LabelFiles::PdfDocument pdf;
+    std::optional<LabelFiles::PdfDocument> pdf;
+    if (request.format == LabelFiles::Format::Pdf) {
+        pdf.emplace(request.output);
+        if (const QString error = pdf->error(); !error.isEmpty()) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+            return exitSomeFailed;
+        }
+    }
     ProgressBar progress(request.paths.size());
     DecodeAhead files(request.paths, request.jobs);
     bool allRendered = true;
@@ -208,8 +215,8 @@ int render(const RenderRequest& request) {
             const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
             const auto layout = makeLabelLayout(request.label);
             showPhotograph(*layout, request.label, record.get());
-            if (request.format == LabelFiles::Format::Pdf)
-                pdf.addPage(*layout);
+            if (pdf)
+                pdf->addPage(*layout);
             else
                 error = writeSingleFile(request, *layout, index);
             if (request.layoutJson)
@@ -224,8 +231,8 @@ int render(const RenderRequest& request) {
         }
         progress.show(index + 1);
     }
-    if (request.format == LabelFiles::Format::Pdf && pdf.pageCount() > 0) {
-        const QString error = pdf.save(request.output);
+    if (pdf && pdf->pageCount() > 0) {
+        const QString error = pdf->save();
         if (!error.isEmpty()) {
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             return exitSomeFailed;

@@ -4,22 +4,26 @@
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTemporaryFile>
 #include <QtMath>
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace LabelFiles {
 
@@ -58,39 +62,77 @@ QPageLayout pageLayoutFor(const QSizeF& labelSize) {
                        QPageLayout::Portrait, QMarginsF());
 }
 
-// Sets each page's MediaBox to its label's exact size. Qt draws from the top-left
-// corner of its whole-point page, so the box keeps the top edge and the left edge.
-QByteArray withExactPageSizes(const QByteArray& pdf, const std::vector<QSizeF>& sizes,
-                              QString* error) {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("label", pdf.constData(), static_cast<size_t>(pdf.size()));
-        auto pages = QPDFPageDocumentHelper(document).getAllPages();
-        if (pages.size() != sizes.size()) {
-            *error = QStringLiteral("the PDF writer made %1 pages for %2 labels")
-                         .arg(pages.size())
-                         .arg(sizes.size());
-            return QByteArray();
+// Qt's PDF writer gives each page the box "/MediaBox [0 0 W.000000 H.000000]" of its
+// whole-point size, in page order. Each is rewritten in place as the label's exact
+// box [0 top-height width top] (Qt draws from the page's top-left corner, so the box
+// keeps the top and left edges) in the same number of bytes, padded with spaces, so
+// no other byte of the file moves and its cross-reference table stays true. The file
+// is read a block at a time: memory does not grow with the number of pages.
+QString fixPageBoxes(QFile& draft, const std::vector<QSizeF>& sizes) {
+    static const QByteArray marker("/MediaBox [");
+    static const QRegularExpression wholePointBox(
+        QStringLiteral(R"(^0 0 (\d+)\.000000 (\d+)\.000000$)"));
+    constexpr qint64 blockBytes = 1 << 20;
+    constexpr qint64 longestBox = 128; // a box starting in a block ends within this
+    std::size_t page = 0;
+    for (qint64 base = 0;; base += blockBytes) {
+        if (!draft.seek(base))
+            return draft.errorString();
+        const QByteArray block = draft.read(blockBytes + longestBox);
+        const bool last = block.size() <= blockBytes;
+        for (qsizetype at = block.indexOf(marker); at >= 0 && (last || at < blockBytes);
+             at = block.indexOf(marker, at + 1)) {
+            const qsizetype start = at + marker.size();
+            const qsizetype end = block.indexOf(']', start);
+            const auto box =
+                end < 0 ? QRegularExpressionMatch()
+                        : wholePointBox.match(QString::fromLatin1(block.mid(start, end - start)));
+            if (!box.hasMatch() || page >= sizes.size())
+                return QStringLiteral("the PDF writer wrote page boxes of an unknown form");
+            const QSizeF exact = sizes[page];
+            const QSize whole = pointsCovering(exact);
+            if (box.captured(1).toInt() != whole.width() ||
+                box.captured(2).toInt() != whole.height())
+                return QStringLiteral("the PDF writer gave page %1 a size of its own")
+                    .arg(page + 1);
+            QByteArray fixed = QStringLiteral("0 %1 %2 %3")
+                                   .arg(std::max(0.0, whole.height() - exact.height()), 0, 'f', 6)
+                                   .arg(exact.width(), 0, 'f', 6)
+                                   .arg(whole.height())
+                                   .toLatin1();
+            const qsizetype length = end - start;
+            if (fixed.size() > length)
+                return QStringLiteral("page %1's exact box does not fit in place").arg(page + 1);
+            fixed.append(QByteArray(length - fixed.size(), ' '));
+            if (!draft.seek(base + start) || draft.write(fixed) != fixed.size())
+                return draft.errorString();
+            ++page;
         }
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            const QSizeF exact = sizes[i];
-            const double top = pointsCovering(exact).height();
-            pages[i].getObjectHandle().replaceKey(
-                "/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                 0, top - exact.height(), exact.width(), top)));
-        }
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        writer.setDeterministicID(true);
-        writer.write();
-        const auto buffer = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()),
-                          static_cast<qsizetype>(buffer->getSize()));
-    } catch (const std::exception& failure) {
-        *error = QString::fromLocal8Bit(failure.what());
-        return QByteArray();
+        if (last)
+            break;
     }
+    if (page != sizes.size())
+        return QStringLiteral("the PDF writer made %1 pages for %2 labels")
+            .arg(page)
+            .arg(sizes.size());
+    return QString();
+}
+
+// The permissions a newly created file gets (a temporary file is private).
+QFileDevice::Permissions newFilePermissions() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = 0666 & ~mask;
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
+        {S_IRGRP, QFileDevice::ReadGroup}, {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther}};
+    for (const auto& [bit, permission] : bits) {
+        if (mode & bit)
+            permissions |= permission;
+    }
+    return permissions;
 }
 
 // Qt names a font family that several foundries provide as "Family [Foundry]"; other
@@ -202,16 +244,20 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
 }
 
 struct PdfDocument::Writer {
-    QByteArray bytes;
-    QBuffer buffer{&bytes};
-    QPdfWriter pdf{&buffer};
+    explicit Writer(const QString& path)
+        : draft(QFileInfo(path).dir().filePath(QStringLiteral(".kestavolin-XXXXXX.pdf"))) {}
+    QTemporaryFile draft;
+    std::unique_ptr<QPdfWriter> pdf;
     QPainter painter;
 };
 
-PdfDocument::PdfDocument() : writer_(std::make_unique<Writer>()) {
-    writer_->buffer.open(QIODevice::WriteOnly);
-    writer_->pdf.setResolution(pdfResolutionDpi);
-    writer_->pdf.setCreator(QStringLiteral("Kestavolin"));
+PdfDocument::PdfDocument(const QString& path)
+    : path_(path), writer_(std::make_unique<Writer>(path)) {
+    if (!writer_->draft.open())
+        return;
+    writer_->pdf = std::make_unique<QPdfWriter>(&writer_->draft);
+    writer_->pdf->setResolution(pdfResolutionDpi);
+    writer_->pdf->setCreator(QStringLiteral("Kestavolin"));
 }
 
 PdfDocument::~PdfDocument() {
@@ -219,30 +265,51 @@ PdfDocument::~PdfDocument() {
         writer_->painter.end();
 }
 
+QString PdfDocument::error() const {
+    if (writer_->pdf)
+        return QString();
+    return QStringLiteral("%1: no draft file can be made beside it: %2")
+        .arg(path_, writer_->draft.errorString());
+}
+
 void PdfDocument::addPage(LabelLayout& layout) {
+    if (!writer_->pdf)
+        return;
     const QSizeF labelSize = layout.labelSize();
-    writer_->pdf.setPageLayout(pageLayoutFor(labelSize));
+    writer_->pdf->setPageLayout(pageLayoutFor(labelSize));
     QPainter& painter = writer_->painter;
     if (pageSizes_.empty()) {
-        painter.begin(&writer_->pdf);
+        painter.begin(writer_->pdf.get());
         prepareForLabel(painter, pdfResolutionDpi / pointsPerInch);
     } else {
-        writer_->pdf.newPage();
+        writer_->pdf->newPage();
     }
     pageSizes_.push_back(labelSize);
     layout.drawRect(painter, labelSize, false);
 }
 
-QString PdfDocument::save(const QString& path) {
+QString PdfDocument::save() {
+    if (!error().isEmpty())
+        return error();
     if (pageSizes_.empty())
-        return QStringLiteral("%1: no label to write").arg(path);
+        return QStringLiteral("%1: no label to write").arg(path_);
     if (writer_->painter.isActive())
         writer_->painter.end();
-    QString error;
-    const QByteArray exact = withExactPageSizes(writer_->bytes, pageSizes_, &error);
-    if (exact.isEmpty())
-        return QStringLiteral("%1: %2").arg(path, error);
-    return writeWhole(path, exact);
+    QTemporaryFile& draft = writer_->draft;
+    // A write the PDF writer could not make (a full disk) leaves its mark here.
+    if (!draft.flush() || draft.error() != QFileDevice::NoError)
+        return QStringLiteral("%1: %2").arg(path_, draft.errorString());
+    if (const QString failure = fixPageBoxes(draft, pageSizes_); !failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(path_, failure);
+    if (!draft.flush() || ::fsync(draft.handle()) != 0 ||
+        !draft.setPermissions(newFilePermissions()))
+        return QStringLiteral("%1: %2").arg(path_, draft.errorString());
+    // The finished draft takes the output's place in one step.
+    if (::rename(QFile::encodeName(draft.fileName()).constData(),
+                 QFile::encodeName(path_).constData()) != 0)
+        return QStringLiteral("%1: %2").arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+    draft.setAutoRemove(false);
+    return QString();
 }
 
 } // namespace LabelFiles

@@ -150,4 +150,34 @@ TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
     }
 }
 
+// Runs kestavolin-cli under a hard address-space limit; true when it rendered.
+bool renderWithin(rlim_t limitBytes, const QStringList& arguments) {
+    QProcess process;
+    process.setChildProcessModifier([limitBytes] {
+        const rlimit limit{limitBytes, limitBytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(QStringLiteral(KESTAVOLIN_CLI), arguments);
+    return process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+TEST_F(RenderCommandTest, PeakMemoryOfOnePdfStaysFlatWithTheNumberOfPhotographs) {
+    // The same address space as one photograph takes, plus a margin far below what
+    // holding the batch's pages in memory would add.
+    constexpr rlim_t limit = 192ULL * 1024 * 1024;
+    constexpr rlim_t margin = 32ULL * 1024 * 1024;
+    if (!renderWithin(limit - margin, {"render", "--jobs", "1", sample, "-o", out("one.pdf")}))
+        GTEST_SKIP() << "one label takes more than " << (limit - margin) / 1024 / 1024
+                     << " MiB of address space here; the batch check would say nothing";
+    QStringList arguments{"render", "--jobs", "1", "-o", out("batch.pdf")};
+    for (int i = 0; i < 600; ++i) {
+        const QString link = out("photo-%1.jpg").arg(i);
+        ASSERT_TRUE(QFile::link(sample, link));
+        arguments.append(link);
+    }
+    EXPECT_TRUE(renderWithin(limit, arguments));
+    EXPECT_TRUE(QFile::exists(out("batch.pdf")));
+}
+
 } // namespace
