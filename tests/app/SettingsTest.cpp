@@ -1,4 +1,5 @@
 #include "app/Settings.h"
+#include "common/SmallFileSystem.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -14,8 +15,6 @@
 #include <plist/plist.h>
 
 #include <csignal>
-#include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,34 +39,6 @@ private:
             messages().append(message);
     }
     QtMessageHandler previous_ = nullptr;
-};
-
-// A small tmpfs mounted over a folder for the test's lifetime (only root may mount).
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& folder) : folder_(QFile::encodeName(folder)) {
-        QDir().mkpath(folder);
-        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~SmallFileSystem() {
-        if (mounted_)
-            ::umount2(folder_.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-
-    // Takes every free block, so the next write fails with "No space left on device".
-    void fill() const {
-        const int fd = ::open((folder_ + "/filler").constData(), O_WRONLY | O_CREAT, 0600);
-        ASSERT_GE(fd, 0);
-        const QByteArray block(4096, 'x');
-        while (::write(fd, block.constData(), block.size()) > 0) {
-        }
-        ::close(fd);
-    }
-
-private:
-    QByteArray folder_;
-    bool mounted_ = false;
 };
 
 class SettingsTest : public testing::Test {
@@ -405,7 +376,7 @@ TEST_F(SettingsTest, FullDiskKeepsTheOldFileAndTellsWhy) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     ASSERT_FALSE(before.isEmpty());
-    disk.fill();
+    ASSERT_TRUE(disk.fill());
 
     // Start-up saves (the font always returns to its default) and a later change
     // both fail, and each leaves the old file as it was.

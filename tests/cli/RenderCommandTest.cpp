@@ -1,4 +1,5 @@
 #include "common/HostileJpeg.h"
+#include "common/SmallFileSystem.h"
 
 #include <QDir>
 #include <QImage>
@@ -178,6 +179,33 @@ TEST_F(RenderCommandTest, PeakMemoryOfOnePdfStaysFlatWithTheNumberOfPhotographs)
     }
     EXPECT_TRUE(renderWithin(limit, arguments));
     EXPECT_TRUE(QFile::exists(out("batch.pdf")));
+}
+
+TEST_F(RenderCommandTest, FullDiskKeepsTheOldOutputAndSaysWhy) {
+    const QString disk = out("disk");
+    const SmallFileSystem fileSystem(disk);
+    if (!fileSystem.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
+    for (const QString name : {"labels.pdf", "label.png"}) {
+        QFile old(disk + '/' + name);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the previous labels");
+    }
+    ASSERT_TRUE(fileSystem.fill());
+    // Four pages into one PDF, one label into one PNG.
+    for (const QStringList& arguments :
+         {QStringList{"render", sample, sample, sample, sample, "-o", disk + "/labels.pdf"},
+          QStringList{"render", "--dpi", "1200", sample, "-o", disk + "/label.png"}}) {
+        const CliResult run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.last().toStdString();
+        EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
+        QFile old(arguments.last());
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "the previous labels");
+    }
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"filler", "label.png", "labels.pdf"}))
+        << "no draft or temporary file is left behind";
 }
 
 } // namespace
