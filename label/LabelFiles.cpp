@@ -1,10 +1,10 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
+#include "platform/DraftFile.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -13,17 +13,10 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
-#include <QTemporaryFile>
 #include <QtMath>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utility>
 
 namespace LabelFiles {
 
@@ -68,7 +61,7 @@ QPageLayout pageLayoutFor(const QSizeF& labelSize) {
 // keeps the top and left edges) in the same number of bytes, padded with spaces, so
 // no other byte of the file moves and its cross-reference table stays true. The file
 // is read a block at a time: memory does not grow with the number of pages.
-QString fixPageBoxes(QFile& draft, const std::vector<QSizeF>& sizes) {
+QString fixPageBoxes(QFileDevice& draft, const std::vector<QSizeF>& sizes) {
     static const QByteArray marker("/MediaBox [");
     static const QRegularExpression wholePointBox(
         QStringLiteral(R"(^0 0 (\d+)\.000000 (\d+)\.000000$)"));
@@ -116,23 +109,6 @@ QString fixPageBoxes(QFile& draft, const std::vector<QSizeF>& sizes) {
             .arg(page)
             .arg(sizes.size());
     return QString();
-}
-
-// The permissions a newly created file gets (a temporary file is private).
-QFileDevice::Permissions newFilePermissions() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = 0666 & ~mask;
-    QFileDevice::Permissions permissions;
-    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
-        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
-        {S_IRGRP, QFileDevice::ReadGroup}, {S_IWGRP, QFileDevice::WriteGroup},
-        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther}};
-    for (const auto& [bit, permission] : bits) {
-        if (mode & bit)
-            permissions |= permission;
-    }
-    return permissions;
 }
 
 // Qt names a font family that several foundries provide as "Family [Foundry]"; other
@@ -244,9 +220,8 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
 }
 
 struct PdfDocument::Writer {
-    explicit Writer(const QString& path)
-        : draft(QFileInfo(path).dir().filePath(QStringLiteral(".kestavolin-XXXXXX.pdf"))) {}
-    QTemporaryFile draft;
+    explicit Writer(const QString& path) : draft(path) {}
+    DraftFile draft;
     std::unique_ptr<QPdfWriter> pdf;
     QPainter painter;
 };
@@ -255,7 +230,7 @@ PdfDocument::PdfDocument(const QString& path)
     : path_(path), writer_(std::make_unique<Writer>(path)) {
     if (!writer_->draft.open())
         return;
-    writer_->pdf = std::make_unique<QPdfWriter>(&writer_->draft);
+    writer_->pdf = std::make_unique<QPdfWriter>(&writer_->draft.device());
     writer_->pdf->setResolution(pdfResolutionDpi);
     writer_->pdf->setCreator(QStringLiteral("Kestavolin"));
 }
@@ -295,20 +270,14 @@ QString PdfDocument::save() {
         return QStringLiteral("%1: no label to write").arg(path_);
     if (writer_->painter.isActive())
         writer_->painter.end();
-    QTemporaryFile& draft = writer_->draft;
+    QFileDevice& draft = writer_->draft.device();
     // A write the PDF writer could not make (a full disk) leaves its mark here.
     if (!draft.flush() || draft.error() != QFileDevice::NoError)
         return QStringLiteral("%1: %2").arg(path_, draft.errorString());
     if (const QString failure = fixPageBoxes(draft, pageSizes_); !failure.isEmpty())
         return QStringLiteral("%1: %2").arg(path_, failure);
-    if (!draft.flush() || ::fsync(draft.handle()) != 0 ||
-        !draft.setPermissions(newFilePermissions()))
-        return QStringLiteral("%1: %2").arg(path_, draft.errorString());
-    // The finished draft takes the output's place in one step.
-    if (::rename(QFile::encodeName(draft.fileName()).constData(),
-                 QFile::encodeName(path_).constData()) != 0)
-        return QStringLiteral("%1: %2").arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
-    draft.setAutoRemove(false);
+    if (const QString failure = writer_->draft.publish(); !failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(path_, failure);
     return QString();
 }
 
