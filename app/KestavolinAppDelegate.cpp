@@ -140,6 +140,7 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     m_runActive = true;
     applyCaptionColour();
     m_settings.load();
+    reportSettingsSaveFailure();
 
     Ui::MainWindow& ui = m_window->ui();
     showLensList();
@@ -243,6 +244,21 @@ void KestavolinAppDelegate::applicationWillTerminate() {
     m_settings.save();
 }
 
+void KestavolinAppDelegate::saveSettings() {
+    m_settings.save();
+    reportSettingsSaveFailure();
+}
+
+// A settings file that could not be written is told in the window, with the reason.
+void KestavolinAppDelegate::reportSettingsSaveFailure() {
+    if (m_settings.saveError().isEmpty())
+        return;
+    runAlertPanel(localizedString(QStringLiteral("settingsNotSaved")),
+                  localizedString(QStringLiteral("settingsNotSavedMsg")) + QStringLiteral("\n\n") +
+                      m_settings.saveError(),
+                  localizedString(QStringLiteral("Ok")), QString(), QString());
+}
+
 void KestavolinAppDelegate::newWindow() {
     if (!m_window->isVisible())
         redisplayWindow();
@@ -264,7 +280,11 @@ void KestavolinAppDelegate::redisplayWindow() {
 }
 
 void KestavolinAppDelegate::readPhoto(const QString& path) {
-    m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path));
+    const auto data = FileData::initWithContentsOfFile(path);
+    m_kestavolin = Kestavolin::initWithData(data);
+    // A file that shrank while it was read gave zeros in place of its bytes.
+    if (data && data->changedWhileRead())
+        m_kestavolin.reset();
     if (m_kestavolin)
         m_kestavolin->setFileName(path);
 }
@@ -353,7 +373,7 @@ void KestavolinAppDelegate::inputLensName() {
     // Rebuilding the list must not change what the box shows.
     lensName->setCurrentIndex(lensName->findText(name));
     setUserLensOnLabel(name);
-    m_settings.save();
+    saveSettings();
 }
 
 void KestavolinAppDelegate::deleteLensName() {
@@ -380,7 +400,7 @@ void KestavolinAppDelegate::deleteLensName() {
     showLensList();
     selectDefaultLens();
     setUserLensOnLabel(lensName->currentText());
-    m_settings.save();
+    saveSettings();
 }
 
 void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
@@ -499,5 +519,5 @@ void KestavolinAppDelegate::selectPreferences() {
             view->setExifData(m_kestavolin.get());
         view->setTitle(m_titleName);
     }
-    m_settings.save();
+    saveSettings();
 }

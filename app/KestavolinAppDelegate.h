@@ -87,6 +87,8 @@ public slots:
 
 private:
     void awakeFromNib();
+    void saveSettings();
+    void reportSettingsSaveFailure();
     void connectInterface();
     void applyCaptionColour();
     void showLensList();

@@ -109,14 +109,10 @@ bool Settings::save() {
     else
         error = PropertyList::writeXmlFile(m_plistFilePath, m_preferences);
 
-    if (error.isEmpty()) {
-        m_lastSaveFailed = false;
-        return true;
-    }
-    if (!m_lastSaveFailed)
+    if (!error.isEmpty() && m_saveError.isEmpty())
         qWarning().noquote() << "kestavolin: the settings were not saved:" << error;
-    m_lastSaveFailed = true;
-    return false;
+    m_saveError = error;
+    return error.isEmpty();
 }
 
 void Settings::setDefaultExifItems() {

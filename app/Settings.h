@@ -38,6 +38,9 @@ public:
     // and one warning goes to standard error (repeated failures stay quiet until a
     // save succeeds again). Returns whether the file was written.
     bool save();
+    // Why the last save failed, naming the file and the system's reason; empty when it
+    // succeeded or nothing was saved yet.
+    const QString& saveError() const { return m_saveError; }
 
     // Defaults; each sets its member(s) and stores them in `preferences`.
     void setDefaultExifItems();
@@ -88,5 +91,5 @@ private:
     QString m_mediaTypeName;
     QString m_mediaName;
     bool m_setMedia = false;
-    bool m_lastSaveFailed = false;
+    QString m_saveError;
 };

@@ -4,10 +4,12 @@
 #include "Command.h"
 
 #include "exiflistlib/exiflist.h"
+#include "platform/MappingGuard.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,11 +60,13 @@ public:
             } else {
                 bytes_ = static_cast<const unsigned char*>(mapped);
                 length_ = info.st_size;
+                guard_ = std::make_unique<MappingGuard>(mapped, static_cast<size_t>(length_));
             }
         }
         ::close(fd);
     }
     ~MappedFile() {
+        guard_.reset();
         if (bytes_ != nullptr)
             ::munmap(const_cast<unsigned char*>(bytes_), static_cast<size_t>(length_));
     }
@@ -72,11 +76,15 @@ public:
     int error() const { return error_; }
     const unsigned char* bytes() const { return bytes_; }
     int64_t length() const { return length_; }
+    // True once the file was found shorter than when it was mapped (its missing bytes
+    // read as zeros rather than ending the process).
+    bool changedWhileRead() const { return guard_ && guard_->faulted(); }
 
 private:
     const unsigned char* bytes_ = nullptr;
     int64_t length_ = 0;
     int error_ = 0;
+    std::unique_ptr<MappingGuard> guard_;
 };
 
 const char* describeResult(int code) {
@@ -128,6 +136,11 @@ bool dumpFile(const std::string& path, int mode) {
     dumpIfdTableArray(tables, mode);
     freeIfdTableArray(tables);
     std::fflush(stdout);
+    if (file.changedWhileRead()) {
+        std::fprintf(stderr, "kestavolin-cli dump: %s: the file changed while it was read\n",
+                     path.c_str());
+        return false;
+    }
     if (result == EXIFLIST_ERROR_IFD) {
         reportFailure(path, result);
         return false;

@@ -6,6 +6,7 @@
 #include "photo/Kestavolin.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
 #include <QCoreApplication>
@@ -57,7 +58,7 @@ std::optional<InfoOptions> parseArguments(const std::vector<std::string>& args) 
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             return std::nullopt;
         } else {
-            options.paths.append(QString::fromStdString(arg));
+            options.paths.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
         }
     }
     if (options.paths.isEmpty())
@@ -81,6 +82,11 @@ FileInfo analyseFile(const QString& path) {
         info.failure = InfoFailure{
             std::nullopt, QStringLiteral("Not a photograph"),
             QStringLiteral("The file is shorter than %1 bytes.").arg(Kestavolin::minimumLength)};
+    } else if (data->changedWhileRead()) {
+        info.failure =
+            InfoFailure{std::nullopt, QStringLiteral("The file changed while it was read"),
+                        QStringLiteral("It became shorter; read it again once it is "
+                                       "complete.")};
     } else if (!record->haveExif()) {
         const AlertContent alert = alerts.alerts().value(0);
         info.failure = InfoFailure{record->alertCode(), alert.title, alert.message};

@@ -2,7 +2,9 @@
 
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -63,10 +65,18 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = Kestavolin::initWithData(file.data, options);
+    if (file.data->changedWhileRead())
+        return QStringLiteral("%1: the file changed while it was read").arg(path);
     if (!record)
         return QStringLiteral("%1: too short to be a photograph").arg(path);
     if (!record->haveExif())
         return QStringLiteral("%1: its metadata could not be read").arg(path);
+    if (!record->photoImage()) {
+        const QString refusal = Picture::refusalReason(*file.data);
+        if (!refusal.isEmpty())
+            std::fprintf(stderr, "kestavolin-cli: %s: the label is made without its picture: %s\n",
+                         qUtf8Printable(path), qUtf8Printable(refusal));
+    }
     record->setFileName(path);
     return record;
 }
@@ -77,7 +87,7 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
 
     QStringList arguments{QStringLiteral("kestavolin-cli %1").arg(command.name)};
     for (const std::string& arg : args)
-        arguments.append(QString::fromStdString(arg));
+        arguments.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
     QCommandLineParser parser;
     command.addOptions(parser);
     if (!parser.parse(arguments))

@@ -9,10 +9,12 @@
 #include "label/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/FontCatalogue.h"
 #include "platform/Picture.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -75,6 +77,11 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, RenderReque
     if (!parser.isSet(QStringLiteral("output")))
         return QStringLiteral("no output file given (-o OUT)");
     request.output = parser.value(QStringLiteral("output"));
+    // Files are written through Qt, which can only make names valid in the file
+    // system's encoding.
+    if (FileNames::toNative(request.output) != QFile::encodeName(request.output))
+        return QStringLiteral("'%1': the output name is not valid in the file system's encoding")
+            .arg(request.output);
     const auto format = LabelFiles::formatForPath(request.output);
     if (!format)
         return QStringLiteral("'%1': the output must end in .pdf, .png or .svg")
@@ -153,9 +160,13 @@ public:
     }
 
 private:
+    // A picture is decoded only once the metadata is known to be readable: the
+    // analysis would not use it otherwise, and a file without metadata must not cost
+    // what decoding its picture takes.
     static PhotographFile decode(const QString& path) {
         PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
-        if (file.data && file.data->length() >= Kestavolin::minimumLength)
+        if (file.data && file.data->length() >= Kestavolin::minimumLength &&
+            Kestavolin::hasReadableMetadata(*file.data))
             file.picture = Picture::initWithData(*file.data);
         return file;
     }
@@ -204,7 +215,14 @@ QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsize
 }
 
 int render(const RenderRequest& request) {
-    LabelFiles::PdfDocument pdf;
+    std::optional<LabelFiles::PdfDocument> pdf;
+    if (request.format == LabelFiles::Format::Pdf) {
+        pdf.emplace(request.output);
+        if (const QString error = pdf->error(); !error.isEmpty()) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+            return exitSomeFailed;
+        }
+    }
     ProgressBar progress(request.paths.size());
     DecodeAhead files(request.paths, request.jobs);
     bool allRendered = true;
@@ -220,8 +238,8 @@ int render(const RenderRequest& request) {
             const auto layout = makeLabelLayout(request.label);
             showPhotograph(*layout, request.label, record.get());
             warnOfCharactersWithoutGlyph(path, *layout);
-            if (request.format == LabelFiles::Format::Pdf)
-                pdf.addPage(*layout);
+            if (pdf)
+                pdf->addPage(*layout);
             else
                 error = writeSingleFile(request, *layout, index);
             if (request.layoutJson)
@@ -236,8 +254,8 @@ int render(const RenderRequest& request) {
         }
         progress.show(index + 1);
     }
-    if (request.format == LabelFiles::Format::Pdf && pdf.pageCount() > 0) {
-        const QString error = pdf.save(request.output);
+    if (pdf && pdf->pageCount() > 0) {
+        const QString error = pdf->save();
         if (!error.isEmpty()) {
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             return exitSomeFailed;

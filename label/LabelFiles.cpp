@@ -2,23 +2,22 @@
 
 #include "label/LabelLayout.h"
 #include "label/PdfToUnicode.h"
+#include "platform/DraftFile.h"
+#include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <QtMath>
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-
+#include <algorithm>
 #include <cmath>
 
 namespace LabelFiles {
@@ -39,10 +38,8 @@ QSize pointsCovering(const QSizeF& size) {
 }
 
 QString writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return QString();
+    const QString reason = WholeFileWriter::write(path, bytes);
+    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
 }
 
 void prepareForLabel(QPainter& painter, double scale) {
@@ -60,40 +57,60 @@ QPageLayout pageLayoutFor(const QSizeF& labelSize) {
                        QPageLayout::Portrait, QMarginsF());
 }
 
-// Sets each page's MediaBox to its label's exact size. Qt draws from the top-left
-// corner of its whole-point page, so the box keeps the top edge and the left edge.
-QByteArray withExactPageSizes(const QByteArray& pdf, const std::vector<QSizeF>& sizes,
-                              QString* error) {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("label", pdf.constData(), static_cast<size_t>(pdf.size()));
-        auto pages = QPDFPageDocumentHelper(document).getAllPages();
-        if (pages.size() != sizes.size()) {
-            *error = QStringLiteral("the PDF writer made %1 pages for %2 labels")
-                         .arg(pages.size())
-                         .arg(sizes.size());
-            return QByteArray();
+// Qt's PDF writer gives each page the box "/MediaBox [0 0 W.000000 H.000000]" of its
+// whole-point size, in page order. Each is rewritten in place as the label's exact
+// box [0 top-height width top] (Qt draws from the page's top-left corner, so the box
+// keeps the top and left edges) in the same number of bytes, padded with spaces, so
+// no other byte of the file moves and its cross-reference table stays true. The file
+// is read a block at a time: memory does not grow with the number of pages.
+QString fixPageBoxes(QFileDevice& draft, const std::vector<QSizeF>& sizes) {
+    static const QByteArray marker("/MediaBox [");
+    static const QRegularExpression wholePointBox(
+        QStringLiteral(R"(^0 0 (\d+)\.000000 (\d+)\.000000$)"));
+    constexpr qint64 blockBytes = 1 << 20;
+    constexpr qint64 longestBox = 128; // a box starting in a block ends within this
+    std::size_t page = 0;
+    for (qint64 base = 0;; base += blockBytes) {
+        if (!draft.seek(base))
+            return draft.errorString();
+        const QByteArray block = draft.read(blockBytes + longestBox);
+        const bool last = block.size() <= blockBytes;
+        for (qsizetype at = block.indexOf(marker); at >= 0 && (last || at < blockBytes);
+             at = block.indexOf(marker, at + 1)) {
+            const qsizetype start = at + marker.size();
+            const qsizetype end = block.indexOf(']', start);
+            const auto box =
+                end < 0 ? QRegularExpressionMatch()
+                        : wholePointBox.match(QString::fromLatin1(block.mid(start, end - start)));
+            if (!box.hasMatch() || page >= sizes.size())
+                return QStringLiteral("the PDF writer wrote page boxes of an unknown form");
+            const QSizeF exact = sizes[page];
+            const QSize whole = pointsCovering(exact);
+            if (box.captured(1).toInt() != whole.width() ||
+                box.captured(2).toInt() != whole.height())
+                return QStringLiteral("the PDF writer gave page %1 a size of its own")
+                    .arg(page + 1);
+            QByteArray fixed = QStringLiteral("0 %1 %2 %3")
+                                   .arg(std::max(0.0, whole.height() - exact.height()), 0, 'f', 6)
+                                   .arg(exact.width(), 0, 'f', 6)
+                                   .arg(whole.height())
+                                   .toLatin1();
+            const qsizetype length = end - start;
+            if (fixed.size() > length)
+                return QStringLiteral("page %1's exact box does not fit in place").arg(page + 1);
+            fixed.append(QByteArray(length - fixed.size(), ' '));
+            if (!draft.seek(base + start) || draft.write(fixed) != fixed.size())
+                return draft.errorString();
+            ++page;
         }
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            const QSizeF exact = sizes[i];
-            const double top = pointsCovering(exact).height();
-            pages[i].getObjectHandle().replaceKey(
-                "/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                 0, top - exact.height(), exact.width(), top)));
-        }
-        mapRadicalGlyphsToIdeographs(document);
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        writer.setDeterministicID(true);
-        writer.write();
-        const auto buffer = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(buffer->getBuffer()),
-                          static_cast<qsizetype>(buffer->getSize()));
-    } catch (const std::exception& failure) {
-        *error = QString::fromLocal8Bit(failure.what());
-        return QByteArray();
+        if (last)
+            break;
     }
+    if (page != sizes.size())
+        return QStringLiteral("the PDF writer made %1 pages for %2 labels")
+            .arg(page)
+            .arg(sizes.size());
+    return QString();
 }
 
 // Qt names a font family that several foundries provide as "Family [Foundry]"; other
@@ -218,16 +235,19 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
 }
 
 struct PdfDocument::Writer {
-    QByteArray bytes;
-    QBuffer buffer{&bytes};
-    QPdfWriter pdf{&buffer};
+    explicit Writer(const QString& path) : draft(path) {}
+    DraftFile draft;
+    std::unique_ptr<QPdfWriter> pdf;
     QPainter painter;
 };
 
-PdfDocument::PdfDocument() : writer_(std::make_unique<Writer>()) {
-    writer_->buffer.open(QIODevice::WriteOnly);
-    writer_->pdf.setResolution(pdfResolutionDpi);
-    writer_->pdf.setCreator(QStringLiteral("Kestavolin"));
+PdfDocument::PdfDocument(const QString& path)
+    : path_(path), writer_(std::make_unique<Writer>(path)) {
+    if (!writer_->draft.open())
+        return;
+    writer_->pdf = std::make_unique<QPdfWriter>(&writer_->draft.device());
+    writer_->pdf->setResolution(pdfResolutionDpi);
+    writer_->pdf->setCreator(QStringLiteral("Kestavolin"));
 }
 
 PdfDocument::~PdfDocument() {
@@ -235,30 +255,57 @@ PdfDocument::~PdfDocument() {
         writer_->painter.end();
 }
 
+QString PdfDocument::error() const {
+    if (writer_->pdf)
+        return QString();
+    return QStringLiteral("%1: no draft file can be made beside it: %2")
+        .arg(path_, writer_->draft.errorString());
+}
+
 void PdfDocument::addPage(LabelLayout& layout) {
+    if (!writer_->pdf)
+        return;
     const QSizeF labelSize = layout.labelSize();
-    writer_->pdf.setPageLayout(pageLayoutFor(labelSize));
+    writer_->pdf->setPageLayout(pageLayoutFor(labelSize));
     QPainter& painter = writer_->painter;
     if (pageSizes_.empty()) {
-        painter.begin(&writer_->pdf);
+        painter.begin(writer_->pdf.get());
         prepareForLabel(painter, pdfResolutionDpi / pointsPerInch);
     } else {
-        writer_->pdf.newPage();
+        writer_->pdf->newPage();
     }
     pageSizes_.push_back(labelSize);
     layout.drawRect(painter, labelSize, false);
+    if (!needsIdeographMaps_)
+        needsIdeographMaps_ = mayShareGlyphsWithRadicals(textsOf(layout));
 }
 
-QString PdfDocument::save(const QString& path) {
+QString PdfDocument::save() {
+    if (!error().isEmpty())
+        return error();
     if (pageSizes_.empty())
-        return QStringLiteral("%1: no label to write").arg(path);
+        return QStringLiteral("%1: no label to write").arg(path_);
     if (writer_->painter.isActive())
         writer_->painter.end();
-    QString error;
-    const QByteArray exact = withExactPageSizes(writer_->bytes, pageSizes_, &error);
-    if (exact.isEmpty())
-        return QStringLiteral("%1: %2").arg(path, error);
-    return writeWhole(path, exact);
+    QFileDevice& draft = writer_->draft.device();
+    // A write the PDF writer could not make (a full disk) leaves its mark here.
+    if (!draft.flush() || draft.error() != QFileDevice::NoError)
+        return QStringLiteral("%1: %2").arg(path_, draft.errorString());
+    if (const QString failure = fixPageBoxes(draft, pageSizes_); !failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(path_, failure);
+    if (!needsIdeographMaps_) {
+        if (const QString failure = writer_->draft.publish(); !failure.isEmpty())
+            return QStringLiteral("%1: %2").arg(path_, failure);
+        return QString();
+    }
+    DraftFile mapped(path_);
+    if (!mapped.open())
+        return QStringLiteral("%1: %2").arg(path_, mapped.errorString());
+    if (const QString failure = copyWithIdeographMaps(draft, mapped.device()); !failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(path_, failure);
+    if (const QString failure = mapped.publish(); !failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(path_, failure);
+    return QString();
 }
 
 } // namespace LabelFiles

@@ -46,22 +46,31 @@ QImage renderImage(LabelLayout& layout, int dpi, QString* error);
 QString writePng(LabelLayout& layout, const QString& path, int dpi);
 QString writeSvg(LabelLayout& layout, const QString& path);
 
-// A PDF of one page per label added, written when saved.
+// A PDF of one page per label added. Each page goes to a draft file beside the
+// output as soon as the next one starts, so memory stays flat however many labels a
+// document holds; saving gives every page its exact size while copying the draft to
+// the output, which appears whole or not at all.
 class PdfDocument {
 public:
-    PdfDocument();
+    explicit PdfDocument(const QString& path);
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
+    // Empty while pages can be added, else why the draft could not be made.
+    QString error() const;
     void addPage(LabelLayout& layout);
     int pageCount() const { return static_cast<int>(pageSizes_.size()); }
-    QString save(const QString& path);
+    QString save();
 
 private:
     struct Writer;
+    QString path_;
     std::unique_ptr<Writer> writer_;
     std::vector<QSizeF> pageSizes_;
+    // Set once a page holds ideographs: the finished file's character maps are then
+    // rewritten (see PdfToUnicode.h).
+    bool needsIdeographMaps_ = false;
 };
 
 } // namespace LabelFiles

@@ -5,9 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <QFileDevice>
+
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -78,4 +84,61 @@ void mapRadicalGlyphsToIdeographs(QPDF& document) {
             map.replaceStreamData(mapped.toLatin1().toStdString(), QPDFObjectHandle::newNull(),
                                   QPDFObjectHandle::newNull());
     }
+}
+
+bool mayShareGlyphsWithRadicals(const QString& text) {
+    for (const char32_t code : text.toUcs4()) {
+        const bool ideograph = (code >= 0x3400 && code <= 0x9FFF) ||
+                               (code >= 0xF900 && code <= 0xFAFF) ||
+                               (code >= 0x20000 && code <= 0x3134F);
+        if (ideograph)
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+// A stdio stream on its own copy of the device's file descriptor, from the start.
+FILE* streamOf(QFileDevice& device, const char* mode) {
+    const int descriptor = dup(device.handle());
+    if (descriptor < 0)
+        return nullptr;
+    FILE* stream = fdopen(descriptor, mode);
+    if (!stream)
+        close(descriptor);
+    else
+        std::fseek(stream, 0, SEEK_SET);
+    return stream;
+}
+
+} // namespace
+
+QString copyWithIdeographMaps(QFileDevice& source, QFileDevice& target) {
+    if (!source.flush() || !target.flush())
+        return source.errorString();
+    FILE* input = streamOf(source, "rb");
+    FILE* output = input ? streamOf(target, "wb") : nullptr;
+    if (!output) {
+        if (input)
+            std::fclose(input);
+        return QStringLiteral("the PDF file cannot be reopened");
+    }
+    try {
+        QPDF document;
+        document.setSuppressWarnings(true);
+        document.processFile("label", input, true);
+        mapRadicalGlyphsToIdeographs(document);
+        QPDFWriter writer(document);
+        writer.setOutputFile("label", output, false);
+        writer.setDeterministicID(true);
+        writer.write();
+    } catch (const std::exception& failure) {
+        std::fclose(output);
+        return QString::fromUtf8(failure.what());
+    }
+    // The stream's buffered end reaches the file only when it is closed.
+    if (std::fclose(output) != 0)
+        return QStringLiteral("the PDF file could not be written in full");
+    return QString();
 }

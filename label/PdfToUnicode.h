@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+
+class QFileDevice;
 class QPDF;
 
 // Qt's PDF writer tells readers which character each glyph stands for by taking the
@@ -9,3 +12,12 @@ class QPDF;
 // Rewrites every font's character map in the document so that such glyphs stand for
 // the ideograph.
 void mapRadicalGlyphsToIdeographs(QPDF& document);
+
+// True when the text holds ideographs whose glyphs a face may share with a radical,
+// so that a PDF with it needs its character maps rewritten.
+bool mayShareGlyphsWithRadicals(const QString& text);
+
+// Writes the PDF in source to target with every font's character map rewritten as
+// above, reading and writing through the files so that memory does not grow with
+// the document's size. Empty on success, else why not.
+QString copyWithIdeographMaps(QFileDevice& source, QFileDevice& target);

@@ -49,6 +49,11 @@ public:
     // the picture.
     bool analyseMetadata(const FileData& data);
 
+    // True when the analysis of the bytes would find their metadata, without showing
+    // anything: a caller that decodes pictures ahead of the analysis decodes only
+    // those the analysis will use.
+    static bool hasReadableMetadata(const FileData& data);
+
     const std::shared_ptr<Picture>& photoImage() const { return photoImage_; }
     QVariantMap& exifData() { return exifData_; }
     const QVariantMap& exifData() const { return exifData_; }

@@ -114,31 +114,51 @@ const std::array<Lookup, 30>& lookups() {
     return table;
 }
 
+// The reader's directory tables of the bytes and the codes of its two steps.
+struct MetadataTables {
+    int format = EXIFLIST_SUCCESS; // the container detection's result
+    int directories = 0;           // the directory reading's result
+    TableArray tables;
+    bool found() const {
+        return format == EXIFLIST_SUCCESS && directories != EXIFLIST_ERROR_IFD && tables;
+    }
+};
+
+MetadataTables readMetadataTables(const FileData& data) {
+    // The reader only reads, so it works on the caller's bytes directly: a private
+    // copy would cost a second file's worth of memory and change nothing.
+    FileStrm stream;
+    setFileStrm(&stream, data.bytes(), data.length());
+    MetadataTables metadata;
+    metadata.format = selectFileFormat(&stream);
+    if (metadata.format == EXIFLIST_SUCCESS)
+        metadata.tables.reset(generateUsefulIfdTableArray(&stream, &metadata.directories));
+    return metadata;
+}
+
 } // namespace
+
+bool Kestavolin::hasReadableMetadata(const FileData& data) {
+    return data.length() >= shortestAnalysableLength && readMetadataTables(data).found();
+}
 
 bool Kestavolin::analyseMetadata(const FileData& data) {
     alertCode_ = 0;
     if (data.length() < shortestAnalysableLength)
         return false;
 
-    // The reader only reads, so it works on the caller's bytes directly: a private
-    // copy would cost a second file's worth of memory and change nothing.
-    FileStrm stream;
-    setFileStrm(&stream, data.bytes(), data.length());
-    const int format = selectFileFormat(&stream);
-    if (format != EXIFLIST_SUCCESS) {
-        alertCode_ = format;
-        showAnalysisAlert(alertForFormatResult(format));
+    const MetadataTables metadata = readMetadataTables(data);
+    if (metadata.format != EXIFLIST_SUCCESS) {
+        alertCode_ = metadata.format;
+        showAnalysisAlert(alertForFormatResult(metadata.format));
         return false;
     }
-
-    int directories = 0;
-    const TableArray tables(generateUsefulIfdTableArray(&stream, &directories));
-    if (directories == EXIFLIST_ERROR_IFD || !tables) {
-        alertCode_ = directories;
-        showAnalysisAlert(alertForDirectoryResult(directories));
+    if (!metadata.found()) {
+        alertCode_ = metadata.directories;
+        showAnalysisAlert(alertForDirectoryResult(metadata.directories));
         return false;
     }
+    const TableArray& tables = metadata.tables;
 
     for (const Lookup& lookup : lookups())
         lookup(tables.get(), exifData_);

@@ -1,6 +1,8 @@
 #include "platform/Picture.h"
 
+#include "platform/DecodeLimits.h"
 #include "platform/FileData.h"
+#include "platform/JpegFrame.h"
 #include "platform/PsdDecoder.h"
 #include "platform/TiffDecoder.h"
 
@@ -14,9 +16,14 @@
 namespace {
 
 constexpr double pointsPerInch = 72.0;
-// Qt refuses to decode more than 128 MB by default; a 100-megapixel TIFF without
-// decoder scaling needs more than that before it is reduced.
-constexpr int imageAllocationLimitMegabytes = 1024;
+constexpr qint64 bytesPerMebibyte = 1024 * 1024;
+// Qt's plug-ins refuse images whose pixels alone would take more than this.
+constexpr int imageAllocationLimitMegabytes =
+    static_cast<int>(pictureDecodeMemoryLimit / bytesPerMebibyte);
+// The JPEG decoder reduces by at most this factor in each direction while decoding;
+// Qt scales what it yields the rest of the way.
+constexpr qint64 largestJpegReduction = 8;
+constexpr qint64 bytesPerPixel = 4;
 
 QSize transposed(QSize size, bool swap) {
     return swap ? size.transposed() : size;
@@ -93,6 +100,17 @@ std::shared_ptr<Picture> decodePsd(const FileData& data, const PsdDecoder::Heade
     return Picture::initWithImage(std::move(image), QSizeF(header.size));
 }
 
+// The memory a JPEG's decode takes at most: its coefficient buffer, when it needs
+// one, and the pixels the decoder hands over before Qt's final scaling.
+qint64 jpegDecodeBytes(const JpegFrame& frame) {
+    const QSize full(frame.width, frame.height);
+    const QSize decoded = halvedAtLeast(full, Picture::decodedSizeFor(full));
+    const qint64 reducedPixels = ((frame.width + largestJpegReduction - 1) / largestJpegReduction) *
+                                 ((frame.height + largestJpegReduction - 1) / largestJpegReduction);
+    const qint64 pixels = std::max(qint64(decoded.width()) * decoded.height(), reducedPixels);
+    return frame.coefficientBufferBytes + pixels * bytesPerPixel;
+}
+
 } // namespace
 
 Picture::Picture(QImage image, QSizeF size) : image_(std::move(image)), size_(size) {}
@@ -114,7 +132,24 @@ QSize Picture::decodedSizeFor(QSize fullSize) {
                  std::min(fullSize.height(), static_cast<int>(std::ceil(height * scale))));
 }
 
+QString Picture::refusalReason(const FileData& data) {
+    const auto frame = JpegFrame::read(data.bytes(), static_cast<std::size_t>(data.length()));
+    if (!frame)
+        return QString();
+    const qint64 needed = jpegDecodeBytes(*frame);
+    if (needed <= pictureDecodeMemoryLimit)
+        return QString();
+    return QStringLiteral("decoding its %1 × %2 pixel picture would need %3 MiB, more than the "
+                          "%4 MiB a picture may take")
+        .arg(frame->width)
+        .arg(frame->height)
+        .arg((needed + bytesPerMebibyte - 1) / bytesPerMebibyte)
+        .arg(pictureDecodeMemoryLimit / bytesPerMebibyte);
+}
+
 std::shared_ptr<Picture> Picture::initWithData(const FileData& data) {
+    if (!refusalReason(data).isEmpty())
+        return nullptr;
     PsdDecoder::Header header;
     if (PsdDecoder::readHeader(data.bytes(), static_cast<std::size_t>(data.length()), header))
         return decodePsd(data, header);

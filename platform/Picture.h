@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 #include <memory>
 
@@ -29,8 +30,13 @@ public:
     static QSize decodedSizeFor(QSize fullSize);
 
     // Null when the bytes are not a picture that can be decoded (JPEG, TIFF, PSD or
-    // anything else Qt's image plug-ins read).
+    // anything else Qt's image plug-ins read) or are refused (see refusalReason).
     static std::shared_ptr<Picture> initWithData(const FileData& data);
+
+    // Why the picture in the bytes is not decoded at all: decoding it would need more
+    // than pictureDecodeMemoryLimit. Read from the headers alone; empty when decoding
+    // may go ahead.
+    static QString refusalReason(const FileData& data);
     // A picture of already decoded pixels whose logical size is fullSize. Null when
     // the image is null.
     static std::shared_ptr<Picture> initWithImage(QImage image, QSizeF fullSize);

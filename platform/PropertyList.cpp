@@ -1,11 +1,11 @@
 #include "platform/PropertyList.h"
 
 #include "platform/PropertyListNesting.h"
+#include "platform/WholeFileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <plist/plist.h>
@@ -281,16 +281,9 @@ QString writeXmlFile(const QString& path, const QVariantMap& map) {
     const QByteArray xml = toXml(map, &problem);
     if (xml.isEmpty())
         return QStringLiteral("Cannot write “%1”: %2").arg(path, problem);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write “%1”: %2").arg(path, file.errorString());
-    if (file.write(xml) != xml.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const QString reason = WholeFileWriter::write(path, xml);
+    if (!reason.isEmpty())
         return QStringLiteral("Cannot write “%1”: %2").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Cannot write “%1”: %2").arg(path, file.errorString());
     return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/PsdDecoder.h"
 
+#include "platform/DecodeLimits.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -16,7 +18,10 @@ constexpr std::uint32_t psbMaxSide = 300000;
 constexpr int maxChannels = 56;
 constexpr std::size_t headerLength = 26;
 // The decoded image never exceeds this many pixels (four bytes each).
-constexpr std::uint64_t maxOutputPixels = 200'000'000;
+constexpr std::uint64_t maxOutputPixels = pictureDecodePixelLimit;
+// Each compressed row costs its start, its length and its count while decoding; a
+// document whose row tables alone would pass the decode limit is refused.
+constexpr std::uint64_t rowTableBytesPerRow = 3 * sizeof(std::uint64_t);
 // The longest run one PackBits header can describe.
 constexpr std::size_t maxRunLength = 128;
 
@@ -120,7 +125,8 @@ public:
             return false;
         rle_ = true;
         const int countWidth = largeDocument ? 4 : 2;
-        if (rows > cursor.remaining() / countWidth)
+        if (rows > cursor.remaining() / countWidth ||
+            rows > pictureDecodeMemoryLimit / rowTableBytesPerRow)
             return false;
         rowStarts_.resize(rows);
         rowLengths_.resize(rows);

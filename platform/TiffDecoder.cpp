@@ -1,5 +1,7 @@
 #include "platform/TiffDecoder.h"
 
+#include "platform/DecodeLimits.h"
+
 #include <QTransform>
 
 #include <tiffio.h>
@@ -20,9 +22,9 @@ constexpr int grayChannels = 1;
 constexpr int rgbChannels = 3;
 // The block side at most: the 32-bit sums of a block's 8-bit samples cannot overflow.
 constexpr int maximumFactor = 1024;
-// The largest picture the decoder hands out (256 MB at 4 bytes a pixel). A header can
-// declare any size; what is allocated never follows it past this.
-constexpr qint64 maximumDecodedPixels = 64 * 1024 * 1024;
+// The largest picture the decoder hands out. A header can declare any size; what is
+// allocated never follows it past this.
+constexpr qint64 maximumDecodedPixels = pictureDecodePixelLimit;
 // The longest scanline read (a million 16-bit RGBA pixels); longer ones are refused
 // rather than allocated on the header's word.
 constexpr tmsize_t maximumScanlineBytes = 8 * 1024 * 1024;

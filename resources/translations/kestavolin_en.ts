@@ -95,6 +95,14 @@
         <source>lensNotDeleteMsg</source>
         <translation>This lens is not in your lens list.</translation>
     </message>
+    <message id="settingsNotSaved">
+        <source>settingsNotSaved</source>
+        <translation>Settings not saved</translation>
+    </message>
+    <message id="settingsNotSavedMsg">
+        <source>settingsNotSavedMsg</source>
+        <translation>Your settings could not be saved; changes made now will be lost when Kestavolin quits.</translation>
+    </message>
     <message id="lensOverFlow">
         <source>lensOverFlow</source>
         <translation>Lens List Is Full</translation>

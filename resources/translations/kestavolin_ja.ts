@@ -95,6 +95,14 @@
         <source>lensNotDeleteMsg</source>
         <translation>このレンズはレンズリストにありません。</translation>
     </message>
+    <message id="settingsNotSaved">
+        <source>settingsNotSaved</source>
+        <translation>設定を保存できません</translation>
+    </message>
+    <message id="settingsNotSavedMsg">
+        <source>settingsNotSavedMsg</source>
+        <translation>設定を保存できませんでした。いま行った変更は終了すると失われます。</translation>
+    </message>
     <message id="lensOverFlow">
         <source>lensOverFlow</source>
         <translation>レンズリストがいっぱいです</translation>

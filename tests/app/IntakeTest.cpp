@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "common/HostileJpeg.h"
 
 #include "app/MainWindow.h"
 #include "label/Tack66View.h"
@@ -100,6 +101,16 @@ TEST_F(Intake, AFileTooShortToAnalyseLeavesNoRecordAndTheLabelAsItWas) {
     app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("short.jpg"), "1234567")});
     EXPECT_EQ(app.kestavolin(), nullptr);
     EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
+}
+
+TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {
+    KestavolinAppDelegate& app = fixture.start();
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("hostile.jpg"), HostileJpeg::makeWithExif())});
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_TRUE(app.kestavolin()->haveExif());
+    EXPECT_EQ(app.kestavolin()->photoImage(), nullptr) << "refused from its header";
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
 void dropFile(QWidget* view, const QString& path) {

@@ -1,4 +1,5 @@
 #include "app/Settings.h"
+#include "common/SmallFileSystem.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <plist/plist.h>
 
+#include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -361,6 +364,54 @@ TEST_F(SettingsTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
     EXPECT_EQ(old.value.toMap().value("photographer"), "Ansel");
     EXPECT_EQ(fileContents().value("photographer"), "Someone Else");
     EXPECT_EQ(QDir(documents()).entryList(QDir::Files), QStringList{"kestavolin.plist"});
+}
+
+TEST_F(SettingsTest, FullDiskKeepsTheOldFileAndTellsWhy) {
+    const SmallFileSystem disk(documents());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
+    writeFile(validFile());
+    const QByteArray before = [this] {
+        QFile file(plistPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(before.isEmpty());
+    ASSERT_TRUE(disk.fill());
+
+    // Start-up saves (the font always returns to its default) and a later change
+    // both fail, and each leaves the old file as it was.
+    Settings settings = loaded();
+    EXPECT_TRUE(settings.saveError().contains("No space left on device"))
+        << settings.saveError().toStdString();
+    settings.setPhotographer("Someone Else");
+    EXPECT_FALSE(settings.save());
+    EXPECT_TRUE(settings.saveError().contains(plistPath()));
+    QFile file(plistPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(documents()).entryList(QDir::Files),
+              QStringList({"filler", "kestavolin.plist"}));
+}
+
+TEST_F(SettingsTest, KillingTheProcessDuringSavesLeavesTheOldOrTheNewFile) {
+    writeFile(validFile());
+    QVariantMap other = validFile();
+    other.insert("photographer", QString(2000, QLatin1Char('z')));
+    constexpr int trials = 40;
+    for (int trial = 0; trial < trials; ++trial) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int save = 0;; ++save)
+                PropertyList::writeXmlFile(plistPath(), save % 2 ? validFile() : other);
+        }
+        ::usleep(static_cast<useconds_t>(500 + trial * 97 % 3000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QString photographer = fileContents().value("photographer").toString();
+        EXPECT_TRUE(photographer == "Ansel" || photographer == other.value("photographer"))
+            << "trial " << trial;
+    }
 }
 
 } // namespace

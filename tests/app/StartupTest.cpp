@@ -206,6 +206,15 @@ TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
     EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
     EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Exif")});
     EXPECT_NE(app.tapeImageView(), nullptr);
+    // The user is told in the window, once for the start-up and again for a change.
+    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
+    EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("settingsNotSaved"));
+    EXPECT_TRUE(
+        fixture.alerts.alerts()[0].message.startsWith(QStringLiteral("settingsNotSavedMsg")));
+    EXPECT_TRUE(fixture.alerts.alerts()[0].message.contains(fixture.settingsPath()));
+    app.window().ui().lensName->setEditText(QStringLiteral("Zoom 24-70"));
+    app.inputLensName();
+    EXPECT_EQ(fixture.alerts.alerts().size(), 2);
 }
 
 TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {

@@ -1,3 +1,6 @@
+#include "common/HostileJpeg.h"
+#include "common/SmallFileSystem.h"
+
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
@@ -7,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -97,6 +103,135 @@ TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing written";
+}
+
+TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
+    QFile photo(sample);
+    ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = photo.readAll();
+    QStringList inputs;
+    for (const char* name : {"a.jpg", "cut.jpg", "gone.jpg", "b.jpg"}) {
+        QFile copy(out(name));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(std::strcmp(name, "cut.jpg") == 0 ? bytes.left(300) : bytes);
+        inputs.append(out(name));
+    }
+    ASSERT_TRUE(QFile::remove(out("gone.jpg")));
+    const CliResult run =
+        runCli(QStringList{"render", "--jobs", "3"} + inputs + QStringList{"-o", out("batch.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("cut.jpg")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {out("batch.pdf")});
+    if (!info.waitForFinished(60000) || info.exitStatus() != QProcess::NormalExit)
+        GTEST_SKIP() << "pdfinfo is not installed";
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+}
+
+// The peak any single photograph may cost the whole process, address space included.
+constexpr rlim_t memoryTargetBytes = 600ULL * 1024 * 1024;
+
+// A sanitizer build reserves terabytes of address space for its shadow memory, so a
+// limit on the address space says nothing there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool addressSpaceIsLimitable = false;
+#else
+constexpr bool addressSpaceIsLimitable = true;
+#endif
+
+// Runs kestavolin-cli under a hard address-space limit: an allocation past it fails
+// instead of succeeding. exitCode stays -1 unless the program ended normally.
+CliResult runWithin(rlim_t limitBytes, const QStringList& arguments) {
+    QProcess process;
+    process.setChildProcessModifier([limitBytes] {
+        const rlimit limit{limitBytes, limitBytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(QStringLiteral(KESTAVOLIN_CLI), arguments);
+    CliResult run;
+    if (!process.waitForFinished(300000))
+        return run;
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
+    if (!addressSpaceIsLimitable)
+        GTEST_SKIP() << "a sanitizer build cannot run under an address-space limit";
+    const QByteArray withExif = HostileJpeg::makeWithExif();
+    const QByteArray withoutExif = HostileJpeg::make();
+    ASSERT_LT(withExif.size(), 4000);
+    for (const auto& [name, bytes] : {std::pair{"exif.jpg", withExif}, {"bare.jpg", withoutExif}}) {
+        QFile file(out(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    for (const char* jobs : {"1", "4"}) {
+        // A decode past the target would fail its allocation, and the decoder would
+        // say so on standard error.
+        const CliResult run =
+            runWithin(memoryTargetBytes, {"render", "--jobs", jobs, out("exif.jpg"),
+                                          out("bare.jpg"), sample, "-o", out("labels.pdf")});
+        const std::string err = run.err.toStdString();
+        EXPECT_EQ(run.exitCode, 1) << "the file without Exif has no label; " << err;
+        EXPECT_TRUE(run.err.contains("exif.jpg: the label is made without its picture")) << err;
+        EXPECT_FALSE(run.err.contains("bare.jpg: the label is made without"))
+            << "a file without metadata is never decoded";
+        EXPECT_FALSE(run.err.contains("Insufficient memory")) << err;
+        EXPECT_FALSE(run.err.contains("allocation")) << err;
+    }
+}
+
+TEST_F(RenderCommandTest, PeakMemoryOfOnePdfStaysFlatWithTheNumberOfPhotographs) {
+    // The same address space as one photograph takes, plus a margin far below what
+    // holding the batch's pages in memory would add.
+    constexpr rlim_t limit = 192ULL * 1024 * 1024;
+    constexpr rlim_t margin = 32ULL * 1024 * 1024;
+    if (!addressSpaceIsLimitable)
+        GTEST_SKIP() << "a sanitizer build cannot run under an address-space limit";
+    if (runWithin(limit - margin, {"render", "--jobs", "1", sample, "-o", out("one.pdf")})
+            .exitCode != 0)
+        GTEST_SKIP() << "one label takes more than " << (limit - margin) / 1024 / 1024
+                     << " MiB of address space here; the batch check would say nothing";
+    QStringList arguments{"render", "--jobs", "1", "-o", out("batch.pdf")};
+    for (int i = 0; i < 600; ++i) {
+        const QString link = out("photo-%1.jpg").arg(i);
+        ASSERT_TRUE(QFile::link(sample, link));
+        arguments.append(link);
+    }
+    EXPECT_EQ(runWithin(limit, arguments).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(out("batch.pdf")));
+}
+
+TEST_F(RenderCommandTest, FullDiskKeepsTheOldOutputAndSaysWhy) {
+    const QString disk = out("disk");
+    const SmallFileSystem fileSystem(disk);
+    if (!fileSystem.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
+    for (const QString name : {"labels.pdf", "label.png"}) {
+        QFile old(disk + '/' + name);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the previous labels");
+    }
+    ASSERT_TRUE(fileSystem.fill());
+    // Four pages into one PDF, one label into one PNG.
+    for (const QStringList& arguments :
+         {QStringList{"render", sample, sample, sample, sample, "-o", disk + "/labels.pdf"},
+          QStringList{"render", "--dpi", "1200", sample, "-o", disk + "/label.png"}}) {
+        const CliResult run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.last().toStdString();
+        EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
+        QFile old(arguments.last());
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "the previous labels");
+    }
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"filler", "label.png", "labels.pdf"}))
+        << "no draft or temporary file is left behind";
 }
 
 } // namespace

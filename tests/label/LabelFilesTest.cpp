@@ -54,10 +54,12 @@ protected:
 
 TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
     const QString path = folder.filePath(QStringLiteral("labels.pdf"));
-    LabelFiles::PdfDocument pdf;
+    LabelFiles::PdfDocument pdf(path);
     pdf.addPage(tape);
     pdf.addPage(roll);
-    ASSERT_EQ(pdf.save(path), QString());
+    ASSERT_EQ(pdf.save(), QString());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"labels.pdf"})
+        << "the draft is gone";
     const auto info = runTool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "2", "-box", path});
     if (!info)
         GTEST_SKIP() << "pdfinfo is not installed";
@@ -102,10 +104,10 @@ TEST_F(LabelFilesTest, PdfEmbedsTheFacesTextsFallBackTo) {
     tape.setTitle(QStringLiteral("富士山の朝"));
     roll.setAuthor(QStringLiteral("김지수"));
     const QString path = folder.filePath(QStringLiteral("scripts.pdf"));
-    LabelFiles::PdfDocument pdf;
+    LabelFiles::PdfDocument pdf(path);
     pdf.addPage(tape);
     pdf.addPage(roll);
-    ASSERT_EQ(pdf.save(path), QString());
+    ASSERT_EQ(pdf.save(), QString());
     const auto fonts = runTool(QStringLiteral("pdffonts"), {path});
     if (!fonts)
         GTEST_SKIP() << "pdffonts is not installed";

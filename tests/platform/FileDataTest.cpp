@@ -1,10 +1,20 @@
 #include "platform/FileData.h"
 
+#include "platform/FileNames.h"
+#include "platform/MappingGuard.h"
+#include "platform/Picture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,6 +80,94 @@ TEST(FileData, BufferKeepsItsBytes) {
     EXPECT_EQ(data->bytes()[0], 0xff);
     EXPECT_EQ(data->bytes()[2], 0xff);
     EXPECT_EQ(FileData::fromByteArray({})->length(), 0);
+}
+
+// Reads every byte, as a decoder would.
+unsigned sumOf(const FileData& data) {
+    unsigned sum = 0;
+    for (qint64 i = 0; i < data.length(); ++i)
+        sum += data.bytes()[i];
+    return sum;
+}
+
+TEST(FileData, FileTruncatedWhileReadCostsOnlyThatFile) {
+    QTemporaryDir dir;
+    const QByteArray content(256 * 1024, '\x5a');
+    const QString shrinking = writeFile(dir, "shrinking.tif", content);
+    const QString steady = writeFile(dir, "steady.tif", content);
+    const auto data = FileData::initWithContentsOfFile(shrinking);
+    const auto other = FileData::initWithContentsOfFile(steady);
+    ASSERT_TRUE(data && other);
+    EXPECT_FALSE(data->changedWhileRead());
+
+    ASSERT_EQ(::truncate(QFile::encodeName(shrinking).constData(), 4096), 0);
+    EXPECT_EQ(sumOf(*data), 4096u * 0x5a) << "the bytes past the new end read as zeros";
+    EXPECT_TRUE(data->changedWhileRead());
+    EXPECT_EQ(sumOf(*other), 256u * 1024 * 0x5a);
+    EXPECT_FALSE(other->changedWhileRead());
+
+    // A decoder that meets the shortened photograph finishes, whatever it makes of it.
+    QFile sample(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QString photo = writeFile(dir, "photo.jpg", sample.readAll());
+    const auto photoData = FileData::initWithContentsOfFile(photo);
+    ASSERT_TRUE(photoData);
+    ASSERT_EQ(::truncate(QFile::encodeName(photo).constData(), 1000), 0);
+    Picture::initWithData(*photoData);
+    EXPECT_TRUE(photoData->changedWhileRead());
+}
+
+TEST(FileDataDeathTest, BusErrorsOutsideWatchedMappingsStillEndTheProcess) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "plain.bin", QByteArray(64 * 1024, '\0'));
+    const auto watched = FileData::initWithContentsOfFile(path); // installs the handler
+    ASSERT_TRUE(watched);
+    // The fault ends the process as it would without the handler (a sanitizer build
+    // reports it first); a read that went on would exit normally with the zero byte.
+    const auto didNotGoOn = [](int status) {
+        return !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    };
+    EXPECT_EXIT(
+        {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+            auto* bytes = static_cast<volatile unsigned char*>(
+                ::mmap(nullptr, 64 * 1024, PROT_READ, MAP_PRIVATE, fd, 0));
+            if (::ftruncate(::open(QFile::encodeName(path).constData(), O_WRONLY), 0) == 0)
+                std::exit(bytes[32 * 1024]);
+            std::exit(2);
+        },
+        didNotGoOn, "");
+}
+
+TEST(FileNames, NamesRoundTripWhateverTheirBytes) {
+    const QByteArray names[] = {
+        "plain.jpg",
+        "\xe5\xaf\x8c\xe5\xa3\xab.jpg", // UTF-8 Japanese
+        "caf\xe9 \xe0 Par\xeds.jpg",    // Latin-1
+        "mixed-\xc3\xa9-\xe9.jpg",      // UTF-8 and Latin-1 in one name
+        "\xf0\x90\x82\x80-astral.jpg",  // a pair whose low half looks like a stand-in
+        "\xc0\xaf-overlong \xed\xa0\x80-surrogate \xf4\x90\x80\x80-too-high.jpg",
+        "cut-\xe5\xaf",
+    };
+    for (const QByteArray& name : names) {
+        const QString text = FileNames::fromNative(name);
+        EXPECT_EQ(FileNames::toNative(text), name) << name.toHex().toStdString();
+    }
+    EXPECT_EQ(FileNames::fromNative("\xe5\xaf\x8c\xe5\xa3\xab.jpg"), QStringLiteral("富士.jpg"));
+    EXPECT_EQ(FileNames::fromNative("caf\xe9.jpg").size(), 8);
+}
+
+TEST(FileData, FilesWithNamesInAnotherEncodingAreRead) {
+    QTemporaryDir dir;
+    const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.jpg";
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "\xff\xd8\xff", 3), 3);
+    ::close(fd);
+    const auto data = FileData::initWithContentsOfFile(FileNames::fromNative(native));
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->length(), 3);
 }
 
 } // namespace

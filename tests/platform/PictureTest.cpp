@@ -1,6 +1,9 @@
 #include "QStringPrinter.h"
+#include "common/HostileJpeg.h"
 
+#include "platform/DecodeLimits.h"
 #include "platform/FileData.h"
+#include "platform/JpegFrame.h"
 #include "platform/Picture.h"
 
 #include <QBuffer>
@@ -135,6 +138,48 @@ TEST(Picture, NonPicturesGiveNoPicture) {
     EXPECT_FALSE(pictureFrom(QByteArray("not a picture at all")));
     const QByteArray jpeg = orientedJpeg(QSize(80, 40), 1);
     EXPECT_FALSE(pictureFrom(jpeg.left(jpeg.size() / 10)));
+}
+
+TEST(Picture, JpegsWhoseDecodeWouldPassTheMemoryLimitAreRefusedFromTheirHeader) {
+    const QByteArray bomb = HostileJpeg::make();
+    ASSERT_LT(bomb.size(), 1000);
+    const auto frame = JpegFrame::read(reinterpret_cast<const unsigned char*>(bomb.constData()),
+                                       static_cast<std::size_t>(bomb.size()));
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->width, HostileJpeg::declaredWidth);
+    EXPECT_EQ(frame->height, HostileJpeg::declaredHeight);
+    // 4:2:0: a full-resolution luminance plane and two quarter chroma planes, every
+    // coefficient two bytes.
+    EXPECT_EQ(frame->coefficientBufferBytes, (6126LL * 3376 + 2 * 3063LL * 1688) * 128);
+    const auto data = FileData::fromByteArray(bomb);
+    const QString reason = Picture::refusalReason(*data);
+    EXPECT_TRUE(reason.contains("49000 × 27000")) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QString::number(pictureDecodeMemoryLimit >> 20)))
+        << reason.toStdString();
+    EXPECT_EQ(Picture::initWithData(*data), nullptr);
+
+    // The same declared size decodes row by row when it is baseline: only the decoder's
+    // reduced output counts, which stays within the limit.
+    const QByteArray baseline = HostileJpeg::make(false);
+    const auto baselineFrame = JpegFrame::read(
+        reinterpret_cast<const unsigned char*>(baseline.constData()), std::size_t(baseline.size()));
+    ASSERT_TRUE(baselineFrame);
+    EXPECT_FALSE(baselineFrame->needsWholeCoefficientBuffer);
+    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(baseline)), QString());
+
+    // An honest progressive photograph decodes.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(photo));
+    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(progressive)), QString());
+    const auto picture = pictureFrom(progressive);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->size(), QSizeF(1600, 1200));
 }
 
 } // namespace
