@@ -4,6 +4,7 @@
 
 #include "Command.h"
 #include "LabelCommandSupport.h"
+#include "LabelInputs.h"
 
 #include "app/TapeLength.h"
 #include "label/LabelLayout.h"
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr auto usageLine = "print [OPTIONS] FILE --printer NAME";
+constexpr auto usageLine = "print [OPTIONS] FILE|--captions SHEET --printer NAME";
 constexpr int exitPrinted = 0;
 constexpr int exitFailed = 1;
 // How long print follows its job by default, and how often it asks about it.
@@ -31,8 +32,7 @@ constexpr int defaultWaitSeconds = 120;
 constexpr int pollMilliseconds = 250;
 
 struct PrintRequest {
-    LabelOptions label;
-    QString path;
+    std::vector<LabelInput> inputs;
     PrintSetup::JobSettings job;
     bool wait = true;
     int waitSeconds = defaultWaitSeconds;
@@ -46,6 +46,7 @@ void addPrintOptions(QCommandLineParser& parser) {
                        "the queue is done with the job."));
     parser.addHelpOption();
     LabelOptionsReader::addOptions(parser);
+    LabelInputs::addOptions(parser);
     parser.addOptions({
         {QStringLiteral("printer"), QStringLiteral("The print queue."), QStringLiteral("NAME")},
         {QStringLiteral("o"),
@@ -61,7 +62,8 @@ void addPrintOptions(QCommandLineParser& parser) {
          QStringLiteral("SECONDS"), QString::number(defaultWaitSeconds)},
         {QStringLiteral("no-translations"), QStringLiteral("Show localised texts as their keys.")},
     });
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A photograph."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A photograph (none with --captions)."));
 }
 
 std::optional<QString> readPrinterOptions(const QCommandLineParser& parser,
@@ -82,14 +84,11 @@ std::optional<int> positiveNumber(const QString& text) {
 }
 
 std::optional<QString> readRequest(const QCommandLineParser& parser, PrintRequest& request) {
-    const QStringList paths = parser.positionalArguments();
-    if (paths.size() != 1)
-        return QStringLiteral("give exactly one photograph");
-    request.path = paths.first();
+    if (parser.positionalArguments().size() > 1)
+        return QStringLiteral("give one photograph, or several in a caption sheet");
     if (!parser.isSet(QStringLiteral("printer")))
         return QStringLiteral("no print queue given (--printer NAME)");
     request.job.queue = parser.value(QStringLiteral("printer"));
-    request.job.documentName = QFileInfo(request.path).fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)
         return QStringLiteral("--copies takes a whole number of at least 1");
@@ -104,7 +103,11 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
     auto label = LabelOptionsReader::read(parser);
     if (const QString* error = std::get_if<QString>(&label))
         return *error;
-    request.label = std::get<LabelOptions>(std::move(label));
+    auto inputs =
+        LabelInputs::read(parser, parser.positionalArguments(), std::get<LabelOptions>(label));
+    if (const QString* error = std::get_if<QString>(&inputs))
+        return *error;
+    request.inputs = std::get<std::vector<LabelInput>>(std::move(inputs));
     return std::nullopt;
 }
 
@@ -113,8 +116,14 @@ int fail(const QString& message) {
     return exitFailed;
 }
 
+// The message about a sheet row names the row.
+int fail(const LabelInput& input, const QString& message) {
+    return fail(input.sheetRow > 0 ? QStringLiteral("row %1: %2").arg(input.sheetRow).arg(message)
+                                   : message);
+}
+
 // Follows the job until the queue is done with it or the time is up.
-int waitForJob(const PrintRequest& request, int jobId) {
+int waitForJob(const PrintRequest& request, const LabelInput& input, int jobId) {
     const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
     PrintJob::Progress progress = PrintJob::progress(request.job.queue, jobId);
     while (!PrintJob::finished(progress.state) && !deadline.hasExpired()) {
@@ -122,30 +131,48 @@ int waitForJob(const PrintRequest& request, int jobId) {
         progress = PrintJob::progress(request.job.queue, jobId);
     }
     if (progress.state != PrintJob::State::Completed)
-        return fail(PrintSetup::jobEndMessage(progress, request.job.queue));
+        return fail(input, PrintSetup::jobEndMessage(progress, request.job.queue));
     std::printf("job %d completed\n", jobId);
     return exitPrinted;
 }
 
-int print(const PrintRequest& request) {
-    auto opened = openPhotograph(request.path);
+// Prints one label as a job of its own: a label printer's page is as long as its
+// label, and a job has one page size.
+int printLabel(const PrintRequest& request, const LabelInput& input) {
+    auto opened = openPhotograph(input.path);
     if (const QString* failure = std::get_if<QString>(&opened))
-        return fail(*failure);
+        return fail(input, *failure);
     const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
-    const auto layout = makeLabelLayout(request.label);
-    showPhotograph(*layout, request.label, record.get());
+    const LabelOptions options = input.options();
+    const auto layout = makeLabelLayout(options);
+    showPhotograph(*layout, options, record.get());
 
     const QSizeF labelSize = layout->labelSize();
     const PrintSetup::Label label{
         labelSize, [&](QPainter& painter) { layout->drawRect(painter, labelSize, false); }};
-    const PrintSetup::Submission submission = PrintSetup::printLabel(request.job, label);
+    PrintSetup::JobSettings job = request.job;
+    job.documentName = QFileInfo(input.path).fileName();
+    const PrintSetup::Submission submission = PrintSetup::printLabel(job, label);
     if (submission.failure != PrintSetup::Failure::None)
-        return fail(PrintSetup::failureMessage(submission, request.job));
-    std::printf("%d mm\n", tapeLengthMillimetres(labelSize.width()));
+        return fail(input, PrintSetup::failureMessage(submission, job));
+    // With several labels each line names its photograph.
+    const QString prefix =
+        request.inputs.size() > 1 ? input.name() + QStringLiteral(": ") : QString();
+    std::printf("%s%d mm\n", qUtf8Printable(prefix), tapeLengthMillimetres(labelSize.width()));
     if (submission.scale < 1.0)
-        std::printf("printed at %d%%\n", printedPercent(submission.scale));
+        std::printf("%sprinted at %d%%\n", qUtf8Printable(prefix),
+                    printedPercent(submission.scale));
     std::fflush(stdout);
-    return request.wait ? waitForJob(request, submission.jobId) : exitPrinted;
+    return request.wait ? waitForJob(request, input, submission.jobId) : exitPrinted;
+}
+
+int print(const PrintRequest& request) {
+    int status = exitPrinted;
+    for (const LabelInput& input : request.inputs) {
+        if (printLabel(request, input) != exitPrinted)
+            status = exitFailed;
+    }
+    return status;
 }
 
 int runPrint(const std::vector<std::string>& args) {

@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "LabelCommandSupport.h"
+#include "LabelInputs.h"
 
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
@@ -36,7 +37,7 @@ constexpr int progressBarWidth = 30;
 constexpr int maximumJobs = 256;
 
 struct RenderRequest {
-    LabelOptions label;
+    std::vector<LabelInput> inputs;
     QStringList paths;
     QString output;
     LabelFiles::Format format = LabelFiles::Format::Pdf;
@@ -50,6 +51,7 @@ void addRenderOptions(QCommandLineParser& parser) {
         QStringLiteral("Renders the label of each photograph as the application draws it."));
     parser.addHelpOption();
     LabelOptionsReader::addOptions(parser);
+    LabelInputs::addOptions(parser);
     parser.addOptions({
         {{QStringLiteral("o"), QStringLiteral("output")},
          QStringLiteral("Output file; its extension chooses the format (.pdf: one page per "
@@ -66,14 +68,12 @@ void addRenderOptions(QCommandLineParser& parser) {
          QStringLiteral("Decode up to N pictures at once (default: one per processor core)."),
          QStringLiteral("N")},
     });
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Photographs."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Photographs (none with --captions)."),
                                  QStringLiteral("FILE..."));
 }
 
 std::optional<QString> readRequest(const QCommandLineParser& parser, RenderRequest& request) {
-    request.paths = parser.positionalArguments();
-    if (request.paths.isEmpty())
-        return QStringLiteral("no photograph given");
     if (!parser.isSet(QStringLiteral("output")))
         return QStringLiteral("no output file given (-o OUT)");
     request.output = parser.value(QStringLiteral("output"));
@@ -106,7 +106,12 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, RenderReque
     auto label = LabelOptionsReader::read(parser);
     if (const QString* error = std::get_if<QString>(&label))
         return *error;
-    request.label = std::get<LabelOptions>(std::move(label));
+    auto inputs =
+        LabelInputs::read(parser, parser.positionalArguments(), std::get<LabelOptions>(label));
+    if (const QString* error = std::get_if<QString>(&inputs))
+        return *error;
+    request.inputs = std::get<std::vector<LabelInput>>(std::move(inputs));
+    request.paths = LabelInputs::paths(request.inputs);
     return std::nullopt;
 }
 
@@ -227,7 +232,8 @@ int render(const RenderRequest& request) {
     DecodeAhead files(request.paths, request.jobs);
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
-        const QString& path = request.paths.at(index);
+        const LabelInput& input = request.inputs.at(static_cast<std::size_t>(index));
+        const QString& path = input.path;
         progress.clear();
         auto opened = openPhotograph(path, files.take(index));
         QString error;
@@ -235,8 +241,9 @@ int render(const RenderRequest& request) {
             error = *failure;
         } else {
             const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
-            const auto layout = makeLabelLayout(request.label);
-            showPhotograph(*layout, request.label, record.get());
+            const LabelOptions options = input.options();
+            const auto layout = makeLabelLayout(options);
+            showPhotograph(*layout, options, record.get());
             warnOfCharactersWithoutGlyph(path, *layout);
             if (pdf)
                 pdf->addPage(*layout);
@@ -247,6 +254,8 @@ int render(const RenderRequest& request) {
         }
         if (!error.isEmpty()) {
             allRendered = false;
+            if (input.sheetRow > 0)
+                error = QStringLiteral("row %1: %2").arg(input.sheetRow).arg(error);
             progress.clear();
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             if (request.layoutJson)

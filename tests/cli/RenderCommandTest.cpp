@@ -77,6 +77,36 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_TRUE(QFile::exists(out("labels.pdf"))) << "the readable photograph still has its page";
 }
 
+TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
+    ASSERT_TRUE(QFile::copy(sample, out("a.jpg")));
+    ASSERT_TRUE(QFile::copy(sample, out("b.jpg")));
+    QFile sheet(out("show.csv"));
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write("\xEF\xBB\xBF" "title,file,photographer\r\n"
+                "\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1,a.jpg,\r\n"
+                "Gone,missing.jpg,\r\n"
+                "\"Harbour, dawn\",b.jpg,Ann\r\n");
+    sheet.close();
+    const CliResult run = runCli({"render", "--layout-json", "--no-translations", "--captions",
+                                  out("show.csv"), "--photographer", "Jo", "-o", out("show.pdf")});
+    EXPECT_EQ(run.exitCode, 1) << "one row's photograph could not be read";
+    EXPECT_TRUE(run.err.contains("row 3")) << run.err.toStdString();
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const auto textsOf = [](const QByteArray& line) {
+        QStringList texts;
+        for (const auto& text : QJsonDocument::fromJson(line).object().value("texts").toArray())
+            texts.append(text.toObject().value("text").toString());
+        return texts;
+    };
+    EXPECT_TRUE(textsOf(lines[0]).contains(QStringLiteral("富士山")));
+    EXPECT_TRUE(textsOf(lines[0]).contains("Jo")) << "an empty cell takes the option";
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
+    EXPECT_TRUE(textsOf(lines[2]).contains("Harbour, dawn"));
+    EXPECT_TRUE(textsOf(lines[2]).contains("Ann"));
+    EXPECT_TRUE(QFile::exists(out("show.pdf")));
+}
+
 TEST_F(RenderCommandTest, CharactersNoFontDrawsAreNamedAndTheLabelIsStillWritten) {
     // U+10FFFD, a private-use character, is in no installed face; the Japanese is.
     const QString unknown = QString::fromUcs4(U"\U0010FFFD");

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "label/LabelOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+class QCommandLineParser;
+
+// The photographs a label command labels, each with its own label options: the FILE
+// arguments with the command line's options, or the rows of a caption sheet
+// (--captions), whose filled cells take the place of the options.
+struct LabelInput {
+    QString path;
+    // The row of the caption sheet it came from; 0 for a FILE argument.
+    int sheetRow = 0;
+    LabelOptions label;
+    // Look up the photograph's own title when it is given none (--titles-from-photos).
+    bool titleFromPhoto = false;
+
+    // Names the input in messages: "row 3 (a.jpg)" for a sheet row, else the path.
+    QString name() const;
+    // The label options with the photograph's own title filled in where asked for.
+    LabelOptions options() const;
+};
+
+namespace LabelInputs {
+
+// Adds --captions and --titles-from-photos.
+void addOptions(QCommandLineParser& parser);
+
+// The inputs of a parsed command line, or a usage error.
+std::variant<std::vector<LabelInput>, QString>
+read(const QCommandLineParser& parser, const QStringList& files, const LabelOptions& label);
+
+QStringList paths(const std::vector<LabelInput>& inputs);
+
+} // namespace LabelInputs
