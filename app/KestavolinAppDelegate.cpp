@@ -101,6 +101,12 @@ void KestavolinAppDelegate::connectInterface() {
     connect(ui.deleteLensButton, &QPushButton::clicked, this,
             &KestavolinAppDelegate::deleteLensName);
     connect(ui.printButton, &QPushButton::clicked, this, &KestavolinAppDelegate::printAction);
+    // The application has this one window: closing it saves the settings and ends
+    // the application.
+    connect(m_window.get(), &MainWindow::closed, this,
+            &KestavolinAppDelegate::applicationWillTerminate);
+    connect(m_window.get(), &MainWindow::closed, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
     // A name picked from the list, or typed and confirmed with Enter.
     connect(ui.lensName, &QComboBox::activated, this, &KestavolinAppDelegate::inputLensName);
     connect(ui.lensName->lineEdit(), &QLineEdit::returnPressed, this,
@@ -158,6 +164,8 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
         if (!medium)
             return;
         m_settings.chooseStartupMedium(*medium);
+        // Stored at once: whatever happens later in this run, the next start has it.
+        m_settings.save();
     }
 
     if (tapeMedium())
@@ -310,6 +318,16 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
     loadPhotoIntoMediumView(path);
 }
 
+void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
+    if (!paths.isEmpty()) {
+        applicationOpenFiles(paths);
+        return;
+    }
+    newWindow();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
 void KestavolinAppDelegate::dragItemInTapeView() {
     loadDroppedPhoto(m_tapeImageView);
 }
@@ -390,6 +408,7 @@ void KestavolinAppDelegate::inputPhotograper() {
     if (name.isEmpty() || name.size() > maximumPhotographerLength)
         return;
     m_settings.setPhotographer(name);
+    m_settings.save();
     if (LabelView* view = labelViewOfMedium())
         view->setAuthor(m_settings.photographer());
 }

@@ -61,6 +61,8 @@ public slots:
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
     void applicationOpenFiles(const QStringList& paths);
+    // A request handed over by a later launch: its files, or without any, the window.
+    void takeHandedOverRequest(const QStringList& paths);
 
     void newWindow();
     void redisplayWindow();
