@@ -9,6 +9,7 @@
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
+#include "photo/AnalysisAlerts.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
@@ -60,6 +61,11 @@ void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 void showAlert(const QString& titleKey, const QString& messageKey, const QString& buttonKey) {
     runAlertPanel(localizedString(titleKey), localizedString(messageKey),
                   localizedString(buttonKey), QString(), QString());
+}
+
+void showUnreadableFileAlert() {
+    const AnalysisAlertKeys keys = alertForUnreadableFile();
+    showAlert(keys.title, keys.message, analysisAlertButtonKey);
 }
 
 } // namespace
@@ -268,10 +274,15 @@ void KestavolinAppDelegate::redisplayWindow() {
     m_window->activateWindow();
 }
 
+// A file too short to analyse (or gone) gives no record; the user is told, since the
+// record shows no alert of its own for it.
 void KestavolinAppDelegate::readPhoto(const QString& path) {
     m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path));
-    if (m_kestavolin)
-        m_kestavolin->setFileName(path);
+    if (!m_kestavolin) {
+        showUnreadableFileAlert();
+        return;
+    }
+    m_kestavolin->setFileName(path);
 }
 
 void KestavolinAppDelegate::showPhoto(LabelView& view) {
@@ -300,8 +311,10 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
         return;
     const QString& path = paths.first();
     const QFileInfo file(path);
-    if (!file.exists())
+    if (!file.exists()) {
+        showUnreadableFileAlert();
         return;
+    }
     if (file.isDir() || !hasPhotoExtension(path)) {
         showAlert(QStringLiteral("DropEroor"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
                   QStringLiteral("Ok"));
