@@ -33,6 +33,8 @@ namespace {
 
 const QString windowTitle = QStringLiteral("Kestavolin");
 const QString openDialogMessage = QStringLiteral("File Open");
+// What a label's text holds before anything was put in.
+const QString blankLabelText = QStringLiteral(" ");
 
 QColor grey(double level) {
     return QColor::fromRgbF(level, level, level, 1.0);
@@ -416,23 +418,32 @@ void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
         view->setUserLens(name);
 }
 
+// A refused name puts the kept one back in the field, so that field and label agree.
 void KestavolinAppDelegate::inputPhotograper() {
-    const QString name = m_window->ui().photographerBox->text();
-    if (name.isEmpty() || name.size() > maximumPhotographerLength)
+    QLineEdit* field = m_window->ui().photographerBox;
+    const QString name = field->text();
+    if (name.isEmpty() || name.size() > maximumPhotographerLength) {
+        field->setText(m_settings.photographer());
         return;
+    }
     m_settings.setPhotographer(name);
     m_settings.save();
     if (LabelView* view = labelViewOfMedium())
         view->setAuthor(m_settings.photographer());
 }
 
+// An emptied field removes the title: the label returns to the blank a new label
+// starts with. A title too long is refused and the field shows the kept one again.
 void KestavolinAppDelegate::titleInput() {
-    const QString title = m_window->ui().titleMessageBox->text();
-    if (title.isEmpty() || title.size() > maximumTitleLength)
+    QLineEdit* field = m_window->ui().titleMessageBox;
+    const QString title = field->text();
+    if (title.size() > maximumTitleLength) {
+        field->setText(m_titleName);
         return;
+    }
     m_titleName = title;
     if (LabelView* view = labelViewOfMedium())
-        view->setTitle(m_titleName);
+        view->setTitle(m_titleName.isEmpty() ? blankLabelText : m_titleName);
 }
 
 void KestavolinAppDelegate::pageSetup() {
