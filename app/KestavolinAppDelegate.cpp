@@ -222,6 +222,7 @@ void KestavolinAppDelegate::createTapeViews() {
     QWidget* content = m_window->contentView();
     m_tapeImageView = new TapeView(content);
     m_tapeImageView->setGeometry(widgetRectForFrame(tapeImageRect, content->height()));
+    m_tapeImageView->setFonts(m_settings.printFontName());
     m_tapeImageView->show();
     m_tapeImageView->repaint();
     m_tapeImageView->setAuthor(m_settings.photographer());
@@ -242,6 +243,7 @@ void KestavolinAppDelegate::createRollView() {
 
     m_tack66ImageView = new Tack66View(content);
     m_tack66ImageView->setGeometry(widgetRectForFrame(tapeImageRect164, grownHeight));
+    m_tack66ImageView->setFonts(m_settings.printFontName());
     m_tack66ImageView->show();
     m_tack66ImageView->setAuthor(m_settings.photographer());
     m_tack66ImageView->repaint();

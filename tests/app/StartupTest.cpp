@@ -6,6 +6,7 @@
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
+#include "platform/FontCatalogue.h"
 #include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +186,22 @@ TEST(Startup, ALensListWithoutExifSelectsNothing) {
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(app.window().ui().lensName->currentIndex(), -1);
     EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Zoom")});
+}
+
+TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
+    if (!FontCatalogue::availableFonts().contains(QStringLiteral("DejaVuSans-Bold")))
+        GTEST_SKIP() << "DejaVu Sans Bold is not installed";
+    AppFixture fixture;
+    fixture.writeSettings({{QStringLiteral("mediaTypeName"), tape},
+                           {QStringLiteral("fontFamilyName"), QStringLiteral("DejaVu Sans")},
+                           {QStringLiteral("fontName"), QStringLiteral("DejaVuSans-Bold")},
+                           {QStringLiteral("fontStyleIndex"), 1}});
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_EQ(app.settings().printFontName(), QStringLiteral("DejaVuSans-Bold"));
+    for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
+        EXPECT_EQ(placed.text.font().family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_TRUE(placed.text.font().bold()) << placed.field.toStdString();
+    }
 }
 
 TEST(Startup, APhotographerChangeIsSavedAtOnce) {
