@@ -41,18 +41,16 @@ QColor grey(double level) {
 }
 const QColor windowFill = grey(0.32);
 const QColor captionColour = grey(0.8);
-// The print button has a mid-grey face of its own so that its light grey title stays
-// readable; the style's button face is too light for it.
-QString printButtonStyle(const QColor& title) {
-    return QStringLiteral("QPushButton { color: %1; font-weight: bold; background-color: #6e6e6e;"
-                          " border: 1px solid #2e2e2e; border-radius: 4px; padding: 4px 12px; }"
-                          "QPushButton:hover { background-color: #7a7a7a; }"
-                          "QPushButton:pressed { background-color: #5c5c5c; }"
-                          "QPushButton:focus { border-color: #b0b0b0; }"
-                          "QPushButton:disabled { color: #8c8c8c; font-weight: normal;"
-                          " background-color: #5a5a5a; border-color: #444444; }")
-        .arg(title.name());
-}
+// The print button: when it can be used, a blue face with a white title that stands
+// out from the grey window; when it cannot, a grey face with a dim title.
+const QString printButtonStyle =
+    QStringLiteral("QPushButton { color: #ffffff; font-weight: bold; background-color: #2f6db3;"
+                   " border: 1px solid #1b436f; border-radius: 4px; padding: 4px 12px; }"
+                   "QPushButton:hover { background-color: #3a7cc6; }"
+                   "QPushButton:pressed { background-color: #25588f; }"
+                   "QPushButton:focus { border-color: #b0b0b0; }"
+                   "QPushButton:disabled { color: #8c8c8c; font-weight: normal;"
+                   " background-color: #5a5a5a; border-color: #444444; }");
 
 void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -106,6 +104,7 @@ void KestavolinAppDelegate::connectInterface() {
     connect(ui.actionDeleteLens, &QAction::triggered, this, &KestavolinAppDelegate::deleteLensName);
     connect(ui.actionPreferences, &QAction::triggered, this,
             &KestavolinAppDelegate::selectPreferences);
+    connect(ui.actionAbout, &QAction::triggered, this, &KestavolinAppDelegate::showAbout);
     connect(ui.deleteLensButton, &QPushButton::clicked, this,
             &KestavolinAppDelegate::deleteLensName);
     connect(ui.printButton, &QPushButton::clicked, this, &KestavolinAppDelegate::printAction);
@@ -200,7 +199,7 @@ void KestavolinAppDelegate::applyCaptionColour() {
           static_cast<QWidget*>(ui.titleNameTitle), static_cast<QWidget*>(ui.lensTitle),
           static_cast<QWidget*>(ui.authorTitle)})
         setTextColour(caption, QPalette::WindowText, captionColour);
-    ui.printButton->setStyleSheet(printButtonStyle(captionColour));
+    ui.printButton->setStyleSheet(printButtonStyle);
 }
 
 void KestavolinAppDelegate::showLensList() {
@@ -287,6 +286,8 @@ void KestavolinAppDelegate::readPhoto(const QString& path) {
         return;
     }
     m_kestavolin->setFileName(path);
+    if (m_kestavolin->haveExif())
+        m_window->setWindowTitle(QFileInfo(path).fileName());
 }
 
 void KestavolinAppDelegate::showPhoto(LabelView& view) {
@@ -506,4 +507,10 @@ void KestavolinAppDelegate::selectPreferences() {
         view->setTitle(m_titleName);
     }
     m_settings.save();
+}
+
+void KestavolinAppDelegate::showAbout() {
+    m_dialogs.showAbout(
+        m_window.get(), localizedString(QStringLiteral("AboutTitle")),
+        localizedString(QStringLiteral("AboutMsg")).arg(QStringLiteral(KESTAVOLIN_VERSION)));
 }

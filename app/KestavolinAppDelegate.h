@@ -80,6 +80,7 @@ public slots:
     void printAction();
 
     void selectPreferences();
+    void showAbout();
 
 private:
     void awakeFromNib();

@@ -7,12 +7,17 @@
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
 #include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
 #include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -199,8 +204,9 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(app.settings().printFontName(), QStringLiteral("DejaVuSans-Bold"));
     for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
-        EXPECT_EQ(placed.text.font().family(), QStringLiteral("DejaVu Sans"));
-        EXPECT_TRUE(placed.text.font().bold()) << placed.field.toStdString();
+        const QFontInfo font(placed.text.font());
+        EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(font.styleName(), QStringLiteral("Bold")) << placed.field.toStdString();
     }
 }
 
@@ -262,6 +268,72 @@ TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
     EXPECT_EQ(app.tapeImageView()->printImage(), nullptr);
     // The title member survives for the next preferences confirmation.
     EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
+}
+
+} // namespace
+
+namespace {
+
+// The mean colour of the button as drawn.
+QColor meanColour(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            red += pixel.redF();
+            green += pixel.greenF();
+            blue += pixel.blueF();
+        }
+    }
+    const double pixels = double(image.width()) * image.height();
+    return QColor::fromRgbF(float(red / pixels), float(green / pixels), float(blue / pixels));
+}
+
+// An enabled print button must not look like the disabled one: a coloured face
+// against the grey window, clearly apart from the grey disabled face.
+TEST(Window, TheEnabledPrintButtonLooksUsable) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    QPushButton* button = app.window().ui().printButton;
+    ASSERT_TRUE(button->isEnabled());
+    const QColor enabled = meanColour(*button);
+    button->setEnabled(false);
+    const QColor disabled = meanColour(*button);
+    EXPECT_GT(enabled.hsvSaturationF(), 0.3f);
+    EXPECT_LT(disabled.hsvSaturationF(), 0.1f);
+}
+
+TEST(Window, TheWindowTitleNamesTheOpenedPhotograph) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
+    // A file that could not be analysed leaves the label, and so the title, as it was.
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("bad.jpg"), QByteArray(64, 'x'))});
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
+    app.window().close();
+    app.newWindow();
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
+}
+
+TEST(Window, HelpAboutShowsTheVersionAndTheLicence) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    app.window().ui().actionAbout->trigger();
+    useEmptyStringTable();
+    ASSERT_EQ(fixture.dialogs.aboutShown.size(), 1);
+    const QString about = fixture.dialogs.aboutShown.first();
+    EXPECT_TRUE(about.startsWith(QStringLiteral("About Kestavolin\n")));
+    EXPECT_TRUE(
+        about.contains(QRegularExpression(QStringLiteral("Kestavolin \\d+\\.\\d+\\.\\d+"))));
+    EXPECT_TRUE(about.contains(QStringLiteral("Licence")));
+    EXPECT_TRUE(app.window().ui().menuHelp->actions().contains(app.window().ui().actionAbout));
 }
 
 } // namespace
