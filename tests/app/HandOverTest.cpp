@@ -116,6 +116,9 @@ TEST_P(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeeps
                   localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
     EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
 
+    // Stored already, should the run end without its closing save; and the closing
+    // save keeps it.
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
     app.applicationWillTerminate();
     EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
     useEmptyStringTable();
