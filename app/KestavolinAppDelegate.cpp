@@ -16,6 +16,7 @@
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 #include "platform/PrintSetup.h"
 #include "preferences/PreferencesKestavolin.h"
 #include "ui_MainWindow.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QTimer>
 
 namespace {
 
@@ -71,7 +73,8 @@ void showUnreadableFileAlert() {
 } // namespace
 
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
-    : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath) {
+    : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath),
+      m_decodePicture(&Picture::initWithData) {
     awakeFromNib();
 }
 
@@ -280,7 +283,15 @@ void KestavolinAppDelegate::redisplayWindow() {
 // A file too short to analyse (or gone) gives no record; the user is told, since the
 // record shows no alert of its own for it.
 void KestavolinAppDelegate::readPhoto(const QString& path) {
-    m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path));
+    AnalysisOptions options;
+    options.pictureDecoder = [this](const FileData& data) {
+        return decodeBesideTheEventLoop(data, m_decodePicture);
+    };
+    m_readingPhoto = true;
+    m_kestavolin = Kestavolin::initWithData(FileData::initWithContentsOfFile(path), options);
+    m_readingPhoto = false;
+    if (!m_waitingRequests.isEmpty())
+        QTimer::singleShot(0, this, &KestavolinAppDelegate::takeWaitingRequests);
     if (!m_kestavolin) {
         showUnreadableFileAlert();
         return;
@@ -337,6 +348,10 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
 }
 
 void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
+    if (m_readingPhoto) {
+        m_waitingRequests.append(paths);
+        return;
+    }
     if (!paths.isEmpty()) {
         applicationOpenFiles(paths);
         return;
@@ -344,6 +359,11 @@ void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
     newWindow();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void KestavolinAppDelegate::takeWaitingRequests() {
+    while (!m_readingPhoto && !m_waitingRequests.isEmpty())
+        takeHandedOverRequest(m_waitingRequests.takeFirst());
 }
 
 void KestavolinAppDelegate::dragItemInTapeView() {

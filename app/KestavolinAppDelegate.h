@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PictureDecoding.h"
 #include "app/Settings.h"
 
 #include "platform/NotificationCenter.h"
@@ -57,6 +58,9 @@ public:
     const QString& titleName() const { return m_titleName; }
     bool runActive() const { return m_runActive; }
 
+    // The decoder of the photographs' pictures, run beside the event loop.
+    void decodePicturesWith(PictureDecoder decode) { m_decodePicture = std::move(decode); }
+
 public slots:
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
@@ -98,6 +102,7 @@ private:
     void showPhoto(LabelView& view);
     void loadPhotoIntoMediumView(const QString& path);
     void loadDroppedPhoto(LabelView* view);
+    void takeWaitingRequests();
     void setUserLensOnLabel(const QString& name);
     // tapeImageView for the tape medium, otherwise tack66ImageView; null before start-up.
     LabelView* labelViewOfMedium() const;
@@ -119,6 +124,11 @@ private:
     bool m_runActive = false;
     bool m_fileDropWhenAppStart = false;
     std::optional<QString> m_pickupFilePath;
+
+    PictureDecoder m_decodePicture;
+    // Requests handed over while a photograph is read wait for it to be shown.
+    bool m_readingPhoto = false;
+    QList<QStringList> m_waitingRequests;
 
     NotificationCenter::Token m_tapeDropObserver = 0;
     NotificationCenter::Token m_rollDropObserver = 0;

@@ -3,8 +3,11 @@
 #include "AppTestSupport.h"
 
 #include "app/SingleInstance.h"
+#include "label/TapeView.h"
 #include "photo/Kestavolin.h"
+#include "platform/FileData.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,9 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+
+#include <chrono>
+#include <future>
 
 namespace {
 
@@ -166,6 +172,46 @@ TEST(HandOverBusy, AKilledInstanceIsReplaced) {
     SingleInstance next(socketName);
     EXPECT_EQ(next.start({}, 2000), Launch::Running);
     EXPECT_TRUE(next.listening());
+}
+
+} // namespace
+
+namespace {
+
+// While a photograph's picture decodes, a later launch is answered at once and its
+// photograph follows when the first one is shown.
+TEST(HandOverBusy, TheRunningInstanceAnswersWhileItDecodesAPicture) {
+    QTemporaryDir runtime;
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+    KestavolinAppDelegate& app = fixture.start();
+    SingleInstance instance(QDir(runtime.path()).filePath("kestavolin.socket"));
+    ASSERT_EQ(instance.start({}), Launch::Running);
+    QObject::connect(&instance, &SingleInstance::openRequested, &app,
+                     &KestavolinAppDelegate::takeHandedOverRequest);
+
+    // The decode lasts until the later launch has ended (or a bound has passed).
+    std::promise<void> launchEnded;
+    std::shared_future<void> ended = launchEnded.get_future().share();
+    bool answeredDuringDecode = false;
+    app.decodePicturesWith([ended, &answeredDuringDecode](const FileData& data) {
+        answeredDuringDecode =
+            ended.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+        return Picture::initWithData(data);
+    });
+    Launcher later(runtime.path(), fixture.home(), QStringLiteral("en"));
+    const QString first = fixture.samplePhoto(QStringLiteral("first.jpg"));
+    const QString second = fixture.samplePhoto(QStringLiteral("second.jpg"));
+    QTimer::singleShot(0, [&] { later.launch({second}); });
+    QObject::connect(&later.process, &QProcess::finished, [&] { launchEnded.set_value(); });
+
+    app.applicationOpenFiles({first});
+    EXPECT_TRUE(answeredDuringDecode);
+    EXPECT_EQ(later.process.exitCode(), 0);
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.kestavolin()->fileName(), first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.kestavolin()->fileName() == second; }, 5000));
+    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
 }
 
 } // namespace
