@@ -4,6 +4,7 @@
 #include "preferences/PreferencesKestavolin.h"
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
@@ -41,4 +42,8 @@ bool ModalDialogRunner::runPageSetup(QPrinter& printer, QWidget* parent) {
 bool ModalDialogRunner::runPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void ModalDialogRunner::showAbout(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::about(parent, title, text);
 }

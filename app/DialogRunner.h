@@ -30,6 +30,8 @@ public:
     virtual bool runPageSetup(QPrinter& printer, QWidget* parent) = 0;
     // The print dialog on the printer; true when the user chose to print.
     virtual bool runPrintDialog(QPrinter& printer, QWidget* parent) = 0;
+    // The about box: the application's name, version and licence.
+    virtual void showAbout(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The dialogs themselves.
@@ -41,4 +43,5 @@ public:
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
+    void showAbout(QWidget* parent, const QString& title, const QString& text) override;
 };

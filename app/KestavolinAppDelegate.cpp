@@ -10,6 +10,7 @@
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
+#include "photo/AnalysisAlerts.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
@@ -17,6 +18,7 @@
 #include "platform/FileData.h"
 #include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
+#include "platform/Picture.h"
 #include "platform/PrintSetup.h"
 #include "preferences/PreferencesKestavolin.h"
 #include "ui_MainWindow.h"
@@ -29,29 +31,30 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QTimer>
 
 namespace {
 
 const QString windowTitle = QStringLiteral("Kestavolin");
 const QString openDialogMessage = QStringLiteral("File Open");
+// What a label's text holds before anything was put in.
+const QString blankLabelText = QStringLiteral(" ");
 
 QColor grey(double level) {
     return QColor::fromRgbF(level, level, level, 1.0);
 }
 const QColor windowFill = grey(0.32);
 const QColor captionColour = grey(0.8);
-// The print button has a mid-grey face of its own so that its light grey title stays
-// readable; the style's button face is too light for it.
-QString printButtonStyle(const QColor& title) {
-    return QStringLiteral("QPushButton { color: %1; font-weight: bold; background-color: #6e6e6e;"
-                          " border: 1px solid #2e2e2e; border-radius: 4px; padding: 4px 12px; }"
-                          "QPushButton:hover { background-color: #7a7a7a; }"
-                          "QPushButton:pressed { background-color: #5c5c5c; }"
-                          "QPushButton:focus { border-color: #b0b0b0; }"
-                          "QPushButton:disabled { color: #8c8c8c; font-weight: normal;"
-                          " background-color: #5a5a5a; border-color: #444444; }")
-        .arg(title.name());
-}
+// The print button: when it can be used, a blue face with a white title that stands
+// out from the grey window; when it cannot, a grey face with a dim title.
+const QString printButtonStyle =
+    QStringLiteral("QPushButton { color: #ffffff; font-weight: bold; background-color: #2f6db3;"
+                   " border: 1px solid #1b436f; border-radius: 4px; padding: 4px 12px; }"
+                   "QPushButton:hover { background-color: #3a7cc6; }"
+                   "QPushButton:pressed { background-color: #25588f; }"
+                   "QPushButton:focus { border-color: #b0b0b0; }"
+                   "QPushButton:disabled { color: #8c8c8c; font-weight: normal;"
+                   " background-color: #5a5a5a; border-color: #444444; }");
 
 void setTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -64,11 +67,16 @@ void showAlert(const QString& titleKey, const QString& messageKey, const QString
                   localizedString(buttonKey), QString(), QString());
 }
 
+void showUnreadableFileAlert() {
+    const AnalysisAlertKeys keys = alertForUnreadableFile();
+    showAlert(keys.title, keys.message, analysisAlertButtonKey);
+}
+
 } // namespace
 
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
     : m_dialogs(dialogs), m_window(std::make_unique<MainWindow>()), m_settings(plistFilePath),
-      m_printJobs(new PrintJobWatcher(this)) {
+      m_printJobs(new PrintJobWatcher(this)), m_decodePicture(&Picture::initWithData) {
     connect(m_printJobs, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
     awakeFromNib();
 }
@@ -102,9 +110,16 @@ void KestavolinAppDelegate::connectInterface() {
     connect(ui.actionDeleteLens, &QAction::triggered, this, &KestavolinAppDelegate::deleteLensName);
     connect(ui.actionPreferences, &QAction::triggered, this,
             &KestavolinAppDelegate::selectPreferences);
+    connect(ui.actionAbout, &QAction::triggered, this, &KestavolinAppDelegate::showAbout);
     connect(ui.deleteLensButton, &QPushButton::clicked, this,
             &KestavolinAppDelegate::deleteLensName);
     connect(ui.printButton, &QPushButton::clicked, this, &KestavolinAppDelegate::printAction);
+    // The application has this one window: closing it saves the settings and ends
+    // the application.
+    connect(m_window.get(), &MainWindow::closed, this,
+            &KestavolinAppDelegate::applicationWillTerminate);
+    connect(m_window.get(), &MainWindow::closed, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
     // A name picked from the list, or typed and confirmed with Enter.
     connect(ui.lensName, &QComboBox::activated, this, &KestavolinAppDelegate::inputLensName);
     connect(ui.lensName->lineEdit(), &QLineEdit::returnPressed, this,
@@ -162,6 +177,8 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
         if (!medium)
             return;
         m_settings.chooseStartupMedium(*medium);
+        // Stored at once: whatever happens later in this run, the next start has it.
+        m_settings.save();
     }
 
     if (tapeMedium())
@@ -188,7 +205,7 @@ void KestavolinAppDelegate::applyCaptionColour() {
           static_cast<QWidget*>(ui.titleNameTitle), static_cast<QWidget*>(ui.lensTitle),
           static_cast<QWidget*>(ui.authorTitle)})
         setTextColour(caption, QPalette::WindowText, captionColour);
-    ui.printButton->setStyleSheet(printButtonStyle(captionColour));
+    ui.printButton->setStyleSheet(printButtonStyle);
 }
 
 void KestavolinAppDelegate::showLensList() {
@@ -210,6 +227,7 @@ void KestavolinAppDelegate::createTapeViews() {
     QWidget* content = m_window->contentView();
     m_tapeImageView = new TapeView(content);
     m_tapeImageView->setGeometry(widgetRectForFrame(tapeImageRect, content->height()));
+    m_tapeImageView->setFonts(m_settings.printFontName());
     m_tapeImageView->show();
     m_tapeImageView->repaint();
     m_tapeImageView->setAuthor(m_settings.photographer());
@@ -230,6 +248,7 @@ void KestavolinAppDelegate::createRollView() {
 
     m_tack66ImageView = new Tack66View(content);
     m_tack66ImageView->setGeometry(widgetRectForFrame(tapeImageRect164, grownHeight));
+    m_tack66ImageView->setFonts(m_settings.printFontName());
     m_tack66ImageView->show();
     m_tack66ImageView->setAuthor(m_settings.photographer());
     m_tack66ImageView->repaint();
@@ -279,14 +298,29 @@ void KestavolinAppDelegate::redisplayWindow() {
     m_window->activateWindow();
 }
 
+// A file too short to analyse (or gone) gives no record; the user is told, since the
+// record shows no alert of its own for it.
 void KestavolinAppDelegate::readPhoto(const QString& path) {
+    AnalysisOptions options;
+    options.pictureDecoder = [this](const FileData& data) {
+        return decodeBesideTheEventLoop(data, m_decodePicture);
+    };
+    m_readingPhoto = true;
     const auto data = FileData::initWithContentsOfFile(path);
-    m_kestavolin = Kestavolin::initWithData(data);
+    m_kestavolin = Kestavolin::initWithData(data, options);
+    m_readingPhoto = false;
+    if (!m_waitingRequests.isEmpty())
+        QTimer::singleShot(0, this, &KestavolinAppDelegate::takeWaitingRequests);
     // A file that shrank while it was read gave zeros in place of its bytes.
     if (data && data->changedWhileRead())
         m_kestavolin.reset();
-    if (m_kestavolin)
-        m_kestavolin->setFileName(path);
+    if (!m_kestavolin) {
+        showUnreadableFileAlert();
+        return;
+    }
+    m_kestavolin->setFileName(path);
+    if (m_kestavolin->haveExif())
+        m_window->setWindowTitle(QFileInfo(path).fileName());
 }
 
 void KestavolinAppDelegate::showPhoto(LabelView& view) {
@@ -315,8 +349,10 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
         return;
     const QString& path = paths.first();
     const QFileInfo file(path);
-    if (!file.exists())
+    if (!file.exists()) {
+        showUnreadableFileAlert();
         return;
+    }
     if (file.isDir() || !hasPhotoExtension(path)) {
         showAlert(QStringLiteral("DropEroor"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
                   QStringLiteral("Ok"));
@@ -331,6 +367,25 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
     if (!m_window->isVisible())
         redisplayWindow();
     loadPhotoIntoMediumView(path);
+}
+
+void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
+    if (m_readingPhoto) {
+        m_waitingRequests.append(paths);
+        return;
+    }
+    if (!paths.isEmpty()) {
+        applicationOpenFiles(paths);
+        return;
+    }
+    newWindow();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void KestavolinAppDelegate::takeWaitingRequests() {
+    while (!m_readingPhoto && !m_waitingRequests.isEmpty())
+        takeHandedOverRequest(m_waitingRequests.takeFirst());
 }
 
 void KestavolinAppDelegate::dragItemInTapeView() {
@@ -408,22 +463,32 @@ void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
         view->setUserLens(name);
 }
 
+// A refused name puts the kept one back in the field, so that field and label agree.
 void KestavolinAppDelegate::inputPhotograper() {
-    const QString name = m_window->ui().photographerBox->text();
-    if (name.isEmpty() || name.size() > maximumPhotographerLength)
+    QLineEdit* field = m_window->ui().photographerBox;
+    const QString name = field->text();
+    if (name.isEmpty() || name.size() > maximumPhotographerLength) {
+        field->setText(m_settings.photographer());
         return;
+    }
     m_settings.setPhotographer(name);
+    m_settings.save();
     if (LabelView* view = labelViewOfMedium())
         view->setAuthor(m_settings.photographer());
 }
 
+// An emptied field removes the title: the label returns to the blank a new label
+// starts with. A title too long is refused and the field shows the kept one again.
 void KestavolinAppDelegate::titleInput() {
-    const QString title = m_window->ui().titleMessageBox->text();
-    if (title.isEmpty() || title.size() > maximumTitleLength)
+    QLineEdit* field = m_window->ui().titleMessageBox;
+    const QString title = field->text();
+    if (title.size() > maximumTitleLength) {
+        field->setText(m_titleName);
         return;
+    }
     m_titleName = title;
     if (LabelView* view = labelViewOfMedium())
-        view->setTitle(m_titleName);
+        view->setTitle(m_titleName.isEmpty() ? blankLabelText : m_titleName);
 }
 
 void KestavolinAppDelegate::pageSetup() {
@@ -520,4 +585,10 @@ void KestavolinAppDelegate::selectPreferences() {
         view->setTitle(m_titleName);
     }
     saveSettings();
+}
+
+void KestavolinAppDelegate::showAbout() {
+    m_dialogs.showAbout(
+        m_window.get(), localizedString(QStringLiteral("AboutTitle")),
+        localizedString(QStringLiteral("AboutMsg")).arg(QStringLiteral(KESTAVOLIN_VERSION)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PictureDecoding.h"
 #include "app/Settings.h"
 
 #include "platform/NotificationCenter.h"
@@ -61,10 +62,15 @@ public:
     const QString& titleName() const { return m_titleName; }
     bool runActive() const { return m_runActive; }
 
+    // The decoder of the photographs' pictures, run beside the event loop.
+    void decodePicturesWith(PictureDecoder decode) { m_decodePicture = std::move(decode); }
+
 public slots:
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
     void applicationOpenFiles(const QStringList& paths);
+    // A request handed over by a later launch: its files, or without any, the window.
+    void takeHandedOverRequest(const QStringList& paths);
 
     void newWindow();
     void redisplayWindow();
@@ -84,6 +90,7 @@ public slots:
     void printJobFailed(const QString& queue, const PrintJob::Progress& progress);
 
     void selectPreferences();
+    void showAbout();
 
 private:
     void awakeFromNib();
@@ -103,6 +110,7 @@ private:
     void showPhoto(LabelView& view);
     void loadPhotoIntoMediumView(const QString& path);
     void loadDroppedPhoto(LabelView* view);
+    void takeWaitingRequests();
     void setUserLensOnLabel(const QString& name);
     // The paper the user confirmed in the page set-up for that queue, if any.
     const QPageLayout* chosenPaperFor(const QString& queue) const;
@@ -128,6 +136,11 @@ private:
     bool m_runActive = false;
     bool m_fileDropWhenAppStart = false;
     std::optional<QString> m_pickupFilePath;
+
+    PictureDecoder m_decodePicture;
+    // Requests handed over while a photograph is read wait for it to be shown.
+    bool m_readingPhoto = false;
+    QList<QStringList> m_waitingRequests;
 
     NotificationCenter::Token m_tapeDropObserver = 0;
     NotificationCenter::Token m_rollDropObserver = 0;

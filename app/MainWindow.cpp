@@ -17,3 +17,8 @@ MainWindow::~MainWindow() = default;
 QWidget* MainWindow::contentView() const {
     return m_ui->contentView;
 }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    emit closed();
+}

@@ -66,7 +66,7 @@ void Settings::load() {
 }
 
 // Each entry of the wrong type alone is replaced by its default and the file saved at
-// once; the font always returns to the default; the medium is taken only when valid.
+// once; the medium is taken only when valid.
 void Settings::takeStoredEntries() {
     const QVariant photographer = m_preferences.value(photographerKey);
     if (holds(photographer, QMetaType::QString)) {
@@ -92,7 +92,7 @@ void Settings::takeStoredEntries() {
         save();
     }
 
-    setDefaulFont();
+    takeStoredFont();
     save();
 
     const QVariant medium = m_preferences.value(mediaTypeNameKey);
@@ -100,6 +100,19 @@ void Settings::takeStoredEntries() {
         m_mediaTypeName = medium.toString();
         m_setMedia = true;
     }
+}
+
+// The stored font while it is installed, otherwise the default.
+void Settings::takeStoredFont() {
+    const QVariant family = m_preferences.value(fontFamilyNameKey);
+    const QVariant name = m_preferences.value(fontNameKey);
+    bool isIndex = false;
+    const quint64 styleIndex = m_preferences.value(fontStyleIndexKey).toULongLong(&isIndex);
+    if (holds(family, QMetaType::QString) && holds(name, QMetaType::QString) && isIndex &&
+        FontCatalogue::availableFonts().contains(name.toString()))
+        setPrintFont(family.toString(), name.toString(), styleIndex);
+    else
+        setDefaulFont();
 }
 
 bool Settings::save() {

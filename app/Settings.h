@@ -28,9 +28,10 @@ public:
     explicit Settings(const QString& plistFilePath = defaultPlistFilePath());
 
     // Start-up: reads the file, takes over every entry of the right type, replaces the
-    // others by their defaults (saving after each), always returns to the default font,
-    // and takes the stored medium when it is one of the two medium names. A file that
-    // cannot be read as a dictionary starts from all defaults and is written at once.
+    // others by their defaults (saving after each), keeps the stored font while it is
+    // installed (otherwise the default), and takes the stored medium when it is one of the two
+    // medium names. A file that cannot be read as a dictionary starts from all defaults and is
+    // written at once.
     void load();
 
     // Writes `preferences` as an XML property list, atomically, creating the documents
@@ -79,6 +80,7 @@ public:
 
 private:
     void takeStoredEntries();
+    void takeStoredFont();
 
     QString m_plistFilePath;
     QVariantMap m_preferences;

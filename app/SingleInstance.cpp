@@ -1,29 +1,48 @@
 #include "app/SingleInstance.h"
 
+#include "platform/FileNames.h"
+
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+#include <filesystem>
 
 namespace {
 
 constexpr int connectTimeoutMs = 1000;
-constexpr int replyTimeoutMs = 5000;
+// How long one wait for the running instance's answer lasts before the launch looks
+// again whether that instance still lives.
+constexpr int replySliceMs = 500;
+// Pause between attempts to reach an instance that holds the lock but does not
+// listen yet (it is starting).
+constexpr int retryPauseMs = 100;
 // A request is a handful of paths; anything larger is not from us and is dropped.
 constexpr qint64 maximumRequestBytes = 1 << 20;
 constexpr char acknowledgement = 'k';
 
-QStringList absolutePaths(const QStringList& paths) {
-    QStringList absolute;
+// The running instance has another working folder, so relative paths are made
+// absolute here, byte for byte: a name need not be valid in any text encoding.
+QByteArrayList absolutePaths(const QByteArrayList& paths) {
+    const QByteArray folder = QByteArray::fromStdString(std::filesystem::current_path().native());
+    QByteArrayList absolute;
     absolute.reserve(paths.size());
-    for (const QString& path : paths)
-        absolute.append(QFileInfo(path).absoluteFilePath());
+    for (const QByteArray& path : paths)
+        absolute.append(path.startsWith('/') ? path : folder + '/' + path);
     return absolute;
 }
 
 } // namespace
+
+QString decodedPath(const QByteArray& path) {
+    return FileNames::fromNative(path);
+}
 
 QString SingleInstance::defaultServerName() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -33,35 +52,76 @@ QString SingleInstance::defaultServerName() {
     return QDir(runtime).filePath(socketName);
 }
 
+// A bare server name (no runtime folder) puts the lock in the temporary folder.
 SingleInstance::SingleInstance(const QString& serverName, QObject* parent)
-    : QObject(parent), m_serverName(serverName) {}
+    : QObject(parent), m_serverName(serverName),
+      m_lock((QDir::isAbsolutePath(serverName) ? serverName : QDir::temp().filePath(serverName)) +
+             QStringLiteral(".lock")) {
+    // Only the death of its holder frees the lock, however long the instance runs.
+    m_lock.setStaleLockTime(0);
+}
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::handOver(const QStringList& paths) const {
+SingleInstance::Launch SingleInstance::start(const QByteArrayList& paths, int answerWaitMs) {
+    const QDeadlineTimer patience(answerWaitMs);
+    for (;;) {
+        switch (sendRequest(paths, answerWaitMs)) {
+        case Reply::Acknowledged:
+            return Launch::HandedOver;
+        case Reply::NoAnswer:
+            return Launch::Unanswered;
+        case Reply::NoListener:
+            break;
+        }
+        if (m_lock.tryLock(0)) {
+            listen();
+            return Launch::Running;
+        }
+        if (patience.hasExpired())
+            return Launch::Unanswered;
+        QThread::msleep(retryPauseMs);
+    }
+}
+
+// Waits for the answer as long as the instance that took the request lives (it may be
+// busy), up to waitMs.
+SingleInstance::Reply SingleInstance::sendRequest(const QByteArrayList& paths, int waitMs) {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(connectTimeoutMs))
-        return false;
+        return Reply::NoListener;
     QByteArray request;
     QDataStream out(&request, QIODevice::WriteOnly);
     out << absolutePaths(paths);
     socket.write(request);
-    if (!socket.waitForBytesWritten(replyTimeoutMs))
-        return false;
+    const QDeadlineTimer patience(waitMs);
     while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(replyTimeoutMs))
-            return false;
+        if (socket.state() != QLocalSocket::ConnectedState)
+            return Reply::NoListener; // it ended before answering
+        if (patience.hasExpired())
+            return Reply::NoAnswer;
+        socket.waitForReadyRead(replySliceMs);
     }
     char reply = 0;
-    return socket.getChar(&reply) && reply == acknowledgement;
+    return socket.getChar(&reply) && reply == acknowledgement ? Reply::Acknowledged
+                                                              : Reply::NoListener;
+}
+
+bool SingleInstance::anotherInstanceListens() const {
+    QLocalSocket probe;
+    probe.connectToServer(m_serverName);
+    return probe.waitForConnected(connectTimeoutMs);
 }
 
 bool SingleInstance::listen() {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_serverName)) {
-        // Nobody answered there (handOver is tried first), so the socket is stale.
+        // This instance holds the lock, so the socket is what a dead instance left
+        // behind; it is removed only when nothing answers there after all.
+        if (anotherInstanceListens())
+            return false;
         QLocalServer::removeServer(m_serverName);
         if (!m_server->listen(m_serverName))
             return false;
@@ -77,6 +137,10 @@ bool SingleInstance::listen() {
     return true;
 }
 
+bool SingleInstance::listening() const {
+    return m_server && m_server->isListening();
+}
+
 void SingleInstance::receiveFrom(QLocalSocket* socket) {
     if (socket->bytesAvailable() > maximumRequestBytes) {
         socket->abort();
@@ -84,11 +148,16 @@ void SingleInstance::receiveFrom(QLocalSocket* socket) {
     }
     QDataStream stream(socket);
     stream.startTransaction();
-    QStringList paths;
-    stream >> paths;
+    QByteArrayList encoded;
+    stream >> encoded;
     if (!stream.commitTransaction())
         return; // the rest of the request has not arrived yet
     socket->putChar(acknowledgement);
     socket->flush();
-    emit openRequested(paths);
+    QStringList paths;
+    for (const QByteArray& path : encoded)
+        paths.append(QDir::cleanPath(decodedPath(path)));
+    // The socket may go away while a receiver shows a panel, so the request is
+    // handled once this handler has returned.
+    QTimer::singleShot(0, this, [this, paths] { emit openRequested(paths); });
 }

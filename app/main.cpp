@@ -24,13 +24,24 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kestavolin"),
                                                  QIcon(QStringLiteral(":/icons/kestavolin.svg"))));
 
+    QByteArrayList arguments;
     QStringList files;
-    for (int i = 1; i < argc; ++i)
-        files.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QByteArray(argv[i]));
+        files.append(decodedPath(arguments.last()));
+    }
 
     SingleInstance instance;
-    if (instance.handOver(files))
+    switch (instance.start(arguments)) {
+    case SingleInstance::Launch::HandedOver:
         return 0;
+    case SingleInstance::Launch::Unanswered:
+        std::fprintf(stderr, "kestavolin: the running instance did not take the request: %s\n",
+                     qPrintable(SingleInstance::defaultServerName()));
+        return 1;
+    case SingleInstance::Launch::Running:
+        break;
+    }
 
     installStringTables();
     installToolkitStringTables();
@@ -39,22 +50,15 @@ int main(int argc, char** argv) {
     ModalDialogRunner dialogs;
     KestavolinAppDelegate delegate(dialogs);
 
-    if (!instance.listen())
+    if (!instance.listening())
         std::fprintf(stderr, "kestavolin: later launches cannot reach this one: %s\n",
                      qPrintable(SingleInstance::defaultServerName()));
     QObject::connect(&instance, &SingleInstance::openRequested, &delegate,
-                     [&delegate](const QStringList& paths) {
-                         if (paths.isEmpty()) {
-                             delegate.newWindow();
-                             delegate.window().raise();
-                             delegate.window().activateWindow();
-                         } else {
-                             delegate.applicationOpenFiles(paths);
-                         }
-                     });
+                     &KestavolinAppDelegate::takeHandedOverRequest);
 
-    // Closing the window keeps the application; Quit, logout and termination signals
-    // end it, and the settings are saved on every one of these ways out.
+    // Closing the window, Quit, logout and termination signals end the application, and
+    // the settings are saved on every one of these ways out. An alert closed while the
+    // window is away does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     const TerminationSignals terminationSignals;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,

@@ -123,8 +123,11 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
         return;
     takeThumbnail(record->photoImage());
     const QVariantMap& info = record->exifData();
-    if (info.isEmpty())
+    // A photograph without metadata keeps nothing of the last one's camera.
+    if (info.isEmpty()) {
+        blankExifTexts();
         return;
+    }
 
     makerSkip_ = info.contains(skipMaker) && info.value(skipMaker).toBool();
 
@@ -191,14 +194,18 @@ void Tack66Layout::setUserLens(const QString& lensName) {
     storeLensText(piece);
 }
 
-void Tack66Layout::clearAllStr() {
-    printImage_.reset();
+// The exposure block keeps only its font until the next photograph or font change.
+void Tack66Layout::blankExifTexts() {
     lens_.clear();
-    exifSetingOfDisplay_ = QVariantMap();
-    // The exposure block keeps only its font until the next photograph or font change.
     for (AttributedText* text :
          {&exifInst_, &exifLens1_, &exifLens2_, &exifData_, &dateTime_, &fileNameStr_})
         text->assign(space, exifAttribute_);
+}
+
+void Tack66Layout::clearAllStr() {
+    printImage_.reset();
+    exifSetingOfDisplay_ = QVariantMap();
+    blankExifTexts();
     titleString_.assign(space, titleAttribute_);
     authorString_.assign(space, authorAttribute_);
 }

@@ -62,6 +62,8 @@ private:
     void takeThumbnail(const std::shared_ptr<Picture>& picture);
     // Cuts the lens text to its limit and splits it over the two lens lines.
     void storeLensText(const QString& piece);
+    // Camera, lens, exposure, date and file name texts blank.
+    void blankExifTexts();
     void setExposureBlock(const QString& block);
 
     float imageWith_ = 0.0f;

@@ -133,8 +133,11 @@ void TapeLayout::setExifData(const Kestavolin* record) {
         return;
     takeThumbnail(record->photoImage());
     const QVariantMap& info = record->exifData();
-    if (info.isEmpty())
+    // A photograph without metadata keeps nothing of the last one's camera.
+    if (info.isEmpty()) {
+        blankExifLines();
         return;
+    }
 
     exifMaker_.clear();
     exifModel_.clear();
@@ -209,16 +212,21 @@ void TapeLayout::setUserLens(const QString& lensName) {
     recomputeTapeWidth();
 }
 
-void TapeLayout::clearAllStr() {
-    printImage_.reset();
-    imageWith_ = 1.0f;
+void TapeLayout::blankExifLines() {
     exifMaker_ = space;
     exifModel_ = space;
     lens_.clear();
-    exifSetingOfDisplay_ = QVariantMap();
     for (AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
         line->assign(space, exifAttribute_);
     recomputeExifWith();
+    recomputeTapeWidth();
+}
+
+void TapeLayout::clearAllStr() {
+    printImage_.reset();
+    imageWith_ = 1.0f;
+    exifSetingOfDisplay_ = QVariantMap();
+    blankExifLines();
     authorString_.assign(space, authorAttribute_);
     titleString_.assign(space, titleAttribute_);
     recomputeTitleWith();

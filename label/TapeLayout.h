@@ -53,6 +53,8 @@ public:
     const AttributedText& exifOther() const { return exifOther_; }
 
 private:
+    // Every Exif line blank and no camera kept for a lens chosen later; widths follow.
+    void blankExifLines();
     void makeFonts(const QString& postScriptName);
     void takeThumbnail(const std::shared_ptr<Picture>& picture);
     void recomputeTitleWith();

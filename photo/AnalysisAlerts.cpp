@@ -16,10 +16,14 @@ constexpr int firstJpegFailure = -301;
 
 } // namespace
 
+AnalysisAlertKeys alertForUnreadableFile() {
+    return {formatErrorTitle, QStringLiteral("FailedOpenMsg")};
+}
+
 AnalysisAlertKeys alertForFormatResult(int result) {
     switch (result) {
     case EXIFLIST_ERROR_FORMAT:
-        return {formatErrorTitle, QStringLiteral("FailedOpenMsg")};
+        return alertForUnreadableFile();
     case EXIFLIST_ERROR_PSD_NO_RESOURCES:
         return {formatErrorTitle, QStringLiteral("NoExifMsg")};
     case notTiffResult:

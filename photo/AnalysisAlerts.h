@@ -8,6 +8,10 @@ struct AnalysisAlertKeys {
     QString message;
 };
 
+// The alert for a file that cannot be read as a photograph at all: missing, empty,
+// too short for any container, or of no known container.
+AnalysisAlertKeys alertForUnreadableFile();
+
 // The alert for a container-detection result other than success.
 AnalysisAlertKeys alertForFormatResult(int result);
 

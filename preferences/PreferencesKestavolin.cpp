@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -23,6 +24,22 @@ constexpr int tapeItemIndex = 0;
 constexpr int rollItemIndex = 1;
 
 const std::vector<FontMember> noMembers;
+
+// fontconfig's regular weight and upright slant.
+constexpr int regularWeight = 80;
+constexpr int uprightSlant = 0;
+
+// The face a family opens on: the upright one nearest the regular weight (the first
+// of equals), or the nearest of all when the family has no upright face.
+quint64 regularFaceIndex(const std::vector<FontMember>& members) {
+    const auto distance = [](const FontMember& member) {
+        return std::pair{member.slant != uprightSlant, std::abs(member.weight - regularWeight)};
+    };
+    const auto regular = std::min_element(
+        members.begin(), members.end(),
+        [&](const FontMember& a, const FontMember& b) { return distance(a) < distance(b); });
+    return regular == members.end() ? 0 : quint64(regular - members.begin());
+}
 
 } // namespace
 
@@ -189,7 +206,7 @@ void PreferencesKestavolin::selectMedia() {
 void PreferencesKestavolin::selectFontFamily() {
     const int familyIndex = m_ui->fontFamilyButton->currentIndex();
     if (familyIndex >= 0)
-        showFace(familyIndex, 0);
+        showFace(familyIndex, regularFaceIndex(membersAt(familyIndex)));
 }
 
 // The family shown is taken along with the style, so the three font choices always

@@ -515,6 +515,26 @@
         <source>Pr&amp;eferences…</source>
         <translation>Pr&amp;eferences…</translation>
     </message>
+    <message id="&amp;Help">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="&amp;About Kestavolin…">
+        <source>&amp;About Kestavolin…</source>
+        <translation>&amp;About Kestavolin…</translation>
+    </message>
+    <message id="AboutTitle">
+        <source>AboutTitle</source>
+        <translation>About Kestavolin</translation>
+    </message>
+    <message id="AboutMsg">
+        <source>AboutMsg</source>
+        <translation>Kestavolin %1
+
+Caption labels for photographs, printed on label printers.
+
+Licence: see the package's copyright file.</translation>
+    </message>
     <message id="Label Medium">
         <source>Label Medium</source>
         <translation>Label Medium</translation>

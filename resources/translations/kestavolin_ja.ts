@@ -515,6 +515,26 @@
         <source>Pr&amp;eferences…</source>
         <translation>環境設定(&amp;E)…</translation>
     </message>
+    <message id="&amp;Help">
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message id="&amp;About Kestavolin…">
+        <source>&amp;About Kestavolin…</source>
+        <translation>Kestavolin について(&amp;A)…</translation>
+    </message>
+    <message id="AboutTitle">
+        <source>AboutTitle</source>
+        <translation>Kestavolin について</translation>
+    </message>
+    <message id="AboutMsg">
+        <source>AboutMsg</source>
+        <translation>Kestavolin %1
+
+写真のキャプションラベルを作り、ラベルプリンターで印刷します。
+
+ライセンス: パッケージの著作権ファイルをご覧ください。</translation>
+    </message>
     <message id="Label Medium">
         <source>Label Medium</source>
         <translation>ラベルの種類</translation>

@@ -23,6 +23,7 @@ public:
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
+    void showAbout(QWidget* parent, const QString& title, const QString& text) override;
 
     // Media panel: the answer, and a check run while the panel is up; or the real
     // panel, run modally.
@@ -50,6 +51,9 @@ public:
     std::optional<QPageLayout> printDialogShown;
     bool confirmPrint = true;
     QString pdfPath;
+
+    // About box: the title and text each showing had.
+    QStringList aboutShown;
 };
 
 // A controller on a fresh home folder, with alerts recorded and keys as texts.

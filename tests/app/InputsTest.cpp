@@ -163,6 +163,27 @@ TEST_F(Inputs, PhotographerAndTitleLengthsHaveTheirLimits) {
     EXPECT_FALSE(fixture.readSettings().contains(QStringLiteral("title")));
 }
 
+TEST_F(Inputs, AnEmptiedTitleFieldRemovesTheTitleFromTheLabel) {
+    const double untitledWidth = app->tapeImageView()->tapeSize().width();
+    ui().titleMessageBox->setText(QStringLiteral("Harbour at Dawn"));
+    app->titleInput();
+    ASSERT_TRUE(labelShows(*app, QStringLiteral("Harbour at Dawn")));
+
+    ui().titleMessageBox->setText(QString());
+    app->titleInput();
+    EXPECT_FALSE(labelShows(*app, QStringLiteral("Harbour")));
+    EXPECT_EQ(app->titleName(), QString());
+    EXPECT_EQ(app->tapeImageView()->tapeSize().width(), untitledWidth);
+}
+
+TEST_F(Inputs, AnEmptiedPhotographerFieldShowsTheKeptNameAgain) {
+    ui().photographerBox->setText(QString());
+    app->inputPhotograper();
+    EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
+    EXPECT_EQ(ui().photographerBox->text(), QStringLiteral("Ann Example"));
+    EXPECT_TRUE(labelShows(*app, QStringLiteral("Ann Example")));
+}
+
 TEST_F(Inputs, ConfirmedPreferencesAreAppliedAndSavedButTheMediumWaitsForARestart) {
     app->applicationOpenFiles({fixture.samplePhoto(QStringLiteral("p.jpg"))});
     ASSERT_TRUE(labelShows(*app, QStringLiteral("Canon")));

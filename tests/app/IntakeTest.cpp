@@ -42,7 +42,6 @@ TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefused) {
 
     app.applicationOpenFiles({photo, fixture.samplePhoto(QStringLiteral("b.jpg"))});
     app.applicationOpenFiles({});
-    app.applicationOpenFiles({QDir(fixture.home()).filePath(QStringLiteral("missing.jpg"))});
     EXPECT_EQ(app.kestavolin(), nullptr);
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 
@@ -94,13 +93,24 @@ TEST_F(Intake, TheOpenDialogOffersPhotographsAndLoadsTheChosenOneLater) {
     EXPECT_TRUE(app.kestavolin()->haveExif());
 }
 
-TEST_F(Intake, AFileTooShortToAnalyseLeavesNoRecordAndTheLabelAsItWas) {
+// Missing, empty and too short files are not silently ignored: the user is told, and
+// the label stays as it was. So is a file the desktop hands over.
+TEST_F(Intake, AMissingEmptyOrTooShortFileIsAnnouncedAndLeavesTheLabelAsItWas) {
     KestavolinAppDelegate& app = fixture.start();
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
     const QSizeF shown = app.tapeImageView()->tapeSize();
     app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("short.jpg"), "1234567")});
+    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("empty.jpg"), "")});
+    app.applicationOpenFiles({QDir(fixture.home()).filePath(QStringLiteral("missing.jpg"))});
+    app.takeHandedOverRequest({QDir(fixture.home()).filePath(QStringLiteral("gone.tif"))});
     EXPECT_EQ(app.kestavolin(), nullptr);
     EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
+    ASSERT_EQ(fixture.alerts.alerts().size(), 4);
+    for (const AlertContent& alert : fixture.alerts.alerts()) {
+        EXPECT_EQ(alert.title, QStringLiteral("ErrorMassage"));
+        EXPECT_EQ(alert.message, QStringLiteral("FailedOpenMsg"));
+        EXPECT_EQ(alert.defaultButton, QStringLiteral("Colse"));
+    }
 }
 
 TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {

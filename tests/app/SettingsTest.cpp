@@ -191,19 +191,32 @@ TEST_F(SettingsTest, LensListWithoutExifGetsNothingAddedBack) {
     EXPECT_EQ(loaded().lensList(), QStringList{"Macro"});
 }
 
-TEST_F(SettingsTest, EveryStartReturnsToTheDefaultFont) {
+// The font chosen in the preferences is kept from start to start while it is
+// installed; one that is gone, or an entry of the wrong type, gives the default.
+TEST_F(SettingsTest, AStartKeepsTheChosenFontWhileItIsInstalled) {
+    if (!FontCatalogue::availableFonts().contains("DejaVuSans-Bold"))
+        GTEST_SKIP() << "DejaVu Sans Bold is not installed";
     QVariantMap contents = validFile();
     contents["fontFamilyName"] = "DejaVu Sans";
     contents["fontName"] = "DejaVuSans-Bold";
     contents["fontStyleIndex"] = 2;
     writeFile(contents);
+    const Settings kept = loaded();
+    EXPECT_EQ(kept.printFontFamilyName(), "DejaVu Sans");
+    EXPECT_EQ(kept.printFontName(), "DejaVuSans-Bold");
+    EXPECT_EQ(kept.printPontStyleIndex(), 2u);
+    EXPECT_EQ(fileContents().value("fontName").toString(), "DejaVuSans-Bold");
 
-    const Settings settings = loaded();
-    EXPECT_EQ(settings.printFontName(), defaultFontName());
-    EXPECT_EQ(settings.printPontStyleIndex(), 0u);
-    const QVariantMap file = fileContents();
-    EXPECT_EQ(file.value("fontName").toString(), defaultFontName());
-    EXPECT_EQ(file.value("fontStyleIndex").toULongLong(), 0u);
+    for (const QVariant& gone : {QVariant("NoSuchFont-Regular"), QVariant(7)}) {
+        contents["fontName"] = gone;
+        writeFile(contents);
+        const Settings settings = loaded();
+        EXPECT_EQ(settings.printFontName(), defaultFontName());
+        EXPECT_EQ(settings.printPontStyleIndex(), 0u);
+        const QVariantMap file = fileContents();
+        EXPECT_EQ(file.value("fontName").toString(), defaultFontName());
+        EXPECT_EQ(file.value("fontStyleIndex").toULongLong(), 0u);
+    }
 }
 
 TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
@@ -314,7 +327,11 @@ TEST_F(SettingsTest, ConfirmedPreferencesAreStoredButMediumWaitsForNextStart) {
     EXPECT_EQ(next.mediaTypeName(), MediaRoll60Key);
     EXPECT_FALSE(next.exifItemsStatus().value(maker).toBool());
     EXPECT_TRUE(next.exifItemsStatus().value(model).toBool());
-    EXPECT_EQ(next.printFontName(), defaultFontName());
+    // The font too, when the machine has it.
+    if (FontCatalogue::availableFonts().contains("DejaVuSans-Bold"))
+        EXPECT_EQ(next.printFontName(), "DejaVuSans-Bold");
+    else
+        EXPECT_EQ(next.printFontName(), defaultFontName());
 }
 
 TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {

@@ -6,12 +6,18 @@
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
+#include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
 #include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QImage>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -32,17 +38,14 @@ TEST(Startup, FirstStartAsksForTheMediumBeforeAnyLabelAndWritesTheDefaults) {
 
     EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
     EXPECT_FALSE(labelExistedWhileAsking);
+    // The choice is stored at once, whatever happens later in the run.
     const QVariantMap stored = fixture.readSettings();
-    EXPECT_EQ(stored.value("mediaTypeName").toString(), QString());
+    EXPECT_EQ(stored.value("mediaTypeName").toString(), roll);
     EXPECT_EQ(stored.value("photographer").toString(), QStringLiteral("Photographer"));
     EXPECT_EQ(stored.value("lensList").toList(), QVariantList{QStringLiteral("Exif")});
     EXPECT_EQ(stored.value("exifItem").toMap().size(), 17);
     EXPECT_EQ(stored.value("fontStyleIndex").toLongLong(), 0);
     EXPECT_EQ(app.settings().mediaTypeName(), roll);
-
-    // The choice reaches the file with the next save event.
-    app.applicationWillTerminate();
-    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
 }
 
 // A termination signal or logout while the first start's media panel is up: the panel
@@ -139,8 +142,8 @@ TEST_P(StoredMedium, OnlyAnExactMediumNameSkipsThePanel) {
     EXPECT_EQ(fixture.dialogs.mediumQuestions, GetParam().asks ? 1 : 0);
     if (GetParam().asks) {
         EXPECT_NE(app.tack66ImageView(), nullptr);
-        // The file keeps its old value until the next save event.
-        EXPECT_EQ(fixture.readSettings().value("mediaTypeName"), GetParam().stored);
+        // The medium chosen in the panel is stored at once.
+        EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
     }
 }
 
@@ -186,16 +189,44 @@ TEST(Startup, ALensListWithoutExifSelectsNothing) {
     EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Zoom")});
 }
 
-TEST(Startup, QuittingSavesAPhotographerChangedSinceTheLastSave) {
+TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
+    if (!FontCatalogue::availableFonts().contains(QStringLiteral("DejaVuSans-Bold")))
+        GTEST_SKIP() << "DejaVu Sans Bold is not installed";
+    AppFixture fixture;
+    fixture.writeSettings({{QStringLiteral("mediaTypeName"), tape},
+                           {QStringLiteral("fontFamilyName"), QStringLiteral("DejaVu Sans")},
+                           {QStringLiteral("fontName"), QStringLiteral("DejaVuSans-Bold")},
+                           {QStringLiteral("fontStyleIndex"), 1}});
+    KestavolinAppDelegate& app = fixture.start();
+    EXPECT_EQ(app.settings().printFontName(), QStringLiteral("DejaVuSans-Bold"));
+    for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
+        const QFontInfo font(placed.text.font());
+        EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(font.styleName(), QStringLiteral("Bold")) << placed.field.toStdString();
+    }
+}
+
+TEST(Startup, APhotographerChangeIsSavedAtOnce) {
     AppFixture fixture;
     fixture.writeSettingsWithMedium(tape);
     KestavolinAppDelegate& app = fixture.start();
     app.window().ui().photographerBox->setText(QStringLiteral("New Name"));
     app.inputPhotograper();
-    EXPECT_EQ(fixture.readSettings().value("photographer").toString(),
-              QStringLiteral("Ann Example"));
-    app.applicationWillTerminate();
     EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QStringLiteral("New Name"));
+}
+
+// The application has one window: closing it saves the settings and ends the
+// application's event loop.
+TEST(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    QFile::remove(fixture.settingsPath());
+    QTimer::singleShot(0, &app.window(), &QWidget::close);
+    // Fails the test instead of hanging when the loop is not ended.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), tape);
 }
 
 TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
@@ -242,6 +273,72 @@ TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
     EXPECT_EQ(app.tapeImageView()->printImage(), nullptr);
     // The title member survives for the next preferences confirmation.
     EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
+}
+
+} // namespace
+
+namespace {
+
+// The mean colour of the button as drawn.
+QColor meanColour(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            red += pixel.redF();
+            green += pixel.greenF();
+            blue += pixel.blueF();
+        }
+    }
+    const double pixels = double(image.width()) * image.height();
+    return QColor::fromRgbF(float(red / pixels), float(green / pixels), float(blue / pixels));
+}
+
+// An enabled print button must not look like the disabled one: a coloured face
+// against the grey window, clearly apart from the grey disabled face.
+TEST(Window, TheEnabledPrintButtonLooksUsable) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    QPushButton* button = app.window().ui().printButton;
+    ASSERT_TRUE(button->isEnabled());
+    const QColor enabled = meanColour(*button);
+    button->setEnabled(false);
+    const QColor disabled = meanColour(*button);
+    EXPECT_GT(enabled.hsvSaturationF(), 0.3f);
+    EXPECT_LT(disabled.hsvSaturationF(), 0.1f);
+}
+
+TEST(Window, TheWindowTitleNamesTheOpenedPhotograph) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
+    // A file that could not be analysed leaves the label, and so the title, as it was.
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("bad.jpg"), QByteArray(64, 'x'))});
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
+    app.window().close();
+    app.newWindow();
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
+}
+
+TEST(Window, HelpAboutShowsTheVersionAndTheLicence) {
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(tape);
+    KestavolinAppDelegate& app = fixture.start();
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    app.window().ui().actionAbout->trigger();
+    useEmptyStringTable();
+    ASSERT_EQ(fixture.dialogs.aboutShown.size(), 1);
+    const QString about = fixture.dialogs.aboutShown.first();
+    EXPECT_TRUE(about.startsWith(QStringLiteral("About Kestavolin\n")));
+    EXPECT_TRUE(
+        about.contains(QRegularExpression(QStringLiteral("Kestavolin \\d+\\.\\d+\\.\\d+"))));
+    EXPECT_TRUE(about.contains(QStringLiteral("Licence")));
+    EXPECT_TRUE(app.window().ui().menuHelp->actions().contains(app.window().ui().actionAbout));
 }
 
 } // namespace

@@ -170,6 +170,17 @@ TEST_F(Tack66LayoutTest, ClearAllStrThenAPhotographWithoutSettingsShowsOnlyTheTh
     EXPECT_EQ(roll.titleString().string(), " ");
 }
 
+// A photograph analysed without any metadata shows no camera of the one before it.
+TEST_F(Tack66LayoutTest, AnAnalysedRecordWithoutEntriesBlanksTheExifTexts) {
+    show(everyItemOn(), rollInfo());
+    auto empty = recordWith({}, QString(), QSizeF(300, 200));
+    roll.setExifData(empty.get());
+    EXPECT_TRUE(roll.printImage());
+    for (const AttributedText* text : {&roll.exifInst(), &roll.exifLens1(), &roll.exifLens2(),
+                                       &roll.exifData(), &roll.dateTime(), &roll.fileNameStr()})
+        EXPECT_EQ(text->string(), " ");
+}
+
 TEST_F(Tack66LayoutTest, FontChangeKeepsTheBlockRowHeight) {
     show(everyItemOn(), rollInfo());
     roll.setFonts(QStringLiteral("NimbusSansNarrow-Regular"));

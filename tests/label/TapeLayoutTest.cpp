@@ -224,17 +224,31 @@ TEST_F(TapeLayoutTest, ClearAllStrSwitchesEveryItemOff) {
         EXPECT_EQ(line->string(), "");
 }
 
-TEST_F(TapeLayoutTest, RecordsWithoutAnalysisOrEntriesChangeNoText) {
+TEST_F(TapeLayoutTest, RecordsWithoutAnalysisChangeNothing) {
     show(everyItemOn(), fullInfo());
     const QString line = tape.exifInst().string();
+    const QSizeF size = tape.labelSize();
     tape.setExifData(nullptr);
     Kestavolin unanalysed;
     tape.setExifData(&unanalysed);
     EXPECT_EQ(tape.exifInst().string(), line);
-    auto empty = recordWith({}, QString(), QSizeF(86, 43));
+    EXPECT_EQ(tape.labelSize(), size);
+}
+
+// A photograph analysed without any metadata (a TIFF without an Exif directory) shows
+// no camera of the photograph before it, and the label is as wide as its drawing.
+TEST_F(TapeLayoutTest, AnAnalysedRecordWithoutEntriesBlanksTheExifLinesAndFitsTheWidth) {
+    show(everyItemOn(), fullInfo());
+    auto empty = recordWith({}, QString(), QSizeF(200, 43));
     tape.setExifData(empty.get());
-    EXPECT_EQ(tape.exifInst().string(), line);
-    EXPECT_EQ(tape.imageWith(), 86.0f) << "only the thumbnail changes";
+    EXPECT_EQ(tape.imageWith(), 200.0f);
+    for (const AttributedText* line :
+         {&tape.exifInst(), &tape.exifExpos(), &tape.exifMode(), &tape.exifOther()})
+        EXPECT_EQ(line->string(), " ");
+    EXPECT_FLOAT_EQ(float(tape.labelSize().width()), expectedTapeWidth(tape));
+    // A lens chosen now names no camera of the earlier photograph either.
+    tape.setUserLens(QStringLiteral("Zoom"));
+    EXPECT_FALSE(tape.exifInst().string().contains(QStringLiteral("Canon")));
 }
 
 TEST_F(TapeLayoutTest, SmallerFontShortensTheLabel) {

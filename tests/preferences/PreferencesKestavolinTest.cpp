@@ -127,14 +127,37 @@ TEST_F(PreferencesKestavolinTest, ChoosingFamilyThenStyleGivesThatFace) {
     panel.fontFamilyButton()->setCurrentIndex(index);
     panel.selectFontFamily();
     EXPECT_EQ(panel.fontFamilyName(), panel.fontFamily().at(index));
-    EXPECT_EQ(panel.psFontName(), members[0].postScriptName);
-    EXPECT_EQ(panel.fontStyleIndex(), 0u);
     EXPECT_EQ(itemsOf(panel.fontStyleButton()), styleNames(members));
 
-    panel.fontStyleButton()->setCurrentIndex(1);
+    const int other = panel.fontStyleIndex() == 1 ? 0 : 1;
+    panel.fontStyleButton()->setCurrentIndex(other);
     panel.selectFontStyle();
-    EXPECT_EQ(panel.fontStyleIndex(), 1u);
-    EXPECT_EQ(panel.psFontName(), members[1].postScriptName);
+    EXPECT_EQ(panel.fontStyleIndex(), quint64(other));
+    EXPECT_EQ(panel.psFontName(), members[other].postScriptName);
+}
+
+// A family opens on its regular face, whatever order its files list the faces in.
+TEST_F(PreferencesKestavolinTest, ChoosingAFamilySelectsItsRegularFace) {
+    for (const QString& family : panel.fontFamily()) {
+        const std::vector<FontMember> members = FontCatalogue::availableMembersOfFontFamily(family);
+        if (members.size() < 2)
+            continue;
+        panel.fontFamilyButton()->setCurrentIndex(panel.fontFamily().indexOf(family));
+        panel.selectFontFamily();
+        const FontMember& chosen = members.at(panel.fontStyleIndex());
+        EXPECT_EQ(panel.psFontName(), chosen.postScriptName);
+        const bool hasUpright = std::any_of(members.begin(), members.end(),
+                                            [](const FontMember& m) { return m.slant == 0; });
+        if (hasUpright) {
+            EXPECT_EQ(chosen.slant, 0)
+                << family.toStdString() << " opened on " << chosen.styleName.toStdString();
+        }
+    }
+    if (panel.fontFamily().contains(QStringLiteral("URW Gothic"))) {
+        panel.fontFamilyButton()->setCurrentIndex(panel.fontFamily().indexOf("URW Gothic"));
+        panel.selectFontFamily();
+        EXPECT_EQ(panel.psFontName(), QStringLiteral("URWGothic-Book"));
+    }
 }
 
 TEST_F(PreferencesKestavolinTest, StyleChosenWithoutFamilyStillNamesItsFamily) {

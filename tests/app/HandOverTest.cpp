@@ -1,0 +1,217 @@
+// Later launches of the real application handing requests to a running instance.
+
+#include "AppTestSupport.h"
+
+#include "app/SingleInstance.h"
+#include "label/TapeView.h"
+#include "photo/Kestavolin.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+#include "platform/Picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <chrono>
+#include <future>
+
+namespace {
+
+using Launch = SingleInstance::Launch;
+
+// Answers each alert after a moment of its own event loop, as a modal panel the user
+// dismisses does: meanwhile the launch that handed the file over reads its answer and
+// goes away.
+class DismissedAlerts : public AlertPresenter {
+public:
+    int present(const AlertContent& alert) override {
+        shown.append(alert);
+        QEventLoop panel;
+        QTimer::singleShot(300, &panel, &QEventLoop::quit);
+        panel.exec();
+        return alertDefaultReturn;
+    }
+    QVector<AlertContent> shown;
+};
+
+// A launch of the application with the given arguments, reaching the instances of
+// the runtime folder and writing nothing outside the home folder.
+class Launcher {
+public:
+    Launcher(const QString& runtime, const QString& home, const QString& language) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setProgram(QStringLiteral(KESTAVOLIN_APP_BINARY));
+    }
+    ~Launcher() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    void launch(const QStringList& arguments) {
+        process.setArguments(arguments);
+        process.start();
+    }
+    // Waits while the event loop runs, so that the running instance can answer.
+    bool endedWithin(int milliseconds) {
+        return QTest::qWaitFor([this] { return process.state() == QProcess::NotRunning; },
+                               milliseconds);
+    }
+    QProcess process;
+};
+
+QByteArray randomBytes(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(20261207);
+    for (char& byte : bytes)
+        byte = char(generator.generate());
+    return bytes;
+}
+
+class HandOver : public testing::TestWithParam<const char*> {
+protected:
+    QString socketName() const { return QDir(runtime.path()).filePath("kestavolin.socket"); }
+
+    QTemporaryDir runtime;
+    AppFixture fixture;
+};
+
+// The running instance shows the alert of each damaged file after the launch that
+// handed it over has ended, keeps running, and the medium chosen at its first start
+// is saved.
+TEST_P(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRunning) {
+    installStringTables(QLocale(QString::fromLatin1(GetParam())));
+    DismissedAlerts alerts;
+    const ScopedAlertPresenter presenter(alerts);
+    fixture.dialogs.medium = QStringLiteral("Tape 18");
+    KestavolinAppDelegate& app = fixture.start();
+    SingleInstance instance(socketName());
+    ASSERT_EQ(instance.start({}), Launch::Running);
+    QObject::connect(&instance, &SingleInstance::openRequested, &app,
+                     &KestavolinAppDelegate::takeHandedOverRequest);
+
+    Launcher later(runtime.path(), fixture.home(), QString::fromLatin1(GetParam()));
+    constexpr int launches = 10;
+    for (int i = 0; i < launches; ++i) {
+        // Random bytes named as a photograph, and every other one a picture type the
+        // application does not take.
+        const QString name = QStringLiteral("r%1.%2").arg(i).arg(i % 2 ? "png" : "jpg");
+        later.launch({fixture.fileWithBytes(name, randomBytes(20 * 1024))});
+        ASSERT_TRUE(later.endedWithin(10000)) << i;
+        EXPECT_EQ(later.process.exitCode(), 0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return alerts.shown.size() == i + 1; }, 5000)) << i;
+        // The socket is gone by now; the event loop goes on without it.
+        QTest::qWait(50);
+    }
+    for (int i = 0; i < launches; ++i)
+        EXPECT_EQ(alerts.shown.at(i).title,
+                  localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
+    EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
+
+    // Stored already, should the run end without its closing save; and the closing
+    // save keeps it.
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
+    app.applicationWillTerminate();
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
+    useEmptyStringTable();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HandOver, testing::Values("ja", "en"));
+
+// The running instance is busy longer than a launch used to wait: the launch waits
+// for it and ends once its request was taken, instead of becoming a second instance.
+TEST(HandOverBusy, ABusyInstanceIsWaitedForAndNeverReplaced) {
+    QTemporaryDir runtime;
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+    const QString socketName = QDir(runtime.path()).filePath("kestavolin.socket");
+    SingleInstance running(socketName);
+    ASSERT_EQ(running.start({}), Launch::Running);
+    QSignalSpy requests(&running, &SingleInstance::openRequested);
+
+    Launcher later(runtime.path(), fixture.home(), QStringLiteral("en"));
+    const QString photo = fixture.samplePhoto(QStringLiteral("busy.jpg"));
+    later.launch({photo});
+    ASSERT_TRUE(later.process.waitForStarted());
+    QThread::sleep(8); // no event loop runs: the instance is busy
+    ASSERT_TRUE(later.endedWithin(10000));
+    EXPECT_EQ(later.process.exitCode(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return requests.size() == 1; }, 2000));
+    EXPECT_EQ(requests.at(0).at(0).toStringList(), QStringList{photo});
+    EXPECT_TRUE(running.listening());
+}
+
+// An instance killed outright leaves its socket and lock behind; the next launch
+// becomes the running instance in its place.
+TEST(HandOverBusy, AKilledInstanceIsReplaced) {
+    QTemporaryDir runtime;
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+    const QString socketName = QDir(runtime.path()).filePath("kestavolin.socket");
+    Launcher first(runtime.path(), fixture.home(), QStringLiteral("en"));
+    first.launch({});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socketName); }, 10000));
+    first.process.kill();
+    ASSERT_TRUE(first.endedWithin(5000));
+    ASSERT_TRUE(QFile::exists(socketName + QStringLiteral(".lock")));
+
+    SingleInstance next(socketName);
+    EXPECT_EQ(next.start({}, 2000), Launch::Running);
+    EXPECT_TRUE(next.listening());
+}
+
+} // namespace
+
+namespace {
+
+// While a photograph's picture decodes, a later launch is answered at once and its
+// photograph follows when the first one is shown.
+TEST(HandOverBusy, TheRunningInstanceAnswersWhileItDecodesAPicture) {
+    QTemporaryDir runtime;
+    AppFixture fixture;
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+    KestavolinAppDelegate& app = fixture.start();
+    SingleInstance instance(QDir(runtime.path()).filePath("kestavolin.socket"));
+    ASSERT_EQ(instance.start({}), Launch::Running);
+    QObject::connect(&instance, &SingleInstance::openRequested, &app,
+                     &KestavolinAppDelegate::takeHandedOverRequest);
+
+    // The decode lasts until the later launch has ended (or a bound has passed).
+    std::promise<void> launchEnded;
+    std::shared_future<void> ended = launchEnded.get_future().share();
+    bool answeredDuringDecode = false;
+    app.decodePicturesWith([ended, &answeredDuringDecode](const FileData& data) {
+        answeredDuringDecode =
+            ended.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+        return Picture::initWithData(data);
+    });
+    Launcher later(runtime.path(), fixture.home(), QStringLiteral("en"));
+    const QString first = fixture.samplePhoto(QStringLiteral("first.jpg"));
+    const QString second = fixture.samplePhoto(QStringLiteral("second.jpg"));
+    QTimer::singleShot(0, [&] { later.launch({second}); });
+    QObject::connect(&later.process, &QProcess::finished, [&] { launchEnded.set_value(); });
+
+    app.applicationOpenFiles({first});
+    EXPECT_TRUE(answeredDuringDecode);
+    EXPECT_EQ(later.process.exitCode(), 0);
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.kestavolin()->fileName(), first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.kestavolin()->fileName() == second; }, 5000));
+    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
+}
+
+} // namespace
