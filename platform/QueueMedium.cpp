@@ -80,7 +80,11 @@ const ppd_size_t* mediumSize(ppd_file_t* ppd, QueueKind kind) {
         if (kind == QueueKind::Tape) {
             if (std::abs(size->width - tape) > tolerance)
                 continue;
-            if (!best || std::abs(size->width - tape) < std::abs(best->width - tape))
+            const double distance = std::abs(size->width - tape);
+            const double bestDistance = best ? std::abs(best->width - tape) : 0;
+            // Of two sizes for the same tape, the longer (a continuous one) takes more.
+            if (!best || distance < bestDistance ||
+                (distance == bestDistance && size->length > best->length))
                 best = size;
         } else if (!best || size->width > best->width ||
                    (size->width == best->width && size->length > best->length)) {

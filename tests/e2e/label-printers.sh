@@ -86,6 +86,19 @@ check_label roll QL "$out/ql.bin" 300 --width-mm 62 --band 5-701 --upright --sca
     --medium "Roll 60"
 [[ $printed == *"printed at 98%"* ]] || fail "the shrunk roll label was not announced: $printed"
 
+# The Dymo LabelManager's 19 mm tape: the label shrinks to the tape's printable band and
+# the driver takes the page without truncating it.
+if [[ -x /usr/lib/cups/driver/dymo ]]; then
+    private_cups_add_queue LM dymo:0/cups/model/lm450.ppd "$out/lm.bin"
+    if print_label LM "$out/lm.bin"; then
+        if grep -q 'greater max page width' "$private_cups_root/log/error_log"; then
+            fail "the LabelManager driver truncated the page"
+        else
+            pass "LabelManager tape: $(echo "$printed" | tr '\n' ' ')"
+        fi
+    fi
+fi
+
 # The printer's own options reach the job: two copies, no cutting.
 check_label options PT "$out/pt.bin" 180 --width-mm 18 --band 8-119 --turned --pages 2 -- -- \
     --copies 2 -o AutoCut=False
