@@ -20,6 +20,7 @@
 #include <QJsonObject>
 
 #include <QThread>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <deque>
@@ -227,21 +228,27 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
     return label;
 }
 
-// Prepares the labels on other threads, `jobs` photographs at a time, and hands them
-// over in input order. At most `jobs` photographs are in flight, which bounds the
-// memory their pictures take; with one job each is prepared when it is taken.
+// Prepares the labels on `jobs` threads and hands them over in input order. At most
+// `jobs` photographs are in flight, which bounds the memory their pictures take; with
+// one job each is prepared when it is taken. The threads live as long as the batch,
+// so each keeps the fonts it has loaded for the next label.
 class LabelsAhead {
 public:
-    LabelsAhead(const RenderRequest& request) : request_(request) {}
+    explicit LabelsAhead(const RenderRequest& request) : request_(request) {
+        threads_.setMaxThreadCount(request.jobs);
+        threads_.setExpiryTimeout(-1);
+    }
 
     PreparedLabel take(qsizetype index) {
         const auto& inputs = request_.inputs;
         if (request_.jobs <= 1)
             return prepareLabel(request_, inputs.at(static_cast<std::size_t>(index)));
         while (launched_ < std::ssize(inputs) && launched_ < index + request_.jobs) {
-            pending_.push_back(
-                std::async(std::launch::async, prepareLabel, std::cref(request_),
-                           std::cref(inputs.at(static_cast<std::size_t>(launched_)))));
+            const LabelInput& input = inputs.at(static_cast<std::size_t>(launched_));
+            auto task = std::make_shared<std::packaged_task<PreparedLabel()>>(
+                [this, &input] { return prepareLabel(request_, input); });
+            pending_.push_back(task->get_future());
+            threads_.start([task] { (*task)(); });
             ++launched_;
         }
         PreparedLabel label = pending_.front().get();
@@ -253,6 +260,7 @@ private:
     const RenderRequest& request_;
     qsizetype launched_ = 0;
     std::deque<std::future<PreparedLabel>> pending_;
+    QThreadPool threads_;
 };
 
 void printLayoutJson(const QString& path, const QJsonObject& description) {
