@@ -1,6 +1,7 @@
 #include "LabelCommandSupport.h"
 
 #include "photo/Kestavolin.h"
+#include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
@@ -57,8 +58,12 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
     return openPhotograph(path, {FileData::initWithContentsOfFile(path), std::nullopt});
 }
 
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
-                                                                  const PhotographFile& file) {
+namespace {
+
+// The photo record of a file; a picture refused for its memory is told through `note`.
+std::variant<std::unique_ptr<Kestavolin>, QString>
+analyse(const QString& path, const PhotographFile& file,
+        const std::function<void(const QString&)>& note) {
     if (!file.data)
         return QStringLiteral("%1: cannot be read").arg(path);
     AnalysisOptions options;
@@ -74,11 +79,34 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
     if (!record->photoImage()) {
         const QString refusal = Picture::refusalReason(*file.data);
         if (!refusal.isEmpty())
-            std::fprintf(stderr, "kestavolin-cli: %s: the label is made without its picture: %s\n",
-                         qUtf8Printable(path), qUtf8Printable(refusal));
+            note(QStringLiteral("kestavolin-cli: %1: the label is made without its picture: %2")
+                     .arg(path, refusal));
     }
     record->setFileName(path);
     return record;
+}
+
+} // namespace
+
+std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
+                                                                  const PhotographFile& file) {
+    return analyse(path, file,
+                   [](const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); });
+}
+
+std::variant<std::unique_ptr<Kestavolin>, QString>
+openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
+    RecordingAlertPresenter alerts;
+    QStringList notes;
+    std::variant<std::unique_ptr<Kestavolin>, QString> opened;
+    {
+        const ScopedAlertPresenter recording(alerts);
+        opened = analyse(path, file, [&notes](const QString& line) { notes.append(line); });
+    }
+    for (const AlertContent& alert : alerts.alerts())
+        messages.append(standardErrorLine(alert));
+    messages.append(notes);
+    return opened;
 }
 
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args) {

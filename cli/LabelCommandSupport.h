@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -58,3 +59,9 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
                                                                   const PhotographFile& file);
+// The same, with every line it would write to standard error (the analysis's alerts,
+// a refused picture) appended to `messages` instead, in order, for a caller that
+// writes them later. It installs the alert presenter for its duration, so calls must
+// not overlap each other or any other alert.
+std::variant<std::unique_ptr<Kestavolin>, QString>
+openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages);

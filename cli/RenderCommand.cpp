@@ -20,11 +20,13 @@
 #include <QJsonObject>
 
 #include <QThread>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <deque>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <unistd.h>
 
@@ -65,7 +67,7 @@ void addRenderOptions(QCommandLineParser& parser) {
                         "object per line.")},
         {QStringLiteral("no-translations"), QStringLiteral("Show localised texts as their keys.")},
         {{QStringLiteral("j"), QStringLiteral("jobs")},
-         QStringLiteral("Decode up to N pictures at once (default: one per processor core)."),
+         QStringLiteral("Prepare up to N labels at once (default: one per processor core)."),
          QStringLiteral("N")},
     });
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -144,55 +146,21 @@ private:
     bool shown_;
 };
 
-// Reads the next photographs and decodes their pictures on other threads while the
-// current one is analysed and drawn. Files are taken in input order and the analysis
-// still decides whether a picture is used, so the output is the same as with one job.
-// At most `jobs` files are read ahead, which bounds the memory their pictures take.
-class DecodeAhead {
-public:
-    DecodeAhead(const QStringList& paths, int jobs) : paths_(paths), jobs_(jobs) {}
-
-    PhotographFile take(qsizetype index) {
-        if (jobs_ <= 1)
-            return {FileData::initWithContentsOfFile(paths_.at(index)), std::nullopt};
-        while (launched_ < paths_.size() && launched_ <= index + jobs_) {
-            pending_.push_back(std::async(std::launch::async, decode, paths_.at(launched_)));
-            ++launched_;
-        }
-        PhotographFile file = pending_.front().get();
-        pending_.pop_front();
-        return file;
-    }
-
-private:
-    // A picture is decoded only once the metadata is known to be readable: the
-    // analysis would not use it otherwise, and a file without metadata must not cost
-    // what decoding its picture takes.
-    static PhotographFile decode(const QString& path) {
-        PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
-        if (file.data && file.data->length() >= Kestavolin::minimumLength &&
-            Kestavolin::hasReadableMetadata(*file.data))
-            file.picture = Picture::initWithData(*file.data);
-        return file;
-    }
-
-    const QStringList& paths_;
-    int jobs_;
-    qsizetype launched_ = 0;
-    std::deque<std::future<PhotographFile>> pending_;
-};
-
-void printLayoutJson(const QString& path, const QJsonObject& description) {
-    QJsonObject line{{QStringLiteral("file"), path}};
-    for (auto entry = description.begin(); entry != description.end(); ++entry)
-        line.insert(entry.key(), entry.value());
-    std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).constData(), stdout);
-    std::fputc('\n', stdout);
+// Reads a photograph and decodes its picture once its metadata is known to be
+// readable: the analysis would not use the picture otherwise, and a file without
+// metadata must not cost what decoding its picture takes.
+PhotographFile readPhotograph(const QString& path) {
+    PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
+    if (file.data && file.data->length() >= Kestavolin::minimumLength &&
+        Kestavolin::hasReadableMetadata(*file.data))
+        file.picture = Picture::initWithData(*file.data);
+    return file;
 }
 
-// Characters no installed face can draw come out blank. The label is still written
-// as the application would print it, and each text that loses characters is named.
-void warnOfCharactersWithoutGlyph(const QString& path, const LabelLayout& layout) {
+// Names the characters of each text that no installed face can draw. They come out
+// blank; the label is still written as the application would print it.
+QStringList charactersWithoutGlyph(const QString& path, const LabelLayout& layout) {
+    QStringList warnings;
     for (const PlacedText& placed : layout.placedTexts()) {
         const QString missing =
             FontCatalogue::charactersWithoutGlyph(placed.text.string(), placed.text.font());
@@ -203,20 +171,119 @@ void warnOfCharactersWithoutGlyph(const QString& path, const LabelLayout& layout
             codes.append(QStringLiteral("U+%1")
                              .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'))
                              .toUpper());
-        std::fprintf(stderr,
-                     "kestavolin-cli render: %s: no installed font draws \"%s\" (%s) of %s; "
-                     "they are left blank\n",
-                     qUtf8Printable(path), qUtf8Printable(missing),
-                     qUtf8Printable(codes.join(QLatin1Char(' '))), qUtf8Printable(placed.field));
+        warnings.append(QStringLiteral("kestavolin-cli render: %1: no installed font draws \"%2\" "
+                                       "(%3) of %4; they are left blank")
+                            .arg(path, missing, codes.join(QLatin1Char(' ')), placed.field));
     }
+    return warnings;
 }
 
-QString writeSingleFile(const RenderRequest& request, LabelLayout& layout, qsizetype index) {
+// One photograph's label, made on any thread and written later in input order: the
+// lines for standard error, the label drawn for its output file and its description.
+struct PreparedLabel {
+    QStringList messages;
+    // Why the photograph has no label; empty when it has one.
+    QString failure;
+    // A PDF page is drawn in input order on the thread that writes the document; the
+    // layout keeps the photo record it shows.
+    std::unique_ptr<Kestavolin> record;
+    std::unique_ptr<LabelLayout> layout;
+    // The PNG or SVG file's bytes, or why they could not be made.
+    QByteArray fileBytes;
+    QString drawingError;
+    QJsonObject description;
+};
+
+// Reads, analyses, lays out and draws one photograph's label. Reading, decoding,
+// layout and drawing run on any thread; the analysis keeps process-wide reader state
+// and alerts through one presenter, and a photograph's own title is read with a
+// library that is not safe to share between threads, so those take turns.
+PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input) {
+    static std::mutex analysis;
+    PreparedLabel label;
+    const PhotographFile file = readPhotograph(input.path);
+    std::variant<std::unique_ptr<Kestavolin>, QString> opened;
+    LabelOptions options;
+    {
+        const std::lock_guard taking(analysis);
+        opened = openPhotographQuietly(input.path, file, label.messages);
+        if (std::holds_alternative<std::unique_ptr<Kestavolin>>(opened))
+            options = input.options();
+    }
+    if (const QString* failure = std::get_if<QString>(&opened)) {
+        label.failure = *failure;
+        return label;
+    }
+    label.record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
+    label.layout = makeLabelLayout(options);
+    LabelLayout& layout = *label.layout;
+    showPhotograph(layout, options, label.record.get());
+    label.messages.append(charactersWithoutGlyph(input.path, layout));
+    if (request.layoutJson)
+        label.description = layoutDescription(layout);
+    if (request.format == LabelFiles::Format::Png)
+        label.fileBytes = LabelFiles::pngBytes(layout, request.dpi, &label.drawingError);
+    else if (request.format == LabelFiles::Format::Svg)
+        label.fileBytes = LabelFiles::svgBytes(layout);
+    return label;
+}
+
+// Prepares the labels on `jobs` threads and hands them over in input order. At most
+// `jobs` photographs are in flight, which bounds the memory their pictures take; with
+// one job each is prepared when it is taken. The threads live as long as the batch,
+// so each keeps the fonts it has loaded for the next label.
+class LabelsAhead {
+public:
+    explicit LabelsAhead(const RenderRequest& request) : request_(request) {
+        threads_.setMaxThreadCount(request.jobs);
+        threads_.setExpiryTimeout(-1);
+    }
+
+    PreparedLabel take(qsizetype index) {
+        const auto& inputs = request_.inputs;
+        if (request_.jobs <= 1)
+            return prepareLabel(request_, inputs.at(static_cast<std::size_t>(index)));
+        while (launched_ < std::ssize(inputs) && launched_ < index + request_.jobs) {
+            const LabelInput& input = inputs.at(static_cast<std::size_t>(launched_));
+            auto task = std::make_shared<std::packaged_task<PreparedLabel()>>(
+                [this, &input] { return prepareLabel(request_, input); });
+            pending_.push_back(task->get_future());
+            threads_.start([task] { (*task)(); });
+            ++launched_;
+        }
+        PreparedLabel label = pending_.front().get();
+        pending_.pop_front();
+        return label;
+    }
+
+private:
+    const RenderRequest& request_;
+    qsizetype launched_ = 0;
+    std::deque<std::future<PreparedLabel>> pending_;
+    QThreadPool threads_;
+};
+
+void printLayoutJson(const QString& path, const QJsonObject& description) {
+    QJsonObject line{{QStringLiteral("file"), path}};
+    for (auto entry = description.begin(); entry != description.end(); ++entry)
+        line.insert(entry.key(), entry.value());
+    std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// Writes a prepared label to the PDF document or to its own file; an error naming
+// the file when that fails.
+QString writeLabel(const RenderRequest& request, PreparedLabel& label, qsizetype index,
+                   std::optional<LabelFiles::PdfDocument>& pdf) {
+    if (pdf) {
+        pdf->addPage(*label.layout);
+        return QString();
+    }
     const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
                                                   static_cast<int>(request.paths.size()));
-    if (request.format == LabelFiles::Format::Png)
-        return LabelFiles::writePng(layout, path, request.dpi);
-    return LabelFiles::writeSvg(layout, path);
+    if (!label.drawingError.isEmpty())
+        return QStringLiteral("%1: %2").arg(path, label.drawingError);
+    return LabelFiles::writeFile(path, label.fileBytes);
 }
 
 int render(const RenderRequest& request) {
@@ -229,37 +296,27 @@ int render(const RenderRequest& request) {
         }
     }
     ProgressBar progress(request.paths.size());
-    DecodeAhead files(request.paths, request.jobs);
+    LabelsAhead labels(request);
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
         const LabelInput& input = request.inputs.at(static_cast<std::size_t>(index));
-        const QString& path = input.path;
+        PreparedLabel label = labels.take(index);
         progress.clear();
-        auto opened = openPhotograph(path, files.take(index));
-        QString error;
-        if (const QString* failure = std::get_if<QString>(&opened)) {
-            error = *failure;
-        } else {
-            const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
-            const LabelOptions options = input.options();
-            const auto layout = makeLabelLayout(options);
-            showPhotograph(*layout, options, record.get());
-            warnOfCharactersWithoutGlyph(path, *layout);
-            if (pdf)
-                pdf->addPage(*layout);
-            else
-                error = writeSingleFile(request, *layout, index);
+        for (const QString& message : label.messages)
+            std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        QString error = label.failure;
+        if (error.isEmpty()) {
+            error = writeLabel(request, label, index, pdf);
             if (request.layoutJson)
-                printLayoutJson(path, layoutDescription(*layout));
+                printLayoutJson(input.path, label.description);
         }
         if (!error.isEmpty()) {
             allRendered = false;
             if (input.sheetRow > 0)
                 error = QStringLiteral("row %1: %2").arg(input.sheetRow).arg(error);
-            progress.clear();
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             if (request.layoutJson)
-                printLayoutJson(path, {{QStringLiteral("error"), error}});
+                printLayoutJson(input.path, {{QStringLiteral("error"), error}});
         }
         progress.show(index + 1);
     }

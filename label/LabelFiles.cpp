@@ -37,11 +37,6 @@ QSize pointsCovering(const QSizeF& size) {
     return QSize(wholeUnitsCovering(size.width()), wholeUnitsCovering(size.height()));
 }
 
-QString writeWhole(const QString& path, const QByteArray& bytes) {
-    const QString reason = WholeFileWriter::write(path, bytes);
-    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
-}
-
 void prepareForLabel(QPainter& painter, double scale) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -201,20 +196,21 @@ QImage renderImage(LabelLayout& layout, int dpi, QString* error) {
     return image;
 }
 
-QString writePng(LabelLayout& layout, const QString& path, int dpi) {
-    QString error;
-    const QImage image = renderImage(layout, dpi, &error);
+QByteArray pngBytes(LabelLayout& layout, int dpi, QString* error) {
+    const QImage image = renderImage(layout, dpi, error);
     if (image.isNull())
-        return QStringLiteral("%1: %2").arg(path, error);
+        return QByteArray();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return QStringLiteral("%1: the image could not be encoded as PNG").arg(path);
-    return writeWhole(path, bytes);
+    if (!image.save(&buffer, "PNG")) {
+        *error = QStringLiteral("the image could not be encoded as PNG");
+        return QByteArray();
+    }
+    return bytes;
 }
 
-QString writeSvg(LabelLayout& layout, const QString& path) {
+QByteArray svgBytes(LabelLayout& layout) {
     const QSizeF labelSize = layout.labelSize();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -231,7 +227,24 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
         prepareForLabel(painter, 1.0);
         layout.drawRect(painter, labelSize, false);
     }
-    return writeWhole(path, withPlainFontFamilies(bytes));
+    return withPlainFontFamilies(bytes);
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    const QString reason = WholeFileWriter::write(path, bytes);
+    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
+}
+
+QString writePng(LabelLayout& layout, const QString& path, int dpi) {
+    QString error;
+    const QByteArray bytes = pngBytes(layout, dpi, &error);
+    if (bytes.isEmpty())
+        return QStringLiteral("%1: %2").arg(path, error);
+    return writeFile(path, bytes);
+}
+
+QString writeSvg(LabelLayout& layout, const QString& path) {
+    return writeFile(path, svgBytes(layout));
 }
 
 struct PdfDocument::Writer {

@@ -41,8 +41,15 @@ QSize pixelSizeAt(const QSizeF& labelSize, int dpi);
 // a message when dpi is out of range or the image would be too large.
 QImage renderImage(LabelLayout& layout, int dpi, QString* error);
 
+// The bytes of the label's PNG file at dpi; empty, with a message, when it cannot be
+// made.
+QByteArray pngBytes(LabelLayout& layout, int dpi, QString* error);
+// The bytes of the label's SVG file.
+QByteArray svgBytes(LabelLayout& layout);
+
 // Each returns an empty string on success, else a message naming the file and cause.
 // Files are written whole or not at all.
+QString writeFile(const QString& path, const QByteArray& bytes);
 QString writePng(LabelLayout& layout, const QString& path, int dpi);
 QString writeSvg(LabelLayout& layout, const QString& path);
 

@@ -31,8 +31,12 @@ ScopedAlertPresenter::~ScopedAlertPresenter() {
     installAlertPresenter(previous_);
 }
 
+QString standardErrorLine(const AlertContent& alert) {
+    return QStringLiteral("%1: %2").arg(alert.title, alert.message);
+}
+
 int StandardErrorAlertPresenter::present(const AlertContent& alert) {
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(alert.title), qUtf8Printable(alert.message));
+    std::fprintf(stderr, "%s\n", qUtf8Printable(standardErrorLine(alert)));
     return alertDefaultReturn;
 }
 

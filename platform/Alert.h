@@ -56,7 +56,10 @@ public:
     int present(const AlertContent& alert) override;
 };
 
-// Writes "title: message" to standard error and answers the default button.
+// The alert as one line of standard error: "title: message".
+QString standardErrorLine(const AlertContent& alert);
+
+// Writes standardErrorLine to standard error and answers the default button.
 class StandardErrorAlertPresenter : public AlertPresenter {
 public:
     int present(const AlertContent& alert) override;

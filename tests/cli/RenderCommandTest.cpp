@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,7 +83,8 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     ASSERT_TRUE(QFile::copy(sample, out("b.jpg")));
     QFile sheet(out("show.csv"));
     ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
-    sheet.write("\xEF\xBB\xBF" "title,file,photographer\r\n"
+    sheet.write("\xEF\xBB\xBF"
+                "title,file,photographer\r\n"
                 "\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1,a.jpg,\r\n"
                 "Gone,missing.jpg,\r\n"
                 "\"Harbour, dawn\",b.jpg,Ann\r\n");
@@ -157,6 +159,102 @@ TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
     if (!info.waitForFinished(60000) || info.exitStatus() != QProcess::NormalExit)
         GTEST_SKIP() << "pdfinfo is not installed";
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
+}
+
+// The PDF without what changes from run to run: its creation date, the document
+// identifier made from it, and the six-letter tags the PDF writer gives font subsets.
+QString pdfContent(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    static const QRegularExpression varying(
+        QStringLiteral(R"(/CreationDate \([^)]*\)|/ID \[[^\]]*\]|/[A-Z]{6}\+)"));
+    return QString::fromLatin1(file.readAll()).remove(varying);
+}
+
+TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
+    QFile photo(sample);
+    ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = photo.readAll();
+    const std::pair<const char*, QByteArray> files[] = {
+        {"a.jpg", bytes}, {"cut.jpg", bytes.left(300)},
+        {"b.jpg", bytes}, {"hostile.jpg", HostileJpeg::makeWithExif()},
+        {"c.jpg", bytes}, {"d.jpg", bytes}};
+    for (const auto& [name, content] : files) {
+        QFile copy(out(name));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(content);
+    }
+    // Sheet rows 3 and 4 fail, rows 5 and 7 carry a character no installed face
+    // draws, row 6 is made without its picture; the titles tell the labels apart.
+    QFile sheet(out("show.csv"));
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write("file,title\n"
+                "a.jpg,One\n"
+                "cut.jpg,Two\n"
+                "gone.jpg,\xF4\x8F\xBF\xBD Three\n"
+                "b.jpg,\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1 \xF4\x8F\xBF\xBD\n"
+                "hostile.jpg,Five\n"
+                "c.jpg,Six \xF4\x8F\xBF\xBD\n"
+                "d.jpg,Seven\n");
+    sheet.close();
+
+    struct Output {
+        CliResult pdfRun;
+        QString pdf;
+        QList<QByteArray> pngs;
+    };
+    std::vector<Output> outputs;
+    for (const QString jobs : {"1", "2", "4"}) {
+        ASSERT_TRUE(QDir(folder.path()).mkdir(jobs));
+        const QString base = folder.filePath(jobs + "/labels");
+        Output output;
+        output.pdfRun = runCli({"render", "--jobs", jobs, "--layout-json", "--no-translations",
+                                "--captions", out("show.csv"), "-o", base + ".pdf"});
+        output.pdf = pdfContent(base + ".pdf");
+        const CliResult pngRun =
+            runCli({"render", "--jobs", jobs, "--no-translations", "--dpi", "150", "--captions",
+                    out("show.csv"), "-o", base + ".png"});
+        EXPECT_EQ(pngRun.exitCode, 1);
+        EXPECT_EQ(pngRun.err, output.pdfRun.err) << "the same messages for PNG files";
+        for (const char* number : {"1", "4", "5", "6", "7"}) {
+            QFile png(folder.filePath(jobs + "/labels-" + number + ".png"));
+            EXPECT_TRUE(png.open(QIODevice::ReadOnly)) << png.fileName().toStdString();
+            output.pngs.append(png.readAll());
+        }
+        outputs.push_back(output);
+    }
+
+    const Output& one = outputs.front();
+    EXPECT_EQ(one.pdfRun.exitCode, 1);
+    ASSERT_FALSE(one.pdf.isEmpty());
+    const QList<QByteArray> lines = one.pdfRun.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 7) << "one layout line per row";
+    const char* inOrder[] = {"a.jpg",       "cut.jpg", "gone.jpg", "b.jpg",
+                             "hostile.jpg", "c.jpg",   "d.jpg"};
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        const QJsonObject line = QJsonDocument::fromJson(lines[row]).object();
+        EXPECT_TRUE(line.value("file").toString().endsWith(inOrder[row])) << lines[row].data();
+        EXPECT_EQ(line.contains("error"), row == 1 || row == 2) << lines[row].data();
+    }
+    // Each photograph's messages come in its row's place.
+    const QByteArray& err = one.pdfRun.err;
+    const qsizetype cut = err.indexOf("row 3:");
+    const qsizetype gone = err.indexOf("row 4:");
+    const qsizetype japanese = err.indexOf("b.jpg: no installed font draws");
+    const qsizetype hostile = err.indexOf("hostile.jpg: the label is made without its picture");
+    const qsizetype six = err.indexOf("c.jpg: no installed font draws");
+    EXPECT_TRUE(0 <= cut && cut < gone && gone < japanese && japanese < hostile && hostile < six)
+        << err.toStdString();
+
+    for (std::size_t index = 1; index < outputs.size(); ++index) {
+        const Output& many = outputs[index];
+        EXPECT_EQ(many.pdfRun.exitCode, one.pdfRun.exitCode);
+        EXPECT_EQ(many.pdfRun.out, one.pdfRun.out) << "layout lines with --jobs " << index;
+        EXPECT_EQ(many.pdfRun.err, one.pdfRun.err) << "messages with --jobs " << index;
+        EXPECT_TRUE(many.pdf == one.pdf) << "the PDF with --jobs " << index;
+        EXPECT_TRUE(many.pngs == one.pngs) << "the PNG files with --jobs " << index;
+    }
 }
 
 // The peak any single photograph may cost the whole process, address space included.
