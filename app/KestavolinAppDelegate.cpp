@@ -282,6 +282,8 @@ void KestavolinAppDelegate::redisplayWindow() {
 void KestavolinAppDelegate::readPhoto(const QString& path) {
     const auto data = FileData::initWithContentsOfFile(path);
     m_kestavolin = Kestavolin::initWithData(data);
+    if (m_kestavolin && m_kestavolin->failure())
+        showAnalysisAlert(*m_kestavolin->failure());
     // A file that shrank while it was read gave zeros in place of its bytes.
     if (data && data->changedWhileRead())
         m_kestavolin.reset();

@@ -1,8 +1,9 @@
 #include "LabelCommandSupport.h"
 
+#include "CommandArguments.h"
+
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
-#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 #include "platform/Picture.h"
 
@@ -69,8 +70,14 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
         return QStringLiteral("%1: the file changed while it was read").arg(path);
     if (!record)
         return QStringLiteral("%1: too short to be a photograph").arg(path);
-    if (!record->haveExif())
+    if (!record->haveExif()) {
+        if (const auto& failure = record->failure()) {
+            const AlertContent alert = analysisAlert(*failure);
+            std::fprintf(stderr, "%s: %s\n", qUtf8Printable(alert.title),
+                         qUtf8Printable(alert.message));
+        }
         return QStringLiteral("%1: its metadata could not be read").arg(path);
+    }
     if (!record->photoImage()) {
         const QString refusal = Picture::refusalReason(*file.data);
         if (!refusal.isEmpty())
@@ -85,12 +92,9 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
     chooseOffscreenWithoutDisplay();
     const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
 
-    QStringList arguments{QStringLiteral("kestavolin-cli %1").arg(command.name)};
-    for (const std::string& arg : args)
-        arguments.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
     QCommandLineParser parser;
     command.addOptions(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(commandArguments(command.name, args)))
         return usageError(command, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qUtf8Printable(parser.helpText()), stdout);

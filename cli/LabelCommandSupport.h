@@ -51,9 +51,9 @@ struct PhotographFile {
     std::optional<std::shared_ptr<Picture>> picture;
 };
 
-// The photo record of a file, or the reason there is none to draw. A failed analysis
-// has shown its alert on standard error already; a picture refused for the memory
-// its decoding would take is reported there too, and the label made without it.
+// The photo record of a file, or the reason there is none to draw. The alert texts of
+// a failed analysis are written to standard error first; a picture refused for the
+// memory its decoding would take is reported there too, and the label made without it.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path);
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
