@@ -1,6 +1,7 @@
 #include "platform/PsdDecoder.h"
 
 #include "platform/DecodeLimits.h"
+#include "platform/PictureReduction.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -190,6 +191,8 @@ bool skipSection(Cursor& cursor, int lengthWidth) {
     return length && cursor.skip(*length);
 }
 
+// The largest whole factor that leaves the document at least atLeast in both
+// directions; an empty atLeast keeps every pixel.
 int reductionFactor(QSize size, QSize atLeast) {
     if (atLeast.isEmpty())
         return 1;
@@ -198,21 +201,18 @@ int reductionFactor(QSize size, QSize atLeast) {
     return std::max(1, std::min(byWidth, byHeight));
 }
 
-// The colour of one output pixel from its block's channel sums.
-QRgb toRgb(const std::uint64_t* sum, std::uint64_t count, int colorMode) {
-    auto average = [&](int c) { return static_cast<int>((sum[c] + count / 2) / count); };
+// The colour of one output pixel from its block's channel means.
+template <typename Means> QRgb toRgb(const Means& mean, int colorMode) {
     switch (colorMode) {
-    case grayscaleMode: {
-        const int v = average(0);
-        return qRgb(v, v, v);
-    }
+    case grayscaleMode:
+        return qRgb(mean[0], mean[0], mean[0]);
     case rgbMode:
-        return qRgb(average(0), average(1), average(2));
+        return qRgb(mean[0], mean[1], mean[2]);
     default: {
         // Stored ink values are inverted (255 is no ink), so each of red, green and
         // blue is the paper left by its ink times the paper left by the black.
-        const int k = average(3);
-        return qRgb(average(0) * k / 255, average(1) * k / 255, average(2) * k / 255);
+        const int k = mean[3];
+        return qRgb(mean[0] * k / 255, mean[1] * k / 255, mean[2] * k / 255);
     }
     }
 }
@@ -268,22 +268,19 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
         return QImage();
 
     const int factor = reductionFactor(header.size, atLeast);
-    const int width = header.size.width();
-    const int height = header.size.height();
-    const int outWidth = (width + factor - 1) / factor;
-    const int outHeight = (height + factor - 1) / factor;
-    if (static_cast<std::uint64_t>(outWidth) * static_cast<std::uint64_t>(outHeight) >
+    const int channels = channelsFor(header.colorMode);
+    PictureReduction::BlockAverager blocks(header.size, factor, channels);
+    const QSize reduced = blocks.outputSize();
+    if (static_cast<std::uint64_t>(reduced.width()) * static_cast<std::uint64_t>(reduced.height()) >
         maxOutputPixels)
         return QImage();
-    QImage image(outWidth, outHeight, QImage::Format_RGB32);
+    QImage image(reduced, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
 
-    const int channels = channelsFor(header.colorMode);
-    // Sums of one output row's blocks, per colour channel.
-    std::vector<std::uint64_t> sums(static_cast<std::size_t>(outWidth) * 4);
-    for (int outY = 0; outY < outHeight; ++outY) {
-        std::fill(sums.begin(), sums.end(), 0);
+    const int height = header.size.height();
+    const auto pixel = [&header](const auto& means) { return toRgb(means, header.colorMode); };
+    for (int outY = 0; outY < reduced.height(); ++outY) {
         const int firstY = outY * factor;
         const int lastY = std::min(height, firstY + factor);
         for (int c = 0; c < channels; ++c) {
@@ -291,17 +288,10 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
                 const unsigned char* row = planes.row(c, static_cast<std::size_t>(y));
                 if (!row)
                     return QImage();
-                for (int x = 0; x < width; ++x)
-                    sums[static_cast<std::size_t>(x / factor) * 4 + c] += row[x];
+                blocks.addSamples(c, row, 1);
             }
         }
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(outY));
-        for (int outX = 0; outX < outWidth; ++outX) {
-            const int blockWidth = std::min(width - outX * factor, factor);
-            const std::uint64_t count =
-                static_cast<std::uint64_t>(blockWidth) * static_cast<std::uint64_t>(lastY - firstY);
-            line[outX] = toRgb(&sums[static_cast<std::size_t>(outX) * 4], count, header.colorMode);
-        }
+        blocks.writeRow(outY, reinterpret_cast<QRgb*>(image.scanLine(outY)), pixel);
     }
     return image;
 }
