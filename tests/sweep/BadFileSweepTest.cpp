@@ -165,7 +165,7 @@ private:
     QString slowest_;
 };
 
-TEST(BadFileSweep, EverySampleGivesADictionaryOrOneAlert) {
+TEST(BadFileSweep, EverySampleGivesADictionaryOrOneFailure) {
     const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
     if (!QDir(samples).exists())
         GTEST_SKIP() << "no sample photographs at " << qUtf8Printable(samples);
@@ -177,7 +177,7 @@ TEST(BadFileSweep, EverySampleGivesADictionaryOrOneAlert) {
     EXPECT_EQ(sweep.files(), static_cast<int>(files.size()));
 }
 
-TEST(BadFileSweep, EveryMutationGivesADictionaryOrOneAlert) {
+TEST(BadFileSweep, EveryMutationGivesADictionaryOrOneFailure) {
     std::vector<SweepFile> bases = trackedFiles();
     const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
     if (QDir(samples).exists()) {
