@@ -1,5 +1,6 @@
 #include "platform/PsdDecoder.h"
 
+#include "platform/ByteCursor.h"
 #include "platform/DecodeLimits.h"
 #include "platform/PictureReduction.h"
 
@@ -28,36 +29,6 @@ constexpr std::size_t maxRunLength = 128;
 
 enum ColorMode { grayscaleMode = 1, rgbMode = 3, cmykMode = 4 };
 enum Compression { rawCompression = 0, rleCompression = 1 };
-
-// Big-endian reads that fail instead of running past the end.
-class Cursor {
-public:
-    Cursor(const unsigned char* bytes, std::size_t length) : bytes_(bytes), length_(length) {}
-
-    std::size_t position() const { return position_; }
-    std::size_t remaining() const { return length_ - position_; }
-
-    std::optional<std::uint64_t> read(int width) {
-        if (remaining() < static_cast<std::size_t>(width))
-            return std::nullopt;
-        std::uint64_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value = (value << 8) | bytes_[position_++];
-        return value;
-    }
-
-    bool skip(std::uint64_t count) {
-        if (count > remaining())
-            return false;
-        position_ += count;
-        return true;
-    }
-
-private:
-    const unsigned char* bytes_;
-    std::size_t length_;
-    std::size_t position_ = 0;
-};
 
 int channelsFor(int colorMode) {
     switch (colorMode) {
@@ -102,7 +73,7 @@ bool unpackBits(const unsigned char* in, std::size_t inLength, std::vector<unsig
 // Where each channel row of the image data lies, and how to turn it into 8-bit samples.
 class PlaneReader {
 public:
-    bool open(const unsigned char* bytes, std::size_t length, Cursor cursor,
+    bool open(const unsigned char* bytes, std::size_t length, ByteCursor cursor,
               const PsdDecoder::Header& header, bool largeDocument) {
         bytes_ = bytes;
         width_ = static_cast<std::size_t>(header.size.width());
@@ -186,7 +157,7 @@ private:
 };
 
 // Skips a section that starts with its own length.
-bool skipSection(Cursor& cursor, int lengthWidth) {
+bool skipSection(ByteCursor& cursor, int lengthWidth) {
     const auto length = cursor.read(lengthWidth);
     return length && cursor.skip(*length);
 }
@@ -222,7 +193,7 @@ template <typename Means> QRgb toRgb(const Means& mean, int colorMode) {
 namespace PsdDecoder {
 
 bool readHeader(const unsigned char* bytes, std::size_t length, Header& header) {
-    Cursor cursor(bytes, length);
+    ByteCursor cursor(bytes, length);
     if (length < headerLength || bytes[0] != '8' || bytes[1] != 'B' || bytes[2] != 'P' ||
         bytes[3] != 'S')
         return false;
@@ -255,7 +226,7 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
         return QImage();
     const bool largeDocument = bytes[5] == psbVersion;
 
-    Cursor cursor(bytes, length);
+    ByteCursor cursor(bytes, length);
     cursor.skip(headerLength);
     // Colour mode data, image resources, then layers and masks (wider in the large
     // format); the composite image data follows them.
