@@ -7,10 +7,11 @@
 #include "app/OpenDialogFilters.h"
 #include "app/PrintJobWatcher.h"
 #include "app/TapeLength.h"
+#include "exiflistlib/exiflist.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
-#include "photo/AnalysisAlerts.h"
+#include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
@@ -67,9 +68,10 @@ void showAlert(const QString& titleKey, const QString& messageKey, const QString
                   localizedString(buttonKey), QString(), QString());
 }
 
+// A file that cannot be read at all (missing, empty, too short, changed while read) is
+// told as one of no known kind.
 void showUnreadableFileAlert() {
-    const AnalysisAlertKeys keys = alertForUnreadableFile();
-    showAlert(keys.title, keys.message, analysisAlertButtonKey);
+    showAnalysisAlert(analysisFailure(EXIFLIST_ERROR_FORMAT));
 }
 
 } // namespace
@@ -318,6 +320,8 @@ void KestavolinAppDelegate::readPhoto(const QString& path) {
         showUnreadableFileAlert();
         return;
     }
+    if (const auto failure = m_kestavolin->failure())
+        showAnalysisAlert(*failure);
     m_kestavolin->setFileName(path);
     if (m_kestavolin->haveExif())
         m_window->setWindowTitle(QFileInfo(path).fileName());

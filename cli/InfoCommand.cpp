@@ -2,13 +2,13 @@
 // application's own analysis without decoding the picture.
 
 #include "Command.h"
+#include "CommandArguments.h"
 
 #include "photo/Kestavolin.h"
-#include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,8 +31,8 @@ struct InfoOptions {
     QStringList paths;
 };
 
-// Why a file gave no dictionary: the alert the analysis showed, with the reader code
-// that chose it, or (no code) the reason no record could be made.
+// Why a file gave no dictionary: the alert texts of the analysis's failure, with the
+// reader code that chose them, or (no code) the reason no record could be made.
 struct InfoFailure {
     std::optional<int> code;
     QString title;
@@ -45,22 +45,13 @@ struct FileInfo {
     std::optional<InfoFailure> failure;
 };
 
-std::optional<InfoOptions> parseArguments(const std::vector<std::string>& args) {
-    InfoOptions options;
-    bool optionsEnded = false;
-    for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == "--json") {
-            options.json = true;
-        } else if (!optionsEnded && arg == "--no-translations") {
-            options.noTranslations = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return std::nullopt;
-        } else {
-            options.paths.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
-        }
-    }
+// The options, or none when no file is named (unless help is asked for).
+std::optional<InfoOptions> parseArguments(QCommandLineParser& parser) {
+    if (parser.isSet(QStringLiteral("help")))
+        return InfoOptions{};
+    InfoOptions options{parser.isSet(QStringLiteral("json")),
+                        parser.isSet(QStringLiteral("no-translations")),
+                        parser.positionalArguments()};
     if (options.paths.isEmpty())
         return std::nullopt;
     return options;
@@ -75,8 +66,6 @@ FileInfo analyseFile(const QString& path) {
             QStringLiteral("It does not exist, is not a regular file or cannot be read.")};
         return info;
     }
-    RecordingAlertPresenter alerts;
-    const ScopedAlertPresenter recording(alerts);
     const auto record = Kestavolin::initWithMetadata(data);
     if (!record) {
         info.failure = InfoFailure{
@@ -87,9 +76,9 @@ FileInfo analyseFile(const QString& path) {
             InfoFailure{std::nullopt, QStringLiteral("The file changed while it was read"),
                         QStringLiteral("It became shorter; read it again once it is "
                                        "complete.")};
-    } else if (!record->haveExif()) {
-        const AlertContent alert = alerts.alerts().value(0);
-        info.failure = InfoFailure{record->alertCode(), alert.title, alert.message};
+    } else if (const auto& failure = record->failure()) {
+        const AlertContent alert = analysisAlert(*failure);
+        info.failure = InfoFailure{failure->code, alert.title, alert.message};
     } else {
         info.dictionary = record->exifData();
     }
@@ -143,18 +132,23 @@ void printText(const FileInfo& info, bool& printedBefore) {
 }
 
 int runInfo(const std::vector<std::string>& args) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    QCommandLineParser parser;
+    parser.addOptions({{{QStringLiteral("h"), QStringLiteral("help")}, QString()},
+                       {QStringLiteral("json"), QString()},
+                       {QStringLiteral("no-translations"), QString()}});
+    const auto options =
+        parser.parse(commandArguments("info", args)) ? parseArguments(parser) : std::nullopt;
+    if (!options) {
+        std::fprintf(stderr, "Usage: kestavolin-cli %s\n", usageLine);
+        return exitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         std::printf("Usage: kestavolin-cli %s\n\n"
                     "Prints the photo information of each file as the application reads it.\n"
                     "  --json             one JSON object mapping each file to its entries\n"
                     "  --no-translations  show localised words as their keys\n",
                     usageLine);
         return exitAnalysed;
-    }
-    const auto options = parseArguments(args);
-    if (!options) {
-        std::fprintf(stderr, "Usage: kestavolin-cli %s\n", usageLine);
-        return exitUsage;
     }
     // String tables are installed into an application object.
     std::unique_ptr<QCoreApplication> application;

@@ -1,9 +1,10 @@
 #include "LabelCommandSupport.h"
 
+#include "CommandArguments.h"
+
 #include "photo/Kestavolin.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 #include "platform/Picture.h"
 
@@ -60,7 +61,8 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
 
 namespace {
 
-// The photo record of a file; a picture refused for its memory is told through `note`.
+// The photo record of a file; why its metadata could not be read, and a picture
+// refused for its memory, are told through `note`.
 std::variant<std::unique_ptr<Kestavolin>, QString>
 analyse(const QString& path, const PhotographFile& file,
         const std::function<void(const QString&)>& note) {
@@ -74,8 +76,11 @@ analyse(const QString& path, const PhotographFile& file,
         return QStringLiteral("%1: the file changed while it was read").arg(path);
     if (!record)
         return QStringLiteral("%1: too short to be a photograph").arg(path);
-    if (!record->haveExif())
+    if (!record->haveExif()) {
+        if (const auto& failure = record->failure())
+            note(standardErrorLine(analysisAlert(*failure)));
         return QStringLiteral("%1: its metadata could not be read").arg(path);
+    }
     if (!record->photoImage()) {
         const QString refusal = Picture::refusalReason(*file.data);
         if (!refusal.isEmpty())
@@ -96,29 +101,16 @@ std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString&
 
 std::variant<std::unique_ptr<Kestavolin>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
-    RecordingAlertPresenter alerts;
-    QStringList notes;
-    std::variant<std::unique_ptr<Kestavolin>, QString> opened;
-    {
-        const ScopedAlertPresenter recording(alerts);
-        opened = analyse(path, file, [&notes](const QString& line) { notes.append(line); });
-    }
-    for (const AlertContent& alert : alerts.alerts())
-        messages.append(standardErrorLine(alert));
-    messages.append(notes);
-    return opened;
+    return analyse(path, file, [&messages](const QString& line) { messages.append(line); });
 }
 
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args) {
     chooseOffscreenWithoutDisplay();
     const std::unique_ptr<QGuiApplication> application = makeGuiApplication();
 
-    QStringList arguments{QStringLiteral("kestavolin-cli %1").arg(command.name)};
-    for (const std::string& arg : args)
-        arguments.append(FileNames::fromNative(QByteArray::fromStdString(arg)));
     QCommandLineParser parser;
     command.addOptions(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(commandArguments(command.name, args)))
         return usageError(command, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qUtf8Printable(parser.helpText()), stdout);

@@ -52,16 +52,15 @@ struct PhotographFile {
     std::optional<std::shared_ptr<Picture>> picture;
 };
 
-// The photo record of a file, or the reason there is none to draw. A failed analysis
-// has shown its alert on standard error already; a picture refused for the memory
-// its decoding would take is reported there too, and the label made without it.
+// The photo record of a file, or the reason there is none to draw. The alert texts of
+// a failed analysis are written to standard error first; a picture refused for the
+// memory its decoding would take is reported there too, and the label made without it.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path);
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
                                                                   const PhotographFile& file);
-// The same, with every line it would write to standard error (the analysis's alerts,
-// a refused picture) appended to `messages` instead, in order, for a caller that
-// writes them later. It installs the alert presenter for its duration, so calls must
-// not overlap each other or any other alert.
+// The same, with every line it would write to standard error (why the analysis
+// failed, a refused picture) appended to `messages` instead, in order, for a caller
+// that writes them later.
 std::variant<std::unique_ptr<Kestavolin>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages);

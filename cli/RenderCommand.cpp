@@ -146,13 +146,23 @@ private:
     bool shown_;
 };
 
+// The metadata reader keeps process-wide state, so the threads preparing labels take
+// turns at it.
+std::mutex readerTurn;
+
 // Reads a photograph and decodes its picture once its metadata is known to be
 // readable: the analysis would not use the picture otherwise, and a file without
 // metadata must not cost what decoding its picture takes.
 PhotographFile readPhotograph(const QString& path) {
     PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
-    if (file.data && file.data->length() >= Kestavolin::minimumLength &&
-        Kestavolin::hasReadableMetadata(*file.data))
+    if (!file.data || file.data->length() < Kestavolin::minimumLength)
+        return file;
+    bool readable = false;
+    {
+        const std::lock_guard taking(readerTurn);
+        readable = Kestavolin::hasReadableMetadata(*file.data);
+    }
+    if (readable)
         file.picture = Picture::initWithData(*file.data);
     return file;
 }
@@ -195,17 +205,16 @@ struct PreparedLabel {
 };
 
 // Reads, analyses, lays out and draws one photograph's label. Reading, decoding,
-// layout and drawing run on any thread; the analysis keeps process-wide reader state
-// and alerts through one presenter, and a photograph's own title is read with a
-// library that is not safe to share between threads, so those take turns.
+// layout and drawing run on any thread; the analysis keeps process-wide reader state,
+// and a photograph's own title is read with a library that is not safe to share
+// between threads, so those take turns.
 PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input) {
-    static std::mutex analysis;
     PreparedLabel label;
     const PhotographFile file = readPhotograph(input.path);
     std::variant<std::unique_ptr<Kestavolin>, QString> opened;
     LabelOptions options;
     {
-        const std::lock_guard taking(analysis);
+        const std::lock_guard taking(readerTurn);
         opened = openPhotographQuietly(input.path, file, label.messages);
         if (std::holds_alternative<std::unique_ptr<Kestavolin>>(opened))
             options = input.options();

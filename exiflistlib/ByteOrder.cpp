@@ -6,25 +6,16 @@
 #include <cstring>
 
 namespace exiflist {
+
 namespace {
 
-// 1 little-endian, 0 big-endian; 0 until the order is first determined.
-int systemEndian = 0;
+constexpr bool hostIsLittleEndian = std::endian::native == std::endian::little;
 
-constexpr int hostEndian() {
-    return std::endian::native == std::endian::little ? 1 : 0;
-}
-
-bool differsFromHost(DataOrder order) {
-    refreshSystemEndian();
-    return (order == DataOrder::littleEndian) != (systemEndian == 1);
+constexpr bool differsFromHost(DataOrder order) {
+    return (order == DataOrder::littleEndian) != hostIsLittleEndian;
 }
 
 } // namespace
-
-void refreshSystemEndian() {
-    systemEndian = hostEndian();
-}
 
 uint16_t convertFromDataOrder16(uint16_t stored, DataOrder order) {
     return differsFromHost(order) ? static_cast<uint16_t>((stored >> 8) | (stored << 8)) : stored;
@@ -52,5 +43,5 @@ uint32_t decode32(const unsigned char* bytes, DataOrder order) {
 } // namespace exiflist
 
 int systemByteOder() {
-    return exiflist::systemEndian;
+    return exiflist::hostIsLittleEndian ? 1 : 0;
 }

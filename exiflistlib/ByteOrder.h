@@ -9,9 +9,6 @@ namespace exiflist {
 
 enum class DataOrder { littleEndian, bigEndian };
 
-// Refreshes the host byte order that systemByteOder() reports.
-void refreshSystemEndian();
-
 uint16_t convertFromDataOrder16(uint16_t stored, DataOrder order);
 uint32_t convertFromDataOrder32(uint32_t stored, DataOrder order);
 

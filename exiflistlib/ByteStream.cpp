@@ -16,11 +16,8 @@ void moveTo(FileStrm* strm, int64_t target) {
 } // namespace
 
 bool seekStrm(FileStrm* strm, int64_t offset, SeekOrigin origin) {
-    int64_t target = strm->size;
-    if (origin == SeekOrigin::start)
-        target = offset;
-    else if (origin == SeekOrigin::current &&
-             __builtin_add_overflow(strm->position, offset, &target))
+    int64_t target = offset;
+    if (origin == SeekOrigin::current && __builtin_add_overflow(strm->position, offset, &target))
         target = -1;
     if (target < 0 || target > strm->size) {
         strm->seekError = 1;
@@ -69,7 +66,6 @@ void setFileStrm(FileStrm* strm, const unsigned char* data, int64_t length) {
     strm->end = data + size;
     strm->position = 0;
     strm->seekError = 0;
-    exiflist::refreshSystemEndian();
 }
 
 int64_t readStrm(void* buffer, int64_t length, FileStrm* strm) {

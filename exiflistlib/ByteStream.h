@@ -6,10 +6,9 @@
 // the stream's seekError and leaves the stream where it was.
 namespace exiflist {
 
-enum class SeekOrigin { start, current, end };
+enum class SeekOrigin { start, current };
 
-// Moves to `offset` counted from `origin` ("end" always moves to the end of the
-// data). Returns false when the move was refused.
+// Moves to `offset` counted from `origin`. Returns false when the move was refused.
 bool seekStrm(FileStrm* strm, int64_t offset, SeekOrigin origin);
 
 // Back to the first byte; clears seekError.

@@ -19,8 +19,7 @@ bool hasByteOrder(const char* order) {
 }
 
 int locateTiffInTiff(FileStrm* strm) {
-    seekStrm(strm, 0, SeekOrigin::end);
-    fileEnd = strm->position;
+    fileEnd = strm->size;
     rewindStrm(strm);
     return readTiffHeader(strm);
 }

@@ -39,8 +39,7 @@ bool isExifIdentifier(const unsigned char* identifier) {
 } // namespace
 
 int locateTiffInJpeg(FileStrm* strm) {
-    seekStrm(strm, 0, SeekOrigin::end);
-    fileEnd = strm->position;
+    fileEnd = strm->size;
     resetJpegApp1Header();
 
     rewindStrm(strm);

@@ -160,8 +160,7 @@ int skipResourceNameAndSize(FileStrm* strm) {
 } // namespace
 
 int locateTiffInPsd(FileStrm* strm) {
-    seekStrm(strm, 0, SeekOrigin::end);
-    fileEnd = strm->position;
+    fileEnd = strm->size;
     resetPsdHeaders();
     rewindStrm(strm);
     for (int (*step)(FileStrm*) :

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 // Prints decoded tables as text, one line per node, for diagnosing what was read from
 // a photograph. Text from the file is always written as data, never used as a format.
 namespace {
 
-// Tags whose values are offsets into the file or bulky blobs; their value is not
-// printed.
-constexpr uint16_t suppressedValueTags[] = {273, 279, 700, 34377};
 constexpr uint32_t maxUndefinedBytesShown = 16;
 
 const char* ifdName(int ifdType) {
@@ -28,11 +24,6 @@ const char* ifdName(int ifdType) {
     default:
         return "";
     }
-}
-
-bool isValueSuppressed(uint16_t tag) {
-    return std::find(std::begin(suppressedValueTags), std::end(suppressedValueTags), tag) !=
-           std::end(suppressedValueTags);
 }
 
 void printText(std::FILE* out, const ExifTagNode& node) {
@@ -114,7 +105,7 @@ void printNode(std::FILE* out, int ifdType, const ExifTagNode& node, int mode) {
         std::fprintf(out, " - %s: ", name);
     if (node.error != 0)
         std::fputs("(error)", out);
-    else if (!isValueSuppressed(node.tag))
+    else
         printValue(out, node);
     std::fputc('\n', out);
 }

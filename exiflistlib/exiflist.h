@@ -69,16 +69,14 @@ struct FileStrm {
     int32_t seekError;            // 1 once a move outside 0 ... size was refused
 };
 
-// Points the stream at `length` bytes starting at `data` and records the host's
-// byte order.
+// Points the stream at `length` bytes starting at `data`.
 void setFileStrm(FileStrm* strm, const unsigned char* data, int64_t length);
 
 // Copies up to `length` bytes from the stream into `buffer` and returns how many were
 // copied; fewer than asked means the data has ended.
 int64_t readStrm(void* buffer, int64_t length, FileStrm* strm);
 
-// Byte order of the host: 1 little-endian, 0 big-endian (0 until the first
-// setFileStrm).
+// Byte order of the host: 1 little-endian, 0 big-endian.
 int systemByteOder();
 
 // ---------------------------------------------------------------------------------

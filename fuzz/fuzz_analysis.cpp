@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    const bool oneOutcome = record->haveExif()
-                                ? alerts.alerts().isEmpty() && record->alertCode() == 0
-                                : alerts.alerts().size() == 1 && record->exifData().isEmpty() &&
-                                      record->alertCode() != 0;
+    const bool oneOutcome =
+        alerts.alerts().isEmpty() &&
+        (record->haveExif() ? !record->failure()
+                            : record->exifData().isEmpty() && record->failure().has_value());
     if (!oneOutcome)
         std::abort();
     return 0;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "photo/AnalysisFailure.h"
+
 #include <QString>
 #include <QVariantMap>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FileData;
 class Picture;
@@ -27,12 +30,12 @@ public:
     explicit Kestavolin(AnalysisOptions options);
 
     // A record analysed from the bytes, or null when there are no bytes or fewer than
-    // minimumLength of them (then no alert is shown). A failed analysis gives a record
-    // whose haveExif is NO after showing one alert.
+    // minimumLength of them. A failed analysis gives a record whose haveExif is NO and
+    // whose failure() tells why; the record shows nothing itself.
     static std::unique_ptr<Kestavolin> initWithData(const std::shared_ptr<const FileData>& data,
                                                     AnalysisOptions options = {});
     // The same without the picture, for programs built without the picture decoders
-    // (the command line's info): only the dictionary and the alerts.
+    // (the command line's info): only the dictionary and the failure.
     static std::unique_ptr<Kestavolin>
     initWithMetadata(const std::shared_ptr<const FileData>& data);
 
@@ -43,15 +46,14 @@ public:
     void setFileName(const QString& path) { fileName_ = path; }
 
     // Runs the metadata reader over the bytes and adds the display values to the
-    // dictionary; shows one alert and answers false when the file cannot be analysed.
+    // dictionary; answers false, with failure() set, when the file cannot be analysed.
     bool dataAnalysisWithData(const FileData& data);
-    // The metadata part of dataAnalysisWithData: the dictionary and the alert, never
+    // The metadata part of dataAnalysisWithData: the dictionary and the failure, never
     // the picture.
     bool analyseMetadata(const FileData& data);
 
-    // True when the analysis of the bytes would find their metadata, without showing
-    // anything: a caller that decodes pictures ahead of the analysis decodes only
-    // those the analysis will use.
+    // True when the analysis of the bytes would find their metadata: a caller that
+    // decodes pictures ahead of the analysis decodes only those the analysis will use.
     static bool hasReadableMetadata(const FileData& data);
 
     const std::shared_ptr<Picture>& photoImage() const { return photoImage_; }
@@ -60,10 +62,10 @@ public:
     const QString& fileName() const { return fileName_; }
     bool haveExif() const { return haveExif_; }
 
-    // The reader's code that chose the alert of the last failed analysis (a container
-    // detection result or a directory reading result); 0 when the last analysis did
-    // not fail with an alert.
-    int alertCode() const { return alertCode_; }
+    // Why the last analysis failed: the reader's container detection or directory
+    // reading result and how it is told. Empty when it did not fail, or when the data
+    // was too short to be analysed at all.
+    const std::optional<AnalysisFailure>& failure() const { return failure_; }
 
     // Data shorter than this is not analysed at all.
     static constexpr qint64 minimumLength = 8;
@@ -76,5 +78,5 @@ private:
     QVariantMap exifData_;
     QString fileName_;
     bool haveExif_ = false;
-    int alertCode_ = 0;
+    std::optional<AnalysisFailure> failure_;
 };

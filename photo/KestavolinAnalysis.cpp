@@ -3,16 +3,16 @@
 
 #include "photo/Kestavolin.h"
 
-#include "photo/AnalysisAlerts.h"
 #include "photo/ConstStrings.h"
 #include "photo/ExifValueRules.h"
 #include "photo/ExifWordRules.h"
 #include "photo/TagCopy.h"
-#include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/LocalizedText.h"
+
+#include <QtGlobal>
 
 #include <array>
+#include <atomic>
 #include <functional>
 
 namespace {
@@ -26,10 +26,27 @@ struct TableArrayRelease {
 };
 using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
 
-void showAnalysisAlert(const AnalysisAlertKeys& keys) {
-    runAlertPanel(localizedString(keys.title), localizedString(keys.message),
-                  localizedString(analysisAlertButtonKey), QString(), QString());
-}
+// The reader keeps the results of its last detection in process-wide state, so one
+// analysis runs at a time in the whole process. Debug builds check it: an analysis
+// that starts while another is running on some other thread stops the program here
+// rather than reading the other one's results.
+class ExclusiveReaderUse {
+public:
+    ExclusiveReaderUse() {
+        [[maybe_unused]] const bool alreadyInUse = inUse().exchange(true);
+        Q_ASSERT_X(!alreadyInUse, "photo analysis",
+                   "the metadata reader was used on two threads at once");
+    }
+    ~ExclusiveReaderUse() { inUse().store(false); }
+    ExclusiveReaderUse(const ExclusiveReaderUse&) = delete;
+    ExclusiveReaderUse& operator=(const ExclusiveReaderUse&) = delete;
+
+private:
+    static std::atomic<bool>& inUse() {
+        static std::atomic<bool> flag{false};
+        return flag;
+    }
+};
 
 using TextRule = std::optional<QString> (*)(const ExifTagNode&);
 
@@ -139,23 +156,20 @@ MetadataTables readMetadataTables(const FileData& data) {
 } // namespace
 
 bool Kestavolin::hasReadableMetadata(const FileData& data) {
+    const ExclusiveReaderUse readerUse;
     return data.length() >= shortestAnalysableLength && readMetadataTables(data).found();
 }
 
 bool Kestavolin::analyseMetadata(const FileData& data) {
-    alertCode_ = 0;
+    failure_.reset();
     if (data.length() < shortestAnalysableLength)
         return false;
 
+    const ExclusiveReaderUse readerUse;
     const MetadataTables metadata = readMetadataTables(data);
-    if (metadata.format != EXIFLIST_SUCCESS) {
-        alertCode_ = metadata.format;
-        showAnalysisAlert(alertForFormatResult(metadata.format));
-        return false;
-    }
     if (!metadata.found()) {
-        alertCode_ = metadata.directories;
-        showAnalysisAlert(alertForDirectoryResult(metadata.directories));
+        failure_ = analysisFailure(metadata.format != EXIFLIST_SUCCESS ? metadata.format
+                                                                       : metadata.directories);
         return false;
     }
     const TableArray& tables = metadata.tables;

@@ -18,6 +18,7 @@ std::unique_ptr<Kestavolin> Kestavolin::initWithData(const std::shared_ptr<const
 
 void Kestavolin::setPhotoData(const FileData& data) {
     haveExif_ = false;
+    failure_.reset();
     if (data.length() >= minimumLength)
         haveExif_ = dataAnalysisWithData(data);
 }

@@ -1,5 +1,7 @@
 #include "platform/JpegFrame.h"
 
+#include "platform/ByteCursor.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -62,24 +64,30 @@ std::optional<JpegFrame> JpegFrame::read(const unsigned char* bytes, std::size_t
         return std::nullopt;
     std::optional<JpegFrame> frame;
     std::vector<Component> components;
-    std::size_t at = 2;
-    while (at + 1 < length) {
-        if (bytes[at] != markerPrefix) {
-            ++at; // entropy-coded data or padding between segments
+    ByteCursor cursor(bytes, length);
+    cursor.skip(2);
+    while (cursor.remaining() >= 2) {
+        if (*cursor.peek() != markerPrefix) {
+            cursor.skip(1); // entropy-coded data or padding between segments
             continue;
         }
-        const unsigned char marker = bytes[at + 1];
-        at += 2;
-        if (marker == markerPrefix || marker == 0x00 || standsAlone(marker)) {
-            at -= marker == markerPrefix ? 1 : 0; // fill bytes before a marker
+        const unsigned char marker = *cursor.peek(1);
+        if (marker == markerPrefix) {
+            cursor.skip(1); // fill bytes before a marker
             continue;
         }
-        if (marker == endOfImage || at + 2 > length)
+        cursor.skip(2);
+        if (marker == 0x00 || standsAlone(marker))
+            continue;
+        if (marker == endOfImage)
             break;
-        const std::size_t segment = (std::size_t(bytes[at]) << 8) | bytes[at + 1];
-        if (segment < 2 || at + segment > length)
+        // The segment's length counts its own two bytes.
+        const std::size_t available = cursor.remaining();
+        const auto declared = cursor.read(2);
+        if (!declared || *declared < 2 || *declared > available)
             break;
-        const unsigned char* body = bytes + at + 2;
+        const std::size_t segment = *declared;
+        const unsigned char* body = cursor.here();
         if (isFrameMarker(marker) && !frame && segment >= 8) {
             const int count = body[5];
             if (count == 0 || segment < 8 + std::size_t(count) * 3)
@@ -97,7 +105,7 @@ std::optional<JpegFrame> JpegFrame::read(const unsigned char* bytes, std::size_t
                 frame->needsWholeCoefficientBuffer = true;
             break;
         }
-        at += segment;
+        cursor.skip(segment - 2);
     }
     if (frame && frame->needsWholeCoefficientBuffer)
         frame->coefficientBufferBytes = coefficientBytes(frame->width, frame->height, components);

@@ -3,6 +3,7 @@
 #include "platform/DecodeLimits.h"
 #include "platform/FileData.h"
 #include "platform/JpegFrame.h"
+#include "platform/PictureReduction.h"
 #include "platform/PsdDecoder.h"
 #include "platform/TiffDecoder.h"
 
@@ -33,13 +34,7 @@ QSize transposed(QSize size, bool swap) {
 // decoder scales by halves within its transform, so such a size is decoded directly,
 // without a resampling pass that would cost time and detail.
 QSize halvedAtLeast(QSize full, QSize needed) {
-    QSize size = full;
-    for (;;) {
-        const QSize half((size.width() + 1) / 2, (size.height() + 1) / 2);
-        if (half.width() < needed.width() || half.height() < needed.height() || half == size)
-            return size;
-        size = half;
-    }
+    return PictureReduction::reducedSize(full, PictureReduction::powerOfTwoFactor(full, needed));
 }
 
 std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {

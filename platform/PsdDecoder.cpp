@@ -1,6 +1,8 @@
 #include "platform/PsdDecoder.h"
 
+#include "platform/ByteCursor.h"
 #include "platform/DecodeLimits.h"
+#include "platform/PictureReduction.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,36 +29,6 @@ constexpr std::size_t maxRunLength = 128;
 
 enum ColorMode { grayscaleMode = 1, rgbMode = 3, cmykMode = 4 };
 enum Compression { rawCompression = 0, rleCompression = 1 };
-
-// Big-endian reads that fail instead of running past the end.
-class Cursor {
-public:
-    Cursor(const unsigned char* bytes, std::size_t length) : bytes_(bytes), length_(length) {}
-
-    std::size_t position() const { return position_; }
-    std::size_t remaining() const { return length_ - position_; }
-
-    std::optional<std::uint64_t> read(int width) {
-        if (remaining() < static_cast<std::size_t>(width))
-            return std::nullopt;
-        std::uint64_t value = 0;
-        for (int i = 0; i < width; ++i)
-            value = (value << 8) | bytes_[position_++];
-        return value;
-    }
-
-    bool skip(std::uint64_t count) {
-        if (count > remaining())
-            return false;
-        position_ += count;
-        return true;
-    }
-
-private:
-    const unsigned char* bytes_;
-    std::size_t length_;
-    std::size_t position_ = 0;
-};
 
 int channelsFor(int colorMode) {
     switch (colorMode) {
@@ -101,7 +73,7 @@ bool unpackBits(const unsigned char* in, std::size_t inLength, std::vector<unsig
 // Where each channel row of the image data lies, and how to turn it into 8-bit samples.
 class PlaneReader {
 public:
-    bool open(const unsigned char* bytes, std::size_t length, Cursor cursor,
+    bool open(const unsigned char* bytes, std::size_t length, ByteCursor cursor,
               const PsdDecoder::Header& header, bool largeDocument) {
         bytes_ = bytes;
         width_ = static_cast<std::size_t>(header.size.width());
@@ -185,11 +157,13 @@ private:
 };
 
 // Skips a section that starts with its own length.
-bool skipSection(Cursor& cursor, int lengthWidth) {
+bool skipSection(ByteCursor& cursor, int lengthWidth) {
     const auto length = cursor.read(lengthWidth);
     return length && cursor.skip(*length);
 }
 
+// The largest whole factor that leaves the document at least atLeast in both
+// directions; an empty atLeast keeps every pixel.
 int reductionFactor(QSize size, QSize atLeast) {
     if (atLeast.isEmpty())
         return 1;
@@ -198,21 +172,18 @@ int reductionFactor(QSize size, QSize atLeast) {
     return std::max(1, std::min(byWidth, byHeight));
 }
 
-// The colour of one output pixel from its block's channel sums.
-QRgb toRgb(const std::uint64_t* sum, std::uint64_t count, int colorMode) {
-    auto average = [&](int c) { return static_cast<int>((sum[c] + count / 2) / count); };
+// The colour of one output pixel from its block's channel means.
+template <typename Means> QRgb toRgb(const Means& mean, int colorMode) {
     switch (colorMode) {
-    case grayscaleMode: {
-        const int v = average(0);
-        return qRgb(v, v, v);
-    }
+    case grayscaleMode:
+        return qRgb(mean[0], mean[0], mean[0]);
     case rgbMode:
-        return qRgb(average(0), average(1), average(2));
+        return qRgb(mean[0], mean[1], mean[2]);
     default: {
         // Stored ink values are inverted (255 is no ink), so each of red, green and
         // blue is the paper left by its ink times the paper left by the black.
-        const int k = average(3);
-        return qRgb(average(0) * k / 255, average(1) * k / 255, average(2) * k / 255);
+        const int k = mean[3];
+        return qRgb(mean[0] * k / 255, mean[1] * k / 255, mean[2] * k / 255);
     }
     }
 }
@@ -222,7 +193,7 @@ QRgb toRgb(const std::uint64_t* sum, std::uint64_t count, int colorMode) {
 namespace PsdDecoder {
 
 bool readHeader(const unsigned char* bytes, std::size_t length, Header& header) {
-    Cursor cursor(bytes, length);
+    ByteCursor cursor(bytes, length);
     if (length < headerLength || bytes[0] != '8' || bytes[1] != 'B' || bytes[2] != 'P' ||
         bytes[3] != 'S')
         return false;
@@ -255,7 +226,7 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
         return QImage();
     const bool largeDocument = bytes[5] == psbVersion;
 
-    Cursor cursor(bytes, length);
+    ByteCursor cursor(bytes, length);
     cursor.skip(headerLength);
     // Colour mode data, image resources, then layers and masks (wider in the large
     // format); the composite image data follows them.
@@ -268,22 +239,19 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
         return QImage();
 
     const int factor = reductionFactor(header.size, atLeast);
-    const int width = header.size.width();
-    const int height = header.size.height();
-    const int outWidth = (width + factor - 1) / factor;
-    const int outHeight = (height + factor - 1) / factor;
-    if (static_cast<std::uint64_t>(outWidth) * static_cast<std::uint64_t>(outHeight) >
+    const int channels = channelsFor(header.colorMode);
+    PictureReduction::BlockAverager blocks(header.size, factor, channels);
+    const QSize reduced = blocks.outputSize();
+    if (static_cast<std::uint64_t>(reduced.width()) * static_cast<std::uint64_t>(reduced.height()) >
         maxOutputPixels)
         return QImage();
-    QImage image(outWidth, outHeight, QImage::Format_RGB32);
+    QImage image(reduced, QImage::Format_RGB32);
     if (image.isNull())
         return QImage();
 
-    const int channels = channelsFor(header.colorMode);
-    // Sums of one output row's blocks, per colour channel.
-    std::vector<std::uint64_t> sums(static_cast<std::size_t>(outWidth) * 4);
-    for (int outY = 0; outY < outHeight; ++outY) {
-        std::fill(sums.begin(), sums.end(), 0);
+    const int height = header.size.height();
+    const auto pixel = [&header](const auto& means) { return toRgb(means, header.colorMode); };
+    for (int outY = 0; outY < reduced.height(); ++outY) {
         const int firstY = outY * factor;
         const int lastY = std::min(height, firstY + factor);
         for (int c = 0; c < channels; ++c) {
@@ -291,17 +259,10 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
                 const unsigned char* row = planes.row(c, static_cast<std::size_t>(y));
                 if (!row)
                     return QImage();
-                for (int x = 0; x < width; ++x)
-                    sums[static_cast<std::size_t>(x / factor) * 4 + c] += row[x];
+                blocks.addSamples(c, row, 1);
             }
         }
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(outY));
-        for (int outX = 0; outX < outWidth; ++outX) {
-            const int blockWidth = std::min(width - outX * factor, factor);
-            const std::uint64_t count =
-                static_cast<std::uint64_t>(blockWidth) * static_cast<std::uint64_t>(lastY - firstY);
-            line[outX] = toRgb(&sums[static_cast<std::size_t>(outX) * 4], count, header.colorMode);
-        }
+        blocks.writeRow(outY, reinterpret_cast<QRgb*>(image.scanLine(outY)), pixel);
     }
     return image;
 }

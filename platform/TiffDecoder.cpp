@@ -1,6 +1,7 @@
 #include "platform/TiffDecoder.h"
 
 #include "platform/DecodeLimits.h"
+#include "platform/PictureReduction.h"
 
 #include <QTransform>
 
@@ -20,7 +21,7 @@ namespace {
 
 constexpr int grayChannels = 1;
 constexpr int rgbChannels = 3;
-// The block side at most: the 32-bit sums of a block's 8-bit samples cannot overflow.
+// The block side at most.
 constexpr int maximumFactor = 1024;
 // The largest picture the decoder hands out. A header can declare any size; what is
 // allocated never follows it past this.
@@ -166,64 +167,6 @@ QImageIOHandler::Transformations transformationFor(uint16_t orientation) {
     }
 }
 
-// Sums the samples of one output row's block of source rows, then writes their means.
-class BlockAverager {
-public:
-    BlockAverager(QImage& target, int sourceWidth, int factor, int channels, bool invert)
-        : target_(target), sourceWidth_(sourceWidth), factor_(factor), channels_(channels),
-          invert_(invert), sums_(static_cast<std::size_t>(target.width()) * channels, 0) {}
-
-    void addRow(const unsigned char* samples) {
-        for (int x = 0; x < sourceWidth_; ++x) {
-            std::uint32_t* sum = &sums_[static_cast<std::size_t>(x / factor_) * channels_];
-            for (int channel = 0; channel < channels_; ++channel)
-                sum[channel] += samples[x * channels_ + channel];
-        }
-        ++rows_;
-    }
-
-    void writeRow(int outputRow) {
-        auto* line = reinterpret_cast<QRgb*>(target_.scanLine(outputRow));
-        for (int x = 0; x < target_.width(); ++x) {
-            const int columns = std::min(factor_, sourceWidth_ - x * factor_);
-            const std::uint32_t count = static_cast<std::uint32_t>(columns) * rows_;
-            const std::uint32_t* sum = &sums_[static_cast<std::size_t>(x) * channels_];
-            auto mean = [&](int channel) {
-                const int value = static_cast<int>((sum[channel] + count / 2) / count);
-                return invert_ ? 255 - value : value;
-            };
-            line[x] = channels_ == rgbChannels ? qRgb(mean(0), mean(1), mean(2))
-                                               : qRgb(mean(0), mean(0), mean(0));
-        }
-        std::fill(sums_.begin(), sums_.end(), 0);
-        rows_ = 0;
-    }
-
-private:
-    QImage& target_;
-    int sourceWidth_;
-    int factor_;
-    int channels_;
-    bool invert_;
-    std::vector<std::uint32_t> sums_;
-    std::uint32_t rows_ = 0;
-};
-
-int reducedLength(int length, int factor) {
-    return (length + factor - 1) / factor;
-}
-
-// The largest power of two whose reduction (rounded up) is still at least atLeast:
-// the size halving by halving reaches, as the JPEG decoder scales.
-int reductionFactor(QSize size, QSize atLeast) {
-    int factor = 1;
-    while (2 * factor <= maximumFactor &&
-           reducedLength(size.width(), 2 * factor) >= atLeast.width() &&
-           reducedLength(size.height(), 2 * factor) >= atLeast.height())
-        factor *= 2;
-    return factor;
-}
-
 } // namespace
 
 namespace TiffDecoder {
@@ -244,25 +187,35 @@ QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLea
     const QSize size = channels ? file.size() : QSize();
     if (size.isEmpty() || atLeast.isEmpty())
         return {};
-    const int factor = reductionFactor(size, atLeast);
+    const int factor = PictureReduction::powerOfTwoFactor(size, atLeast, maximumFactor);
     const tmsize_t lineSize = TIFFScanlineSize(file.get());
     if (lineSize < static_cast<tmsize_t>(size.width()) * channels ||
         lineSize > maximumScanlineBytes)
         return {};
-    const QSize reduced(reducedLength(size.width(), factor), reducedLength(size.height(), factor));
+    PictureReduction::BlockAverager blocks(size, factor, channels);
+    const QSize reduced = blocks.outputSize();
     if (static_cast<qint64>(reduced.width()) * reduced.height() > maximumDecodedPixels)
         return {};
     QImage image(reduced, QImage::Format_RGB32);
     if (image.isNull())
         return {};
+    const bool invert = file.whiteIsZero();
+    const auto toRgb = [channels, invert](const auto& means) {
+        const auto level = [&](int channel) {
+            return invert ? 255 - means[channel] : means[channel];
+        };
+        return channels == rgbChannels ? qRgb(level(0), level(1), level(2))
+                                       : qRgb(level(0), level(0), level(0));
+    };
     std::vector<unsigned char> line(static_cast<std::size_t>(lineSize));
-    BlockAverager blocks(image, size.width(), factor, channels, file.whiteIsZero());
     for (int row = 0; row < size.height(); ++row) {
         if (TIFFReadScanline(file.get(), line.data(), static_cast<uint32_t>(row), 0) < 0)
             return {};
-        blocks.addRow(line.data());
+        for (int channel = 0; channel < channels; ++channel)
+            blocks.addSamples(channel, line.data() + channel, channels);
         if ((row + 1) % factor == 0 || row + 1 == size.height())
-            blocks.writeRow(row / factor);
+            blocks.writeRow(row / factor, reinterpret_cast<QRgb*>(image.scanLine(row / factor)),
+                            toRgb);
     }
     return image;
 }

@@ -5,6 +5,7 @@
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
+#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,19 @@ TEST_F(Intake, AMissingEmptyOrTooShortFileIsAnnouncedAndLeavesTheLabelAsItWas) {
         EXPECT_EQ(alert.message, QStringLiteral("FailedOpenMsg"));
         EXPECT_EQ(alert.defaultButton, QStringLiteral("Colse"));
     }
+}
+
+TEST_F(Intake, AFileThatIsNoPhotographShowsOneAlertSayingSo) {
+    KestavolinAppDelegate& app = fixture.start();
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("notes.jpg"), "these are notes, not a photograph")});
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_FALSE(app.kestavolin()->haveExif());
+    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
+    const AlertContent& alert = fixture.alerts.alerts().first();
+    EXPECT_EQ(alert.title, localizedString(QStringLiteral("ErrorMassage")));
+    EXPECT_EQ(alert.message, localizedString(QStringLiteral("FailedOpenMsg")));
+    EXPECT_EQ(alert.defaultButton, localizedString(QStringLiteral("Colse")));
 }
 
 TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {

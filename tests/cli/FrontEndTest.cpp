@@ -2,8 +2,10 @@
 // complete program: whichever runs a request, the user sees the same output and exit
 // status, and the front end stays free of the GUI libraries that made it slow.
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +59,47 @@ TEST(CliFrontEnd, AnswersEveryRequestAsTheCompleteProgramDoes) {
         EXPECT_EQ(fast.exitCode, full.exitCode) << request.toStdString();
         EXPECT_EQ(fast.out, full.out) << request.toStdString();
         EXPECT_EQ(fast.err, full.err) << request.toStdString();
+    }
+}
+
+// A file that cannot be read, or whose metadata cannot be, ends every command with
+// status 1; a usage mistake with status 2. The reason names the reader's code.
+TEST(CliFrontEnd, EveryCommandTellsAnUnreadableFileAlike) {
+    QTemporaryDir folder;
+    const QString notPhoto = folder.filePath(QStringLiteral("notes.jpg"));
+    QFile file(notPhoto);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("these are notes, not a photograph");
+    file.close();
+    const QString missing = folder.filePath(QStringLiteral("missing.jpg"));
+    const QString pdf = folder.filePath(QStringLiteral("out.pdf"));
+
+    for (const QString& path : {notPhoto, missing}) {
+        for (const QStringList& command :
+             {QStringList{"dump"}, QStringList{"info"}, QStringList{"render", "-o", pdf}}) {
+            const ProgramRun run = runProgram(frontEnd, command + QStringList{path});
+            EXPECT_EQ(run.exitCode, 1) << command.join(' ').toStdString() << ' '
+                                       << path.toStdString() << ": " << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(path.toUtf8())) << run.err.toStdString();
+        }
+    }
+
+    const ProgramRun dump = runProgram(frontEnd, {"dump", notPhoto});
+    EXPECT_TRUE(dump.err.contains("not a JPEG, TIFF or PSD file with readable metadata (code -1)"))
+        << dump.err.toStdString();
+    const ProgramRun info = runProgram(frontEnd, {"info", "--json", "--no-translations", notPhoto});
+    EXPECT_TRUE(info.out.contains("\"code\": -1")) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains("FailedOpenMsg")) << info.out.toStdString();
+    const ProgramRun render =
+        runProgram(frontEnd, {"render", "--no-translations", "-o", pdf, notPhoto});
+    EXPECT_TRUE(render.err.contains("ErrorMassage: FailedOpenMsg")) << render.err.toStdString();
+
+    for (const QStringList& arguments :
+         {QStringList{"dump", "--bogus", notPhoto}, QStringList{"dump"},
+          QStringList{"info", "--bogus", notPhoto}, QStringList{"info"}}) {
+        const ProgramRun run = runProgram(frontEnd, arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
     }
 }
 

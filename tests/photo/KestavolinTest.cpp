@@ -2,7 +2,7 @@
 #include "TagFixtures.h"
 #include "TiffFixture.h"
 
-#include "photo/AnalysisAlerts.h"
+#include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "platform/Alert.h"
@@ -28,25 +28,40 @@ protected:
     ScopedAlertPresenter recording{alerts};
 };
 
-TEST(AnalysisAlerts, FormatResultsChooseTheirMessage) {
-    const std::pair<int, const char*> cases[] = {
-        {-1, "FailedOpenMsg"},  {-20, "NoExifMsg"},    {-100, "NotTiffMsg"},  {-200, "NotPSDMsg"},
-        {-300, "NotJpegMsg"},   {-301, "FailJpegMsg"}, {-302, "FailJpegMsg"}, {-303, "FailJpegMsg"},
-        {-5000, "FailJpegMsg"}, {-201, "FailPSDMsg"},  {-212, "FailPSDMsg"},  {-231, "FailPSDMsg"},
-        {-299, "FailPSDMsg"},   {-2, "FailTiffMsg"},   {-19, "FailTiffMsg"},  {-21, "FailTiffMsg"},
-        {-110, "FailTiffMsg"},  {-199, "FailTiffMsg"}, {0, "FailTiffMsg"},    {2, "FailTiffMsg"}};
-    for (const auto& [result, message] : cases) {
-        const AnalysisAlertKeys keys = alertForFormatResult(result);
-        EXPECT_EQ(keys.title, "ErrorMassage") << result;
-        EXPECT_EQ(keys.message, QString::fromLatin1(message)) << result;
+TEST(AnalysisFailure, EachReaderCodeIsToldByItsRow) {
+    struct Row {
+        int code;
+        const char* title;
+        const char* message;
+        const char* description;
+    };
+    const char* psdHeader = "unsupported or damaged Photoshop header";
+    const char* noPsdExif = "no Exif resource in the Photoshop file";
+    const char* noJpegExif = "no Exif segment before the image data";
+    const char* unreadable = "not a JPEG, TIFF or PSD file with readable metadata";
+    const Row rows[] = {
+        {-1, "ErrorMassage", "FailedOpenMsg", unreadable},
+        {-20, "ErrorMassage", "NoExifMsg", noPsdExif},
+        {-110, "IfdError", "IfdErrorMassage", "a metadata directory could not be read"},
+        {-200, "ErrorMassage", "NotPSDMsg", psdHeader},
+        {-212, "ErrorMassage", "FailPSDMsg", psdHeader},
+        {-215, "ErrorMassage", "FailPSDMsg", psdHeader},
+        {-220, "ErrorMassage", "FailPSDMsg", psdHeader},
+        {-231, "ErrorMassage", "FailPSDMsg", noPsdExif},
+        {-300, "ErrorMassage", "NotJpegMsg", "a JPEG segment reaches past the end of the file"},
+        {-302, "ErrorMassage", "FailJpegMsg", noJpegExif},
+        {-303, "ErrorMassage", "FailJpegMsg", noJpegExif},
+        // A code the reader does not return is told as unreadable metadata.
+        {-5000, "ErrorMassage", "FailTiffMsg", unreadable},
+        {0, "ErrorMassage", "FailTiffMsg", unreadable},
+    };
+    for (const Row& row : rows) {
+        const AnalysisFailure failure = analysisFailure(row.code);
+        EXPECT_EQ(failure.code, row.code);
+        EXPECT_STREQ(failure.alertTitleKey, row.title) << row.code;
+        EXPECT_STREQ(failure.alertMessageKey, row.message) << row.code;
+        EXPECT_STREQ(failure.description, row.description) << row.code;
     }
-}
-
-TEST(AnalysisAlerts, DirectoryResultsChooseTheirAlert) {
-    EXPECT_EQ(alertForDirectoryResult(-110).title, "IfdError");
-    EXPECT_EQ(alertForDirectoryResult(-110).message, "IfdErrorMassage");
-    EXPECT_EQ(alertForDirectoryResult(1).title, "ExifError");
-    EXPECT_EQ(alertForDirectoryResult(1).message, "FailExifMassage");
 }
 
 TEST_F(KestavolinTest, NoRecordWithoutEightBytes) {
@@ -57,39 +72,38 @@ TEST_F(KestavolinTest, NoRecordWithoutEightBytes) {
     EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
-TEST_F(KestavolinTest, EightBytesThatAreNoPhotographGiveOneAlert) {
+TEST_F(KestavolinTest, EightBytesThatAreNoPhotographReturnTheirFailureAndShowNothing) {
     const auto record = Kestavolin::initWithData(bytes("12345678"));
     ASSERT_NE(record, nullptr);
     EXPECT_FALSE(record->haveExif());
     EXPECT_TRUE(record->exifData().isEmpty());
     EXPECT_EQ(record->photoImage(), nullptr);
-    EXPECT_EQ(record->alertCode(), -1);
-    ASSERT_EQ(alerts.alerts().size(), 1);
-    const AlertContent& alert = alerts.alerts().first();
-    EXPECT_EQ(alert.title, "ErrorMassage");
-    EXPECT_EQ(alert.message, "FailedOpenMsg");
-    EXPECT_EQ(alert.defaultButton, "Colse");
-    EXPECT_EQ(alert.alternateButton, "");
-    EXPECT_EQ(alert.otherButton, "");
+    ASSERT_TRUE(record->failure());
+    EXPECT_EQ(record->failure()->code, -1);
+    EXPECT_STREQ(record->failure()->alertMessageKey, "FailedOpenMsg");
 
     const auto metadataOnly = Kestavolin::initWithMetadata(bytes("12345678"));
     ASSERT_NE(metadataOnly, nullptr);
     EXPECT_FALSE(metadataOnly->haveExif());
-    EXPECT_EQ(metadataOnly->alertCode(), -1);
-    EXPECT_EQ(alerts.alerts().size(), 2);
+    ASSERT_TRUE(metadataOnly->failure());
+    EXPECT_EQ(metadataOnly->failure()->code, -1);
+    EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
-TEST_F(KestavolinTest, AlertTextsComeFromTheStringTable) {
+TEST_F(KestavolinTest, TheFailureIsShownWithTextsFromTheStringTable) {
     installStringTables(QLocale(QLocale::English));
     {
         const MarkingTranslator table;
-        Kestavolin::initWithData(bytes("12345678"));
+        showAnalysisAlert(analysisFailure(-1));
     }
     useEmptyStringTable();
     ASSERT_EQ(alerts.alerts().size(), 1);
-    EXPECT_EQ(alerts.alerts().first().title, "<ErrorMassage>");
-    EXPECT_EQ(alerts.alerts().first().message, "<FailedOpenMsg>");
-    EXPECT_EQ(alerts.alerts().first().defaultButton, "<Colse>");
+    const AlertContent& alert = alerts.alerts().first();
+    EXPECT_EQ(alert.title, "<ErrorMassage>");
+    EXPECT_EQ(alert.message, "<FailedOpenMsg>");
+    EXPECT_EQ(alert.defaultButton, "<Colse>");
+    EXPECT_EQ(alert.alternateButton, "");
+    EXPECT_EQ(alert.otherButton, "");
 }
 
 TEST_F(KestavolinTest, ShortDataIsRefusedSilentlyByTheAnalysis) {
@@ -105,10 +119,9 @@ TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
     ASSERT_NE(record, nullptr);
     EXPECT_FALSE(record->haveExif());
     EXPECT_TRUE(record->exifData().isEmpty());
-    EXPECT_EQ(record->alertCode(), -110);
-    ASSERT_EQ(alerts.alerts().size(), 1);
-    EXPECT_EQ(alerts.alerts().first().title, "IfdError");
-    EXPECT_EQ(alerts.alerts().first().message, "IfdErrorMassage");
+    ASSERT_TRUE(record->failure());
+    EXPECT_EQ(record->failure()->code, -110);
+    EXPECT_STREQ(record->failure()->alertTitleKey, "IfdError");
 }
 
 TEST_F(KestavolinTest, EveryRowFillsItsKey) {
@@ -211,15 +224,17 @@ TEST_F(KestavolinTest, ReanalysisKeepsEarlierEntries) {
     EXPECT_TRUE(record->haveExif());
     EXPECT_EQ(record->exifData(), (QVariantMap{{model, "Second"}, {artist, "Someone"}}));
 
-    record->setPhotoData(*bytes("short"));
-    EXPECT_FALSE(record->haveExif());
-    EXPECT_EQ(record->exifData().size(), 2);
-    EXPECT_TRUE(alerts.alerts().isEmpty());
-
     record->setPhotoData(*bytes("not a photograph"));
     EXPECT_FALSE(record->haveExif());
     EXPECT_EQ(record->exifData().size(), 2);
-    EXPECT_EQ(alerts.alerts().size(), 1);
+    EXPECT_TRUE(record->failure());
+
+    // Data too short to analyse leaves no failure of an earlier analysis behind.
+    record->setPhotoData(*bytes("short"));
+    EXPECT_FALSE(record->haveExif());
+    EXPECT_EQ(record->exifData().size(), 2);
+    EXPECT_FALSE(record->failure());
+    EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
 TEST_F(KestavolinTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {

@@ -1,7 +1,7 @@
 #include "MarkingTranslator.h"
 #include "TagFixtures.h"
 
-#include "photo/AnalysisAlerts.h"
+#include "photo/AnalysisFailure.h"
 #include "photo/ExifValueRules.h"
 #include "photo/ExifWordRules.h"
 #include "platform/LocalizedText.h"
@@ -56,14 +56,8 @@ QSet<QString> keysUsedByTheAnalysis() {
         exif.addNumbers(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, 1, {0});
         sensitivityValue([&exif](std::uint16_t tag) { return exif.usableTag(tag); });
     }
-    for (int result = -1000; result <= 1; ++result) {
-        for (const AnalysisAlertKeys& keys :
-             {alertForFormatResult(result), alertForDirectoryResult(result)}) {
-            localizedString(keys.title);
-            localizedString(keys.message);
-        }
-    }
-    localizedString(analysisAlertButtonKey);
+    for (int result = -1000; result <= 1; ++result)
+        analysisAlert(analysisFailure(result));
     useEmptyStringTable();
     return table.keys();
 }
