@@ -12,11 +12,43 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// --help and --version alone are answered before the window system is reached, so
+// that they work without a display; any other argument names a photograph.
+std::optional<int> answerInformationRequest(int argc, char** argv) {
+    if (argc != 2)
+        return std::nullopt;
+    const std::string_view argument = argv[1];
+    if (argument == "--help" || argument == "-h") {
+        std::printf("Usage: kestavolin [FILE...]\n\n%s\n\n"
+                    "Options:\n"
+                    "  -h, --help  Displays help on commandline options.\n"
+                    "  --version   Displays version information.\n\n"
+                    "Arguments:\n"
+                    "  FILE        A photograph to open (JPEG, TIFF or PSD); a running "
+                    "Kestavolin is handed it.\n",
+                    KESTAVOLIN_APP_DESCRIPTION);
+        return 0;
+    }
+    if (argument == "--version") {
+        std::printf("kestavolin %s\n", KESTAVOLIN_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 // Photographs named on the command line are open requests, as if handed over by the
 // desktop. When the application already runs, they (or, without any, a request to
 // show the window) go to the running instance instead and this launch ends.
 int main(int argc, char** argv) {
+    if (const auto answered = answerInformationRequest(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestavolin"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestavolin"));
