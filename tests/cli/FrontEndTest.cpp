@@ -2,32 +2,15 @@
 // complete program: whichever runs a request, the user sees the same output and exit
 // status, and the front end stays free of the GUI libraries that made it slow.
 
+#include "ProgramRun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProgramRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProgramRun runProgram(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    ProgramRun result;
-    if (!process.waitForFinished(120000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 const QString frontEnd = QStringLiteral(KESTAVOLIN_CLI);
 const QString complete = QStringLiteral(KESTAVOLIN_COMPLETE_CLI);

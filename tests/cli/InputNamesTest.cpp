@@ -1,6 +1,7 @@
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,27 +11,13 @@
 
 namespace {
 
-struct ShellRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // Runs kestavolin-cli with the arguments through the shell in folder, so that a glob
 // hands over a file name byte for byte (QProcess would re-encode it as UTF-8).
-ShellRun runInFolder(const QString& folder, const QString& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"), QStringLiteral("\"$0\" ") + arguments,
-                   QStringLiteral(KESTAVOLIN_CLI)});
-    ShellRun run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+ProgramRun runInFolder(const QString& folder, const QString& arguments) {
+    return runProgram(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("\"$0\" ") + arguments,
+                       QStringLiteral(KESTAVOLIN_CLI)},
+                      folder);
 }
 
 // A copy of the sample photograph under a name given as raw bytes.
@@ -51,19 +38,20 @@ TEST(InputNames, NamesThatAreNotUtf8ReachEverySubcommand) {
     QTemporaryDir folder;
     ASSERT_TRUE(copySampleAs(folder.path(), "caf\xe9 \xe0 Par\xeds.jpg")); // Latin-1
 
-    const ShellRun info = runInFolder(folder.path(), QStringLiteral("info --json caf*.jpg"));
+    const ProgramRun info = runInFolder(folder.path(), QStringLiteral("info --json caf*.jpg"));
     EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
     EXPECT_TRUE(info.out.contains("Canon EOS 40D")) << info.out.toStdString();
 
-    const ShellRun dump = runInFolder(folder.path(), QStringLiteral("dump caf*.jpg"));
+    const ProgramRun dump = runInFolder(folder.path(), QStringLiteral("dump caf*.jpg"));
     EXPECT_EQ(dump.exitCode, 0) << dump.err.toStdString();
 
-    const ShellRun render = runInFolder(folder.path(), QStringLiteral("render caf*.jpg -o l.pdf"));
+    const ProgramRun render =
+        runInFolder(folder.path(), QStringLiteral("render caf*.jpg -o l.pdf"));
     EXPECT_EQ(render.exitCode, 0) << render.err.toStdString();
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("l.pdf"))));
 
     // Files are made only under names Qt can write; others are refused up front.
-    const ShellRun output =
+    const ProgramRun output =
         runInFolder(folder.path(), QStringLiteral("render caf*.jpg -o \"$(printf 'x\\351.pdf')\""));
     EXPECT_EQ(output.exitCode, 2);
     EXPECT_TRUE(output.err.contains("encoding")) << output.err.toStdString();

@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "common/HostileJpeg.h"
 #include "common/SmallFileSystem.h"
 
@@ -17,24 +18,6 @@
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliResult runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(KESTAVOLIN_CLI), arguments);
-    CliResult run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
 const QString sample = QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
 
 class RenderCommandTest : public ::testing::Test {
@@ -45,7 +28,7 @@ protected:
 };
 
 TEST_F(RenderCommandTest, SeveralPngInputsGiveNumberedFilesAtTheResolution) {
-    const CliResult run = runCli(
+    const ProgramRun run = runCli(
         {"render", "--medium", "Roll 60", "--dpi", "144", sample, sample, "-o", out("roll.png")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(out("roll-1.png")).size(), QSize(340, 340));
@@ -55,9 +38,9 @@ TEST_F(RenderCommandTest, SeveralPngInputsGiveNumberedFilesAtTheResolution) {
 
 TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     const QString missing = out("missing.jpg");
-    const CliResult run = runCli({"render", "--layout-json", "--no-translations", "--title",
-                                  "Iguana", "--photographer", "Jo", "--hide", "fileName", sample,
-                                  missing, "-o", out("labels.pdf")});
+    const ProgramRun run = runCli({"render", "--layout-json", "--no-translations", "--title",
+                                   "Iguana", "--photographer", "Jo", "--hide", "fileName", sample,
+                                   missing, "-o", out("labels.pdf")});
     EXPECT_EQ(run.exitCode, 1) << "one file could not be read";
     EXPECT_TRUE(run.err.contains("missing.jpg"));
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
@@ -89,8 +72,8 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
                 "Gone,missing.jpg,\r\n"
                 "\"Harbour, dawn\",b.jpg,Ann\r\n");
     sheet.close();
-    const CliResult run = runCli({"render", "--layout-json", "--no-translations", "--captions",
-                                  out("show.csv"), "--photographer", "Jo", "-o", out("show.pdf")});
+    const ProgramRun run = runCli({"render", "--layout-json", "--no-translations", "--captions",
+                                   out("show.csv"), "--photographer", "Jo", "-o", out("show.pdf")});
     EXPECT_EQ(run.exitCode, 1) << "one row's photograph could not be read";
     EXPECT_TRUE(run.err.contains("row 3")) << run.err.toStdString();
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
@@ -112,8 +95,8 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
 TEST_F(RenderCommandTest, CharactersNoFontDrawsAreNamedAndTheLabelIsStillWritten) {
     // U+10FFFD, a private-use character, is in no installed face; the Japanese is.
     const QString unknown = QString::fromUcs4(U"\U0010FFFD");
-    const CliResult run = runCli({"render", "--title", "富士山 " + unknown, "--photographer",
-                                  "田中 愛子", sample, "-o", out("label.png")});
+    const ProgramRun run = runCli({"render", "--title", "富士山 " + unknown, "--photographer",
+                                   "田中 愛子", sample, "-o", out("label.png")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(out("label.png")));
     const QList<QByteArray> lines = run.err.trimmed().split('\n');
@@ -130,7 +113,7 @@ TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
           QStringList{"render", "--dpi", "0", sample, "-o", out("x.png")},
           QStringList{"render", "--show", "Lens", sample, "-o", out("x.pdf")},
           QStringList{"render", "--bogus", sample, "-o", out("x.pdf")}}) {
-        const CliResult run = runCli(arguments);
+        const ProgramRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty());
     }
@@ -149,7 +132,7 @@ TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
         inputs.append(out(name));
     }
     ASSERT_TRUE(QFile::remove(out("gone.jpg")));
-    const CliResult run =
+    const ProgramRun run =
         runCli(QStringList{"render", "--jobs", "3"} + inputs + QStringList{"-o", out("batch.pdf")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("cut.jpg")) << run.err.toStdString();
@@ -200,7 +183,7 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
     sheet.close();
 
     struct Output {
-        CliResult pdfRun;
+        ProgramRun pdfRun;
         QString pdf;
         QList<QByteArray> pngs;
     };
@@ -212,7 +195,7 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
         output.pdfRun = runCli({"render", "--jobs", jobs, "--layout-json", "--no-translations",
                                 "--captions", out("show.csv"), "-o", base + ".pdf"});
         output.pdf = pdfContent(base + ".pdf");
-        const CliResult pngRun =
+        const ProgramRun pngRun =
             runCli({"render", "--jobs", jobs, "--no-translations", "--dpi", "150", "--captions",
                     out("show.csv"), "-o", base + ".png"});
         EXPECT_EQ(pngRun.exitCode, 1);
@@ -270,14 +253,14 @@ constexpr bool addressSpaceIsLimitable = true;
 
 // Runs kestavolin-cli under a hard address-space limit: an allocation past it fails
 // instead of succeeding. exitCode stays -1 unless the program ended normally.
-CliResult runWithin(rlim_t limitBytes, const QStringList& arguments) {
+ProgramRun runWithin(rlim_t limitBytes, const QStringList& arguments) {
     QProcess process;
     process.setChildProcessModifier([limitBytes] {
         const rlimit limit{limitBytes, limitBytes};
         ::setrlimit(RLIMIT_AS, &limit);
     });
     process.start(QStringLiteral(KESTAVOLIN_CLI), arguments);
-    CliResult run;
+    ProgramRun run;
     if (!process.waitForFinished(300000))
         return run;
     if (process.exitStatus() == QProcess::NormalExit)
@@ -301,7 +284,7 @@ TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
     for (const char* jobs : {"1", "4"}) {
         // A decode past the target would fail its allocation, and the decoder would
         // say so on standard error.
-        const CliResult run =
+        const ProgramRun run =
             runWithin(memoryTargetBytes, {"render", "--jobs", jobs, out("exif.jpg"),
                                           out("bare.jpg"), sample, "-o", out("labels.pdf")});
         const std::string err = run.err.toStdString();
@@ -350,7 +333,7 @@ TEST_F(RenderCommandTest, FullDiskKeepsTheOldOutputAndSaysWhy) {
     for (const QStringList& arguments :
          {QStringList{"render", sample, sample, sample, sample, "-o", disk + "/labels.pdf"},
           QStringList{"render", "--dpi", "1200", sample, "-o", disk + "/label.png"}}) {
-        const CliResult run = runCli(arguments);
+        const ProgramRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.last().toStdString();
         EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
         QFile old(arguments.last());
