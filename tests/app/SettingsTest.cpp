@@ -80,11 +80,9 @@ protected:
                 {"mediaTypeName", "Tape 18"}};
     }
 
-    static QString defaultFontName() {
-        return FontCatalogue::availableFontFamilies().contains("Myriad Pro")
-                   ? QStringLiteral("MyriadPro-Regular")
-                   : QStringLiteral("Helvetica");
-    }
+    // The default label font where the preferred face is not installed, as on every
+    // machine the project's scripts set up.
+    static QString defaultFontName() { return QStringLiteral("Helvetica"); }
 
     Settings loaded() const {
         Settings settings(plistPath());

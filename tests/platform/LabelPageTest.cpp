@@ -92,28 +92,25 @@ TEST(QueueMedium, OtherDriversAndUnreadableFilesAreOrdinaryQueues) {
               QueueKind::Other);
 }
 
+// The media of the P-touch PT-P700 (18 mm tape) and QL-570 (62 mm roll) PPDs.
 QueueMedium tape18() {
-    QueueMedium medium;
-    medium.kind = QueueKind::Tape;
-    medium.sizeName = QStringLiteral("tz-18");
-    medium.width = 51;
-    medium.printableRight = 51;
-    medium.maximumLength = 100000;
-    medium.customLength = true;
-    return medium;
+    return {.kind = QueueKind::Tape,
+            .sizeName = QStringLiteral("tz-18"),
+            .width = 51,
+            .printableRight = 51,
+            .maximumLength = 100000,
+            .customLength = true};
 }
 
 QueueMedium roll62() {
-    QueueMedium medium;
-    medium.kind = QueueKind::Roll;
-    medium.sizeName = QStringLiteral("62mm");
-    medium.width = 176;
-    medium.printableLeft = 4.32;
-    medium.printableRight = 171.68;
-    medium.endMargin = 8.4;
-    medium.maximumLength = 100000;
-    medium.customLength = true;
-    return medium;
+    return {.kind = QueueKind::Roll,
+            .sizeName = QStringLiteral("62mm"),
+            .width = 176,
+            .printableLeft = 4.32,
+            .printableRight = 171.68,
+            .endMargin = 8.4,
+            .maximumLength = 100000,
+            .customLength = true};
 }
 
 TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
