@@ -10,14 +10,10 @@ QString pointsText(double points) {
     return QString::number(points, 'g', 10);
 }
 
-QString customSize(QSizeF size) {
-    return QStringLiteral("Custom.%1x%2").arg(pointsText(size.width()), pointsText(size.height()));
-}
-
 LabelPage exactPage(QSizeF labelSize) {
     LabelPage page;
     page.size = labelSize;
-    page.pageSizeOption = customSize(labelSize);
+    page.pageSizeOption = customPageSizeOption(labelSize);
     return page;
 }
 
@@ -48,7 +44,7 @@ std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF
     LabelPage page;
     page.scale = scale;
     page.size = QSizeF(medium.width, length);
-    page.pageSizeOption = medium.customLength ? customSize(page.size) : medium.sizeName;
+    page.pageSizeOption = medium.customLength ? customPageSizeOption(page.size) : medium.sizeName;
     page.keepOrientation = true;
     const double centre = (medium.printableLeft + medium.printableRight) / 2;
     const double printedAcross = across * scale;
@@ -61,6 +57,10 @@ std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF
             QTransform(scale, 0, 0, scale, centre - printedAcross / 2, medium.endMargin);
     }
     return page;
+}
+
+QString customPageSizeOption(QSizeF size) {
+    return QStringLiteral("Custom.%1x%2").arg(pointsText(size.width()), pointsText(size.height()));
 }
 
 int printedPercent(double scale) {

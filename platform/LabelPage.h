@@ -41,5 +41,9 @@ inline constexpr double minimumPrintScale = 0.9;
 // queues get a page of exactly the label's size with the label on it as it is.
 std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF labelSize);
 
+// The page size option a queue is asked for a page of that size in points:
+// "Custom.51x349", "Custom.348.2072754x43".
+QString customPageSizeOption(QSizeF size);
+
 // The label's printed size in whole percent, rounded down: 98 for a scale of 0.9845.
 int printedPercent(double scale);

@@ -96,9 +96,7 @@ LabelPage ordinaryPage(const PrintSetup::JobSettings& settings, QSizeF labelSize
     if (printable.width() < labelSize.width() || printable.height() < labelSize.height())
         return page;
     page.size = settings.chosenPaper->fullRect(QPageLayout::Point).size();
-    page.pageSizeOption = QStringLiteral("Custom.%1x%2")
-                              .arg(page.size.width(), 0, 'g', 10)
-                              .arg(page.size.height(), 0, 'g', 10);
+    page.pageSizeOption = customPageSizeOption(page.size);
     page.labelToPage = QTransform::fromTranslate(printable.left(), printable.top());
     return page;
 }
