@@ -177,6 +177,15 @@ QString writeSvg(LabelLayout& layout, const QString& path) {
     return writeFile(path, svgBytes(layout));
 }
 
+QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path) {
+    PdfDocument pdf(path);
+    if (const QString error = pdf.error(); !error.isEmpty())
+        return error;
+    for (LabelLayout* layout : layouts)
+        pdf.addPage(*layout);
+    return pdf.save();
+}
+
 struct PdfDocument::Writer {
     explicit Writer(const QString& path) : draft(path) {}
     DraftFile draft;
