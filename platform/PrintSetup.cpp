@@ -124,15 +124,15 @@ LabelPage ordinaryPage(const PrintSetup::JobSettings& settings, QSizeF labelSize
     return page;
 }
 
-// The job's pages: on a label printer's medium the page each label needs there, on an
-// ordinary queue or in a file the page of ordinaryPage.
+// The job's pages, copies times over: on a label printer's medium the page each label
+// needs there, on an ordinary queue or in a file the page of ordinaryPage.
 std::variant<std::vector<JobPages::Page>, JobPages::Unprintable>
 plannedPages(const PrintSetup::JobSettings& settings, const QueueMedium& medium,
-             const std::vector<PrintSetup::Label>& labels) {
+             const std::vector<PrintSetup::Label>& labels, int copies) {
     std::vector<QSizeF> labelSizes;
     for (const PrintSetup::Label& label : labels)
         labelSizes.push_back(label.size);
-    return JobPages::plan(labelSizes, settings.copies,
+    return JobPages::plan(labelSizes, copies,
                           [&](QSizeF labelSize) -> std::variant<LabelPage, PageProblem> {
                               if (medium.kind == QueueKind::Other)
                                   return ordinaryPage(settings, labelSize);
@@ -215,9 +215,10 @@ Submission printLabels(const JobSettings& settings, const std::vector<Label>& la
         return submission;
     }
     if (!settings.outputFile.isEmpty()) {
-        // Every label fits a page of its own size.
+        // Every label fits a page of its own size; a file holds each label once, as a
+        // PDF file chosen in the print dialog always has.
         const auto pages =
-            std::get<std::vector<JobPages::Page>>(plannedPages(settings, QueueMedium(), labels));
+            std::get<std::vector<JobPages::Page>>(plannedPages(settings, QueueMedium(), labels, 1));
         DraftFile file(settings.outputFile);
         if (!file.open() ||
             !writePages(file.device(), pages, labels, settings.documentName, &submission.detail) ||
@@ -238,7 +239,7 @@ Submission printLabels(const JobSettings& settings, const std::vector<Label>& la
         submission.detail = queue->stateReasons;
         return submission;
     }
-    auto planned = plannedPages(settings, queue->medium, labels);
+    auto planned = plannedPages(settings, queue->medium, labels, settings.copies);
     if (const auto* unprintable = std::get_if<JobPages::Unprintable>(&planned)) {
         submission.failure = failureOf(unprintable->problem);
         submission.label = unprintable->label;

@@ -252,10 +252,11 @@ QList<QRectF> pageBoxes(const QString& path) {
     return boxes;
 }
 
-TEST(PrintLabel, SeveralLabelsGoInOrderOnePageEachOfItsOwnExactSizeEachCopyTheWholeSet) {
+TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     QTemporaryDir folder;
     PrintSetup::JobSettings job;
     job.outputFile = folder.filePath(QStringLiteral("labels.pdf"));
+    // Copies are the print queue's business; the file holds each label once.
     job.copies = 2;
     QList<int> drawn;
     std::vector<PrintSetup::Label> labels;
@@ -265,11 +266,11 @@ TEST(PrintLabel, SeveralLabelsGoInOrderOnePageEachOfItsOwnExactSizeEachCopyTheWh
     }
     const auto submission = PrintSetup::printLabels(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
-    EXPECT_EQ(drawn, QList<int>({0, 1, 2, 0, 1, 2}));
+    EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
     const QList<QRectF> boxes = pageBoxes(job.outputFile);
-    ASSERT_EQ(boxes.size(), 6);
+    ASSERT_EQ(boxes.size(), 3);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
-        const QSizeF want = labels[static_cast<std::size_t>(i % 3)].size;
+        const QSizeF want = labels[static_cast<std::size_t>(i)].size;
         EXPECT_NEAR(boxes[i].width(), want.width(), 1e-5) << i;
         EXPECT_NEAR(boxes[i].height(), want.height(), 1e-5) << i;
     }
