@@ -71,8 +71,8 @@ struct Submission {
     // The print service's or the file system's own words, when it gave any.
     QString detail;
     int jobId = 0;
-    // The label's printed size against its own: below 1 when it was shrunk to fit the
-    // printer's printable width.
+    // The labels' printed size against their own (the smallest, when they differ):
+    // below 1 when a label was shrunk to fit the printer's printable width.
     double scale = 1.0;
     // The index of the label that cannot be printed, for the failures of one label
     // (no tape of its width, too long, too wide).
