@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/OpenDialogFilters.h"
 #include "app/PrintJobWatcher.h"
-#include "app/TapeLength.h"
+#include "label/TapeLength.h"
 #include "exiflistlib/exiflist.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"

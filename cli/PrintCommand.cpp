@@ -1,14 +1,16 @@
-// kestavolin-cli print: the label of a photograph sent to a print queue as the
-// application prints it, without a window. Standard output gets the tape length to set
-// on the printer, the printed size when the label had to shrink, and the job's end.
+// kestavolin-cli print: the label of a photograph, or of each row of a caption sheet,
+// sent to a print queue as one job as the application prints it, without a window.
+// Standard output gets the tape length to set on the printer (with several labels
+// each one's and the total), the printed size when a label had to shrink, and the
+// job's end.
 
 #include "Command.h"
 #include "LabelCommandSupport.h"
 #include "LabelInputs.h"
 
-#include "app/TapeLength.h"
 #include "label/LabelLayout.h"
 #include "label/LabelOptions.h"
+#include "label/TapeLength.h"
 #include "photo/Kestavolin.h"
 #include "platform/LabelPage.h"
 #include "platform/PrintSetup.h"
@@ -40,10 +42,11 @@ struct PrintRequest {
 
 void addPrintOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Prints the label of a photograph on the page the queue's driver needs "
-                       "(on label printers as wide as the tape or roll, with the label along "
-                       "it), writes the tape length to set on the printer and waits until "
-                       "the queue is done with the job."));
+        QStringLiteral("Prints the label of a photograph, or one label per row of a caption "
+                       "sheet as one job, each on the page the queue's driver needs (on label "
+                       "printers as wide as the tape or roll and as long as the label, with "
+                       "the label along it), writes the tape length to set on the printer "
+                       "and waits until the queue is done with the job."));
     parser.addHelpOption();
     LabelOptionsReader::addOptions(parser);
     LabelInputs::addOptions(parser);
@@ -89,6 +92,11 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
     if (!parser.isSet(QStringLiteral("printer")))
         return QStringLiteral("no print queue given (--printer NAME)");
     request.job.queue = parser.value(QStringLiteral("printer"));
+    // The job is named after the caption sheet or the photograph.
+    request.job.documentName = QFileInfo(parser.isSet(QStringLiteral("captions"))
+                                             ? parser.value(QStringLiteral("captions"))
+                                             : parser.positionalArguments().value(0))
+                                   .fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)
         return QStringLiteral("--copies takes a whole number of at least 1");
@@ -123,7 +131,7 @@ int fail(const LabelInput& input, const QString& message) {
 }
 
 // Follows the job until the queue is done with it or the time is up.
-int waitForJob(const PrintRequest& request, const LabelInput& input, int jobId) {
+int waitForJob(const PrintRequest& request, int jobId) {
     const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
     PrintJob::Progress progress = PrintJob::progress(request.job.queue, jobId);
     while (!PrintJob::finished(progress.state) && !deadline.hasExpired()) {
@@ -131,48 +139,72 @@ int waitForJob(const PrintRequest& request, const LabelInput& input, int jobId) 
         progress = PrintJob::progress(request.job.queue, jobId);
     }
     if (progress.state != PrintJob::State::Completed)
-        return fail(input, PrintSetup::jobEndMessage(progress, request.job.queue));
+        return fail(PrintSetup::jobEndMessage(progress, request.job.queue));
     std::printf("job %d completed\n", jobId);
     return exitPrinted;
 }
 
-// Prints one label as a job of its own: a label printer's page is as long as its
-// label, and a job has one page size.
-int printLabel(const PrintRequest& request, const LabelInput& input) {
-    auto opened = openPhotograph(input.path);
-    if (const QString* failure = std::get_if<QString>(&opened))
-        return fail(input, *failure);
-    const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
-    const LabelOptions options = input.options();
-    const auto layout = makeLabelLayout(options);
-    showPhotograph(*layout, options, record.get());
+// A photograph's label, laid out; the layout keeps the photo record it shows.
+struct LaidOutLabel {
+    const LabelInput* input = nullptr;
+    std::unique_ptr<Kestavolin> record;
+    std::unique_ptr<LabelLayout> layout;
+};
 
-    const QSizeF labelSize = layout->labelSize();
-    const PrintSetup::Label label{
-        labelSize, [&](QPainter& painter) { layout->drawRect(painter, labelSize, false); }};
-    PrintSetup::JobSettings job = request.job;
-    job.documentName = QFileInfo(input.path).fileName();
-    const PrintSetup::Submission submission = PrintSetup::printLabel(job, label);
-    if (submission.failure != PrintSetup::Failure::None)
-        return fail(input, PrintSetup::failureMessage(submission, job));
-    // With several labels each line names its photograph.
-    const QString prefix =
-        request.inputs.size() > 1 ? input.name() + QStringLiteral(": ") : QString();
-    std::printf("%s%d mm\n", qUtf8Printable(prefix), tapeLengthMillimetres(labelSize.width()));
-    if (submission.scale < 1.0)
-        std::printf("%sprinted at %d%%\n", qUtf8Printable(prefix),
-                    printedPercent(submission.scale));
-    std::fflush(stdout);
-    return request.wait ? waitForJob(request, input, submission.jobId) : exitPrinted;
+// Tells the tape length to set on the printer: with several labels each one's, named,
+// and the job's total.
+void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabel>& labels) {
+    if (request.inputs.size() == 1) {
+        std::printf("%d mm\n", tapeLengthMillimetres(labels.front().layout->labelSize().width()));
+        return;
+    }
+    std::vector<LabelLength> lengths;
+    for (const LaidOutLabel& label : labels)
+        lengths.push_back({label.input->name(), label.layout->labelSize().width()});
+    std::printf("%s\n", qUtf8Printable(tapeLengthsText(lengths, request.job.copies)));
 }
 
+// Prints the labels of every photograph that could be read as one job, one page per
+// label in the order given; a photograph that cannot be read is told and left out.
 int print(const PrintRequest& request) {
     int status = exitPrinted;
+    std::vector<LaidOutLabel> laidOut;
     for (const LabelInput& input : request.inputs) {
-        if (printLabel(request, input) != exitPrinted)
-            status = exitFailed;
+        auto opened = openPhotograph(input.path);
+        if (const QString* failure = std::get_if<QString>(&opened)) {
+            status = fail(input, *failure);
+            continue;
+        }
+        LaidOutLabel label{&input, std::get<std::unique_ptr<Kestavolin>>(std::move(opened)),
+                           nullptr};
+        const LabelOptions options = input.options();
+        label.layout = makeLabelLayout(options);
+        showPhotograph(*label.layout, options, label.record.get());
+        laidOut.push_back(std::move(label));
     }
-    return status;
+    if (laidOut.empty())
+        return exitFailed;
+
+    std::vector<PrintSetup::Label> labels;
+    for (const LaidOutLabel& label : laidOut) {
+        LabelLayout* layout = label.layout.get();
+        const QSizeF labelSize = layout->labelSize();
+        labels.push_back({labelSize, [layout, labelSize](QPainter& painter) {
+                              layout->drawRect(painter, labelSize, false);
+                          }});
+    }
+    const PrintSetup::Submission submission = PrintSetup::printLabels(request.job, labels);
+    if (submission.failure != PrintSetup::Failure::None) {
+        const QString message = PrintSetup::failureMessage(submission, request.job);
+        return submission.label ? fail(*laidOut.at(*submission.label).input, message)
+                                : fail(message);
+    }
+    printTapeLengths(request, laidOut);
+    if (submission.scale < 1.0)
+        std::printf("printed at %d%%\n", printedPercent(submission.scale));
+    std::fflush(stdout);
+    const int printed = request.wait ? waitForJob(request, submission.jobId) : exitPrinted;
+    return printed == exitPrinted ? status : exitFailed;
 }
 
 int runPrint(const std::vector<std::string>& args) {

@@ -3,13 +3,12 @@
 #include "label/LabelLayout.h"
 #include "label/PdfToUnicode.h"
 #include "platform/DraftFile.h"
+#include "platform/PdfPageBoxes.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -17,7 +16,6 @@
 #include <QSvgGenerator>
 #include <QtMath>
 
-#include <algorithm>
 #include <cmath>
 
 namespace LabelFiles {
@@ -26,15 +24,11 @@ namespace {
 
 constexpr double pointsPerInch = 72.0;
 constexpr double metresPerInch = 0.0254;
-// Lengths this close to a whole number of pixels or points count as that number.
+// Lengths this close to a whole number of pixels count as that number.
 constexpr double roundingTolerance = 1e-6;
 
-int wholeUnitsCovering(double length) {
+int wholePixelsCovering(double length) {
     return static_cast<int>(std::ceil(length - roundingTolerance));
-}
-
-QSize pointsCovering(const QSizeF& size) {
-    return QSize(wholeUnitsCovering(size.width()), wholeUnitsCovering(size.height()));
 }
 
 void prepareForLabel(QPainter& painter, double scale) {
@@ -42,70 +36,6 @@ void prepareForLabel(QPainter& painter, double scale) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.scale(scale, scale);
-}
-
-QPageLayout pageLayoutFor(const QSizeF& labelSize) {
-    // Qt's PDF pages are whole points; the page is made large enough here and given
-    // the label's exact size when the document is saved.
-    return QPageLayout(QPageSize(QSizeF(pointsCovering(labelSize)), QPageSize::Point, QString(),
-                                 QPageSize::ExactMatch),
-                       QPageLayout::Portrait, QMarginsF());
-}
-
-// Qt's PDF writer gives each page the box "/MediaBox [0 0 W.000000 H.000000]" of its
-// whole-point size, in page order. Each is rewritten in place as the label's exact
-// box [0 top-height width top] (Qt draws from the page's top-left corner, so the box
-// keeps the top and left edges) in the same number of bytes, padded with spaces, so
-// no other byte of the file moves and its cross-reference table stays true. The file
-// is read a block at a time: memory does not grow with the number of pages.
-QString fixPageBoxes(QFileDevice& draft, const std::vector<QSizeF>& sizes) {
-    static const QByteArray marker("/MediaBox [");
-    static const QRegularExpression wholePointBox(
-        QStringLiteral(R"(^0 0 (\d+)\.000000 (\d+)\.000000$)"));
-    constexpr qint64 blockBytes = 1 << 20;
-    constexpr qint64 longestBox = 128; // a box starting in a block ends within this
-    std::size_t page = 0;
-    for (qint64 base = 0;; base += blockBytes) {
-        if (!draft.seek(base))
-            return draft.errorString();
-        const QByteArray block = draft.read(blockBytes + longestBox);
-        const bool last = block.size() <= blockBytes;
-        for (qsizetype at = block.indexOf(marker); at >= 0 && (last || at < blockBytes);
-             at = block.indexOf(marker, at + 1)) {
-            const qsizetype start = at + marker.size();
-            const qsizetype end = block.indexOf(']', start);
-            const auto box =
-                end < 0 ? QRegularExpressionMatch()
-                        : wholePointBox.match(QString::fromLatin1(block.mid(start, end - start)));
-            if (!box.hasMatch() || page >= sizes.size())
-                return QStringLiteral("the PDF writer wrote page boxes of an unknown form");
-            const QSizeF exact = sizes[page];
-            const QSize whole = pointsCovering(exact);
-            if (box.captured(1).toInt() != whole.width() ||
-                box.captured(2).toInt() != whole.height())
-                return QStringLiteral("the PDF writer gave page %1 a size of its own")
-                    .arg(page + 1);
-            QByteArray fixed = QStringLiteral("0 %1 %2 %3")
-                                   .arg(std::max(0.0, whole.height() - exact.height()), 0, 'f', 6)
-                                   .arg(exact.width(), 0, 'f', 6)
-                                   .arg(whole.height())
-                                   .toLatin1();
-            const qsizetype length = end - start;
-            if (fixed.size() > length)
-                return QStringLiteral("page %1's exact box does not fit in place").arg(page + 1);
-            fixed.append(QByteArray(length - fixed.size(), ' '));
-            if (!draft.seek(base + start) || draft.write(fixed) != fixed.size())
-                return draft.errorString();
-            ++page;
-        }
-        if (last)
-            break;
-    }
-    if (page != sizes.size())
-        return QStringLiteral("the PDF writer made %1 pages for %2 labels")
-            .arg(page)
-            .arg(sizes.size());
-    return QString();
 }
 
 // Qt names a font family that several foundries provide as "Family [Foundry]"; other
@@ -156,8 +86,8 @@ QString numberedPath(const QString& path, int index, int count) {
 
 QSize pixelSizeAt(const QSizeF& labelSize, int dpi) {
     const double scale = dpi / pointsPerInch;
-    return QSize(wholeUnitsCovering(labelSize.width() * scale),
-                 wholeUnitsCovering(labelSize.height() * scale));
+    return QSize(wholePixelsCovering(labelSize.width() * scale),
+                 wholePixelsCovering(labelSize.height() * scale));
 }
 
 QImage renderImage(LabelLayout& layout, int dpi, QString* error) {
@@ -217,7 +147,7 @@ QByteArray svgBytes(LabelLayout& layout) {
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setResolution(static_cast<int>(pointsPerInch));
-    generator.setSize(pointsCovering(labelSize));
+    generator.setSize(PdfPageBoxes::pointsCovering(labelSize));
     generator.setViewBox(QRectF(QPointF(0, 0), labelSize));
     generator.setTitle(layout.medium());
     // Qt writes the description into the file as it is given.
@@ -245,6 +175,15 @@ QString writePng(LabelLayout& layout, const QString& path, int dpi) {
 
 QString writeSvg(LabelLayout& layout, const QString& path) {
     return writeFile(path, svgBytes(layout));
+}
+
+QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path) {
+    PdfDocument pdf(path);
+    if (const QString error = pdf.error(); !error.isEmpty())
+        return error;
+    for (LabelLayout* layout : layouts)
+        pdf.addPage(*layout);
+    return pdf.save();
 }
 
 struct PdfDocument::Writer {
@@ -279,7 +218,7 @@ void PdfDocument::addPage(LabelLayout& layout) {
     if (!writer_->pdf)
         return;
     const QSizeF labelSize = layout.labelSize();
-    writer_->pdf->setPageLayout(pageLayoutFor(labelSize));
+    writer_->pdf->setPageLayout(PdfPageBoxes::wholePointLayout(labelSize));
     QPainter& painter = writer_->painter;
     if (pageSizes_.empty()) {
         painter.begin(writer_->pdf.get());
@@ -304,7 +243,7 @@ QString PdfDocument::save() {
     // A write the PDF writer could not make (a full disk) leaves its mark here.
     if (!draft.flush() || draft.error() != QFileDevice::NoError)
         return QStringLiteral("%1: %2").arg(path_, draft.errorString());
-    if (const QString failure = fixPageBoxes(draft, pageSizes_); !failure.isEmpty())
+    if (const QString failure = PdfPageBoxes::fixPageBoxes(draft, pageSizes_); !failure.isEmpty())
         return QStringLiteral("%1: %2").arg(path_, failure);
     if (!needsIdeographMaps_) {
         if (const QString failure = writer_->draft.publish(); !failure.isEmpty())

@@ -52,6 +52,9 @@ QByteArray svgBytes(LabelLayout& layout);
 QString writeFile(const QString& path, const QByteArray& bytes);
 QString writePng(LabelLayout& layout, const QString& path, int dpi);
 QString writeSvg(LabelLayout& layout, const QString& path);
+// One PDF of the labels in their order, one page each of exactly its label's size
+// (the document of PdfDocument, for labels already laid out).
+QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path);
 
 // A PDF of one page per label added. Each page goes to a draft file beside the
 // output as soon as the next one starts, so memory stays flat however many labels a

@@ -1,7 +1,10 @@
 #include "platform/PrintSetup.h"
 
+#include "platform/DraftFile.h"
+#include "platform/JobPages.h"
 #include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
+#include "platform/PdfPageBoxes.h"
 #include "platform/PrintQueue.h"
 
 #include <QDir>
@@ -12,7 +15,6 @@
 #include <QPdfWriter>
 #include <QPrintEngine>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryFile>
 
@@ -25,8 +27,14 @@ namespace {
 const auto rawJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 // The resolution of the PDF's drawing coordinates.
 constexpr int pdfResolutionDpi = 1200;
+// The print service's PDF filter puts every page of a job on the one page size the job
+// asks for. A job whose pages differ goes in the format that filter itself produces,
+// so that each label keeps its own page, and its length, on to the driver; the
+// filters after it give each page whole points.
+const QString finishedPdfFormat = QStringLiteral("application/vnd.cups-pdf");
 
-// Options that decide the page; the label's page replaces whatever the user had.
+// Options that decide the pages; the labels' pages replace whatever the user had, and
+// copies are written into the document, as the filter that makes them may not run.
 const QStringList pageOptions = {
     QStringLiteral("PageSize"),
     QStringLiteral("PageRegion"),
@@ -37,53 +45,68 @@ const QStringList pageOptions = {
     QStringLiteral("pdfAutoRotate"),
     QStringLiteral("fit-to-page"),
     QStringLiteral("copies"),
+    QStringLiteral("document-format"),
 };
 
 QPageSize pointPageSize(QSizeF size) {
     return QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch);
 }
 
-PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings, const LabelPage& page) {
+PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings,
+                             const std::vector<JobPages::Page>& pages) {
     PrintJob::Options options;
     for (const auto& option : settings.printerOptions) {
         if (!pageOptions.contains(option.first))
             options << option;
     }
-    options << qMakePair(QStringLiteral("PageSize"), page.pageSizeOption);
+    const LabelPage& first = pages.front().page;
+    // The driver chooses its medium (the tape's width) from the job's page size.
+    options << qMakePair(QStringLiteral("PageSize"), first.pageSizeOption);
     // The PDF filter turns pages that look like landscape ones; a label printer's page
     // is already the way round its driver wants it.
-    if (page.keepOrientation)
+    if (first.keepOrientation)
         options << qMakePair(QStringLiteral("nopdfAutoRotate"), QStringLiteral("true"));
-    if (settings.copies > 1)
-        options << qMakePair(QStringLiteral("copies"), QString::number(settings.copies));
+    if (JobPages::sizesDiffer(pages))
+        options << qMakePair(QStringLiteral("document-format"), finishedPdfFormat);
     return options;
 }
 
-// Writes the page with the label on it; false with the reason when the file could
-// not be written.
-bool writePage(QIODevice& file, const LabelPage& page, const PrintSetup::Label& label,
-               const QString& title, QString* error) {
+// Writes each page with its label on it, every page of its own exact size; false with
+// the reason when the file could not be written.
+bool writePages(QFileDevice& file, const std::vector<JobPages::Page>& pages,
+                const std::vector<PrintSetup::Label>& labels, const QString& title,
+                QString* error) {
     QPdfWriter pdf(&file);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Kestavolin"));
     pdf.setResolution(pdfResolutionDpi);
-    pdf.setPageLayout(QPageLayout(pointPageSize(page.size), QPageLayout::Portrait, QMarginsF(),
-                                  QPageLayout::Point));
     QPainter painter;
-    if (!painter.begin(&pdf)) {
+    std::vector<QSizeF> sizes;
+    for (const auto& [label, page] : pages) {
+        pdf.setPageLayout(PdfPageBoxes::wholePointLayout(page.size));
+        if (sizes.empty()) {
+            if (!painter.begin(&pdf)) {
+                *error = file.errorString();
+                return false;
+            }
+            painter.setRenderHint(QPainter::Antialiasing);
+        } else {
+            pdf.newPage();
+        }
+        sizes.push_back(page.size);
+        painter.save();
+        painter.scale(pdfResolutionDpi / 72.0, pdfResolutionDpi / 72.0);
+        painter.setTransform(page.labelToPage, true);
+        painter.setClipRect(QRectF(QPointF(0, 0), labels[label].size));
+        labels[label].draw(painter);
+        painter.restore();
+    }
+    if (!painter.end() || !file.flush()) {
         *error = file.errorString();
         return false;
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(pdfResolutionDpi / 72.0, pdfResolutionDpi / 72.0);
-    painter.setTransform(page.labelToPage, true);
-    painter.setClipRect(QRectF(QPointF(0, 0), label.size));
-    label.draw(painter);
-    if (!painter.end()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    *error = PdfPageBoxes::fixPageBoxes(file, sizes);
+    return error->isEmpty();
 }
 
 // The page a label takes on an ordinary queue or in a file: the paper the user chose,
@@ -99,6 +122,22 @@ LabelPage ordinaryPage(const PrintSetup::JobSettings& settings, QSizeF labelSize
     page.pageSizeOption = customPageSizeOption(page.size);
     page.labelToPage = QTransform::fromTranslate(printable.left(), printable.top());
     return page;
+}
+
+// The job's pages, copies times over: on a label printer's medium the page each label
+// needs there, on an ordinary queue or in a file the page of ordinaryPage.
+std::variant<std::vector<JobPages::Page>, JobPages::Unprintable>
+plannedPages(const PrintSetup::JobSettings& settings, const QueueMedium& medium,
+             const std::vector<PrintSetup::Label>& labels, int copies) {
+    std::vector<QSizeF> labelSizes;
+    for (const PrintSetup::Label& label : labels)
+        labelSizes.push_back(label.size);
+    return JobPages::plan(labelSizes, copies,
+                          [&](QSizeF labelSize) -> std::variant<LabelPage, PageProblem> {
+                              if (medium.kind == QueueKind::Other)
+                                  return ordinaryPage(settings, labelSize);
+                              return labelPage(medium, labelSize);
+                          });
 }
 
 PrintSetup::Failure failureOf(PageProblem problem) {
@@ -118,6 +157,8 @@ QString failureKey(PrintSetup::Failure failure) {
     switch (failure) {
     case PrintSetup::Failure::None:
         break;
+    case PrintSetup::Failure::NoLabels:
+        return QStringLiteral("printNoLabelsMsg");
     case PrintSetup::Failure::NoSuchQueue:
         return QStringLiteral("printNoQueueMsg");
     case PrintSetup::Failure::QueueStopped:
@@ -167,14 +208,21 @@ JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
     return settings;
 }
 
-Submission printLabel(const JobSettings& settings, const Label& label) {
+Submission printLabels(const JobSettings& settings, const std::vector<Label>& labels) {
     Submission submission;
+    if (labels.empty()) {
+        submission.failure = Failure::NoLabels;
+        return submission;
+    }
     if (!settings.outputFile.isEmpty()) {
-        const LabelPage page = ordinaryPage(settings, label.size);
-        QSaveFile file(settings.outputFile);
-        if (!file.open(QIODevice::WriteOnly) ||
-            !writePage(file, page, label, settings.documentName, &submission.detail) ||
-            !file.commit()) {
+        // Every label fits a page of its own size; a file holds each label once, as a
+        // PDF file chosen in the print dialog always has.
+        const auto pages =
+            std::get<std::vector<JobPages::Page>>(plannedPages(settings, QueueMedium(), labels, 1));
+        DraftFile file(settings.outputFile);
+        if (!file.open() ||
+            !writePages(file.device(), pages, labels, settings.documentName, &submission.detail) ||
+            !(submission.detail = file.publish()).isEmpty()) {
             submission.failure = Failure::NotWritten;
             if (submission.detail.isEmpty())
                 submission.detail = file.errorString();
@@ -191,30 +239,31 @@ Submission printLabel(const JobSettings& settings, const Label& label) {
         submission.detail = queue->stateReasons;
         return submission;
     }
-    const auto page = queue->medium.kind == QueueKind::Other
-                          ? std::variant<LabelPage, PageProblem>(ordinaryPage(settings, label.size))
-                          : ::labelPage(queue->medium, label.size);
-    if (const PageProblem* problem = std::get_if<PageProblem>(&page)) {
-        submission.failure = failureOf(*problem);
+    auto planned = plannedPages(settings, queue->medium, labels, settings.copies);
+    if (const auto* unprintable = std::get_if<JobPages::Unprintable>(&planned)) {
+        submission.failure = failureOf(unprintable->problem);
+        submission.label = unprintable->label;
         return submission;
     }
-    const LabelPage& labelPage = std::get<LabelPage>(page);
-    submission.scale = labelPage.scale;
+    const auto pages = std::get<std::vector<JobPages::Page>>(std::move(planned));
+    submission.scale = JobPages::smallestScale(pages);
 
     QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/kestavolin-XXXXXX.pdf"));
-    if (!pdf.open() ||
-        !writePage(pdf, labelPage, label, settings.documentName, &submission.detail) ||
-        !pdf.flush()) {
+    if (!pdf.open() || !writePages(pdf, pages, labels, settings.documentName, &submission.detail)) {
         submission.failure = Failure::NotWritten;
         if (submission.detail.isEmpty())
             submission.detail = pdf.errorString();
         return submission;
     }
     submission.jobId = PrintJob::submit(settings.queue, pdf.fileName(), settings.documentName,
-                                        jobOptions(settings, labelPage), &submission.detail);
+                                        jobOptions(settings, pages), &submission.detail);
     if (submission.jobId == 0)
         submission.failure = Failure::JobNotCreated;
     return submission;
+}
+
+Submission printLabel(const JobSettings& settings, const Label& label) {
+    return printLabels(settings, {label});
 }
 
 void proposePageSetup(QPrinter& printer, QSizeF labelSize) {

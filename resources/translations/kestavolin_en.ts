@@ -115,6 +115,10 @@
         <source>tapeLengthMassage</source>
         <translation>Tape Length</translation>
     </message>
+    <message id="tapeTotalMsg">
+        <source>tapeTotalMsg</source>
+        <translation>Total: %1 mm</translation>
+    </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
         <translation>Set the tape length on the printer to:</translation>
@@ -150,6 +154,10 @@
     <message id="printJobNotCreatedMsg">
         <source>printJobNotCreatedMsg</source>
         <translation>The label could not be sent to the print queue “%1”.</translation>
+    </message>
+    <message id="printNoLabelsMsg">
+        <source>printNoLabelsMsg</source>
+        <translation>There is no label to send to “%1”.</translation>
     </message>
     <message id="printNotWrittenMsg">
         <source>printNotWrittenMsg</source>

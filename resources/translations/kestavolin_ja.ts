@@ -115,6 +115,10 @@
         <source>tapeLengthMassage</source>
         <translation>テープの長さ</translation>
     </message>
+    <message id="tapeTotalMsg">
+        <source>tapeTotalMsg</source>
+        <translation>合計：%1 mm</translation>
+    </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
         <translation>プリンタのテープの長さを次の値に設定してください:</translation>
@@ -150,6 +154,10 @@
     <message id="printJobNotCreatedMsg">
         <source>printJobNotCreatedMsg</source>
         <translation>ラベルをプリンタキュー「%1」に送れませんでした。</translation>
+    </message>
+    <message id="printNoLabelsMsg">
+        <source>printNoLabelsMsg</source>
+        <translation>「%1」に送るラベルがありません。</translation>
     </message>
     <message id="printNotWrittenMsg">
         <source>printNotWrittenMsg</source>

@@ -118,11 +118,12 @@ QList<QSizeF> pdfPageSizes(const QString& path) {
         return {};
     const QString content = QString::fromLatin1(file.readAll());
     static const QRegularExpression mediaBox(
-        QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
+        QStringLiteral(R"(/MediaBox\s*\[\s*([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+)\s*\])"));
     QList<QSizeF> sizes;
     for (auto match = mediaBox.globalMatch(content); match.hasNext();) {
         const auto box = match.next();
-        sizes.append(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()));
+        sizes.append(QSizeF(box.captured(3).toDouble() - box.captured(1).toDouble(),
+                            box.captured(4).toDouble() - box.captured(2).toDouble()));
     }
     return sizes;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end print into a PDF queue of a private scheduler: prints a tape label with
 # "kestavolin-cli print" and checks that the PDF the queue produced has exactly the
-# label's page size. The machine's own scheduler is not touched.
+# label's page size, then a caption sheet of three labels as one job of three pages,
+# each of its own label's size. The machine's own scheduler is not touched.
 #   tests/e2e/cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH
 # Exits 77 (skipped) when no scheduler can be started here.
 set -euo pipefail
@@ -67,4 +68,26 @@ awk -v gw="$got_w" -v gh="$got_h" -v ww="$want_w" -v wh="$want_h" -v mm="$millim
     if (d1 > 0.01 || d2 > 0.01) { print "cups-print: FAIL: page size differs from the label"; exit 1 }
     if (int(ww / 2.83464566929134) != mm) { print "cups-print: FAIL: announced length does not match the label"; exit 1 }
 }' || exit 1
+
+# page_sizes PDF: "WIDTH HEIGHT" of each page, one a line.
+page_sizes() { pdfinfo -f 1 -l 1000 "$1" | awk '/^Page +[0-9]+ size:/ {print $4, $6}'; }
+printf 'file,title\n"%s",Dawn\n"%s",Morning light over the harbour and the boats\n"%s",Noon\n' \
+    "$(realpath "$photo")" "$(realpath "$photo")" "$(realpath "$photo")" >"$scratch/sheet.csv"
+touch "$scratch/sheet-start"
+sleep 1
+"$cli" print --printer PDF --captions "$scratch/sheet.csv" >/dev/null ||
+    fail "kestavolin-cli print of a caption sheet failed"
+"$cli" render --captions "$scratch/sheet.csv" -o "$scratch/sheet.pdf" >/dev/null ||
+    fail "kestavolin-cli render of a caption sheet failed"
+sheet=$(find "$(dirname "$printed")" -maxdepth 1 -name '*.pdf' -newer "$scratch/sheet-start" -print -quit)
+[[ -n $sheet ]] || fail "the PDF queue wrote no file for the caption sheet"
+trap 'rm -f "$printed" "$sheet"; private_cups_stop' EXIT
+echo "cups-print: sheet labels $(page_sizes "$scratch/sheet.pdf" | tr '\n' ' ')pt," \
+    "printed $(page_sizes "$sheet" | tr '\n' ' ')pt"
+# Pages of different sizes in one job come out of the filters in whole points.
+paste <(page_sizes "$scratch/sheet.pdf") <(page_sizes "$sheet") | awk '
+    { pages++; d1 = $3 - $1; d2 = $4 - $2
+      if (NF != 4 || d1 < -0.01 || d1 >= 1 || d2 < -0.01 || d2 >= 1) bad = 1 }
+    END { if (pages != 3 || bad) { print "cups-print: FAIL: the sheet job is not one page per label of its size"; exit 1 } }' ||
+    exit 1
 echo "cups-print: PASS"

@@ -86,6 +86,28 @@ check_label roll QL "$out/ql.bin" 300 --width-mm 62 --band 5-701 --upright --sca
     --medium "Roll 60"
 [[ $printed == *"printed at 98%"* ]] || fail "the shrunk roll label was not announced: $printed"
 
+# Three labels with three titles as one job: three pages, each as long as its own label
+# and with its own title's ink; the tape lengths are told with their total.
+absolute_photo=$(realpath "$photo")
+printf 'file,title\n"%s",Dawn\n"%s","%s"\n"%s",Harbour at noon\n' \
+    "$absolute_photo" "$absolute_photo" "$long_title" "$absolute_photo" >"$work/sheet.csv"
+rm -f "$out/pt.bin"
+if ! printed=$("$cli" print --printer PT --captions "$work/sheet.csv" 2>"$work/stderr"); then
+    fail "print of a caption sheet failed: $(cat "$work/stderr")"
+else
+    "$cli" render --dpi 180 --captions "$work/sheet.csv" -o "$work/sheet.png" >/dev/null
+    lengths=$(grep -o '[0-9]* mm$' <<<"$printed" | grep -o '^[0-9]*' | tr '\n' ' ')
+    read -r first second third total <<<"$lengths"
+    if ! "$check" "$out/pt.bin" "$work"/sheet-{1,2,3}.png --dpi 180 --width-mm 18 --band 8-119 \
+        --turned --pages 3; then
+        fail "three labels in one job"
+    elif [[ -z $total ]] || ((first + second + third != total)) || [[ $printed != *"completed"* ]]; then
+        fail "three labels in one job were told as: $printed"
+    else
+        pass "three labels in one job: $(echo "$printed" | tr '\n' ' ')"
+    fi
+fi
+
 # The Dymo LabelManager's 19 mm tape: the label shrinks to the tape's printable band and
 # the driver takes the page without truncating it.
 if [[ -x /usr/lib/cups/driver/dymo ]]; then

@@ -1,8 +1,9 @@
 // Checks what a label printer's driver made of a label: decodes the printer stream a
-// file:// queue wrote and compares each page with a rendering of the label at the
-// driver's resolution. Exits 0 when every check passes, 1 otherwise, printing what it
-// found for each page.
-//   printer_stream_check STREAM REFERENCE.png --dpi N --width-mm W --band FIRST-LAST
+// file:// queue wrote and compares each page with a rendering of its label at the
+// driver's resolution: with one reference every page with it, with several page N
+// with the Nth. Exits 0 when every check passes, 1 otherwise, printing what it found
+// for each page.
+//   printer_stream_check STREAM REFERENCE.png... --dpi N --width-mm W --band FIRST-LAST
 //                        (--turned | --upright) [--scale S] [--line-tolerance T]
 //                        [--pages N] [--decoded OUT.png]
 
@@ -183,7 +184,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addPositionalArgument("STREAM", "What the driver wrote.");
-    parser.addPositionalArgument("REFERENCE", "The label rendered at the driver's resolution.");
+    parser.addPositionalArgument("REFERENCE",
+                                 "The label rendered at the driver's resolution, or one per page.",
+                                 "REFERENCE...");
     parser.addOptions({{"dpi", "Driver resolution.", "N"},
                        {"width-mm", "Tape or roll width the page must declare.", "W"},
                        {"band", "Printable dots across.", "FIRST-LAST"},
@@ -196,8 +199,7 @@ int main(int argc, char** argv) {
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     const QStringList band = parser.value("band").split('-');
-    if (files.size() != 2 || band.size() != 2 ||
-        parser.isSet("turned") == parser.isSet("upright")) {
+    if (files.size() < 2 || band.size() != 2 || parser.isSet("turned") == parser.isSet("upright")) {
         std::fprintf(stderr, "%s", qUtf8Printable(parser.helpText()));
         return 2;
     }
@@ -217,20 +219,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     const PrinterStream stream = decodePtouchStream(streamFile.readAll());
-    const QImage label(files[1]);
-    if (!stream.error.isEmpty() || label.isNull()) {
-        std::printf("FAIL: %s\n",
-                    label.isNull() ? "no reference image" : qUtf8Printable(stream.error));
+    std::vector<QImage> labels;
+    for (const QString& reference : files.mid(1)) {
+        labels.emplace_back(reference);
+        if (labels.back().isNull()) {
+            std::printf("FAIL: no reference image %s\n", qUtf8Printable(reference));
+            return 1;
+        }
+    }
+    if (!stream.error.isEmpty()) {
+        std::printf("FAIL: %s\n", qUtf8Printable(stream.error));
         return 1;
     }
-    if (static_cast<int>(stream.pages.size()) != want.pages) {
-        std::printf("FAIL: %zu pages, %d wanted\n", stream.pages.size(), want.pages);
+    if (static_cast<int>(stream.pages.size()) != want.pages ||
+        (labels.size() > 1 && labels.size() != stream.pages.size())) {
+        std::printf("FAIL: %zu pages, %d wanted, %zu references\n", stream.pages.size(), want.pages,
+                    labels.size());
         return 1;
     }
     if (parser.isSet("decoded"))
         pageImage(stream.pages.front()).save(parser.value("decoded"));
     bool ok = true;
     for (std::size_t i = 0; i < stream.pages.size(); ++i)
-        ok = checkPage(static_cast<int>(i) + 1, stream.pages[i], label, want) && ok;
+        ok = checkPage(static_cast<int>(i) + 1, stream.pages[i],
+                       labels.size() > 1 ? labels[i] : labels.front(), want) &&
+             ok;
     return ok ? 0 : 1;
 }

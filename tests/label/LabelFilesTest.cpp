@@ -54,10 +54,9 @@ protected:
 
 TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
     const QString path = folder.filePath(QStringLiteral("labels.pdf"));
-    LabelFiles::PdfDocument pdf(path);
-    pdf.addPage(tape);
-    pdf.addPage(roll);
-    ASSERT_EQ(pdf.save(), QString());
+    EXPECT_EQ(LabelFiles::writePdf({}, path), path + QStringLiteral(": no label to write"));
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_EQ(LabelFiles::writePdf({&tape, &roll}, path), QString());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"labels.pdf"})
         << "the draft is gone";
     const auto info = runTool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "2", "-box", path});

@@ -1,10 +1,12 @@
 #include "platform/LabelPage.h"
+#include "platform/JobPages.h"
 #include "platform/LocalizedText.h"
 #include "platform/PrintSetup.h"
 #include "platform/QueueMedium.h"
 
 #include <QFile>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -171,6 +173,38 @@ TEST(LabelPage, OrdinaryQueuesGetAPageOfExactlyTheLabelsSize) {
     EXPECT_FALSE(page.keepOrientation);
 }
 
+TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
+    const auto onTape = [](QSizeF size) { return labelPage(tape18(), size); };
+    const auto planned =
+        JobPages::plan({QSizeF(348.2, 43), QSizeF(120, 43), QSizeF(600.5, 43)}, 2, onTape);
+    const auto& pages = std::get<std::vector<JobPages::Page>>(planned);
+    ASSERT_EQ(pages.size(), 6u);
+    const double lengths[] = {349, 120, 601};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].label, i % 3);
+        EXPECT_EQ(pages[i].page.size, QSizeF(51, lengths[i % 3]));
+    }
+    EXPECT_EQ(JobPages::smallestScale(pages), 1.0);
+    EXPECT_TRUE(JobPages::sizesDiffer(pages));
+
+    const auto onRoll = [](QSizeF size) { return labelPage(roll62(), size); };
+    const auto shrunk = std::get<std::vector<JobPages::Page>>(
+        JobPages::plan({QSizeF(170, 170), QSizeF(170, 170)}, 1, onRoll));
+    EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-9);
+    EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
+}
+
+TEST(JobPages, ALabelThatCannotGoStopsTheWholeJobAndIsNamed) {
+    QueueMedium fixed = tape18();
+    fixed.customLength = false;
+    fixed.maximumLength = 284;
+    const auto planned = JobPages::plan({QSizeF(200, 43), QSizeF(300, 43), QSizeF(400, 43)}, 1,
+                                        [&](QSizeF size) { return labelPage(fixed, size); });
+    const auto& unprintable = std::get<JobPages::Unprintable>(planned);
+    EXPECT_EQ(unprintable.label, 1u);
+    EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
+}
+
 TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
     // A print service address where none listens: no queue can be found.
     const QByteArray previous = qgetenv("CUPS_SERVER");
@@ -201,6 +235,52 @@ TEST(PrintLabel, AChosenFileGetsThePageOfExactlyTheLabelsSizeWithTheLabelOnIt) {
     // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
     EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
     EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
+}
+
+// The page boxes of a PDF file, in page order.
+QList<QRectF> pageBoxes(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression box(
+        QStringLiteral(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+) *\])"));
+    QList<QRectF> boxes;
+    for (auto match = box.globalMatch(QString::fromLatin1(file.readAll())); match.hasNext();) {
+        const auto found = match.next();
+        boxes << QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
+                        QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
+    }
+    return boxes;
+}
+
+TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
+    QTemporaryDir folder;
+    PrintSetup::JobSettings job;
+    job.outputFile = folder.filePath(QStringLiteral("labels.pdf"));
+    // Copies are the print queue's business; the file holds each label once.
+    job.copies = 2;
+    QList<int> drawn;
+    std::vector<PrintSetup::Label> labels;
+    for (const QSizeF size : {QSizeF(348.2072754, 43), QSizeF(120, 43), QSizeF(170, 170)}) {
+        const int index = static_cast<int>(labels.size());
+        labels.push_back({size, [&drawn, index](QPainter&) { drawn << index; }});
+    }
+    const auto submission = PrintSetup::printLabels(job, labels);
+    ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
+    EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
+    const QList<QRectF> boxes = pageBoxes(job.outputFile);
+    ASSERT_EQ(boxes.size(), 3);
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QSizeF want = labels[static_cast<std::size_t>(i)].size;
+        EXPECT_NEAR(boxes[i].width(), want.width(), 1e-5) << i;
+        EXPECT_NEAR(boxes[i].height(), want.height(), 1e-5) << i;
+    }
+
+    // An empty list is no job, and says so.
+    installStringTables(QLocale(QLocale::English));
+    const auto nothing = PrintSetup::printLabels(job, {});
+    EXPECT_EQ(nothing.failure, PrintSetup::Failure::NoLabels);
+    EXPECT_TRUE(
+        PrintSetup::failureMessage(nothing, job).startsWith(QStringLiteral("There is no label")));
 }
 
 } // namespace

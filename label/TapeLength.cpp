@@ -1,0 +1,23 @@
+#include "label/TapeLength.h"
+
+#include "platform/LocalizedText.h"
+
+#include <QStringList>
+
+int totalTapeMillimetres(const std::vector<LabelLength>& labels, int copies) {
+    long long total = 0;
+    for (const LabelLength& label : labels)
+        total += tapeLengthMillimetres(label.widthPoints);
+    return static_cast<int>(std::min<long long>(total * std::max(copies, 1), INT_MAX));
+}
+
+QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies) {
+    QStringList lines;
+    for (const LabelLength& label : labels)
+        lines << QStringLiteral("%1: %2 mm")
+                     .arg(label.name)
+                     .arg(tapeLengthMillimetres(label.widthPoints));
+    lines << localizedString(QStringLiteral("tapeTotalMsg"))
+                 .arg(totalTapeMillimetres(labels, copies));
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,31 @@
+#include "label/TapeLength.h"
+
+#include "platform/LocalizedText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TapeLength, IsTruncatedSoThatItIsNeverOverstated) {
+    EXPECT_EQ(tapeLengthMillimetres(238.0), 83);
+    EXPECT_EQ(tapeLengthMillimetres(100.0), 35);
+    EXPECT_EQ(tapeLengthMillimetres(283.46456692913387), 99);
+    EXPECT_EQ(tapeLengthMillimetres(0.0), 0);
+}
+
+TEST(TapeLength, AJobOfSeveralLabelsTellsEachOneAndTheTotalOfItsCopies) {
+    const std::vector<LabelLength> labels = {{QStringLiteral("row 1 (a.jpg)"), 238.0},
+                                             {QStringLiteral("row 2 (b.jpg)"), 100.0}};
+    // The total adds the lengths as they are told, so that the lines add up.
+    EXPECT_EQ(totalTapeMillimetres(labels, 1), 118);
+    EXPECT_EQ(totalTapeMillimetres(labels, 3), 354);
+
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    EXPECT_EQ(tapeLengthsText(labels, 2),
+              QStringLiteral("row 1 (a.jpg): 83 mm\nrow 2 (b.jpg): 35 mm\nTotal: 236 mm"));
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
+    EXPECT_TRUE(tapeLengthsText(labels, 2).endsWith(QStringLiteral("\n合計：236 mm")));
+    useEmptyStringTable();
+}
+
+} // namespace
