@@ -2,6 +2,7 @@
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
@@ -9,13 +10,11 @@
 #include <QDebug>
 #include <QDir>
 
+using namespace SettingsFile;
+
 namespace {
 
 const QString settingsFileInHome = QStringLiteral("Documents/kestavolin.plist");
-const QString preferredFontFamily = QStringLiteral("Myriad Pro");
-const QString preferredFontName = QStringLiteral("MyriadPro-Regular");
-const QString fallbackFont = QStringLiteral("Helvetica");
-const QString defaultLensName = QStringLiteral("Exif");
 
 bool holds(const QVariant& value, QMetaType::Type type) {
     return value.typeId() == type;
@@ -84,7 +83,7 @@ void Settings::takeStoredEntries() {
         save();
     }
 
-    const QVariant items = preferences_.value(exifItem);
+    const QVariant items = preferences_.value(exifItemKey);
     if (holds(items, QMetaType::QVariantMap)) {
         takeExifItems(items.toMap());
     } else {
@@ -131,7 +130,7 @@ bool Settings::save() {
 void Settings::setDefaultExifItems() {
     for (const auto& [key, shown] : defaultExifItems())
         exifItemsStatus_.insert(key, shown);
-    preferences_.insert(exifItem, exifItemsStatus_);
+    preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
 void Settings::setDefaultPhotograper() {
@@ -140,7 +139,7 @@ void Settings::setDefaultPhotograper() {
 
 void Settings::setDefaultLensList() {
     QStringList names = lensList_;
-    names.append(defaultLensName);
+    names.append(SettingsFile::photographLensEntry);
     setLensList(names);
 }
 
@@ -150,10 +149,8 @@ void Settings::setDefaultMedia() {
 }
 
 void Settings::setDefaulFont() {
-    if (FontCatalogue::availableFontFamilies().contains(preferredFontFamily))
-        setPrintFont(preferredFontFamily, preferredFontName, 0);
-    else
-        setPrintFont(fallbackFont, fallbackFont, 0);
+    const SettingsFile::Font& font = SettingsFile::defaultFont();
+    setPrintFont(font.familyName, font.postScriptName, font.styleIndex);
 }
 
 void Settings::setPhotographer(const QString& name) {
@@ -168,10 +165,9 @@ void Settings::setLensList(const QStringList& names) {
 
 void Settings::takeExifItems(const QVariantMap& items) {
     for (auto item = items.cbegin(); item != items.cend(); ++item) {
-        const bool shown = holds(item.value(), QMetaType::Bool) && item.value().toBool();
-        exifItemsStatus_.insert(item.key(), shown);
+        exifItemsStatus_.insert(item.key(), SettingsFile::isTrue(item.value()));
     }
-    preferences_.insert(exifItem, exifItemsStatus_);
+    preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
 void Settings::setPrintFont(const QString& familyName, const QString& postScriptName,

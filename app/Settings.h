@@ -12,15 +12,6 @@
 // the caller decides when to save.
 class Settings {
 public:
-    // Settings keys of the property-list file.
-    static inline const QString photographerKey = QStringLiteral("photographer");
-    static inline const QString lensListKey = QStringLiteral("lensList");
-    static inline const QString exifItem = QStringLiteral("exifItem");
-    static inline const QString fontFamilyNameKey = QStringLiteral("fontFamilyName");
-    static inline const QString fontNameKey = QStringLiteral("fontName");
-    static inline const QString fontStyleIndexKey = QStringLiteral("fontStyleIndex");
-    static inline const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
-
     // The file of the settings: Documents/kestavolin.plist in the user's home folder.
     static QString defaultPlistFilePath();
 
