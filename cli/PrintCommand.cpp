@@ -8,7 +8,7 @@
 
 #include "app/TapeLength.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/LabelPage.h"
 #include "platform/PrintSetup.h"

@@ -7,7 +7,7 @@
 
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
 #include "platform/FileNames.h"

@@ -8,7 +8,7 @@
 
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/Kestavolin.h"

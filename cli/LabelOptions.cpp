@@ -1,4 +1,4 @@
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 
 #include "label/Tack66Layout.h"
 #include "label/TapeLayout.h"
