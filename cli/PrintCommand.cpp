@@ -7,8 +7,8 @@
 #include "LabelInputs.h"
 
 #include "app/TapeLength.h"
-#include "label/LabelLayout.h"
 #include "cli/LabelOptions.h"
+#include "label/LabelLayout.h"
 #include "photo/Kestavolin.h"
 #include "platform/LabelPage.h"
 #include "platform/PrintSetup.h"
