@@ -15,6 +15,7 @@
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
+#include "photo/SettingsFile.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LabelPage.h"
@@ -219,9 +220,9 @@ void KestavolinAppDelegate::showLensList() {
 // The photograph's own lens when the list offers it, otherwise no selection.
 void KestavolinAppDelegate::selectDefaultLens() {
     QComboBox* lensName = m_window->ui().lensName;
-    int index = lensName->findText(exifLensEntry);
+    int index = lensName->findText(SettingsFile::photographLensEntry);
     if (index < 0)
-        index = lensName->findText(exifLensEntry.toLower());
+        index = lensName->findText(SettingsFile::photographLensEntry.toLower());
     lensName->setCurrentIndex(index);
 }
 
@@ -452,7 +453,8 @@ void KestavolinAppDelegate::deleteLensName() {
                   QStringLiteral("Colse"));
         return;
     }
-    if (isExifLensEntry(name))
+    // The photograph's own lens cannot be deleted, in any letter case.
+    if (SettingsFile::namesPhotographLens(name))
         return;
     lenses.removeAll(name);
     m_settings.setLensList(lenses);

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-bool isExifLensEntry(const QString& name) {
-    return name.toLower() == exifLensEntry.toLower();
-}
-
 bool isBlankLensName(const QString& name) {
     return std::all_of(name.cbegin(), name.cend(), [](QChar character) {
         return character == u'\t' || character.category() == QChar::Separator_Space;

@@ -2,6 +2,7 @@
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
@@ -9,13 +10,11 @@
 #include <QDebug>
 #include <QDir>
 
+using namespace SettingsFile;
+
 namespace {
 
 const QString settingsFileInHome = QStringLiteral("Documents/kestavolin.plist");
-const QString preferredFontFamily = QStringLiteral("Myriad Pro");
-const QString preferredFontName = QStringLiteral("MyriadPro-Regular");
-const QString fallbackFont = QStringLiteral("Helvetica");
-const QString defaultLensName = QStringLiteral("Exif");
 
 bool holds(const QVariant& value, QMetaType::Type type) {
     return value.typeId() == type;
@@ -46,13 +45,13 @@ QString Settings::defaultPlistFilePath() {
     return QDir(QDir::homePath()).filePath(settingsFileInHome);
 }
 
-Settings::Settings(const QString& plistFilePath) : m_plistFilePath(plistFilePath) {}
+Settings::Settings(const QString& plistFilePath) : plistFilePath_(plistFilePath) {}
 
 void Settings::load() {
-    m_setMedia = false;
-    const PropertyList::ReadResult read = PropertyList::readFile(m_plistFilePath);
+    setMedia_ = false;
+    const PropertyList::ReadResult read = PropertyList::readFile(plistFilePath_);
     if (!read.ok() || !holds(read.value, QMetaType::QVariantMap)) {
-        m_preferences.clear();
+        preferences_.clear();
         setDefaultExifItems();
         setDefaultPhotograper();
         setDefaultLensList();
@@ -61,22 +60,22 @@ void Settings::load() {
         save();
         return;
     }
-    m_preferences = read.value.toMap();
+    preferences_ = read.value.toMap();
     takeStoredEntries();
 }
 
 // Each entry of the wrong type alone is replaced by its default and the file saved at
 // once; the medium is taken only when valid.
 void Settings::takeStoredEntries() {
-    const QVariant photographer = m_preferences.value(photographerKey);
+    const QVariant photographer = preferences_.value(photographerKey);
     if (holds(photographer, QMetaType::QString)) {
-        m_photographer = photographer.toString();
+        photographer_ = photographer.toString();
     } else {
         setDefaultPhotograper();
         save();
     }
 
-    const QVariant lenses = m_preferences.value(lensListKey);
+    const QVariant lenses = preferences_.value(lensListKey);
     if (holds(lenses, QMetaType::QVariantList)) {
         setLensList(lensNamesIn(lenses.toList()));
     } else {
@@ -84,7 +83,7 @@ void Settings::takeStoredEntries() {
         save();
     }
 
-    const QVariant items = m_preferences.value(exifItem);
+    const QVariant items = preferences_.value(exifItemKey);
     if (holds(items, QMetaType::QVariantMap)) {
         takeExifItems(items.toMap());
     } else {
@@ -95,19 +94,19 @@ void Settings::takeStoredEntries() {
     takeStoredFont();
     save();
 
-    const QVariant medium = m_preferences.value(mediaTypeNameKey);
+    const QVariant medium = preferences_.value(mediaTypeNameKey);
     if (holds(medium, QMetaType::QString) && isMediumName(medium.toString())) {
-        m_mediaTypeName = medium.toString();
-        m_setMedia = true;
+        mediaTypeName_ = medium.toString();
+        setMedia_ = true;
     }
 }
 
 // The stored font while it is installed, otherwise the default.
 void Settings::takeStoredFont() {
-    const QVariant family = m_preferences.value(fontFamilyNameKey);
-    const QVariant name = m_preferences.value(fontNameKey);
+    const QVariant family = preferences_.value(fontFamilyNameKey);
+    const QVariant name = preferences_.value(fontNameKey);
     bool isIndex = false;
-    const quint64 styleIndex = m_preferences.value(fontStyleIndexKey).toULongLong(&isIndex);
+    const quint64 styleIndex = preferences_.value(fontStyleIndexKey).toULongLong(&isIndex);
     if (holds(family, QMetaType::QString) && holds(name, QMetaType::QString) && isIndex &&
         FontCatalogue::availableFonts().contains(name.toString()))
         setPrintFont(family.toString(), name.toString(), styleIndex);
@@ -117,21 +116,21 @@ void Settings::takeStoredFont() {
 
 bool Settings::save() {
     QString error;
-    if (!PropertyList::ensureParentFolder(m_plistFilePath))
-        error = QStringLiteral("cannot create the folder of %1").arg(m_plistFilePath);
+    if (!PropertyList::ensureParentFolder(plistFilePath_))
+        error = QStringLiteral("cannot create the folder of %1").arg(plistFilePath_);
     else
-        error = PropertyList::writeXmlFile(m_plistFilePath, m_preferences);
+        error = PropertyList::writeXmlFile(plistFilePath_, preferences_);
 
-    if (!error.isEmpty() && m_saveError.isEmpty())
+    if (!error.isEmpty() && saveError_.isEmpty())
         qWarning().noquote() << "kestavolin: the settings were not saved:" << error;
-    m_saveError = error;
+    saveError_ = error;
     return error.isEmpty();
 }
 
 void Settings::setDefaultExifItems() {
     for (const auto& [key, shown] : defaultExifItems())
-        m_exifItemsStatus.insert(key, shown);
-    m_preferences.insert(exifItem, m_exifItemsStatus);
+        exifItemsStatus_.insert(key, shown);
+    preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
 void Settings::setDefaultPhotograper() {
@@ -139,59 +138,56 @@ void Settings::setDefaultPhotograper() {
 }
 
 void Settings::setDefaultLensList() {
-    QStringList names = m_lensList;
-    names.append(defaultLensName);
+    QStringList names = lensList_;
+    names.append(SettingsFile::photographLensEntry);
     setLensList(names);
 }
 
 void Settings::setDefaultMedia() {
-    m_mediaTypeName = MediaTape18Key;
-    m_preferences.insert(mediaTypeNameKey, m_mediaName);
+    mediaTypeName_ = MediaTape18Key;
+    preferences_.insert(mediaTypeNameKey, mediaName_);
 }
 
 void Settings::setDefaulFont() {
-    if (FontCatalogue::availableFontFamilies().contains(preferredFontFamily))
-        setPrintFont(preferredFontFamily, preferredFontName, 0);
-    else
-        setPrintFont(fallbackFont, fallbackFont, 0);
+    const SettingsFile::Font& font = SettingsFile::defaultFont();
+    setPrintFont(font.familyName, font.postScriptName, font.styleIndex);
 }
 
 void Settings::setPhotographer(const QString& name) {
-    m_photographer = name;
-    m_preferences.insert(photographerKey, m_photographer);
+    photographer_ = name;
+    preferences_.insert(photographerKey, photographer_);
 }
 
 void Settings::setLensList(const QStringList& names) {
-    m_lensList = names;
-    m_preferences.insert(lensListKey, toVariantList(m_lensList));
+    lensList_ = names;
+    preferences_.insert(lensListKey, toVariantList(lensList_));
 }
 
 void Settings::takeExifItems(const QVariantMap& items) {
     for (auto item = items.cbegin(); item != items.cend(); ++item) {
-        const bool shown = holds(item.value(), QMetaType::Bool) && item.value().toBool();
-        m_exifItemsStatus.insert(item.key(), shown);
+        exifItemsStatus_.insert(item.key(), SettingsFile::isTrue(item.value()));
     }
-    m_preferences.insert(exifItem, m_exifItemsStatus);
+    preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
 void Settings::setPrintFont(const QString& familyName, const QString& postScriptName,
                             quint64 styleIndex) {
-    m_printFontFamilyName = familyName;
-    m_printFontName = postScriptName;
-    m_printPontStyleIndex = styleIndex;
-    m_preferences.insert(fontFamilyNameKey, m_printFontFamilyName);
-    m_preferences.insert(fontNameKey, m_printFontName);
-    m_preferences.insert(fontStyleIndexKey, QVariant::fromValue(m_printPontStyleIndex));
+    printFontFamilyName_ = familyName;
+    printFontName_ = postScriptName;
+    printPontStyleIndex_ = styleIndex;
+    preferences_.insert(fontFamilyNameKey, printFontFamilyName_);
+    preferences_.insert(fontNameKey, printFontName_);
+    preferences_.insert(fontStyleIndexKey, QVariant::fromValue(printPontStyleIndex_));
 }
 
 void Settings::chooseStartupMedium(const QString& medium) {
-    m_mediaTypeName = medium;
-    m_mediaName = medium;
-    m_preferences.insert(mediaTypeNameKey, m_mediaName);
+    mediaTypeName_ = medium;
+    mediaName_ = medium;
+    preferences_.insert(mediaTypeNameKey, mediaName_);
 }
 
 void Settings::setMediaName(const QString& medium) {
-    m_mediaName = medium;
-    m_preferences.insert(mediaTypeNameKey, m_mediaName);
-    m_setMedia = true;
+    mediaName_ = medium;
+    preferences_.insert(mediaTypeNameKey, mediaName_);
+    setMedia_ = true;
 }

@@ -12,15 +12,6 @@
 // the caller decides when to save.
 class Settings {
 public:
-    // Settings keys of the property-list file.
-    static inline const QString photographerKey = QStringLiteral("photographer");
-    static inline const QString lensListKey = QStringLiteral("lensList");
-    static inline const QString exifItem = QStringLiteral("exifItem");
-    static inline const QString fontFamilyNameKey = QStringLiteral("fontFamilyName");
-    static inline const QString fontNameKey = QStringLiteral("fontName");
-    static inline const QString fontStyleIndexKey = QStringLiteral("fontStyleIndex");
-    static inline const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
-
     // The file of the settings: Documents/kestavolin.plist in the user's home folder.
     static QString defaultPlistFilePath();
 
@@ -41,7 +32,7 @@ public:
     bool save();
     // Why the last save failed, naming the file and the system's reason; empty when it
     // succeeded or nothing was saved yet.
-    const QString& saveError() const { return m_saveError; }
+    const QString& saveError() const { return saveError_; }
 
     // Defaults; each sets its member(s) and stores them in `preferences`.
     void setDefaultExifItems();
@@ -62,36 +53,36 @@ public:
     // A medium chosen later: stored for the next start only; `mediaTypeName` stays.
     void setMediaName(const QString& medium);
 
-    const QString& plistFilePath() const { return m_plistFilePath; }
-    const QVariantMap& preferences() const { return m_preferences; }
-    const QString& photographer() const { return m_photographer; }
-    const QStringList& lensList() const { return m_lensList; }
-    const QVariantMap& exifItemsStatus() const { return m_exifItemsStatus; }
-    const QString& printFontFamilyName() const { return m_printFontFamilyName; }
-    const QString& printFontName() const { return m_printFontName; }
-    quint64 printPontStyleIndex() const { return m_printPontStyleIndex; }
+    const QString& plistFilePath() const { return plistFilePath_; }
+    const QVariantMap& preferences() const { return preferences_; }
+    const QString& photographer() const { return photographer_; }
+    const QStringList& lensList() const { return lensList_; }
+    const QVariantMap& exifItemsStatus() const { return exifItemsStatus_; }
+    const QString& printFontFamilyName() const { return printFontFamilyName_; }
+    const QString& printFontName() const { return printFontName_; }
+    quint64 printPontStyleIndex() const { return printPontStyleIndex_; }
     // The medium in effect for the running application ("" until start-up decided it).
-    const QString& mediaTypeName() const { return m_mediaTypeName; }
+    const QString& mediaTypeName() const { return mediaTypeName_; }
     // The medium for the next start ("" until one was chosen).
-    const QString& mediaName() const { return m_mediaName; }
+    const QString& mediaName() const { return mediaName_; }
     // True when a valid medium was read from the file or chosen in the preferences;
     // false means start-up has to ask for one.
-    bool setMedia() const { return m_setMedia; }
+    bool setMedia() const { return setMedia_; }
 
 private:
     void takeStoredEntries();
     void takeStoredFont();
 
-    QString m_plistFilePath;
-    QVariantMap m_preferences;
-    QString m_photographer;
-    QStringList m_lensList;
-    QVariantMap m_exifItemsStatus;
-    QString m_printFontFamilyName;
-    QString m_printFontName;
-    quint64 m_printPontStyleIndex = 0;
-    QString m_mediaTypeName;
-    QString m_mediaName;
-    bool m_setMedia = false;
-    QString m_saveError;
+    QString plistFilePath_;
+    QVariantMap preferences_;
+    QString photographer_;
+    QStringList lensList_;
+    QVariantMap exifItemsStatus_;
+    QString printFontFamilyName_;
+    QString printFontName_;
+    quint64 printPontStyleIndex_ = 0;
+    QString mediaTypeName_;
+    QString mediaName_;
+    bool setMedia_ = false;
+    QString saveError_;
 };

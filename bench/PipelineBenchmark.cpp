@@ -4,9 +4,9 @@
 
 #include "bench/GeneratedPhotos.h"
 #include "bench/RatioReporter.h"
+#include "cli/LabelOptions.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/Kestavolin.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 
 #include <QString>
 #include <QStringList>

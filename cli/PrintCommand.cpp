@@ -8,8 +8,8 @@
 #include "LabelCommandSupport.h"
 #include "LabelInputs.h"
 
+#include "cli/LabelOptions.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
 #include "label/TapeLength.h"
 #include "photo/Kestavolin.h"
 #include "platform/LabelPage.h"

@@ -5,9 +5,9 @@
 #include "LabelCommandSupport.h"
 #include "LabelInputs.h"
 
+#include "cli/LabelOptions.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
 #include "platform/FileNames.h"

@@ -4,6 +4,7 @@
 // back with the entries it holds in memory.
 
 #include "app/Settings.h"
+#include "photo/SettingsFile.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
@@ -56,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!saved.ok())
         std::abort();
     const QVariantMap stored = saved.value.toMap();
-    for (const QString& key : {Settings::photographerKey, Settings::lensListKey, Settings::exifItem,
-                               Settings::fontNameKey, Settings::mediaTypeNameKey}) {
+    for (const QString& key :
+         {SettingsFile::photographerKey, SettingsFile::lensListKey, SettingsFile::exifItemKey,
+          SettingsFile::fontNameKey, SettingsFile::mediaTypeNameKey}) {
         if (stored.value(key) != settings.preferences().value(key))
             std::abort();
     }

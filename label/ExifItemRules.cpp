@@ -4,11 +4,6 @@
 
 namespace ExifItemRules {
 
-bool isItemOn(const QVariantMap& settings, const QString& key) {
-    const QVariant value = settings.value(key);
-    return value.typeId() == QMetaType::Bool && value.toBool();
-}
-
 QString cutText(const QString& text, qsizetype limit) {
     if (text.size() <= limit)
         return text;
@@ -24,10 +19,6 @@ bool isAcceptedLensName(const QString& name) {
 
 bool isShownUserLens(const QString& name) {
     return name.size() >= shortestShownUserLens && name.size() <= longestShownUserLens;
-}
-
-bool namesPhotographLens(const QString& name) {
-    return name.toLower() == QStringLiteral("exif");
 }
 
 QString lastPathComponent(const QString& path) {

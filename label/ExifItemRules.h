@@ -1,5 +1,7 @@
 #pragma once
 
+#include "photo/SettingsFile.h"
+
 #include <QString>
 #include <QVariantMap>
 
@@ -15,10 +17,6 @@ inline constexpr qsizetype longestAcceptedLensName = 255;
 inline constexpr qsizetype shortestShownUserLens = 2;
 inline constexpr qsizetype longestShownUserLens = 254;
 
-// An item is on when the settings hold the boolean true for its key; a missing key,
-// and a value that is not a boolean, mean off.
-bool isItemOn(const QVariantMap& settings, const QString& key);
-
 // The first `limit` characters of a text that is longer than that, else the text.
 // Characters are UTF-16 code units; a cut never splits a surrogate pair, so a
 // character outside the Basic Multilingual Plane at the limit is left out whole.
@@ -26,8 +24,6 @@ QString cutText(const QString& text, qsizetype limit);
 
 bool isAcceptedLensName(const QString& name);
 bool isShownUserLens(const QString& name);
-// The lens name that stands for the photograph's own lens: "Exif" in any letter case.
-bool namesPhotographLens(const QString& name);
 
 // The file name of a path (what follows its last slash).
 QString lastPathComponent(const QString& path);
@@ -43,7 +39,7 @@ public:
     ShownItems(const QVariantMap& settings, const QVariantMap& info)
         : settings_(settings), info_(info) {}
 
-    bool isOn(const QString& key) const { return isItemOn(settings_, key); }
+    bool isOn(const QString& key) const { return SettingsFile::isItemOn(settings_, key); }
     bool isPresent(const QString& key) const { return info_.contains(key); }
     QString value(const QString& key) const { return info_.value(key).toString(); }
 

@@ -1,19 +1,8 @@
 #include "label/LabelLayout.h"
 
-#include "platform/FontCatalogue.h"
 #include "platform/Picture.h"
 
 #include <QJsonArray>
-
-QString defaultLabelFontName() {
-    // Asked once per run: listing every installed font is slow next to a layout.
-    static const QString name = [] {
-        const QString preferred = QStringLiteral("MyriadPro-Regular");
-        return FontCatalogue::availableFonts().contains(preferred) ? preferred
-                                                                   : QStringLiteral("Helvetica");
-    }();
-    return name;
-}
 
 QJsonObject layoutDescription(const LabelLayout& layout) {
     QJsonArray texts;

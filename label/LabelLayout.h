@@ -59,10 +59,6 @@ public:
     virtual std::vector<PlacedText> placedTexts() const = 0;
 };
 
-// The font every label starts with: "MyriadPro-Regular" when it is installed,
-// otherwise "Helvetica".
-QString defaultLabelFontName();
-
 // A description of the label as drawn: medium, size and every text with its field,
 // position (lower-left corner, y upwards, in points), width, font and size.
 QJsonObject layoutDescription(const LabelLayout& layout);

@@ -1,6 +1,7 @@
 #include "label/LensChoice.h"
 
 #include "photo/ConstStrings.h"
+#include "photo/SettingsFile.h"
 
 using namespace ExifItemRules;
 
@@ -19,7 +20,7 @@ void LensChoice::takePhotograph(const ShownItems& items) {
 
 void LensChoice::pick(const QString& lensName) {
     pickedLens_ = lensName;
-    showsPhotographLens_ = namesPhotographLens(lensName);
+    showsPhotographLens_ = SettingsFile::namesPhotographLens(lensName);
 }
 
 void LensChoice::clear() {
@@ -31,11 +32,11 @@ void LensChoice::clear() {
 QString LensChoice::text(const QVariantMap& settings, const QString& separator) const {
     QString text;
     if (showsPhotographLens_) {
-        if (isItemOn(settings, lensMaker))
+        if (SettingsFile::isItemOn(settings, lensMaker))
             text += lensMaker_ + separator;
-        if (isItemOn(settings, lensModel))
+        if (SettingsFile::isItemOn(settings, lensModel))
             text += photographLensModel_ + separator;
-    } else if (isItemOn(settings, lensModel) && isShownUserLens(pickedLens_)) {
+    } else if (SettingsFile::isItemOn(settings, lensModel) && isShownUserLens(pickedLens_)) {
         text += pickedLens_;
     }
     return text;

@@ -4,6 +4,7 @@
 #include "label/LabelCanvas.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
+#include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/Picture.h"
 
@@ -39,7 +40,7 @@ const QChar rowSeparator = QChar(13);
 } // namespace
 
 Tack66Layout::Tack66Layout() {
-    makeFonts(defaultLabelFontName());
+    makeFonts(SettingsFile::defaultFont().postScriptName);
     titleString_.assign(space, titleAttribute_);
     authorString_.assign(space, authorAttribute_);
     setExposureBlock(space);
@@ -185,7 +186,7 @@ void Tack66Layout::setUserLens(const QString& lensName) {
     lens_.pick(lensName);
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
     QString piece;
-    if (isItemOn(exifSetingOfDisplay_, lensModel)) {
+    if (SettingsFile::isItemOn(exifSetingOfDisplay_, lensModel)) {
         if (lens_.showsPhotographLens())
             piece = lens_.photographLensModel();
         else if (isShownUserLens(lens_.pickedLens()))

@@ -4,6 +4,7 @@
 #include "label/LabelCanvas.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
+#include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 #include "platform/Picture.h"
@@ -33,7 +34,7 @@ const QString fullStopSeparator = QStringLiteral(". ");
 } // namespace
 
 TapeLayout::TapeLayout() {
-    makeFonts(defaultLabelFontName());
+    makeFonts(SettingsFile::defaultFont().postScriptName);
     titleString_.assign(space, titleAttribute_);
     authorString_.assign(space, authorAttribute_);
     indexTitleString_.assign(localizedString(QStringLiteral("Title")), indexAttribute_);
@@ -201,9 +202,9 @@ void TapeLayout::setUserLens(const QString& lensName) {
         return;
     // Maker and model as kept from the last photograph, separated by single spaces.
     QString work;
-    if (isItemOn(exifSetingOfDisplay_, maker) && !makerSkip_)
+    if (SettingsFile::isItemOn(exifSetingOfDisplay_, maker) && !makerSkip_)
         work = exifMaker_ + space;
-    if (isItemOn(exifSetingOfDisplay_, model))
+    if (SettingsFile::isItemOn(exifSetingOfDisplay_, model))
         work += exifModel_ + space;
     lens_.pick(lensName);
     work += lens_.text(exifSetingOfDisplay_, space);

@@ -2,6 +2,7 @@
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/SettingsFile.h"
 #include "preferences/PanelColours.h"
 #include "ui_PreferencesKestavolin.h"
 
@@ -155,13 +156,9 @@ void PreferencesKestavolin::setMediaType(const QString& name) {
 void PreferencesKestavolin::setExifItemState(const QVariantMap& items) {
     if (items.isEmpty())
         return;
-    const auto isOn = [&](const QString& key) {
-        const QVariant value = items.value(key);
-        return value.typeId() == QMetaType::Bool && value.toBool();
-    };
-    m_makerSkip = isOn(skipMaker);
+    m_makerSkip = SettingsFile::isItemOn(items, skipMaker);
     for (const auto& [checkBox, key] : m_itemCheckBoxes)
-        checkBox->setChecked(isOn(key));
+        checkBox->setChecked(SettingsFile::isItemOn(items, key));
 }
 
 bool PreferencesKestavolin::openPreferencesPanel() {

@@ -86,14 +86,26 @@ TEST(CliFrontEnd, EveryCommandTellsAnUnreadableFileAlike) {
     }
 }
 
+// The libraries a program names in its dynamic section.
+QString neededLibraries(const QString& program) {
+    const ProgramRun dynamicSection = runProgram(QStringLiteral("readelf"), {"--dynamic", program});
+    EXPECT_EQ(dynamicSection.exitCode, 0) << dynamicSection.err.toStdString();
+    return QString::fromUtf8(dynamicSection.out);
+}
+
 TEST(CliFrontEnd, NeedsNoGuiLibrary) {
-    const ProgramRun dynamicSection =
-        runProgram(QStringLiteral("readelf"), {"--dynamic", frontEnd});
-    ASSERT_EQ(dynamicSection.exitCode, 0) << dynamicSection.err.toStdString();
-    const QString needed = QString::fromUtf8(dynamicSection.out);
+    const QString needed = neededLibraries(frontEnd);
     EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
     EXPECT_FALSE(needed.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)|qpdf")))
         << needed.toStdString();
+}
+
+// Only the programs that write label files rewrite PDF character maps through qpdf.
+TEST(CliFrontEnd, OnlyTheCompleteProgramLinksQpdf) {
+    EXPECT_TRUE(neededLibraries(QStringLiteral(KESTAVOLIN_COMPLETE_CLI)).contains("qpdf"));
+    const QString application = neededLibraries(QStringLiteral(KESTAVOLIN_APP));
+    EXPECT_TRUE(application.contains("libQt6Widgets")) << application.toStdString();
+    EXPECT_FALSE(application.contains("qpdf")) << application.toStdString();
 }
 
 } // namespace

@@ -12,16 +12,6 @@ namespace {
 
 using Fraction = std::pair<std::int32_t, std::int32_t>;
 
-std::optional<QString> fNumber(std::int32_t n, std::int32_t d) {
-    return fNumberValue(*rationalTag(n, d));
-}
-std::optional<QString> exposure(std::int32_t n, std::int32_t d) {
-    return exposureTimeValue(*rationalTag(n, d));
-}
-std::optional<QString> bias(std::int32_t n, std::int32_t d) {
-    return exposureBiasValueText(*rationalTag(n, d));
-}
-
 class ExifValueRulesTest : public testing::Test {
 protected:
     void SetUp() override { useEmptyStringTable(); }
@@ -33,102 +23,91 @@ TEST_F(ExifValueRulesTest, YakubunReducesInPlaceAndAnswersTheDivisor) {
         Fraction out;
         std::int32_t divisor;
     };
-    for (const Case& c :
-         {Case{{10, 2500}, {1, 250}, 10}, Case{{3, 10}, {3, 10}, 1}, Case{{10, 3000}, {1, 300}, 10},
-          Case{{6, 4}, {3, 2}, 2}, Case{{7, 7}, {1, 1}, 7}}) {
+    for (const Case& c : {Case{{10, 2500}, {1, 250}, 10}, Case{{3, 10}, {3, 10}, 1},
+                          Case{{6, 4}, {3, 2}, 2}, Case{{7, 7}, {1, 1}, 7},
+                          // A reduction that overflows is refused.
+                          Case{{-1, INT_MIN}, {-1, INT_MIN}, 0}}) {
         auto [n, d] = c.in;
         EXPECT_EQ(yakubun(n, d), c.divisor) << c.in.first << "/" << c.in.second;
         EXPECT_EQ(Fraction(n, d), c.out);
     }
 }
 
-TEST_F(ExifValueRulesTest, YakubunRefusesAFractionWhoseReductionOverflows) {
-    std::int32_t n = -1;
-    std::int32_t d = INT_MIN;
-    EXPECT_EQ(yakubun(n, d), 0);
-    EXPECT_EQ(Fraction(n, d), Fraction(-1, INT_MIN));
-}
-
-TEST_F(ExifValueRulesTest, FNumberIsFormedInSinglePrecision) {
-    EXPECT_EQ(fNumber(28, 10), "F/2.8");
-    EXPECT_EQ(fNumber(265, 100), "F/2.7"); // 2.65f lies just below 2.65
-    EXPECT_EQ(fNumber(71, 10), "F/7.1");
-    EXPECT_EQ(fNumber(10, 1), "F/10.0");
-    EXPECT_EQ(fNumber(0, 1), std::nullopt);
-    EXPECT_EQ(fNumber(5, 0), std::nullopt);
-    EXPECT_EQ(fNumber(-28, 10), std::nullopt);
-}
-
-TEST_F(ExifValueRulesTest, ExposureTimeIsAFractionUpToOneSecond) {
-    EXPECT_EQ(exposure(1, 250), "1/250s");
-    EXPECT_EQ(exposure(10, 2500), "1/250s");
-    EXPECT_EQ(exposure(10, 10), "1/1s");
-    EXPECT_EQ(exposure(3, 10), "3/10s");
-    EXPECT_EQ(exposure(25, 10), "2.5s");
-    EXPECT_EQ(exposure(2, 1), "2.0s");
-    EXPECT_EQ(exposure(105, 100), "1.0s");
-    EXPECT_EQ(exposure(-1, -250), "1/250s");
-    EXPECT_EQ(exposure(0, 1), std::nullopt);
-    EXPECT_EQ(exposure(1, 0), std::nullopt);
-    EXPECT_EQ(exposure(-1, INT_MIN), std::nullopt);
-}
-
-TEST_F(ExifValueRulesTest, ExposureBiasIsASignedMixedFraction) {
-    const std::pair<Fraction, const char*> cases[] = {
-        {{0, 3}, "+/-0"},    {{1, 3}, "+1/3"},       {{-2, 3}, "-2/3"}, {{2, -3}, "-2/3"},
-        {{4, 3}, "+1 1/3"},  {{-5, 3}, "-1 2/3"},    {{3, 3}, "+1"},    {{-6, 3}, "-2"},
-        {{2, 6}, "+1/3"},    {{-1, -1}, "+1"},       {{0, 0}, nullptr}, {{1, 0}, nullptr},
-        {{-1, -3}, nullptr}, {{INT_MIN, 1}, nullptr}};
-    for (const auto& [fraction, expected] : cases) {
-        const auto value = bias(fraction.first, fraction.second);
-        if (expected)
-            EXPECT_EQ(value, QString::fromLatin1(expected))
-                << fraction.first << "/" << fraction.second;
+// Each text rule with the tags it reads: nullptr expects no value.
+TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {
+    using Rule = std::optional<QString> (*)(const ExifTagNode&);
+    struct Case {
+        Rule rule;
+        TagCopy tag;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // F-number in single precision: 2.65f lies just below 2.65.
+        {fNumberValue, rationalTag(28, 10), "F/2.8"},
+        {fNumberValue, rationalTag(265, 100), "F/2.7"},
+        {fNumberValue, rationalTag(10, 1), "F/10.0"},
+        {fNumberValue, rationalTag(0, 1), nullptr},
+        {fNumberValue, rationalTag(5, 0), nullptr},
+        {fNumberValue, rationalTag(-28, 10), nullptr},
+        // Rationals need two elements.
+        {fNumberValue, shortTag(28), nullptr},
+        {fNumberValue, asciiTag("2.8"), nullptr},
+        {fNumberValue, numericTag(TAG_FNUMBER, TIFF_TYPE_SHORT, 2, {28, 10}), "F/2.8"},
+        // Exposure time: a reduced fraction up to one second, then seconds.
+        {exposureTimeValue, rationalTag(10, 2500), "1/250s"},
+        {exposureTimeValue, rationalTag(10, 10), "1/1s"},
+        {exposureTimeValue, rationalTag(3, 10), "3/10s"},
+        {exposureTimeValue, rationalTag(25, 10), "2.5s"},
+        {exposureTimeValue, rationalTag(105, 100), "1.0s"},
+        {exposureTimeValue, rationalTag(-1, -250), "1/250s"},
+        {exposureTimeValue, rationalTag(0, 1), nullptr},
+        {exposureTimeValue, rationalTag(1, 0), nullptr},
+        {exposureTimeValue, rationalTag(-1, INT_MIN), nullptr},
+        // Exposure bias: a signed mixed fraction.
+        {exposureBiasValueText, rationalTag(0, 3), "+/-0"},
+        {exposureBiasValueText, rationalTag(2, -3), "-2/3"},
+        {exposureBiasValueText, rationalTag(4, 3), "+1 1/3"},
+        {exposureBiasValueText, rationalTag(-5, 3), "-1 2/3"},
+        {exposureBiasValueText, rationalTag(-6, 3), "-2"},
+        {exposureBiasValueText, rationalTag(2, 6), "+1/3"},
+        {exposureBiasValueText, rationalTag(-1, -1), "+1"},
+        {exposureBiasValueText, rationalTag(0, 0), nullptr},
+        {exposureBiasValueText, rationalTag(-1, -3), nullptr},
+        {exposureBiasValueText, rationalTag(INT_MIN, 1), nullptr},
+        // Focal lengths carry their spacing.
+        {focalLengthValue, rationalTag(50, 1), "50.0 mm "},
+        {focalLengthValue, rationalTag(0, 1), nullptr},
+        {focalLengthIn35mmValue, shortTag(75), "( 75 mm) "},
+        {focalLengthIn35mmValue, shortTag(0), nullptr},
+        // Version and dimensions are plain numbers.
+        {exifVersionValue, undefinedTag("0230"), "48505148"},
+        {exifVersionValue, undefinedTag("023"), nullptr},
+        {exifVersionValue, shortTag(230), nullptr},
+        {pixelDimensionValue, shortTag(4000), "4000"},
+        {pixelDimensionValue, longTag(70000), "70000"},
+        {pixelDimensionValue, asciiTag("4000"), nullptr},
+        // Text: UTF-8 up to the first NUL.
+        {textValue, asciiTag(QByteArray("A\0B", 3)), "A"},
+        {textValue, asciiTag(QByteArray("\0", 1)), ""},
+        {textValue, asciiTag("FinePix E500   "), "FinePix E500   "},
+        {textValue, asciiTag("Jos\xc3\xa9"), "Jos\xc3\xa9"},
+        {textValue, asciiTag("Jos\xe9"), nullptr},
+        {textValue, asciiTag("\xc0\xaf"), nullptr}, // overlong '/'
+        {textValue, shortTag(1), nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QString> value = c.rule(*c.tag);
+        if (c.expected)
+            EXPECT_EQ(value, QString::fromUtf8(c.expected)) << "expected " << c.expected;
         else
-            EXPECT_EQ(value, std::nullopt) << fraction.first << "/" << fraction.second;
+            EXPECT_EQ(value, std::nullopt);
     }
-}
-
-TEST_F(ExifValueRulesTest, FocalLengthsCarryTheirSpacing) {
-    EXPECT_EQ(focalLengthValue(*rationalTag(50, 1)), "50.0 mm ");
-    EXPECT_EQ(focalLengthValue(*rationalTag(0, 1)), std::nullopt);
-    EXPECT_EQ(focalLengthValue(*rationalTag(50, 0)), std::nullopt);
-    EXPECT_EQ(focalLengthIn35mmValue(*shortTag(75)), "( 75 mm) ");
-    EXPECT_EQ(focalLengthIn35mmValue(*shortTag(0)), std::nullopt);
-}
-
-TEST_F(ExifValueRulesTest, RationalRulesNeedTwoElements) {
-    // A single SHORT has no denominator to read.
-    EXPECT_EQ(fNumberValue(*shortTag(28)), std::nullopt);
-    EXPECT_EQ(fNumberValue(*asciiTag("2.8")), std::nullopt);
-    EXPECT_EQ(fNumberValue(*numericTag(TAG_FNUMBER, TIFF_TYPE_SHORT, 2, {28, 10})), "F/2.8");
-}
-
-TEST_F(ExifValueRulesTest, VersionAndDimensionsArePlainNumbers) {
-    EXPECT_EQ(exifVersionValue(*undefinedTag("0230")), "48505148");
-    EXPECT_EQ(exifVersionValue(*undefinedTag("023")), std::nullopt);
-    EXPECT_EQ(exifVersionValue(*shortTag(230)), std::nullopt);
-    EXPECT_EQ(pixelDimensionValue(*shortTag(4000)), "4000");
-    EXPECT_EQ(pixelDimensionValue(*longTag(70000)), "70000");
-    EXPECT_EQ(pixelDimensionValue(*asciiTag("4000")), std::nullopt);
 }
 
 TEST_F(ExifValueRulesTest, FlashKeepsTheLow16Bits) {
     EXPECT_EQ(flashValue(*shortTag(9)), 9);
     EXPECT_EQ(flashValue(*longTag(0x10018)), 0x18);
     EXPECT_EQ(flashValue(*asciiTag("9")), std::nullopt);
-}
-
-TEST_F(ExifValueRulesTest, TextIsDecodedUpToTheFirstNul) {
-    EXPECT_EQ(textValue(*asciiTag(QByteArray("Canon EOS 40D\0", 14))), "Canon EOS 40D");
-    EXPECT_EQ(textValue(*asciiTag(QByteArray("A\0B", 3))), "A");
-    EXPECT_EQ(textValue(*asciiTag(QByteArray("\0", 1))), "");
-    EXPECT_EQ(textValue(*asciiTag("FinePix E500   ")), "FinePix E500   ");
-    EXPECT_EQ(textValue(*asciiTag("2008:05:30 15:56:01")), "2008:05:30 15:56:01");
-    EXPECT_EQ(textValue(*asciiTag("Jos\xc3\xa9")), QString::fromUtf8("Jos\xc3\xa9"));
-    EXPECT_EQ(textValue(*asciiTag("Jos\xe9")), std::nullopt);
-    EXPECT_EQ(textValue(*asciiTag("\xc0\xaf")), std::nullopt); // overlong '/'
-    EXPECT_EQ(textValue(*shortTag(1)), std::nullopt);
 }
 
 TEST_F(ExifValueRulesTest, MakerIsTheFirstMatchingRowOfTheMakerTable) {
@@ -142,19 +121,15 @@ TEST_F(ExifValueRulesTest, MakerIsTheFirstMatchingRowOfTheMakerTable) {
           Case{"FUJIFILM", "FUJIFILM", false}, Case{"RICOH PENTAX", "PENTAX", true},
           Case{"pentax ricoh", "PENTAX", true}, Case{"RICOH IMAGING", "RICHO", true},
           Case{"Leaf Valeo", "Leaf", false}, Case{"PHASE ONE", "Phase One", false},
-          Case{"Acme Optical", "acme optical", false}, Case{QByteArray("\0", 1), "", false}}) {
+          Case{"Acme Optical", "acme optical", false}, Case{QByteArray("\0", 1), "", false},
+          // Lower case with the full Unicode mapping.
+          Case{"\xc3\x84RGER", QString::fromUtf8("\xc3\xa4rger"), false}}) {
         const auto value = makerValue(*asciiTag(c.make));
         ASSERT_TRUE(value) << c.make.constData();
         EXPECT_EQ(value->maker, c.maker);
         EXPECT_EQ(value->skipMaker, c.skip) << c.make.constData();
     }
     EXPECT_FALSE(makerValue(*asciiTag("Nikon\xff")));
-}
-
-TEST_F(ExifValueRulesTest, MakerIsLowerCasedWithFullUnicodeMapping) {
-    const auto value = makerValue(*asciiTag("\xc3\x84RGER"));
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->maker, QString::fromUtf8("\xc3\xa4rger"));
 }
 
 // Sensitivity: which lookups are made and what they give.

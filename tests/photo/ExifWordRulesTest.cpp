@@ -25,58 +25,19 @@ void expectWords(WordRule rule, const WordTable& expected) {
     }
 }
 
-// With a table holding every key, localised words come back marked.
-WordTable marked(const WordTable& words) {
+// Words for the codes 0, 1, 2... in order, each marked as a table holding every key
+// returns it.
+WordTable markedFromZero(const QStringList& words) {
     WordTable result;
-    for (const auto& [code, word] : words)
-        result[code] = QLatin1Char('<') + word + QLatin1Char('>');
+    for (qsizetype code = 0; code < words.size(); ++code)
+        result[static_cast<std::uint16_t>(code)] =
+            QLatin1Char('<') + words[code] + QLatin1Char('>');
     return result;
 }
 
-const WordTable exposureProgramWords{
-    {0, "NotFefined"},       {1, "Manual"},          {2, "NormalProgram"},
-    {3, "AperturePriority"}, {4, "ShutterPriority"}, {5, "CreativeProgram"},
-    {6, "ActionProgram"},    {7, "PortraitMode"},    {8, "LandscapeMode"}};
-const WordTable meteringModeWords{{0, "MeteringModeUnknown"},
-                                  {1, "Average"},
-                                  {2, "CenterWeightedAverage"},
-                                  {3, "Spot"},
-                                  {4, "MultiSpot"},
-                                  {5, "Pattern"},
-                                  {6, "Partial"},
-                                  {255, "OtherMeteringMode"}};
-const WordTable localisedLightSources{{0, "LightSourceUnknown"},
-                                      {1, "Daylight"},
-                                      {2, "Fluorescent"},
-                                      {3, "Tungstonlight"},
-                                      {4, "Flashlight"},
-                                      {9, "FineWeather"},
-                                      {10, "CloudyWeather"},
-                                      {11, "Shade"},
-                                      {12, "DaylightFluorescent"},
-                                      {13, "DayWhitetFluorescent"},
-                                      {14, "CoolWhitetFluorescent"},
-                                      {15, "WhitetFluorescent"},
-                                      {16, "WarmFluorescent"},
-                                      {17, "StandardLightA"},
-                                      {18, "StandardLightB"},
-                                      {19, "StandardLightC"},
-                                      {24, "ISOStudioTungsten"},
-                                      {255, "OtherLightSource"}};
-const WordTable storedLightSources{{20, "D55"}, {21, "D65"}, {22, "D75"}, {23, "D50"}};
-const WordTable sceneWords{
-    {0, "StandardScene"}, {1, "Landscape"}, {2, "Portrait"}, {3, "NightScene"}};
-const WordTable gainWords{{0, "NoGainControl"},
-                          {1, "LowGainUp"},
-                          {2, "HighGainUp"},
-                          {3, "LowGainDown"},
-                          {4, "HighGainDown"}};
-const WordTable contrastWords{{0, "NormalContrast"}, {1, "Soft"}, {2, "Hard"}};
-const WordTable saturationWords{
-    {0, "NormalSaturation"}, {1, "LowSaturation"}, {2, "HighSaturation"}};
-const WordTable sharpnessWords{{0, "NormalSharpness"}, {1, "SoftSharpness"}, {2, "HardSharpness"}};
-const WordTable distanceWords{
-    {0, "DistanceUnknown"}, {1, "Macro"}, {2, "CloseView"}, {3, "DistantView"}};
+QStringList split(const char* words) {
+    return QString::fromLatin1(words).split(QLatin1Char(' '));
+}
 
 // Every row of every table; only the white balance words and the D-series light
 // sources bypass the string table.
@@ -85,17 +46,38 @@ TEST(ExifWordRules, EachCodeGivesItsWord) {
     const MarkingTranslator table;
     expectWords(whiteBalanceWord, {{0, "AWB"}, {1, "Manual W.B."}});
     expectWords(exposureModeWord, {{2, "<AutoBracket>"}});
-    expectWords(exposureProgramWord, marked(exposureProgramWords));
-    expectWords(meteringModeWord, marked(meteringModeWords));
-    WordTable lightSources = marked(localisedLightSources);
-    lightSources.insert(storedLightSources.begin(), storedLightSources.end());
-    expectWords(lightSourceWord, lightSources);
-    expectWords(sceneCaptureTypeWord, marked(sceneWords));
-    expectWords(gainControlWord, marked(gainWords));
-    expectWords(contrastWord, marked(contrastWords));
-    expectWords(saturationWord, marked(saturationWords));
-    expectWords(sharpnessWord, marked(sharpnessWords));
-    expectWords(subjectDistanceRangeWord, marked(distanceWords));
+    expectWords(exposureProgramWord,
+                markedFromZero(split("NotFefined Manual NormalProgram AperturePriority "
+                                     "ShutterPriority CreativeProgram ActionProgram PortraitMode "
+                                     "LandscapeMode")));
+    WordTable metering = markedFromZero(
+        split("MeteringModeUnknown Average CenterWeightedAverage Spot MultiSpot Pattern Partial"));
+    metering[255] = "<OtherMeteringMode>";
+    expectWords(meteringModeWord, metering);
+    // The D-series light sources bypass the string table.
+    WordTable lights = markedFromZero(split(
+        "LightSourceUnknown Daylight Fluorescent Tungstonlight Flashlight 5 6 7 8 FineWeather "
+        "CloudyWeather Shade DaylightFluorescent DayWhitetFluorescent CoolWhitetFluorescent "
+        "WhitetFluorescent WarmFluorescent StandardLightA StandardLightB StandardLightC D55 "
+        "D65 D75 D50 ISOStudioTungsten"));
+    for (std::uint16_t unused : {5, 6, 7, 8})
+        lights.erase(unused);
+    for (std::uint16_t stored : {20, 21, 22, 23})
+        lights[stored] = lights[stored].mid(1).chopped(1);
+    lights[255] = "<OtherLightSource>";
+    expectWords(lightSourceWord, lights);
+    expectWords(sceneCaptureTypeWord,
+                markedFromZero(split("StandardScene Landscape Portrait NightScene")));
+    expectWords(
+        gainControlWord,
+        markedFromZero(split("NoGainControl LowGainUp HighGainUp LowGainDown HighGainDown")));
+    expectWords(contrastWord, markedFromZero(split("NormalContrast Soft Hard")));
+    expectWords(saturationWord,
+                markedFromZero(split("NormalSaturation LowSaturation HighSaturation")));
+    expectWords(sharpnessWord,
+                markedFromZero(split("NormalSharpness SoftSharpness HardSharpness")));
+    expectWords(subjectDistanceRangeWord,
+                markedFromZero(split("DistanceUnknown Macro CloseView DistantView")));
     useEmptyStringTable();
 }
 

@@ -88,23 +88,11 @@ QSet<QString> interfaceIds() {
 }
 
 // Keys the controller and the label views look up.
-const QStringList otherKeys{"Ok",
-                            "OK",
-                            "Cansel",
-                            "Colse",
-                            "DropEroor",
-                            "OnlyTiffOrJpegOrPsdMessage",
-                            "lensDelCoution",
-                            "lensDelMessage",
-                            "lensNotDelete",
-                            "lensNotDeleteMsg",
-                            "lensOverFlow",
-                            "lensOverMsg",
-                            "tapeLengthMassage",
-                            "tapeSetMsg",
-                            "Title",
-                            "Photographer",
-                            "Photographs"};
+const QStringList otherKeys =
+    QStringLiteral("Ok OK Cansel Colse DropEroor OnlyTiffOrJpegOrPsdMessage lensDelCoution "
+                   "lensDelMessage lensNotDelete lensNotDeleteMsg lensOverFlow lensOverMsg "
+                   "tapeLengthMassage tapeSetMsg Title Photographer Photographs")
+        .split(QLatin1Char(' '));
 
 TEST(StringTables, BothTablesHoldEveryKeyInUse) {
     const QSet<QString> used = keysUsedByTheAnalysis();

@@ -10,8 +10,11 @@
 
 #include <plist/plist.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,6 +114,29 @@ TEST(PropertyList, UnreadableFilesAreNamedInTheMessage) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_FALSE(PropertyList::ensureParentFolder(folder + "/sub/kestavolin.plist"));
+}
+
+// A write killed at any moment leaves the old or the new file, never a mix.
+TEST(PropertyList, KillingTheProcessDuringWritesLeavesTheOldOrTheNewFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kestavolin.plist");
+    const QVariantMap old{{"photographer", "Ansel"}};
+    const QVariantMap other{{"photographer", QString(2000, QLatin1Char('z'))}};
+    ASSERT_EQ(PropertyList::writeXmlFile(path, old), QString());
+    constexpr int trials = 40;
+    for (int trial = 0; trial < trials; ++trial) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int write = 0;; ++write)
+                PropertyList::writeXmlFile(path, write % 2 ? old : other);
+        }
+        ::usleep(static_cast<useconds_t>(500 + trial * 97 % 3000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const QVariant read = PropertyList::readFile(path).value;
+        EXPECT_TRUE(read == old || read == other) << "trial " << trial;
+    }
 }
 
 } // namespace

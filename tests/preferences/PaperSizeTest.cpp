@@ -20,7 +20,7 @@ PaperSize* shownPanel() {
     return nullptr;
 }
 
-TEST(PaperSizeTest, OffersTheTwoMediaWithTapePreselected) {
+TEST(PaperSizeTest, OffersTheTwoMediaWithTapePreselectedAndReadsTheChoice) {
     PaperSize panel;
     EXPECT_EQ(panel.mediaName(), MediaTape18Key);
     EXPECT_EQ(panel.mediaSelectButton()->count(), 2);
@@ -29,10 +29,8 @@ TEST(PaperSizeTest, OffersTheTwoMediaWithTapePreselected) {
 
     panel.confirmed();
     EXPECT_EQ(panel.mediaName(), MediaTape18Key);
-}
 
-TEST(PaperSizeTest, SecondItemMeansRoll60AnyOtherIndexTape18) {
-    PaperSize panel;
+    // The second item means Roll 60, any other index Tape 18.
     panel.mediaSelectButton()->setCurrentIndex(1);
     panel.confirmed();
     EXPECT_EQ(panel.mediaName(), MediaRoll60Key);

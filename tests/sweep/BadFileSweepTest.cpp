@@ -6,9 +6,9 @@
 #include "Mutations.h"
 #include "Watchdog.h"
 
+#include "cli/LabelOptions.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "label/LabelOptions.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/Kestavolin.h"

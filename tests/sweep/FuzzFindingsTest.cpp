@@ -3,6 +3,7 @@
 // BadFileSweepTest (it reads all of tests/data).
 
 #include "app/Settings.h"
+#include "photo/SettingsFile.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 #include "platform/Picture.h"
@@ -43,8 +44,8 @@ void expectRefusedThenReplaced(const QByteArray& bytes, const QString& reason) {
 
     const PropertyList::ReadResult saved = PropertyList::readFile(path);
     ASSERT_TRUE(saved.ok()) << qUtf8Printable(saved.error);
-    EXPECT_EQ(saved.value.toMap().value(Settings::lensListKey),
-              settings.preferences().value(Settings::lensListKey));
+    EXPECT_EQ(saved.value.toMap().value(SettingsFile::lensListKey),
+              settings.preferences().value(SettingsFile::lensListKey));
 }
 
 QByteArray nestedXmlArrays(int levels) {

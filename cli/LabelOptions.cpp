@@ -1,9 +1,10 @@
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 
 #include "label/Tack66Layout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
@@ -21,11 +22,6 @@ const QString showOption = QStringLiteral("show");
 const QString hideOption = QStringLiteral("hide");
 const QString settingsOption = QStringLiteral("settings");
 
-// Keys of the settings file.
-const QString photographerKey = QStringLiteral("photographer");
-const QString exifItemKey = QStringLiteral("exifItem");
-const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
-
 // Takes photographer, display settings and medium from a settings file, each only
 // when it has the right type, as the application does at start-up.
 std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
@@ -35,13 +31,13 @@ std::optional<QString> readSettingsFile(const QString& path, LabelOptions& optio
     if (read.value.typeId() != QMetaType::QVariantMap)
         return QStringLiteral("%1: not a settings file (its root is not a dictionary)").arg(path);
     const QVariantMap settings = read.value.toMap();
-    const QVariant photographer = settings.value(photographerKey);
+    const QVariant photographer = settings.value(SettingsFile::photographerKey);
     if (photographer.typeId() == QMetaType::QString)
         options.photographer = photographer.toString();
-    const QVariant items = settings.value(exifItemKey);
+    const QVariant items = settings.value(SettingsFile::exifItemKey);
     if (items.typeId() == QMetaType::QVariantMap)
         options.displaySettings = items.toMap();
-    const QVariant medium = settings.value(mediaTypeNameKey);
+    const QVariant medium = settings.value(SettingsFile::mediaTypeNameKey);
     if (medium.typeId() == QMetaType::QString && isMediumName(medium.toString()))
         options.medium = medium.toString();
     return std::nullopt;

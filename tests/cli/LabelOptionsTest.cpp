@@ -1,6 +1,6 @@
 #include "LabelFixtures.h"
 
-#include "label/LabelOptions.h"
+#include "cli/LabelOptions.h"
 #include "label/Tack66Layout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"

@@ -1,0 +1,30 @@
+#include "photo/SettingsFile.h"
+
+#include "platform/FontCatalogue.h"
+
+namespace SettingsFile {
+
+bool isTrue(const QVariant& value) {
+    return value.typeId() == QMetaType::Bool && value.toBool();
+}
+
+bool isItemOn(const QVariantMap& items, const QString& key) {
+    return isTrue(items.value(key));
+}
+
+bool namesPhotographLens(const QString& name) {
+    return name.toLower() == photographLensEntry.toLower();
+}
+
+const Font& defaultFont() {
+    static const Font font = [] {
+        const QString preferredFamily = QStringLiteral("Myriad Pro");
+        if (FontCatalogue::availableFontFamilies().contains(preferredFamily))
+            return Font{preferredFamily, QStringLiteral("MyriadPro-Regular")};
+        const QString fallback = QStringLiteral("Helvetica");
+        return Font{fallback, fallback};
+    }();
+    return font;
+}
+
+} // namespace SettingsFile
