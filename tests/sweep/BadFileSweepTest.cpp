@@ -5,6 +5,7 @@
 
 #include "Mutations.h"
 #include "Watchdog.h"
+#include "common/SampleFolder.h"
 
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
@@ -166,9 +167,9 @@ private:
 };
 
 TEST(BadFileSweep, EverySampleGivesADictionaryOrOneFailure) {
-    const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
-    if (!QDir(samples).exists())
-        GTEST_SKIP() << "no sample photographs at " << qUtf8Printable(samples);
+    const QString samples = QString::fromStdString(sampleFolder().string());
+    if (samples.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     const std::vector<SweepFile> files = filesUnder(samples, QStringLiteral("samples/"));
     ASSERT_FALSE(files.empty());
     Sweep sweep;
@@ -179,8 +180,8 @@ TEST(BadFileSweep, EverySampleGivesADictionaryOrOneFailure) {
 
 TEST(BadFileSweep, EveryMutationGivesADictionaryOrOneFailure) {
     std::vector<SweepFile> bases = trackedFiles();
-    const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
-    if (QDir(samples).exists()) {
+    const QString samples = QString::fromStdString(sampleFolder().string());
+    if (!samples.isEmpty()) {
         for (SweepFile& sample : filesUnder(samples, QStringLiteral("samples/"))) {
             if (sample.bytes.size() <= largestMutationBase)
                 bases.push_back(std::move(sample));
