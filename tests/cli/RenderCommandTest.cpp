@@ -27,13 +27,31 @@ protected:
     QTemporaryDir folder;
 };
 
+// The texts of one label's layout line.
+QStringList textsOf(const QByteArray& line) {
+    QStringList texts;
+    for (const auto& text : QJsonDocument::fromJson(line).object().value("texts").toArray())
+        texts.append(text.toObject().value("text").toString());
+    return texts;
+}
+
+// Characters no installed face draws are named once per label, and the labels are
+// still written.
 TEST_F(RenderCommandTest, SeveralPngInputsGiveNumberedFilesAtTheResolution) {
-    const ProgramRun run = runCli(
-        {"render", "--medium", "Roll 60", "--dpi", "144", sample, sample, "-o", out("roll.png")});
+    // U+10FFFD, a private-use character, is in no installed face; the Japanese is.
+    const QString unknown = QString::fromUcs4(U"\U0010FFFD");
+    const ProgramRun run =
+        runCli({"render", "--medium", "Roll 60", "--dpi", "144", "--title", "富士山 " + unknown,
+                "--photographer", "田中 愛子", sample, sample, "-o", out("roll.png")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(out("roll-1.png")).size(), QSize(340, 340));
     EXPECT_EQ(QImage(out("roll-2.png")).size(), QSize(340, 340));
     EXPECT_FALSE(QFile::exists(out("roll.png")));
+    const QList<QByteArray> lines = run.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2) << run.err.toStdString();
+    EXPECT_TRUE(lines[0].contains("U+10FFFD")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains("titleString")) << lines[0].toStdString();
+    EXPECT_FALSE(run.err.contains("U+5BCC")) << "the Japanese has its glyphs";
 }
 
 TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
@@ -49,9 +67,7 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_EQ(label.value("file").toString(), sample);
     EXPECT_EQ(label.value("medium").toString(), "Tape 18");
     EXPECT_EQ(label.value("height").toDouble(), 43);
-    QStringList texts;
-    for (const auto& text : label.value("texts").toArray())
-        texts.append(text.toObject().value("text").toString());
+    const QStringList texts = textsOf(lines[0]);
     EXPECT_TRUE(texts.contains("Iguana"));
     EXPECT_TRUE(texts.contains("Jo"));
     EXPECT_TRUE(texts.contains("Photographer"));
@@ -78,32 +94,12 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     EXPECT_TRUE(run.err.contains("row 3")) << run.err.toStdString();
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    const auto textsOf = [](const QByteArray& line) {
-        QStringList texts;
-        for (const auto& text : QJsonDocument::fromJson(line).object().value("texts").toArray())
-            texts.append(text.toObject().value("text").toString());
-        return texts;
-    };
     EXPECT_TRUE(textsOf(lines[0]).contains(QStringLiteral("富士山")));
     EXPECT_TRUE(textsOf(lines[0]).contains("Jo")) << "an empty cell takes the option";
     EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
     EXPECT_TRUE(textsOf(lines[2]).contains("Harbour, dawn"));
     EXPECT_TRUE(textsOf(lines[2]).contains("Ann"));
     EXPECT_TRUE(QFile::exists(out("show.pdf")));
-}
-
-TEST_F(RenderCommandTest, CharactersNoFontDrawsAreNamedAndTheLabelIsStillWritten) {
-    // U+10FFFD, a private-use character, is in no installed face; the Japanese is.
-    const QString unknown = QString::fromUcs4(U"\U0010FFFD");
-    const ProgramRun run = runCli({"render", "--title", "富士山 " + unknown, "--photographer",
-                                   "田中 愛子", sample, "-o", out("label.png")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(QFile::exists(out("label.png")));
-    const QList<QByteArray> lines = run.err.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
-    EXPECT_TRUE(lines[0].contains("U+10FFFD")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[0].contains("titleString")) << lines[0].toStdString();
-    EXPECT_FALSE(lines[0].contains("U+5BCC")) << "the Japanese has its glyphs";
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
@@ -118,30 +114,6 @@ TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing written";
-}
-
-TEST_F(RenderCommandTest, BatchKeepsEveryOtherLabelWhenFilesAreCutOrGone) {
-    QFile photo(sample);
-    ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
-    const QByteArray bytes = photo.readAll();
-    QStringList inputs;
-    for (const char* name : {"a.jpg", "cut.jpg", "gone.jpg", "b.jpg"}) {
-        QFile copy(out(name));
-        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-        copy.write(std::strcmp(name, "cut.jpg") == 0 ? bytes.left(300) : bytes);
-        inputs.append(out(name));
-    }
-    ASSERT_TRUE(QFile::remove(out("gone.jpg")));
-    const ProgramRun run =
-        runCli(QStringList{"render", "--jobs", "3"} + inputs + QStringList{"-o", out("batch.pdf")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("cut.jpg")) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains("gone.jpg")) << run.err.toStdString();
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {out("batch.pdf")});
-    if (!info.waitForFinished(60000) || info.exitStatus() != QProcess::NormalExit)
-        GTEST_SKIP() << "pdfinfo is not installed";
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
 }
 
 // The PDF without what changes from run to run: its creation date, the document
@@ -210,7 +182,8 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
 
     const Output& one = outputs.front();
     EXPECT_EQ(one.pdfRun.exitCode, 1);
-    ASSERT_FALSE(one.pdf.isEmpty());
+    static const QRegularExpression page(QStringLiteral("/Type /Page\\b(?!s)"));
+    EXPECT_EQ(one.pdf.count(page), 5) << "a page for each row whose photograph was read";
     const QList<QByteArray> lines = one.pdfRun.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 7) << "one layout line per row";
     const char* inOrder[] = {"a.jpg",       "cut.jpg", "gone.jpg", "b.jpg",

@@ -94,33 +94,34 @@ TEST(AnalyzeIfd, AsciiValuesInlineOffsetAndCapped) {
     EXPECT_EQ(getTagNodePtrFromIfd(table.get(), TAG_COPYRIGHT)->count, 8192u);
 }
 
+// Signed values are kept as their bit patterns.
 TEST(AnalyzeIfd, IntegerValuesInBothByteOrders) {
+    const struct {
+        Entry entry;
+        std::vector<uint32_t> expected;
+    } cases[] = {
+        {shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SHORT, {3}), {3}},
+        {shortEntry(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, {100, 6400}), {100, 6400}},
+        {shortEntry(TAG_SHARPNESS, TIFF_TYPE_SHORT, {1, 2, 0xFFFF}), {1, 2, 0xFFFF}},
+        {longEntry(TAG_PIXEL_X_DIMENSION, TIFF_TYPE_LONG, {0x12345678}), {0x12345678}},
+        {longEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, {7, 0x80000000}), {7, 0x80000000}},
+        {byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_BYTE, {1, 2, 3}), {1, 2, 3}},
+        {byteEntry(TAG_CONTRAST, TIFF_TYPE_BYTE, {9, 8, 7, 6, 5}), {9, 8, 7, 6, 5}},
+        {shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SSHORT, {0xFFFE}), {65534}},
+        {rationalEntry(TAG_EXPOSURE_BIAS_VALUE, TIFF_TYPE_SRATIONAL, {0xFFFFFFFF, 3}),
+         {0xFFFFFFFF, 3}},
+        {byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_SBYTE, {0xFF}), {255}},
+        {longEntry(TAG_ISO_SPEED, TIFF_TYPE_SLONG, {0xFFFFFFF6}), {0xFFFFFFF6}},
+    };
     for (Order order : {Order::little, Order::big}) {
-        Table table =
-            zerothWith({shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SHORT, {3}),
-                        shortEntry(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, {100, 6400}),
-                        longEntry(TAG_PIXEL_X_DIMENSION, TIFF_TYPE_LONG, {0x12345678}),
-                        longEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, {7, 0x80000000}),
-                        byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_BYTE, {1, 2, 3}),
-                        byteEntry(TAG_CONTRAST, TIFF_TYPE_BYTE, {9, 8, 7, 6, 5}),
-                        shortEntry(TAG_SHARPNESS, TIFF_TYPE_SHORT, {1, 2, 0xFFFF})},
-                       order);
-        ASSERT_NE(table, nullptr);
-        const ExifIfdTable* t = table.get();
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_EXPOSURE_PROGRAM), 1),
-                  std::vector<uint32_t>{3});
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_PHOTOGRAPHIC_SENSITIVITY), 2),
-                  (std::vector<uint32_t>{100, 6400}));
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_PIXEL_X_DIMENSION), 1),
-                  std::vector<uint32_t>{0x12345678});
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_ISO_SPEED), 2),
-                  (std::vector<uint32_t>{7, 0x80000000}));
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_GAIN_CONTROL), 3),
-                  (std::vector<uint32_t>{1, 2, 3}));
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_CONTRAST), 5),
-                  (std::vector<uint32_t>{9, 8, 7, 6, 5}));
-        EXPECT_EQ(numbers(getTagNodePtrFromIfd(t, TAG_SHARPNESS), 3),
-                  (std::vector<uint32_t>{1, 2, 0xFFFF}));
+        for (const auto& c : cases) {
+            Table table = zerothWith({c.entry}, order);
+            ASSERT_NE(table, nullptr);
+            const ExifTagNode* node = getTagNodePtrFromIfd(table.get(), c.entry.tag);
+            ASSERT_NE(node, nullptr) << c.entry.tag;
+            EXPECT_EQ(numbers(node, c.expected.size()), c.expected)
+                << c.entry.tag << " type " << c.entry.type;
+        }
     }
 }
 
@@ -141,24 +142,6 @@ TEST(AnalyzeIfd, IntegerArraysAreCappedToWholeElementsOf8192Bytes) {
     const ExifTagNode* iso = getTagNodePtrFromIfd(table.get(), TAG_ISO_SPEED);
     ASSERT_EQ(iso->count, 2048u);
     EXPECT_EQ(iso->numData[2047], 2047u * 100000);
-}
-
-TEST(AnalyzeIfd, SignedValuesAreStoredAsBitPatterns) {
-    Table table =
-        zerothWith({shortEntry(TAG_EXPOSURE_PROGRAM, TIFF_TYPE_SSHORT, {0xFFFE}),
-                    rationalEntry(TAG_EXPOSURE_BIAS_VALUE, TIFF_TYPE_SRATIONAL, {0xFFFFFFFF, 3}),
-                    byteEntry(TAG_GAIN_CONTROL, TIFF_TYPE_SBYTE, {0xFF}),
-                    longEntry(TAG_ISO_SPEED, TIFF_TYPE_SLONG, {0xFFFFFFF6})},
-                   Order::big);
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_EXPOSURE_PROGRAM), 1),
-              std::vector<uint32_t>{65534});
-    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_EXPOSURE_BIAS_VALUE), 2),
-              (std::vector<uint32_t>{0xFFFFFFFF, 3}));
-    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_GAIN_CONTROL), 1),
-              std::vector<uint32_t>{255});
-    EXPECT_EQ(numbers(getTagNodePtrFromIfd(table.get(), TAG_ISO_SPEED), 1),
-              std::vector<uint32_t>{0xFFFFFFF6});
 }
 
 TEST(AnalyzeIfd, UnreadableValuesMarkOnlyTheirNode) {

@@ -3,6 +3,7 @@
 #include "exiflistlib/DetectionState.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace fixture {
 namespace {
@@ -24,6 +25,12 @@ template <typename Dump> std::string captureDump(Dump dump) {
 int detect(const Bytes& data, FileStrm& strm) {
     setFileStrm(&strm, data.data(), static_cast<int64_t>(data.size()));
     return selectFileFormat(&strm);
+}
+
+Table emptyTable(int ifdType) {
+    auto* table = static_cast<ExifIfdTable*>(std::calloc(1, sizeof(ExifIfdTable)));
+    table->ifdType = ifdType;
+    return Table(table);
 }
 
 TableArray readTables(const Bytes& data, int& result) {

@@ -28,6 +28,9 @@ struct NodeDeleter {
 };
 using NodeCopy = std::unique_ptr<ExifTagNode, NodeDeleter>;
 
+// A table of the type with no entries, as the reader allocates it.
+Table emptyTable(int ifdType);
+
 // Detection followed by generateUsefulIfdTableArray; `result` gets its result, or the
 // detection code when detection failed.
 TableArray readTables(const Bytes& data, int& result);

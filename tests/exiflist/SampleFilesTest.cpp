@@ -1,4 +1,5 @@
 #include "ReaderHelpers.h"
+#include "common/SampleFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +50,9 @@ TEST(SampleFiles, BundledPhotographReadsAsItsCameraWroteIt) {
 // Every sample photograph goes through detection, table building, tag copies and the
 // dump without a crash, and every result is one the reader documents.
 TEST(SampleFiles, CorpusGivesOnlyDocumentedResults) {
-    const fs::path samples = KESTAVOLIN_SAMPLES_DIR;
-    if (!fs::is_directory(samples))
-        GTEST_SKIP() << "no sample photographs at " << samples;
+    const fs::path samples = sampleFolder();
+    if (samples.empty())
+        GTEST_SKIP() << "no sample photographs";
     const std::set<int> detectionCodes = {EXIFLIST_SUCCESS,
                                           EXIFLIST_ERROR_FORMAT,
                                           EXIFLIST_ERROR_PSD_NO_RESOURCES,

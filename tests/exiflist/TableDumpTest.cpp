@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace fixture;
 
 namespace {
-
-Table tableWith(int ifdType) {
-    auto* table = static_cast<ExifIfdTable*>(std::calloc(1, sizeof(ExifIfdTable)));
-    table->ifdType = ifdType;
-    return Table(table);
-}
 
 void addText(ExifIfdTable* table, uint16_t tag, uint16_t type, const Bytes& bytes) {
     addTagNodeToIfd(table, tag, type, static_cast<uint32_t>(bytes.size()), nullptr, bytes.data());
@@ -43,12 +35,12 @@ TEST(TableDump, HeadingsAndNothingForNull) {
     EXPECT_EQ(dumpArrayToString(nullptr, EXIFLIST_DUMP_DETAILED), "");
     const char* headings[] = {"", "0TH", "1ST", "EXIF", "GPS", "Interoperability", ""};
     for (int type = 0; type <= 6; ++type)
-        EXPECT_EQ(dumpToString(tableWith(type).get(), EXIFLIST_DUMP_SHORT),
+        EXPECT_EQ(dumpToString(emptyTable(type).get(), EXIFLIST_DUMP_SHORT),
                   std::string("\n= ") + headings[type] + " IFD =\n");
 }
 
 TEST(TableDump, LinesInBothModes) {
-    Table table = tableWith(IFD_0TH);
+    Table table = emptyTable(IFD_0TH);
     addText(table.get(), TAG_MAKE, TIFF_TYPE_ASCII, {'A', 'B', 'C', 'D', 0});
     addNumbers(table.get(), TAG_EXPOSURE_TIME, TIFF_TYPE_RATIONAL, 1, {1, 125});
     EXPECT_EQ(dumpToString(table.get(), EXIFLIST_DUMP_DETAILED),
@@ -61,7 +53,7 @@ TEST(TableDump, LinesInBothModes) {
 }
 
 TEST(TableDump, ValueTextOfEveryType) {
-    Table table = tableWith(IFD_EXIF);
+    Table table = emptyTable(IFD_EXIF);
     addNumbers(table.get(), TAG_GAIN_CONTROL, TIFF_TYPE_BYTE, 2, {0x101, 7});
     addText(table.get(), TAG_MODEL, TIFF_TYPE_ASCII, {'a', 0, 'b'});
     addText(table.get(), TAG_ARTIST, TIFF_TYPE_ASCII, {'x', 'y'});
@@ -91,7 +83,7 @@ TEST(TableDump, ValueTextOfEveryType) {
 }
 
 TEST(TableDump, ErrorsAndUnknownTags) {
-    Table table = tableWith(IFD_0TH);
+    Table table = emptyTable(IFD_0TH);
     addNumbers(table.get(), 34377, TIFF_TYPE_BYTE, 0, {1});
     addNumbers(table.get(), TAG_FNUMBER, TIFF_TYPE_RATIONAL, 0, {});
     addNumbers(table.get(), 9999, TIFF_TYPE_LONG, 1, {5});
@@ -103,8 +95,8 @@ TEST(TableDump, ErrorsAndUnknownTags) {
 }
 
 TEST(TableDump, ArrayDumpsEveryTableInOrder) {
-    Table zeroth = tableWith(IFD_0TH);
-    Table gps = tableWith(IFD_GPS);
+    Table zeroth = emptyTable(IFD_0TH);
+    Table gps = emptyTable(IFD_GPS);
     addText(gps.get(), 31, TIFF_TYPE_ASCII, {'1', 0});
     addText(gps.get(), 32, TIFF_TYPE_ASCII, {'2', 0});
     ExifIfdTable* tables[] = {zeroth.get(), gps.get(), nullptr};

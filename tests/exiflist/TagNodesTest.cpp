@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace fixture;
 
 namespace {
-
-Table emptyTable(int ifdType) {
-    auto* table = static_cast<ExifIfdTable*>(std::calloc(1, sizeof(ExifIfdTable)));
-    table->ifdType = ifdType;
-    return Table(table);
-}
 
 TEST(AddTagNode, StoresACopyOfTheRightKindOfData) {
     Table table = emptyTable(IFD_EXIF);

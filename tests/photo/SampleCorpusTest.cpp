@@ -1,3 +1,4 @@
+#include "common/SampleFolder.h"
 #include "photo/Kestavolin.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
@@ -11,8 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString samplesDir = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
 
 // The expected entry as the dictionary holds it: "skipMaker" a boolean, "Flash" a
 // 16-bit number, everything else text.
@@ -28,9 +27,11 @@ QVariant dictionaryValue(const QJsonValue& value) {
 // tags with an empty string table, or the reader code that refuses it. Each gives a
 // dictionary or exactly one alert, with the picture decoded as the application does.
 TEST(SampleCorpus, AnalysisMatchesTheExpectedDictionaries) {
+    const QString samplesDir = QString::fromStdString(sampleFolder().string());
+    if (samplesDir.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     QFile expectedFile(samplesDir + QStringLiteral("/expected/info.json"));
-    if (!expectedFile.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "no sample photographs at " << qUtf8Printable(samplesDir);
+    ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly));
     const QJsonObject expected = QJsonDocument::fromJson(expectedFile.readAll()).object();
     ASSERT_FALSE(expected.isEmpty());
     useEmptyStringTable();

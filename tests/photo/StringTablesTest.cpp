@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -115,9 +116,28 @@ TEST(StringTables, BothTablesHoldEveryKeyInUse) {
     EXPECT_EQ(readTable("en").keys(), readTable("ja").keys());
 }
 
+// The numbered places %1, %2, ... of a text, which the code fills in.
+QSet<QString> placeholders(const QString& text) {
+    QSet<QString> found;
+    static const QRegularExpression place(QStringLiteral("%\\d+"));
+    for (const QRegularExpressionMatch& match : place.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+TEST(StringTables, TranslationsKeepThePlaceholders) {
+    const QMap<QString, QString> english = readTable("en");
+    const QMap<QString, QString> japanese = readTable("ja");
+    ASSERT_TRUE(placeholders(english.value("printNoQueueMsg")).contains("%1"));
+    for (auto entry = english.begin(); entry != english.end(); ++entry)
+        EXPECT_EQ(placeholders(entry.value()), placeholders(japanese.value(entry.key())))
+            << qUtf8Printable(entry.key());
+}
+
 TEST(StringTables, CompiledTablesFollowTheLocale) {
     ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
-    EXPECT_EQ(localizedString("Colse"), QString::fromUtf8("閉じる"));
+    EXPECT_EQ(localizedString("Colse"), readTable("ja").value("Colse"));
+    EXPECT_NE(localizedString("Colse"), "Close");
     EXPECT_EQ(localizedString("NoSuchKey"), "NoSuchKey");
     ASSERT_TRUE(installStringTables(QLocale(QLocale::English, QLocale::UnitedKingdom)));
     EXPECT_EQ(localizedString("Colse"), "Close");

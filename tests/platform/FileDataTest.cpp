@@ -74,14 +74,6 @@ TEST(FileData, UnreadablePathsGiveNothing) {
     EXPECT_FALSE(FileData::initWithContentsOfFile(QString()));
 }
 
-TEST(FileData, BufferKeepsItsBytes) {
-    const auto data = FileData::fromByteArray(QByteArray("\xff\xd8\xff", 3));
-    ASSERT_EQ(data->length(), 3);
-    EXPECT_EQ(data->bytes()[0], 0xff);
-    EXPECT_EQ(data->bytes()[2], 0xff);
-    EXPECT_EQ(FileData::fromByteArray({})->length(), 0);
-}
-
 // Reads every byte, as a decoder would.
 unsigned sumOf(const FileData& data) {
     unsigned sum = 0;

@@ -1,19 +1,20 @@
 #include "QStringPrinter.h"
+#include "common/SampleFolder.h"
 
 #include "platform/FileData.h"
 #include "platform/Picture.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
+// The sample folder inside the sample photographs, empty when missing.
 QString samplesDir(const char* folder) {
-    return QDir(QString::fromUtf8(KESTAVOLIN_SAMPLES_DIR)).filePath(QString::fromLatin1(folder));
+    return QString::fromStdString(sampleFolder(folder).string());
 }
 
 std::shared_ptr<Picture> pictureAt(const QString& path) {
@@ -22,11 +23,13 @@ std::shared_ptr<Picture> pictureAt(const QString& path) {
 }
 
 TEST(PictureCorpus, EverySampleDecodesAtPrintResolutionOrNotAtAll) {
-    if (!QFileInfo(samplesDir("")).isDir())
-        GTEST_SKIP() << "sample photographs not present";
+    const QString samples = samplesDir("");
+    if (samples.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     int decoded = 0;
     for (const char* folder : {"jpeg", "tiff", "psd"}) {
-        QDirIterator it(samplesDir(folder), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QDir(samples).filePath(QLatin1String(folder)), QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             const auto picture = pictureAt(path);
@@ -61,8 +64,8 @@ double sceneDifference(const QImage& a, const QImage& b) {
 
 TEST(PictureCorpus, AllEightOrientationsComeOutUpright) {
     const QString folder = samplesDir("jpeg/orientation");
-    if (!QFileInfo(folder).isDir())
-        GTEST_SKIP() << "sample photographs not present";
+    if (folder.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     const auto upright = pictureAt(folder + QStringLiteral("/landscape_1.jpg"));
     const auto uprightPortrait = pictureAt(folder + QStringLiteral("/portrait_1.jpg"));
     ASSERT_TRUE(upright && uprightPortrait);
@@ -86,8 +89,8 @@ TEST(PictureCorpus, AllEightOrientationsComeOutUpright) {
 
 TEST(PictureCorpus, LayeredDocumentsDecode) {
     const QString folder = samplesDir("psd");
-    if (!QFileInfo(folder).isDir())
-        GTEST_SKIP() << "sample photographs not present";
+    if (folder.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     const struct {
         const char* name;
         QSizeF size;

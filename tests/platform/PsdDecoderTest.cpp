@@ -116,8 +116,7 @@ TEST(PsdDecoder, PictureKeepsTheFullSizeOfAReducedDocument) {
     const auto picture = Picture::initWithData(*data);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSizeF(3000, 2000));
-    EXPECT_LT(picture->image().width(), 3000);
-    EXPECT_GE(picture->image().height(), 43.0 / 72 * 600);
+    EXPECT_EQ(picture->image().size(), QSize(600, 400)); // reduced by 5
     EXPECT_EQ(qGray(picture->image().pixel(5, 5)), 90);
 }
 
@@ -133,6 +132,7 @@ TEST(PsdDecoder, EveryTruncationIsRefused) {
     ASSERT_FALSE(decode(whole).isNull());
     for (qsizetype length = 0; length < whole.size(); ++length)
         EXPECT_TRUE(decode(whole.left(length)).isNull()) << length;
+    EXPECT_FALSE(Picture::initWithData(*FileData::fromByteArray(whole.chopped(1))));
 }
 
 TEST(PsdDecoder, DamagedDocumentsAreRefused) {
@@ -165,12 +165,6 @@ TEST(PsdDecoder, DamagedDocumentsAreRefused) {
     // Bad signature or version.
     EXPECT_TRUE(decode(with(0, {'8', 'B', 'P', 'X'})).isNull());
     EXPECT_TRUE(decode(with(4, {0, 3})).isNull());
-}
-
-TEST(PsdDecoder, DamagedDocumentGivesNoPicture) {
-    const QByteArray whole = smallRlePsd();
-    const auto data = FileData::fromByteArray(whole.left(whole.size() - 1));
-    EXPECT_FALSE(Picture::initWithData(*data));
 }
 
 } // namespace

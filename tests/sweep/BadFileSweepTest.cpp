@@ -5,6 +5,7 @@
 
 #include "Mutations.h"
 #include "Watchdog.h"
+#include "common/SampleFolder.h"
 
 #include "cli/LabelOptions.h"
 #include "label/LabelFiles.h"
@@ -18,7 +19,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 
@@ -80,34 +80,18 @@ public:
     }
 
     void printCounts(const char* title) const {
-        std::printf("%s: %d files, %d dictionaries, %d alerts", title, files_, dictionaries_,
-                    alertTotal());
-        const char* separator = " (";
-        for (const auto& [code, count] : alertsByCode_) {
-            std::printf("%scode %d: %d", separator, code, count);
-            separator = ", ";
-        }
-        std::printf("%s, %d refused as too short; slowest %lld ms (%s)\n",
-                    alertsByCode_.empty() ? "" : ")", refused_, static_cast<long long>(slowestMs_),
-                    qUtf8Printable(slowest_));
+        std::printf("%s: %d files, %d dictionaries, %d refused as too short; alerts by code:",
+                    title, files_, dictionaries_, refused_);
+        for (const auto& [code, count] : alertsByCode_)
+            std::printf(" %d (%d)", code, count);
+        std::printf("\n");
         std::fflush(stdout);
     }
 
-    int files() const { return files_; }
-
 private:
-    int alertTotal() const {
-        int total = 0;
-        for (const auto& entry : alertsByCode_)
-            total += entry.second;
-        return total;
-    }
-
     void runOne(const SweepFile& file) {
         SCOPED_TRACE(qUtf8Printable(file.name));
         alerts_.clear();
-        QElapsedTimer timer;
-        timer.start();
         watchdog_.start(file.name.toStdString());
 
         const auto record = Kestavolin::initWithData(FileData::fromByteArray(file.bytes));
@@ -118,10 +102,6 @@ private:
 
         watchdog_.stop();
         ++files_;
-        if (timer.elapsed() > slowestMs_) {
-            slowestMs_ = timer.elapsed();
-            slowest_ = file.name;
-        }
     }
 
     void classify(const SweepFile& file, const Kestavolin* record) {
@@ -161,26 +141,23 @@ private:
     int dictionaries_ = 0;
     int refused_ = 0;
     std::map<int, int> alertsByCode_;
-    qint64 slowestMs_ = 0;
-    QString slowest_;
 };
 
 TEST(BadFileSweep, EverySampleGivesADictionaryOrOneFailure) {
-    const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
-    if (!QDir(samples).exists())
-        GTEST_SKIP() << "no sample photographs at " << qUtf8Printable(samples);
+    const QString samples = QString::fromStdString(sampleFolder().string());
+    if (samples.isEmpty())
+        GTEST_SKIP() << "no sample photographs";
     const std::vector<SweepFile> files = filesUnder(samples, QStringLiteral("samples/"));
     ASSERT_FALSE(files.empty());
     Sweep sweep;
     sweep.run(files);
     sweep.printCounts("Sample files");
-    EXPECT_EQ(sweep.files(), static_cast<int>(files.size()));
 }
 
 TEST(BadFileSweep, EveryMutationGivesADictionaryOrOneFailure) {
     std::vector<SweepFile> bases = trackedFiles();
-    const QString samples = QStringLiteral(KESTAVOLIN_SAMPLES_DIR);
-    if (QDir(samples).exists()) {
+    const QString samples = QString::fromStdString(sampleFolder().string());
+    if (!samples.isEmpty()) {
         for (SweepFile& sample : filesUnder(samples, QStringLiteral("samples/"))) {
             if (sample.bytes.size() <= largestMutationBase)
                 bases.push_back(std::move(sample));

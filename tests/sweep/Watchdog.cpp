@@ -1,48 +1,42 @@
 #include "Watchdog.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
-Watchdog::Watchdog(std::chrono::milliseconds limit) : limit_(limit), thread_([this] { watch(); }) {}
+namespace {
+
+// The message for the current item, written before its alarm is set: the handler may
+// only write it and end the process.
+char message[1024];
+std::size_t messageLength = 0;
+
+extern "C" void timedOut(int) {
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, messageLength);
+    ::_exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+Watchdog::Watchdog(std::chrono::seconds limit) : limit_(limit) {
+    std::signal(SIGALRM, timedOut);
+}
 
 Watchdog::~Watchdog() {
-    {
-        const std::lock_guard lock(mutex_);
-        finished_ = true;
-    }
-    changed_.notify_one();
-    thread_.join();
+    ::alarm(0);
+    std::signal(SIGALRM, SIG_DFL);
 }
 
 void Watchdog::start(const std::string& name) {
-    {
-        const std::lock_guard lock(mutex_);
-        current_ = name;
-        deadline_ = std::chrono::steady_clock::now() + limit_;
-        timing_ = true;
-    }
-    changed_.notify_one();
+    ::alarm(0);
+    const std::string text = name + ": took longer than " + std::to_string(limit_.count()) + " s\n";
+    messageLength = std::min(text.size(), sizeof message);
+    std::memcpy(message, text.data(), messageLength);
+    ::alarm(static_cast<unsigned>(limit_.count()));
 }
 
 void Watchdog::stop() {
-    const std::lock_guard lock(mutex_);
-    timing_ = false;
-}
-
-void Watchdog::watch() {
-    std::unique_lock lock(mutex_);
-    while (!finished_) {
-        if (!timing_) {
-            changed_.wait(lock);
-            continue;
-        }
-        const auto deadline = deadline_;
-        if (changed_.wait_until(lock, deadline) == std::cv_status::timeout && timing_ &&
-            deadline_ == deadline) {
-            std::fprintf(stderr, "%s: took longer than %lld ms\n", current_.c_str(),
-                         static_cast<long long>(limit_.count()));
-            std::fflush(stderr);
-            std::_Exit(EXIT_FAILURE);
-        }
-    }
+    ::alarm(0);
 }
