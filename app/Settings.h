@@ -20,6 +20,10 @@ public:
     static inline const QString fontNameKey = QStringLiteral("fontName");
     static inline const QString fontStyleIndexKey = QStringLiteral("fontStyleIndex");
     static inline const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
+    // Whether a photograph without camera data is labelled from its picture, file name,
+    // title and photographer instead of being refused (off when absent).
+    static inline const QString labelWithoutCameraDataKey =
+        QStringLiteral("labelWithoutCameraData");
 
     // The file of the settings: Documents/kestavolin.plist in the user's home folder.
     static QString defaultPlistFilePath();

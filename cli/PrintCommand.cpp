@@ -139,7 +139,7 @@ int waitForJob(const PrintRequest& request, const LabelInput& input, int jobId) 
 // Prints one label as a job of its own: a label printer's page is as long as its
 // label, and a job has one page size.
 int printLabel(const PrintRequest& request, const LabelInput& input) {
-    auto opened = openPhotograph(input.path);
+    auto opened = openPhotograph(input.path, input.withoutCameraData);
     if (const QString* failure = std::get_if<QString>(&opened))
         return fail(input, *failure);
     const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
