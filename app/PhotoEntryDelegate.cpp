@@ -12,9 +12,11 @@ namespace {
 constexpr int padding = 4;
 constexpr int thumbnailColumn = PhotoIntake::thumbnailHeight;
 
-// The rectangle of the text lines: right of the thumbnail column.
-QRect textArea(const QRect& item) {
-    return item.adjusted(padding + thumbnailColumn + padding, padding, -padding, -padding);
+// The rectangle of the two text lines: right of the thumbnail column, centred on it.
+QRect textArea(const QRect& item, int lineHeight) {
+    const QRect right =
+        item.adjusted(padding + thumbnailColumn + padding, padding, -padding, -padding);
+    return {right.left(), right.center().y() - lineHeight, right.width(), 2 * lineHeight};
 }
 
 QString secondLine(const QModelIndex& index) {
@@ -54,8 +56,8 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     }
 
     const bool selected = option.state & QStyle::State_Selected;
-    const QRect text = textArea(option.rect);
     const int lineHeight = option.fontMetrics.height();
+    const QRect text = textArea(option.rect, lineHeight);
     QFont bold = option.font;
     bold.setBold(true);
     painter->setFont(bold);
@@ -79,8 +81,8 @@ QSize PhotoEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
 
 void PhotoEntryDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                               const QModelIndex&) const {
-    const QRect text = textArea(option.rect);
     const int lineHeight = option.fontMetrics.height();
+    const QRect text = textArea(option.rect, lineHeight);
     editor->setGeometry(text.left(), text.top() + lineHeight, text.width(),
                         editor->sizeHint().height());
 }
