@@ -55,8 +55,10 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path) {
-    return openPhotograph(path, {FileData::initWithContentsOfFile(path), std::nullopt});
+std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
+                                                                  bool withoutCameraData) {
+    return openPhotograph(
+        path, {FileData::initWithContentsOfFile(path), std::nullopt, withoutCameraData});
 }
 
 namespace {
@@ -68,7 +70,7 @@ analyse(const QString& path, const PhotographFile& file,
         const std::function<void(const QString&)>& note) {
     if (!file.data)
         return QStringLiteral("%1: cannot be read").arg(path);
-    AnalysisOptions options;
+    AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData};
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = Kestavolin::initWithData(file.data, options);

@@ -46,16 +46,18 @@ void chooseOffscreenWithoutDisplay();
 std::unique_ptr<QGuiApplication> makeGuiApplication();
 
 // A photograph's bytes (null when unreadable) and, when it was decoded ahead of its
-// analysis, its picture.
+// analysis, its picture; whether it is labelled when it has no camera data.
 struct PhotographFile {
     std::shared_ptr<const FileData> data;
     std::optional<std::shared_ptr<Picture>> picture;
+    bool withoutCameraData = false;
 };
 
 // The photo record of a file, or the reason there is none to draw. The alert texts of
 // a failed analysis are written to standard error first; a picture refused for the
 // memory its decoding would take is reported there too, and the label made without it.
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path);
+std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
+                                                                  bool withoutCameraData);
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
 std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
                                                                   const PhotographFile& file);

@@ -9,6 +9,7 @@ namespace {
 
 const QString captionsOption = QStringLiteral("captions");
 const QString titlesFromPhotosOption = QStringLiteral("titles-from-photos");
+const QString withoutCameraDataOption = QStringLiteral("without-camera-data");
 
 } // namespace
 
@@ -35,18 +36,23 @@ void addOptions(QCommandLineParser& parser) {
         {titlesFromPhotosOption,
          QStringLiteral("A photograph given no title takes its own: its XMP title, else its "
                         "IPTC object name, else its Exif image description.")},
+        {withoutCameraDataOption,
+         QStringLiteral("A photograph without camera data (a film scan, an export) is "
+                        "labelled with its picture, file name, title and photographer instead "
+                        "of failing.")},
     });
 }
 
 std::variant<std::vector<LabelInput>, QString>
 read(const QCommandLineParser& parser, const QStringList& files, const LabelOptions& label) {
     const bool titleFromPhoto = parser.isSet(titlesFromPhotosOption);
+    const bool withoutCameraData = parser.isSet(withoutCameraDataOption);
     std::vector<LabelInput> inputs;
     if (!parser.isSet(captionsOption)) {
         if (files.isEmpty())
             return QStringLiteral("no photograph given");
         for (const QString& path : files)
-            inputs.push_back({path, 0, label, titleFromPhoto});
+            inputs.push_back({path, 0, label, titleFromPhoto, withoutCameraData});
         return inputs;
     }
     if (!files.isEmpty())
@@ -55,7 +61,7 @@ read(const QCommandLineParser& parser, const QStringList& files, const LabelOpti
     if (const QString* error = std::get_if<QString>(&sheet))
         return *error;
     for (const CaptionRow& row : std::get<std::vector<CaptionRow>>(sheet)) {
-        LabelInput input{row.file, row.row, label, titleFromPhoto};
+        LabelInput input{row.file, row.row, label, titleFromPhoto, withoutCameraData};
         if (row.title)
             input.label.title = row.title;
         if (row.photographer)

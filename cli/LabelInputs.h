@@ -20,6 +20,9 @@ struct LabelInput {
     LabelOptions label;
     // Look up the photograph's own title when it is given none (--titles-from-photos).
     bool titleFromPhoto = false;
+    // Label a photograph without camera data from its picture, file name, title and
+    // photographer instead of failing (--without-camera-data).
+    bool withoutCameraData = false;
 
     // Names the input in messages: "row 3 (a.jpg)" for a sheet row, else the path.
     QString name() const;
@@ -29,7 +32,7 @@ struct LabelInput {
 
 namespace LabelInputs {
 
-// Adds --captions and --titles-from-photos.
+// Adds --captions, --titles-from-photos and --without-camera-data.
 void addOptions(QCommandLineParser& parser);
 
 // The inputs of a parsed command line, or a usage error.

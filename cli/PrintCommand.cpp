@@ -170,7 +170,7 @@ int print(const PrintRequest& request) {
     int status = exitPrinted;
     std::vector<LaidOutLabel> laidOut;
     for (const LabelInput& input : request.inputs) {
-        auto opened = openPhotograph(input.path);
+        auto opened = openPhotograph(input.path, input.withoutCameraData);
         if (const QString* failure = std::get_if<QString>(&opened)) {
             status = fail(input, *failure);
             continue;

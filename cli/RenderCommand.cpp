@@ -151,18 +151,20 @@ private:
 std::mutex readerTurn;
 
 // Reads a photograph and decodes its picture once its metadata is known to be
-// readable: the analysis would not use the picture otherwise, and a file without
-// metadata must not cost what decoding its picture takes.
-PhotographFile readPhotograph(const QString& path) {
-    PhotographFile file{FileData::initWithContentsOfFile(path), std::nullopt};
+// readable, or when it is labelled without camera data: the analysis would not use
+// the picture otherwise, and a file without metadata must not cost what decoding its
+// picture takes.
+PhotographFile readPhotograph(const LabelInput& input) {
+    PhotographFile file{FileData::initWithContentsOfFile(input.path), std::nullopt,
+                        input.withoutCameraData};
     if (!file.data || file.data->length() < Kestavolin::minimumLength)
         return file;
-    bool readable = false;
-    {
+    bool pictureUsed = input.withoutCameraData;
+    if (!pictureUsed) {
         const std::lock_guard taking(readerTurn);
-        readable = Kestavolin::hasReadableMetadata(*file.data);
+        pictureUsed = Kestavolin::hasReadableMetadata(*file.data);
     }
-    if (readable)
+    if (pictureUsed)
         file.picture = Picture::initWithData(*file.data);
     return file;
 }
@@ -210,7 +212,7 @@ struct PreparedLabel {
 // between threads, so those take turns.
 PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input) {
     PreparedLabel label;
-    const PhotographFile file = readPhotograph(input.path);
+    const PhotographFile file = readPhotograph(input);
     std::variant<std::unique_ptr<Kestavolin>, QString> opened;
     LabelOptions options;
     {

@@ -55,6 +55,10 @@ std::optional<QString> ShownItems::shownDate() const {
     return std::nullopt;
 }
 
+QString ShownItems::shownFileName(const QString& path) const {
+    return isOn(fileName) && !path.isEmpty() ? lastPathComponent(path) : QString();
+}
+
 QString ShownItems::valueOrSpace(const QString& key) const {
     return isPresent(key) ? value(key) : QStringLiteral(" ");
 }

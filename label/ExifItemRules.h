@@ -48,6 +48,9 @@ public:
     // The capture date when "DateTimeOriginal" is on: the original date, else the
     // digitised one, else nothing.
     std::optional<QString> shownDate() const;
+    // The last component of the photograph's path when "fileName" is on and the path
+    // is known; empty otherwise.
+    QString shownFileName(const QString& path) const;
     // The value of a present item, or one space when the photograph lacks it.
     QString valueOrSpace(const QString& key) const;
 

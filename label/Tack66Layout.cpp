@@ -124,9 +124,12 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
         return;
     takeThumbnail(record->photoImage());
     const QVariantMap& info = record->exifData();
-    // A photograph without metadata keeps nothing of the last one's camera.
+    // A photograph without metadata keeps nothing of the last one's camera; one
+    // accepted without camera data still names its file.
     if (info.isEmpty()) {
         blankExifTexts();
+        if (record->withoutCameraData())
+            showFileName(ShownItems(exifSetingOfDisplay_, info), record->fileName());
         return;
     }
 
@@ -167,10 +170,7 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
     // The date is never cut.
     dateTime_.assign(items.shownDate().value_or(QString()), exifAttribute_);
 
-    piece.clear();
-    if (items.isOn(fileName) && !record->fileName().isEmpty())
-        piece = lastPathComponent(record->fileName());
-    fileNameStr_.assign(cutText(piece, shortTextLimit), exifAttribute_);
+    showFileName(items, record->fileName());
 
     if (items.isOn(imageDescription))
         titleString_.assign(cutText(items.valueOrSpace(imageDescription), shortTextLimit),
@@ -196,6 +196,10 @@ void Tack66Layout::setUserLens(const QString& lensName) {
 }
 
 // The exposure block keeps only its font until the next photograph or font change.
+void Tack66Layout::showFileName(const ShownItems& items, const QString& path) {
+    fileNameStr_.assign(cutText(items.shownFileName(path), shortTextLimit), exifAttribute_);
+}
+
 void Tack66Layout::blankExifTexts() {
     lens_.clear();
     for (AttributedText* text :

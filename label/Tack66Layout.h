@@ -8,6 +8,9 @@
 #include <memory>
 
 class Picture;
+namespace ExifItemRules {
+class ShownItems;
+}
 
 // The "Roll 60" label: a fixed square of 170 by 170 points with a double frame, a
 // thumbnail with a six-row exposure block beside it, the date and file name above,
@@ -64,6 +67,7 @@ private:
     void storeLensText(const QString& piece);
     // Camera, lens, exposure, date and file name texts blank.
     void blankExifTexts();
+    void showFileName(const ExifItemRules::ShownItems& items, const QString& path);
     void setExposureBlock(const QString& block);
 
     float imageWith_ = 0.0f;

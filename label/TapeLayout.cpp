@@ -134,9 +134,13 @@ void TapeLayout::setExifData(const Kestavolin* record) {
         return;
     takeThumbnail(record->photoImage());
     const QVariantMap& info = record->exifData();
-    // A photograph without metadata keeps nothing of the last one's camera.
+    // A photograph without metadata keeps nothing of the last one's camera; one
+    // accepted without camera data still names its file.
     if (info.isEmpty()) {
         blankExifLines();
+        if (record->withoutCameraData())
+            showFileNameAlone(
+                ShownItems(exifSetingOfDisplay_, info).shownFileName(record->fileName()));
         return;
     }
 
@@ -181,8 +185,7 @@ void TapeLayout::setExifData(const Kestavolin* record) {
     items.appendIfShown(work, whiteBalance, space);
     if (const auto date = items.shownDate())
         work += *date + space;
-    if (items.isOn(fileName) && !record->fileName().isEmpty())
-        work += lastPathComponent(record->fileName());
+    work += items.shownFileName(record->fileName());
     exifOther_.assign(work, exifAttribute_);
 
     if (items.isOn(imageDescription)) {
@@ -209,6 +212,14 @@ void TapeLayout::setUserLens(const QString& lensName) {
     lens_.pick(lensName);
     work += lens_.text(exifSetingOfDisplay_, space);
     exifInst_.assign(work, exifAttribute_);
+    recomputeExifWith();
+    recomputeTapeWidth();
+}
+
+void TapeLayout::showFileNameAlone(const QString& name) {
+    if (name.isEmpty())
+        return;
+    exifOther_.assign(name, exifAttribute_);
     recomputeExifWith();
     recomputeTapeWidth();
 }

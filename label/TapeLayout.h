@@ -55,6 +55,8 @@ public:
 private:
     // Every Exif line blank and no camera kept for a lens chosen later; widths follow.
     void blankExifLines();
+    // The last exif line holding only the file name (nothing when it is empty).
+    void showFileNameAlone(const QString& name);
     void makeFonts(const QString& postScriptName);
     void takeThumbnail(const std::shared_ptr<Picture>& picture);
     void recomputeTitleWith();

@@ -19,6 +19,10 @@ struct AnalysisOptions {
     // Decodes the picture when set, in place of Picture::initWithData: a caller that
     // decodes several photographs ahead, on other threads, hands its result over here.
     std::function<std::shared_ptr<Picture>(const FileData&)> pictureDecoder = nullptr;
+    // A photograph whose metadata cannot be found (a film scan, an export) still
+    // succeeds when its picture decodes: the record then has the picture, an empty
+    // dictionary and withoutCameraData() set. Off, such a photograph fails.
+    bool acceptWithoutCameraData = false;
 };
 
 // One opened photograph: its picture, the photo information dictionary built from its
@@ -61,6 +65,9 @@ public:
     const QVariantMap& exifData() const { return exifData_; }
     const QString& fileName() const { return fileName_; }
     bool haveExif() const { return haveExif_; }
+    // True when the record was accepted from its picture alone (see
+    // AnalysisOptions::acceptWithoutCameraData): its label shows no camera lines.
+    bool withoutCameraData() const { return withoutCameraData_; }
 
     // Why the last analysis failed: the reader's container detection or directory
     // reading result and how it is told. Empty when it did not fail, or when the data
@@ -71,6 +78,9 @@ public:
     static constexpr qint64 minimumLength = 8;
 
 private:
+    // The record of a photograph whose metadata was not found, when the options
+    // accept one and its picture decodes.
+    bool acceptPictureAlone(const FileData& data);
     static bool tooShort(const std::shared_ptr<const FileData>& data);
 
     AnalysisOptions options_;
@@ -78,5 +88,6 @@ private:
     QVariantMap exifData_;
     QString fileName_;
     bool haveExif_ = false;
+    bool withoutCameraData_ = false;
     std::optional<AnalysisFailure> failure_;
 };

@@ -23,13 +23,36 @@ void Kestavolin::setPhotoData(const FileData& data) {
         haveExif_ = dataAnalysisWithData(data);
 }
 
+namespace {
+
+std::shared_ptr<Picture> decodedPicture(const AnalysisOptions& options, const FileData& data) {
+    return options.pictureDecoder ? options.pictureDecoder(data) : Picture::initWithData(data);
+}
+
+} // namespace
+
 bool Kestavolin::dataAnalysisWithData(const FileData& data) {
+    withoutCameraData_ = false;
     if (!analyseMetadata(data))
-        return false;
+        return acceptPictureAlone(data);
     if (options_.decodePicture)
-        photoImage_ =
-            options_.pictureDecoder ? options_.pictureDecoder(data) : Picture::initWithData(data);
+        photoImage_ = decodedPicture(options_, data);
     else
         photoImage_.reset();
+    return true;
+}
+
+bool Kestavolin::acceptPictureAlone(const FileData& data) {
+    if (!options_.acceptWithoutCameraData || !options_.decodePicture)
+        return false;
+    // Only a picture makes such a label worth printing; without one the reader's
+    // failure stands.
+    std::shared_ptr<Picture> picture = decodedPicture(options_, data);
+    if (!picture)
+        return false;
+    photoImage_ = std::move(picture);
+    exifData_.clear();
+    failure_.reset();
+    withoutCameraData_ = true;
     return true;
 }

@@ -17,6 +17,9 @@ inline const QString fontFamilyNameKey = QStringLiteral("fontFamilyName");
 inline const QString fontNameKey = QStringLiteral("fontName");
 inline const QString fontStyleIndexKey = QStringLiteral("fontStyleIndex");
 inline const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
+// Whether a photograph without camera data is labelled from its picture, file name,
+// title and photographer instead of being refused (off when absent).
+inline const QString labelWithoutCameraDataKey = QStringLiteral("labelWithoutCameraData");
 
 // A display setting is on only when it holds the boolean true: a missing key, and a
 // hand-edited value of another type ("yes", 1), mean off.

@@ -655,5 +655,41 @@ Licence: see the package's copyright file.</translation>
         <source>White balance</source>
         <translation>White balance</translation>
     </message>
+    <message id="Remove">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="Move Up">
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message id="Move Down">
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message id="Clear List">
+        <source>Clear List</source>
+        <translation>Clear List</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="PhotoListNoTitle">
+        <source>PhotoListNoTitle</source>
+        <translation>(no title)</translation>
+    </message>
+    <message id="PhotoListTitleAndLength">
+        <source>PhotoListTitleAndLength</source>
+        <translation>%1 · %2 mm</translation>
+    </message>
+    <message id="PhotoListUnreadable">
+        <source>PhotoListUnreadable</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message id="PhotoListChanged">
+        <source>PhotoListChanged</source>
+        <translation>The file changed while it was read. Add it again.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,41 @@
         <source>White balance</source>
         <translation>ホワイトバランス</translation>
     </message>
+    <message id="Remove">
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message id="Move Up">
+        <source>Move Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message id="Move Down">
+        <source>Move Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message id="Clear List">
+        <source>Clear List</source>
+        <translation>リストを消去</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="PhotoListNoTitle">
+        <source>PhotoListNoTitle</source>
+        <translation>（タイトルなし）</translation>
+    </message>
+    <message id="PhotoListTitleAndLength">
+        <source>PhotoListTitleAndLength</source>
+        <translation>%1 · %2 mm</translation>
+    </message>
+    <message id="PhotoListUnreadable">
+        <source>PhotoListUnreadable</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message id="PhotoListChanged">
+        <source>PhotoListChanged</source>
+        <translation>読み込み中にファイルが変更されました。もう一度追加してください。</translation>
+    </message>
 </context>
 </TS>

@@ -102,6 +102,37 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     EXPECT_TRUE(QFile::exists(out("show.pdf")));
 }
 
+TEST_F(RenderCommandTest, APhotographWithoutCameraDataIsLabelledOnlyWhenAsked) {
+    const QString scan = out("film scan.jpg");
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(scan, "JPEG"));
+    const QString notAPicture = out("notes.jpg");
+    QFile notes(notAPicture);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(64, 'x')) == 64);
+    notes.close();
+    const QStringList labelOptions{"render",  "--layout-json",  "--title",
+                                   "Harbour", "--photographer", "Jo"};
+
+    const ProgramRun refused = runCli(labelOptions + QStringList{scan, "-o", out("a.pdf")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("film scan.jpg: its metadata could not be read"))
+        << refused.err.toStdString();
+
+    const ProgramRun labelled = runCli(
+        labelOptions + QStringList{"--without-camera-data", scan, notAPicture, "-o", out("b.pdf")});
+    EXPECT_EQ(labelled.exitCode, 1) << "a file that is no picture still fails";
+    EXPECT_TRUE(labelled.err.contains("notes.jpg: its metadata could not be read"));
+    const QList<QByteArray> lines = labelled.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    QStringList texts;
+    for (const auto& text : QJsonDocument::fromJson(lines[0]).object().value("texts").toArray())
+        texts.append(text.toObject().value("text").toString().trimmed());
+    texts.removeAll(QString());
+    EXPECT_EQ(texts, QStringList({"Harbour", "Jo", "Photographer", "Title", "film scan.jpg"}));
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
+}
+
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},

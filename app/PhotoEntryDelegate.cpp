@@ -1,0 +1,88 @@
+#include "app/PhotoEntryDelegate.h"
+
+#include "app/PhotoIntake.h"
+#include "app/PhotoList.h"
+#include "platform/LocalizedText.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace {
+
+constexpr int padding = 4;
+constexpr int thumbnailColumn = PhotoIntake::thumbnailHeight;
+
+// The rectangle of the two text lines: right of the thumbnail column, centred on it.
+QRect textArea(const QRect& item, int lineHeight) {
+    const QRect right =
+        item.adjusted(padding + thumbnailColumn + padding, padding, -padding, -padding);
+    return {right.left(), right.center().y() - lineHeight, right.width(), 2 * lineHeight};
+}
+
+QString secondLine(const QModelIndex& index) {
+    const QString failure = index.data(PhotoList::FailureRole).toString();
+    if (!failure.isEmpty())
+        return failure;
+    QString title = index.data(PhotoList::TitleRole).toString();
+    if (title.isEmpty())
+        title = localizedString(QStringLiteral("PhotoListNoTitle"));
+    return localizedString(QStringLiteral("PhotoListTitleAndLength"))
+        .arg(title)
+        .arg(index.data(PhotoList::LabelLengthRole).toInt());
+}
+
+} // namespace
+
+void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    // The frame and selection only; the entry's own parts are drawn below.
+    item.text.clear();
+    item.icon = QIcon();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+
+    painter->save();
+    const QImage thumbnail = qvariant_cast<QImage>(index.data(Qt::DecorationRole));
+    if (!thumbnail.isNull()) {
+        const QSize shown =
+            thumbnail.size().scaled(thumbnailColumn, thumbnailColumn, Qt::KeepAspectRatio);
+        const QRect column(option.rect.left() + padding, option.rect.top() + padding,
+                           thumbnailColumn, thumbnailColumn);
+        QRect target(QPoint(), shown);
+        target.moveCenter(column.center());
+        painter->drawImage(target, thumbnail);
+    }
+
+    const bool selected = option.state & QStyle::State_Selected;
+    const int lineHeight = option.fontMetrics.height();
+    const QRect text = textArea(option.rect, lineHeight);
+    QFont bold = option.font;
+    bold.setBold(true);
+    painter->setFont(bold);
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    const QString fileName = index.data(Qt::DisplayRole).toString();
+    painter->drawText(QRect(text.topLeft(), QSize(text.width(), lineHeight)), Qt::AlignLeft,
+                      QFontMetrics(bold).elidedText(fileName, Qt::ElideMiddle, text.width()));
+    painter->setFont(option.font);
+    if (!selected)
+        painter->setPen(option.palette.color(QPalette::PlaceholderText));
+    painter->drawText(
+        QRect(text.left(), text.top() + lineHeight, text.width(), lineHeight), Qt::AlignLeft,
+        option.fontMetrics.elidedText(secondLine(index), Qt::ElideRight, text.width()));
+    painter->restore();
+}
+
+QSize PhotoEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    const int lines = 2 * option.fontMetrics.height();
+    return {thumbnailColumn * 3, std::max(thumbnailColumn, lines) + 2 * padding};
+}
+
+void PhotoEntryDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                              const QModelIndex&) const {
+    const int lineHeight = option.fontMetrics.height();
+    const QRect text = textArea(option.rect, lineHeight);
+    editor->setGeometry(text.left(), text.top() + lineHeight, text.width(),
+                        editor->sizeHint().height());
+}

@@ -1,0 +1,155 @@
+#include "app/PhotoIntake.h"
+
+#include "app/PhotoList.h"
+#include "photo/Kestavolin.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+#include "platform/Picture.h"
+
+#include <QThread>
+
+#include <deque>
+#include <mutex>
+
+// What the worker shares with the event loop: the photographs still to read and
+// whether to stop. `running` is true while a worker thread takes from the queue.
+struct PhotoIntake::Queue {
+    std::mutex mutex;
+    std::deque<PhotoEntry> pending;
+    bool cancelled = false;
+    bool running = false;
+    bool acceptWithoutCameraData = false;
+};
+
+namespace {
+
+// Why a photograph read from `data` has no usable record, in the user's language.
+QString failureOf(const std::shared_ptr<const FileData>& data, const Kestavolin* record) {
+    if (!data)
+        return localizedString(QStringLiteral("PhotoListUnreadable"));
+    if (data->changedWhileRead())
+        return localizedString(QStringLiteral("PhotoListChanged"));
+    if (record && !record->haveExif() && record->failure())
+        return analysisAlert(*record->failure()).message;
+    return localizedString(QStringLiteral("FailedOpenMsg"));
+}
+
+// Fills in the entry's record, thumbnail or failure. Runs on the worker thread.
+void readEntry(PhotoEntry& entry, bool acceptWithoutCameraData) {
+    const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(entry.path);
+    std::shared_ptr<Kestavolin> record;
+    if (data)
+        record = Kestavolin::initWithData(
+            data, AnalysisOptions{.acceptWithoutCameraData = acceptWithoutCameraData});
+    if (!record || !record->haveExif() || data->changedWhileRead()) {
+        entry.failure = failureOf(data, record.get());
+        return;
+    }
+    record->setFileName(entry.path);
+    if (const std::shared_ptr<Picture>& picture = record->photoImage())
+        entry.thumbnail = picture->image().height() > PhotoIntake::thumbnailHeight
+                              ? picture->image().scaledToHeight(PhotoIntake::thumbnailHeight,
+                                                                Qt::SmoothTransformation)
+                              : picture->image();
+    entry.record = std::move(record);
+}
+
+} // namespace
+
+PhotoIntake::PhotoIntake(PhotoList& list, QObject* parent)
+    : QObject(parent), list_(list), queue_(std::make_shared<Queue>()) {}
+
+PhotoIntake::~PhotoIntake() {
+    cancel();
+    if (worker_)
+        worker_->wait();
+}
+
+void PhotoIntake::setAcceptWithoutCameraData(bool accept) {
+    const std::lock_guard lock(queue_->mutex);
+    queue_->acceptWithoutCameraData = accept;
+}
+
+void PhotoIntake::add(const QStringList& paths) {
+    std::vector<PhotoEntry> pending;
+    for (const QString& path : paths)
+        pending.push_back({.path = path});
+    add(std::move(pending));
+}
+
+void PhotoIntake::add(std::vector<PhotoEntry> pending) {
+    if (pending.empty())
+        return;
+    if (!isBusy()) {
+        done_ = 0;
+        total_ = 0;
+    }
+    cancelled_ = false;
+    total_ += static_cast<int>(pending.size());
+    bool start = false;
+    {
+        const std::lock_guard lock(queue_->mutex);
+        queue_->cancelled = false;
+        for (PhotoEntry& entry : pending)
+            queue_->pending.push_back(std::move(entry));
+        start = !queue_->running;
+        queue_->running = true;
+    }
+    emit progressChanged(done_, total_);
+    if (start)
+        startWorker();
+}
+
+bool PhotoIntake::isBusy() const {
+    return workers_ > 0;
+}
+
+void PhotoIntake::cancel() {
+    {
+        const std::lock_guard lock(queue_->mutex);
+        queue_->cancelled = true;
+        queue_->pending.clear();
+    }
+    cancelled_ = true;
+}
+
+void PhotoIntake::startWorker() {
+    // A worker that has just left its loop is ending; let it end before the next.
+    if (worker_)
+        worker_->wait();
+    ++workers_;
+    worker_.reset(QThread::create([this, queue = queue_] {
+        for (;;) {
+            PhotoEntry entry;
+            bool acceptWithoutCameraData = false;
+            {
+                const std::lock_guard lock(queue->mutex);
+                if (queue->pending.empty() || queue->cancelled) {
+                    queue->running = false;
+                    break;
+                }
+                entry = std::move(queue->pending.front());
+                queue->pending.pop_front();
+                acceptWithoutCameraData = queue->acceptWithoutCameraData;
+            }
+            readEntry(entry, acceptWithoutCameraData);
+            QMetaObject::invokeMethod(
+                this, [this, read = std::move(entry)]() mutable { deliver(std::move(read)); },
+                Qt::QueuedConnection);
+        }
+        QMetaObject::invokeMethod(this, &PhotoIntake::workerEnded, Qt::QueuedConnection);
+    }));
+    worker_->start();
+}
+
+void PhotoIntake::deliver(PhotoEntry entry) {
+    list_.append(std::move(entry));
+    ++done_;
+    emit progressChanged(done_, total_);
+}
+
+void PhotoIntake::workerEnded() {
+    // A later worker may have taken over the queue; the run ends with the last one.
+    if (--workers_ == 0)
+        emit finished(cancelled_);
+}

@@ -1,0 +1,108 @@
+#include "app/PhotoListPanel.h"
+
+#include "app/PhotoEntryDelegate.h"
+#include "app/PhotoList.h"
+
+#include "ui_PhotoListPanel.h"
+
+#include <algorithm>
+
+PhotoListPanel::PhotoListPanel(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::PhotoListPanel>()) {
+    ui_->setupUi(this);
+    ui_->photoView->setItemDelegate(new PhotoEntryDelegate(ui_->photoView));
+    ui_->progressRow->hide();
+    connect(ui_->removeButton, &QToolButton::clicked, this, &PhotoListPanel::removeSelected);
+    connect(ui_->moveUpButton, &QToolButton::clicked, this, [this] { moveCurrent(-1); });
+    connect(ui_->moveDownButton, &QToolButton::clicked, this, [this] { moveCurrent(1); });
+    connect(ui_->clearButton, &QToolButton::clicked, this, &PhotoListPanel::clearList);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &PhotoListPanel::cancelRequested);
+    updateButtons();
+}
+
+PhotoListPanel::~PhotoListPanel() = default;
+
+void PhotoListPanel::setList(PhotoList* list) {
+    list_ = list;
+    ui_->photoView->setModel(list);
+    connect(ui_->photoView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                updateButtons();
+                emit currentEntryChanged(current.isValid() ? current.row() : -1);
+            });
+    connect(ui_->photoView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PhotoListPanel::updateButtons);
+    connect(list, &PhotoList::rowsInserted, this, &PhotoListPanel::updateButtons);
+    connect(list, &PhotoList::rowsRemoved, this, &PhotoListPanel::updateButtons);
+    // A moved row keeps its place as the current one without currentChanged.
+    connect(list, &PhotoList::rowsMoved, this, &PhotoListPanel::updateButtons);
+    // A reset leaves no current entry, also without currentChanged.
+    connect(list, &PhotoList::modelReset, this, [this] {
+        updateButtons();
+        emit currentEntryChanged(-1);
+    });
+    updateButtons();
+}
+
+int PhotoListPanel::currentRow() const {
+    const QModelIndex current = ui_->photoView->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void PhotoListPanel::setCurrentRow(int row) {
+    if (list_)
+        ui_->photoView->setCurrentIndex(list_->index(row));
+}
+
+void PhotoListPanel::showProgress(int done, int total) {
+    if (done >= total) {
+        hideProgress();
+        return;
+    }
+    ui_->intakeProgress->setRange(0, total);
+    ui_->intakeProgress->setValue(done);
+    ui_->progressRow->show();
+}
+
+void PhotoListPanel::hideProgress() {
+    ui_->progressRow->hide();
+}
+
+void PhotoListPanel::removeSelected() {
+    QModelIndexList selected = ui_->photoView->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    // From the bottom up, so that the rows still to remove keep their numbers.
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
+    for (const QModelIndex& index : selected)
+        list_->removeRow(index.row());
+    emit entriesRemoved();
+}
+
+void PhotoListPanel::moveCurrent(int step) {
+    const int from = currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= list_->rowCount())
+        return;
+    // moveRows names the row the moved one goes before.
+    list_->moveRow(QModelIndex(), from, QModelIndex(), step > 0 ? to + 1 : to);
+    emit entryMoved(from, to);
+}
+
+void PhotoListPanel::clearList() {
+    if (list_->rowCount() == 0)
+        return;
+    list_->clear();
+    emit entriesRemoved();
+}
+
+void PhotoListPanel::updateButtons() {
+    const int row = currentRow();
+    const int rows = list_ ? list_->rowCount() : 0;
+    ui_->removeButton->setEnabled(ui_->photoView->selectionModel() &&
+                                  ui_->photoView->selectionModel()->hasSelection());
+    ui_->moveUpButton->setEnabled(row > 0);
+    ui_->moveDownButton->setEnabled(row >= 0 && row + 1 < rows);
+    ui_->clearButton->setEnabled(rows > 0);
+}

@@ -1,0 +1,261 @@
+#include "app/PhotoList.h"
+#include "app/PhotoIntake.h"
+#include "app/PhotoListPanel.h"
+#include "label/CaptionSheet.h"
+#include "photo/Kestavolin.h"
+#include "platform/FileData.h"
+#include "platform/LocalizedText.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString sample = QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
+
+QStringList pathsOf(const PhotoList& list) {
+    QStringList paths;
+    for (int row = 0; row < list.rowCount(); ++row)
+        paths.append(list.entry(row).path);
+    return paths;
+}
+
+// A list of entries named a, b, c, ... that were never read.
+void fill(PhotoList& list, const QString& names) {
+    for (const QChar name : names)
+        list.append({.path = name, .failure = QStringLiteral("unread")});
+}
+
+LabelOptions tape18() {
+    LabelOptions options;
+    options.medium = QStringLiteral("Tape 18");
+    return options;
+}
+
+std::shared_ptr<Kestavolin> analysedSample() {
+    std::shared_ptr<Kestavolin> record =
+        Kestavolin::initWithData(FileData::initWithContentsOfFile(sample));
+    record->setFileName(sample);
+    return record;
+}
+
+TEST(PhotoList, EntriesAreRemovedReorderedAndCleared) {
+    PhotoList list;
+    fill(list, "abcde");
+    EXPECT_EQ(list.data(list.index(1), Qt::DisplayRole), "b");
+    EXPECT_TRUE(list.removeRows(1, 2));
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "d", "e"}));
+    EXPECT_TRUE(list.moveRow({}, 2, {}, 0));
+    EXPECT_EQ(pathsOf(list), QStringList({"e", "a", "d"}));
+    EXPECT_TRUE(list.moveRow({}, 0, {}, 3));
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "d", "e"}));
+    EXPECT_FALSE(list.moveRow({}, 0, {}, 4)) << "past the end";
+    EXPECT_FALSE(list.removeRows(2, 2)) << "past the end";
+    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelLengthRole), 0) << "no label unread";
+    list.clear();
+    EXPECT_EQ(list.rowCount(), 0);
+}
+
+TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
+    PhotoList list;
+    LabelOptions window = tape18();
+    window.photographer = QStringLiteral("Window");
+    window.lens = QStringLiteral("Window lens");
+    list.setLabelDefaults(window);
+    list.append({.path = sample, .record = analysedSample()});
+    list.append({.path = sample, .record = analysedSample(), .photographer = "Own"});
+    const int plainLength = list.data(list.index(0), PhotoList::LabelLengthRole).toInt();
+    EXPECT_GT(plainLength, 30);
+
+    QSignalSpy changed(&list, &PhotoList::dataChanged);
+    EXPECT_TRUE(list.setData(list.index(0),
+                             QStringLiteral("A much longer title for the first "
+                                            "photograph of the show"),
+                             Qt::EditRole));
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_GT(list.data(list.index(0), PhotoList::LabelLengthRole).toInt(), plainLength);
+    EXPECT_EQ(list.labelOptions(0).photographer, "Window");
+    EXPECT_EQ(list.labelOptions(1).photographer, "Own");
+    EXPECT_FALSE(list.labelOptions(1).title) << "no title of its own";
+
+    list.setLens(1, QStringLiteral("Own lens"));
+    list.setPhotographer(1, std::nullopt);
+    EXPECT_EQ(list.labelOptions(1).lens, "Own lens");
+    EXPECT_EQ(list.labelOptions(1).photographer, "Window");
+    list.setTitle(0, QString());
+    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelLengthRole).toInt(), plainLength);
+}
+
+TEST(PhotoList, CaptionSheetRowsGoOutAndComeBackRelativeToTheSheet) {
+    PhotoList list;
+    list.append({.path = "/show/a.jpg", .title = "Harbour", .lens = "50 mm"});
+    list.append({.path = "/show/sub/b.jpg", .photographer = "Ann"});
+    list.append({.path = "/elsewhere/c.jpg"});
+    const QByteArray sheet = CaptionSheet::write(list.captionRows(), "/show");
+    EXPECT_EQ(sheet, "file,title,photographer,lens\r\na.jpg,Harbour,,50 mm\r\nsub/b.jpg,,Ann,\r\n"
+                     "/elsewhere/c.jpg,,,\r\n");
+
+    const auto rows = std::get<std::vector<CaptionRow>>(CaptionSheet::parse(sheet, "/show"));
+    const std::vector<PhotoEntry> entries = PhotoList::entriesFromSheet(rows);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].path, "/show/a.jpg");
+    EXPECT_EQ(entries[0].title, "Harbour");
+    EXPECT_EQ(entries[0].lens, "50 mm");
+    EXPECT_EQ(entries[1].path, "/show/sub/b.jpg");
+    EXPECT_EQ(entries[1].photographer, "Ann");
+    EXPECT_FALSE(entries[1].lens);
+    EXPECT_EQ(entries[2].path, "/elsewhere/c.jpg");
+}
+
+class Intake : public testing::Test {
+protected:
+    void SetUp() override {
+        useEmptyStringTable();
+        ASSERT_TRUE(folder.isValid());
+        list.setLabelDefaults(tape18());
+    }
+    QString copyOfSample(int number) const {
+        const QString path = folder.filePath(QStringLiteral("photo-%1.jpg").arg(number));
+        EXPECT_TRUE(QFile::copy(sample, path));
+        return path;
+    }
+    QString fileOf(const char* name, const QByteArray& bytes) const {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+    QString jpegWithoutExif() const {
+        const QString path = folder.filePath(QStringLiteral("scan.jpg"));
+        QImage picture(120, 80, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        EXPECT_TRUE(picture.save(path, "JPEG"));
+        return path;
+    }
+    // Runs the event loop until the intake has finished; whether it was cancelled.
+    bool finish() {
+        QSignalSpy finished(&intake, &PhotoIntake::finished);
+        EXPECT_TRUE(finished.wait(60000));
+        return finished.value(0).value(0).toBool();
+    }
+
+    QTemporaryDir folder;
+    PhotoList list;
+    PhotoIntake intake{list};
+};
+
+TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
+    const QStringList paths{copyOfSample(1), fileOf("damaged.jpg", QByteArray(64, 'x')),
+                            folder.filePath("missing.jpg"), jpegWithoutExif(), copyOfSample(2)};
+    QSignalSpy progress(&intake, &PhotoIntake::progressChanged);
+    intake.add(paths);
+    EXPECT_TRUE(intake.isBusy());
+    EXPECT_FALSE(finish());
+    EXPECT_FALSE(intake.isBusy());
+    EXPECT_EQ(pathsOf(list), paths);
+    EXPECT_EQ(progress.last(), QVariantList({5, 5}));
+
+    for (const int good : {0, 4}) {
+        const PhotoEntry& entry = list.entry(good);
+        ASSERT_TRUE(entry.record);
+        EXPECT_TRUE(entry.failure.isEmpty());
+        EXPECT_EQ(entry.thumbnail.height(), PhotoIntake::thumbnailHeight);
+        EXPECT_EQ(entry.record->fileName(), entry.path);
+        EXPECT_GT(list.data(list.index(good), PhotoList::LabelLengthRole).toInt(), 0);
+    }
+    EXPECT_FALSE(list.entry(1).record);
+    EXPECT_FALSE(list.entry(1).failure.isEmpty());
+    EXPECT_EQ(list.entry(2).failure, "PhotoListUnreadable");
+    EXPECT_FALSE(list.entry(3).record) << "no camera data, not accepted";
+    EXPECT_FALSE(list.entry(3).failure.isEmpty());
+}
+
+TEST_F(Intake, APhotographWithoutCameraDataIsListedWithItsPictureWhenAccepted) {
+    intake.setAcceptWithoutCameraData(true);
+    intake.add(QStringList{jpegWithoutExif(), fileOf("damaged.jpg", QByteArray(64, 'x'))});
+    finish();
+    ASSERT_EQ(list.rowCount(), 2);
+    ASSERT_TRUE(list.entry(0).record);
+    EXPECT_TRUE(list.entry(0).record->withoutCameraData());
+    EXPECT_EQ(list.entry(0).thumbnail.size(), QSize(96, 64));
+    EXPECT_FALSE(list.entry(1).record) << "not a picture either";
+}
+
+TEST_F(Intake, CancelKeepsWhatWasReadInOrderAndDropsTheRest) {
+    QStringList paths;
+    for (int number = 0; number < 100; ++number)
+        paths.append(copyOfSample(number));
+    // Cancelled as the first photograph arrives.
+    const auto cancelling =
+        QObject::connect(&intake, &PhotoIntake::progressChanged, &intake,
+                         [this](int done) { done == 1 ? intake.cancel() : void(); });
+    intake.add(paths);
+    EXPECT_TRUE(finish());
+    EXPECT_GE(list.rowCount(), 1);
+    EXPECT_LT(list.rowCount(), paths.size());
+    EXPECT_EQ(pathsOf(list), paths.first(list.rowCount()));
+
+    QObject::disconnect(cancelling);
+    intake.add(QStringList{paths.last()});
+    EXPECT_FALSE(finish()) << "a later run starts afresh";
+    EXPECT_EQ(list.entry(list.rowCount() - 1).path, paths.last());
+}
+
+TEST(PhotoListPanel, ButtonsEditTheListAndTellTheWindow) {
+    PhotoList list;
+    fill(list, "abcd");
+    PhotoListPanel panel;
+    panel.setList(&list);
+    const auto button = [&panel](const char* name) {
+        return panel.findChild<QToolButton*>(QString::fromLatin1(name));
+    };
+    QSignalSpy current(&panel, &PhotoListPanel::currentEntryChanged);
+    QSignalSpy removed(&panel, &PhotoListPanel::entriesRemoved);
+    QSignalSpy moved(&panel, &PhotoListPanel::entryMoved);
+    EXPECT_FALSE(button("moveUpButton")->isEnabled());
+
+    panel.setCurrentRow(1);
+    EXPECT_EQ(current.last(), QVariantList({1}));
+    EXPECT_TRUE(button("moveUpButton")->isEnabled());
+    EXPECT_TRUE(button("moveDownButton")->isEnabled());
+    button("moveDownButton")->click();
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "c", "b", "d"}));
+    EXPECT_EQ(moved.last(), QVariantList({1, 2}));
+    EXPECT_EQ(panel.currentRow(), 2);
+    button("moveUpButton")->click();
+    button("moveUpButton")->click();
+    EXPECT_EQ(pathsOf(list), QStringList({"b", "a", "c", "d"}));
+    EXPECT_FALSE(button("moveUpButton")->isEnabled());
+
+    button("removeButton")->click();
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "c", "d"}));
+    EXPECT_EQ(removed.size(), 1);
+    button("clearButton")->click();
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(removed.size(), 2);
+    EXPECT_EQ(current.last(), QVariantList({-1}));
+    EXPECT_FALSE(button("clearButton")->isEnabled());
+}
+
+TEST(PhotoListPanel, ProgressShowsWhileAddingAndCancelIsPassedOn) {
+    PhotoListPanel panel;
+    panel.show();
+    auto* bar = panel.findChild<QProgressBar*>("intakeProgress");
+    QSignalSpy cancel(&panel, &PhotoListPanel::cancelRequested);
+    panel.showProgress(3, 200);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->value(), 3);
+    EXPECT_EQ(bar->maximum(), 200);
+    panel.findChild<QPushButton*>("cancelButton")->click();
+    EXPECT_EQ(cancel.size(), 1);
+    panel.showProgress(200, 200);
+    EXPECT_FALSE(bar->isVisible());
+}
+
+} // namespace
