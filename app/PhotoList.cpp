@@ -1,6 +1,6 @@
 #include "app/PhotoList.h"
 
-#include "app/TapeLength.h"
+#include "label/TapeLength.h"
 #include "label/LabelLayout.h"
 #include "photo/Kestavolin.h"
 

@@ -4,7 +4,7 @@
 
 #include "bench/GeneratedPhotos.h"
 #include "bench/RatioReporter.h"
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "photo/ConstStrings.h"

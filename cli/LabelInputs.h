@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 
 #include <QString>
 #include <QStringList>

@@ -8,7 +8,7 @@
 #include "LabelCommandSupport.h"
 #include "LabelInputs.h"
 
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 #include "label/LabelLayout.h"
 #include "label/TapeLength.h"
 #include "photo/Kestavolin.h"

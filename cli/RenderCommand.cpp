@@ -5,7 +5,7 @@
 #include "LabelCommandSupport.h"
 #include "LabelInputs.h"
 
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "photo/Kestavolin.h"

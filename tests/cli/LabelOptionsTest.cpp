@@ -1,6 +1,6 @@
 #include "LabelFixtures.h"
 
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 #include "label/Tack66Layout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"

@@ -7,7 +7,7 @@
 #include "Watchdog.h"
 #include "common/SampleFolder.h"
 
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "photo/ConstStrings.h"

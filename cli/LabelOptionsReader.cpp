@@ -1,7 +1,5 @@
-#include "cli/LabelOptions.h"
+#include "cli/LabelOptionsReader.h"
 
-#include "label/Tack66Layout.h"
-#include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/SettingsFile.h"
@@ -127,24 +125,3 @@ std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
 }
 
 } // namespace LabelOptionsReader
-
-std::unique_ptr<LabelLayout> makeLabelLayout(const LabelOptions& options) {
-    std::unique_ptr<LabelLayout> layout;
-    if (options.medium == MediaTape18Key)
-        layout = std::make_unique<TapeLayout>();
-    else
-        layout = std::make_unique<Tack66Layout>();
-    if (options.font)
-        layout->setFonts(*options.font);
-    layout->setAuthor(options.photographer);
-    if (options.title)
-        layout->setTitle(*options.title);
-    return layout;
-}
-
-void showPhotograph(LabelLayout& layout, const LabelOptions& options, const Kestavolin* record) {
-    layout.setExifSetingDisplay(options.displaySettings);
-    layout.setExifData(record);
-    if (options.lens)
-        layout.setUserLens(*options.lens);
-}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "label/LabelOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+class QCommandLineParser;
+
+// The label options as the command line gives them, read from options and, when asked,
+// from a settings file (which is never written).
+namespace LabelOptionsReader {
+
+// Adds --medium, --title, --photographer, --lens, --font, --show, --hide and
+// --settings to the parser.
+void addOptions(QCommandLineParser& parser);
+
+// The options of a parsed command line, or a message saying what is wrong with them.
+// Without --settings the defaults of a new user apply: the medium "Tape 18", the
+// localised "Photographer" and the default display settings. --show and --hide then
+// switch items on and off.
+std::variant<LabelOptions, QString> read(const QCommandLineParser& parser);
+
+// The display-setting keys --show and --hide accept.
+QStringList knownItemKeys();
+
+} // namespace LabelOptionsReader
