@@ -1,10 +1,13 @@
 #pragma once
 
 #include "label/AttributedText.h"
+#include "label/LensChoice.h"
 
 #include <QColor>
+#include <QFont>
 #include <QJsonObject>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QVariantMap>
@@ -13,6 +16,7 @@
 #include <vector>
 
 class Kestavolin;
+class LabelCanvas;
 class Picture;
 class QPainter;
 
@@ -31,6 +35,10 @@ inline const QColor dragHighlightColour = QColor::fromRgbF(0.5255f, 0.8078f, 0.9
 // The content of one label medium: built from a photo record, the display settings
 // and the user's inputs, and drawn onto any painter. It needs no window, so the same
 // drawing serves the preview, the printer and exported files.
+//
+// This base holds what both media keep alike: the title and photographer texts, the
+// fonts, the display settings, the lens choice, the maker-skip decision and the
+// thumbnail. A medium adds its Exif lines, its geometry and where its texts go.
 class LabelLayout {
 public:
     virtual ~LabelLayout() = default;
@@ -40,23 +48,89 @@ public:
     // The label's size in points.
     virtual QSizeF labelSize() const = 0;
 
-    virtual void setExifSetingDisplay(const QVariantMap& settings) = 0;
+    // The display settings the next photograph's texts follow.
+    void setExifSetingDisplay(const QVariantMap& settings);
     // Takes the thumbnail and texts from the record; a null record, or one whose
     // analysis failed, changes nothing.
-    virtual void setExifData(const Kestavolin* record) = 0;
-    virtual void setTitle(const QString& title) = 0;
-    virtual void setAuthor(const QString& author) = 0;
-    virtual void setUserLens(const QString& lensName) = 0;
+    void setExifData(const Kestavolin* record);
+    void setTitle(const QString& title);
+    void setAuthor(const QString& author);
+    // A lens name outside the accepted lengths changes nothing.
+    void setUserLens(const QString& lensName);
     // The PostScript name of the font for every text of the label.
-    virtual void setFonts(const QString& postScriptName) = 0;
-    virtual void clearAllStr() = 0;
+    void setFonts(const QString& postScriptName);
+    // Back to a label without thumbnail, display settings, title or photographer.
+    void clearAllStr();
 
     // Draws the label for a view of viewSize points. The painter's user space is
-    // points with the origin at the view's top-left corner. Drawing takes the
-    // thumbnail's current size, as the label's own layout does.
-    virtual void drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) = 0;
+    // points with the origin at the view's top-left corner.
+    void drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) const;
     // The texts the next drawing places, in drawing order.
     virtual std::vector<PlacedText> placedTexts() const = 0;
+
+    const std::shared_ptr<Picture>& printImage() const { return printImage_; }
+    // The thumbnail's size on the label in points; empty without a thumbnail.
+    QSizeF thumbnailSize() const { return thumbnailSize_; }
+    bool makerSkip() const { return makerSkip_; }
+    bool exifLens() const { return lens_.showsPhotographLens(); }
+    const AttributedText& titleString() const { return titleString_; }
+    const AttributedText& authorString() const { return authorString_; }
+
+protected:
+    // Blank title and photographer in the default label font; the medium's Exif texts
+    // are set exifPointSize high.
+    explicit LabelLayout(qreal exifPointSize);
+
+    // Takes the picture as the thumbnail, sized by thumbnailSizeFor. A picture
+    // without area counts as none.
+    void takeThumbnail(const std::shared_ptr<Picture>& picture);
+    // The thumbnail's size on the label for a picture of pictureSize points (both
+    // sides positive).
+    virtual QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const = 0;
+    // Where the thumbnail is drawn, in label coordinates.
+    virtual QRectF thumbnailRect() const = 0;
+
+    // Builds the medium's texts from an analysed photograph with metadata, after its
+    // thumbnail was taken.
+    virtual void takeExifTexts(const Kestavolin& record, const QVariantMap& info) = 0;
+    // Shows the lens just picked (held by lens()).
+    virtual void showPickedLens() = 0;
+    // Every Exif text of the medium blank, and no camera kept for a lens chosen later.
+    virtual void blankExifTexts() = 0;
+    // Shows the file name as the only Exif text, after blankExifTexts().
+    virtual void showFileNameAlone(const QString& name) = 0;
+    // Sets the fonts, just made, over the medium's own texts.
+    virtual void applyFonts() = 0;
+    // Draws what lies under the thumbnail and the texts; nothing by default.
+    virtual void drawBackground(LabelCanvas& canvas, const QRectF& bounds) const;
+
+    // The label font at another point size.
+    QFont labelFont(qreal pointSize) const;
+    const QFont& exifFont() const { return exifFont_; }
+    const QVariantMap& displaySettings() const { return exifSetingOfDisplay_; }
+    LensChoice& lens() { return lens_; }
+    const LensChoice& lens() const { return lens_; }
+    void setMakerSkip(bool skip) { makerSkip_ = skip; }
+
+    // The text every blank label text holds, and the separator between items.
+    static inline const QString space = QStringLiteral(" ");
+
+private:
+    void makeFonts(const QString& postScriptName);
+    void blankExif();
+
+    qreal exifPointSize_;
+    QString fontName_;
+    QFont titleFont_;
+    QFont authorFont_;
+    QFont exifFont_;
+    AttributedText titleString_;
+    AttributedText authorString_;
+    QVariantMap exifSetingOfDisplay_;
+    LensChoice lens_;
+    bool makerSkip_ = false;
+    std::shared_ptr<Picture> printImage_;
+    QSizeF thumbnailSize_;
 };
 
 // A description of the label as drawn: medium, size and every text with its field,

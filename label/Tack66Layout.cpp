@@ -5,15 +5,11 @@
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/SettingsFile.h"
-#include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 using namespace ExifItemRules;
 
 namespace {
 
-constexpr qreal titlePointSize = 14;
-constexpr qreal authorPointSize = 12;
 constexpr qreal exifPointSize = 9;
 
 // Every text starts at this distance from the left edge, inside the inner frame.
@@ -34,65 +30,38 @@ constexpr qreal frameInset = 8;
 constexpr qreal outerFrameWidth = 1.0;
 constexpr qreal innerFrameWidth = 0.2;
 
-const QString space = QStringLiteral(" ");
 const QChar rowSeparator = QChar(13);
 
 } // namespace
 
-Tack66Layout::Tack66Layout() {
-    makeFonts(SettingsFile::defaultFont().postScriptName);
-    titleString_.assign(space, titleAttribute_);
-    authorString_.assign(space, authorAttribute_);
+Tack66Layout::Tack66Layout() : LabelLayout(exifPointSize) {
     setExposureBlock(space);
-    for (AttributedText* text : {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_})
-        text->assign(space, exifAttribute_);
-    printImage_ = blankPicture(QSizeF(imageWith_, 43.0));
+    for (AttributedText* text : singleLineTexts())
+        text->assign(space, exifFont());
 }
 
 QString Tack66Layout::medium() const {
     return MediaRoll60Key;
 }
 
-void Tack66Layout::makeFonts(const QString& postScriptName) {
-    titleAttribute_ = FontCatalogue::fontWithName(postScriptName, titlePointSize);
-    authorAttribute_ = FontCatalogue::fontWithName(postScriptName, authorPointSize);
-    exifAttribute_ = FontCatalogue::fontWithName(postScriptName, exifPointSize);
+std::array<AttributedText*, 5> Tack66Layout::singleLineTexts() {
+    return {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_};
 }
 
 void Tack66Layout::setExposureBlock(const QString& block) {
-    exifData_.assign(block, exifAttribute_);
+    exifData_.assign(block, exifFont());
     exifData_.setFixedRowHeight(exposureRowHeight);
 }
 
-void Tack66Layout::setExifSetingDisplay(const QVariantMap& settings) {
-    exifSetingOfDisplay_ = settings;
-}
-
-void Tack66Layout::setTitle(const QString& title) {
-    titleString_.assign(title, titleAttribute_);
-}
-
-void Tack66Layout::setAuthor(const QString& author) {
-    authorString_.assign(author, authorAttribute_);
-}
-
-void Tack66Layout::setFonts(const QString& postScriptName) {
-    makeFonts(postScriptName);
-    titleString_.setAttributes(titleAttribute_);
-    authorString_.setAttributes(authorAttribute_);
+void Tack66Layout::applyFonts() {
     setExposureBlock(exifData_.string());
-    for (AttributedText* text : {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_})
-        text->setAttributes(exifAttribute_);
+    for (AttributedText* text : singleLineTexts())
+        text->setAttributes(exifFont());
 }
 
-void Tack66Layout::takeThumbnail(const std::shared_ptr<Picture>& picture) {
-    printImage_ = picture;
-    if (!picture) {
-        imageWith_ = 0.0f;
-        return;
-    }
-    double width = picture->size().width();
-    double height = picture->size().height();
+QSizeF Tack66Layout::thumbnailSizeFor(const QSizeF& pictureSize) const {
+    double width = pictureSize.width();
+    double height = pictureSize.height();
     // Fit the longer side into the square, keeping the aspect ratio; never enlarge.
     if (height > width) {
         if (height > thumbnailSide) {
@@ -103,49 +72,40 @@ void Tack66Layout::takeThumbnail(const std::shared_ptr<Picture>& picture) {
         height *= static_cast<float>(thumbnailSide / width);
         width = thumbnailSide;
     }
-    picture->setSize(QSizeF(width, height));
-    imageWith_ = static_cast<float>(width);
+    return QSizeF(width, height);
+}
+
+QRectF Tack66Layout::thumbnailRect() const {
+    return QRectF(QPointF(thumbnailX, thumbnailY), thumbnailSize());
 }
 
 void Tack66Layout::storeLensText(const QString& piece) {
     const QString block = cutText(piece, lensTextLimit);
     if (block.size() > lensLineLimit) {
         const QString firstLine = cutText(block, lensLineLimit);
-        exifLens1_.assign(firstLine, exifAttribute_);
-        exifLens2_.assign(block.mid(firstLine.size()), exifAttribute_);
+        exifLens1_.assign(firstLine, exifFont());
+        exifLens2_.assign(block.mid(firstLine.size()), exifFont());
     } else {
-        exifLens1_.assign(block, exifAttribute_);
-        exifLens2_.assign(space, exifAttribute_);
+        exifLens1_.assign(block, exifFont());
+        exifLens2_.assign(space, exifFont());
     }
 }
 
-void Tack66Layout::setExifData(const Kestavolin* record) {
-    if (!record || !record->haveExif())
-        return;
-    takeThumbnail(record->photoImage());
-    const QVariantMap& info = record->exifData();
-    // A photograph without metadata keeps nothing of the last one's camera; one
-    // accepted without camera data still names its file.
-    if (info.isEmpty()) {
-        blankExifTexts();
-        if (record->withoutCameraData())
-            showFileName(ShownItems(exifSetingOfDisplay_, info), record->fileName());
-        return;
-    }
+void Tack66Layout::takeExifTexts(const Kestavolin& record, const QVariantMap& info) {
+    // Decided again for every photograph.
+    setMakerSkip(info.contains(skipMaker) && info.value(skipMaker).toBool());
 
-    makerSkip_ = info.contains(skipMaker) && info.value(skipMaker).toBool();
-
-    const ShownItems items(exifSetingOfDisplay_, info);
+    const ShownItems items(displaySettings(), info);
     // Camera line: maker and model.
     QString piece;
-    if (items.isOn(maker) && !makerSkip_ && items.isPresent(maker))
+    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
         piece = items.value(maker) + space;
     items.appendIfShown(piece, model, QString());
-    exifInst_.assign(cutText(piece, cameraLineLimit), exifAttribute_);
+    exifInst_.assign(cutText(piece, cameraLineLimit), exifFont());
 
     // Lens text: an absent lens maker or model still leaves its space.
-    lens_.takePhotograph(items);
-    storeLensText(lens_.text(exifSetingOfDisplay_, space));
+    lens().takePhotograph(items);
+    storeLensText(lens().text(displaySettings(), space));
 
     // Exposure block: six rows, each cut on its own; an empty row keeps its place.
     const std::vector<std::vector<std::pair<QString, QString>>> rows{
@@ -168,57 +128,43 @@ void Tack66Layout::setExifData(const Kestavolin* record) {
     setExposureBlock(block);
 
     // The date is never cut.
-    dateTime_.assign(items.shownDate().value_or(QString()), exifAttribute_);
+    dateTime_.assign(items.shownDate().value_or(QString()), exifFont());
 
-    showFileName(items, record->fileName());
+    showFileNameAlone(items.shownFileName(record.fileName()));
 
     if (items.isOn(imageDescription))
-        titleString_.assign(cutText(items.valueOrSpace(imageDescription), shortTextLimit),
-                            titleAttribute_);
-    if (const auto source = signTypeSourceKey(exifSetingOfDisplay_))
-        authorString_.assign(cutText(items.valueOrSpace(*source), shortTextLimit),
-                             authorAttribute_);
+        setTitle(cutText(items.valueOrSpace(imageDescription), shortTextLimit));
+    if (const auto source = signTypeSourceKey(displaySettings()))
+        setAuthor(cutText(items.valueOrSpace(*source), shortTextLimit));
 }
 
-void Tack66Layout::setUserLens(const QString& lensName) {
-    if (!isAcceptedLensName(lensName))
-        return;
-    lens_.pick(lensName);
+void Tack66Layout::showPickedLens() {
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
     QString piece;
-    if (SettingsFile::isItemOn(exifSetingOfDisplay_, lensModel)) {
-        if (lens_.showsPhotographLens())
-            piece = lens_.photographLensModel();
-        else if (isShownUserLens(lens_.pickedLens()))
-            piece = lens_.pickedLens();
+    if (SettingsFile::isItemOn(displaySettings(), lensModel)) {
+        if (lens().showsPhotographLens())
+            piece = lens().photographLensModel();
+        else if (isShownUserLens(lens().pickedLens()))
+            piece = lens().pickedLens();
     }
     storeLensText(piece);
 }
 
 // The exposure block keeps only its font until the next photograph or font change.
-void Tack66Layout::showFileName(const ShownItems& items, const QString& path) {
-    fileNameStr_.assign(cutText(items.shownFileName(path), shortTextLimit), exifAttribute_);
+void Tack66Layout::showFileNameAlone(const QString& name) {
+    fileNameStr_.assign(cutText(name, shortTextLimit), exifFont());
 }
 
 void Tack66Layout::blankExifTexts() {
-    lens_.clear();
-    for (AttributedText* text :
-         {&exifInst_, &exifLens1_, &exifLens2_, &exifData_, &dateTime_, &fileNameStr_})
-        text->assign(space, exifAttribute_);
-}
-
-void Tack66Layout::clearAllStr() {
-    printImage_.reset();
-    exifSetingOfDisplay_ = QVariantMap();
-    blankExifTexts();
-    titleString_.assign(space, titleAttribute_);
-    authorString_.assign(space, authorAttribute_);
+    for (AttributedText* text : singleLineTexts())
+        text->assign(space, exifFont());
+    exifData_.assign(space, exifFont());
 }
 
 std::vector<PlacedText> Tack66Layout::placedTexts() const {
     return {
-        {QStringLiteral("titleString"), titleString_, {textX, titleY}},
-        {QStringLiteral("authorString"), authorString_, {textX, authorY}},
+        {QStringLiteral("titleString"), titleString(), {textX, titleY}},
+        {QStringLiteral("authorString"), authorString(), {textX, authorY}},
         {QStringLiteral("exifData"), exifData_, {exposureBlockX, exposureBlockY}},
         {QStringLiteral("exifInst"), exifInst_, {textX, cameraLineY}},
         {QStringLiteral("exifLens1"), exifLens1_, {textX, lens1Y}},
@@ -228,18 +174,8 @@ std::vector<PlacedText> Tack66Layout::placedTexts() const {
     };
 }
 
-void Tack66Layout::drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) {
-    LabelCanvas canvas(painter, viewSize.height());
-    const QRectF bounds(QPointF(0, 0), viewSize);
-    canvas.fillRect(bounds, dragging ? dragHighlightColour : Qt::white);
+void Tack66Layout::drawBackground(LabelCanvas& canvas, const QRectF& bounds) const {
     canvas.strokeRect(bounds, outerFrameWidth, Qt::black);
     canvas.strokeRect(bounds.adjusted(frameInset, frameInset, -frameInset, -frameInset),
                       innerFrameWidth, Qt::black);
-    const QSizeF thumbnail = printImage_ ? printImage_->size() : QSizeF(0, 0);
-    imageWith_ = static_cast<float>(thumbnail.width());
-    imageHight_ = static_cast<float>(thumbnail.height());
-    if (printImage_)
-        canvas.drawPicture(*printImage_, QRectF(thumbnailX, thumbnailY, imageWith_, imageHight_));
-    for (const PlacedText& placed : placedTexts())
-        canvas.drawText(placed.text, placed.lowerLeft);
 }

@@ -12,7 +12,6 @@ public:
     explicit Tack66View(QWidget* parent = nullptr);
 
     const std::shared_ptr<Picture>& printImage() const { return rollLayout().printImage(); }
-    void setPrintImage(std::shared_ptr<Picture> picture);
 
     Tack66Layout& rollLayout() { return static_cast<Tack66Layout&>(layout()); }
     const Tack66Layout& rollLayout() const { return static_cast<const Tack66Layout&>(layout()); }

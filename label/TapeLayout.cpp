@@ -1,20 +1,15 @@
 #include "label/TapeLayout.h"
 
 #include "label/ExifItemRules.h"
-#include "label/LabelCanvas.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
 #include "photo/SettingsFile.h"
-#include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 using namespace ExifItemRules;
 
 namespace {
 
-constexpr qreal titlePointSize = 14;
-constexpr qreal authorPointSize = 12;
 constexpr qreal indexPointSize = 7;
 constexpr qreal exifPointSize = 10;
 
@@ -28,142 +23,98 @@ constexpr qreal exifModeY = 10.5;
 constexpr qreal exifExposY = 21;
 constexpr qreal exifInstY = 31.5;
 
-const QString space = QStringLiteral(" ");
+// A fresh label's thumbnail: a blank picture one point wide.
+constexpr double blankThumbnailWidth = 1.0;
+
 const QString fullStopSeparator = QStringLiteral(". ");
+
+float widest(const std::array<const AttributedText*, 4>& texts) {
+    RunningMaximum maximum;
+    for (const AttributedText* text : texts)
+        maximum.consider(text->width());
+    return maximum.value();
+}
 
 } // namespace
 
-TapeLayout::TapeLayout() {
-    makeFonts(SettingsFile::defaultFont().postScriptName);
-    titleString_.assign(space, titleAttribute_);
-    authorString_.assign(space, authorAttribute_);
-    indexTitleString_.assign(localizedString(QStringLiteral("Title")), indexAttribute_);
-    indexAuthorString_.assign(localizedString(QStringLiteral("Photographer")), indexAttribute_);
-    recomputeTitleWith();
-    for (AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
-        line->assign(space, exifAttribute_);
-    recomputeExifWith();
-    imageWith_ = 1.0f;
-    recomputeTapeWidth();
-    printImage_ = blankPicture(QSizeF(imageWith_, tapeHeight));
+TapeLayout::TapeLayout() : LabelLayout(exifPointSize) {
+    indexTitleString_.assign(localizedString(QStringLiteral("Title")), labelFont(indexPointSize));
+    indexAuthorString_.assign(localizedString(QStringLiteral("Photographer")),
+                              labelFont(indexPointSize));
+    for (AttributedText* line : exifLines())
+        line->assign(space, exifFont());
+    takeThumbnail(blankPicture(QSizeF(blankThumbnailWidth, tapeHeight)));
 }
 
 QString TapeLayout::medium() const {
     return MediaTape18Key;
 }
 
-void TapeLayout::makeFonts(const QString& postScriptName) {
-    titleAttribute_ = FontCatalogue::fontWithName(postScriptName, titlePointSize);
-    authorAttribute_ = FontCatalogue::fontWithName(postScriptName, authorPointSize);
-    indexAttribute_ = FontCatalogue::fontWithName(postScriptName, indexPointSize);
-    exifAttribute_ = FontCatalogue::fontWithName(postScriptName, exifPointSize);
+std::array<AttributedText*, 4> TapeLayout::exifLines() {
+    return {&exifInst_, &exifExpos_, &exifMode_, &exifOther_};
 }
 
-void TapeLayout::recomputeTitleWith() {
-    RunningMaximum widest;
-    for (const AttributedText* text :
-         {&titleString_, &authorString_, &indexTitleString_, &indexAuthorString_})
-        widest.consider(text->width());
-    titleWith_ = widest.value();
+std::array<const AttributedText*, 4> TapeLayout::exifLines() const {
+    return {&exifInst_, &exifExpos_, &exifMode_, &exifOther_};
 }
 
-void TapeLayout::recomputeExifWith() {
-    RunningMaximum widest;
-    for (const AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
-        widest.consider(line->width());
-    exifWith_ = widest.value();
+float TapeLayout::titleWith() const {
+    return widest({&titleString(), &authorString(), &indexTitleString_, &indexAuthorString_});
 }
 
-void TapeLayout::recomputeTapeWidth() {
+float TapeLayout::exifWith() const {
+    return widest(exifLines());
+}
+
+QSizeF TapeLayout::tapeSize() const {
     // Added term by term in 32-bit floating point, as the label length is announced.
-    float width = imageWith_ + gap;
+    float width = imageWith() + gap;
     width += gap;
-    width += titleWith_;
+    width += titleWith();
     width += gap;
-    width += exifWith_;
+    width += exifWith();
     width += gap;
-    tapeSize_ = QSizeF(static_cast<double>(width), tapeHeight);
+    return QSizeF(static_cast<double>(width), tapeHeight);
 }
 
-void TapeLayout::setExifSetingDisplay(const QVariantMap& settings) {
-    exifSetingOfDisplay_ = settings;
+QSizeF TapeLayout::thumbnailSizeFor(const QSizeF& pictureSize) const {
+    const auto factor = static_cast<float>(tapeHeight / pictureSize.height());
+    return QSizeF(pictureSize.width() * factor, tapeHeight);
 }
 
-void TapeLayout::setTitle(const QString& title) {
-    titleString_.assign(title, titleAttribute_);
-    recomputeTitleWith();
-    recomputeTapeWidth();
+QRectF TapeLayout::thumbnailRect() const {
+    return QRectF(gap, 0, imageWith(), tapeHeight);
 }
 
-void TapeLayout::setAuthor(const QString& author) {
-    authorString_.assign(author, authorAttribute_);
-    recomputeTitleWith();
-    recomputeTapeWidth();
+void TapeLayout::applyFonts() {
+    indexTitleString_.setAttributes(labelFont(indexPointSize));
+    indexAuthorString_.setAttributes(labelFont(indexPointSize));
+    for (AttributedText* line : exifLines())
+        line->setAttributes(exifFont());
 }
 
-void TapeLayout::setFonts(const QString& postScriptName) {
-    makeFonts(postScriptName);
-    indexTitleString_.setAttributes(indexAttribute_);
-    indexAuthorString_.setAttributes(indexAttribute_);
-    titleString_.setAttributes(titleAttribute_);
-    authorString_.setAttributes(authorAttribute_);
-    for (AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
-        line->setAttributes(exifAttribute_);
-    recomputeTitleWith();
-    recomputeExifWith();
-    recomputeTapeWidth();
-}
-
-void TapeLayout::takeThumbnail(const std::shared_ptr<Picture>& picture) {
-    printImage_ = picture;
-    const QSizeF size = picture ? picture->size() : QSizeF();
-    // A picture without height cannot be scaled to the strip; it counts as none.
-    if (!picture || !(size.height() > 0)) {
-        printImage_.reset();
-        imageWith_ = 0.0f;
-        return;
-    }
-    const auto factor = static_cast<float>(tapeHeight / size.height());
-    const double width = size.width() * factor;
-    printImage_->setSize(QSizeF(width, tapeHeight));
-    imageWith_ = static_cast<float>(width);
-}
-
-void TapeLayout::setExifData(const Kestavolin* record) {
-    if (!record || !record->haveExif())
-        return;
-    takeThumbnail(record->photoImage());
-    const QVariantMap& info = record->exifData();
-    // A photograph without metadata keeps nothing of the last one's camera; one
-    // accepted without camera data still names its file.
-    if (info.isEmpty()) {
-        blankExifLines();
-        if (record->withoutCameraData())
-            showFileNameAlone(
-                ShownItems(exifSetingOfDisplay_, info).shownFileName(record->fileName()));
-        return;
-    }
-
+void TapeLayout::takeExifTexts(const Kestavolin& record, const QVariantMap& info) {
     exifMaker_.clear();
     exifModel_.clear();
+    // A photograph without the entry keeps the last decision.
     if (info.contains(skipMaker))
-        makerSkip_ = info.value(skipMaker).toBool();
+        setMakerSkip(info.value(skipMaker).toBool());
 
-    const ShownItems items(exifSetingOfDisplay_, info);
+    const ShownItems items(displaySettings(), info);
     // Line 1: maker, model and lens, each closed by a full stop. Only the maker is
     // tested for presence; an absent model or lens still leaves its separator.
     QString work;
     if (items.isPresent(maker))
         exifMaker_ = items.value(maker);
-    if (items.isOn(maker) && !makerSkip_ && items.isPresent(maker))
+    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
         work = exifMaker_ + fullStopSeparator;
     if (items.isPresent(model))
         exifModel_ = items.value(model);
     if (items.isOn(model))
         work += exifModel_ + fullStopSeparator;
-    lens_.takePhotograph(items);
-    work += lens_.text(exifSetingOfDisplay_, fullStopSeparator);
-    exifInst_.assign(work, exifAttribute_);
+    lens().takePhotograph(items);
+    work += lens().text(displaySettings(), fullStopSeparator);
+    exifInst_.assign(work, exifFont());
 
     // Line 2: focal lengths and exposure.
     work.clear();
@@ -171,90 +122,58 @@ void TapeLayout::setExifData(const Kestavolin* record) {
          {focalLength, focalLengthIn35mmFormat, fNumber, exposureTime, sensitivity})
         items.appendIfShown(work, key, space);
     items.appendIfShown(work, exposureBiasValue, QString());
-    exifExpos_.assign(work, exifAttribute_);
+    exifExpos_.assign(work, exifFont());
 
     // Line 3: exposure mode, program and metering.
     work.clear();
     items.appendIfShown(work, exposureMode, space);
     items.appendIfShown(work, exposureProgram, space);
     items.appendIfShown(work, meteringMode, QString());
-    exifMode_.assign(work, exifAttribute_);
+    exifMode_.assign(work, exifFont());
 
     // Line 4: white balance, date and file name.
     work.clear();
     items.appendIfShown(work, whiteBalance, space);
     if (const auto date = items.shownDate())
         work += *date + space;
-    work += items.shownFileName(record->fileName());
-    exifOther_.assign(work, exifAttribute_);
+    work += items.shownFileName(record.fileName());
+    exifOther_.assign(work, exifFont());
 
-    if (items.isOn(imageDescription)) {
-        titleString_.assign(items.valueOrSpace(imageDescription), titleAttribute_);
-        recomputeTitleWith();
-    }
-    if (const auto source = signTypeSourceKey(exifSetingOfDisplay_)) {
-        authorString_.assign(items.valueOrSpace(*source), authorAttribute_);
-        recomputeTitleWith();
-    }
-    recomputeExifWith();
-    recomputeTapeWidth();
+    if (items.isOn(imageDescription))
+        setTitle(items.valueOrSpace(imageDescription));
+    if (const auto source = signTypeSourceKey(displaySettings()))
+        setAuthor(items.valueOrSpace(*source));
 }
 
-void TapeLayout::setUserLens(const QString& lensName) {
-    if (!isAcceptedLensName(lensName))
-        return;
+void TapeLayout::showPickedLens() {
     // Maker and model as kept from the last photograph, separated by single spaces.
     QString work;
-    if (SettingsFile::isItemOn(exifSetingOfDisplay_, maker) && !makerSkip_)
+    if (SettingsFile::isItemOn(displaySettings(), maker) && !makerSkip())
         work = exifMaker_ + space;
-    if (SettingsFile::isItemOn(exifSetingOfDisplay_, model))
+    if (SettingsFile::isItemOn(displaySettings(), model))
         work += exifModel_ + space;
-    lens_.pick(lensName);
-    work += lens_.text(exifSetingOfDisplay_, space);
-    exifInst_.assign(work, exifAttribute_);
-    recomputeExifWith();
-    recomputeTapeWidth();
+    work += lens().text(displaySettings(), space);
+    exifInst_.assign(work, exifFont());
 }
 
 void TapeLayout::showFileNameAlone(const QString& name) {
-    if (name.isEmpty())
-        return;
-    exifOther_.assign(name, exifAttribute_);
-    recomputeExifWith();
-    recomputeTapeWidth();
+    if (!name.isEmpty())
+        exifOther_.assign(name, exifFont());
 }
 
-void TapeLayout::blankExifLines() {
+void TapeLayout::blankExifTexts() {
     exifMaker_ = space;
     exifModel_ = space;
-    lens_.clear();
-    for (AttributedText* line : {&exifInst_, &exifExpos_, &exifMode_, &exifOther_})
-        line->assign(space, exifAttribute_);
-    recomputeExifWith();
-    recomputeTapeWidth();
-}
-
-void TapeLayout::clearAllStr() {
-    printImage_.reset();
-    imageWith_ = 1.0f;
-    exifSetingOfDisplay_ = QVariantMap();
-    blankExifLines();
-    authorString_.assign(space, authorAttribute_);
-    titleString_.assign(space, titleAttribute_);
-    recomputeTitleWith();
-    recomputeTapeWidth();
-}
-
-float TapeLayout::drawnImageWidth() const {
-    return printImage_ ? static_cast<float>(printImage_->size().width()) : 0.0f;
+    for (AttributedText* line : exifLines())
+        line->assign(space, exifFont());
 }
 
 std::vector<PlacedText> TapeLayout::placedTexts() const {
-    const float titleColumn = drawnImageWidth() + gap + gap;
-    const float exifColumn = drawnImageWidth() + gap + gap + titleWith_ + gap;
+    const float titleColumn = imageWith() + gap + gap;
+    const float exifColumn = imageWith() + gap + gap + titleWith() + gap;
     return {
-        {QStringLiteral("titleString"), titleString_, {titleColumn, titleY}},
-        {QStringLiteral("authorString"), authorString_, {titleColumn, authorY}},
+        {QStringLiteral("titleString"), titleString(), {titleColumn, titleY}},
+        {QStringLiteral("authorString"), authorString(), {titleColumn, authorY}},
         {QStringLiteral("indexAuthorString"), indexAuthorString_, {titleColumn, indexAuthorY}},
         {QStringLiteral("indexTitleString"), indexTitleString_, {titleColumn, indexTitleY}},
         {QStringLiteral("exifOther"), exifOther_, {exifColumn, exifOtherY}},
@@ -262,14 +181,4 @@ std::vector<PlacedText> TapeLayout::placedTexts() const {
         {QStringLiteral("exifExpos"), exifExpos_, {exifColumn, exifExposY}},
         {QStringLiteral("exifInst"), exifInst_, {exifColumn, exifInstY}},
     };
-}
-
-void TapeLayout::drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) {
-    LabelCanvas canvas(painter, viewSize.height());
-    canvas.fillRect(QRectF(QPointF(0, 0), viewSize), dragging ? dragHighlightColour : Qt::white);
-    imageWith_ = drawnImageWidth();
-    if (printImage_)
-        canvas.drawPicture(*printImage_, QRectF(gap, 0, imageWith_, tapeHeight));
-    for (const PlacedText& placed : placedTexts())
-        canvas.drawText(placed.text, placed.lowerLeft);
 }

@@ -1,50 +1,32 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "label/LensChoice.h"
+#include "platform/Picture.h"
 
-#include <QFont>
-
-#include <memory>
-
-class Picture;
+#include <array>
 
 // The "Tape 18" label: a strip 43 points high whose length grows with its content.
 // From left to right: the thumbnail, the title column (title and photographer under
 // their captions) and the Exif column of four lines.
 class TapeLayout : public LabelLayout {
 public:
-    static constexpr double tapeHeight = 43.0;
+    // The thumbnail fills the strip's height.
+    static constexpr double tapeHeight = Picture::tapeThumbnailHeight;
     // Left margin, gap after the thumbnail, gap after the title column, right margin.
     static constexpr float gap = 6.0f;
 
     TapeLayout();
 
     QString medium() const override;
-    QSizeF labelSize() const override { return tapeSize_; }
-
-    void setExifSetingDisplay(const QVariantMap& settings) override;
-    void setExifData(const Kestavolin* record) override;
-    void setTitle(const QString& title) override;
-    void setAuthor(const QString& author) override;
-    void setUserLens(const QString& lensName) override;
-    void setFonts(const QString& postScriptName) override;
-    void clearAllStr() override;
-
-    void drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) override;
+    QSizeF labelSize() const override { return tapeSize(); }
     std::vector<PlacedText> placedTexts() const override;
 
-    QSizeF tapeSize() const { return tapeSize_; }
-    float titleWith() const { return titleWith_; }
-    float imageWith() const { return imageWith_; }
-    float exifWith() const { return exifWith_; }
-    const std::shared_ptr<Picture>& printImage() const { return printImage_; }
-    void setPrintImage(std::shared_ptr<Picture> picture) { printImage_ = std::move(picture); }
-    bool makerSkip() const { return makerSkip_; }
-    bool exifLens() const { return lens_.showsPhotographLens(); }
+    QSizeF tapeSize() const;
+    // The widths of the thumbnail, the title column and the Exif column.
+    float imageWith() const { return static_cast<float>(thumbnailSize().width()); }
+    float titleWith() const;
+    float exifWith() const;
 
-    const AttributedText& titleString() const { return titleString_; }
-    const AttributedText& authorString() const { return authorString_; }
     const AttributedText& indexTitleString() const { return indexTitleString_; }
     const AttributedText& indexAuthorString() const { return indexAuthorString_; }
     const AttributedText& exifInst() const { return exifInst_; }
@@ -52,39 +34,27 @@ public:
     const AttributedText& exifMode() const { return exifMode_; }
     const AttributedText& exifOther() const { return exifOther_; }
 
-private:
-    // Every Exif line blank and no camera kept for a lens chosen later; widths follow.
-    void blankExifLines();
-    // The last exif line holding only the file name (nothing when it is empty).
-    void showFileNameAlone(const QString& name);
-    void makeFonts(const QString& postScriptName);
-    void takeThumbnail(const std::shared_ptr<Picture>& picture);
-    void recomputeTitleWith();
-    void recomputeExifWith();
-    void recomputeTapeWidth();
-    // The thumbnail width a drawing uses: the picture's current width, 0 without one.
-    float drawnImageWidth() const;
+protected:
+    QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
+    QRectF thumbnailRect() const override;
+    void takeExifTexts(const Kestavolin& record, const QVariantMap& info) override;
+    void showPickedLens() override;
+    void blankExifTexts() override;
+    void showFileNameAlone(const QString& name) override;
+    void applyFonts() override;
 
-    float imageWith_ = 1.0f;
-    float titleWith_ = 0.0f;
-    float exifWith_ = 0.0f;
-    QSizeF tapeSize_;
-    AttributedText titleString_;
-    AttributedText authorString_;
+private:
+    // The four Exif lines, top to bottom.
+    std::array<AttributedText*, 4> exifLines();
+    std::array<const AttributedText*, 4> exifLines() const;
+
     AttributedText indexTitleString_;
     AttributedText indexAuthorString_;
-    QFont titleAttribute_;
-    QFont authorAttribute_;
-    QFont indexAttribute_;
     AttributedText exifInst_;
     AttributedText exifExpos_;
     AttributedText exifMode_;
     AttributedText exifOther_;
-    QFont exifAttribute_;
-    QVariantMap exifSetingOfDisplay_;
+    // Maker and model of the last photograph, for the camera line of a chosen lens.
     QString exifMaker_;
     QString exifModel_;
-    LensChoice lens_;
-    bool makerSkip_ = false;
-    std::shared_ptr<Picture> printImage_;
 };

@@ -15,7 +15,6 @@ public:
     QSizeF tapeSize() const { return tapeLayout().tapeSize(); }
     float titleWith() const { return tapeLayout().titleWith(); }
     const std::shared_ptr<Picture>& printImage() const { return tapeLayout().printImage(); }
-    void setPrintImage(std::shared_ptr<Picture> picture);
 
     TapeLayout& tapeLayout() { return static_cast<TapeLayout&>(layout()); }
     const TapeLayout& tapeLayout() const { return static_cast<const TapeLayout&>(layout()); }

@@ -1,0 +1,401 @@
+#include "LabelFixtures.h"
+
+#include "label/Tack66Layout.h"
+#include "label/TapeLayout.h"
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+#include "platform/FileData.h"
+#include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
+#include "platform/Picture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString photoPath = QStringLiteral("/photos/IMG_0001.JPG");
+const QString narrowFont = QStringLiteral("NimbusSansNarrow-Regular");
+
+// A full set of entries with some replaced, added or removed.
+QVariantMap infoWith(const QVariantMap& changes = {}, const QStringList& removed = {}) {
+    QVariantMap info{{maker, "Canon"},
+                     {model, "Canon EOS 40D"},
+                     {lensMaker, "Canon"},
+                     {lensModel, "EF-S 17-85mm"},
+                     {focalLength, "35mm"},
+                     {focalLengthIn35mmFormat, "(56mm)"},
+                     {fNumber, "F/7.1"},
+                     {exposureTime, "1/160s"},
+                     {sensitivity, "ISO100 "},
+                     {exposureBiasValue, "+0.3EV"},
+                     {exposureMode, "Auto"},
+                     {exposureProgram, "Program"},
+                     {meteringMode, "Pattern"},
+                     {whiteBalance, "AutoWB"},
+                     {dateTimeOriginal, "2008:05:30 15:56:01"},
+                     {dateTimeDigitized, "2008:05:30 15:56:02"}};
+    info.insert(changes);
+    for (const QString& key : removed)
+        info.remove(key);
+    return info;
+}
+
+QVariantMap everyItemOn() {
+    return itemsOn({maker, model, lensMaker, lensModel, focalLength, focalLengthIn35mmFormat,
+                    fNumber, exposureTime, sensitivity, exposureBiasValue, exposureMode,
+                    exposureProgram, meteringMode, whiteBalance, dateTimeOriginal, fileName});
+}
+
+QVariantMap withSignType(QVariantMap settings, const QString& signType) {
+    settings.insert(QStringLiteral("SignType"), signType);
+    return settings;
+}
+
+// The texts taken from the photograph, in drawing order: on the tape the Exif lines
+// from the bottom up; on the roll the exposure block, camera, both lens lines, file
+// name and date.
+QStringList exifTexts(const LabelLayout& layout) {
+    QStringList texts;
+    for (const PlacedText& placed : layout.placedTexts())
+        if (!placed.field.startsWith(QStringLiteral("title")) &&
+            !placed.field.startsWith(QStringLiteral("author")) &&
+            !placed.field.startsWith(QStringLiteral("index")))
+            texts << placed.text.string();
+    return texts;
+}
+
+class LabelLayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override { useEmptyStringTable(); }
+
+    void show(LabelLayout& layout, const QVariantMap& settings, const QVariantMap& info,
+              const QString& path = photoPath, const QSizeF& pictureSize = QSizeF(3000, 2000)) {
+        record = recordWith(info, path, pictureSize);
+        layout.setExifSetingDisplay(settings);
+        layout.setExifData(record.get());
+    }
+
+    TapeLayout tape;
+    Tack66Layout roll;
+    std::unique_ptr<Kestavolin> record;
+};
+
+// The behaviours of the common base, on each medium.
+class BothMediaTest : public LabelLayoutTest, public ::testing::WithParamInterface<QString> {
+protected:
+    bool onTape() const { return GetParam() == MediaTape18Key; }
+    LabelLayout& layout() { return onTape() ? static_cast<LabelLayout&>(tape) : roll; }
+    LabelLayout& otherLayout() { return onTape() ? static_cast<LabelLayout&>(roll) : tape; }
+};
+
+TEST_P(BothMediaTest, OnlyAnAnalysedPhotographChangesTheLabel) {
+    show(layout(), everyItemOn(), infoWith());
+    const QJsonObject before = layoutDescription(layout());
+    layout().setExifData(nullptr);
+    Kestavolin unanalysed;
+    layout().setExifData(&unanalysed);
+    layout().setExifSetingDisplay({});
+    EXPECT_EQ(layoutDescription(layout()), before) << "settings wait for the next photograph";
+    layout().setExifData(record.get());
+    EXPECT_NE(layoutDescription(layout()), before);
+}
+
+TEST_P(BothMediaTest, PhotographReplacesTitleAndPhotographerOnlyWhenAsked) {
+    const QVariantMap info = infoWith({{imageDescription, QStringLiteral("Harbour")},
+                                       {copyright, QStringLiteral("(c) Someone")},
+                                       {artist, QStringLiteral("An Artist")}});
+    layout().setTitle(QStringLiteral("Typed title"));
+    layout().setAuthor(QStringLiteral("Typed Name"));
+    show(layout(), withSignType(itemsOn({maker}), QStringLiteral("nobody")), info);
+    EXPECT_EQ(layout().titleString().string(), "Typed title");
+    EXPECT_EQ(layout().authorString().string(), "Typed Name");
+    show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("copyright")), info);
+    EXPECT_EQ(layout().titleString().string(), "Harbour");
+    EXPECT_EQ(layout().authorString().string(), "(c) Someone");
+    show(layout(), withSignType({}, QStringLiteral("artist")), info);
+    EXPECT_EQ(layout().authorString().string(), "An Artist");
+    show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("artist")),
+         infoWith({}, {artist}));
+    EXPECT_EQ(layout().titleString().string(), " ") << "absent entries leave a space";
+    EXPECT_EQ(layout().authorString().string(), " ");
+}
+
+TEST_P(BothMediaTest, LensNamesOutsideOneToTwoHundredFiftyFiveAreIgnored) {
+    show(layout(), itemsOn({lensModel}), infoWith());
+    layout().setUserLens(QStringLiteral("Tele 300"));
+    const QStringList shown = exifTexts(layout());
+    EXPECT_TRUE(shown.join(QString()).contains(QStringLiteral("Tele 300")));
+    layout().setUserLens(QString());
+    layout().setUserLens(QString(256, QLatin1Char('L')));
+    EXPECT_EQ(exifTexts(layout()), shown);
+    for (const QString& name : {QStringLiteral("EXIF"), QStringLiteral("eXiF")}) {
+        layout().setUserLens(name);
+        EXPECT_TRUE(layout().exifLens());
+        EXPECT_TRUE(exifTexts(layout()).join(QString()).contains(QStringLiteral("EF-S 17-85mm")));
+    }
+}
+
+TEST_P(BothMediaTest, NewFontReachesEveryTextAtItsOwnSizeAndRowHeight) {
+    show(layout(), everyItemOn(), infoWith());
+    const auto before = layout().placedTexts();
+    layout().setFonts(narrowFont);
+    const auto after = layout().placedTexts();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const qreal size = before[i].text.font().pointSizeF();
+        EXPECT_EQ(after[i].text.string(), before[i].text.string());
+        EXPECT_EQ(after[i].text.font(), FontCatalogue::fontWithName(narrowFont, size));
+        EXPECT_EQ(after[i].text.fixedRowHeight(), before[i].text.fixedRowHeight());
+    }
+    EXPECT_EQ(layout().titleString().font().pointSizeF(), 14);
+    EXPECT_EQ(layout().authorString().font().pointSizeF(), 12);
+}
+
+TEST_P(BothMediaTest, ClearAllStrForgetsThumbnailSettingsAndTexts) {
+    show(layout(), everyItemOn(), infoWith());
+    layout().setTitle(QStringLiteral("A title"));
+    layout().clearAllStr();
+    EXPECT_FALSE(layout().printImage());
+    EXPECT_TRUE(layout().thumbnailSize().isEmpty());
+    EXPECT_EQ(layout().titleString().string(), " ");
+    EXPECT_EQ(layout().authorString().string(), " ");
+    for (const PlacedText& placed : layout().placedTexts()) {
+        if (!placed.field.startsWith(QStringLiteral("index"))) {
+            EXPECT_EQ(placed.text.string(), " ");
+        }
+        EXPECT_FALSE(placed.text.fixedRowHeight()) << "the roll's block loses its row height";
+    }
+    // The next photograph shows its thumbnail and, with every item off, no Exif text.
+    layout().setExifData(record.get());
+    EXPECT_TRUE(layout().printImage());
+    EXPECT_EQ(exifTexts(layout()), onTape() ? QStringList({"", "", "", ""})
+                                            : QStringList({"\r\r\r\r\r", "", "", " ", "", ""}));
+}
+
+// A photograph analysed without any metadata (a TIFF without an Exif directory) shows
+// no camera of the photograph before it, not even under a lens chosen afterwards.
+TEST_P(BothMediaTest, AnAnalysedRecordWithoutEntriesBlanksTheExifTexts) {
+    show(layout(), everyItemOn(), infoWith());
+    show(layout(), everyItemOn(), {}, QString(), QSizeF(300, 200));
+    EXPECT_TRUE(layout().printImage());
+    EXPECT_EQ(exifTexts(layout()), QStringList(onTape() ? 4 : 6, QStringLiteral(" ")));
+    layout().setUserLens(QStringLiteral("Zoom"));
+    EXPECT_FALSE(exifTexts(layout()).join(QString()).contains(QStringLiteral("Canon")));
+}
+
+// Both media may hold the same picture; neither changes the thumbnail of the other.
+TEST_P(BothMediaTest, ThumbnailDoesNotDependOnTheOtherMedium) {
+    show(layout(), everyItemOn(), infoWith());
+    const QSizeF alone = layout().thumbnailSize();
+    otherLayout().setExifData(record.get());
+    EXPECT_EQ(layout().thumbnailSize(), alone);
+    EXPECT_NE(otherLayout().thumbnailSize(), alone);
+    layout().setExifData(record.get());
+    EXPECT_EQ(layout().thumbnailSize(), alone);
+    EXPECT_EQ(record->photoImage()->size(), QSizeF(3000, 2000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Media, BothMediaTest, ::testing::Values(MediaTape18Key, MediaRoll60Key),
+                         [](const auto& info) {
+                             return info.param == MediaTape18Key ? "Tape" : "Roll";
+                         });
+
+// The bundled sample photograph with the default display settings, as a first start
+// shows it.
+TEST_F(LabelLayoutTest, SampleLabelsKeepTheirSizesAndPlaces) {
+    auto sample =
+        Kestavolin::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
+    ASSERT_TRUE(sample && sample->haveExif());
+    sample->setFileName(samplePhotographPath());
+    for (LabelLayout* layout :
+         {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {
+        layout->setAuthor(QStringLiteral("Photographer"));
+        layout->setExifSetingDisplay(defaultExifItemsStatus());
+        layout->setExifData(sample.get());
+    }
+    EXPECT_EQ(tape.tapeSize(), QSizeF(348.207275390625, 43));
+    const auto placed = tape.placedTexts();
+    ASSERT_EQ(placed.size(), 8u);
+    EXPECT_EQ(placed[0].lowerLeft, QPointF(75.23529052734375, 19));
+    EXPECT_EQ(placed[3].lowerLeft, QPointF(75.23529052734375, 34));
+    EXPECT_EQ(placed[4].lowerLeft, QPointF(153.30728149414062, 0));
+    EXPECT_EQ(placed[7].lowerLeft, QPointF(153.30728149414062, 31.5));
+    EXPECT_EQ(placed[7].text.width(), 85.08999633789062f);
+    EXPECT_EQ(exifTexts(tape),
+              QStringList({"AWB 2008:05:30 15:56:01 Canon_40D.jpg", "",
+                           "135.0 mm  F/7.1 1/160s ISO100  ", "Canon EOS 40D. . "}));
+    EXPECT_EQ(roll.labelSize(), QSizeF(170, 170));
+    const auto rollPlaced = roll.placedTexts();
+    EXPECT_EQ(rollPlaced[2].field, "exifData");
+    EXPECT_EQ(rollPlaced[2].lowerLeft, QPointF(80, 69));
+    EXPECT_EQ(rollPlaced[6].lowerLeft, QPointF(10, 150));
+}
+
+TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
+    EXPECT_EQ(tape.indexTitleString().string(), "Title");
+    EXPECT_EQ(tape.indexAuthorString().string(), "Photographer");
+    EXPECT_EQ(tape.thumbnailSize(), QSizeF(1, 43)) << "a blank one-point thumbnail";
+    EXPECT_EQ(tape.titleWith(), tape.indexAuthorString().width()) << "the widest caption";
+    show(tape, everyItemOn(), infoWith());
+    EXPECT_NEAR(tape.imageWith(), 64.5, 1e-4);
+    const double withPhotograph = tape.tapeSize().width();
+    show(tape, everyItemOn(), {}, QString(), QSizeF(200, 43));
+    EXPECT_EQ(tape.imageWith(), 200.0f);
+    EXPECT_NE(tape.tapeSize().width(), withPhotograph);
+    // Chinese, Japanese and Korean characters are a full em wide in every face.
+    const double untitled = tape.tapeSize().width();
+    tape.setTitle(QStringLiteral("富士山の朝"));
+    EXPECT_NEAR(tape.titleWith(), 5 * 14, 0.01);
+    EXPECT_NEAR(tape.tapeSize().width() - untitled, 5 * 14 - tape.indexAuthorString().width(),
+                0.01);
+    const QString longTitle(400, QLatin1Char('w'));
+    tape.setTitle(longTitle);
+    EXPECT_EQ(tape.titleString().string(), longTitle) << "never cut";
+    EXPECT_GT(tape.tapeSize().width(), 2000);
+    const double inRegularFace = tape.tapeSize().width();
+    tape.setFonts(narrowFont);
+    EXPECT_LT(tape.tapeSize().width(), inRegularFace);
+}
+
+struct TextsCase {
+    const char* name;
+    QVariantMap settings;
+    QVariantMap info;
+    QString path;
+    QStringList texts; // in drawing order
+};
+
+TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
+    const TextsCase cases[] = {
+        {"every item",
+         everyItemOn(),
+         infoWith(),
+         photoPath,
+         {"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+          "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
+          "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}},
+        {"absent items are skipped; line one keeps the separators of model and lens",
+         everyItemOn(),
+         {{exposureTime, "1/250s"}, {whiteBalance, "AutoWB"}},
+         photoPath,
+         {"AutoWB IMG_0001.JPG", "", "1/250s ", ". . . "}},
+        {"the digitised date stands in for the original",
+         itemsOn({dateTimeOriginal}),
+         infoWith({}, {dateTimeOriginal}),
+         QString(),
+         {"2008:05:30 15:56:02 ", "", "", ""}},
+        {"a skipped maker",
+         itemsOn({maker, model, lensModel}),
+         infoWith({{skipMaker, true}}),
+         photoPath,
+         {"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}},
+        {"a model on but absent",
+         itemsOn({maker, model}),
+         infoWith({{skipMaker, true}}, {model}),
+         photoPath,
+         {"", "", "", ". "}},
+    };
+    for (const TextsCase& c : cases) {
+        TapeLayout fresh;
+        show(fresh, c.settings, c.info, c.path);
+        EXPECT_EQ(exifTexts(fresh), c.texts) << c.name;
+    }
+}
+
+TEST_F(LabelLayoutTest, MakerSkipOutlivesATapePhotographWithoutTheEntryButNotARollOne) {
+    show(tape, itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}}));
+    tape.setUserLens(QStringLiteral("Exif"));
+    EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D EF-S 17-85mm ") << "a chosen lens too";
+    show(tape, itemsOn({maker, model}), infoWith());
+    EXPECT_TRUE(tape.makerSkip());
+    EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D. ");
+    show(roll, itemsOn({maker, model}), infoWith({{skipMaker, true}}));
+    EXPECT_EQ(roll.exifInst().string(), "Canon EOS 40D");
+    show(roll, itemsOn({maker, model}), infoWith());
+    EXPECT_EQ(roll.exifInst().string(), "Canon Canon EOS 40D");
+}
+
+TEST_F(LabelLayoutTest, TapeShowsChosenLensNamesOfTwoToTwoHundredFiftyFourCharacters) {
+    show(tape, itemsOn({maker, model, lensModel}), infoWith());
+    for (const int length : {2, 254, 255, 1}) {
+        const QString name(length, QLatin1Char('L'));
+        tape.setUserLens(name);
+        const bool shown = length == 2 || length == 254;
+        EXPECT_EQ(tape.exifInst().string(), "Canon Canon EOS 40D " + (shown ? name : QString()));
+        EXPECT_FALSE(tape.exifLens());
+    }
+    // The next photograph still shows no lens while the user's choice stands.
+    show(tape, itemsOn({maker, model, lensModel}), infoWith());
+    EXPECT_EQ(tape.exifInst().string(), "Canon. Canon EOS 40D. ");
+}
+
+TEST_F(LabelLayoutTest, RollThumbnailFitsSixtySevenPointsAndIsNeverEnlarged) {
+    const std::pair<QSizeF, QSizeF> cases[] = {{{4000, 3000}, {67, 50.25}},
+                                               {{3000, 4000}, {50.25, 67}},
+                                               {{50, 40}, {50, 40}},
+                                               {{100, 100}, {67, 67}}};
+    for (const auto& [picture, thumbnail] : cases) {
+        show(roll, everyItemOn(), infoWith(), photoPath, picture);
+        EXPECT_NEAR(roll.thumbnailSize().width(), thumbnail.width(), 1e-4);
+        EXPECT_NEAR(roll.thumbnailSize().height(), thumbnail.height(), 1e-4);
+    }
+}
+
+TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
+    const TextsCase cases[] = {
+        {"every item",
+         everyItemOn(),
+         infoWith(),
+         photoPath,
+         {"35mm(56mm)\rF/7.1 1/160s\rISO100  +0.3EV\rProgram\rPattern\rAutoWB",
+          "Canon Canon EOS 40D", "Canon EF-S 17-85mm ", " ", "IMG_0001.JPG",
+          "2008:05:30 15:56:01"}},
+        {"rows cut at nineteen; empty rows keep their place; no date is empty",
+         itemsOn({focalLength, focalLengthIn35mmFormat, whiteBalance}),
+         infoWith({{focalLength, "18.0-55.0mm"}, {focalLengthIn35mmFormat, "(27-83mm)"}}),
+         photoPath,
+         {"18.0-55.0mm(27-83mm\r\r\r\r\rAutoWB", "", "", " ", "", ""}},
+        {"camera line cut at thirty-four",
+         itemsOn({maker, model}),
+         infoWith({{model, "Model Name Of Twenty Two Plus"}}),
+         photoPath,
+         {"\r\r\r\r\r", "Canon Model Name Of Twenty Two Plu", "", " ", "", ""}},
+        {"file name cut at nineteen, the date never",
+         itemsOn({dateTimeOriginal, fileName}),
+         infoWith({{dateTimeOriginal, "2008:05:30 15:56:01 and more"}}),
+         QStringLiteral("/photos/IMG_20240101_123456_x.jpg"),
+         {"\r\r\r\r\r", "", "", " ", "IMG_20240101_123456", "2008:05:30 15:56:01 and more"}},
+    };
+    for (const TextsCase& c : cases) {
+        show(roll, c.settings, c.info, c.path);
+        EXPECT_EQ(exifTexts(roll), c.texts) << c.name;
+        EXPECT_EQ(roll.exifData().rowHeight(), Tack66Layout::exposureRowHeight) << c.name;
+    }
+    const QVariantMap long19 = infoWith(
+        {{artist, "Somebody With A Long Name"}, {imageDescription, "A description of the view"}});
+    show(roll, withSignType(itemsOn({imageDescription}), QStringLiteral("artist")), long19);
+    EXPECT_EQ(roll.authorString().string(), "Somebody With A Lon");
+    EXPECT_EQ(roll.titleString().string(), "A description of th");
+    roll.setTitle(QStringLiteral("A typed title that is not cut at all"));
+    EXPECT_EQ(roll.titleString().string(), "A typed title that is not cut at all");
+}
+
+TEST_F(LabelLayoutTest, RollLensTextSplitsAfterThirtyFourAndIsCutAtSixtyEight) {
+    show(roll, itemsOn({lensMaker, lensModel}), infoWith());
+    EXPECT_EQ(roll.exifLens1().string(), "Canon EF-S 17-85mm ");
+    // A chosen lens shows no lens maker and no trailing space.
+    roll.setUserLens(QStringLiteral("Exif"));
+    EXPECT_EQ(roll.exifLens1().string(), "EF-S 17-85mm");
+    roll.setUserLens(QStringLiteral("Z"));
+    EXPECT_EQ(roll.exifLens1().string(), "");
+    const QString eighty = QString::fromLatin1("0123456789").repeated(8);
+    const std::pair<int, QStringList> cases[] = {{34, {eighty.left(34), " "}},
+                                                 {35, {eighty.left(34), eighty.mid(34, 1)}},
+                                                 {80, {eighty.left(34), eighty.mid(34, 34)}}};
+    for (const auto& [length, lines] : cases) {
+        roll.setUserLens(eighty.left(length));
+        EXPECT_EQ(QStringList({roll.exifLens1().string(), roll.exifLens2().string()}), lines);
+    }
+}
+
+} // namespace
