@@ -185,8 +185,8 @@ TEST_F(PreferencesKestavolinTest, AnyMediumButTape18MeansRoll60) {
 
 TEST_F(PreferencesKestavolinTest, EmptySettingsKeepTheDesignedBoxes) {
     panel.setExifItemState({});
-    panel.confirmed();
-    EXPECT_TRUE(panel.endCode());
+    panel.accept();
+    EXPECT_EQ(panel.result(), QDialog::Accepted);
     EXPECT_EQ(panel.exifItemState(), defaultExifItemsStatus());
 }
 
@@ -200,7 +200,7 @@ TEST_F(PreferencesKestavolinTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
     panel.checkBoxForItem(fileName)->setChecked(true);
     panel.checkBoxForItem(lensMaker)->setTristate(true);
     panel.checkBoxForItem(lensMaker)->setCheckState(Qt::PartiallyChecked);
-    panel.confirmed();
+    panel.accept();
 
     const QVariantMap state = panel.exifItemState();
     EXPECT_EQ(state.size(), 17);
@@ -215,14 +215,14 @@ TEST_F(PreferencesKestavolinTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
 }
 
 TEST_F(PreferencesKestavolinTest, CancelAndEscapeChangeNothing) {
-    panel.cansel();
-    EXPECT_FALSE(panel.endCode());
+    panel.reject();
+    EXPECT_EQ(panel.result(), QDialog::Rejected);
     EXPECT_TRUE(panel.exifItemState().isEmpty());
 
     PreferencesKestavolin escaped;
     escaped.show();
     escaped.reject();
-    EXPECT_FALSE(escaped.endCode());
+    EXPECT_EQ(escaped.result(), QDialog::Rejected);
     EXPECT_FALSE(escaped.isVisible());
 }
 
