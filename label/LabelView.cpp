@@ -5,10 +5,8 @@
 #include <QDropEvent>
 #include <QPainter>
 
-LabelView::LabelView(std::unique_ptr<LabelLayout> layout, const QString& notificationName,
-                     QWidget* parent)
-    : QWidget(parent), layout_(std::move(layout)),
-      dropTarget_(notificationName, [this] { repaint(); }) {
+LabelView::LabelView(std::unique_ptr<LabelLayout> layout, QWidget* parent)
+    : QWidget(parent), layout_(std::move(layout)), dropTarget_([this] { repaint(); }) {
     setAcceptDrops(true);
 }
 
@@ -76,10 +74,12 @@ void LabelView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void LabelView::dropEvent(QDropEvent* event) {
-    if (dropTarget_.performDragOperation(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
+    const std::optional<QString> path = dropTarget_.performDragOperation(event->mimeData());
+    if (!path) {
         event->ignore();
+        return;
     }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit photoDropped(*path);
 }

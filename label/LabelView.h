@@ -22,7 +22,6 @@ public:
     void setFonts(const QString& postScriptName);
     void clearAllStr();
 
-    const QString& dropFilePath() const { return dropTarget_.dropFilePath(); }
     bool dragging() const { return dropTarget_.dragging(); }
 
     LabelLayout& layout() { return *layout_; }
@@ -33,9 +32,12 @@ public:
     // an image.
     void paintLabel(QPainter& painter);
 
+signals:
+    // A photograph file was dropped on the label.
+    void photoDropped(const QString& path);
+
 protected:
-    LabelView(std::unique_ptr<LabelLayout> layout, const QString& notificationName,
-              QWidget* parent);
+    LabelView(std::unique_ptr<LabelLayout> layout, QWidget* parent);
 
     // Brings the view up to date after a setter: redraws at once.
     virtual void redisplay();

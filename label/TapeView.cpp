@@ -2,8 +2,7 @@
 
 #include <QtMath>
 
-TapeView::TapeView(QWidget* parent)
-    : LabelView(std::make_unique<TapeLayout>(), dropItemTapeNotificaion, parent) {}
+TapeView::TapeView(QWidget* parent) : LabelView(std::make_unique<TapeLayout>(), parent) {}
 
 void TapeView::setPrintImage(std::shared_ptr<Picture> picture) {
     tapeLayout().setPrintImage(std::move(picture));
@@ -13,6 +12,6 @@ void TapeView::redisplay() {
     // A widget's size is whole pixels; the strip's length is rounded up so that
     // nothing of it is cut off.
     const QSizeF size = tapeSize();
-    resize(qCeil(size.width()), qCeil(size.height()));
+    setFixedSize(qCeil(size.width()), qCeil(size.height()));
     repaint();
 }

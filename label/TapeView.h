@@ -4,8 +4,7 @@
 #include "label/TapeLayout.h"
 
 // The "Tape 18" label in the main window. Its size follows the label's length: every
-// setter that changes a text resizes the view to tapeSize and redraws it. Drops post
-// "dropItemTapeNotificaion".
+// setter that changes a text resizes the view to tapeSize and redraws it.
 class TapeView : public LabelView {
     Q_OBJECT
 

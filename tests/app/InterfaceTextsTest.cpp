@@ -2,9 +2,11 @@
 #include "platform/LocalizedText.h"
 #include "preferences/PaperSize.h"
 #include "preferences/PreferencesKestavolin.h"
-#include "ui_MainWindow.h"
 
+#include <QAction>
 #include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +20,11 @@ TEST(InterfaceTexts, WindowAndPanelsFollowTheStringTable) {
         MainWindow window;
         PaperSize medium;
         PreferencesKestavolin preferences;
-        EXPECT_EQ(window.ui().menuFile->title(), QString::fromUtf8("ファイル(&F)"));
-        EXPECT_EQ(window.ui().actionOpen->text(), QString::fromUtf8("開く(&O)…"));
-        EXPECT_EQ(window.ui().lensTitle->text(), QString::fromUtf8("レンズ名"));
-        EXPECT_EQ(window.ui().actionOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        EXPECT_EQ(window.findChild<QMenu*>("menuFile")->title(), QString::fromUtf8("ファイル(&F)"));
+        const auto* open = window.findChild<QAction*>("actionOpen");
+        EXPECT_EQ(open->text(), QString::fromUtf8("開く(&O)…"));
+        EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        EXPECT_EQ(window.findChild<QLabel*>("lensTitle")->text(), QString::fromUtf8("レンズ名"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestavolin"));
         EXPECT_EQ(medium.windowTitle(), QString::fromUtf8("ラベルの種類"));
         EXPECT_EQ(preferences.windowTitle(), QString::fromUtf8("環境設定"));
@@ -29,7 +32,7 @@ TEST(InterfaceTexts, WindowAndPanelsFollowTheStringTable) {
     useEmptyStringTable();
     MainWindow window;
     PaperSize medium;
-    EXPECT_EQ(window.ui().menuFile->title(), QStringLiteral("&File"));
+    EXPECT_EQ(window.findChild<QMenu*>("menuFile")->title(), QStringLiteral("&File"));
     EXPECT_EQ(medium.windowTitle(), QStringLiteral("Label Medium"));
 }
 

@@ -5,11 +5,12 @@
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/PrintSetup.h"
-#include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
+#include <QPushButton>
 
 #include <cmath>
 
@@ -39,7 +40,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
         const QSizeF label =
             app.tapeImageView() ? app.tapeImageView()->tapeSize() : QSizeF(170, 170);
-        app.printAction();
+        app.printTape();
 
         ASSERT_EQ(fixture.alerts.alerts().size(), 1) << qPrintable(medium);
         const AlertContent& alert = fixture.alerts.alerts()[0];
@@ -61,9 +62,10 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
 TEST_F(Printing, PrintingIsOfferedForBothMediaOnceStarted) {
     for (const QString& medium : {QStringLiteral("Tape 18"), QStringLiteral("Roll 60")}) {
         KestavolinAppDelegate& app = startWith(medium);
-        EXPECT_TRUE(app.window().ui().actionPrint->isEnabled()) << qPrintable(medium);
-        EXPECT_TRUE(app.window().ui().actionPageSetup->isEnabled());
-        EXPECT_TRUE(app.window().ui().printButton->isEnabled());
+        for (const char* control : {"actionPrint", "actionPageSetup"})
+            EXPECT_TRUE(app.window().findChild<QAction*>(control)->isEnabled())
+                << qPrintable(medium) << control;
+        EXPECT_TRUE(app.window().findChild<QPushButton*>("printButton")->isEnabled());
     }
 }
 
@@ -88,7 +90,7 @@ TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
     app.pageSetup();
     EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
 
-    app.printAction();
+    app.printTape();
     const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
     ASSERT_EQ(pages.size(), 1);
     EXPECT_EQ(pages[0], QSizeF(595, 842));
@@ -97,7 +99,7 @@ TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
 TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
     KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
     fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
-    app.printAction();
+    app.printTape();
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
     EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
     EXPECT_TRUE(
@@ -107,7 +109,7 @@ TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
 TEST_F(Printing, ACancelledPrintDialogPrintsNothing) {
     KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
     fixture.dialogs.confirmPrint = false;
-    app.printAction();
+    app.printTape();
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 }
