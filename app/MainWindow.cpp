@@ -1,5 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/TapeLength.h"
+#include "label/RulerLayout.h"
+#include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
 #include "ui_MainWindow.h"
@@ -7,11 +10,12 @@
 #include <QCompleter>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 
 namespace {
 
-// The content area as designed for the tape label; the roll label is taller and the
-// area grows by the difference.
+// The content area's starting size for the tape label; the roll label is taller and
+// the area starts taller by the difference.
 constexpr QSize tapeContentSize(720, 280);
 constexpr int roll60ExtraHeight = 97;
 
@@ -34,12 +38,11 @@ MainWindow::MainWindow(QWidget* parent)
     ui_->setupUi(this);
     // Names differing only in letter case are different lenses.
     ui_->lensName->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    ui_->actionZoomIn->setShortcuts(QKeySequence::ZoomIn);
+    ui_->actionZoomOut->setShortcuts(QKeySequence::ZoomOut);
     applyColours();
     connectControls();
-    // The window always has the size of its content area, which the medium decides;
-    // the labels are laid out for that size and no other.
-    ui_->contentView->setFixedSize(tapeContentSize);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resizeContentTo(tapeContentSize);
     setPrintingEnabled(false);
 }
 
@@ -50,7 +53,7 @@ void MainWindow::applyColours() {
     setColour(ui_->contentView, QPalette::Window, windowFill);
     for (QWidget* caption :
          std::initializer_list<QWidget*>{ui_->selectAria, ui_->inputAria, ui_->titleNameTitle,
-                                         ui_->lensTitle, ui_->authorTitle})
+                                         ui_->lensTitle, ui_->authorTitle, ui_->tapeLengthLabel})
         setColour(caption, QPalette::WindowText, captionColour);
 }
 
@@ -65,6 +68,11 @@ void MainWindow::connectControls() {
     connect(ui_->deleteLensButton, &QPushButton::clicked, this, &MainWindow::deleteLensRequested);
     connect(ui_->actionPreferences, &QAction::triggered, this, &MainWindow::preferencesRequested);
     connect(ui_->actionAbout, &QAction::triggered, this, &MainWindow::aboutRequested);
+    LabelPreview* preview = ui_->labelPreview;
+    connect(ui_->actionZoomIn, &QAction::triggered, preview, &LabelPreview::zoomIn);
+    connect(ui_->actionZoomOut, &QAction::triggered, preview, &LabelPreview::zoomOut);
+    connect(ui_->actionActualSize, &QAction::triggered, preview, &LabelPreview::zoomToActualSize);
+    connect(ui_->actionFitToWindow, &QAction::triggered, preview, &LabelPreview::zoomToFit);
     connect(ui_->lensName, &QComboBox::activated, this, [this] { emit lensChosen(lensName()); });
     connect(ui_->lensName->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { emit lensChosen(lensName()); });
@@ -74,15 +82,30 @@ void MainWindow::connectControls() {
             [this] { emit titleEdited(ui_->titleMessageBox->text()); });
 }
 
+void MainWindow::resizeContentTo(const QSize& size) {
+    resize(size.width(), size.height() + menuBar()->sizeHint().height());
+}
+
 void MainWindow::showTapeLabel(TapeView* view, ScaleViewer* ruler) {
     ui_->labelPreview->showLabel(view, ruler);
+    followTapeLength(view, ruler->metric());
     layout()->activate();
 }
 
 void MainWindow::showRollLabel(Tack66View* view) {
-    ui_->contentView->setFixedSize(tapeContentSize.grownBy(QMargins(0, 0, 0, roll60ExtraHeight)));
+    resizeContentTo(tapeContentSize.grownBy(QMargins(0, 0, 0, roll60ExtraHeight)));
     ui_->labelPreview->showLabel(view, nullptr);
+    followTapeLength(view, RulerLayout::systemUsesMetric());
     layout()->activate();
+}
+
+void MainWindow::followTapeLength(LabelView* view, bool metric) {
+    QLabel* length = ui_->tapeLengthLabel;
+    const auto show = [length, metric](const QSizeF& labelSize) {
+        length->setText(tapeLengthText(labelSize.width(), metric));
+    };
+    connect(view, &LabelView::labelSizeChanged, length, show);
+    show(view->layout().labelSize());
 }
 
 void MainWindow::setLensNames(const QStringList& names) {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class LabelView;
 class ScaleViewer;
 class Tack66View;
 class TapeView;
@@ -16,7 +17,9 @@ class MainWindow;
 // The main window: the menus, the label preview, the lens box, the caption inputs and
 // the print button, laid out and coloured as the interface file describes. It tells
 // what the user asks for through its signals and shows what it is given through its
-// setters; it keeps no state of its own.
+// setters. The window is resizable; the View menu zooms the label preview, and the
+// tape length of the label is shown beside the print button. The splitter at the top
+// holds the preview and has room for other panes beside it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -25,7 +28,7 @@ public:
     ~MainWindow() override;
 
     // Puts the label in the preview area (the window takes the view and the ruler) and
-    // gives the window its size for the label's medium.
+    // gives the window its starting size for the label's medium.
     void showTapeLabel(TapeView* view, ScaleViewer* ruler);
     void showRollLabel(Tack66View* view);
 
@@ -63,6 +66,9 @@ protected:
 private:
     void applyColours();
     void connectControls();
+    void resizeContentTo(const QSize& size);
+    // Shows the label's length and follows its changes, in the unit of the ruler.
+    void followTapeLength(LabelView* view, bool metric);
 
     std::unique_ptr<Ui::MainWindow> ui_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <algorithm>
 #include <climits>
 
@@ -13,3 +15,7 @@ inline constexpr double pointsPerMillimetre = 2.83464566929134;
 inline int tapeLengthMillimetres(double widthPoints) {
     return static_cast<int>(std::clamp(widthPoints / pointsPerMillimetre, 0.0, double(INT_MAX)));
 }
+
+// The length as the window shows it: "Tape: 122 mm", or where lengths are measured in
+// inches "Tape: 4.81 in" (hundredths, truncated like the millimetres).
+QString tapeLengthText(double widthPoints, bool metric);

@@ -2,20 +2,26 @@
 
 #include "label/LabelView.h"
 #include "label/ScaleViewer.h"
+#include "label/ZoomSteps.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
-// Room around the label, and between the ruler and the label below it.
+// Room around the label, and between the ruler and the label below it, in pixels.
 constexpr QMargins stageMargins(20, 10, 20, 10);
-constexpr int rulerHeight = 30;
 constexpr int rulerToLabel = 7;
+// The ruler's height at actual size; it grows with the zoom like the label.
+constexpr double rulerHeight = 30;
 
 } // namespace
 
-LabelPreview::LabelPreview(QWidget* parent) : QScrollArea(parent) {
+LabelPreview::LabelPreview(QWidget* parent) : QScrollArea(parent), zoom_(ZoomSteps::actualSize) {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     viewport()->setBackgroundRole(QPalette::Window);
@@ -33,23 +39,71 @@ void LabelPreview::showLabel(LabelView* view, ScaleViewer* ruler) {
     ruler_ = ruler;
     // Placed above the closing stretch, so that both keep to the top-left corner.
     int row = 0;
-    if (ruler_) {
-        ruler_->setFixedHeight(rulerHeight);
+    if (ruler_)
         stageLayout_->insertWidget(row++, ruler_);
-    }
     stageLayout_->insertWidget(row, view_, 0, Qt::AlignLeft);
     view_->installEventFilter(this);
-    fitRulerToLabel();
+    setZoom(zoom_);
 }
 
-// The view changes its own size whenever the label's length changes.
+void LabelPreview::setZoom(double factor) {
+    zoom_ = std::clamp(factor, ZoomSteps::smallest, ZoomSteps::largest);
+    if (view_)
+        view_->setZoom(zoom_);
+    if (ruler_) {
+        ruler_->setZoom(zoom_);
+        ruler_->setFixedHeight(qCeil(rulerHeight * zoom_));
+    }
+    fitRulerToLabel();
+    emit zoomChanged(zoom_);
+}
+
+void LabelPreview::zoomIn() {
+    setZoom(ZoomSteps::zoomedIn(zoom_));
+}
+
+void LabelPreview::zoomOut() {
+    setZoom(ZoomSteps::zoomedOut(zoom_));
+}
+
+void LabelPreview::zoomToActualSize() {
+    setZoom(ZoomSteps::actualSize);
+}
+
+// The label and the ruler above it fill the visible area without scrolling.
+void LabelPreview::zoomToFit() {
+    if (!view_)
+        return;
+    QSizeF content = view_->layout().labelSize();
+    QSizeF room = QSizeF(viewport()->size().shrunkBy(stageMargins));
+    if (ruler_) {
+        content.rheight() += rulerHeight;
+        room.rheight() -= rulerToLabel;
+    }
+    setZoom(ZoomSteps::fitting(content, room));
+}
+
+// The view changes its own size whenever the label's length or the zoom changes.
 bool LabelPreview::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_ && event->type() == QEvent::Resize)
         fitRulerToLabel();
     return QScrollArea::eventFilter(watched, event);
 }
 
+void LabelPreview::wheelEvent(QWheelEvent* event) {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+        QScrollArea::wheelEvent(event);
+        return;
+    }
+    const int turn = event->angleDelta().y();
+    if (turn > 0)
+        zoomIn();
+    else if (turn < 0)
+        zoomOut();
+    event->accept();
+}
+
 void LabelPreview::fitRulerToLabel() {
-    if (ruler_)
+    if (ruler_ && view_)
         ruler_->setMinimumWidth(view_->width());
 }

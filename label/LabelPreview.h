@@ -7,8 +7,10 @@ class ScaleViewer;
 class QVBoxLayout;
 
 // The main window's preview area: the label view, with the ruler above a tape label,
-// on the window's background. A label larger than the area scrolls, and the ruler
-// scrolls with it; the ruler is always at least as long as the label.
+// on the window's background. The label is shown at a zoom factor (ZoomSteps), drawn
+// as vectors at that factor; a label larger than the area scrolls, and the ruler,
+// always at least as long as the label, scrolls with it. Ctrl with the mouse wheel
+// zooms in and out.
 class LabelPreview : public QScrollArea {
     Q_OBJECT
 
@@ -18,8 +20,21 @@ public:
     // Shows the view and, when given, the ruler above it; the preview takes both.
     void showLabel(LabelView* view, ScaleViewer* ruler);
 
+    double zoom() const { return zoom_; }
+
+public slots:
+    void setZoom(double factor);
+    void zoomIn();
+    void zoomOut();
+    void zoomToActualSize();
+    void zoomToFit();
+
+signals:
+    void zoomChanged(double factor);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void fitRulerToLabel();
@@ -27,4 +42,5 @@ private:
     QVBoxLayout* stageLayout_;
     LabelView* view_ = nullptr;
     ScaleViewer* ruler_ = nullptr;
+    double zoom_;
 };
