@@ -4,7 +4,6 @@
 #include "label/ScaleViewer.h"
 #include "label/ZoomSteps.h"
 
-#include <QEvent>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QtMath>
@@ -42,7 +41,7 @@ void LabelPreview::showLabel(LabelView* view, ScaleViewer* ruler) {
     if (ruler_)
         stageLayout_->insertWidget(row++, ruler_);
     stageLayout_->insertWidget(row, view_, 0, Qt::AlignLeft);
-    view_->installEventFilter(this);
+    connect(view_, &LabelView::labelSizeChanged, this, &LabelPreview::fitRulerToLabel);
     setZoom(zoom_);
 }
 
@@ -81,13 +80,6 @@ void LabelPreview::zoomToFit() {
         room.rheight() -= rulerToLabel;
     }
     setZoom(ZoomSteps::fitting(content, room));
-}
-
-// The view changes its own size whenever the label's length or the zoom changes.
-bool LabelPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::Resize)
-        fitRulerToLabel();
-    return QScrollArea::eventFilter(watched, event);
 }
 
 void LabelPreview::wheelEvent(QWheelEvent* event) {

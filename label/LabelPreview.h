@@ -33,7 +33,6 @@ signals:
     void zoomChanged(double factor);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

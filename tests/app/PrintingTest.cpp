@@ -4,6 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
+#include "platform/LocalizedText.h"
 #include "platform/PrintSetup.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,16 @@ TEST(TapeLength, IsTruncatedSoThatItIsNeverOverstated) {
     EXPECT_EQ(tapeLengthMillimetres(100.0), 35);
     EXPECT_EQ(tapeLengthMillimetres(283.46456692913387), 99);
     EXPECT_EQ(tapeLengthMillimetres(0.0), 0);
+}
+
+TEST(TapeLength, IsShownInTheRulersUnit) {
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    EXPECT_EQ(tapeLengthText(346.0, true), QStringLiteral("Tape: 122 mm"));
+    EXPECT_EQ(tapeLengthText(346.0, false), QStringLiteral("Tape: 4.80 in"));
+    EXPECT_EQ(tapeLengthText(72.0, false), QStringLiteral("Tape: 1.00 in"));
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
+    EXPECT_EQ(tapeLengthText(346.0, true), QString::fromUtf8("テープ長: 122 mm"));
+    useEmptyStringTable();
 }
 
 class Printing : public testing::Test {

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/TapeLength.h"
 #include "app/TerminationSignals.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -101,6 +103,11 @@ TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
     // The ruler lies above the tape label, as long as it at least.
     EXPECT_LT(tapeApp.scale()->geometry().bottom(), tapeApp.tapeImageView()->geometry().top());
     EXPECT_GE(tapeApp.scale()->width(), tapeApp.tapeImageView()->width());
+    // The tape length beside the print button follows the label.
+    const auto* length = tapeApp.window().findChild<QLabel*>("tapeLengthLabel");
+    tapeApp.titleInput(QString(60, u'T'));
+    EXPECT_EQ(length->text(), tapeLengthText(tapeApp.tapeImageView()->tapeSize().width(),
+                                             tapeApp.scale()->metric()));
     EXPECT_TRUE(tapeApp.window().findChild<QPushButton*>("printButton")->isEnabled());
     EXPECT_EQ(tapeApp.window().findChild<QLineEdit*>("photographerBox")->text(),
               QStringLiteral("Ann Example"));
