@@ -147,6 +147,8 @@ TEST_F(Inputs, PhotographerAndTitleLengthsHaveTheirLimits) {
     EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
     app->inputPhotograper(QString(139, u'p'));
     EXPECT_EQ(app->settings().photographer(), QString(139, u'p'));
+    // Saved at once.
+    EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QString(139, u'p'));
     EXPECT_GT(app->tapeImageView()->tapeSize().width(), width);
 
     app->titleInput(QString(401, u't'));

@@ -196,14 +196,6 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
     }
 }
 
-TEST(Startup, APhotographerChangeIsSavedAtOnce) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
-    app.inputPhotograper(QStringLiteral("New Name"));
-    EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QStringLiteral("New Name"));
-}
-
 // The application has one window: closing it saves the settings and ends the
 // application's event loop.
 TEST(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
