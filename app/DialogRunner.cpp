@@ -25,7 +25,7 @@ void ModalDialogRunner::chooseFileToOpen(QWidget* parent, const QString& message
 
 std::optional<QString> ModalDialogRunner::askForMedium() {
     const std::unique_ptr<PaperSize> panel = PaperSize::initPaperSize();
-    if (!panel->chosen())
+    if (panel->result() != QDialog::Accepted)
         return std::nullopt;
     return panel->mediaName();
 }

@@ -54,11 +54,11 @@ QString SingleInstance::defaultServerName() {
 
 // A bare server name (no runtime folder) puts the lock in the temporary folder.
 SingleInstance::SingleInstance(const QString& serverName, QObject* parent)
-    : QObject(parent), m_serverName(serverName),
-      m_lock((QDir::isAbsolutePath(serverName) ? serverName : QDir::temp().filePath(serverName)) +
-             QStringLiteral(".lock")) {
+    : QObject(parent), serverName_(serverName),
+      lock_((QDir::isAbsolutePath(serverName) ? serverName : QDir::temp().filePath(serverName)) +
+            QStringLiteral(".lock")) {
     // Only the death of its holder frees the lock, however long the instance runs.
-    m_lock.setStaleLockTime(0);
+    lock_.setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -74,7 +74,7 @@ SingleInstance::Launch SingleInstance::start(const QByteArrayList& paths, int an
         case Reply::NoListener:
             break;
         }
-        if (m_lock.tryLock(0)) {
+        if (lock_.tryLock(0)) {
             listen();
             return Launch::Running;
         }
@@ -88,7 +88,7 @@ SingleInstance::Launch SingleInstance::start(const QByteArrayList& paths, int an
 // busy), up to waitMs.
 SingleInstance::Reply SingleInstance::sendRequest(const QByteArrayList& paths, int waitMs) {
     QLocalSocket socket;
-    socket.connectToServer(m_serverName);
+    socket.connectToServer(serverName_);
     if (!socket.waitForConnected(connectTimeoutMs))
         return Reply::NoListener;
     QByteArray request;
@@ -110,24 +110,24 @@ SingleInstance::Reply SingleInstance::sendRequest(const QByteArrayList& paths, i
 
 bool SingleInstance::anotherInstanceListens() const {
     QLocalSocket probe;
-    probe.connectToServer(m_serverName);
+    probe.connectToServer(serverName_);
     return probe.waitForConnected(connectTimeoutMs);
 }
 
 bool SingleInstance::listen() {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_serverName)) {
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(serverName_)) {
         // This instance holds the lock, so the socket is what a dead instance left
         // behind; it is removed only when nothing answers there after all.
         if (anotherInstanceListens())
             return false;
-        QLocalServer::removeServer(m_serverName);
-        if (!m_server->listen(m_serverName))
+        QLocalServer::removeServer(serverName_);
+        if (!server_->listen(serverName_))
             return false;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this,
                     [this, socket] { receiveFrom(socket); });
@@ -138,7 +138,7 @@ bool SingleInstance::listen() {
 }
 
 bool SingleInstance::listening() const {
-    return m_server && m_server->isListening();
+    return server_ && server_->isListening();
 }
 
 void SingleInstance::receiveFrom(QLocalSocket* socket) {

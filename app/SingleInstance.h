@@ -63,9 +63,9 @@ private:
     bool anotherInstanceListens() const;
     void receiveFrom(QLocalSocket* socket);
 
-    QString m_serverName;
-    QLockFile m_lock;
-    QLocalServer* m_server = nullptr;
+    QString serverName_;
+    QLockFile lock_;
+    QLocalServer* server_ = nullptr;
 };
 
 // A command-line path as a file name: decoded with the file system's encoding, and

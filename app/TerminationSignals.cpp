@@ -28,8 +28,8 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
             [] { QCoreApplication::exit(0); });
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe.data()) != 0)
         return;
-    m_notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+    notifier_ = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
         emit terminationRequested();
@@ -47,7 +47,7 @@ TerminationSignals::~TerminationSignals() {
         return;
     for (int signalNumber : handledSignals)
         ::signal(signalNumber, SIG_DFL);
-    delete m_notifier;
+    delete notifier_;
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe = {-1, -1};

@@ -22,5 +22,5 @@ signals:
     void terminationRequested();
 
 private:
-    QSocketNotifier* m_notifier = nullptr;
+    QSocketNotifier* notifier_ = nullptr;
 };

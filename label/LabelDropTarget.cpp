@@ -1,16 +1,12 @@
 #include "label/LabelDropTarget.h"
 
 #include "photo/PhotoFileTypes.h"
-#include "platform/NotificationCenter.h"
 
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
-LabelDropTarget::LabelDropTarget(QString notificationName, std::function<void()> redraw)
-    : notificationName_(std::move(notificationName)), redraw_(std::move(redraw)) {
-    filePath_.reserve(1);
-}
+LabelDropTarget::LabelDropTarget(std::function<void()> redraw) : redraw_(std::move(redraw)) {}
 
 std::optional<QStringList> LabelDropTarget::fileListInDraggingInfo(const QMimeData* drag) {
     if (!drag || !drag->hasUrls())
@@ -47,14 +43,12 @@ void LabelDropTarget::draggingExited() {
     setDragging(false);
 }
 
-bool LabelDropTarget::performDragOperation(const QMimeData* drag) {
+std::optional<QString> LabelDropTarget::performDragOperation(const QMimeData* drag) {
     setDragging(false);
     const auto files = fileListInDraggingInfo(drag);
     if (!files || files->size() != 1)
-        return false;
-    filePath_ = files->first();
-    NotificationCenter::defaultCenter().postNotificationName(notificationName_);
-    return true;
+        return std::nullopt;
+    return files->first();
 }
 
 void LabelDropTarget::setDragging(bool dragging) {

@@ -10,12 +10,11 @@ class QMimeData;
 
 // What both label views do with photograph files dragged onto them: accept a single
 // existing file (not a folder) with a photograph extension (photo/PhotoFileTypes.h),
-// highlight the label while it is held over it, and on the drop remember its path and
-// post the view's notification.
+// highlight the label while it is held over it, and on the drop give its path.
 class LabelDropTarget {
 public:
     // redraw is called whenever the highlight changes and must repaint at once.
-    LabelDropTarget(QString notificationName, std::function<void()> redraw);
+    explicit LabelDropTarget(std::function<void()> redraw);
 
     // The paths of the files a drag carries, or nothing when it carries none (or
     // carries something that is not a local file).
@@ -25,22 +24,14 @@ public:
     // True when the drag is taken (the generic operation); highlights the label.
     bool draggingEntered(const QMimeData* drag);
     void draggingExited();
-    // True when the drop was taken; the notification has then been delivered.
-    bool performDragOperation(const QMimeData* drag);
+    // The dropped file's path when the drop was taken, nothing otherwise.
+    std::optional<QString> performDragOperation(const QMimeData* drag);
 
     bool dragging() const { return dragging_; }
-    // The path of the last dropped file: the same string object every time.
-    const QString& dropFilePath() const { return filePath_; }
-    const QString& notificationName() const { return notificationName_; }
 
 private:
     void setDragging(bool dragging);
 
-    QString notificationName_;
     std::function<void()> redraw_;
     bool dragging_ = false;
-    QString filePath_;
 };
-
-inline const QString dropItemTapeNotificaion = QStringLiteral("dropItemTapeNotificaion");
-inline const QString dropItemRollNotificaion = QStringLiteral("dropItemRollNotificaion");

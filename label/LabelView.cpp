@@ -4,12 +4,17 @@
 #include <QDragLeaveEvent>
 #include <QDropEvent>
 #include <QPainter>
+#include <QtMath>
 
-LabelView::LabelView(std::unique_ptr<LabelLayout> layout, const QString& notificationName,
-                     QWidget* parent)
-    : QWidget(parent), layout_(std::move(layout)),
-      dropTarget_(notificationName, [this] { repaint(); }) {
+LabelView::LabelView(std::unique_ptr<LabelLayout> layout, QWidget* parent)
+    : QWidget(parent), layout_(std::move(layout)), dropTarget_([this] { repaint(); }) {
     setAcceptDrops(true);
+    redisplay();
+}
+
+void LabelView::setZoom(double factor) {
+    zoom_ = factor;
+    redisplay();
 }
 
 void LabelView::setExifSetingDisplay(const QVariantMap& settings) {
@@ -52,14 +57,23 @@ void LabelView::paintLabel(QPainter& painter) {
 }
 
 void LabelView::redisplay() {
+    // A widget's size is whole pixels; the label's is rounded up so that nothing of it
+    // is cut off.
+    const QSizeF labelSize = layout_->labelSize();
+    setFixedSize(qCeil(labelSize.width() * zoom_), qCeil(labelSize.height() * zoom_));
     repaint();
+    if (labelSize != shownLabelSize_) {
+        shownLabelSize_ = labelSize;
+        emit labelSizeChanged(labelSize);
+    }
 }
 
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    layout_->drawRect(painter, QSizeF(size()), dropTarget_.dragging());
+    painter.scale(zoom_, zoom_);
+    layout_->drawRect(painter, QSizeF(size()) / zoom_, dropTarget_.dragging());
 }
 
 void LabelView::dragEnterEvent(QDragEnterEvent* event) {
@@ -76,10 +90,12 @@ void LabelView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void LabelView::dropEvent(QDropEvent* event) {
-    if (dropTarget_.performDragOperation(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
+    const std::optional<QString> path = dropTarget_.performDragOperation(event->mimeData());
+    if (!path) {
         event->ignore();
+        return;
     }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit photoDropped(*path);
 }

@@ -9,7 +9,9 @@
 
 // A label shown in a window: the operations the application calls, the preview
 // drawing and the drop target for photograph files. Its drawing is the layout's, so
-// paintLabel() gives the same picture on a printer or in a file.
+// paintLabel() gives the same picture on a printer or in a file. The view is as large
+// as the label at its zoom factor and draws it at that factor as vectors, sharp at
+// every zoom and screen scale; every setter that changes the label's size resizes it.
 class LabelView : public QWidget {
     Q_OBJECT
 
@@ -22,7 +24,9 @@ public:
     void setFonts(const QString& postScriptName);
     void clearAllStr();
 
-    const QString& dropFilePath() const { return dropTarget_.dropFilePath(); }
+    double zoom() const { return zoom_; }
+    void setZoom(double factor);
+
     bool dragging() const { return dropTarget_.dragging(); }
 
     LabelLayout& layout() { return *layout_; }
@@ -33,12 +37,18 @@ public:
     // an image.
     void paintLabel(QPainter& painter);
 
-protected:
-    LabelView(std::unique_ptr<LabelLayout> layout, const QString& notificationName,
-              QWidget* parent);
+signals:
+    // A photograph file was dropped on the label.
+    void photoDropped(const QString& path);
+    // The label's own size (in points) changed.
+    void labelSizeChanged(const QSizeF& labelSize);
 
-    // Brings the view up to date after a setter: redraws at once.
-    virtual void redisplay();
+protected:
+    LabelView(std::unique_ptr<LabelLayout> layout, QWidget* parent);
+
+    // Brings the view up to date after a setter: fits the view to the label and
+    // redraws at once.
+    void redisplay();
 
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -48,4 +58,6 @@ protected:
 private:
     std::unique_ptr<LabelLayout> layout_;
     LabelDropTarget dropTarget_;
+    double zoom_ = 1.0;
+    QSizeF shownLabelSize_;
 };

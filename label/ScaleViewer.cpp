@@ -12,8 +12,14 @@ float ScaleViewer::step() const {
     return metric_ ? RulerLayout::metricStep : RulerLayout::inchStep;
 }
 
+void ScaleViewer::setZoom(double factor) {
+    zoom_ = factor;
+    update();
+}
+
 void ScaleViewer::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    RulerLayout::drawRuler(painter, QSizeF(size()), metric_);
+    painter.scale(zoom_, zoom_);
+    RulerLayout::drawRuler(painter, QSizeF(size()) / zoom_, metric_);
 }

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // The ruler above the tape label, its zero at the label's left edge, in millimetres
-// or inches as the user's locale measures (decided once, at creation).
+// or inches as the user's locale measures (decided once, at creation). It is drawn at
+// the zoom of the label below it, so that its marks meet the label's lengths.
 class ScaleViewer : public QWidget {
     Q_OBJECT
 
@@ -15,9 +16,12 @@ public:
     // The distance between two ticks in points.
     float step() const;
 
+    void setZoom(double factor);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool metric_;
+    double zoom_ = 1.0;
 };

@@ -3,8 +3,7 @@
 #include "label/LabelView.h"
 #include "label/Tack66Layout.h"
 
-// The "Roll 60" label in the main window: a fixed square of 170 by 170 points. Drops
-// post "dropItemRollNotificaion".
+// The "Roll 60" label in the main window: a fixed square of 170 by 170 points.
 class Tack66View : public LabelView {
     Q_OBJECT
 

@@ -4,6 +4,14 @@
 
 #include <QStringList>
 
+#include <cmath>
+
+namespace {
+
+constexpr double pointsPerInch = 72.0;
+
+} // namespace
+
 int totalTapeMillimetres(const std::vector<LabelLength>& labels, int copies) {
     long long total = 0;
     for (const LabelLength& label : labels)
@@ -20,4 +28,12 @@ QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies) {
     lines << localizedString(QStringLiteral("tapeTotalMsg"))
                  .arg(totalTapeMillimetres(labels, copies));
     return lines.join(QLatin1Char('\n'));
+}
+
+QString tapeLengthText(double widthPoints, bool metric) {
+    if (metric)
+        return localizedString(QStringLiteral("tapeLengthMillimetres"))
+            .arg(tapeLengthMillimetres(widthPoints));
+    const double hundredths = std::floor(std::max(widthPoints, 0.0) / pointsPerInch * 100.0);
+    return localizedString(QStringLiteral("tapeLengthInches")).arg(hundredths / 100.0, 0, 'f', 2);
 }

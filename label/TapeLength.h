@@ -30,3 +30,7 @@ int totalTapeMillimetres(const std::vector<LabelLength>& labels, int copies);
 // What the user is told before such a job: "NAME: 83 mm" for each label, one a line,
 // then the total line of the string tables ("Total: 249 mm").
 QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies);
+
+// The length as the window shows it: "Tape: 122 mm", or where lengths are measured in
+// inches "Tape: 4.81 in" (hundredths, truncated like the millimetres).
+QString tapeLengthText(double widthPoints, bool metric);

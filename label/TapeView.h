@@ -3,9 +3,7 @@
 #include "label/LabelView.h"
 #include "label/TapeLayout.h"
 
-// The "Tape 18" label in the main window. Its size follows the label's length: every
-// setter that changes a text resizes the view to tapeSize and redraws it. Drops post
-// "dropItemTapeNotificaion".
+// The "Tape 18" label in the main window; its length follows its texts.
 class TapeView : public LabelView {
     Q_OBJECT
 
@@ -18,7 +16,4 @@ public:
 
     TapeLayout& tapeLayout() { return static_cast<TapeLayout&>(layout()); }
     const TapeLayout& tapeLayout() const { return static_cast<const TapeLayout&>(layout()); }
-
-protected:
-    void redisplay() override;
 };

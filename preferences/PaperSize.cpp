@@ -10,18 +10,17 @@
 
 namespace {
 
-constexpr int panelStopCode = 128;
 constexpr int rollItemIndex = 1;
 
 } // namespace
 
 PaperSize::PaperSize(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::PaperSize>()), m_mediaName(MediaTape18Key) {
-    m_ui->setupUi(this);
+    : QDialog(parent), ui_(std::make_unique<Ui::PaperSize>()), mediaName_(MediaTape18Key) {
+    ui_->setupUi(this);
     okButton()->setObjectName("okButton");
     // Without a close button the only way out is a choice.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &PaperSize::confirmed);
+    connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     applyPanelColours(this);
 }
 
@@ -34,18 +33,17 @@ std::unique_ptr<PaperSize> PaperSize::initPaperSize(QWidget* parent) {
 }
 
 QComboBox* PaperSize::mediaSelectButton() const {
-    return m_ui->mediaSelectButton;
+    return ui_->mediaSelectButton;
 }
 
 QPushButton* PaperSize::okButton() const {
-    return m_ui->buttonBox->button(QDialogButtonBox::Ok);
+    return ui_->buttonBox->button(QDialogButtonBox::Ok);
 }
 
-void PaperSize::confirmed() {
-    m_mediaName =
-        m_ui->mediaSelectButton->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
-    m_chosen = true;
-    done(panelStopCode);
+void PaperSize::accept() {
+    mediaName_ =
+        ui_->mediaSelectButton->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
+    QDialog::accept();
 }
 
 void PaperSize::reject() {}

@@ -22,14 +22,13 @@ public:
     explicit PaperSize(QWidget* parent = nullptr);
     ~PaperSize() override;
 
-    // Creates the panel and runs it modally; returns once the user has confirmed, or
-    // when the application is being ended while the panel is up (then without a choice).
+    // Creates the panel and runs it modally; returns once the user has confirmed (the
+    // result is Accepted), or when the application is being ended while the panel is up
+    // (then without a choice).
     static std::unique_ptr<PaperSize> initPaperSize(QWidget* parent = nullptr);
 
     // "Tape 18" or "Roll 60".
-    const QString& mediaName() const { return m_mediaName; }
-    // True once the user confirmed a medium.
-    bool chosen() const { return m_chosen; }
+    const QString& mediaName() const { return mediaName_; }
 
     QDialog* mediaPanel() { return this; }
     QComboBox* mediaSelectButton() const;
@@ -37,12 +36,11 @@ public:
 
 public slots:
     // Item 1 of the choice means "Roll 60", anything else "Tape 18".
-    void confirmed();
+    void accept() override;
     // The panel has no cancel: Escape and closing the window leave it open.
     void reject() override;
 
 private:
-    std::unique_ptr<Ui::PaperSize> m_ui;
-    QString m_mediaName;
-    bool m_chosen = false;
+    std::unique_ptr<Ui::PaperSize> ui_;
+    QString mediaName_;
 };

@@ -17,10 +17,6 @@
 
 namespace {
 
-// The panel's run ends with this code whether it was confirmed or cancelled; the
-// answer is endCode().
-constexpr int panelStopCode = 128;
-
 constexpr int tapeItemIndex = 0;
 constexpr int rollItemIndex = 1;
 
@@ -45,37 +41,36 @@ quint64 regularFaceIndex(const std::vector<FontMember>& members) {
 } // namespace
 
 PreferencesKestavolin::PreferencesKestavolin(QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::PreferencesKestavolin>()) {
-    m_ui->setupUi(this);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setObjectName("setPreferenceButton");
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("canselPreferenceButton");
-    m_itemCheckBoxes = {
-        {m_ui->makerCk, maker},
-        {m_ui->modelCk, model},
-        {m_ui->lensMakerCk, lensMaker},
-        {m_ui->lensModelCk, lensModel},
-        {m_ui->fLengthCk, focalLength},
-        {m_ui->fLength35Ck, focalLengthIn35mmFormat},
-        {m_ui->fNumberCk, fNumber},
-        {m_ui->expTimeCk, exposureTime},
-        {m_ui->sensitivityCk, sensitivity},
-        {m_ui->biasCk, exposureBiasValue},
-        {m_ui->expModeCk, exposureMode},
-        {m_ui->expProgramCk, exposureProgram},
-        {m_ui->meteringCk, meteringMode},
-        {m_ui->wbCk, whiteBalance},
-        {m_ui->dateTimeOrgCk, dateTimeOriginal},
-        {m_ui->fileNameCk, fileName},
+    : QDialog(parent), ui_(std::make_unique<Ui::PreferencesKestavolin>()) {
+    ui_->setupUi(this);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setObjectName("setPreferenceButton");
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("canselPreferenceButton");
+    itemCheckBoxes_ = {
+        {ui_->makerCk, maker},
+        {ui_->modelCk, model},
+        {ui_->lensMakerCk, lensMaker},
+        {ui_->lensModelCk, lensModel},
+        {ui_->fLengthCk, focalLength},
+        {ui_->fLength35Ck, focalLengthIn35mmFormat},
+        {ui_->fNumberCk, fNumber},
+        {ui_->expTimeCk, exposureTime},
+        {ui_->sensitivityCk, sensitivity},
+        {ui_->biasCk, exposureBiasValue},
+        {ui_->expModeCk, exposureMode},
+        {ui_->expProgramCk, exposureProgram},
+        {ui_->meteringCk, meteringMode},
+        {ui_->wbCk, whiteBalance},
+        {ui_->dateTimeOrgCk, dateTimeOriginal},
+        {ui_->fileNameCk, fileName},
     };
 
-    connect(m_ui->mediaTypeButton, &QComboBox::activated, this,
-            &PreferencesKestavolin::selectMedia);
-    connect(m_ui->fontFamilyButton, &QComboBox::activated, this,
+    connect(ui_->mediaTypeButton, &QComboBox::activated, this, &PreferencesKestavolin::selectMedia);
+    connect(ui_->fontFamilyButton, &QComboBox::activated, this,
             &PreferencesKestavolin::selectFontFamily);
-    connect(m_ui->fontStyleButton, &QComboBox::activated, this,
+    connect(ui_->fontStyleButton, &QComboBox::activated, this,
             &PreferencesKestavolin::selectFontStyle);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &PreferencesKestavolin::confirmed);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &PreferencesKestavolin::cansel);
+    connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // The boxes start as a new user's display settings.
     setExifItemState(defaultExifItemsStatus());
@@ -88,26 +83,26 @@ PreferencesKestavolin::~PreferencesKestavolin() = default;
 // The family list shows display names; every lookup goes by the family's own name at
 // the same index.
 void PreferencesKestavolin::awakeFromNib() {
-    m_fontFamily = FontCatalogue::availableFontFamilies();
-    for (const QString& family : std::as_const(m_fontFamily))
-        m_fontFamilyLocal.append(FontCatalogue::localizedNameForFamily(family));
-    m_ui->fontFamilyButton->clear();
-    m_ui->fontFamilyButton->addItems(m_fontFamilyLocal);
-    m_ui->fontStyleButton->clear();
+    fontFamily_ = FontCatalogue::availableFontFamilies();
+    for (const QString& family : std::as_const(fontFamily_))
+        fontFamilyLocal_.append(FontCatalogue::localizedNameForFamily(family));
+    ui_->fontFamilyButton->clear();
+    ui_->fontFamilyButton->addItems(fontFamilyLocal_);
+    ui_->fontStyleButton->clear();
     for (const FontMember& member : membersAt(0))
-        m_ui->fontStyleButton->addItem(member.styleName);
+        ui_->fontStyleButton->addItem(member.styleName);
 }
 
 const std::vector<FontMember>& PreferencesKestavolin::membersAt(int familyIndex) const {
-    if (familyIndex < 0 || familyIndex >= m_fontFamily.size())
+    if (familyIndex < 0 || familyIndex >= fontFamily_.size())
         return noMembers;
     // Listing the faces takes a font-database query per family, so a family's faces
     // are listed when it is first shown rather than for every family at once.
-    const QString& family = m_fontFamily.at(familyIndex);
-    auto members = m_fontList.find(family);
-    if (members == m_fontList.end())
+    const QString& family = fontFamily_.at(familyIndex);
+    auto members = fontList_.find(family);
+    if (members == fontList_.end())
         members =
-            m_fontList.emplace(family, FontCatalogue::availableMembersOfFontFamily(family)).first;
+            fontList_.emplace(family, FontCatalogue::availableMembersOfFontFamily(family)).first;
     return members->second;
 }
 
@@ -116,19 +111,19 @@ void PreferencesKestavolin::showFace(int familyIndex, quint64 styleIndex) {
     if (styleIndex >= members.size())
         styleIndex = 0;
 
-    m_ui->fontFamilyButton->setCurrentIndex(familyIndex);
-    m_ui->fontStyleButton->clear();
+    ui_->fontFamilyButton->setCurrentIndex(familyIndex);
+    ui_->fontStyleButton->clear();
     for (const FontMember& member : members)
-        m_ui->fontStyleButton->addItem(member.styleName);
-    m_ui->fontStyleButton->setCurrentIndex(members.empty() ? -1 : int(styleIndex));
+        ui_->fontStyleButton->addItem(member.styleName);
+    ui_->fontStyleButton->setCurrentIndex(members.empty() ? -1 : int(styleIndex));
 
-    m_fontName = members.empty() ? QString() : members[styleIndex].postScriptName;
-    m_fontFamilyName = m_fontFamily.at(familyIndex);
-    m_fontStyleIndex = styleIndex;
+    fontName_ = members.empty() ? QString() : members[styleIndex].postScriptName;
+    fontFamilyName_ = fontFamily_.at(familyIndex);
+    fontStyleIndex_ = styleIndex;
 }
 
 void PreferencesKestavolin::setFontFountStyle(const QString& familyName, quint64 styleIndex) {
-    const int familyIndex = m_fontFamily.indexOf(familyName);
+    const int familyIndex = fontFamily_.indexOf(familyName);
     if (familyIndex >= 0) {
         showFace(familyIndex, styleIndex);
         return;
@@ -137,7 +132,7 @@ void PreferencesKestavolin::setFontFountStyle(const QString& familyName, quint64
     const std::optional<ResolvedFont> resolved = FontCatalogue::resolveFont(familyName);
     if (!resolved)
         return;
-    const int resolvedIndex = m_fontFamily.indexOf(resolved->family);
+    const int resolvedIndex = fontFamily_.indexOf(resolved->family);
     if (resolvedIndex < 0)
         return;
     const std::vector<FontMember>& members = membersAt(resolvedIndex);
@@ -149,46 +144,44 @@ void PreferencesKestavolin::setFontFountStyle(const QString& familyName, quint64
 
 void PreferencesKestavolin::setMediaType(const QString& name) {
     const bool tape = name == MediaTape18Key;
-    m_mediaType = tape ? MediaTape18Key : MediaRoll60Key;
-    m_ui->mediaTypeButton->setCurrentIndex(tape ? tapeItemIndex : rollItemIndex);
+    mediaType_ = tape ? MediaTape18Key : MediaRoll60Key;
+    ui_->mediaTypeButton->setCurrentIndex(tape ? tapeItemIndex : rollItemIndex);
 }
 
 void PreferencesKestavolin::setExifItemState(const QVariantMap& items) {
     if (items.isEmpty())
         return;
-    m_makerSkip = SettingsFile::isItemOn(items, skipMaker);
-    for (const auto& [checkBox, key] : m_itemCheckBoxes)
+    makerSkip_ = SettingsFile::isItemOn(items, skipMaker);
+    for (const auto& [checkBox, key] : itemCheckBoxes_)
         checkBox->setChecked(SettingsFile::isItemOn(items, key));
 }
 
 bool PreferencesKestavolin::openPreferencesPanel() {
-    m_endCode = false;
-    exec();
-    return m_endCode;
+    return exec() == QDialog::Accepted;
 }
 
 QComboBox* PreferencesKestavolin::mediaTypeButton() const {
-    return m_ui->mediaTypeButton;
+    return ui_->mediaTypeButton;
 }
 
 QComboBox* PreferencesKestavolin::fontFamilyButton() const {
-    return m_ui->fontFamilyButton;
+    return ui_->fontFamilyButton;
 }
 
 QComboBox* PreferencesKestavolin::fontStyleButton() const {
-    return m_ui->fontStyleButton;
+    return ui_->fontStyleButton;
 }
 
 QPushButton* PreferencesKestavolin::setPreferenceButton() const {
-    return m_ui->buttonBox->button(QDialogButtonBox::Ok);
+    return ui_->buttonBox->button(QDialogButtonBox::Ok);
 }
 
 QPushButton* PreferencesKestavolin::canselPreferenceButton() const {
-    return m_ui->buttonBox->button(QDialogButtonBox::Cancel);
+    return ui_->buttonBox->button(QDialogButtonBox::Cancel);
 }
 
 QCheckBox* PreferencesKestavolin::checkBoxForItem(const QString& key) const {
-    for (const auto& [checkBox, itemKey] : m_itemCheckBoxes) {
+    for (const auto& [checkBox, itemKey] : itemCheckBoxes_) {
         if (itemKey == key)
             return checkBox;
     }
@@ -196,12 +189,12 @@ QCheckBox* PreferencesKestavolin::checkBoxForItem(const QString& key) const {
 }
 
 void PreferencesKestavolin::selectMedia() {
-    m_mediaType =
-        m_ui->mediaTypeButton->currentIndex() == tapeItemIndex ? MediaTape18Key : MediaRoll60Key;
+    mediaType_ =
+        ui_->mediaTypeButton->currentIndex() == tapeItemIndex ? MediaTape18Key : MediaRoll60Key;
 }
 
 void PreferencesKestavolin::selectFontFamily() {
-    const int familyIndex = m_ui->fontFamilyButton->currentIndex();
+    const int familyIndex = ui_->fontFamilyButton->currentIndex();
     if (familyIndex >= 0)
         showFace(familyIndex, regularFaceIndex(membersAt(familyIndex)));
 }
@@ -209,32 +202,19 @@ void PreferencesKestavolin::selectFontFamily() {
 // The family shown is taken along with the style, so the three font choices always
 // describe the same face, even when no family was set or chosen before.
 void PreferencesKestavolin::selectFontStyle() {
-    const int familyIndex = m_ui->fontFamilyButton->currentIndex();
-    const int styleIndex = m_ui->fontStyleButton->currentIndex();
+    const int familyIndex = ui_->fontFamilyButton->currentIndex();
+    const int styleIndex = ui_->fontStyleButton->currentIndex();
     const std::vector<FontMember>& members = membersAt(familyIndex);
     if (styleIndex < 0 || std::size_t(styleIndex) >= members.size())
         return;
-    m_fontFamilyName = m_fontFamily.at(familyIndex);
-    m_fontStyleIndex = quint64(styleIndex);
-    m_fontName = members[std::size_t(styleIndex)].postScriptName;
+    fontFamilyName_ = fontFamily_.at(familyIndex);
+    fontStyleIndex_ = quint64(styleIndex);
+    fontName_ = members[std::size_t(styleIndex)].postScriptName;
 }
 
-void PreferencesKestavolin::confirmed() {
-    m_exifItemState.insert(skipMaker, m_makerSkip);
-    for (const auto& [checkBox, key] : m_itemCheckBoxes)
-        m_exifItemState.insert(key, checkBox->checkState() == Qt::Checked);
-    finish(true);
-}
-
-void PreferencesKestavolin::cansel() {
-    finish(false);
-}
-
-void PreferencesKestavolin::reject() {
-    cansel();
-}
-
-void PreferencesKestavolin::finish(bool confirmedByUser) {
-    m_endCode = confirmedByUser;
-    done(panelStopCode);
+void PreferencesKestavolin::accept() {
+    exifItemState_.insert(skipMaker, makerSkip_);
+    for (const auto& [checkBox, key] : itemCheckBoxes_)
+        exifItemState_.insert(key, checkBox->checkState() == Qt::Checked);
+    QDialog::accept();
 }

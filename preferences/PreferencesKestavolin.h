@@ -47,17 +47,16 @@ public:
     bool openPreferencesPanel();
 
     // The choices. The font is empty until a family was set or chosen.
-    const QString& psFontName() const { return m_fontName; }
-    const QString& fontFamilyName() const { return m_fontFamilyName; }
-    quint64 fontStyleIndex() const { return m_fontStyleIndex; }
-    const QString& mediaType() const { return m_mediaType; }
+    const QString& psFontName() const { return fontName_; }
+    const QString& fontFamilyName() const { return fontFamilyName_; }
+    quint64 fontStyleIndex() const { return fontStyleIndex_; }
+    const QString& mediaType() const { return mediaType_; }
     // Empty until confirmed, then the sixteen item keys plus "skipMaker".
-    const QVariantMap& exifItemState() const { return m_exifItemState; }
-    bool endCode() const { return m_endCode; }
+    const QVariantMap& exifItemState() const { return exifItemState_; }
 
     // Installed families in catalogue order, and their display names.
-    const QStringList& fontFamily() const { return m_fontFamily; }
-    const QStringList& fontFamilyLocal() const { return m_fontFamilyLocal; }
+    const QStringList& fontFamily() const { return fontFamily_; }
+    const QStringList& fontFamilyLocal() const { return fontFamilyLocal_; }
 
     QDialog* preferencesPanel() { return this; }
     QComboBox* mediaTypeButton() const;
@@ -72,31 +71,28 @@ public slots:
     void selectMedia();
     void selectFontFamily();
     void selectFontStyle();
-    void confirmed();
-    void cansel();
-    // Escape and the window's close button cancel.
-    void reject() override;
+    // Takes the check boxes' states as the confirmed choice and ends the panel; Cancel,
+    // Escape and the window's close button end it with reject().
+    void accept() override;
 
 private:
     void awakeFromNib();
     const std::vector<FontMember>& membersAt(int familyIndex) const;
     void showFace(int familyIndex, quint64 styleIndex);
-    void finish(bool confirmedByUser);
 
-    std::unique_ptr<Ui::PreferencesKestavolin> m_ui;
+    std::unique_ptr<Ui::PreferencesKestavolin> ui_;
     // Check boxes in the order the display settings are written.
-    std::vector<std::pair<QCheckBox*, QString>> m_itemCheckBoxes;
+    std::vector<std::pair<QCheckBox*, QString>> itemCheckBoxes_;
 
-    QStringList m_fontFamily;
-    QStringList m_fontFamilyLocal;
+    QStringList fontFamily_;
+    QStringList fontFamilyLocal_;
     // Family name to its faces, filled as families are shown. A node-based map, so
     // a reference to one family's faces stays valid while others are added.
-    mutable std::map<QString, std::vector<FontMember>> m_fontList;
-    QString m_fontName;
-    QString m_fontFamilyName;
-    quint64 m_fontStyleIndex = 0;
-    QString m_mediaType;
-    QVariantMap m_exifItemState;
-    bool m_makerSkip = true;
-    bool m_endCode = false;
+    mutable std::map<QString, std::vector<FontMember>> fontList_;
+    QString fontName_;
+    QString fontFamilyName_;
+    quint64 fontStyleIndex_ = 0;
+    QString mediaType_;
+    QVariantMap exifItemState_;
+    bool makerSkip_ = true;
 };

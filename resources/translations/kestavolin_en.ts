@@ -691,5 +691,37 @@ Licence: see the package's copyright file.</translation>
         <source>PhotoListChanged</source>
         <translation>The file changed while it was read. Add it again.</translation>
     </message>
+    <message id="&amp;View">
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message id="Zoom &amp;In">
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message id="Zoom &amp;Out">
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message id="&amp;Actual Size">
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Actual Size</translation>
+    </message>
+    <message id="&amp;Fit to Window">
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Fit to Window</translation>
+    </message>
+    <message id="The length of tape the label needs">
+        <source>The length of tape the label needs</source>
+        <translation>The length of tape the label needs</translation>
+    </message>
+    <message id="tapeLengthMillimetres">
+        <source>tapeLengthMillimetres</source>
+        <translation>Tape: %1 mm</translation>
+    </message>
+    <message id="tapeLengthInches">
+        <source>tapeLengthInches</source>
+        <translation>Tape: %1 in</translation>
+    </message>
 </context>
 </TS>

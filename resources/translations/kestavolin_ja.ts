@@ -691,5 +691,37 @@
         <source>PhotoListChanged</source>
         <translation>読み込み中にファイルが変更されました。もう一度追加してください。</translation>
     </message>
+    <message id="&amp;View">
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message id="Zoom &amp;In">
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message id="Zoom &amp;Out">
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message id="&amp;Actual Size">
+        <source>&amp;Actual Size</source>
+        <translation>実際のサイズ(&amp;A)</translation>
+    </message>
+    <message id="&amp;Fit to Window">
+        <source>&amp;Fit to Window</source>
+        <translation>ウインドウに合わせる(&amp;F)</translation>
+    </message>
+    <message id="The length of tape the label needs">
+        <source>The length of tape the label needs</source>
+        <translation>ラベルに必要なテープの長さ</translation>
+    </message>
+    <message id="tapeLengthMillimetres">
+        <source>tapeLengthMillimetres</source>
+        <translation>テープ長: %1 mm</translation>
+    </message>
+    <message id="tapeLengthInches">
+        <source>tapeLengthInches</source>
+        <translation>テープ長: %1 in</translation>
+    </message>
 </context>
 </TS>

@@ -33,10 +33,10 @@ bool ScriptedDialogRunner::runPreferences(PreferencesKestavolin& panel) {
     if (preferencesChoice)
         preferencesChoice(panel);
     if (confirmPreferences)
-        panel.confirmed();
+        panel.accept();
     else
-        panel.cansel();
-    return panel.endCode();
+        panel.reject();
+    return panel.result() == QDialog::Accepted;
 }
 
 bool ScriptedDialogRunner::runPageSetup(QPrinter& printer, QWidget*) {

@@ -4,7 +4,6 @@
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
 #include "preferences/PreferencesKestavolin.h"
-#include "ui_MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +32,8 @@ protected:
 
     // Types a lens name into the combo box and confirms it.
     void enterLens(const QString& name) {
-        ui().lensName->setEditText(name);
-        app->inputLensName();
+        lensBox()->setEditText(name);
+        app->inputLensName(name);
     }
     QStringList storedLenses() const {
         return fixture.readSettings().value(QStringLiteral("lensList")).toStringList();
@@ -43,32 +42,27 @@ protected:
         for (int i = app->settings().lensList().size(); i < entries; ++i)
             enterLens(QStringLiteral("Lens %1").arg(i));
     }
-    Ui::MainWindow& ui() { return app->window().ui(); }
+    QComboBox* lensBox() { return app->window().findChild<QComboBox*>("lensName"); }
+    QLineEdit* photographerBox() { return app->window().findChild<QLineEdit*>("photographerBox"); }
 
     AppFixture fixture;
     KestavolinAppDelegate* app = nullptr;
 };
 
-TEST_F(Inputs, NewLensNamesAreAddedAndSavedExactlyAsTyped) {
+// Typed into the window's box and confirmed with Enter; a second Enter adds nothing.
+TEST_F(Inputs, NewLensNamesAreAddedOnceAndSavedExactlyAsTyped) {
     enterLens(QStringLiteral("  Macro 100  "));
-    enterLens(QStringLiteral("exif")); // another letter case is another lens
+    QLineEdit* edit = lensBox()->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("exif")); // another letter case is another lens
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Return);
     const QStringList expected{QStringLiteral("Exif"), QStringLiteral("  Macro 100  "),
                                QStringLiteral("exif")};
     EXPECT_EQ(app->settings().lensList(), expected);
     EXPECT_EQ(storedLenses(), expected);
-    EXPECT_EQ(ui().lensName->count(), 3);
-    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("exif"));
-}
-
-TEST_F(Inputs, ANameTypedInTheBoxIsAddedOnceWithItsOwnLetterCase) {
-    QLineEdit* edit = ui().lensName->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("exif"));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(app->settings().lensList(),
-              (QStringList{QStringLiteral("Exif"), QStringLiteral("exif")}));
-    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("exif"));
+    EXPECT_EQ(lensBox()->count(), 3);
+    EXPECT_EQ(lensBox()->currentText(), QStringLiteral("exif"));
 }
 
 TEST_F(Inputs, KnownAndBlankNamesChangeNothing) {
@@ -98,7 +92,7 @@ TEST_F(Inputs, DeletingAConfirmedNameRemovesEveryCopyAndSelectsExif) {
                                          QStringLiteral("Prime"), QStringLiteral("Zoom")}},
                            {QStringLiteral("mediaTypeName"), QStringLiteral("Tape 18")}});
     app = &fixture.start();
-    ui().lensName->setEditText(QStringLiteral("Zoom"));
+    lensBox()->setEditText(QStringLiteral("Zoom"));
     app->deleteLensName();
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("lensDelCoution"));
@@ -107,7 +101,7 @@ TEST_F(Inputs, DeletingAConfirmedNameRemovesEveryCopyAndSelectsExif) {
     const QStringList expected{QStringLiteral("Exif"), QStringLiteral("Prime")};
     EXPECT_EQ(app->settings().lensList(), expected);
     EXPECT_EQ(storedLenses(), expected);
-    EXPECT_EQ(ui().lensName->currentText(), QStringLiteral("Exif"));
+    EXPECT_EQ(lensBox()->currentText(), QStringLiteral("Exif"));
 }
 
 TEST_F(Inputs, DeletionIsRefusedCancelledOrSilentAsTheNameRequires) {
@@ -119,21 +113,21 @@ TEST_F(Inputs, DeletionIsRefusedCancelledOrSilentAsTheNameRequires) {
 
     fixture.alerts.setAnswer(alertDefaultReturn);
     fixture.alerts.clear();
-    ui().lensName->setEditText(QStringLiteral("Not listed"));
+    lensBox()->setEditText(QStringLiteral("Not listed"));
     app->deleteLensName();
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
     EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("lensNotDelete"));
     EXPECT_EQ(fixture.alerts.alerts()[1].message, QStringLiteral("lensNotDeleteMsg"));
 
     fixture.alerts.clear();
-    ui().lensName->setEditText(QStringLiteral("Exif"));
+    lensBox()->setEditText(QStringLiteral("Exif"));
     app->deleteLensName();
     EXPECT_EQ(fixture.alerts.alerts().size(), 1); // the confirmation only
     EXPECT_TRUE(app->settings().lensList().contains(QStringLiteral("Exif")));
 
     fixture.alerts.clear();
     app->window().close();
-    ui().lensName->setEditText(QStringLiteral("Zoom"));
+    lensBox()->setEditText(QStringLiteral("Zoom"));
     app->deleteLensName();
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_EQ(app->settings().lensList().size(), 2);
@@ -141,22 +135,19 @@ TEST_F(Inputs, DeletionIsRefusedCancelledOrSilentAsTheNameRequires) {
 
 TEST_F(Inputs, PhotographerAndTitleLengthsHaveTheirLimits) {
     const double width = app->tapeImageView()->tapeSize().width();
-    ui().photographerBox->setText(QString(140, u'p'));
-    app->inputPhotograper();
+    app->inputPhotograper(QString(140, u'p'));
     EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
-    ui().photographerBox->setText(QString());
-    app->inputPhotograper();
+    app->inputPhotograper(QString());
     EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
-    ui().photographerBox->setText(QString(139, u'p'));
-    app->inputPhotograper();
+    app->inputPhotograper(QString(139, u'p'));
     EXPECT_EQ(app->settings().photographer(), QString(139, u'p'));
+    // Saved at once.
+    EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QString(139, u'p'));
     EXPECT_GT(app->tapeImageView()->tapeSize().width(), width);
 
-    ui().titleMessageBox->setText(QString(401, u't'));
-    app->titleInput();
+    app->titleInput(QString(401, u't'));
     EXPECT_EQ(app->titleName(), QString());
-    ui().titleMessageBox->setText(QString(400, u't'));
-    app->titleInput();
+    app->titleInput(QString(400, u't'));
     EXPECT_EQ(app->titleName(), QString(400, u't'));
     // The title is never stored.
     app->applicationWillTerminate();
@@ -165,22 +156,21 @@ TEST_F(Inputs, PhotographerAndTitleLengthsHaveTheirLimits) {
 
 TEST_F(Inputs, AnEmptiedTitleFieldRemovesTheTitleFromTheLabel) {
     const double untitledWidth = app->tapeImageView()->tapeSize().width();
-    ui().titleMessageBox->setText(QStringLiteral("Harbour at Dawn"));
-    app->titleInput();
+    app->titleInput(QStringLiteral("Harbour at Dawn"));
     ASSERT_TRUE(labelShows(*app, QStringLiteral("Harbour at Dawn")));
 
-    ui().titleMessageBox->setText(QString());
-    app->titleInput();
+    app->titleInput(QString());
     EXPECT_FALSE(labelShows(*app, QStringLiteral("Harbour")));
     EXPECT_EQ(app->titleName(), QString());
     EXPECT_EQ(app->tapeImageView()->tapeSize().width(), untitledWidth);
 }
 
+// Typed into the window's field and confirmed with Enter.
 TEST_F(Inputs, AnEmptiedPhotographerFieldShowsTheKeptNameAgain) {
-    ui().photographerBox->setText(QString());
-    app->inputPhotograper();
+    photographerBox()->clear();
+    QTest::keyClick(photographerBox(), Qt::Key_Return);
     EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
-    EXPECT_EQ(ui().photographerBox->text(), QStringLiteral("Ann Example"));
+    EXPECT_EQ(photographerBox()->text(), QStringLiteral("Ann Example"));
     EXPECT_TRUE(labelShows(*app, QStringLiteral("Ann Example")));
 }
 

@@ -35,6 +35,12 @@ TEST_F(Intake, OneOpenRequestLoadsThePhotographIntoTheLabel) {
     EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
     EXPECT_GT(app.tapeImageView()->tapeSize().width(), emptyWidth);
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+
+    // A request reshows a closed window.
+    app.window().close();
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("c.tif.jpg"))});
+    EXPECT_TRUE(app.window().isVisible());
+    EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("c.tif.jpg")));
 }
 
 TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefused) {
@@ -67,14 +73,6 @@ TEST_F(Intake, APhotographHandedOverDuringStartUpIsShownWhenStartUpEnds) {
     ASSERT_NE(app.kestavolin(), nullptr);
     EXPECT_EQ(app.kestavolin()->fileName(), path);
     EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
-}
-
-TEST_F(Intake, AnOpenRequestReshowsAClosedWindow) {
-    KestavolinAppDelegate& app = fixture.start();
-    app.window().close();
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("c.tif.jpg"))});
-    EXPECT_TRUE(app.window().isVisible());
-    EXPECT_NE(app.kestavolin(), nullptr);
 }
 
 TEST_F(Intake, TheOpenDialogOffersPhotographsAndLoadsTheChosenOneLater) {
@@ -137,31 +135,25 @@ TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
-void dropFile(QWidget* view, const QString& path) {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view, &drop);
-}
-
-TEST_F(Intake, APhotographDroppedOnTheTapeLabelIsLoaded) {
-    KestavolinAppDelegate& app = fixture.start();
-    const QString path = fixture.samplePhoto(QStringLiteral("dropped.JPEG"));
-    dropFile(app.tapeImageView(), path);
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.kestavolin()->fileName(), path);
-}
-
-TEST(IntakeRoll, APhotographDroppedOnTheRollLabelIsLoaded) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(QStringLiteral("Roll 60"));
-    KestavolinAppDelegate& app = fixture.start();
-    const QString path = fixture.samplePhoto(QStringLiteral("roll.jpg"));
-    dropFile(app.tack66ImageView(), path);
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_NE(app.tack66ImageView()->printImage(), nullptr);
+// A photograph dropped on the label of either medium is loaded into it.
+TEST(IntakeDrop, APhotographDroppedOnTheLabelIsLoaded) {
+    for (const char* medium : {"Tape 18", "Roll 60"}) {
+        AppFixture fixture;
+        fixture.writeSettingsWithMedium(QString::fromLatin1(medium));
+        KestavolinAppDelegate& app = fixture.start();
+        LabelView* view = app.tapeImageView();
+        if (!view)
+            view = app.tack66ImageView();
+        const QString path = fixture.samplePhoto(QStringLiteral("dropped.JPEG"));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &drop);
+        ASSERT_NE(app.kestavolin(), nullptr) << medium;
+        EXPECT_EQ(app.kestavolin()->fileName(), path);
+    }
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 #include "platform/LocalizedText.h"
 #include "preferences/PaperSize.h"
 #include "preferences/PreferencesKestavolin.h"
-#include "ui_MainWindow.h"
 
+#include <QAction>
 #include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -23,18 +25,18 @@ TEST(InterfaceTexts, WindowAndPanelsFollowTheStringTable) {
             EXPECT_EQ(shown, localizedString(QString::fromUtf8(id))) << id;
             EXPECT_NE(shown, QString::fromUtf8(id)) << id;
         };
-        translated(window.ui().menuFile->title(), "&File");
-        translated(window.ui().actionOpen->text(), "&Open…");
-        translated(window.ui().lensTitle->text(), "Lens name");
+        translated(window.findChild<QMenu*>("menuFile")->title(), "&File");
+        translated(window.findChild<QAction*>("actionOpen")->text(), "&Open…");
+        translated(window.findChild<QLabel*>("lensTitle")->text(), "Lens name");
         translated(medium.windowTitle(), "Label Medium");
         translated(preferences.windowTitle(), "Preferences");
-        EXPECT_EQ(window.ui().actionOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        EXPECT_EQ(window.findChild<QAction*>("actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestavolin"));
     }
     useEmptyStringTable();
     MainWindow window;
     PaperSize medium;
-    EXPECT_EQ(window.ui().menuFile->title(), QStringLiteral("&File"));
+    EXPECT_EQ(window.findChild<QMenu*>("menuFile")->title(), QStringLiteral("&File"));
     EXPECT_EQ(medium.windowTitle(), QStringLiteral("Label Medium"));
 }
 

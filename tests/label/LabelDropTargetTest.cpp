@@ -1,6 +1,5 @@
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
-#include "platform/NotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,14 +22,10 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("album.jpg")));
-        observer = NotificationCenter::defaultCenter().addObserver(
-            dropItemTapeNotificaion, [this] { pathsAtNotification.append(tape.dropFilePath()); });
-        rollObserver = NotificationCenter::defaultCenter().addObserver(
-            dropItemRollNotificaion, [this] { ++rollNotifications; });
-    }
-    void TearDown() override {
-        NotificationCenter::defaultCenter().removeObserver(observer);
-        NotificationCenter::defaultCenter().removeObserver(rollObserver);
+        QObject::connect(&tape, &LabelView::photoDropped,
+                         [this](const QString& path) { tapeDrops.append(path); });
+        QObject::connect(&roll, &LabelView::photoDropped,
+                         [this](const QString& path) { rollDrops.append(path); });
     }
 
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
@@ -64,10 +59,8 @@ protected:
     QTemporaryDir folder;
     TapeView tape;
     Tack66View roll;
-    QStringList pathsAtNotification;
-    int rollNotifications = 0;
-    NotificationCenter::Token observer = 0;
-    NotificationCenter::Token rollObserver = 0;
+    QStringList tapeDrops;
+    QStringList rollDrops;
 };
 
 TEST_F(LabelDropTargetTest, AcceptsOneExistingPhotographFileInAnyLetterCase) {
@@ -88,11 +81,15 @@ TEST_F(LabelDropTargetTest, AcceptsOneExistingPhotographFileInAnyLetterCase) {
     EXPECT_FALSE(LabelDropTarget::acceptableObject(&text)) << "a text is not a file name";
 }
 
-TEST_F(LabelDropTargetTest, OnlyAnAcceptedDragHighlightsAndLeavingRestoresWithoutPosting) {
+TEST_F(LabelDropTargetTest, RefusedDragNeitherHighlightsNorSignals) {
     const auto two = dragOf({path("photo.jpg"), path("PHOTO2.JPG")});
     EXPECT_FALSE(enter(tape, *two));
     EXPECT_FALSE(tape.dragging());
     EXPECT_FALSE(drop(tape, *two));
+    EXPECT_TRUE(tapeDrops.isEmpty());
+}
+
+TEST_F(LabelDropTargetTest, EnteringHighlightsAndLeavingRestoresWithoutSignalling) {
     tape.setAuthor(QStringLiteral("Someone"));
     const auto one = dragOf({path("photo.jpg")});
     EXPECT_TRUE(enter(tape, *one));
@@ -101,27 +98,24 @@ TEST_F(LabelDropTargetTest, OnlyAnAcceptedDragHighlightsAndLeavingRestoresWithou
     leave(tape);
     EXPECT_FALSE(tape.dragging());
     EXPECT_EQ(tape.grab().toImage().pixel(2, 2), qRgb(255, 255, 255));
-    EXPECT_TRUE(pathsAtNotification.isEmpty());
+    EXPECT_TRUE(tapeDrops.isEmpty());
 }
 
-TEST_F(LabelDropTargetTest, DropStoresThePathBeforePostingTheViewsNotification) {
-    const QString& stored = tape.dropFilePath();
+TEST_F(LabelDropTargetTest, EachDropSignalsItsPathFromTheViewItLandedOn) {
     const auto first = dragOf({path("PHOTO2.JPG")});
     ASSERT_TRUE(enter(tape, *first));
     EXPECT_TRUE(drop(tape, *first));
     EXPECT_FALSE(tape.dragging());
-    EXPECT_EQ(pathsAtNotification, QStringList{path("PHOTO2.JPG")});
     const auto second = dragOf({path("photo.jpg")});
     ASSERT_TRUE(enter(tape, *second));
     EXPECT_TRUE(drop(tape, *second));
-    EXPECT_EQ(tape.dropFilePath(), path("photo.jpg"));
-    EXPECT_EQ(&tape.dropFilePath(), &stored) << "the same string object every time";
-    EXPECT_EQ(rollNotifications, 0);
+    EXPECT_EQ(tapeDrops, (QStringList{path("PHOTO2.JPG"), path("photo.jpg")}));
+    EXPECT_TRUE(rollDrops.isEmpty());
     ASSERT_TRUE(enter(roll, *second));
     EXPECT_TRUE(roll.dragging());
     EXPECT_TRUE(drop(roll, *second));
-    EXPECT_EQ(rollNotifications, 1);
-    EXPECT_EQ(pathsAtNotification.size(), 2);
+    EXPECT_EQ(rollDrops, QStringList{path("photo.jpg")});
+    EXPECT_EQ(tapeDrops.size(), 2);
 }
 
 } // namespace

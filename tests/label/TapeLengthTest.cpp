@@ -28,4 +28,14 @@ TEST(TapeLength, AJobOfSeveralLabelsTellsEachOneAndTheTotalOfItsCopies) {
     useEmptyStringTable();
 }
 
+TEST(TapeLength, IsShownInTheRulersUnit) {
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    EXPECT_EQ(tapeLengthText(346.0, true), QStringLiteral("Tape: 122 mm"));
+    EXPECT_EQ(tapeLengthText(346.0, false), QStringLiteral("Tape: 4.80 in"));
+    EXPECT_EQ(tapeLengthText(72.0, false), QStringLiteral("Tape: 1.00 in"));
+    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
+    EXPECT_EQ(tapeLengthText(346.0, true), QString::fromUtf8("テープ長: 122 mm"));
+    useEmptyStringTable();
+}
+
 } // namespace

@@ -27,16 +27,16 @@ TEST(PaperSizeTest, OffersTheTwoMediaWithTapePreselectedAndReadsTheChoice) {
     EXPECT_EQ(panel.mediaSelectButton()->currentIndex(), 0);
     EXPECT_EQ(panel.findChild<QPushButton*>("okButton"), panel.okButton());
 
-    panel.confirmed();
+    panel.accept();
     EXPECT_EQ(panel.mediaName(), MediaTape18Key);
 
     // The second item means Roll 60, any other index Tape 18.
     panel.mediaSelectButton()->setCurrentIndex(1);
-    panel.confirmed();
+    panel.accept();
     EXPECT_EQ(panel.mediaName(), MediaRoll60Key);
 
     panel.mediaSelectButton()->setCurrentIndex(-1);
-    panel.confirmed();
+    panel.accept();
     EXPECT_EQ(panel.mediaName(), MediaTape18Key);
 }
 
@@ -58,7 +58,7 @@ TEST(PaperSizeTest, InitRunsThePanelUntilConfirmed) {
     });
     const std::unique_ptr<PaperSize> panel = PaperSize::initPaperSize();
     EXPECT_EQ(panel->mediaName(), MediaRoll60Key);
-    EXPECT_TRUE(panel->chosen());
+    EXPECT_EQ(panel->result(), QDialog::Accepted);
     EXPECT_FALSE(panel->isVisible());
 }
 

@@ -159,9 +159,8 @@ TEST_F(PreferencesKestavolinTest, AnyMediumButTape18MeansRoll60) {
 
 TEST_F(PreferencesKestavolinTest, EmptySettingsKeepTheDesignedBoxes) {
     panel.setExifItemState({});
-    QTimer::singleShot(0, &panel, [this] { panel.setPreferenceButton()->click(); });
-    EXPECT_TRUE(panel.openPreferencesPanel());
-    EXPECT_FALSE(panel.isVisible());
+    panel.accept();
+    EXPECT_EQ(panel.result(), QDialog::Accepted);
     EXPECT_EQ(panel.exifItemState(), defaultExifItemsStatus());
 }
 
@@ -175,7 +174,7 @@ TEST_F(PreferencesKestavolinTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
     panel.checkBoxForItem(fileName)->setChecked(true);
     panel.checkBoxForItem(lensMaker)->setTristate(true);
     panel.checkBoxForItem(lensMaker)->setCheckState(Qt::PartiallyChecked);
-    panel.confirmed();
+    panel.accept();
 
     const QVariantMap state = panel.exifItemState();
     EXPECT_EQ(state.size(), 17);
@@ -190,14 +189,14 @@ TEST_F(PreferencesKestavolinTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
 }
 
 TEST_F(PreferencesKestavolinTest, CancelAndEscapeChangeNothing) {
-    QTimer::singleShot(0, &panel, [this] { panel.canselPreferenceButton()->click(); });
-    EXPECT_FALSE(panel.openPreferencesPanel());
+    panel.reject();
+    EXPECT_EQ(panel.result(), QDialog::Rejected);
     EXPECT_TRUE(panel.exifItemState().isEmpty());
 
     PreferencesKestavolin escaped;
     escaped.show();
     escaped.reject();
-    EXPECT_FALSE(escaped.endCode());
+    EXPECT_EQ(escaped.result(), QDialog::Rejected);
     EXPECT_FALSE(escaped.isVisible());
 }
 

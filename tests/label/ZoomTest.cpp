@@ -1,0 +1,115 @@
+#include "label/LabelPreview.h"
+#include "label/ScaleViewer.h"
+#include "label/TapeView.h"
+#include "label/ZoomSteps.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StepCase {
+    double from;
+    double in;
+    double out;
+};
+
+class ZoomStep : public testing::TestWithParam<StepCase> {};
+
+// Steps from each step, from between steps and at the limits, which hold.
+TEST_P(ZoomStep, MovesToTheNeighbouringStep) {
+    EXPECT_DOUBLE_EQ(ZoomSteps::zoomedIn(GetParam().from), GetParam().in);
+    EXPECT_DOUBLE_EQ(ZoomSteps::zoomedOut(GetParam().from), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ZoomStep,
+                         testing::Values(StepCase{1.0, 1.5, 0.75}, StepCase{0.75, 1.0, 0.5},
+                                         StepCase{3.0, 4.0, 2.0}, StepCase{4.0, 6.0, 3.0},
+                                         StepCase{1.2, 1.5, 1.0}, StepCase{0.25, 0.5, 0.25},
+                                         StepCase{8.0, 8.0, 6.0}, StepCase{0.1, 0.25, 0.25},
+                                         StepCase{20.0, 8.0, 8.0}));
+
+TEST(ZoomSteps, FittingTakesTheTighterSideWithinTheLimits) {
+    EXPECT_DOUBLE_EQ(ZoomSteps::fitting({200, 50}, {400, 200}), 2.0);
+    EXPECT_DOUBLE_EQ(ZoomSteps::fitting({200, 50}, {400, 75}), 1.5);
+    EXPECT_DOUBLE_EQ(ZoomSteps::fitting({2000, 43}, {100, 100}), ZoomSteps::smallest);
+    EXPECT_DOUBLE_EQ(ZoomSteps::fitting({10, 10}, {1000, 1000}), ZoomSteps::largest);
+    EXPECT_DOUBLE_EQ(ZoomSteps::fitting({}, {100, 100}), ZoomSteps::smallest);
+}
+
+class Preview : public testing::Test {
+protected:
+    void SetUp() override {
+        tape->setAuthor(QStringLiteral("A photographer"));
+        preview.showLabel(tape, ruler);
+        preview.resize(700, 300);
+    }
+    void wheel(int turn, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, turn), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(preview.viewport(), &event);
+    }
+
+    LabelPreview preview;
+    TapeView* tape = new TapeView;
+    ScaleViewer* ruler = new ScaleViewer(true, nullptr);
+};
+
+TEST_F(Preview, ZoomSizesLabelAndRulerAndKeepsTheRulerAsLongAsTheLabel) {
+    const QSizeF label = tape->layout().labelSize();
+    preview.zoomIn();
+    preview.zoomIn();
+    EXPECT_DOUBLE_EQ(preview.zoom(), 2.0);
+    EXPECT_EQ(tape->size(), QSize(qCeil(label.width() * 2), qCeil(label.height() * 2)));
+    EXPECT_EQ(ruler->height(), 60);
+    EXPECT_GE(ruler->minimumWidth(), tape->width());
+    tape->setTitle(QStringLiteral("A much longer title than before, for a longer strip"));
+    EXPECT_GE(ruler->minimumWidth(), tape->width());
+    preview.zoomToActualSize();
+    EXPECT_EQ(tape->size(), QSize(qCeil(tape->layout().labelSize().width()), 43));
+}
+
+TEST_F(Preview, ControlWheelZoomsAndAPlainWheelDoesNot) {
+    wheel(120, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(preview.zoom(), 1.5);
+    wheel(-120, Qt::ControlModifier);
+    wheel(-120, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(preview.zoom(), 0.75);
+    wheel(120, Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(preview.zoom(), 0.75);
+}
+
+TEST_F(Preview, FitToWindowShowsLabelAndRulerWithoutScrolling) {
+    preview.zoomToFit();
+    EXPECT_GT(preview.zoom(), 1.0);
+    const QSize stage = preview.widget()->minimumSizeHint();
+    EXPECT_LE(stage.width(), preview.viewport()->width());
+    EXPECT_LE(stage.height(), preview.viewport()->height());
+}
+
+// Drawn at the zoom as vectors: the view shows the layout drawn at four times its
+// size, not the actual-size picture enlarged.
+TEST_F(Preview, TheLabelIsDrawnAtTheZoomNotEnlarged) {
+    const QImage actual = tape->grab().toImage();
+    preview.setZoom(4.0);
+    const QImage zoomed = tape->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QSizeF label = tape->layout().labelSize();
+    ASSERT_EQ(zoomed.size(), QSize(qCeil(label.width() * 4), qCeil(label.height() * 4)));
+
+    QImage drawn(zoomed.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(4, 4);
+    tape->layout().drawRect(painter, QSizeF(drawn.size()) / 4, false);
+    painter.end();
+    EXPECT_EQ(zoomed, drawn);
+    EXPECT_NE(zoomed, actual.scaled(zoomed.size()).convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
