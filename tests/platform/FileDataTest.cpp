@@ -57,16 +57,12 @@ TEST(FileData, FilesLargerThanMemoryWouldAllowAreMappedNotRead) {
     EXPECT_EQ(data->bytes()[size - 1], 0x42);
 }
 
-TEST(FileData, EmptyFileHasNoBytesButIsReadable) {
+TEST(FileData, EmptyFilesAreReadableUnreadablePathsGiveNothing) {
     QTemporaryDir dir;
-    const auto data = FileData::initWithContentsOfFile(writeFile(dir, "empty.jpg", {}));
-    ASSERT_TRUE(data);
-    EXPECT_EQ(data->length(), 0);
-    EXPECT_NE(data->bytes(), nullptr);
-}
-
-TEST(FileData, UnreadablePathsGiveNothing) {
-    QTemporaryDir dir;
+    const auto empty = FileData::initWithContentsOfFile(writeFile(dir, "empty.jpg", {}));
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->length(), 0);
+    EXPECT_NE(empty->bytes(), nullptr);
     EXPECT_FALSE(FileData::initWithContentsOfFile(dir.filePath("missing.jpg")));
     EXPECT_FALSE(FileData::initWithContentsOfFile(dir.path()));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));

@@ -37,9 +37,7 @@ TEST(FontCatalogue, HelveticaResolvesToItsMetricTwin) {
         EXPECT_EQ(QFontInfo(font).styleName(), c.style) << c.name;
         EXPECT_DOUBLE_EQ(font.pointSizeF(), 12);
     }
-}
-
-TEST(FontCatalogue, AbsentFontsStillResolveToSomeInstalledFace) {
+    // An absent font still resolves to some installed face.
     const auto myriad = FontCatalogue::resolveFont("MyriadPro-Regular");
     ASSERT_TRUE(myriad);
     EXPECT_FALSE(myriad->family.isEmpty());

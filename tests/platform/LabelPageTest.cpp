@@ -223,20 +223,6 @@ TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
         PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
 }
 
-TEST(PrintLabel, AChosenFileGetsThePageOfExactlyTheLabelsSizeWithTheLabelOnIt) {
-    QTemporaryDir folder;
-    PrintSetup::JobSettings job;
-    job.outputFile = folder.filePath(QStringLiteral("label.pdf"));
-    QTransform drawnWith;
-    const auto submission = PrintSetup::printLabel(
-        job, {QSizeF(200, 43), [&](QPainter& painter) { drawnWith = painter.transform(); }});
-    EXPECT_EQ(submission.failure, PrintSetup::Failure::None);
-    EXPECT_TRUE(QFile::exists(job.outputFile));
-    // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
-    EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
-    EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
-}
-
 // The page boxes of a PDF file, in page order.
 QList<QRectF> pageBoxes(const QString& path) {
     QFile file(path);
@@ -259,14 +245,21 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     // Copies are the print queue's business; the file holds each label once.
     job.copies = 2;
     QList<int> drawn;
+    QTransform drawnWith;
     std::vector<PrintSetup::Label> labels;
     for (const QSizeF size : {QSizeF(348.2072754, 43), QSizeF(120, 43), QSizeF(170, 170)}) {
         const int index = static_cast<int>(labels.size());
-        labels.push_back({size, [&drawn, index](QPainter&) { drawn << index; }});
+        labels.push_back({size, [&drawn, &drawnWith, index](QPainter& painter) {
+                              drawn << index;
+                              drawnWith = painter.transform();
+                          }});
     }
     const auto submission = PrintSetup::printLabels(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
     EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
+    // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
+    EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
+    EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
     const QList<QRectF> boxes = pageBoxes(job.outputFile);
     ASSERT_EQ(boxes.size(), 3);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
