@@ -26,17 +26,6 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
-TEST(FileData, MapsTheWholeFile) {
-    QTemporaryDir dir;
-    QByteArray content(100000, '\0');
-    for (qsizetype i = 0; i < content.size(); ++i)
-        content[i] = static_cast<char>(i * 7);
-    const auto data = FileData::initWithContentsOfFile(writeFile(dir, "photo.jpg", content));
-    ASSERT_TRUE(data);
-    ASSERT_EQ(data->length(), content.size());
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(data->bytes()), content.size()), content);
-}
-
 TEST(FileData, FilesLargerThanMemoryWouldAllowAreMappedNotRead) {
     QTemporaryDir dir;
     const QString path = dir.filePath("huge.tif");

@@ -57,16 +57,6 @@ TEST(FontCatalogue, ListsFamiliesMembersAndPostScriptNames) {
     EXPECT_EQ(FontCatalogue::localizedNameForFamily(helveticaTwin), helveticaTwin);
 }
 
-TEST(FontCatalogue, EveryListedMemberMakesItsOwnFace) {
-    for (const QString& family : FontCatalogue::availableFontFamilies()) {
-        for (const FontMember& m : FontCatalogue::availableMembersOfFontFamily(family)) {
-            const QFont font = FontCatalogue::fontWithName(m.postScriptName, 10);
-            EXPECT_EQ(matchedFamily(font), family) << m.postScriptName.toStdString();
-            EXPECT_EQ(QFontInfo(font).styleName(), m.styleName) << m.postScriptName.toStdString();
-        }
-    }
-}
-
 TEST(FontCatalogue, TextWidthIsInPoints) {
     // Helvetica advances in thousandths of an em: H 722, e 556, l 222, o 556.
     QFont font = FontCatalogue::fontWithName("Helvetica", 10);
