@@ -14,21 +14,21 @@
 
 namespace {
 
-// A PPD with the parts the medium is read from: the driver's name, the page sizes
-// with their printable areas, and custom sizes when maximumLength is given.
-QString writePpd(const QTemporaryDir& folder, const QString& driver,
-                 const QList<std::tuple<QString, double, double, QString>>& sizes,
-                 double maximumLength = 0, const QString& hwMargins = QStringLiteral("0 0 0 0")) {
+// The medium of a queue whose PPD has the parts the medium is read from: the
+// driver's name, the page sizes with their printable areas, and custom sizes when
+// maximumLength is given.
+QueueMedium mediumOf(const QString& driver,
+                     const QList<std::tuple<QString, double, double, QString>>& sizes,
+                     double maximumLength = 0,
+                     const QString& hwMargins = QStringLiteral("0 0 0 0")) {
+    const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("queue.ppd"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     QTextStream ppd(&file);
-    ppd << "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-        << "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"T.PPD\"\n"
-        << "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test\"\n"
-        << "*ShortNickName: \"Test\"\n*NickName: \"Test " << driver << "\"\n"
-        << "*PSVersion: \"(3010.000) 0\"\n*cupsFilter: \"application/vnd.cups-raster 0 " << driver
-        << "\"\n*HWMargins: " << hwMargins << "\n";
+    ppd << "*PPD-Adobe: \"4.3\"\n*NickName: \"Test " << driver << "\"\n"
+        << "*cupsFilter: \"application/vnd.cups-raster 0 " << driver << "\"\n"
+        << "*HWMargins: " << hwMargins << "\n";
     if (maximumLength > 0) {
         ppd << "*VariablePaperSize: True\n*CustomPageSize True: \"pop pop pop\"\n*End\n"
             << "*ParamCustomPageSize Width: 1 points 36 1000\n"
@@ -46,17 +46,31 @@ QString writePpd(const QTemporaryDir& folder, const QString& driver,
         ppd << "*ImageableArea " << name << ": \"" << area << "\"\n";
         ppd << "*PaperDimension " << name << ": \"" << width << " " << length << "\"\n";
     }
-    return path;
+    ppd.flush();
+    file.close();
+    return queueMediumFromPpd(path);
+}
+
+// The media of an 18 mm tape printer and a 62 mm roll printer, as their drivers'
+// PPDs describe them.
+QueueMedium tape18() {
+    return mediumOf(QStringLiteral("ptouch-pt"),
+                    {{"tz-12", 34, 284, "0 0 34 284"},
+                     {"hs-18", 50, 284, "0 0 50 284"},
+                     {"tz-18", 51, 284, "0 0 51 284"},
+                     {"tz-24", 68, 284, "0 0 68 284"}},
+                    100000);
+}
+
+QueueMedium roll62() {
+    return mediumOf(QStringLiteral("ptouch-ql"),
+                    {{"29mm", 82, 284, "4.32 8.40 77.68 275.60"},
+                     {"62mm", 176, 284, "4.32 8.40 171.68 275.60"}},
+                    100000, QStringLiteral("4.32 8.40 4.32 8.4"));
 }
 
 TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
-    QTemporaryDir folder;
-    const QueueMedium tape = queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-pt"),
-                                                         {{"tz-12", 34, 284, "0 0 34 284"},
-                                                          {"hs-18", 50, 284, "0 0 50 284"},
-                                                          {"tz-18", 51, 284, "0 0 51 284"},
-                                                          {"tz-24", 68, 284, "0 0 68 284"}},
-                                                         100000));
+    const QueueMedium tape = tape18();
     EXPECT_EQ(tape.kind, QueueKind::Tape);
     EXPECT_EQ(tape.sizeName, QStringLiteral("tz-18"));
     EXPECT_EQ(tape.width, 51);
@@ -64,19 +78,14 @@ TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
     EXPECT_TRUE(tape.customLength);
     EXPECT_EQ(tape.maximumLength, 100000);
 
-    const QueueMedium narrow = queueMediumFromPpd(writePpd(
-        folder, QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800));
+    const QueueMedium narrow =
+        mediumOf(QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800);
     EXPECT_EQ(narrow.kind, QueueKind::Tape);
     EXPECT_TRUE(narrow.sizeName.isEmpty());
 }
 
 TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
-    QTemporaryDir folder;
-    const QueueMedium roll =
-        queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-ql"),
-                                    {{"29mm", 82, 284, "4.32 8.40 77.68 275.60"},
-                                     {"62mm", 176, 284, "4.32 8.40 171.68 275.60"}},
-                                    100000, QStringLiteral("4.32 8.40 4.32 8.4")));
+    const QueueMedium roll = roll62();
     EXPECT_EQ(roll.kind, QueueKind::Roll);
     EXPECT_EQ(roll.sizeName, QStringLiteral("62mm"));
     EXPECT_NEAR(roll.printableLeft, 4.32, 1e-4);
@@ -85,34 +94,10 @@ TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
 }
 
 TEST(QueueMedium, OtherDriversAndUnreadableFilesAreOrdinaryQueues) {
-    QTemporaryDir folder;
-    EXPECT_EQ(queueMediumFromPpd(writePpd(folder, QStringLiteral("rastertopclx"),
-                                          {{"A4", 595, 842, "18 36 577 806"}}))
-                  .kind,
+    EXPECT_EQ(mediumOf(QStringLiteral("rastertopclx"), {{"A4", 595, 842, "18 36 577 806"}}).kind,
               QueueKind::Other);
-    EXPECT_EQ(queueMediumFromPpd(folder.filePath(QStringLiteral("missing.ppd"))).kind,
+    EXPECT_EQ(queueMediumFromPpd(QStringLiteral("/nonexistent/missing.ppd")).kind,
               QueueKind::Other);
-}
-
-// The media of the P-touch PT-P700 (18 mm tape) and QL-570 (62 mm roll) PPDs.
-QueueMedium tape18() {
-    return {.kind = QueueKind::Tape,
-            .sizeName = QStringLiteral("tz-18"),
-            .width = 51,
-            .printableRight = 51,
-            .maximumLength = 100000,
-            .customLength = true};
-}
-
-QueueMedium roll62() {
-    return {.kind = QueueKind::Roll,
-            .sizeName = QStringLiteral("62mm"),
-            .width = 176,
-            .printableLeft = 4.32,
-            .printableRight = 171.68,
-            .endMargin = 8.4,
-            .maximumLength = 100000,
-            .customLength = true};
 }
 
 TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
@@ -135,14 +120,14 @@ TEST(LabelPage, ARollLabelStandsUprightAndShrinksToThePrintableWidth) {
     const auto result = labelPage(roll62(), QSizeF(170, 170));
     ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
     const LabelPage& page = std::get<LabelPage>(result);
-    EXPECT_NEAR(page.scale, 167.36 / 170, 1e-9);
+    EXPECT_NEAR(page.scale, 167.36 / 170, 1e-4);
     EXPECT_EQ(printedPercent(page.scale), 98);
     EXPECT_EQ(page.size, QSizeF(176, 185));
     const QPointF topLeft = page.labelToPage.map(QPointF(0, 0));
     const QPointF bottomRight = page.labelToPage.map(QPointF(170, 170));
-    EXPECT_NEAR(topLeft.x(), 4.32, 1e-9);
-    EXPECT_NEAR(topLeft.y(), 8.4, 1e-9);
-    EXPECT_NEAR(bottomRight.x(), 171.68, 1e-9);
+    EXPECT_NEAR(topLeft.x(), 4.32, 1e-4);
+    EXPECT_NEAR(topLeft.y(), 8.4, 1e-4);
+    EXPECT_NEAR(bottomRight.x(), 171.68, 1e-4);
     EXPECT_LE(bottomRight.y() + 8.4, page.size.height());
 }
 
@@ -190,7 +175,7 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     const auto onRoll = [](QSizeF size) { return labelPage(roll62(), size); };
     const auto shrunk = std::get<std::vector<JobPages::Page>>(
         JobPages::plan({QSizeF(170, 170), QSizeF(170, 170)}, 1, onRoll));
-    EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-9);
+    EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-4);
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
 }
 
