@@ -84,7 +84,7 @@ TEST(PropertyList, MalformedInputGivesAMessage) {
         PropertyList::readData(binary.left(length));
 }
 
-TEST(PropertyList, FilesAreWrittenWholeOrNotAtAll) {
+TEST(PropertyList, FilesAreWrittenWholeOrNotAtAllAndUnreadableOnesNamed) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Documents/kestavolin.plist");
     EXPECT_FALSE(PropertyList::writeXmlFile(path, sampleSettings()).isEmpty());
@@ -99,18 +99,14 @@ TEST(PropertyList, FilesAreWrittenWholeOrNotAtAll) {
     EXPECT_TRUE(error.contains("where")) << error.toStdString();
     EXPECT_EQ(PropertyList::readFile(path).value, read.value);
     EXPECT_EQ(QDir(dir.filePath("Documents")).entryList(QDir::Files).size(), 1);
-}
 
-TEST(PropertyList, UnreadableFilesAreNamedInTheMessage) {
-    QTemporaryDir dir;
-    const auto missing = PropertyList::readFile(dir.filePath("none.plist"));
-    EXPECT_TRUE(missing.error.contains("none.plist"));
+    // Unreadable files are named in the message.
+    EXPECT_TRUE(PropertyList::readFile(dir.filePath("none.plist")).error.contains("none.plist"));
     EXPECT_FALSE(PropertyList::readFile(dir.path()).ok());
-    const QString folder = dir.filePath("plain");
-    QFile blocker(folder);
+    QFile blocker(dir.filePath("plain"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(PropertyList::ensureParentFolder(folder + "/sub/kestavolin.plist"));
+    EXPECT_FALSE(PropertyList::ensureParentFolder(dir.filePath("plain/sub/kestavolin.plist")));
 }
 
 // A write killed at any moment leaves the old or the new file, never a mix.
