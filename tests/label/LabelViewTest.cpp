@@ -7,7 +7,6 @@
 #include "photo/DefaultExifItems.h"
 
 #include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -36,25 +35,6 @@ TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
     // the margin to its left is.
     EXPECT_EQ(image.pixelColor(2, 20), QColor(Qt::white));
     EXPECT_NE(image.pixelColor(6 + 30, 20), QColor(Qt::white));
-}
-
-TEST(LabelViewTest, PaintLabelDrawsTheSameAsTheScreen) {
-    Tack66View roll;
-    roll.setTitle(QStringLiteral("Same on paper"));
-    QImage paper(170, 170, QImage::Format_ARGB32_Premultiplied);
-    paper.fill(Qt::transparent);
-    {
-        QPainter painter(&paper);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        roll.paintLabel(painter);
-    }
-    const QImage screen = roll.grab().toImage().convertToFormat(paper.format());
-    int differing = 0;
-    for (int y = 0; y < 170; ++y)
-        for (int x = 0; x < 170; ++x)
-            differing += paper.pixel(x, y) != screen.pixel(x, y);
-    EXPECT_LT(differing, 170 * 170 / 100);
 }
 
 TEST(LabelViewTest, RulerDrawsItsBaseLineAndTicks) {

@@ -75,8 +75,8 @@ TEST_F(Preview, FitToWindowShowsLabelAndRulerWithoutScrolling) {
     EXPECT_LE(stage.height(), preview.viewport()->height());
 }
 
-// Drawn at the zoom as vectors: the view shows the layout drawn at four times its
-// size, not the actual-size picture enlarged.
+// Drawn at the zoom as vectors: the view shows the label as it is drawn on paper at
+// four times its size, not the actual-size picture enlarged.
 TEST_F(Preview, TheLabelIsDrawnAtTheZoomNotEnlarged) {
     const QImage actual = tape->grab().toImage();
     preview.setZoom(4.0);
@@ -90,7 +90,7 @@ TEST_F(Preview, TheLabelIsDrawnAtTheZoomNotEnlarged) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(4, 4);
-    tape->layout().drawRect(painter, QSizeF(drawn.size()) / 4, false);
+    tape->paintLabel(painter); // as on paper
     painter.end();
     EXPECT_EQ(zoomed, drawn);
     EXPECT_NE(zoomed, actual.scaled(zoomed.size()).convertToFormat(QImage::Format_RGB32));
