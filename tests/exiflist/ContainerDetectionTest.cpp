@@ -109,40 +109,6 @@ TEST(ContainerDetection, ResultOfEachContainer) {
         EXPECT_EQ(detectBytes(c.data), c.expected) << c.name;
 }
 
-TEST(ContainerDetection, ExifOffsetOfEachContainer) {
-    const Bytes tiff = minimalTiff();
-    const Bytes xmp =
-        segment(0xFFE1, concat({{'h', 't', 't', 'p', ':', '/', '/'}, Bytes(40, 'x')}));
-    Bytes afterXmp = jpegWithExif(tiff, {xmp});
-    afterXmp[2 + xmp.size() + 4 + 5] = 'Z'; // any sixth identifier byte is accepted
-    const int64_t psdResources = 26 + 4 + 4;
-    const struct {
-        const char* name;
-        Bytes data;
-        int64_t offset;
-    } cases[] = {
-        {"TIFF", tiff, 0},
-        {"JPEG after APP0", jpegWithExif(tiff, {segment(0xFFE0, Bytes(14, 'J'))}), 30},
-        {"JPEG after an XMP APP1", afterXmp, 63},
-        // The Pascal name is padded to an even length, its length byte included.
-        {"PSD name ''", psdWithExif(tiff), psdResources + 6 + 2 + 4},
-        {"PSD duotone colour data skipped",
-         psd({.colorMode = 8}, Bytes(10, '8'), {psdResource(1059, "", tiff)}),
-         psdResources + 10 + 12},
-        {"PSD after a thumbnail",
-         psd({}, {}, {psdResource(1036, "thumb", Bytes(50, 1)), psdResource(1058, "", tiff)}),
-         psdResources + 66 + 12},
-        {"PSD name 'abc'", psd({}, {}, {psdResource(1058, "abc", tiff)}), psdResources + 6 + 4 + 4},
-        {"PSD name 'abcd'", psd({}, {}, {psdResource(1058, "abcd", tiff)}),
-         psdResources + 6 + 6 + 4},
-    };
-    for (const auto& c : cases) {
-        FileStrm strm;
-        ASSERT_EQ(detect(c.data, strm), EXIFLIST_SUCCESS) << c.name;
-        EXPECT_EQ(exiflist::exifOffset, c.offset) << c.name;
-    }
-}
-
 TEST(ContainerDetection, ShortTiffHeaderTakesNothingFromThePreviousFile) {
     ASSERT_EQ(detectBytes({'M', 'M', 0, 42, 0x11, 0x22, 0x33, 0x44}), EXIFLIST_SUCCESS);
     ASSERT_EQ(detectBytes({'I', 'I', 42, 0, 8}), EXIFLIST_SUCCESS);

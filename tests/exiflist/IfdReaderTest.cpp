@@ -177,8 +177,24 @@ TEST(GenerateTables, ZerothExifAndGpsInOrder) {
     builder.gps =
         std::vector<Entry>{byteEntry(0, TIFF_TYPE_BYTE, {2, 3, 0, 0}), asciiEntry(1, "N")};
     builder.nextIfdOffset = 0x1234; // read for the 0th IFD only
-    for (const Bytes& file :
-         {builder.build(), jpegWithExif(builder.build()), psdWithExif(builder.build())}) {
+    const Bytes tiff = builder.build();
+    const Bytes xmp =
+        segment(0xFFE1, concat({{'h', 't', 't', 'p', ':', '/', '/'}, Bytes(40, 'x')}));
+    Bytes afterXmp = jpegWithExif(tiff, {xmp});
+    afterXmp[2 + xmp.size() + 4 + 5] = 'Z'; // any sixth identifier byte is accepted
+    // Found in every container shape: after other segments or resources, past skipped
+    // colour data, behind resource names padded to an even length (length byte included).
+    const Bytes files[] = {
+        tiff,
+        jpegWithExif(tiff, {segment(0xFFE0, Bytes(14, 'J'))}),
+        afterXmp,
+        psdWithExif(tiff),
+        psd({.colorMode = 8}, Bytes(10, '8'), {psdResource(1059, "", tiff)}),
+        psd({}, {}, {psdResource(1036, "thumb", Bytes(50, 1)), psdResource(1058, "abc", tiff)}),
+        psd({}, {}, {psdResource(1058, "abcd", tiff)}),
+    };
+    for (const Bytes& file : files) {
+        SCOPED_TRACE(&file - files);
         int result = 0;
         TableArray tables = readTables(file, result);
         ASSERT_EQ(result, 3);
