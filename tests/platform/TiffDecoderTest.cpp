@@ -64,6 +64,10 @@ TEST(TiffDecoder, ReadsGrayscale) {
     ASSERT_EQ(reduced.size(), QSize(2, 2));
     EXPECT_EQ(reduced.pixel(0, 1), qRgb(40, 40, 40));
     EXPECT_EQ(reduced.pixel(1, 0), qRgb(200, 200, 200));
+    // Small enough to need no reduction, the picture comes whole from the plug-ins.
+    const auto picture = Picture::initWithData(*FileData::fromByteArray(tiff));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->image().size(), QSize(16, 16));
 }
 
 // Samples of other widths, alpha channels and anything not a TIFF stay with the
