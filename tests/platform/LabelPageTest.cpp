@@ -131,7 +131,7 @@ TEST(LabelPage, ARollLabelStandsUprightAndShrinksToThePrintableWidth) {
     EXPECT_LE(bottomRight.y() + 8.4, page.size.height());
 }
 
-TEST(LabelPage, LabelsThatCannotGoAreRefused) {
+TEST(LabelPage, LabelsThatCannotGoAreRefusedAndStopTheirJob) {
     QueueMedium noTape = tape18();
     noTape.sizeName.clear();
     EXPECT_EQ(std::get<PageProblem>(labelPage(noTape, QSizeF(300, 43))),
@@ -148,6 +148,13 @@ TEST(LabelPage, LabelsThatCannotGoAreRefused) {
     // The roll label on 18 mm tape would print at a quarter of its size.
     EXPECT_EQ(std::get<PageProblem>(labelPage(tape18(), QSizeF(170, 170))),
               PageProblem::LabelTooWide);
+
+    // In a job, the first label that cannot go stops it and is named.
+    const auto planned = JobPages::plan({QSizeF(200, 43), QSizeF(300, 43), QSizeF(400, 43)}, 1,
+                                        [&](QSizeF size) { return labelPage(fixed, size); });
+    const auto& unprintable = std::get<JobPages::Unprintable>(planned);
+    EXPECT_EQ(unprintable.label, 1u);
+    EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
 }
 
 TEST(LabelPage, OrdinaryQueuesGetAPageOfExactlyTheLabelsSize) {
@@ -177,17 +184,6 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
         JobPages::plan({QSizeF(170, 170), QSizeF(170, 170)}, 1, onRoll));
     EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-4);
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
-}
-
-TEST(JobPages, ALabelThatCannotGoStopsTheWholeJobAndIsNamed) {
-    QueueMedium fixed = tape18();
-    fixed.customLength = false;
-    fixed.maximumLength = 284;
-    const auto planned = JobPages::plan({QSizeF(200, 43), QSizeF(300, 43), QSizeF(400, 43)}, 1,
-                                        [&](QSizeF size) { return labelPage(fixed, size); });
-    const auto& unprintable = std::get<JobPages::Unprintable>(planned);
-    EXPECT_EQ(unprintable.label, 1u);
-    EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
 }
 
 TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
