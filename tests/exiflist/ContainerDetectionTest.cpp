@@ -41,9 +41,7 @@ std::vector<DetectionCase> detectionCases() {
     withoutExif.insert(withoutExif.end(), 20, 0);
     std::vector<DetectionCase> cases = {
         {"empty", {}, EXIFLIST_ERROR_FORMAT},
-        {"one byte", {0xFF}, EXIFLIST_ERROR_FORMAT},
         {"unknown", {0x12, 0x34}, EXIFLIST_ERROR_FORMAT},
-        {"GIF", {'G', 'I', 'F', '8', '9', 'a'}, EXIFLIST_ERROR_FORMAT},
         {"JPEG quantisation table first",
          jpegWithExif(minimalTiff(), {segment(0xFFDB, Bytes(65, 0))}),
          EXIFLIST_ERROR_JPEG_EXIF_NOT_FIRST},
@@ -53,6 +51,10 @@ std::vector<DetectionCase> detectionCases() {
         {"JPEG ends at APP2", jpeg({app0, {0xFF, 0xE2}}), EXIFLIST_ERROR_JPEG_NO_EXIF},
         {"JPEG start of image only", jpeg({}), EXIFLIST_ERROR_FORMAT},
         {"JPEG APP1 length cut", jpeg({{0xFF, 0xE1, 0x00}}), EXIFLIST_ERROR_FORMAT},
+        {"JPEG APP0 past the data", jpeg({segmentWithLength(0xFFE0, 400, Bytes(30, 'x'))}),
+         EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH},
+        {"JPEG APP1 past the data", jpeg({segmentWithLength(0xFFE1, 400, Bytes(30, 'x'))}),
+         EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH},
         {"JPEG APP1 identifier cut", jpeg({{0xFF, 0xE1, 0x00, 0x10, 'E', 'x', 'i'}}),
          EXIFLIST_ERROR_FORMAT},
         {"TIFF magic 43", {'I', 'I', 43, 0, 8, 0, 0, 0}, EXIFLIST_SUCCESS},
@@ -71,7 +73,6 @@ std::vector<DetectionCase> detectionCases() {
         {"PSD depth 24", psdWith({.depth = 24}), EXIFLIST_ERROR_PSD_DEPTH},
         {"PSD depth 32", psdWith({.depth = 32}), EXIFLIST_SUCCESS},
         {"PSD colour mode 5", psdWith({.colorMode = 5}), EXIFLIST_ERROR_PSD_COLOR_MODE},
-        {"PSD colour mode 10", psdWith({.colorMode = 10}), EXIFLIST_ERROR_PSD_COLOR_MODE},
         {"PSD colour mode 9", psdWith({.colorMode = 9}), EXIFLIST_SUCCESS},
         {"PSD header cut", prefix(psdFile, 25), EXIFLIST_ERROR_PSD_HEADER},
         {"PSD colour data length cut", prefix(psdFile, 28), EXIFLIST_ERROR_FORMAT},
@@ -106,70 +107,6 @@ TEST(ContainerDetection, ResultOfEachContainer) {
     EXPECT_EQ(selectFileFormat(nullptr), EXIFLIST_ERROR_FORMAT);
     for (const DetectionCase& c : detectionCases())
         EXPECT_EQ(detectBytes(c.data), c.expected) << c.name;
-}
-
-TEST(ContainerDetection, ExifOffsetOfEachContainer) {
-    const Bytes tiff = minimalTiff();
-    const Bytes xmp =
-        segment(0xFFE1, concat({{'h', 't', 't', 'p', ':', '/', '/'}, Bytes(40, 'x')}));
-    Bytes afterXmp = jpegWithExif(tiff, {xmp});
-    afterXmp[2 + xmp.size() + 4 + 5] = 'Z'; // any sixth identifier byte is accepted
-    const int64_t psdResources = 26 + 4 + 4;
-    const struct {
-        const char* name;
-        Bytes data;
-        int64_t offset;
-    } cases[] = {
-        {"TIFF", tiff, 0},
-        {"JPEG after APP0", jpegWithExif(tiff, {segment(0xFFE0, Bytes(14, 'J'))}), 30},
-        {"JPEG after an XMP APP1", afterXmp, 63},
-        {"PSD", psdWithExif(tiff), psdResources + 12},
-        {"PSD resource 1059", psd({}, {}, {psdResource(0x0423, "", tiff)}), psdResources + 12},
-        {"PSD duotone colour data skipped",
-         psd({.colorMode = 8}, Bytes(10, '8'), {psdResource(1059, "", tiff)}),
-         psdResources + 10 + 12},
-        {"PSD after a thumbnail",
-         psd({}, {}, {psdResource(1036, "thumb", Bytes(50, 1)), psdResource(1058, "", tiff)}),
-         psdResources + 66 + 12},
-        // The Pascal name is padded to an even length, its length byte included.
-        {"PSD name ''", psd({}, {}, {psdResource(1058, "", tiff)}), psdResources + 6 + 2 + 4},
-        {"PSD name 'abc'", psd({}, {}, {psdResource(1058, "abc", tiff)}), psdResources + 6 + 4 + 4},
-        {"PSD name 'abcd'", psd({}, {}, {psdResource(1058, "abcd", tiff)}),
-         psdResources + 6 + 6 + 4},
-    };
-    for (const auto& c : cases) {
-        FileStrm strm;
-        ASSERT_EQ(detect(c.data, strm), EXIFLIST_SUCCESS) << c.name;
-        EXPECT_EQ(exiflist::exifOffset, c.offset) << c.name;
-    }
-}
-
-TEST(ContainerDetection, HeadersAsRead) {
-    FileStrm strm;
-    ASSERT_EQ(detect(jpegWithExif(minimalTiff()), strm), EXIFLIST_SUCCESS);
-    EXPECT_EQ(exiflist::JpegApp1Header.marker, 0xFFE1);
-    EXPECT_EQ(exiflist::JpegApp1Header.length, 8 + minimalTiff().size());
-    EXPECT_STREQ(exiflist::JpegApp1Header.identifier, "Exif");
-    EXPECT_EQ(exiflist::tiffHeader.firstIfdOffset, 8u);
-
-    ASSERT_EQ(detectBytes({'M', 'M', 0, 42, 0, 0, 1, 2}), EXIFLIST_SUCCESS);
-    EXPECT_EQ(exiflist::tiffHeader.magic, 42);
-    EXPECT_EQ(exiflist::tiffHeader.firstIfdOffset, 0x0102u);
-    ASSERT_EQ(detectBytes({'I', 'I', 43, 0, 8, 0, 0, 0}), EXIFLIST_SUCCESS);
-    EXPECT_EQ(exiflist::tiffHeader.magic, 43);
-
-    ASSERT_EQ(detectBytes(psdWithExif(minimalTiff())), EXIFLIST_SUCCESS);
-    EXPECT_EQ(exiflist::PsdHeaderSection.rows, 100u);
-    EXPECT_EQ(exiflist::PsdHeaderSection.columns, 200u);
-}
-
-TEST(ContainerDetection, JpegSegmentReachingPastTheDataIsRefused) {
-    for (uint16_t marker : {0xFFE0, 0xFFE1}) {
-        FileStrm strm;
-        EXPECT_EQ(detect(jpeg({segmentWithLength(marker, 400, Bytes(30, 'x'))}), strm),
-                  EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH);
-        EXPECT_EQ(strm.seekError, 1);
-    }
 }
 
 TEST(ContainerDetection, ShortTiffHeaderTakesNothingFromThePreviousFile) {

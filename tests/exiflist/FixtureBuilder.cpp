@@ -15,6 +15,14 @@ void appendUnit(Bytes& out, uint32_t value, int width, Order order) {
     }
 }
 
+void appendBigEndian16(Bytes& out, uint16_t value) {
+    appendUnit(out, value, 2, Order::big);
+}
+
+void appendBigEndian32(Bytes& out, uint32_t value) {
+    appendUnit(out, value, 4, Order::big);
+}
+
 Bytes encodeUnits(const Entry& entry, Order order) {
     Bytes out;
     for (uint32_t unit : entry.units)
@@ -51,22 +59,10 @@ void writeDirectory(Bytes& out, const std::vector<Entry>& entries, uint32_t next
     appendUnit(out, next, 4, order);
 }
 
-Entry withUnits(uint16_t tag, uint16_t type, uint32_t count, std::vector<uint32_t> units,
-                int width) {
-    Entry entry;
-    entry.tag = tag;
-    entry.type = type;
-    entry.count = count;
-    entry.units = std::move(units);
-    entry.unitWidth = width;
-    return entry;
-}
-
 } // namespace
 
 Entry byteEntry(uint16_t tag, uint16_t type, const Bytes& values) {
-    return withUnits(tag, type, static_cast<uint32_t>(values.size()),
-                     std::vector<uint32_t>(values.begin(), values.end()), 1);
+    return {tag, type, static_cast<uint32_t>(values.size()), {values.begin(), values.end()}, 1, {}};
 }
 
 Entry asciiEntry(uint16_t tag, const std::string& text) {
@@ -76,21 +72,19 @@ Entry asciiEntry(uint16_t tag, const std::string& text) {
 }
 
 Entry shortEntry(uint16_t tag, uint16_t type, const std::vector<uint32_t>& values) {
-    return withUnits(tag, type, static_cast<uint32_t>(values.size()), values, 2);
+    return {tag, type, static_cast<uint32_t>(values.size()), values, 2, {}};
 }
 
 Entry longEntry(uint16_t tag, uint16_t type, const std::vector<uint32_t>& values) {
-    return withUnits(tag, type, static_cast<uint32_t>(values.size()), values, 4);
+    return {tag, type, static_cast<uint32_t>(values.size()), values, 4, {}};
 }
 
 Entry rationalEntry(uint16_t tag, uint16_t type, const std::vector<uint32_t>& words) {
-    return withUnits(tag, type, static_cast<uint32_t>(words.size() / 2), words, 4);
+    return {tag, type, static_cast<uint32_t>(words.size() / 2), words, 4, {}};
 }
 
 Entry rawEntry(uint16_t tag, uint16_t type, uint32_t count, uint32_t valueField) {
-    Entry entry = withUnits(tag, type, count, {}, 1);
-    entry.valueField = valueField;
-    return entry;
+    return {tag, type, count, {}, 1, valueField};
 }
 
 Bytes TiffBuilder::build() const {
@@ -129,14 +123,6 @@ Bytes minimalTiff(Order order) {
     return builder.build();
 }
 
-void appendBigEndian16(Bytes& out, uint16_t value) {
-    appendUnit(out, value, 2, Order::big);
-}
-
-void appendBigEndian32(Bytes& out, uint32_t value) {
-    appendUnit(out, value, 4, Order::big);
-}
-
 Bytes concat(const std::vector<Bytes>& parts) {
     Bytes out;
     for (const Bytes& part : parts)
@@ -158,10 +144,7 @@ Bytes segment(uint16_t marker, const Bytes& payload) {
 }
 
 Bytes jpeg(const std::vector<Bytes>& parts) {
-    Bytes out = {0xFF, 0xD8};
-    const Bytes rest = concat(parts);
-    out.insert(out.end(), rest.begin(), rest.end());
-    return out;
+    return concat({{0xFF, 0xD8}, concat(parts)});
 }
 
 Bytes jpegWithExif(const Bytes& tiff, const std::vector<Bytes>& segmentsBefore) {

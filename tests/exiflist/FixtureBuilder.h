@@ -80,8 +80,6 @@ Bytes psd(const PsdHeader& header, const Bytes& colorData, const std::vector<Byt
 // A PSD with one Exif resource (ID 1058) holding the TIFF structure.
 Bytes psdWithExif(const Bytes& tiff);
 
-void appendBigEndian16(Bytes& out, uint16_t value);
-void appendBigEndian32(Bytes& out, uint32_t value);
 Bytes concat(const std::vector<Bytes>& parts);
 
 } // namespace fixture

@@ -13,20 +13,13 @@ namespace fixture {
 // Points `strm` at `data` and runs container detection.
 int detect(const Bytes& data, FileStrm& strm);
 
-struct TableArrayDeleter {
-    void operator()(ExifIfdTable** tables) const { freeIfdTableArray(tables); }
+// Owners that free with the reader's own functions.
+template <auto release> struct Freeing {
+    template <typename T> void operator()(T* pointer) const { release(pointer); }
 };
-using TableArray = std::unique_ptr<ExifIfdTable*[], TableArrayDeleter>;
-
-struct TableDeleter {
-    void operator()(ExifIfdTable* table) const { freeIfdTable(table); }
-};
-using Table = std::unique_ptr<ExifIfdTable, TableDeleter>;
-
-struct NodeDeleter {
-    void operator()(ExifTagNode* node) const { freeTagNode(node); }
-};
-using NodeCopy = std::unique_ptr<ExifTagNode, NodeDeleter>;
+using TableArray = std::unique_ptr<ExifIfdTable*[], Freeing<freeIfdTableArray>>;
+using Table = std::unique_ptr<ExifIfdTable, Freeing<freeIfdTable>>;
+using NodeCopy = std::unique_ptr<ExifTagNode, Freeing<freeTagNode>>;
 
 // A table of the type with no entries, as the reader allocates it.
 Table emptyTable(int ifdType);

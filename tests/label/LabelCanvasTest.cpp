@@ -61,13 +61,4 @@ TEST(LabelCanvasTest, RowsOfABlockStackUpwardsFromItsLowerLeftCorner) {
     EXPECT_NEAR(top, 5 + 2 * 11 + block.descent() + capHeight, 0.5) << "first row on top";
 }
 
-TEST(LabelCanvasTest, RectanglesAreTurnedOverOnce) {
-    QImage image(10, 10, QImage::Format_RGB32);
-    QPainter painter(&image);
-    const LabelCanvas canvas(painter, 43);
-    EXPECT_EQ(canvas.toPainter(QRectF(6, 0, 20, 43)), QRectF(6, 0, 20, 43));
-    EXPECT_EQ(canvas.toPainter(QRectF(10, 71, 67, 50)), QRectF(10, -78, 67, 50));
-    EXPECT_EQ(canvas.toPainter(QPointF(80, 13)), QPointF(80, 30));
-}
-
 } // namespace

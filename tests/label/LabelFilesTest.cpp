@@ -52,7 +52,10 @@ protected:
     Tack66Layout roll;
 };
 
-TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
+// The pages hold the texts, in the faces they fall back to, embedded.
+TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTextsInEmbeddedFaces) {
+    tape.setTitle(QStringLiteral("富士山の朝"));
+    roll.setAuthor(QStringLiteral("김지수"));
     const QString path = folder.filePath(QStringLiteral("labels.pdf"));
     EXPECT_EQ(LabelFiles::writePdf({}, path), path + QStringLiteral(": no label to write"));
     EXPECT_FALSE(QFile::exists(path));
@@ -95,21 +98,11 @@ TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTexts) {
     const auto text = runTool(QStringLiteral("pdftotext"), {path, "-"});
     ASSERT_TRUE(text);
     for (const char* expected : {"Harbour", "Jo Lens", "Canon. Canon EOS 40D.", "F/7.1 1/160s",
-                                 "IMG_0042.JPG", "Photographer"})
-        EXPECT_TRUE(text->contains(QString::fromLatin1(expected))) << expected;
-}
+                                 "IMG_0042.JPG", "Photographer", "富士山の朝", "김지수"})
+        EXPECT_TRUE(text->contains(QString::fromUtf8(expected))) << expected;
 
-TEST_F(LabelFilesTest, PdfEmbedsTheFacesTextsFallBackTo) {
-    tape.setTitle(QStringLiteral("富士山の朝"));
-    roll.setAuthor(QStringLiteral("김지수"));
-    const QString path = folder.filePath(QStringLiteral("scripts.pdf"));
-    LabelFiles::PdfDocument pdf(path);
-    pdf.addPage(tape);
-    pdf.addPage(roll);
-    ASSERT_EQ(pdf.save(), QString());
     const auto fonts = runTool(QStringLiteral("pdffonts"), {path});
-    if (!fonts)
-        GTEST_SKIP() << "pdffonts is not installed";
+    ASSERT_TRUE(fonts);
     // Rows after the two heading lines: name, type..., encoding, emb, sub, uni, object.
     const QStringList rows = fonts->split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
     EXPECT_GE(rows.size(), 2) << "the label face and a face with the CJK glyphs\n"
@@ -119,10 +112,6 @@ TEST_F(LabelFilesTest, PdfEmbedsTheFacesTextsFallBackTo) {
         ASSERT_GE(columns.size(), 5);
         EXPECT_EQ(columns.at(columns.size() - 5), "yes") << "embedded: " << row.toStdString();
     }
-    const auto text = runTool(QStringLiteral("pdftotext"), {path, "-"});
-    ASSERT_TRUE(text);
-    EXPECT_TRUE(text->contains(QStringLiteral("富士山の朝"))) << text->toStdString();
-    EXPECT_TRUE(text->contains(QStringLiteral("김지수"))) << text->toStdString();
 }
 
 TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {

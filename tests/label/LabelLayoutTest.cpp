@@ -151,7 +151,10 @@ TEST_P(BothMediaTest, NewFontReachesEveryTextAtItsOwnSizeAndRowHeight) {
     EXPECT_EQ(layout().authorString().font().pointSizeF(), 12);
 }
 
-TEST_P(BothMediaTest, ClearAllStrForgetsThumbnailSettingsAndTexts) {
+// Clearing forgets thumbnail, settings and texts; a photograph analysed without any
+// metadata (a TIFF without an Exif directory) shows no camera of the photograph
+// before it, not even under a lens chosen afterwards.
+TEST_P(BothMediaTest, ClearingOrAnAnalysedRecordWithoutEntriesBlanksTheTexts) {
     show(layout(), everyItemOn(), infoWith());
     layout().setTitle(QStringLiteral("A title"));
     layout().clearAllStr();
@@ -170,11 +173,7 @@ TEST_P(BothMediaTest, ClearAllStrForgetsThumbnailSettingsAndTexts) {
     EXPECT_TRUE(layout().printImage());
     EXPECT_EQ(exifTexts(layout()), onTape() ? QStringList({"", "", "", ""})
                                             : QStringList({"\r\r\r\r\r", "", "", " ", "", ""}));
-}
 
-// A photograph analysed without any metadata (a TIFF without an Exif directory) shows
-// no camera of the photograph before it, not even under a lens chosen afterwards.
-TEST_P(BothMediaTest, AnAnalysedRecordWithoutEntriesBlanksTheExifTexts) {
     show(layout(), everyItemOn(), infoWith());
     show(layout(), everyItemOn(), {}, QString(), QSizeF(300, 200));
     EXPECT_TRUE(layout().printImage());
@@ -257,49 +256,27 @@ TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
     EXPECT_LT(tape.tapeSize().width(), inRegularFace);
 }
 
-struct TextsCase {
-    const char* name;
-    QVariantMap settings;
-    QVariantMap info;
-    QString path;
-    QStringList texts; // in drawing order
-};
-
 TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
-    const TextsCase cases[] = {
-        {"every item",
-         everyItemOn(),
-         infoWith(),
-         photoPath,
-         {"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
-          "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
-          "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}},
-        {"absent items are skipped; line one keeps the separators of model and lens",
-         everyItemOn(),
-         {{exposureTime, "1/250s"}, {whiteBalance, "AutoWB"}},
-         photoPath,
-         {"AutoWB IMG_0001.JPG", "", "1/250s ", ". . . "}},
-        {"the digitised date stands in for the original",
-         itemsOn({dateTimeOriginal}),
-         infoWith({}, {dateTimeOriginal}),
-         QString(),
-         {"2008:05:30 15:56:02 ", "", "", ""}},
-        {"a skipped maker",
-         itemsOn({maker, model, lensModel}),
-         infoWith({{skipMaker, true}}),
-         photoPath,
-         {"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}},
-        {"a model on but absent",
-         itemsOn({maker, model}),
-         infoWith({{skipMaker, true}}, {model}),
-         photoPath,
-         {"", "", "", ". "}},
-    };
-    for (const TextsCase& c : cases) {
+    const auto tapeTexts = [this](const QVariantMap& settings, const QVariantMap& info) {
         TapeLayout fresh;
-        show(fresh, c.settings, c.info, c.path);
-        EXPECT_EQ(exifTexts(fresh), c.texts) << c.name;
-    }
+        show(fresh, settings, info);
+        return exifTexts(fresh);
+    };
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith()),
+              QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                           "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
+                           "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}));
+    // Absent items are skipped; line one keeps the separators of model and lens.
+    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"}, {whiteBalance, "AutoWB"}}),
+              QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ". . . "}));
+    EXPECT_EQ(tapeTexts(itemsOn({dateTimeOriginal}), infoWith({}, {dateTimeOriginal})),
+              QStringList({"2008:05:30 15:56:02 ", "", "", ""}))
+        << "the digitised date stands in for the original";
+    EXPECT_EQ(tapeTexts(itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}})),
+              QStringList({"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}));
+    EXPECT_EQ(tapeTexts(itemsOn({maker, model}), infoWith({{skipMaker, true}}, {model})),
+              QStringList({"", "", "", ". "}))
+        << "a model on but absent";
 }
 
 TEST_F(LabelLayoutTest, MakerSkipOutlivesATapePhotographWithoutTheEntryButNotARollOne) {
@@ -342,35 +319,31 @@ TEST_F(LabelLayoutTest, RollThumbnailFitsSixtySevenPointsAndIsNeverEnlarged) {
 }
 
 TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
-    const TextsCase cases[] = {
-        {"every item",
-         everyItemOn(),
-         infoWith(),
-         photoPath,
-         {"35mm(56mm)\rF/7.1 1/160s\rISO100  +0.3EV\rProgram\rPattern\rAutoWB",
-          "Canon Canon EOS 40D", "Canon EF-S 17-85mm ", " ", "IMG_0001.JPG",
-          "2008:05:30 15:56:01"}},
-        {"rows cut at nineteen; empty rows keep their place; no date is empty",
-         itemsOn({focalLength, focalLengthIn35mmFormat, whiteBalance}),
-         infoWith({{focalLength, "18.0-55.0mm"}, {focalLengthIn35mmFormat, "(27-83mm)"}}),
-         photoPath,
-         {"18.0-55.0mm(27-83mm\r\r\r\r\rAutoWB", "", "", " ", "", ""}},
-        {"camera line cut at thirty-four",
-         itemsOn({maker, model}),
-         infoWith({{model, "Model Name Of Twenty Two Plus"}}),
-         photoPath,
-         {"\r\r\r\r\r", "Canon Model Name Of Twenty Two Plu", "", " ", "", ""}},
-        {"file name cut at nineteen, the date never",
-         itemsOn({dateTimeOriginal, fileName}),
-         infoWith({{dateTimeOriginal, "2008:05:30 15:56:01 and more"}}),
-         QStringLiteral("/photos/IMG_20240101_123456_x.jpg"),
-         {"\r\r\r\r\r", "", "", " ", "IMG_20240101_123456", "2008:05:30 15:56:01 and more"}},
+    const auto rollTexts = [this](const QVariantMap& settings, const QVariantMap& info,
+                                  const QString& path = photoPath) {
+        show(roll, settings, info, path);
+        EXPECT_EQ(roll.exifData().rowHeight(), Tack66Layout::exposureRowHeight);
+        return exifTexts(roll);
     };
-    for (const TextsCase& c : cases) {
-        show(roll, c.settings, c.info, c.path);
-        EXPECT_EQ(exifTexts(roll), c.texts) << c.name;
-        EXPECT_EQ(roll.exifData().rowHeight(), Tack66Layout::exposureRowHeight) << c.name;
-    }
+    EXPECT_EQ(rollTexts(everyItemOn(), infoWith()),
+              QStringList({"35mm(56mm)\rF/7.1 1/160s\rISO100  +0.3EV\rProgram\rPattern\rAutoWB",
+                           "Canon Canon EOS 40D", "Canon EF-S 17-85mm ", " ", "IMG_0001.JPG",
+                           "2008:05:30 15:56:01"}));
+    // Rows cut at nineteen; empty rows keep their place; no date is empty.
+    EXPECT_EQ(
+        rollTexts(itemsOn({focalLength, focalLengthIn35mmFormat, whiteBalance}),
+                  infoWith({{focalLength, "18.0-55.0mm"}, {focalLengthIn35mmFormat, "(27-83mm)"}})),
+        QStringList({"18.0-55.0mm(27-83mm\r\r\r\r\rAutoWB", "", "", " ", "", ""}));
+    // The camera line is cut at thirty-four.
+    EXPECT_EQ(
+        rollTexts(itemsOn({maker, model}), infoWith({{model, "Model Name Of Twenty Two Plus"}})),
+        QStringList({"\r\r\r\r\r", "Canon Model Name Of Twenty Two Plu", "", " ", "", ""}));
+    // The file name is cut at nineteen, the date never.
+    EXPECT_EQ(rollTexts(itemsOn({dateTimeOriginal, fileName}),
+                        infoWith({{dateTimeOriginal, "2008:05:30 15:56:01 and more"}}),
+                        QStringLiteral("/photos/IMG_20240101_123456_x.jpg")),
+              QStringList({"\r\r\r\r\r", "", "", " ", "IMG_20240101_123456",
+                           "2008:05:30 15:56:01 and more"}));
     const QVariantMap long19 = infoWith(
         {{artist, "Somebody With A Long Name"}, {imageDescription, "A description of the view"}});
     show(roll, withSignType(itemsOn({imageDescription}), QStringLiteral("artist")), long19);

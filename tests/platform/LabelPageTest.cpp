@@ -14,21 +14,21 @@
 
 namespace {
 
-// A PPD with the parts the medium is read from: the driver's name, the page sizes
-// with their printable areas, and custom sizes when maximumLength is given.
-QString writePpd(const QTemporaryDir& folder, const QString& driver,
-                 const QList<std::tuple<QString, double, double, QString>>& sizes,
-                 double maximumLength = 0, const QString& hwMargins = QStringLiteral("0 0 0 0")) {
+// The medium of a queue whose PPD has the parts the medium is read from: the
+// driver's name, the page sizes with their printable areas, and custom sizes when
+// maximumLength is given.
+QueueMedium mediumOf(const QString& driver,
+                     const QList<std::tuple<QString, double, double, QString>>& sizes,
+                     double maximumLength = 0,
+                     const QString& hwMargins = QStringLiteral("0 0 0 0")) {
+    const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("queue.ppd"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     QTextStream ppd(&file);
-    ppd << "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-        << "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"T.PPD\"\n"
-        << "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test\"\n"
-        << "*ShortNickName: \"Test\"\n*NickName: \"Test " << driver << "\"\n"
-        << "*PSVersion: \"(3010.000) 0\"\n*cupsFilter: \"application/vnd.cups-raster 0 " << driver
-        << "\"\n*HWMargins: " << hwMargins << "\n";
+    ppd << "*PPD-Adobe: \"4.3\"\n*NickName: \"Test " << driver << "\"\n"
+        << "*cupsFilter: \"application/vnd.cups-raster 0 " << driver << "\"\n"
+        << "*HWMargins: " << hwMargins << "\n";
     if (maximumLength > 0) {
         ppd << "*VariablePaperSize: True\n*CustomPageSize True: \"pop pop pop\"\n*End\n"
             << "*ParamCustomPageSize Width: 1 points 36 1000\n"
@@ -46,17 +46,31 @@ QString writePpd(const QTemporaryDir& folder, const QString& driver,
         ppd << "*ImageableArea " << name << ": \"" << area << "\"\n";
         ppd << "*PaperDimension " << name << ": \"" << width << " " << length << "\"\n";
     }
-    return path;
+    ppd.flush();
+    file.close();
+    return queueMediumFromPpd(path);
+}
+
+// The media of an 18 mm tape printer and a 62 mm roll printer, as their drivers'
+// PPDs describe them.
+QueueMedium tape18() {
+    return mediumOf(QStringLiteral("ptouch-pt"),
+                    {{"tz-12", 34, 284, "0 0 34 284"},
+                     {"hs-18", 50, 284, "0 0 50 284"},
+                     {"tz-18", 51, 284, "0 0 51 284"},
+                     {"tz-24", 68, 284, "0 0 68 284"}},
+                    100000);
+}
+
+QueueMedium roll62() {
+    return mediumOf(QStringLiteral("ptouch-ql"),
+                    {{"29mm", 82, 284, "4.32 8.40 77.68 275.60"},
+                     {"62mm", 176, 284, "4.32 8.40 171.68 275.60"}},
+                    100000, QStringLiteral("4.32 8.40 4.32 8.4"));
 }
 
 TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
-    QTemporaryDir folder;
-    const QueueMedium tape = queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-pt"),
-                                                         {{"tz-12", 34, 284, "0 0 34 284"},
-                                                          {"hs-18", 50, 284, "0 0 50 284"},
-                                                          {"tz-18", 51, 284, "0 0 51 284"},
-                                                          {"tz-24", 68, 284, "0 0 68 284"}},
-                                                         100000));
+    const QueueMedium tape = tape18();
     EXPECT_EQ(tape.kind, QueueKind::Tape);
     EXPECT_EQ(tape.sizeName, QStringLiteral("tz-18"));
     EXPECT_EQ(tape.width, 51);
@@ -64,19 +78,14 @@ TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
     EXPECT_TRUE(tape.customLength);
     EXPECT_EQ(tape.maximumLength, 100000);
 
-    const QueueMedium narrow = queueMediumFromPpd(writePpd(
-        folder, QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800));
+    const QueueMedium narrow =
+        mediumOf(QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800);
     EXPECT_EQ(narrow.kind, QueueKind::Tape);
     EXPECT_TRUE(narrow.sizeName.isEmpty());
 }
 
 TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
-    QTemporaryDir folder;
-    const QueueMedium roll =
-        queueMediumFromPpd(writePpd(folder, QStringLiteral("ptouch-ql"),
-                                    {{"29mm", 82, 284, "4.32 8.40 77.68 275.60"},
-                                     {"62mm", 176, 284, "4.32 8.40 171.68 275.60"}},
-                                    100000, QStringLiteral("4.32 8.40 4.32 8.4")));
+    const QueueMedium roll = roll62();
     EXPECT_EQ(roll.kind, QueueKind::Roll);
     EXPECT_EQ(roll.sizeName, QStringLiteral("62mm"));
     EXPECT_NEAR(roll.printableLeft, 4.32, 1e-4);
@@ -85,34 +94,10 @@ TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
 }
 
 TEST(QueueMedium, OtherDriversAndUnreadableFilesAreOrdinaryQueues) {
-    QTemporaryDir folder;
-    EXPECT_EQ(queueMediumFromPpd(writePpd(folder, QStringLiteral("rastertopclx"),
-                                          {{"A4", 595, 842, "18 36 577 806"}}))
-                  .kind,
+    EXPECT_EQ(mediumOf(QStringLiteral("rastertopclx"), {{"A4", 595, 842, "18 36 577 806"}}).kind,
               QueueKind::Other);
-    EXPECT_EQ(queueMediumFromPpd(folder.filePath(QStringLiteral("missing.ppd"))).kind,
+    EXPECT_EQ(queueMediumFromPpd(QStringLiteral("/nonexistent/missing.ppd")).kind,
               QueueKind::Other);
-}
-
-// The media of the P-touch PT-P700 (18 mm tape) and QL-570 (62 mm roll) PPDs.
-QueueMedium tape18() {
-    return {.kind = QueueKind::Tape,
-            .sizeName = QStringLiteral("tz-18"),
-            .width = 51,
-            .printableRight = 51,
-            .maximumLength = 100000,
-            .customLength = true};
-}
-
-QueueMedium roll62() {
-    return {.kind = QueueKind::Roll,
-            .sizeName = QStringLiteral("62mm"),
-            .width = 176,
-            .printableLeft = 4.32,
-            .printableRight = 171.68,
-            .endMargin = 8.4,
-            .maximumLength = 100000,
-            .customLength = true};
 }
 
 TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
@@ -135,18 +120,18 @@ TEST(LabelPage, ARollLabelStandsUprightAndShrinksToThePrintableWidth) {
     const auto result = labelPage(roll62(), QSizeF(170, 170));
     ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
     const LabelPage& page = std::get<LabelPage>(result);
-    EXPECT_NEAR(page.scale, 167.36 / 170, 1e-9);
+    EXPECT_NEAR(page.scale, 167.36 / 170, 1e-4);
     EXPECT_EQ(printedPercent(page.scale), 98);
     EXPECT_EQ(page.size, QSizeF(176, 185));
     const QPointF topLeft = page.labelToPage.map(QPointF(0, 0));
     const QPointF bottomRight = page.labelToPage.map(QPointF(170, 170));
-    EXPECT_NEAR(topLeft.x(), 4.32, 1e-9);
-    EXPECT_NEAR(topLeft.y(), 8.4, 1e-9);
-    EXPECT_NEAR(bottomRight.x(), 171.68, 1e-9);
+    EXPECT_NEAR(topLeft.x(), 4.32, 1e-4);
+    EXPECT_NEAR(topLeft.y(), 8.4, 1e-4);
+    EXPECT_NEAR(bottomRight.x(), 171.68, 1e-4);
     EXPECT_LE(bottomRight.y() + 8.4, page.size.height());
 }
 
-TEST(LabelPage, LabelsThatCannotGoAreRefused) {
+TEST(LabelPage, LabelsThatCannotGoAreRefusedAndStopTheirJob) {
     QueueMedium noTape = tape18();
     noTape.sizeName.clear();
     EXPECT_EQ(std::get<PageProblem>(labelPage(noTape, QSizeF(300, 43))),
@@ -163,6 +148,13 @@ TEST(LabelPage, LabelsThatCannotGoAreRefused) {
     // The roll label on 18 mm tape would print at a quarter of its size.
     EXPECT_EQ(std::get<PageProblem>(labelPage(tape18(), QSizeF(170, 170))),
               PageProblem::LabelTooWide);
+
+    // In a job, the first label that cannot go stops it and is named.
+    const auto planned = JobPages::plan({QSizeF(200, 43), QSizeF(300, 43), QSizeF(400, 43)}, 1,
+                                        [&](QSizeF size) { return labelPage(fixed, size); });
+    const auto& unprintable = std::get<JobPages::Unprintable>(planned);
+    EXPECT_EQ(unprintable.label, 1u);
+    EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
 }
 
 TEST(LabelPage, OrdinaryQueuesGetAPageOfExactlyTheLabelsSize) {
@@ -190,19 +182,8 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     const auto onRoll = [](QSizeF size) { return labelPage(roll62(), size); };
     const auto shrunk = std::get<std::vector<JobPages::Page>>(
         JobPages::plan({QSizeF(170, 170), QSizeF(170, 170)}, 1, onRoll));
-    EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-9);
+    EXPECT_NEAR(JobPages::smallestScale(shrunk), 167.36 / 170, 1e-4);
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
-}
-
-TEST(JobPages, ALabelThatCannotGoStopsTheWholeJobAndIsNamed) {
-    QueueMedium fixed = tape18();
-    fixed.customLength = false;
-    fixed.maximumLength = 284;
-    const auto planned = JobPages::plan({QSizeF(200, 43), QSizeF(300, 43), QSizeF(400, 43)}, 1,
-                                        [&](QSizeF size) { return labelPage(fixed, size); });
-    const auto& unprintable = std::get<JobPages::Unprintable>(planned);
-    EXPECT_EQ(unprintable.label, 1u);
-    EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
 }
 
 TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
@@ -221,20 +202,6 @@ TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
     EXPECT_FALSE(drawn);
     EXPECT_TRUE(
         PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
-}
-
-TEST(PrintLabel, AChosenFileGetsThePageOfExactlyTheLabelsSizeWithTheLabelOnIt) {
-    QTemporaryDir folder;
-    PrintSetup::JobSettings job;
-    job.outputFile = folder.filePath(QStringLiteral("label.pdf"));
-    QTransform drawnWith;
-    const auto submission = PrintSetup::printLabel(
-        job, {QSizeF(200, 43), [&](QPainter& painter) { drawnWith = painter.transform(); }});
-    EXPECT_EQ(submission.failure, PrintSetup::Failure::None);
-    EXPECT_TRUE(QFile::exists(job.outputFile));
-    // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
-    EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
-    EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
 }
 
 // The page boxes of a PDF file, in page order.
@@ -259,14 +226,21 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     // Copies are the print queue's business; the file holds each label once.
     job.copies = 2;
     QList<int> drawn;
+    QTransform drawnWith;
     std::vector<PrintSetup::Label> labels;
     for (const QSizeF size : {QSizeF(348.2072754, 43), QSizeF(120, 43), QSizeF(170, 170)}) {
         const int index = static_cast<int>(labels.size());
-        labels.push_back({size, [&drawn, index](QPainter&) { drawn << index; }});
+        labels.push_back({size, [&drawn, &drawnWith, index](QPainter& painter) {
+                              drawn << index;
+                              drawnWith = painter.transform();
+                          }});
     }
     const auto submission = PrintSetup::printLabels(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
     EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
+    // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
+    EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
+    EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
     const QList<QRectF> boxes = pageBoxes(job.outputFile);
     ASSERT_EQ(boxes.size(), 3);
     for (qsizetype i = 0; i < boxes.size(); ++i) {

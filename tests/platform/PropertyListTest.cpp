@@ -44,7 +44,7 @@ QByteArray xmlToBinary(const QByteArray& xml) {
     return result;
 }
 
-TEST(PropertyList, XmlRoundTripKeepsEveryValueKind) {
+TEST(PropertyList, XmlRoundTripAndBinaryReadKeepEveryValueKind) {
     const QVariantMap settings = sampleSettings();
     const QByteArray xml = PropertyList::toXml(settings);
     ASSERT_TRUE(xml.startsWith("<?xml"));
@@ -61,15 +61,12 @@ TEST(PropertyList, XmlRoundTripKeepsEveryValueKind) {
     EXPECT_EQ(read.value("blob").toByteArray(), QByteArray("\x00\x01\xff", 3));
     EXPECT_EQ(read.value("saved").toDateTime(), settings.value("saved").toDateTime());
     EXPECT_EQ(read.value("emptyText").toString(), QString());
-}
 
-TEST(PropertyList, BinaryListsReadLikeXml) {
-    const QByteArray binary = xmlToBinary(PropertyList::toXml(sampleSettings()));
+    const QByteArray binary = xmlToBinary(xml);
     ASSERT_TRUE(binary.startsWith("bplist"));
     const auto fromBinary = PropertyList::readData(binary);
     ASSERT_TRUE(fromBinary.ok()) << fromBinary.error.toStdString();
-    EXPECT_EQ(fromBinary.value,
-              PropertyList::readData(PropertyList::toXml(sampleSettings())).value);
+    EXPECT_EQ(fromBinary.value, result.value) << "binary lists read like XML";
 }
 
 TEST(PropertyList, MalformedInputGivesAMessage) {
@@ -87,7 +84,7 @@ TEST(PropertyList, MalformedInputGivesAMessage) {
         PropertyList::readData(binary.left(length));
 }
 
-TEST(PropertyList, FilesAreWrittenWholeOrNotAtAll) {
+TEST(PropertyList, FilesAreWrittenWholeOrNotAtAllAndUnreadableOnesNamed) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Documents/kestavolin.plist");
     EXPECT_FALSE(PropertyList::writeXmlFile(path, sampleSettings()).isEmpty());
@@ -102,18 +99,14 @@ TEST(PropertyList, FilesAreWrittenWholeOrNotAtAll) {
     EXPECT_TRUE(error.contains("where")) << error.toStdString();
     EXPECT_EQ(PropertyList::readFile(path).value, read.value);
     EXPECT_EQ(QDir(dir.filePath("Documents")).entryList(QDir::Files).size(), 1);
-}
 
-TEST(PropertyList, UnreadableFilesAreNamedInTheMessage) {
-    QTemporaryDir dir;
-    const auto missing = PropertyList::readFile(dir.filePath("none.plist"));
-    EXPECT_TRUE(missing.error.contains("none.plist"));
+    // Unreadable files are named in the message.
+    EXPECT_TRUE(PropertyList::readFile(dir.filePath("none.plist")).error.contains("none.plist"));
     EXPECT_FALSE(PropertyList::readFile(dir.path()).ok());
-    const QString folder = dir.filePath("plain");
-    QFile blocker(folder);
+    QFile blocker(dir.filePath("plain"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(PropertyList::ensureParentFolder(folder + "/sub/kestavolin.plist"));
+    EXPECT_FALSE(PropertyList::ensureParentFolder(dir.filePath("plain/sub/kestavolin.plist")));
 }
 
 // A write killed at any moment leaves the old or the new file, never a mix.

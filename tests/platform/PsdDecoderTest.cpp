@@ -89,7 +89,7 @@ TEST(PsdDecoder, CmykInkValuesAreInverted) {
     EXPECT_EQ(decode(buildPsd(document)).pixel(0, 0), qRgb(255, 0, 0));
 }
 
-TEST(PsdDecoder, ReducedDecodeAveragesBlocksAndKeepsEnoughPixels) {
+TEST(PsdDecoder, ReducedDecodeAveragesBlocksKeepsEnoughPixelsAndTheFullSize) {
     PsdDocument document;
     document.width = 100;
     document.height = 60;
@@ -102,18 +102,12 @@ TEST(PsdDecoder, ReducedDecodeAveragesBlocksAndKeepsEnoughPixels) {
     ASSERT_EQ(image.size(), QSize(17, 10));
     EXPECT_NEAR(qGray(image.pixel(3, 3)), 128, 1);
     EXPECT_NEAR(qGray(image.pixel(16, 9)), 128, 1);
-}
 
-TEST(PsdDecoder, PictureKeepsTheFullSizeOfAReducedDocument) {
-    PsdDocument document;
+    // The picture of a document reduced as it is read keeps the document's full size.
     document.width = 3000;
     document.height = 2000;
-    document.colorMode = 1;
-    document.channels = 1;
-    document.rle = true;
     document.sample = [](int, int, int) -> std::uint16_t { return 90; };
-    const auto data = FileData::fromByteArray(buildPsd(document));
-    const auto picture = Picture::initWithData(*data);
+    const auto picture = Picture::initWithData(*FileData::fromByteArray(buildPsd(document)));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSizeF(3000, 2000));
     EXPECT_EQ(picture->image().size(), QSize(600, 400)); // reduced by 5

@@ -64,11 +64,15 @@ TEST(TiffDecoder, ReadsGrayscale) {
     ASSERT_EQ(reduced.size(), QSize(2, 2));
     EXPECT_EQ(reduced.pixel(0, 1), qRgb(40, 40, 40));
     EXPECT_EQ(reduced.pixel(1, 0), qRgb(200, 200, 200));
+    // Small enough to need no reduction, the picture comes whole from the plug-ins.
+    const auto picture = Picture::initWithData(*FileData::fromByteArray(tiff));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->image().size(), QSize(16, 16));
 }
 
 // Samples of other widths, alpha channels and anything not a TIFF stay with the
 // image plug-ins.
-TEST(TiffDecoder, LeavesWhatItDoesNotReadToThePlugins) {
+TEST(TiffDecoder, LeavesWhatItDoesNotReadToThePluginsAndRefusesCutFiles) {
     QImage deep(8, 8, QImage::Format_RGBX64);
     deep.fill(Qt::darkGreen);
     const QByteArray sixteenBit = tiffOf(deep, noCompression);
@@ -80,10 +84,7 @@ TEST(TiffDecoder, LeavesWhatItDoesNotReadToThePlugins) {
     const QByteArray text("not a photograph at all");
     EXPECT_FALSE(TiffDecoder::readHeader(bytesOf(text), text.size()));
     EXPECT_TRUE(TiffDecoder::decodeReduced(bytesOf(text), text.size(), QSize(1, 1)).isNull());
-}
-
-// A cut-off file gives no picture from this decoder rather than a partial one.
-TEST(TiffDecoder, TruncatedDataGivesNoImage) {
+    // A cut-off file gives no picture from this decoder rather than a partial one.
     const QByteArray tiff = tiffOf(pattern(QSize(64, 64)), noCompression);
     const QByteArray cut = tiff.left(tiff.size() / 2);
     EXPECT_TRUE(TiffDecoder::decodeReduced(bytesOf(cut), cut.size(), QSize(16, 16)).isNull());

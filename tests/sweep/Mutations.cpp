@@ -50,16 +50,14 @@ QString truncate(QByteArray& bytes, Dice& dice, qsizetype minimumLength) {
 QString setField(QByteArray& bytes, Dice& dice) {
     const std::vector<StructureField> fields = structureFields(bytes);
     const quint32 value = extremeValues[dice.below(extremeValues.size())];
-    if (fields.empty()) {
-        // No structure found: any four bytes near the start.
-        if (bytes.size() < 4)
-            return QStringLiteral("whole");
-        const StructureField anywhere{
-            dice.below(static_cast<quint64>(std::min(bytes.size(), metadataRegion) - 3)), 4, true};
-        writeField(bytes, anywhere, value);
-        return QStringLiteral("set@%1=%2").arg(anywhere.offset).arg(value, 0, 16);
-    }
-    const StructureField& field = fields[dice.below(fields.size())];
+    if (fields.empty() && bytes.size() < 4)
+        return QStringLiteral("whole");
+    // Without a structure found, any four bytes near the start.
+    const StructureField field =
+        fields.empty() ? StructureField{dice.below(static_cast<quint64>(
+                                            std::min(bytes.size(), metadataRegion) - 3)),
+                                        4, true}
+                       : fields[dice.below(fields.size())];
     writeField(bytes, field, value);
     return QStringLiteral("set@%1=%2").arg(field.offset).arg(value, 0, 16);
 }
@@ -69,25 +67,15 @@ QString setField(QByteArray& bytes, Dice& dice) {
 std::vector<SweepFile> mutations(const std::vector<SweepFile>& bases, int count, quint32 seed,
                                  qsizetype minimumLength) {
     std::vector<SweepFile> made;
-    if (bases.empty())
-        return made;
     Dice dice(seed);
     made.reserve(static_cast<std::size_t>(count));
-    for (int index = 0; index < count; ++index) {
+    for (int index = 0; index < count && !bases.empty(); ++index) {
         const SweepFile& base = bases[static_cast<std::size_t>(index) % bases.size()];
         QByteArray bytes = base.bytes;
-        QString how;
-        switch (dice.below(4)) {
-        case 0:
-            how = flipBytes(bytes, dice);
-            break;
-        case 1:
-            how = truncate(bytes, dice, minimumLength);
-            break;
-        default:
-            how = setField(bytes, dice);
-            break;
-        }
+        const quint32 kind = dice.below(4);
+        const QString how = kind == 0   ? flipBytes(bytes, dice)
+                            : kind == 1 ? truncate(bytes, dice, minimumLength)
+                                        : setField(bytes, dice);
         made.push_back(
             {QStringLiteral("%1 #%2 %3").arg(base.name).arg(index).arg(how), std::move(bytes)});
     }

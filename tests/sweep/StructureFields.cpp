@@ -18,28 +18,10 @@ class Walker {
 public:
     explicit Walker(const QByteArray& bytes) : bytes_(bytes) {}
 
-    bool has(std::size_t offset, std::size_t width) const {
-        return offset <= static_cast<std::size_t>(bytes_.size()) &&
-               width <= static_cast<std::size_t>(bytes_.size()) - offset;
-    }
-    quint32 read(std::size_t offset, int width, bool bigEndian) const {
-        quint32 value = 0;
-        for (int index = 0; index < width; ++index) {
-            const auto byte = static_cast<quint8>(bytes_[static_cast<qsizetype>(
-                offset + static_cast<std::size_t>(bigEndian ? index : width - 1 - index))]);
-            value = (value << 8) | byte;
-        }
-        return value;
-    }
-    void add(std::size_t offset, int width, bool bigEndian) {
-        if (has(offset, static_cast<std::size_t>(width)))
-            fields.push_back({offset, width, bigEndian});
-    }
-
     void walkTiff(std::size_t base) {
         if (!has(base, 8))
             return;
-        const bool bigEndian = bytes_[static_cast<qsizetype>(base)] == 'M';
+        const bool bigEndian = byteAt(base) == 'M';
         add(base + 4, 4, bigEndian);
         std::vector<quint32> pending{read(base + 4, 4, bigEndian)};
         std::set<quint32> seen;
@@ -56,9 +38,8 @@ public:
                 const std::size_t entry = start + 2 + 12 * static_cast<std::size_t>(index);
                 if (!has(entry, 12))
                     return;
-                add(entry + 2, 2, bigEndian);
-                add(entry + 4, 4, bigEndian);
-                add(entry + 8, 4, bigEndian);
+                for (const auto& [offset, width] : {std::pair{2, 2}, {4, 4}, {8, 4}})
+                    add(entry + offset, width, bigEndian);
                 const auto tag = static_cast<quint16>(read(entry, 2, bigEndian));
                 if (tag == exifPointerTag || tag == gpsPointerTag ||
                     tag == interoperabilityPointerTag)
@@ -73,10 +54,8 @@ public:
     }
 
     void walkJpeg() {
-        std::size_t position = 2;
-        while (has(position, 4) &&
-               static_cast<quint8>(bytes_[static_cast<qsizetype>(position)]) == 0xFF) {
-            const auto marker = static_cast<quint8>(bytes_[static_cast<qsizetype>(position + 1)]);
+        for (std::size_t position = 2; has(position, 4) && byteAt(position) == 0xFF;) {
+            const quint8 marker = byteAt(position + 1);
             add(position + 2, 2, true);
             const quint32 length = read(position + 2, 2, true);
             if (marker == 0xE1 && has(position + 4, 6) &&
@@ -90,12 +69,9 @@ public:
 
     void walkPsd() {
         constexpr std::size_t colourModeLength = 26;
-        add(12, 2, true);
-        add(14, 4, true);
-        add(18, 4, true);
-        add(22, 2, true);
-        add(24, 2, true);
-        add(colourModeLength, 4, true);
+        for (const auto& [offset, width] :
+             {std::pair{12, 2}, {14, 4}, {18, 4}, {22, 2}, {24, 2}, {26, 4}})
+            add(offset, width, true);
         if (!has(colourModeLength, 4))
             return;
         const std::size_t resources = colourModeLength + 4 + read(colourModeLength, 4, true);
@@ -108,9 +84,7 @@ public:
         for (int count = 0; count < maximumResources && position < end && has(position, 7);
              ++count) {
             const auto id = static_cast<quint16>(read(position + 4, 2, true));
-            const std::size_t nameLength =
-                static_cast<quint8>(bytes_[static_cast<qsizetype>(position + 6)]);
-            const std::size_t sizeField = position + 6 + ((nameLength + 2) & ~std::size_t{1});
+            const std::size_t sizeField = position + 6 + ((byteAt(position + 6) + 2u) & ~1u);
             if (!has(sizeField, 4))
                 return;
             add(sizeField, 4, true);
@@ -124,6 +98,26 @@ public:
     std::vector<StructureField> fields;
 
 private:
+    bool has(std::size_t offset, std::size_t width) const {
+        return offset <= static_cast<std::size_t>(bytes_.size()) &&
+               width <= static_cast<std::size_t>(bytes_.size()) - offset;
+    }
+    quint8 byteAt(std::size_t offset) const {
+        return static_cast<quint8>(bytes_[static_cast<qsizetype>(offset)]);
+    }
+    quint32 read(std::size_t offset, int width, bool bigEndian) const {
+        quint32 value = 0;
+        for (int index = 0; index < width; ++index)
+            value =
+                (value << 8) |
+                byteAt(offset + static_cast<std::size_t>(bigEndian ? index : width - 1 - index));
+        return value;
+    }
+    void add(std::size_t offset, int width, bool bigEndian) {
+        if (has(offset, static_cast<std::size_t>(width)))
+            fields.push_back({offset, width, bigEndian});
+    }
+
     const QByteArray& bytes_;
 };
 
