@@ -737,19 +737,19 @@
     </message>
     <message id="Print &amp;All…">
         <source>Print &amp;All…</source>
-        <translation>すべて印刷…</translation>
+        <translation>すべて印刷(&amp;A)…</translation>
     </message>
     <message id="&amp;Export All as PDF…">
         <source>&amp;Export All as PDF…</source>
-        <translation>すべてをPDFに書き出す…</translation>
+        <translation>すべてをPDFに書き出す(&amp;E)…</translation>
     </message>
     <message id="&amp;Import Caption Sheet…">
         <source>&amp;Import Caption Sheet…</source>
-        <translation>キャプションシートを読み込む…</translation>
+        <translation>キャプションシートを読み込む(&amp;I)…</translation>
     </message>
     <message id="Export Caption &amp;Sheet…">
         <source>Export Caption &amp;Sheet…</source>
-        <translation>キャプションシートを書き出す…</translation>
+        <translation>キャプションシートを書き出す(&amp;S)…</translation>
     </message>
     <message id="listNotReadTitle">
         <source>listNotReadTitle</source>
