@@ -2,6 +2,7 @@
 
 #include "app/DialogRunner.h"
 #include "app/LensNames.h"
+#include "app/ListFiller.h"
 #include "app/ListLabels.h"
 #include "app/MainWindow.h"
 #include "app/OpenDialogFilters.h"
@@ -17,7 +18,6 @@
 #include "label/TapeView.h"
 #include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
-#include "photo/EmbeddedTitle.h"
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
 #include "photo/SettingsFile.h"
@@ -65,6 +65,7 @@ void showUnreadableFileAlert() {
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
     : dialogs_(dialogs), window_(std::make_unique<MainWindow>()), settings_(plistFilePath),
       photoList_(new PhotoList(this)), intake_(new PhotoIntake(*photoList_, this)),
+      filler_(new ListFiller(*photoList_, *intake_, maximumTitleLength, this)),
       printJobs_(new PrintJobWatcher(this)), decodePicture_(&Picture::initWithData) {
     connect(printJobs_, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
     // Nothing is printable until start-up has decided the medium.
@@ -106,13 +107,12 @@ void KestavolinAppDelegate::connectInterface() {
     connect(panel, &PhotoListPanel::currentEntryChanged, this, &KestavolinAppDelegate::showEntry);
     connect(panel, &PhotoListPanel::cancelRequested, intake_, &PhotoIntake::cancel);
     connect(intake_, &PhotoIntake::progressChanged, panel, &PhotoListPanel::showProgress);
-    connect(intake_, &PhotoIntake::finished, this, &KestavolinAppDelegate::intakeFinished);
-    connect(photoList_, &PhotoList::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) {
-                for (int row = first; row <= last; ++row)
-                    entryArrived(row);
-                listChanged();
-            });
+    connect(intake_, &PhotoIntake::finished, panel, &PhotoListPanel::hideProgress);
+    connect(filler_, &ListFiller::firstArrived, this, [this, panel](int row) {
+        panel->setCurrentRow(row);
+        showEntry(row);
+    });
+    connect(photoList_, &PhotoList::rowsInserted, this, &KestavolinAppDelegate::listChanged);
     connect(photoList_, &PhotoList::rowsRemoved, this, &KestavolinAppDelegate::listChanged);
     connect(photoList_, &PhotoList::modelReset, this, &KestavolinAppDelegate::listChanged);
 }
@@ -143,6 +143,7 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     selectDefaultLens();
     window_->setPhotographer(settings_.photographer());
     intake_->setAcceptWithoutCameraData(settings_.isOn(SettingsFile::labelWithoutCameraDataKey));
+    filler_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
 
     if (!settings_.setMedia()) {
         const std::optional<QString> medium = dialogs_.askForMedium();
@@ -370,16 +371,10 @@ void KestavolinAppDelegate::listReadPhoto() {
     photoList_->append({.path = path,
                         .record = kestavolin_,
                         .thumbnail = PhotoIntake::thumbnailOf(*kestavolin_),
-                        .title = startingTitle(path, typed)});
+                        .title = filler_->startingTitle(path, typed)});
     const int row = photoList_->rowCount() - 1;
     window_->photoListPanel()->setCurrentRow(row);
     showEntry(row);
-}
-
-QString KestavolinAppDelegate::startingTitle(const QString& path, const QString& given) const {
-    if (!given.isEmpty() || !settings_.isOn(SettingsFile::titlesFromPhotosKey))
-        return given;
-    return embeddedTitle(path).value_or(QString()).left(maximumTitleLength);
 }
 
 void KestavolinAppDelegate::addToList(std::vector<PhotoEntry> pending, const QStringList& names) {
@@ -387,49 +382,7 @@ void KestavolinAppDelegate::addToList(std::vector<PhotoEntry> pending, const QSt
         afterReading([this, pending, names]() mutable { addToList(std::move(pending), names); });
         return;
     }
-    if (pending.empty())
-        return;
-    if (!intake_->isBusy())
-        showNextArrival_ = true;
-    for (const QString& name : names)
-        arrivingNames_.push_back(name);
-    intake_->add(std::move(pending));
-}
-
-// Rows the intake delivers come with a name queued for them; a row listed from the
-// photograph read alone has none.
-void KestavolinAppDelegate::entryArrived(int row) {
-    if (arrivingNames_.empty())
-        return;
-    const QString name = arrivingNames_.front();
-    arrivingNames_.pop_front();
-    const PhotoEntry& photo = photoList_->entry(row);
-    if (!photo.record) {
-        failedArrivals_ << QStringLiteral("%1: %2").arg(name, photo.failure);
-        return;
-    }
-    const QString title = startingTitle(photo.path, photo.title);
-    if (title != photo.title)
-        photoList_->setTitle(row, title);
-    if (showNextArrival_) {
-        showNextArrival_ = false;
-        window_->photoListPanel()->setCurrentRow(row);
-        showEntry(row);
-    }
-}
-
-// The photographs of a run that could not be read are told in one alert.
-void KestavolinAppDelegate::intakeFinished() {
-    window_->photoListPanel()->hideProgress();
-    arrivingNames_.clear();
-    showNextArrival_ = false;
-    if (failedArrivals_.isEmpty())
-        return;
-    const QString failed = failedArrivals_.join(QLatin1Char('\n'));
-    failedArrivals_.clear();
-    showMessage(QStringLiteral("listNotReadTitle"),
-                localizedString(QStringLiteral("listNotReadMsg")) + QStringLiteral("\n\n") +
-                    failed);
+    filler_->add(std::move(pending), names);
 }
 
 void KestavolinAppDelegate::showEntry(int row) {
@@ -750,6 +703,7 @@ void KestavolinAppDelegate::selectPreferences() {
     settings_.setOn(SettingsFile::titlesFromPhotosKey, panel.titlesFromPhotos());
     settings_.setOn(SettingsFile::labelWithoutCameraDataKey, panel.labelWithoutCameraData());
     intake_->setAcceptWithoutCameraData(panel.labelWithoutCameraData());
+    filler_->setTitlesFromPhotos(panel.titlesFromPhotos());
     applyLabelDefaults();
 
     if (LabelView* view = labelViewOfMedium()) {

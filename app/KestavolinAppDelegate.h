@@ -10,7 +10,6 @@
 #include <QPageLayout>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +18,7 @@
 class DialogRunner;
 class Kestavolin;
 class LabelView;
+class ListFiller;
 class MainWindow;
 class PhotoIntake;
 class PhotoList;
@@ -122,8 +122,6 @@ private:
     void listReadPhoto();
     // Queues entries for the intake, each named in the alert should it fail.
     void addToList(std::vector<PhotoEntry> pending, const QStringList& names);
-    void entryArrived(int row);
-    void intakeFinished();
     // The row's label in the view, with the row's captions.
     void showEntry(int row);
     // The row of the list the label shows, -1 when it shows none of them.
@@ -131,7 +129,6 @@ private:
     void listChanged();
     // The window's label options for every entry of the list.
     void applyLabelDefaults();
-    QString startingTitle(const QString& path, const QString& given) const;
     // Sends the labels and tells every failure on the way; names name the labels.
     void submitLabels(const PrintSetup::JobSettings& job,
                       const std::vector<PrintSetup::Label>& labels, const QStringList& names);
@@ -148,12 +145,7 @@ private:
     std::shared_ptr<Kestavolin> kestavolin_;
     PhotoList* photoList_;
     PhotoIntake* intake_;
-    // How each photograph of the intake's run is named in its alert, in order, and
-    // what failed of the run so far.
-    std::deque<QString> arrivingNames_;
-    QStringList failedArrivals_;
-    // The first photograph of a run that arrives readable is shown.
-    bool showNextArrival_ = false;
+    ListFiller* filler_;
     // The lens last picked in the window, for every entry without its own.
     std::optional<QString> chosenLens_;
     TapeView* tapeImageView_ = nullptr;
