@@ -113,6 +113,14 @@ void KestavolinAppDelegate::connectInterface() {
         showEntry(row);
     });
     connect(photoList_, &PhotoList::rowsInserted, this, &KestavolinAppDelegate::listChanged);
+    // A title edited in the list reaches the label and the field when its entry is shown.
+    connect(photoList_, &PhotoList::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                const int row = shownRow();
+                if (row >= first.row() && row <= last.row() &&
+                    photoList_->entry(row).title != titleName_)
+                    showEntry(row);
+            });
     connect(photoList_, &PhotoList::rowsRemoved, this, &KestavolinAppDelegate::listChanged);
     connect(photoList_, &PhotoList::modelReset, this, &KestavolinAppDelegate::listChanged);
 }

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -62,9 +63,15 @@ TEST_F(Exhibition, ThreePhotographsWithThreeTitlesPrintAsOneJobAndExportAsOnePdf
         panel.setCurrentRow(row);
         app.titleInput(titles[row]);
     }
-    panel.setCurrentRow(2);
-    EXPECT_EQ(app.titleName(), titles[2]);
-    EXPECT_EQ(app.kestavolin()->fileName(), paths[2]);
+    panel.setCurrentRow(1);
+    EXPECT_EQ(app.titleName(), titles[1]);
+    EXPECT_EQ(app.kestavolin()->fileName(), paths[1]);
+    // A title edited in the list itself reaches the label it shows.
+    const QString edited = QStringLiteral("Mill by night");
+    QAbstractItemModel* shownList = panel.findChild<QAbstractItemView*>()->model();
+    ASSERT_TRUE(shownList->setData(shownList->index(1, 0), edited, Qt::EditRole));
+    EXPECT_EQ(app.titleName(), edited);
+    app.titleInput(titles[1]);
 
     app.printAll();
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
