@@ -194,8 +194,8 @@ void KestavolinAppDelegate::createTapeViews() {
     tapeImageView_->setFonts(settings_.printFontName());
     tapeImageView_->setAuthor(settings_.photographer());
     scale_ = new ScaleViewer;
-    connect(tapeImageView_, &LabelView::photoDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhoto);
+    connect(tapeImageView_, &LabelView::photosDropped, this,
+            &KestavolinAppDelegate::loadDroppedPhotos);
     window_->showTapeLabel(tapeImageView_, scale_);
 }
 
@@ -203,8 +203,8 @@ void KestavolinAppDelegate::createRollView() {
     tack66ImageView_ = new Tack66View;
     tack66ImageView_->setFonts(settings_.printFontName());
     tack66ImageView_->setAuthor(settings_.photographer());
-    connect(tack66ImageView_, &LabelView::photoDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhoto);
+    connect(tack66ImageView_, &LabelView::photosDropped, this,
+            &KestavolinAppDelegate::loadDroppedPhotos);
     window_->showRollLabel(tack66ImageView_);
 }
 
@@ -440,10 +440,13 @@ void KestavolinAppDelegate::applyLabelDefaults() {
 }
 
 // The window's visibility is not looked at: a drop can only come from a shown label.
-void KestavolinAppDelegate::loadDroppedPhoto(const QString& path) {
-    if (path.size() < minimumDropPathLength || !hasPhotoExtension(path))
-        return;
-    openPhotographs({path});
+void KestavolinAppDelegate::loadDroppedPhotos(const QStringList& paths) {
+    QStringList photographs;
+    for (const QString& path : paths)
+        if (path.size() >= minimumDropPathLength && hasPhotoExtension(path))
+            photographs << path;
+    if (!photographs.isEmpty())
+        openPhotographs(photographs);
 }
 
 void KestavolinAppDelegate::inputLensName(const QString& name) {

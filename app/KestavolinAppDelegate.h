@@ -78,8 +78,8 @@ public slots:
     void newWindow();
     void redisplayWindow();
     void openFile();
-    // A photograph dropped on the label of the medium.
-    void loadDroppedPhoto(const QString& path);
+    // Photographs dropped on the label of the medium.
+    void loadDroppedPhotos(const QStringList& paths);
 
     void inputLensName(const QString& name);
     void deleteLensName();

@@ -5,6 +5,7 @@
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
 #include "label/CaptionSheet.h"
+#include "label/TapeView.h"
 #include "photo/Kestavolin.h"
 #include "platform/LocalizedText.h"
 #include "preferences/PreferencesKestavolin.h"
@@ -15,10 +16,13 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QProcess>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -187,7 +191,15 @@ TEST_F(Exhibition, PhotographsOwnTitlesAndPhotographsWithoutCameraDataAreOptIn) 
     EXPECT_EQ(fixture.readSettings().value("titlesFromPhotos"), true);
     EXPECT_EQ(fixture.readSettings().value("labelWithoutCameraData"), true);
 
-    app.applicationOpenFiles({titled, scanWithoutCameraData(fixture, QStringLiteral("b.jpg"))});
+    // Several files dropped on the label: the photographs among them join the list.
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(titled),
+                     QUrl::fromLocalFile(fixture.fileWithBytes(QStringLiteral("n.txt"), "notes")),
+                     QUrl::fromLocalFile(scanWithoutCameraData(fixture, QStringLiteral("b.jpg")))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(app.tapeImageView(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(app.tapeImageView(), &drop);
     waitForIntake(app);
     ASSERT_EQ(app.photoList().rowCount(), 4);
     EXPECT_EQ(app.photoList().entry(2).title, QStringLiteral("Old mill"));
