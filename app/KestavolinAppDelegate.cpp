@@ -362,11 +362,11 @@ void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
         return;
     }
     QStringList names;
-    for (const QString& path : paths)
-        names << QFileInfo(path).fileName();
     std::vector<PhotoEntry> pending;
-    for (const QString& path : paths)
+    for (const QString& path : paths) {
+        names << QFileInfo(path).fileName();
         pending.push_back({.path = path});
+    }
     addToList(std::move(pending), names);
 }
 
