@@ -8,19 +8,31 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
-void ModalDialogRunner::chooseFileToOpen(QWidget* parent, const QString& message,
-                                         const QStringList& nameFilters,
-                                         std::function<void(const QString& path)> chosen) {
+void ModalDialogRunner::chooseFilesToOpen(QWidget* parent, const QString& message,
+                                          const QStringList& nameFilters, bool several,
+                                          std::function<void(const QStringList& paths)> chosen) {
     auto* dialog = new QFileDialog(parent, message);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setNameFilters(nameFilters);
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
-                     [chosen = std::move(chosen)](const QString& path) { chosen(path); });
+    QObject::connect(dialog, &QFileDialog::filesSelected, dialog,
+                     [chosen = std::move(chosen)](const QStringList& paths) { chosen(paths); });
     // Not modal: the dialog runs beside the application and answers when it is done.
     dialog->setWindowModality(Qt::NonModal);
     dialog->show();
+}
+
+std::optional<QString> ModalDialogRunner::chooseFileToSave(QWidget* parent, const QString& message,
+                                                           const QString& nameFilter,
+                                                           const QString& suffix) {
+    QFileDialog dialog(parent, message);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(nameFilter);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 std::optional<QString> ModalDialogRunner::askForMedium() {

@@ -16,11 +16,17 @@ class DialogRunner {
 public:
     virtual ~DialogRunner() = default;
 
-    // Offers one existing file of the given name filters without blocking; chosen runs
-    // later with the path when the user picked one, and never when the user cancelled.
-    virtual void chooseFileToOpen(QWidget* parent, const QString& message,
-                                  const QStringList& nameFilters,
-                                  std::function<void(const QString& path)> chosen) = 0;
+    // Offers existing files of the given name filters (one, or with `several` any
+    // number) without blocking; chosen runs later with the paths when the user picked
+    // some, and never when the user cancelled.
+    virtual void chooseFilesToOpen(QWidget* parent, const QString& message,
+                                   const QStringList& nameFilters, bool several,
+                                   std::function<void(const QStringList& paths)> chosen) = 0;
+    // Asks where to save a file of the name filter; the path with the suffix added when
+    // the name has none, or nothing when the user cancelled.
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
+                                                    const QString& nameFilter,
+                                                    const QString& suffix) = 0;
     // The medium panel; returns the medium name once the user confirmed, nothing when
     // the application is being ended while the panel is up.
     virtual std::optional<QString> askForMedium() = 0;
@@ -37,8 +43,12 @@ public:
 // The dialogs themselves.
 class ModalDialogRunner : public DialogRunner {
 public:
-    void chooseFileToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
-                          std::function<void(const QString& path)> chosen) override;
+    void chooseFilesToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
+                           bool several,
+                           std::function<void(const QStringList& paths)> chosen) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
+                                            const QString& nameFilter,
+                                            const QString& suffix) override;
     std::optional<QString> askForMedium() override;
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;

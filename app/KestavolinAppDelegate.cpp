@@ -2,13 +2,19 @@
 
 #include "app/DialogRunner.h"
 #include "app/LensNames.h"
+#include "app/ListFiller.h"
+#include "app/ListLabels.h"
 #include "app/MainWindow.h"
 #include "app/OpenDialogFilters.h"
+#include "app/PhotoIntake.h"
+#include "app/PhotoList.h"
+#include "app/PhotoListPanel.h"
 #include "app/PrintJobWatcher.h"
-#include "label/TapeLength.h"
 #include "exiflistlib/exiflist.h"
+#include "label/CaptionSheet.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
+#include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
@@ -20,7 +26,7 @@
 #include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
 #include "platform/Picture.h"
-#include "platform/PrintSetup.h"
+#include "platform/WholeFileWriter.h"
 #include "preferences/PreferencesKestavolin.h"
 
 #include <QApplication>
@@ -33,12 +39,19 @@ namespace {
 
 const QString windowTitle = QStringLiteral("Kestavolin");
 const QString openDialogMessage = QStringLiteral("File Open");
+const QString captionSheetFilter = QStringLiteral("CSV (*.csv)");
 // What a label's text holds before anything was put in.
 const QString blankLabelText = QStringLiteral(" ");
 
 void showAlert(const QString& titleKey, const QString& messageKey, const QString& buttonKey) {
     runAlertPanel(localizedString(titleKey), localizedString(messageKey),
                   localizedString(buttonKey), QString(), QString());
+}
+
+// An alert of the string table's title over a message already in the user's language.
+void showMessage(const QString& titleKey, const QString& message) {
+    runAlertPanel(localizedString(titleKey), message, localizedString(QStringLiteral("Ok")),
+                  QString(), QString());
 }
 
 // A file that cannot be read at all (missing, empty, too short, changed while read) is
@@ -51,6 +64,8 @@ void showUnreadableFileAlert() {
 
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
     : dialogs_(dialogs), window_(std::make_unique<MainWindow>()), settings_(plistFilePath),
+      photoList_(new PhotoList(this)), intake_(new PhotoIntake(*photoList_, this)),
+      filler_(new ListFiller(*photoList_, *intake_, maximumTitleLength, this)),
       printJobs_(new PrintJobWatcher(this)), decodePicture_(&Picture::initWithData) {
     connect(printJobs_, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
     // Nothing is printable until start-up has decided the medium.
@@ -66,6 +81,12 @@ void KestavolinAppDelegate::connectInterface() {
     connect(window, &MainWindow::newWindowRequested, this, &KestavolinAppDelegate::newWindow);
     connect(window, &MainWindow::pageSetupRequested, this, &KestavolinAppDelegate::pageSetup);
     connect(window, &MainWindow::printRequested, this, &KestavolinAppDelegate::printTape);
+    connect(window, &MainWindow::printAllRequested, this, &KestavolinAppDelegate::printAll);
+    connect(window, &MainWindow::exportAllRequested, this, &KestavolinAppDelegate::exportAllAsPdf);
+    connect(window, &MainWindow::importSheetRequested, this,
+            &KestavolinAppDelegate::importCaptionSheet);
+    connect(window, &MainWindow::exportSheetRequested, this,
+            &KestavolinAppDelegate::exportCaptionSheet);
     connect(window, &MainWindow::quitRequested, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
     connect(window, &MainWindow::deleteLensRequested, this, &KestavolinAppDelegate::deleteLensName);
@@ -80,6 +101,28 @@ void KestavolinAppDelegate::connectInterface() {
     // the application.
     connect(window, &MainWindow::closed, this, &KestavolinAppDelegate::applicationWillTerminate);
     connect(window, &MainWindow::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    PhotoListPanel* panel = window->photoListPanel();
+    panel->setList(photoList_);
+    connect(panel, &PhotoListPanel::currentEntryChanged, this, &KestavolinAppDelegate::showEntry);
+    connect(panel, &PhotoListPanel::cancelRequested, intake_, &PhotoIntake::cancel);
+    connect(intake_, &PhotoIntake::progressChanged, panel, &PhotoListPanel::showProgress);
+    connect(intake_, &PhotoIntake::finished, panel, &PhotoListPanel::hideProgress);
+    connect(filler_, &ListFiller::firstArrived, this, [this, panel](int row) {
+        panel->setCurrentRow(row);
+        showEntry(row);
+    });
+    connect(photoList_, &PhotoList::rowsInserted, this, &KestavolinAppDelegate::listChanged);
+    // A title edited in the list reaches the label and the field when its entry is shown.
+    connect(photoList_, &PhotoList::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                const int row = shownRow();
+                if (row >= first.row() && row <= last.row() &&
+                    photoList_->entry(row).title != titleName_)
+                    showEntry(row);
+            });
+    connect(photoList_, &PhotoList::rowsRemoved, this, &KestavolinAppDelegate::listChanged);
+    connect(photoList_, &PhotoList::modelReset, this, &KestavolinAppDelegate::listChanged);
 }
 
 bool KestavolinAppDelegate::tapeMedium() const {
@@ -107,6 +150,8 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     showLensList();
     selectDefaultLens();
     window_->setPhotographer(settings_.photographer());
+    intake_->setAcceptWithoutCameraData(settings_.isOn(SettingsFile::labelWithoutCameraDataKey));
+    filler_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
 
     if (!settings_.setMedia()) {
         const std::optional<QString> medium = dialogs_.askForMedium();
@@ -125,9 +170,10 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     else
         createRollView();
     enablePrintingForMedium();
+    applyLabelDefaults();
 
-    if (fileDropWhenAppStart_ && pickupFilePath_)
-        loadPhotoIntoMediumView(*pickupFilePath_);
+    if (fileDropWhenAppStart_ && !pickupFilePaths_.isEmpty())
+        openPhotographs(pickupFilePaths_);
 }
 
 void KestavolinAppDelegate::showLensList() {
@@ -148,8 +194,8 @@ void KestavolinAppDelegate::createTapeViews() {
     tapeImageView_->setFonts(settings_.printFontName());
     tapeImageView_->setAuthor(settings_.photographer());
     scale_ = new ScaleViewer;
-    connect(tapeImageView_, &LabelView::photoDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhoto);
+    connect(tapeImageView_, &LabelView::photosDropped, this,
+            &KestavolinAppDelegate::loadDroppedPhotos);
     window_->showTapeLabel(tapeImageView_, scale_);
 }
 
@@ -157,8 +203,8 @@ void KestavolinAppDelegate::createRollView() {
     tack66ImageView_ = new Tack66View;
     tack66ImageView_->setFonts(settings_.printFontName());
     tack66ImageView_->setAuthor(settings_.photographer());
-    connect(tack66ImageView_, &LabelView::photoDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhoto);
+    connect(tack66ImageView_, &LabelView::photosDropped, this,
+            &KestavolinAppDelegate::loadDroppedPhotos);
     window_->showRollLabel(tack66ImageView_);
 }
 
@@ -240,42 +286,50 @@ void KestavolinAppDelegate::loadPhotoIntoMediumView(const QString& path) {
 }
 
 void KestavolinAppDelegate::openFile() {
-    dialogs_.chooseFileToOpen(window_.get(), openDialogMessage, openDialogNameFilters(),
-                              [this](const QString& path) {
-                                  if (!window_->isVisible())
-                                      redisplayWindow();
-                                  loadPhotoIntoMediumView(path);
-                              });
+    dialogs_.chooseFilesToOpen(window_.get(), openDialogMessage, openDialogNameFilters(), true,
+                               [this](const QStringList& paths) {
+                                   if (!window_->isVisible())
+                                       redisplayWindow();
+                                   openPhotographs(paths);
+                               });
 }
 
+// Missing files and files of other kinds are each told once; the photographs among
+// the paths are opened.
 void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
-    if (paths.size() != 1)
-        return;
-    const QString& path = paths.first();
-    const QFileInfo file(path);
-    if (!file.exists()) {
-        showUnreadableFileAlert();
-        return;
+    QStringList photographs;
+    bool missing = false;
+    bool otherKinds = false;
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        if (!file.exists())
+            missing = true;
+        else if (file.isDir() || !hasPhotoExtension(path))
+            otherKinds = true;
+        else
+            photographs << path;
     }
-    if (file.isDir() || !hasPhotoExtension(path)) {
+    if (missing)
+        showUnreadableFileAlert();
+    if (otherKinds)
         showAlert(QStringLiteral("DropEroor"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
                   QStringLiteral("Ok"));
+    if (photographs.isEmpty())
         return;
-    }
-    pickupFilePath_ = path;
-    // Before start-up there is no label view yet: start-up loads the photograph at its end.
+    pickupFilePaths_ = photographs;
+    // Before start-up there is no label view yet: start-up opens the photographs at its end.
     if (!runActive_) {
         fileDropWhenAppStart_ = true;
         return;
     }
     if (!window_->isVisible())
         redisplayWindow();
-    loadPhotoIntoMediumView(path);
+    openPhotographs(photographs);
 }
 
 void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
     if (readingPhoto_) {
-        waitingRequests_.append(paths);
+        afterReading([this, paths] { takeHandedOverRequest(paths); });
         return;
     }
     if (!paths.isEmpty()) {
@@ -287,16 +341,112 @@ void KestavolinAppDelegate::takeHandedOverRequest(const QStringList& paths) {
     window_->activateWindow();
 }
 
+void KestavolinAppDelegate::afterReading(std::function<void()> step) {
+    if (readingPhoto_)
+        waitingRequests_.append(std::move(step));
+    else
+        step();
+}
+
 void KestavolinAppDelegate::takeWaitingRequests() {
     while (!readingPhoto_ && !waitingRequests_.isEmpty())
-        takeHandedOverRequest(waitingRequests_.takeFirst());
+        waitingRequests_.takeFirst()();
+}
+
+// The metadata reader analyses one photograph at a time in the process: while the
+// intake reads, a photograph opened alone joins its queue.
+void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
+    if (paths.size() == 1 && !intake_->isBusy() && !readingPhoto_) {
+        loadPhotoIntoMediumView(paths.first());
+        listReadPhoto();
+        return;
+    }
+    QStringList names;
+    std::vector<PhotoEntry> pending;
+    for (const QString& path : paths) {
+        names << QFileInfo(path).fileName();
+        pending.push_back({.path = path});
+    }
+    addToList(std::move(pending), names);
+}
+
+void KestavolinAppDelegate::listReadPhoto() {
+    if (!kestavolin_ || !kestavolin_->haveExif())
+        return;
+    const QString path = kestavolin_->fileName();
+    // A title typed before the first photograph was opened is that photograph's.
+    const QString typed = photoList_->rowCount() == 0 ? titleName_ : QString();
+    photoList_->append({.path = path,
+                        .record = kestavolin_,
+                        .thumbnail = PhotoIntake::thumbnailOf(*kestavolin_),
+                        .title = filler_->startingTitle(path, typed)});
+    const int row = photoList_->rowCount() - 1;
+    window_->photoListPanel()->setCurrentRow(row);
+    showEntry(row);
+}
+
+void KestavolinAppDelegate::addToList(std::vector<PhotoEntry> pending, const QStringList& names) {
+    if (readingPhoto_) {
+        afterReading([this, pending, names]() mutable { addToList(std::move(pending), names); });
+        return;
+    }
+    filler_->add(std::move(pending), names);
+}
+
+void KestavolinAppDelegate::showEntry(int row) {
+    if (row < 0 || row >= photoList_->rowCount() || !photoList_->entry(row).record)
+        return;
+    const PhotoEntry& photo = photoList_->entry(row);
+    kestavolin_ = photo.record;
+    titleName_ = photo.title;
+    window_->setTitle(titleName_);
+    window_->setWindowTitle(QFileInfo(photo.path).fileName());
+    LabelView* view = labelViewOfMedium();
+    if (!view)
+        return;
+    const LabelOptions options = photoList_->labelOptions(row);
+    view->setAuthor(options.photographer);
+    view->setTitle(titleName_.isEmpty() ? blankLabelText : titleName_);
+    view->setExifSetingDisplay(options.displaySettings);
+    view->setExifData(kestavolin_.get());
+    if (options.lens)
+        view->setUserLens(*options.lens);
+    view->repaint();
+}
+
+int KestavolinAppDelegate::shownRow() const {
+    for (int row = 0; kestavolin_ && row < photoList_->rowCount(); ++row)
+        if (photoList_->entry(row).record == kestavolin_)
+            return row;
+    return -1;
+}
+
+// The list pane shows while it holds several photographs, so that one photograph alone
+// looks as a label alone always did.
+void KestavolinAppDelegate::listChanged() {
+    const int count = photoList_->rowCount();
+    window_->setPhotoListShown(count > 1);
+    window_->setListActionsEnabled(count > 0);
+}
+
+void KestavolinAppDelegate::applyLabelDefaults() {
+    LabelOptions defaults;
+    defaults.medium = settings_.mediaTypeName();
+    defaults.photographer = settings_.photographer();
+    defaults.lens = chosenLens_;
+    defaults.font = settings_.printFontName();
+    defaults.displaySettings = settings_.exifItemsStatus();
+    photoList_->setLabelDefaults(defaults);
 }
 
 // The window's visibility is not looked at: a drop can only come from a shown label.
-void KestavolinAppDelegate::loadDroppedPhoto(const QString& path) {
-    if (path.size() < minimumDropPathLength || !hasPhotoExtension(path))
-        return;
-    loadPhotoIntoMediumView(path);
+void KestavolinAppDelegate::loadDroppedPhotos(const QStringList& paths) {
+    QStringList photographs;
+    for (const QString& path : paths)
+        if (path.size() >= minimumDropPathLength && hasPhotoExtension(path))
+            photographs << path;
+    if (!photographs.isEmpty())
+        openPhotographs(photographs);
 }
 
 void KestavolinAppDelegate::inputLensName(const QString& name) {
@@ -348,7 +498,13 @@ void KestavolinAppDelegate::deleteLensName() {
     saveSettings();
 }
 
+// The entry shown keeps a lens of its own.
 void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
+    chosenLens_ = name;
+    applyLabelDefaults();
+    const int row = shownRow();
+    if (row >= 0 && photoList_->entry(row).lens)
+        return;
     if (LabelView* view = labelViewOfMedium())
         view->setUserLens(name);
 }
@@ -361,8 +517,11 @@ void KestavolinAppDelegate::inputPhotograper(const QString& name) {
     }
     settings_.setPhotographer(name);
     settings_.save();
+    applyLabelDefaults();
+    const int row = shownRow();
     if (LabelView* view = labelViewOfMedium())
-        view->setAuthor(settings_.photographer());
+        view->setAuthor(row >= 0 ? photoList_->labelOptions(row).photographer
+                                 : settings_.photographer());
 }
 
 // An emptied field removes the title: the label returns to the blank a new label
@@ -373,6 +532,7 @@ void KestavolinAppDelegate::titleInput(const QString& title) {
         return;
     }
     titleName_ = title;
+    photoList_->setTitle(shownRow(), title);
     if (LabelView* view = labelViewOfMedium())
         view->setTitle(titleName_.isEmpty() ? blankLabelText : titleName_);
 }
@@ -420,11 +580,65 @@ void KestavolinAppDelegate::printTape() {
         job.chosenPaper = *chosen;
     const PrintSetup::Label label{labelSize,
                                   [view](QPainter& painter) { view->paintLabel(painter); }};
-    const PrintSetup::Submission submission = PrintSetup::printLabel(job, label);
+    submitLabels(job, {label}, {});
+}
+
+// Prints every label of the list as one job of one page per label, through the same
+// dialogs and alerts as the label alone; the tape length of each label and their total
+// are told once the copies are known.
+void KestavolinAppDelegate::printAll() {
+    if (!window_->isVisible() || !labelViewOfMedium())
+        return;
+    const ListLabels labels = layOutList(*photoList_);
+    if (labels.layouts.empty())
+        return;
+    QPrinter& printer = PrintSetup::sharedPrinter();
+    PrintSetup::proposePageSetup(printer, labels.layouts.front()->labelSize());
+    if (!dialogs_.runPrintDialog(printer, window_.get()))
+        return;
+    PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, windowTitle);
+    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
+        job.chosenPaper = *chosen;
+    // A file holds each label once, whatever the copies.
+    const int copies = job.outputFile.isEmpty() ? job.copies : 1;
+    runAlertPanel(localizedString(QStringLiteral("tapeLengthMassage")),
+                  QStringLiteral("%1\n\n%2")
+                      .arg(localizedString(QStringLiteral("tapeSetMsg")),
+                           tapeLengthsText(labels.lengths, copies)),
+                  localizedString(QStringLiteral("Ok")), QString(), QString());
+    QStringList names;
+    for (const LabelLength& length : labels.lengths)
+        names << length.name;
+    submitLabels(job, labels.printable(), names);
+}
+
+void KestavolinAppDelegate::exportAllAsPdf() {
+    const ListLabels labels = layOutList(*photoList_);
+    if (labels.layouts.empty())
+        return;
+    const std::optional<QString> path =
+        dialogs_.chooseFileToSave(window_.get(), localizedString(QStringLiteral("exportAllTitle")),
+                                  QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (!path)
+        return;
+    PrintSetup::JobSettings job;
+    job.outputFile = *path;
+    job.documentName = QFileInfo(*path).completeBaseName();
+    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels.printable());
+    if (submission.failure != PrintSetup::Failure::None)
+        showMessage(QStringLiteral("printFailedTitle"),
+                    PrintSetup::failureMessage(submission, job));
+}
+
+void KestavolinAppDelegate::submitLabels(const PrintSetup::JobSettings& job,
+                                         const std::vector<PrintSetup::Label>& labels,
+                                         const QStringList& names) {
+    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels);
     if (submission.failure != PrintSetup::Failure::None) {
-        runAlertPanel(localizedString(QStringLiteral("printFailedTitle")),
-                      PrintSetup::failureMessage(submission, job),
-                      localizedString(QStringLiteral("Ok")), QString(), QString());
+        QString message = PrintSetup::failureMessage(submission, job);
+        if (submission.label && *submission.label < std::size_t(names.size()))
+            message = QStringLiteral("%1: %2").arg(names.at(qsizetype(*submission.label)), message);
+        showMessage(QStringLiteral("printFailedTitle"), message);
         return;
     }
     if (submission.jobId != 0)
@@ -435,6 +649,44 @@ void KestavolinAppDelegate::printTape() {
             localizedString(QStringLiteral("printScaledMsg")).arg(printedPercent(submission.scale)),
             localizedString(QStringLiteral("Ok")), QString(), QString());
     }
+}
+
+// The sheet's photographs join the list in its order, each with its row's captions; the
+// rows whose photograph cannot be read are told by their row numbers.
+void KestavolinAppDelegate::importCaptionSheet() {
+    dialogs_.chooseFilesToOpen(window_.get(), localizedString(QStringLiteral("importSheetTitle")),
+                               {captionSheetFilter}, false, [this](const QStringList& paths) {
+                                   if (paths.isEmpty())
+                                       return;
+                                   const auto read = CaptionSheet::read(paths.first());
+                                   if (const QString* problem = std::get_if<QString>(&read)) {
+                                       showMessage(QStringLiteral("sheetNotReadTitle"), *problem);
+                                       return;
+                                   }
+                                   const auto& rows = std::get<std::vector<CaptionRow>>(read);
+                                   QStringList names;
+                                   for (const CaptionRow& row : rows)
+                                       names << localizedString(QStringLiteral("sheetRowName"))
+                                                    .arg(row.row)
+                                                    .arg(QFileInfo(row.file).fileName());
+                                   addToList(PhotoList::entriesFromSheet(rows), names);
+                               });
+}
+
+void KestavolinAppDelegate::exportCaptionSheet() {
+    if (photoList_->rowCount() == 0)
+        return;
+    const std::optional<QString> path = dialogs_.chooseFileToSave(
+        window_.get(), localizedString(QStringLiteral("exportSheetTitle")), captionSheetFilter,
+        QStringLiteral("csv"));
+    if (!path)
+        return;
+    const QByteArray sheet =
+        CaptionSheet::write(photoList_->captionRows(), QFileInfo(*path).absolutePath());
+    const QString problem = WholeFileWriter::write(*path, sheet);
+    if (!problem.isEmpty())
+        showMessage(QStringLiteral("sheetNotWrittenTitle"),
+                    QStringLiteral("%1\n\n%2").arg(*path, problem));
 }
 
 void KestavolinAppDelegate::printJobFailed(const QString& queue,
@@ -449,6 +701,8 @@ void KestavolinAppDelegate::selectPreferences() {
     panel.setFontFountStyle(settings_.printFontFamilyName(), settings_.printPontStyleIndex());
     panel.setMediaType(settings_.mediaTypeName());
     panel.setExifItemState(settings_.exifItemsStatus());
+    panel.setListOptions(settings_.isOn(SettingsFile::titlesFromPhotosKey),
+                         settings_.isOn(SettingsFile::labelWithoutCameraDataKey));
     if (!dialogs_.runPreferences(panel))
         return;
 
@@ -457,6 +711,11 @@ void KestavolinAppDelegate::selectPreferences() {
         settings_.setPrintFont(panel.fontFamilyName(), panel.psFontName(), panel.fontStyleIndex());
     settings_.setMediaName(panel.mediaType());
     settings_.takeExifItems(panel.exifItemState());
+    settings_.setOn(SettingsFile::titlesFromPhotosKey, panel.titlesFromPhotos());
+    settings_.setOn(SettingsFile::labelWithoutCameraDataKey, panel.labelWithoutCameraData());
+    intake_->setAcceptWithoutCameraData(panel.labelWithoutCameraData());
+    filler_->setTitlesFromPhotos(panel.titlesFromPhotos());
+    applyLabelDefaults();
 
     if (LabelView* view = labelViewOfMedium()) {
         view->setExifSetingDisplay(panel.exifItemState());
@@ -466,6 +725,7 @@ void KestavolinAppDelegate::selectPreferences() {
             view->setExifData(kestavolin_.get());
         view->setTitle(titleName_);
     }
+    showEntry(shownRow());
     saveSettings();
 }
 

@@ -4,11 +4,13 @@
 #include "app/Settings.h"
 
 #include "platform/PrintJob.h"
+#include "platform/PrintSetup.h"
 
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -16,16 +18,24 @@
 class DialogRunner;
 class Kestavolin;
 class LabelView;
+class ListFiller;
 class MainWindow;
+class PhotoIntake;
+class PhotoList;
+struct PhotoEntry;
 class PrintJobWatcher;
 class ScaleViewer;
 class Tack66View;
 class TapeView;
 
 // The application's controller: loads the settings and lays out the main window for
-// the medium at start-up, takes photographs in from the open dialog, the desktop and
-// drops, keeps the lens list and the caption inputs, prints the label, applies
-// confirmed preferences and saves the settings when the application ends.
+// the medium at start-up, takes photographs in from the open dialog, the desktop,
+// drops and caption sheets into the photo list, shows the label of the selected one,
+// keeps the lens list and the caption inputs, prints the label or every label of the
+// list, applies confirmed preferences and saves the settings when the application
+// ends. One photograph opened while the list is idle is read at once, as a label
+// alone always was; several, and any opened while the list is filling, are read by
+// the list's intake.
 class KestavolinAppDelegate : public QObject {
     Q_OBJECT
 
@@ -47,6 +57,8 @@ public:
     MainWindow& window() const { return *window_; }
     const Settings& settings() const { return settings_; }
     const Kestavolin* kestavolin() const { return kestavolin_.get(); }
+    const PhotoList& photoList() const { return *photoList_; }
+    const PhotoIntake& intake() const { return *intake_; }
     TapeView* tapeImageView() const { return tapeImageView_; }
     Tack66View* tack66ImageView() const { return tack66ImageView_; }
     ScaleViewer* scale() const { return scale_; }
@@ -66,8 +78,8 @@ public slots:
     void newWindow();
     void redisplayWindow();
     void openFile();
-    // A photograph dropped on the label of the medium.
-    void loadDroppedPhoto(const QString& path);
+    // Photographs dropped on the label of the medium.
+    void loadDroppedPhotos(const QStringList& paths);
 
     void inputLensName(const QString& name);
     void deleteLensName();
@@ -77,6 +89,11 @@ public slots:
     void pageSetup();
     // Prints the label of the medium, the tape or the roll label.
     void printTape();
+    // Every label of the list as one job, and as one PDF file.
+    void printAll();
+    void exportAllAsPdf();
+    void importCaptionSheet();
+    void exportCaptionSheet();
     void printJobFailed(const QString& queue, const PrintJob::Progress& progress);
 
     void selectPreferences();
@@ -98,6 +115,23 @@ private:
     void showPhoto(LabelView& view);
     void loadPhotoIntoMediumView(const QString& path);
     void takeWaitingRequests();
+    // Runs the step now, or once the photograph being read is shown.
+    void afterReading(std::function<void()> step);
+    void openPhotographs(const QStringList& paths);
+    // Lists the photograph just read alone and shows it, when it could be analysed.
+    void listReadPhoto();
+    // Queues entries for the intake, each named in the alert should it fail.
+    void addToList(std::vector<PhotoEntry> pending, const QStringList& names);
+    // The row's label in the view, with the row's captions.
+    void showEntry(int row);
+    // The row of the list the label shows, -1 when it shows none of them.
+    int shownRow() const;
+    void listChanged();
+    // The window's label options for every entry of the list.
+    void applyLabelDefaults();
+    // Sends the labels and tells every failure on the way; names name the labels.
+    void submitLabels(const PrintSetup::JobSettings& job,
+                      const std::vector<PrintSetup::Label>& labels, const QStringList& names);
     void setUserLensOnLabel(const QString& name);
     // The paper the user confirmed in the page set-up for that queue, if any.
     const QPageLayout* chosenPaperFor(const QString& queue) const;
@@ -108,7 +142,12 @@ private:
     std::unique_ptr<MainWindow> window_;
     Settings settings_;
     QString titleName_;
-    std::unique_ptr<Kestavolin> kestavolin_;
+    std::shared_ptr<Kestavolin> kestavolin_;
+    PhotoList* photoList_;
+    PhotoIntake* intake_;
+    ListFiller* filler_;
+    // The lens last picked in the window, for every entry without its own.
+    std::optional<QString> chosenLens_;
     TapeView* tapeImageView_ = nullptr;
     Tack66View* tack66ImageView_ = nullptr;
     ScaleViewer* scale_ = nullptr;
@@ -117,10 +156,10 @@ private:
 
     bool runActive_ = false;
     bool fileDropWhenAppStart_ = false;
-    std::optional<QString> pickupFilePath_;
+    QStringList pickupFilePaths_;
 
     PictureDecoder decodePicture_;
     // Requests handed over while a photograph is read wait for it to be shown.
     bool readingPhoto_ = false;
-    QList<QStringList> waitingRequests_;
+    QList<std::function<void()>> waitingRequests_;
 };

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
-#include "label/TapeLength.h"
 #include "label/RulerLayout.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
+#include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "ui_MainWindow.h"
 
@@ -44,6 +44,8 @@ MainWindow::MainWindow(QWidget* parent)
     connectControls();
     resizeContentTo(tapeContentSize);
     setPrintingEnabled(false);
+    setPhotoListShown(false);
+    setListActionsEnabled(false);
 }
 
 MainWindow::~MainWindow() = default;
@@ -63,6 +65,10 @@ void MainWindow::connectControls() {
     connect(ui_->actionPageSetup, &QAction::triggered, this, &MainWindow::pageSetupRequested);
     connect(ui_->actionPrint, &QAction::triggered, this, &MainWindow::printRequested);
     connect(ui_->printButton, &QPushButton::clicked, this, &MainWindow::printRequested);
+    connect(ui_->actionPrintAll, &QAction::triggered, this, &MainWindow::printAllRequested);
+    connect(ui_->actionExportAllPdf, &QAction::triggered, this, &MainWindow::exportAllRequested);
+    connect(ui_->actionImportSheet, &QAction::triggered, this, &MainWindow::importSheetRequested);
+    connect(ui_->actionExportSheet, &QAction::triggered, this, &MainWindow::exportSheetRequested);
     connect(ui_->actionQuit, &QAction::triggered, this, &MainWindow::quitRequested);
     connect(ui_->actionDeleteLens, &QAction::triggered, this, &MainWindow::deleteLensRequested);
     connect(ui_->deleteLensButton, &QPushButton::clicked, this, &MainWindow::deleteLensRequested);
@@ -133,6 +139,19 @@ void MainWindow::setPrintingEnabled(bool enabled) {
     ui_->printButton->setEnabled(enabled);
     ui_->actionPrint->setEnabled(enabled);
     ui_->actionPageSetup->setEnabled(enabled);
+}
+
+PhotoListPanel* MainWindow::photoListPanel() const {
+    return ui_->photoListPanel;
+}
+
+void MainWindow::setPhotoListShown(bool shown) {
+    ui_->photoListPanel->setVisible(shown);
+}
+
+void MainWindow::setListActionsEnabled(bool enabled) {
+    for (QAction* action : {ui_->actionPrintAll, ui_->actionExportAllPdf, ui_->actionExportSheet})
+        action->setEnabled(enabled);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

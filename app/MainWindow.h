@@ -6,6 +6,7 @@
 #include <memory>
 
 class LabelView;
+class PhotoListPanel;
 class ScaleViewer;
 class Tack66View;
 class TapeView;
@@ -19,7 +20,7 @@ class MainWindow;
 // what the user asks for through its signals and shows what it is given through its
 // setters. The window is resizable; the View menu zooms the label preview, and the
 // tape length of the label is shown beside the print button. The splitter at the top
-// holds the preview and has room for other panes beside it.
+// holds the photo list, shown while it holds several photographs, and the preview.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -41,6 +42,11 @@ public:
     void setPhotographer(const QString& name);
     void setTitle(const QString& title);
     void setPrintingEnabled(bool enabled);
+    // The photo list pane, and whether it shows.
+    PhotoListPanel* photoListPanel() const;
+    void setPhotoListShown(bool shown);
+    // Print All, Export All and Export Caption Sheet, which need a listed photograph.
+    void setListActionsEnabled(bool enabled);
 
 signals:
     void openRequested();
@@ -48,6 +54,10 @@ signals:
     void pageSetupRequested();
     // From the menu item and from the print button.
     void printRequested();
+    void printAllRequested();
+    void exportAllRequested();
+    void importSheetRequested();
+    void exportSheetRequested();
     void quitRequested();
     // From the menu item and from the button beside the lens box.
     void deleteLensRequested();

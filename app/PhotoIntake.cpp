@@ -46,15 +46,21 @@ void readEntry(PhotoEntry& entry, bool acceptWithoutCameraData) {
         return;
     }
     record->setFileName(entry.path);
-    if (const std::shared_ptr<Picture>& picture = record->photoImage())
-        entry.thumbnail = picture->image().height() > PhotoIntake::thumbnailHeight
-                              ? picture->image().scaledToHeight(PhotoIntake::thumbnailHeight,
-                                                                Qt::SmoothTransformation)
-                              : picture->image();
+    entry.thumbnail = PhotoIntake::thumbnailOf(*record);
     entry.record = std::move(record);
 }
 
 } // namespace
+
+QImage PhotoIntake::thumbnailOf(const Kestavolin& record) {
+    const std::shared_ptr<Picture>& picture = record.photoImage();
+    if (!picture)
+        return {};
+    const QImage& image = picture->image();
+    return image.height() > thumbnailHeight
+               ? image.scaledToHeight(thumbnailHeight, Qt::SmoothTransformation)
+               : image;
+}
 
 PhotoIntake::PhotoIntake(PhotoList& list, QObject* parent)
     : QObject(parent), list_(list), queue_(std::make_shared<Queue>()) {}

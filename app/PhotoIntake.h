@@ -2,11 +2,13 @@
 
 #include "app/PhotoEntry.h"
 
+#include <QImage>
 #include <QObject>
 
 #include <memory>
 #include <vector>
 
+class Kestavolin;
 class PhotoList;
 class QThread;
 
@@ -20,6 +22,9 @@ class PhotoIntake : public QObject {
 public:
     // Thumbnails are at most this many pixels high.
     static constexpr int thumbnailHeight = 64;
+
+    // The list's thumbnail of an analysed photograph; null without a picture.
+    static QImage thumbnailOf(const Kestavolin& record);
 
     explicit PhotoIntake(PhotoList& list, QObject* parent = nullptr);
     // Cancels what is left and waits for the photograph being read.

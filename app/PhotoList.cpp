@@ -1,7 +1,7 @@
 #include "app/PhotoList.h"
 
-#include "label/TapeLength.h"
 #include "label/LabelLayout.h"
+#include "label/TapeLength.h"
 #include "photo/Kestavolin.h"
 
 #include <QFileInfo>
@@ -180,16 +180,20 @@ std::vector<PhotoEntry> PhotoList::entriesFromSheet(const std::vector<CaptionRow
     return pending;
 }
 
-void PhotoList::measure(int row) {
+std::unique_ptr<LabelLayout> PhotoList::labelLayout(int row) const {
     const PhotoEntry& photo = entry(row);
-    int length = 0;
-    if (photo.record) {
-        const LabelOptions options = labelOptions(row);
-        const std::unique_ptr<LabelLayout> layout = makeLabelLayout(options);
-        showPhotograph(*layout, options, photo.record.get());
-        length = tapeLengthMillimetres(layout->labelSize().width());
-    }
-    labelLengths_.at(static_cast<std::size_t>(row)) = length;
+    if (!photo.record)
+        return nullptr;
+    const LabelOptions options = labelOptions(row);
+    std::unique_ptr<LabelLayout> layout = makeLabelLayout(options);
+    showPhotograph(*layout, options, photo.record.get());
+    return layout;
+}
+
+void PhotoList::measure(int row) {
+    const std::unique_ptr<LabelLayout> layout = labelLayout(row);
+    labelLengths_.at(static_cast<std::size_t>(row)) =
+        layout ? tapeLengthMillimetres(layout->labelSize().width()) : 0;
 }
 
 void PhotoList::changedCaptions(int row) {

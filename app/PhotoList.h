@@ -6,6 +6,9 @@
 
 #include <QAbstractListModel>
 
+class LabelLayout;
+
+#include <memory>
 #include <vector>
 
 // The photographs of an exhibition in the order they are labelled. Each row is a
@@ -50,6 +53,8 @@ public:
     void setLabelDefaults(const LabelOptions& defaults);
     // The options the row's label is made with: the window's, with the row's captions.
     LabelOptions labelOptions(int row) const;
+    // The row's label laid out with those options; null for a photograph without one.
+    std::unique_ptr<LabelLayout> labelLayout(int row) const;
 
     // The rows of a caption sheet of the list, in its order (empty captions left out).
     std::vector<CaptionRow> captionRows() const;

@@ -191,3 +191,11 @@ void Settings::setMediaName(const QString& medium) {
     preferences_.insert(mediaTypeNameKey, mediaName_);
     setMedia_ = true;
 }
+
+bool Settings::isOn(const QString& key) const {
+    return SettingsFile::isTrue(preferences_.value(key));
+}
+
+void Settings::setOn(const QString& key, bool on) {
+    preferences_.insert(key, on);
+}

@@ -52,6 +52,9 @@ public:
     void chooseStartupMedium(const QString& medium);
     // A medium chosen later: stored for the next start only; `mediaTypeName` stays.
     void setMediaName(const QString& medium);
+    // An opt-in switch of the settings file (off unless it holds the boolean true).
+    bool isOn(const QString& key) const;
+    void setOn(const QString& key, bool on);
 
     const QString& plistFilePath() const { return plistFilePath_; }
     const QVariantMap& preferences() const { return preferences_; }

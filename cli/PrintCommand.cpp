@@ -10,6 +10,7 @@
 
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelLayout.h"
+#include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
 #include "photo/Kestavolin.h"
 #include "platform/LabelPage.h"
@@ -18,7 +19,6 @@
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QPainter>
 #include <QThread>
 
 #include <cstdio>
@@ -186,13 +186,8 @@ int print(const PrintRequest& request) {
         return exitFailed;
 
     std::vector<PrintSetup::Label> labels;
-    for (const LaidOutLabel& label : laidOut) {
-        LabelLayout* layout = label.layout.get();
-        const QSizeF labelSize = layout->labelSize();
-        labels.push_back({labelSize, [layout, labelSize](QPainter& painter) {
-                              layout->drawRect(painter, labelSize, false);
-                          }});
-    }
+    for (const LaidOutLabel& label : laidOut)
+        labels.push_back(printableLabel(*label.layout));
     const PrintSetup::Submission submission = PrintSetup::printLabels(request.job, labels);
     if (submission.failure != PrintSetup::Failure::None) {
         const QString message = PrintSetup::failureMessage(submission, request.job);

@@ -20,16 +20,18 @@ std::optional<QStringList> LabelDropTarget::fileListInDraggingInfo(const QMimeDa
     return paths;
 }
 
+QStringList LabelDropTarget::photographsIn(const QMimeData* drag) {
+    QStringList photographs;
+    for (const QString& path : fileListInDraggingInfo(drag).value_or(QStringList())) {
+        const QFileInfo file(path);
+        if (file.exists() && !file.isDir() && hasPhotoExtension(path))
+            photographs.append(path);
+    }
+    return photographs;
+}
+
 bool LabelDropTarget::acceptableObject(const QMimeData* drag) {
-    const auto files = fileListInDraggingInfo(drag);
-    if (files && files->size() > 1)
-        return false;
-    if (!files || files->isEmpty())
-        return false;
-    const QFileInfo file(files->first());
-    if (!file.exists() || file.isDir())
-        return false;
-    return hasPhotoExtension(files->first());
+    return !photographsIn(drag).isEmpty();
 }
 
 bool LabelDropTarget::draggingEntered(const QMimeData* drag) {
@@ -43,12 +45,9 @@ void LabelDropTarget::draggingExited() {
     setDragging(false);
 }
 
-std::optional<QString> LabelDropTarget::performDragOperation(const QMimeData* drag) {
+QStringList LabelDropTarget::performDragOperation(const QMimeData* drag) {
     setDragging(false);
-    const auto files = fileListInDraggingInfo(drag);
-    if (!files || files->size() != 1)
-        return std::nullopt;
-    return files->first();
+    return photographsIn(drag);
 }
 
 void LabelDropTarget::setDragging(bool dragging) {

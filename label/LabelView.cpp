@@ -90,12 +90,12 @@ void LabelView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void LabelView::dropEvent(QDropEvent* event) {
-    const std::optional<QString> path = dropTarget_.performDragOperation(event->mimeData());
-    if (!path) {
+    const QStringList paths = dropTarget_.performDragOperation(event->mimeData());
+    if (paths.isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    emit photoDropped(*path);
+    emit photosDropped(paths);
 }

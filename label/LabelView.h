@@ -38,8 +38,8 @@ public:
     void paintLabel(QPainter& painter);
 
 signals:
-    // A photograph file was dropped on the label.
-    void photoDropped(const QString& path);
+    // Photograph files were dropped on the label.
+    void photosDropped(const QStringList& paths);
     // The label's own size (in points) changed.
     void labelSizeChanged(const QSizeF& labelSize);
 

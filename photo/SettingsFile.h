@@ -20,6 +20,9 @@ inline const QString mediaTypeNameKey = QStringLiteral("mediaTypeName");
 // Whether a photograph without camera data is labelled from its picture, file name,
 // title and photographer instead of being refused (off when absent).
 inline const QString labelWithoutCameraDataKey = QStringLiteral("labelWithoutCameraData");
+// Whether a listed photograph given no title takes the title stored in its own
+// metadata (off when absent).
+inline const QString titlesFromPhotosKey = QStringLiteral("titlesFromPhotos");
 
 // A display setting is on only when it holds the boolean true: a missing key, and a
 // hand-edited value of another type ("yes", 1), mean off.

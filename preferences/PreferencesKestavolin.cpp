@@ -212,6 +212,19 @@ void PreferencesKestavolin::selectFontStyle() {
     fontName_ = members[std::size_t(styleIndex)].postScriptName;
 }
 
+void PreferencesKestavolin::setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData) {
+    ui_->titlesFromPhotosCk->setChecked(titlesFromPhotos);
+    ui_->withoutCameraDataCk->setChecked(labelWithoutCameraData);
+}
+
+bool PreferencesKestavolin::titlesFromPhotos() const {
+    return ui_->titlesFromPhotosCk->isChecked();
+}
+
+bool PreferencesKestavolin::labelWithoutCameraData() const {
+    return ui_->withoutCameraDataCk->isChecked();
+}
+
 void PreferencesKestavolin::accept() {
     exifItemState_.insert(skipMaker, makerSkip_);
     for (const auto& [checkBox, key] : itemCheckBoxes_)

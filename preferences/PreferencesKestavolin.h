@@ -20,10 +20,10 @@ namespace Ui {
 class PreferencesKestavolin;
 }
 
-// The preferences panel: the label medium, the label font (family and style) and
-// which Exif items the label shows. The caller loads the current settings into it,
-// runs it with openPreferencesPanel() and, when that answers true, reads the choices
-// back. The panel itself reads and writes no file.
+// The preferences panel: the label medium, the label font (family and style), which
+// Exif items the label shows and how the photo list takes photographs in. The caller loads the
+// current settings into it, runs it with openPreferencesPanel() and, when that answers true, reads
+// the choices back. The panel itself reads and writes no file.
 class PreferencesKestavolin : public QDialog {
     Q_OBJECT
 
@@ -42,6 +42,11 @@ public:
     // Sets the check boxes from the display settings; a missing or non-boolean value
     // is off. An empty dictionary leaves the boxes as designed.
     void setExifItemState(const QVariantMap& items);
+    // The photo list's two opt-in switches: a photograph given no title takes its own
+    // stored title, and one without camera data is labelled from its picture.
+    void setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData);
+    bool titlesFromPhotos() const;
+    bool labelWithoutCameraData() const;
 
     // Runs the panel modally; true when the user confirmed.
     bool openPreferencesPanel();

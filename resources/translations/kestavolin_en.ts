@@ -723,5 +723,65 @@ Licence: see the package's copyright file.</translation>
         <source>tapeLengthInches</source>
         <translation>Tape: %1 in</translation>
     </message>
+    <message id="Photo list">
+        <source>Photo list</source>
+        <translation>Photo list</translation>
+    </message>
+    <message id="Use the photographs' own titles">
+        <source>Use the photographs' own titles</source>
+        <translation>Use the photographs' own titles</translation>
+    </message>
+    <message id="Label photographs without camera data">
+        <source>Label photographs without camera data</source>
+        <translation>Label photographs without camera data</translation>
+    </message>
+    <message id="Print &amp;All…">
+        <source>Print &amp;All…</source>
+        <translation>Print &amp;All…</translation>
+    </message>
+    <message id="&amp;Export All as PDF…">
+        <source>&amp;Export All as PDF…</source>
+        <translation>&amp;Export All as PDF…</translation>
+    </message>
+    <message id="&amp;Import Caption Sheet…">
+        <source>&amp;Import Caption Sheet…</source>
+        <translation>&amp;Import Caption Sheet…</translation>
+    </message>
+    <message id="Export Caption &amp;Sheet…">
+        <source>Export Caption &amp;Sheet…</source>
+        <translation>Export Caption &amp;Sheet…</translation>
+    </message>
+    <message id="listNotReadTitle">
+        <source>listNotReadTitle</source>
+        <translation>Photographs Not Added</translation>
+    </message>
+    <message id="listNotReadMsg">
+        <source>listNotReadMsg</source>
+        <translation>These photographs could not be read:</translation>
+    </message>
+    <message id="exportAllTitle">
+        <source>exportAllTitle</source>
+        <translation>Export All as PDF</translation>
+    </message>
+    <message id="importSheetTitle">
+        <source>importSheetTitle</source>
+        <translation>Import Caption Sheet</translation>
+    </message>
+    <message id="exportSheetTitle">
+        <source>exportSheetTitle</source>
+        <translation>Export Caption Sheet</translation>
+    </message>
+    <message id="sheetNotReadTitle">
+        <source>sheetNotReadTitle</source>
+        <translation>Caption Sheet Not Read</translation>
+    </message>
+    <message id="sheetNotWrittenTitle">
+        <source>sheetNotWrittenTitle</source>
+        <translation>Caption Sheet Not Saved</translation>
+    </message>
+    <message id="sheetRowName">
+        <source>sheetRowName</source>
+        <translation>Row %1 (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,65 @@
         <source>tapeLengthInches</source>
         <translation>テープ長: %1 in</translation>
     </message>
+    <message id="Photo list">
+        <source>Photo list</source>
+        <translation>写真リスト</translation>
+    </message>
+    <message id="Use the photographs' own titles">
+        <source>Use the photographs' own titles</source>
+        <translation>写真に埋め込まれたタイトルを使う</translation>
+    </message>
+    <message id="Label photographs without camera data">
+        <source>Label photographs without camera data</source>
+        <translation>撮影データのない写真にもラベルを作る</translation>
+    </message>
+    <message id="Print &amp;All…">
+        <source>Print &amp;All…</source>
+        <translation>すべて印刷(&amp;A)…</translation>
+    </message>
+    <message id="&amp;Export All as PDF…">
+        <source>&amp;Export All as PDF…</source>
+        <translation>すべてをPDFに書き出す(&amp;E)…</translation>
+    </message>
+    <message id="&amp;Import Caption Sheet…">
+        <source>&amp;Import Caption Sheet…</source>
+        <translation>キャプションシートを読み込む(&amp;I)…</translation>
+    </message>
+    <message id="Export Caption &amp;Sheet…">
+        <source>Export Caption &amp;Sheet…</source>
+        <translation>キャプションシートを書き出す(&amp;S)…</translation>
+    </message>
+    <message id="listNotReadTitle">
+        <source>listNotReadTitle</source>
+        <translation>追加できなかった写真</translation>
+    </message>
+    <message id="listNotReadMsg">
+        <source>listNotReadMsg</source>
+        <translation>次の写真を読み込めませんでした:</translation>
+    </message>
+    <message id="exportAllTitle">
+        <source>exportAllTitle</source>
+        <translation>すべてをPDFに書き出す</translation>
+    </message>
+    <message id="importSheetTitle">
+        <source>importSheetTitle</source>
+        <translation>キャプションシートを読み込む</translation>
+    </message>
+    <message id="exportSheetTitle">
+        <source>exportSheetTitle</source>
+        <translation>キャプションシートを書き出す</translation>
+    </message>
+    <message id="sheetNotReadTitle">
+        <source>sheetNotReadTitle</source>
+        <translation>キャプションシートを読み込めません</translation>
+    </message>
+    <message id="sheetNotWrittenTitle">
+        <source>sheetNotWrittenTitle</source>
+        <translation>キャプションシートを保存できません</translation>
+    </message>
+    <message id="sheetRowName">
+        <source>sheetRowName</source>
+        <translation>%1行目 (%2)</translation>
+    </message>
 </context>
 </TS>

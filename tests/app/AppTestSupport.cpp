@@ -10,12 +10,21 @@
 #include <QPrinter>
 #include <QRegularExpression>
 
-void ScriptedDialogRunner::chooseFileToOpen(QWidget*, const QString& message,
-                                            const QStringList& nameFilters,
-                                            std::function<void(const QString& path)> chosen) {
+void ScriptedDialogRunner::chooseFilesToOpen(QWidget*, const QString& message,
+                                             const QStringList& nameFilters, bool several,
+                                             std::function<void(const QStringList& paths)> chosen) {
     openMessage = message;
     openFilters = nameFilters;
-    pendingOpen = std::move(chosen);
+    openOffersSeveral = several;
+    pendingOpenSeveral = chosen;
+    pendingOpen = [chosen](const QString& path) { chosen({path}); };
+}
+
+std::optional<QString> ScriptedDialogRunner::chooseFileToSave(QWidget*, const QString&,
+                                                              const QString& nameFilter,
+                                                              const QString&) {
+    saveFilter = nameFilter;
+    return saveAnswer;
 }
 
 std::optional<QString> ScriptedDialogRunner::askForMedium() {

@@ -17,8 +17,12 @@
 // each was shown.
 class ScriptedDialogRunner : public DialogRunner {
 public:
-    void chooseFileToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
-                          std::function<void(const QString& path)> chosen) override;
+    void chooseFilesToOpen(QWidget* parent, const QString& message, const QStringList& nameFilters,
+                           bool several,
+                           std::function<void(const QStringList& paths)> chosen) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
+                                            const QString& nameFilter,
+                                            const QString& suffix) override;
     std::optional<QString> askForMedium() override;
     bool runPreferences(PreferencesKestavolin& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
@@ -40,6 +44,11 @@ public:
 
     // Open dialog: the pending answer, to be given later with answerOpenDialog.
     std::function<void(const QString&)> pendingOpen;
+    std::function<void(const QStringList&)> pendingOpenSeveral;
+    bool openOffersSeveral = false;
+    // Save dialog: the path the user gives (nothing: cancelled) and the filter shown.
+    std::optional<QString> saveAnswer;
+    QString saveFilter;
     QStringList openFilters;
     QString openMessage;
 

@@ -22,10 +22,10 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("album.jpg")));
-        QObject::connect(&tape, &LabelView::photoDropped,
-                         [this](const QString& path) { tapeDrops.append(path); });
-        QObject::connect(&roll, &LabelView::photoDropped,
-                         [this](const QString& path) { rollDrops.append(path); });
+        QObject::connect(&tape, &LabelView::photosDropped,
+                         [this](const QStringList& paths) { tapeDrops.append(paths); });
+        QObject::connect(&roll, &LabelView::photosDropped,
+                         [this](const QStringList& paths) { rollDrops.append(paths); });
     }
 
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
@@ -63,11 +63,13 @@ protected:
     QStringList rollDrops;
 };
 
-TEST_F(LabelDropTargetTest, AcceptsOneExistingPhotographFileInAnyLetterCase) {
+TEST_F(LabelDropTargetTest, AcceptsExistingPhotographFilesInAnyLetterCase) {
     const std::pair<QStringList, bool> drags[] = {{{path("photo.jpg")}, true},
                                                   {{path("PHOTO2.JPG")}, true},
                                                   {{path("scan.TiFf")}, true},
-                                                  {{path("photo.jpg"), path("PHOTO2.JPG")}, false},
+                                                  {{path("photo.jpg"), path("PHOTO2.JPG")}, true},
+                                                  {{path("shot.png"), path("scan.TiFf")}, true},
+                                                  {{path("album.jpg"), path("shot.png")}, false},
                                                   {{path("album.jpg")}, false},
                                                   {{path("missing.jpg")}, false},
                                                   {{path("old.jpe")}, false},
@@ -84,7 +86,7 @@ TEST_F(LabelDropTargetTest, AcceptsOneExistingPhotographFileInAnyLetterCase) {
 // A refused drag neither highlights nor signals; entering highlights and leaving
 // restores; each drop signals its path from the view it landed on.
 TEST_F(LabelDropTargetTest, ViewsHighlightWhileDraggedAndSignalEachDrop) {
-    const auto two = dragOf({path("photo.jpg"), path("PHOTO2.JPG")});
+    const auto two = dragOf({path("album.jpg"), path("shot.png")});
     EXPECT_FALSE(enter(tape, *two));
     EXPECT_FALSE(tape.dragging());
     EXPECT_FALSE(drop(tape, *two));
@@ -107,6 +109,11 @@ TEST_F(LabelDropTargetTest, ViewsHighlightWhileDraggedAndSignalEachDrop) {
     EXPECT_TRUE(drop(roll, *second));
     EXPECT_EQ(tapeDrops, QStringList{path("PHOTO2.JPG")});
     EXPECT_EQ(rollDrops, QStringList{path("photo.jpg")});
+    // Of several files, the photographs are given, in their order.
+    const auto several = dragOf({path("scan.TiFf"), path("shot.png"), path("photo.jpg")});
+    ASSERT_TRUE(enter(roll, *several));
+    EXPECT_TRUE(drop(roll, *several));
+    EXPECT_EQ(rollDrops, (QStringList{path("photo.jpg"), path("scan.TiFf"), path("photo.jpg")}));
 }
 
 } // namespace
