@@ -5,7 +5,6 @@
 #include "label/Tack66View.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
@@ -43,25 +42,47 @@ TEST_F(Intake, OneOpenRequestLoadsThePhotographIntoTheLabel) {
     EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("c.tif.jpg")));
 }
 
-TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefused) {
+// Requests of several files, or none, are ignored; each other refused request is
+// announced by its alert and leaves the label as it was. Missing, empty and too short
+// files are not silently ignored, and neither is a file the desktop hands over.
+TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefusedWithTheirAlert) {
     KestavolinAppDelegate& app = fixture.start();
-    const QString photo = fixture.samplePhoto(QStringLiteral("a.jpg"));
-
-    app.applicationOpenFiles({photo, fixture.samplePhoto(QStringLiteral("b.jpg"))});
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
+    const QSizeF shown = app.tapeImageView()->tapeSize();
+    app.applicationOpenFiles({fixture.samplePhoto("a.jpg"), fixture.samplePhoto("b.jpg")});
     app.applicationOpenFiles({});
-    EXPECT_EQ(app.kestavolin(), nullptr);
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
-
-    app.applicationOpenFiles({fixture.home()});
-    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("picture.png"), "png")});
-    EXPECT_EQ(app.kestavolin(), nullptr);
-    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
-    for (const AlertContent& alert : fixture.alerts.alerts()) {
-        EXPECT_EQ(alert.title, QStringLiteral("DropEroor"));
-        EXPECT_EQ(alert.message, QStringLiteral("OnlyTiffOrJpegOrPsdMessage"));
-        EXPECT_EQ(alert.defaultButton, QStringLiteral("Ok"));
-        EXPECT_TRUE(alert.alternateButton.isEmpty());
+    const QString dropError = QStringLiteral("DropEroor/OnlyTiffOrJpegOrPsdMessage/Ok");
+    const QString openError = QStringLiteral("ErrorMassage/FailedOpenMsg/Colse");
+    const std::pair<QString, QString> refused[] = {
+        {fixture.home(), dropError},
+        {fixture.fileWithBytes(QStringLiteral("picture.png"), "png"), dropError},
+        {fixture.fileWithBytes(QStringLiteral("short.jpg"), "1234567"), openError},
+        {fixture.fileWithBytes(QStringLiteral("empty.jpg"), ""), openError},
+        {QDir(fixture.home()).filePath(QStringLiteral("missing.jpg")), openError},
+    };
+    for (const auto& [path, alert] : refused) {
+        fixture.alerts.clear();
+        app.applicationOpenFiles({path});
+        ASSERT_EQ(fixture.alerts.alerts().size(), 1) << path.toStdString();
+        const AlertContent& shownAlert = fixture.alerts.alerts().first();
+        EXPECT_EQ(shownAlert.title + '/' + shownAlert.message + '/' + shownAlert.defaultButton +
+                      shownAlert.alternateButton,
+                  alert)
+            << path.toStdString();
+        EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
     }
+    app.takeHandedOverRequest({QDir(fixture.home()).filePath(QStringLiteral("gone.tif"))});
+    EXPECT_EQ(fixture.alerts.alerts().size(), 2);
+
+    // A file that is no photograph gives a record holding its failure, and one alert.
+    fixture.alerts.clear();
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("notes.jpg"), "these are notes, not a photograph")});
+    ASSERT_NE(app.kestavolin(), nullptr);
+    EXPECT_FALSE(app.kestavolin()->haveExif());
+    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
+    EXPECT_EQ(fixture.alerts.alerts().first().message, QStringLiteral("FailedOpenMsg"));
 }
 
 TEST_F(Intake, APhotographHandedOverDuringStartUpIsShownWhenStartUpEnds) {
@@ -90,39 +111,6 @@ TEST_F(Intake, TheOpenDialogOffersPhotographsAndLoadsTheChosenOneLater) {
     EXPECT_TRUE(app.window().isVisible());
     ASSERT_NE(app.kestavolin(), nullptr);
     EXPECT_TRUE(app.kestavolin()->haveExif());
-}
-
-// Missing, empty and too short files are not silently ignored: the user is told, and
-// the label stays as it was. So is a file the desktop hands over.
-TEST_F(Intake, AMissingEmptyOrTooShortFileIsAnnouncedAndLeavesTheLabelAsItWas) {
-    KestavolinAppDelegate& app = fixture.start();
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
-    const QSizeF shown = app.tapeImageView()->tapeSize();
-    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("short.jpg"), "1234567")});
-    app.applicationOpenFiles({fixture.fileWithBytes(QStringLiteral("empty.jpg"), "")});
-    app.applicationOpenFiles({QDir(fixture.home()).filePath(QStringLiteral("missing.jpg"))});
-    app.takeHandedOverRequest({QDir(fixture.home()).filePath(QStringLiteral("gone.tif"))});
-    EXPECT_EQ(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
-    ASSERT_EQ(fixture.alerts.alerts().size(), 4);
-    for (const AlertContent& alert : fixture.alerts.alerts()) {
-        EXPECT_EQ(alert.title, QStringLiteral("ErrorMassage"));
-        EXPECT_EQ(alert.message, QStringLiteral("FailedOpenMsg"));
-        EXPECT_EQ(alert.defaultButton, QStringLiteral("Colse"));
-    }
-}
-
-TEST_F(Intake, AFileThatIsNoPhotographShowsOneAlertSayingSo) {
-    KestavolinAppDelegate& app = fixture.start();
-    app.applicationOpenFiles(
-        {fixture.fileWithBytes(QStringLiteral("notes.jpg"), "these are notes, not a photograph")});
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_FALSE(app.kestavolin()->haveExif());
-    ASSERT_EQ(fixture.alerts.alerts().size(), 1);
-    const AlertContent& alert = fixture.alerts.alerts().first();
-    EXPECT_EQ(alert.title, localizedString(QStringLiteral("ErrorMassage")));
-    EXPECT_EQ(alert.message, localizedString(QStringLiteral("FailedOpenMsg")));
-    EXPECT_EQ(alert.defaultButton, localizedString(QStringLiteral("Colse")));
 }
 
 TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {

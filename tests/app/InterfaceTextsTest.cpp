@@ -30,7 +30,8 @@ TEST(InterfaceTexts, WindowAndPanelsFollowTheStringTable) {
         translated(window.findChild<QLabel*>("lensTitle")->text(), "Lens name");
         translated(medium.windowTitle(), "Label Medium");
         translated(preferences.windowTitle(), "Preferences");
-        EXPECT_EQ(window.findChild<QAction*>("actionOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        EXPECT_EQ(window.findChild<QAction*>("actionOpen")->shortcut(),
+                  QKeySequence(QStringLiteral("Ctrl+O")));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestavolin"));
     }
     useEmptyStringTable();

@@ -45,22 +45,17 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         // The dialog shows the label's own page.
         ASSERT_TRUE(fixture.dialogs.printDialogShown);
         EXPECT_EQ(fixture.dialogs.printDialogShown->fullRect(QPageLayout::Point).size(), label);
+        // So does the page set-up, in portrait and without margins.
+        app.pageSetup();
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->fullRect(QPageLayout::Point).size(), label);
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->orientation(), QPageLayout::Portrait);
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->margins(), QMarginsF());
         const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
         ASSERT_EQ(pages.size(), 1) << qPrintable(medium);
         EXPECT_NEAR(pages[0].width(), label.width(), 1e-5);
         EXPECT_NEAR(pages[0].height(), label.height(), 1e-5);
         QFile::remove(fixture.dialogs.pdfPath);
     }
-}
-
-TEST_F(Printing, PageSetupShowsTheLabelsPage) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Roll 60"));
-    app.pageSetup();
-    ASSERT_TRUE(fixture.dialogs.pageSetupShown);
-    const QPageLayout& shown = *fixture.dialogs.pageSetupShown;
-    EXPECT_EQ(shown.orientation(), QPageLayout::Portrait);
-    EXPECT_EQ(shown.fullRect(QPageLayout::Point).size(), QSizeF(170, 170));
-    EXPECT_EQ(shown.margins(), QMarginsF());
 }
 
 TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
