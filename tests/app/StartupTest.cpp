@@ -29,23 +29,6 @@ namespace {
 const QString tape = QStringLiteral("Tape 18");
 const QString roll = QStringLiteral("Roll 60");
 
-TEST(Startup, FirstStartAsksForTheMediumBeforeAnyLabelAndWritesTheDefaults) {
-    AppFixture fixture;
-    bool labelExistedWhileAsking = true;
-    fixture.dialogs.medium = roll;
-    fixture.dialogs.whileAskingForMedium = [&] {
-        labelExistedWhileAsking =
-            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
-    };
-    KestavolinAppDelegate& app = fixture.start();
-
-    EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
-    EXPECT_FALSE(labelExistedWhileAsking);
-    // The choice is stored at once, whatever happens later in the run.
-    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
-    EXPECT_NE(app.tack66ImageView(), nullptr);
-}
-
 // A termination signal or logout while the first start's media panel is up: the panel
 // ends without a choice, and nothing is stored for the medium.
 TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
@@ -65,12 +48,20 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
     EXPECT_TRUE(stored.contains("photographer")) << "the termination save ran";
     EXPECT_EQ(stored.value("mediaTypeName"), QVariant(QString()));
 
-    // The next start asks again.
+    // The next start asks again, before any label exists, and stores the choice at
+    // once, whatever happens later in the run.
     fixture.dialogs.realMediaPanel = false;
     fixture.dialogs.medium = roll;
+    bool labelExistedWhileAsking = true;
+    fixture.dialogs.whileAskingForMedium = [&] {
+        labelExistedWhileAsking =
+            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
+    };
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(fixture.dialogs.mediumQuestions, 2);
-    EXPECT_EQ(app.settings().mediaTypeName(), roll);
+    EXPECT_FALSE(labelExistedWhileAsking);
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
+    EXPECT_NE(app.tack66ImageView(), nullptr);
 }
 
 // The window starts at the size designed for the medium: the roll label is taller.
@@ -136,12 +127,21 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
     }
 }
 
+// The window of an application started on the tape.
+class Window : public testing::Test {
+protected:
+    KestavolinAppDelegate& startOnTape() {
+        fixture.writeSettingsWithMedium(tape);
+        return fixture.start();
+    }
+
+    AppFixture fixture;
+    KestavolinAppDelegate& app = startOnTape();
+};
+
 // The application has one window: closing it saves the settings and ends the
 // application's event loop.
-TEST(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
     QFile::remove(fixture.settingsPath());
     QTimer::singleShot(0, &app.window(), &QWidget::close);
     // Fails the test instead of hanging when the loop is not ended.
@@ -170,10 +170,7 @@ TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
 
 // The title names the opened photograph; a file that could not be analysed leaves the
 // label, and so the title, as it was. A new window reshows a closed one in a clean state.
-TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, NewWindowReshowsAClosedWindowInACleanState) {
     QLineEdit* titleBox = app.window().findChild<QLineEdit*>("titleMessageBox");
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
     app.applicationOpenFiles(
@@ -206,10 +203,7 @@ QColor meanColour(QWidget& widget) {
 
 // An enabled print button must not look like the disabled one: a coloured face
 // against the grey window, clearly apart from the grey disabled face.
-TEST(Window, TheEnabledPrintButtonLooksUsable) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, TheEnabledPrintButtonLooksUsable) {
     QPushButton* button = app.window().findChild<QPushButton*>("printButton");
     ASSERT_TRUE(button->isEnabled());
     const QColor enabled = meanColour(*button);
@@ -219,10 +213,7 @@ TEST(Window, TheEnabledPrintButtonLooksUsable) {
     EXPECT_LT(disabled.hsvSaturationF(), 0.1f);
 }
 
-TEST(Window, HelpAboutShowsTheVersionAndTheLicence) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, HelpAboutShowsTheVersionAndTheLicence) {
     ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
     app.window().findChild<QAction*>("actionAbout")->trigger();
     useEmptyStringTable();
