@@ -25,10 +25,7 @@ bool labelShows(KestavolinAppDelegate& app, const QString& text) {
 
 class Inputs : public testing::Test {
 protected:
-    void SetUp() override {
-        fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
-        app = &fixture.start();
-    }
+    void SetUp() override { app = &fixture.startOn(QStringLiteral("Tape 18")); }
 
     // Types a lens name into the combo box and confirms it.
     void enterLens(const QString& name) {

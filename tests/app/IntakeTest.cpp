@@ -18,35 +18,49 @@ namespace {
 
 class Intake : public testing::Test {
 protected:
-    void SetUp() override { fixture.writeSettingsWithMedium(QStringLiteral("Tape 18")); }
-
     AppFixture fixture;
 };
 
-TEST_F(Intake, OneOpenRequestLoadsThePhotographIntoTheLabel) {
-    KestavolinAppDelegate& app = fixture.start();
+// An open request loads the photograph into the label and reshows a closed window; so
+// does the open dialog, which offers the photograph types in either letter case. A
+// picture too large to decode leaves the label without it.
+TEST_F(Intake, OpenRequestsAndTheOpenDialogLoadThePhotographIntoTheLabel) {
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     const QString path = fixture.samplePhoto(QStringLiteral("PHOTO.JPG"));
     const double emptyWidth = app.tapeImageView()->tapeSize().width();
     app.applicationOpenFiles({path});
     ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_TRUE(app.kestavolin()->haveExif());
     EXPECT_EQ(app.kestavolin()->fileName(), path);
     EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
     EXPECT_GT(app.tapeImageView()->tapeSize().width(), emptyWidth);
-    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
-
-    // A request reshows a closed window.
     app.window().close();
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("c.tif.jpg"))});
     EXPECT_TRUE(app.window().isVisible());
     EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("c.tif.jpg")));
+
+    app.openFile();
+    ASSERT_TRUE(fixture.dialogs.pendingOpen);
+    EXPECT_EQ(fixture.dialogs.openMessage, QStringLiteral("File Open"));
+    for (const char* pattern : {"*.jpg", "*.JPG", "*.jpeg", "*.tif", "*.TIFF", "*.psd", "*.PSD"})
+        EXPECT_TRUE(fixture.dialogs.openFilters.join(' ').contains(QLatin1String(pattern)))
+            << pattern;
+    app.window().close();
+    fixture.dialogs.pendingOpen(fixture.samplePhoto(QStringLiteral("chosen.jpg")));
+    EXPECT_TRUE(app.window().isVisible());
+    EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("chosen.jpg")));
+
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("hostile.jpg"), HostileJpeg::makeWithExif())});
+    EXPECT_TRUE(app.kestavolin()->haveExif());
+    EXPECT_EQ(app.kestavolin()->photoImage(), nullptr) << "refused from its header";
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
 // Requests of several files, or none, are ignored; each other refused request is
 // announced by its alert and leaves the label as it was. Missing, empty and too short
 // files are not silently ignored, and neither is a file the desktop hands over.
 TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefusedWithTheirAlert) {
-    KestavolinAppDelegate& app = fixture.start();
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
     const QSizeF shown = app.tapeImageView()->tapeSize();
     app.applicationOpenFiles({fixture.samplePhoto("a.jpg"), fixture.samplePhoto("b.jpg")});
@@ -86,49 +100,21 @@ TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefusedWithTheirAlert) {
 }
 
 TEST_F(Intake, APhotographHandedOverDuringStartUpIsShownWhenStartUpEnds) {
+    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
     KestavolinAppDelegate& app = fixture.start(false);
     const QString path = fixture.samplePhoto(QStringLiteral("early.jpeg"));
     app.applicationOpenFiles({path});
     EXPECT_EQ(app.kestavolin(), nullptr);
     app.applicationDidFinishLaunching();
     ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.kestavolin()->fileName(), path);
     EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
-}
-
-TEST_F(Intake, TheOpenDialogOffersPhotographsAndLoadsTheChosenOneLater) {
-    KestavolinAppDelegate& app = fixture.start();
-    app.openFile();
-    ASSERT_TRUE(fixture.dialogs.pendingOpen);
-    EXPECT_EQ(fixture.dialogs.openMessage, QStringLiteral("File Open"));
-    for (const char* pattern : {"*.jpg", "*.JPG", "*.jpeg", "*.tif", "*.TIFF", "*.psd", "*.PSD"})
-        EXPECT_TRUE(fixture.dialogs.openFilters.join(' ').contains(QLatin1String(pattern)))
-            << pattern;
-
-    // The window was closed while the dialog was up.
-    app.window().close();
-    fixture.dialogs.pendingOpen(fixture.samplePhoto(QStringLiteral("chosen.jpg")));
-    EXPECT_TRUE(app.window().isVisible());
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_TRUE(app.kestavolin()->haveExif());
-}
-
-TEST_F(Intake, APictureTooLargeToDecodeLeavesTheLabelWithoutIt) {
-    KestavolinAppDelegate& app = fixture.start();
-    app.applicationOpenFiles(
-        {fixture.fileWithBytes(QStringLiteral("hostile.jpg"), HostileJpeg::makeWithExif())});
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_TRUE(app.kestavolin()->haveExif());
-    EXPECT_EQ(app.kestavolin()->photoImage(), nullptr) << "refused from its header";
-    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
 // A photograph dropped on the label of either medium is loaded into it.
 TEST(IntakeDrop, APhotographDroppedOnTheLabelIsLoaded) {
     for (const char* medium : {"Tape 18", "Roll 60"}) {
         AppFixture fixture;
-        fixture.writeSettingsWithMedium(QString::fromLatin1(medium));
-        KestavolinAppDelegate& app = fixture.start();
+        KestavolinAppDelegate& app = fixture.startOn(QString::fromLatin1(medium));
         LabelView* view = app.tapeImageView();
         if (!view)
             view = app.tack66ImageView();

@@ -17,17 +17,12 @@ namespace {
 
 class Printing : public testing::Test {
 protected:
-    KestavolinAppDelegate& startWith(const QString& medium) {
-        fixture.writeSettingsWithMedium(medium);
-        return fixture.start();
-    }
-
     AppFixture fixture;
 };
 
 TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     for (const QString& medium : {QStringLiteral("Tape 18"), QStringLiteral("Roll 60")}) {
-        KestavolinAppDelegate& app = startWith(medium);
+        KestavolinAppDelegate& app = fixture.startOn(medium);
         fixture.alerts.clear();
         app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
         const QSizeF label =
@@ -59,7 +54,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
 }
 
 TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 30, 20, 30),
                          QPageLayout::Point);
     fixture.dialogs.pageSetupChoice = a4;
@@ -76,7 +71,7 @@ TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
 }
 
 TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
     app.printTape();
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
@@ -86,7 +81,7 @@ TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
 }
 
 TEST_F(Printing, ACancelledDialogOrAClosedWindowPrintsNothing) {
-    KestavolinAppDelegate& tape = startWith(QStringLiteral("Tape 18"));
+    KestavolinAppDelegate& tape = fixture.startOn(QStringLiteral("Tape 18"));
     fixture.dialogs.confirmPrint = false;
     tape.printTape();
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);

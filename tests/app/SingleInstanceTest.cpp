@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -42,18 +41,6 @@ TEST(SingleInstance, ALaterLaunchHandsItsFilesToTheRunningInstance) {
     }
     // The name that is no UTF-8 still names the same file.
     EXPECT_EQ(FileNames::toNative(decodedPath(latin1)), latin1);
-}
-
-TEST(SingleInstance, WithoutARunningInstanceTheLaunchRunsAndReplacesAStaleSocket) {
-    QTemporaryDir folder;
-    const QString name = folder.filePath(QStringLiteral("socket"));
-    // What an instance that died leaves behind.
-    QFile leftover(name);
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.close();
-    SingleInstance next(name);
-    EXPECT_EQ(next.start({"a.jpg"}, 0), Launch::Running);
-    EXPECT_TRUE(next.listening());
 }
 
 } // namespace

@@ -67,11 +67,9 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
 // The window starts at the size designed for the medium: the roll label is taller.
 TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
     AppFixture rollFixture;
-    rollFixture.writeSettingsWithMedium(roll);
     AppFixture tapeFixture;
-    tapeFixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& tapeApp = tapeFixture.start();
-    KestavolinAppDelegate& rollApp = rollFixture.start();
+    KestavolinAppDelegate& tapeApp = tapeFixture.startOn(tape);
+    KestavolinAppDelegate& rollApp = rollFixture.startOn(roll);
 
     EXPECT_EQ(rollFixture.dialogs.mediumQuestions + tapeFixture.dialogs.mediumQuestions, 0);
     ASSERT_NE(rollApp.tack66ImageView(), nullptr);
@@ -130,13 +128,8 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
 // The window of an application started on the tape.
 class Window : public testing::Test {
 protected:
-    KestavolinAppDelegate& startOnTape() {
-        fixture.writeSettingsWithMedium(tape);
-        return fixture.start();
-    }
-
     AppFixture fixture;
-    KestavolinAppDelegate& app = startOnTape();
+    KestavolinAppDelegate& app = fixture.startOn(tape);
 };
 
 // The application has one window: closing it saves the settings and ends the
