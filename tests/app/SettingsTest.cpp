@@ -80,19 +80,6 @@ TEST_F(SettingsTest, FirstStartCreatesDocumentsFolderAndWritesEveryDefault) {
     EXPECT_EQ(file.value("mediaTypeName"), "");
 }
 
-// The medium asked for at start-up is in effect at once and stored; changes reach the
-// file only when saved.
-TEST_F(SettingsTest, StartupMediumAppliesAtOnceAndChangesReachTheFileWhenSaved) {
-    Settings settings = loaded();
-    settings.chooseStartupMedium(MediaRoll60Key);
-    settings.setPhotographer("Ansel");
-    EXPECT_EQ(settings.mediaTypeName(), MediaRoll60Key);
-    EXPECT_EQ(fileContents().value("photographer"), "Photographer");
-    ASSERT_TRUE(settings.save());
-    EXPECT_EQ(fileContents().value("mediaTypeName"), "Roll 60");
-    EXPECT_EQ(loaded().photographer(), "Ansel");
-}
-
 // Entries of the wrong type alone are defaulted; hand-edited display values that are
 // not booleans count as off (missing items are not filled in), and a hand-edited lens
 // list keeps only its strings, without "Exif" added back. The file is rewritten so.
