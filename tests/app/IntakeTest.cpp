@@ -56,14 +56,13 @@ TEST_F(Intake, OpenRequestsAndTheOpenDialogLoadThePhotographIntoTheLabel) {
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
-// Requests of several files, or none, are ignored; each other refused request is
+// A request of no file is ignored; each other refused request is
 // announced by its alert and leaves the label as it was. Missing, empty and too short
 // files are not silently ignored, and neither is a file the desktop hands over.
 TEST_F(Intake, RequestsThatAreNotOnePhotographAreRefusedWithTheirAlert) {
     KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
     const QSizeF shown = app.tapeImageView()->tapeSize();
-    app.applicationOpenFiles({fixture.samplePhoto("a.jpg"), fixture.samplePhoto("b.jpg")});
     app.applicationOpenFiles({});
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     const QString dropError = QStringLiteral("DropEroor/OnlyTiffOrJpegOrPsdMessage/Ok");
