@@ -53,42 +53,37 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     }
 }
 
-TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
-    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 30, 20, 30),
-                         QPageLayout::Point);
-    fixture.dialogs.pageSetupChoice = a4;
-    app.pageSetup();
-    // Shown again, the page set-up opens on the paper picked.
-    fixture.dialogs.pageSetupChoice.reset();
-    app.pageSetup();
-    EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
-
-    app.printTape();
-    const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0], QSizeF(595, 842));
-}
-
-TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
-    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
-    fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
-    app.printTape();
-    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
-    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
-    EXPECT_TRUE(
-        fixture.alerts.alerts()[1].message.startsWith(QStringLiteral("printNotWrittenMsg")));
-}
-
-TEST_F(Printing, ACancelledDialogOrAClosedWindowPrintsNothing) {
+// A cancelled dialog prints nothing; paper picked in the page set-up holds for
+// ordinary printers and the page set-up opens on it again; a file that cannot be
+// written is an alert; a closed window prints nothing and shows no dialog.
+TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
     KestavolinAppDelegate& tape = fixture.startOn(QStringLiteral("Tape 18"));
     fixture.dialogs.confirmPrint = false;
     tape.printTape();
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 
+    fixture.dialogs.confirmPrint = true;
+    fixture.dialogs.pageSetupChoice = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                  QMarginsF(20, 30, 20, 30), QPageLayout::Point);
+    tape.pageSetup();
+    fixture.dialogs.pageSetupChoice.reset();
+    tape.pageSetup();
+    EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
+    tape.printTape();
+    EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath), QList<QSizeF>{QSizeF(595, 842)});
+
+    fixture.alerts.clear();
+    fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
+    tape.printTape();
+    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
+    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
+    EXPECT_TRUE(
+        fixture.alerts.alerts()[1].message.startsWith(QStringLiteral("printNotWrittenMsg")));
+
     fixture.alerts.clear();
     fixture.dialogs.printDialogShown.reset();
+    fixture.dialogs.pageSetupShown.reset();
     tape.window().close();
     tape.printTape();
     tape.pageSetup();
