@@ -52,30 +52,6 @@ TEST_F(RenderCommandTest, SeveralPngInputsGiveNumberedFilesAtTheResolution) {
     EXPECT_FALSE(run.err.contains("U+5BCC")) << "the Japanese has its glyphs";
 }
 
-TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
-    const QString missing = out("missing.jpg");
-    const ProgramRun run = runCli({"render", "--layout-json", "--no-translations", "--title",
-                                   "Iguana", "--photographer", "Jo", "--hide", "fileName", sample,
-                                   missing, "-o", out("labels.pdf")});
-    EXPECT_EQ(run.exitCode, 1) << "one file could not be read";
-    EXPECT_TRUE(run.err.contains("missing.jpg"));
-    const QList<QByteArray> lines = run.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    const QJsonObject label = QJsonDocument::fromJson(lines[0]).object();
-    EXPECT_EQ(label.value("file").toString(), sample);
-    EXPECT_EQ(label.value("medium").toString(), "Tape 18");
-    EXPECT_EQ(label.value("height").toDouble(), 43);
-    const QStringList texts = textsOf(lines[0]);
-    EXPECT_TRUE(texts.contains("Iguana"));
-    EXPECT_TRUE(texts.contains("Jo"));
-    EXPECT_TRUE(texts.contains("Photographer"));
-    for (const QString& text : texts)
-        EXPECT_FALSE(text.contains("Canon_40D.jpg")) << "file name hidden";
-    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
-    EXPECT_TRUE(QFile::exists(out("labels.pdf"))) << "the readable photograph still has its page";
-}
-
-// A row's cell gives its label's text; an empty cell takes the option.
 TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     ASSERT_TRUE(QFile::copy(sample, out("a.jpg")));
     QFile sheet(out("show.csv"));
@@ -93,13 +69,15 @@ TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     EXPECT_TRUE(textsOf(lines[1]).contains("Ann"));
 }
 
-TEST_F(RenderCommandTest, APhotographWithoutCameraDataIsLabelledOnlyWhenAsked) {
+// A photograph without camera data is labelled only when asked; a file that is no
+// picture, or is missing, still fails, with its own layout line, and the readable
+// photographs still have their pages.
+TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     const QString scan = out("film scan.jpg");
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     ASSERT_TRUE(picture.save(scan, "JPEG"));
-    const QString notAPicture = out("notes.jpg");
-    QFile notes(notAPicture);
+    QFile notes(out("notes.jpg"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(64, 'x')) == 64);
     notes.close();
     const QStringList labelOptions{"render",  "--layout-json",  "--title",
@@ -110,16 +88,24 @@ TEST_F(RenderCommandTest, APhotographWithoutCameraDataIsLabelledOnlyWhenAsked) {
     EXPECT_TRUE(refused.err.contains("film scan.jpg: its metadata could not be read"))
         << refused.err.toStdString();
 
-    const ProgramRun labelled = runCli(
-        labelOptions + QStringList{"--without-camera-data", scan, notAPicture, "-o", out("b.pdf")});
-    EXPECT_EQ(labelled.exitCode, 1) << "a file that is no picture still fails";
-    EXPECT_TRUE(labelled.err.contains("notes.jpg: its metadata could not be read"));
-    const QList<QByteArray> lines = labelled.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    QStringList texts = textsOf(lines[0]).replaceInStrings(QRegularExpression("^\\s+|\\s+$"), "");
+    const ProgramRun run =
+        runCli(labelOptions + QStringList{"--without-camera-data", sample, scan, notes.fileName(),
+                                          out("missing.jpg"), "-o", out("b.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("notes.jpg: its metadata could not be read"));
+    EXPECT_TRUE(run.err.contains("missing.jpg"));
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    const QJsonObject label = QJsonDocument::fromJson(lines[0]).object();
+    EXPECT_EQ(label.value("file").toString(), sample);
+    EXPECT_EQ(label.value("medium").toString(), "Tape 18");
+    EXPECT_EQ(label.value("height").toDouble(), 43);
+    QStringList texts = textsOf(lines[1]).replaceInStrings(QRegularExpression("^\\s+|\\s+$"), "");
     texts.removeAll(QString());
     EXPECT_EQ(texts, QStringList({"Harbour", "Jo", "Photographer", "Title", "film scan.jpg"}));
-    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[2]).object().contains("error"));
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[3]).object().contains("error"));
+    EXPECT_TRUE(QFile::exists(out("b.pdf")));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
