@@ -91,7 +91,7 @@ void handRequestsTo(SingleInstance& instance, KestavolinAppDelegate& app) {
 }
 
 // A later launch beside a running instance whose home holds a chosen medium.
-class HandOverBusy : public testing::Test {
+class HandOver : public testing::Test {
 protected:
     void SetUp() override { fixture.writeSettingsWithMedium(QStringLiteral("Tape 18")); }
 
@@ -102,27 +102,25 @@ protected:
 
 // The running instance shows the alert of each damaged file after the launch that
 // handed it over has ended, and keeps running; in each language.
-TEST(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRunning) {
+TEST_F(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRunning) {
+    DismissedAlerts alerts;
+    const ScopedAlertPresenter presenter(alerts);
+    KestavolinAppDelegate& app = fixture.start();
+    SingleInstance instance(socketIn(runtime));
+    handRequestsTo(instance, app);
     for (const QString& language : {QStringLiteral("ja"), QStringLiteral("en")}) {
         SCOPED_TRACE(language.toStdString());
-        QTemporaryDir runtime;
-        AppFixture fixture;
         installStringTables(QLocale(language));
-        DismissedAlerts alerts;
-        const ScopedAlertPresenter presenter(alerts);
-        KestavolinAppDelegate& app = fixture.start();
-        SingleInstance instance(socketIn(runtime));
-        handRequestsTo(instance, app);
-
-        Launcher later(runtime.path(), fixture.home(), language);
+        Launcher launcher(runtime.path(), fixture.home(), language);
+        alerts.shown.clear();
         constexpr int launches = 10;
         for (int i = 0; i < launches; ++i) {
             // Random bytes named as a photograph, and every other one a picture type the
             // application does not take.
             const QString name = QStringLiteral("r%1.%2").arg(i).arg(i % 2 ? "png" : "jpg");
-            later.launch({fixture.fileWithBytes(name, randomBytes(5 * 1024))});
-            ASSERT_TRUE(later.endedWithin(10000)) << i;
-            EXPECT_EQ(later.process.exitCode(), 0);
+            launcher.launch({fixture.fileWithBytes(name, randomBytes(5 * 1024))});
+            ASSERT_TRUE(launcher.endedWithin(10000)) << i;
+            EXPECT_EQ(launcher.process.exitCode(), 0);
             ASSERT_TRUE(QTest::qWaitFor([&] { return alerts.shown.size() == i + 1; }, 5000)) << i;
             // The socket is gone by now; the event loop goes on without it.
             QTest::qWait(50);
@@ -130,14 +128,14 @@ TEST(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRu
         for (int i = 0; i < launches; ++i)
             EXPECT_EQ(alerts.shown.at(i).title,
                       localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
-        EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
         useEmptyStringTable();
     }
+    EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
 }
 
 // The running instance is busy longer than a launch used to wait: the launch waits
 // for it and ends once its request was taken, instead of becoming a second instance.
-TEST_F(HandOverBusy, ABusyInstanceIsWaitedForAndNeverReplaced) {
+TEST_F(HandOver, ABusyInstanceIsWaitedForAndNeverReplaced) {
     SingleInstance running(socketIn(runtime));
     ASSERT_EQ(running.start({}), Launch::Running);
     QSignalSpy requests(&running, &SingleInstance::openRequested);
@@ -154,7 +152,7 @@ TEST_F(HandOverBusy, ABusyInstanceIsWaitedForAndNeverReplaced) {
 
 // An instance killed outright leaves its socket and lock behind; the next launch
 // becomes the running instance in its place.
-TEST_F(HandOverBusy, AKilledInstanceIsReplaced) {
+TEST_F(HandOver, AKilledInstanceIsReplaced) {
     const QString socketName = socketIn(runtime);
     later.launch({});
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socketName); }, 10000));
@@ -169,7 +167,7 @@ TEST_F(HandOverBusy, AKilledInstanceIsReplaced) {
 
 // While a photograph's picture decodes, a later launch is answered at once and its
 // photograph follows when the first one is shown.
-TEST_F(HandOverBusy, TheRunningInstanceAnswersWhileItDecodesAPicture) {
+TEST_F(HandOver, TheRunningInstanceAnswersWhileItDecodesAPicture) {
     KestavolinAppDelegate& app = fixture.start();
     SingleInstance instance(socketIn(runtime));
     handRequestsTo(instance, app);
