@@ -99,6 +99,11 @@ void AppFixture::writeSettingsWithMedium(const QString& medium) const {
                    {QStringLiteral("mediaTypeName"), medium}});
 }
 
+KestavolinAppDelegate& AppFixture::startOn(const QString& medium) {
+    writeSettingsWithMedium(medium);
+    return start();
+}
+
 KestavolinAppDelegate& AppFixture::start(bool finishLaunching) {
     m_app = std::make_unique<KestavolinAppDelegate>(dialogs, settingsPath());
     m_app->window().show();

@@ -77,6 +77,8 @@ public:
     QVariantMap readSettings() const;
     // A settings file holding a valid medium and nothing else of note.
     void writeSettingsWithMedium(const QString& medium) const;
+    // Starts on such a settings file.
+    KestavolinAppDelegate& startOn(const QString& medium);
 
     // Creates the controller, shows the window (as the application does) and, unless
     // told otherwise, runs start-up.

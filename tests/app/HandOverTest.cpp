@@ -74,76 +74,71 @@ public:
     QProcess process;
 };
 
-QByteArray randomBytes(qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(20261207);
-    for (char& byte : bytes)
-        byte = char(generator.generate());
+QByteArray randomBytes(qsizetype words) {
+    QByteArray bytes(words * 4, Qt::Uninitialized);
+    QRandomGenerator(20261207).fillRange(reinterpret_cast<quint32*>(bytes.data()), words);
     return bytes;
 }
+QString socketIn(const QTemporaryDir& runtime) {
+    return QDir(runtime.path()).filePath("kestavolin.socket");
+}
 
-class HandOver : public testing::TestWithParam<const char*> {
-protected:
-    QString socketName() const { return QDir(runtime.path()).filePath("kestavolin.socket"); }
-
-    QTemporaryDir runtime;
-    AppFixture fixture;
-};
-
-// The running instance shows the alert of each damaged file after the launch that
-// handed it over has ended, keeps running, and the medium chosen at its first start
-// is saved.
-TEST_P(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRunning) {
-    installStringTables(QLocale(QString::fromLatin1(GetParam())));
-    DismissedAlerts alerts;
-    const ScopedAlertPresenter presenter(alerts);
-    fixture.dialogs.medium = QStringLiteral("Tape 18");
-    KestavolinAppDelegate& app = fixture.start();
-    SingleInstance instance(socketName());
+// Starts the running instance and has it hand each request to the application.
+void handRequestsTo(SingleInstance& instance, KestavolinAppDelegate& app) {
     ASSERT_EQ(instance.start({}), Launch::Running);
     QObject::connect(&instance, &SingleInstance::openRequested, &app,
                      &KestavolinAppDelegate::takeHandedOverRequest);
-
-    Launcher later(runtime.path(), fixture.home(), QString::fromLatin1(GetParam()));
-    constexpr int launches = 10;
-    for (int i = 0; i < launches; ++i) {
-        // Random bytes named as a photograph, and every other one a picture type the
-        // application does not take.
-        const QString name = QStringLiteral("r%1.%2").arg(i).arg(i % 2 ? "png" : "jpg");
-        later.launch({fixture.fileWithBytes(name, randomBytes(20 * 1024))});
-        ASSERT_TRUE(later.endedWithin(10000)) << i;
-        EXPECT_EQ(later.process.exitCode(), 0);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return alerts.shown.size() == i + 1; }, 5000)) << i;
-        // The socket is gone by now; the event loop goes on without it.
-        QTest::qWait(50);
-    }
-    for (int i = 0; i < launches; ++i)
-        EXPECT_EQ(alerts.shown.at(i).title,
-                  localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
-    EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
-
-    // Stored already, should the run end without its closing save; and the closing
-    // save keeps it.
-    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
-    app.applicationWillTerminate();
-    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), QStringLiteral("Tape 18"));
-    useEmptyStringTable();
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, HandOver, testing::Values("ja", "en"));
+// A later launch beside a running instance whose home holds a chosen medium.
+class HandOver : public testing::Test {
+protected:
+    void SetUp() override { fixture.writeSettingsWithMedium(QStringLiteral("Tape 18")); }
+
+    QTemporaryDir runtime;
+    AppFixture fixture;
+    Launcher later{runtime.path(), fixture.home(), QStringLiteral("en")};
+};
+
+// The running instance shows the alert of each damaged file after the launch that
+// handed it over has ended, and keeps running; in each language.
+TEST_F(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeepsRunning) {
+    DismissedAlerts alerts;
+    const ScopedAlertPresenter presenter(alerts);
+    KestavolinAppDelegate& app = fixture.start();
+    SingleInstance instance(socketIn(runtime));
+    handRequestsTo(instance, app);
+    for (const QString& language : {QStringLiteral("ja"), QStringLiteral("en")}) {
+        SCOPED_TRACE(language.toStdString());
+        installStringTables(QLocale(language));
+        Launcher launcher(runtime.path(), fixture.home(), language);
+        alerts.shown.clear();
+        constexpr int launches = 10;
+        for (int i = 0; i < launches; ++i) {
+            // Random bytes named as a photograph, and every other one a picture type the
+            // application does not take.
+            const QString name = QStringLiteral("r%1.%2").arg(i).arg(i % 2 ? "png" : "jpg");
+            launcher.launch({fixture.fileWithBytes(name, randomBytes(5 * 1024))});
+            ASSERT_TRUE(launcher.endedWithin(10000)) << i;
+            EXPECT_EQ(launcher.process.exitCode(), 0);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return alerts.shown.size() == i + 1; }, 5000)) << i;
+            // The socket is gone by now; the event loop goes on without it.
+            QTest::qWait(50);
+        }
+        for (int i = 0; i < launches; ++i)
+            EXPECT_EQ(alerts.shown.at(i).title,
+                      localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
+        useEmptyStringTable();
+    }
+    EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
+}
 
 // The running instance is busy longer than a launch used to wait: the launch waits
 // for it and ends once its request was taken, instead of becoming a second instance.
-TEST(HandOverBusy, ABusyInstanceIsWaitedForAndNeverReplaced) {
-    QTemporaryDir runtime;
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
-    const QString socketName = QDir(runtime.path()).filePath("kestavolin.socket");
-    SingleInstance running(socketName);
+TEST_F(HandOver, ABusyInstanceIsWaitedForAndNeverReplaced) {
+    SingleInstance running(socketIn(runtime));
     ASSERT_EQ(running.start({}), Launch::Running);
     QSignalSpy requests(&running, &SingleInstance::openRequested);
-
-    Launcher later(runtime.path(), fixture.home(), QStringLiteral("en"));
     const QString photo = fixture.samplePhoto(QStringLiteral("busy.jpg"));
     later.launch({photo});
     ASSERT_TRUE(later.process.waitForStarted());
@@ -157,16 +152,12 @@ TEST(HandOverBusy, ABusyInstanceIsWaitedForAndNeverReplaced) {
 
 // An instance killed outright leaves its socket and lock behind; the next launch
 // becomes the running instance in its place.
-TEST(HandOverBusy, AKilledInstanceIsReplaced) {
-    QTemporaryDir runtime;
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
-    const QString socketName = QDir(runtime.path()).filePath("kestavolin.socket");
-    Launcher first(runtime.path(), fixture.home(), QStringLiteral("en"));
-    first.launch({});
+TEST_F(HandOver, AKilledInstanceIsReplaced) {
+    const QString socketName = socketIn(runtime);
+    later.launch({});
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socketName); }, 10000));
-    first.process.kill();
-    ASSERT_TRUE(first.endedWithin(5000));
+    later.process.kill();
+    ASSERT_TRUE(later.endedWithin(5000));
     ASSERT_TRUE(QFile::exists(socketName + QStringLiteral(".lock")));
 
     SingleInstance next(socketName);
@@ -174,21 +165,12 @@ TEST(HandOverBusy, AKilledInstanceIsReplaced) {
     EXPECT_TRUE(next.listening());
 }
 
-} // namespace
-
-namespace {
-
 // While a photograph's picture decodes, a later launch is answered at once and its
 // photograph follows when the first one is shown.
-TEST(HandOverBusy, TheRunningInstanceAnswersWhileItDecodesAPicture) {
-    QTemporaryDir runtime;
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(QStringLiteral("Tape 18"));
+TEST_F(HandOver, TheRunningInstanceAnswersWhileItDecodesAPicture) {
     KestavolinAppDelegate& app = fixture.start();
-    SingleInstance instance(QDir(runtime.path()).filePath("kestavolin.socket"));
-    ASSERT_EQ(instance.start({}), Launch::Running);
-    QObject::connect(&instance, &SingleInstance::openRequested, &app,
-                     &KestavolinAppDelegate::takeHandedOverRequest);
+    SingleInstance instance(socketIn(runtime));
+    handRequestsTo(instance, app);
 
     // The decode lasts until the later launch has ended (or a bound has passed).
     std::promise<void> launchEnded;
@@ -199,11 +181,12 @@ TEST(HandOverBusy, TheRunningInstanceAnswersWhileItDecodesAPicture) {
             ended.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
         return Picture::initWithData(data);
     });
-    Launcher later(runtime.path(), fixture.home(), QStringLiteral("en"));
     const QString first = fixture.samplePhoto(QStringLiteral("first.jpg"));
     const QString second = fixture.samplePhoto(QStringLiteral("second.jpg"));
     QTimer::singleShot(0, [&] { later.launch({second}); });
-    QObject::connect(&later.process, &QProcess::finished, [&] { launchEnded.set_value(); });
+    const QObject untilTheTestEnds;
+    QObject::connect(&later.process, &QProcess::finished, &untilTheTestEnds,
+                     [&] { launchEnded.set_value(); });
 
     app.applicationOpenFiles({first});
     EXPECT_TRUE(answeredDuringDecode);

@@ -17,17 +17,12 @@ namespace {
 
 class Printing : public testing::Test {
 protected:
-    KestavolinAppDelegate& startWith(const QString& medium) {
-        fixture.writeSettingsWithMedium(medium);
-        return fixture.start();
-    }
-
     AppFixture fixture;
 };
 
 TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     for (const QString& medium : {QStringLiteral("Tape 18"), QStringLiteral("Roll 60")}) {
-        KestavolinAppDelegate& app = startWith(medium);
+        KestavolinAppDelegate& app = fixture.startOn(medium);
         fixture.alerts.clear();
         app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
         const QSizeF label =
@@ -45,6 +40,11 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         // The dialog shows the label's own page.
         ASSERT_TRUE(fixture.dialogs.printDialogShown);
         EXPECT_EQ(fixture.dialogs.printDialogShown->fullRect(QPageLayout::Point).size(), label);
+        // So does the page set-up, in portrait and without margins.
+        app.pageSetup();
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->fullRect(QPageLayout::Point).size(), label);
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->orientation(), QPageLayout::Portrait);
+        EXPECT_EQ(fixture.dialogs.pageSetupShown->margins(), QMarginsF());
         const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
         ASSERT_EQ(pages.size(), 1) << qPrintable(medium);
         EXPECT_NEAR(pages[0].width(), label.width(), 1e-5);
@@ -53,52 +53,37 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     }
 }
 
-TEST_F(Printing, PageSetupShowsTheLabelsPage) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Roll 60"));
-    app.pageSetup();
-    ASSERT_TRUE(fixture.dialogs.pageSetupShown);
-    const QPageLayout& shown = *fixture.dialogs.pageSetupShown;
-    EXPECT_EQ(shown.orientation(), QPageLayout::Portrait);
-    EXPECT_EQ(shown.fullRect(QPageLayout::Point).size(), QSizeF(170, 170));
-    EXPECT_EQ(shown.margins(), QMarginsF());
-}
-
-TEST_F(Printing, PaperPickedInThePageSetupHoldsForOrdinaryPrinters) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
-    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 30, 20, 30),
-                         QPageLayout::Point);
-    fixture.dialogs.pageSetupChoice = a4;
-    app.pageSetup();
-    // Shown again, the page set-up opens on the paper picked.
-    fixture.dialogs.pageSetupChoice.reset();
-    app.pageSetup();
-    EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
-
-    app.printTape();
-    const QList<QSizeF> pages = pdfPageSizes(fixture.dialogs.pdfPath);
-    ASSERT_EQ(pages.size(), 1);
-    EXPECT_EQ(pages[0], QSizeF(595, 842));
-}
-
-TEST_F(Printing, AFileThatCannotBeWrittenIsAnAlert) {
-    KestavolinAppDelegate& app = startWith(QStringLiteral("Tape 18"));
-    fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
-    app.printTape();
-    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
-    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
-    EXPECT_TRUE(
-        fixture.alerts.alerts()[1].message.startsWith(QStringLiteral("printNotWrittenMsg")));
-}
-
-TEST_F(Printing, ACancelledDialogOrAClosedWindowPrintsNothing) {
-    KestavolinAppDelegate& tape = startWith(QStringLiteral("Tape 18"));
+// A cancelled dialog prints nothing; paper picked in the page set-up holds for
+// ordinary printers and the page set-up opens on it again; a file that cannot be
+// written is an alert; a closed window prints nothing and shows no dialog.
+TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
+    KestavolinAppDelegate& tape = fixture.startOn(QStringLiteral("Tape 18"));
     fixture.dialogs.confirmPrint = false;
     tape.printTape();
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 
+    fixture.dialogs.confirmPrint = true;
+    fixture.dialogs.pageSetupChoice = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                  QMarginsF(20, 30, 20, 30), QPageLayout::Point);
+    tape.pageSetup();
+    fixture.dialogs.pageSetupChoice.reset();
+    tape.pageSetup();
+    EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
+    tape.printTape();
+    EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath), QList<QSizeF>{QSizeF(595, 842)});
+
+    fixture.alerts.clear();
+    fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
+    tape.printTape();
+    ASSERT_EQ(fixture.alerts.alerts().size(), 2);
+    EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
+    EXPECT_TRUE(
+        fixture.alerts.alerts()[1].message.startsWith(QStringLiteral("printNotWrittenMsg")));
+
     fixture.alerts.clear();
     fixture.dialogs.printDialogShown.reset();
+    fixture.dialogs.pageSetupShown.reset();
     tape.window().close();
     tape.printTape();
     tape.pageSetup();

@@ -1,10 +1,10 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindow.h"
-#include "label/TapeLength.h"
 #include "app/TerminationSignals.h"
 #include "label/ScaleViewer.h"
 #include "label/Tack66View.h"
+#include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
 #include "platform/FontCatalogue.h"
@@ -29,28 +29,6 @@ namespace {
 const QString tape = QStringLiteral("Tape 18");
 const QString roll = QStringLiteral("Roll 60");
 
-TEST(Startup, FirstStartAsksForTheMediumBeforeAnyLabelAndWritesTheDefaults) {
-    AppFixture fixture;
-    bool labelExistedWhileAsking = true;
-    fixture.dialogs.medium = roll;
-    fixture.dialogs.whileAskingForMedium = [&] {
-        labelExistedWhileAsking =
-            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
-    };
-    KestavolinAppDelegate& app = fixture.start();
-
-    EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
-    EXPECT_FALSE(labelExistedWhileAsking);
-    // The choice is stored at once, whatever happens later in the run.
-    const QVariantMap stored = fixture.readSettings();
-    EXPECT_EQ(stored.value("mediaTypeName").toString(), roll);
-    EXPECT_EQ(stored.value("photographer").toString(), QStringLiteral("Photographer"));
-    EXPECT_EQ(stored.value("lensList").toList(), QVariantList{QStringLiteral("Exif")});
-    EXPECT_EQ(stored.value("exifItem").toMap().size(), 17);
-    EXPECT_EQ(stored.value("fontStyleIndex").toLongLong(), 0);
-    EXPECT_EQ(app.settings().mediaTypeName(), roll);
-}
-
 // A termination signal or logout while the first start's media panel is up: the panel
 // ends without a choice, and nothing is stored for the medium.
 TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
@@ -65,37 +43,39 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
                      [&fixture] { fixture.app().applicationWillTerminate(); });
     QApplication::exec();
 
-    EXPECT_EQ(fixture.dialogs.mediumQuestions, 1);
     EXPECT_EQ(fixture.app().tapeImageView(), nullptr);
-    EXPECT_EQ(fixture.app().tack66ImageView(), nullptr);
     const QVariantMap stored = fixture.readSettings();
     EXPECT_TRUE(stored.contains("photographer")) << "the termination save ran";
     EXPECT_EQ(stored.value("mediaTypeName"), QVariant(QString()));
 
-    // The next start asks again.
+    // The next start asks again, before any label exists, and stores the choice at
+    // once, whatever happens later in the run.
     fixture.dialogs.realMediaPanel = false;
     fixture.dialogs.medium = roll;
+    bool labelExistedWhileAsking = true;
+    fixture.dialogs.whileAskingForMedium = [&] {
+        labelExistedWhileAsking =
+            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
+    };
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(fixture.dialogs.mediumQuestions, 2);
-    EXPECT_EQ(app.settings().mediaTypeName(), roll);
+    EXPECT_FALSE(labelExistedWhileAsking);
+    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
+    EXPECT_NE(app.tack66ImageView(), nullptr);
 }
 
 // The window starts at the size designed for the medium: the roll label is taller.
 TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
     AppFixture rollFixture;
-    rollFixture.writeSettingsWithMedium(roll);
     AppFixture tapeFixture;
-    tapeFixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& tapeApp = tapeFixture.start();
-    KestavolinAppDelegate& rollApp = rollFixture.start();
+    KestavolinAppDelegate& tapeApp = tapeFixture.startOn(tape);
+    KestavolinAppDelegate& rollApp = rollFixture.startOn(roll);
 
     EXPECT_EQ(rollFixture.dialogs.mediumQuestions + tapeFixture.dialogs.mediumQuestions, 0);
     ASSERT_NE(rollApp.tack66ImageView(), nullptr);
-    EXPECT_EQ(rollApp.tapeImageView(), nullptr);
     EXPECT_EQ(rollApp.scale(), nullptr);
     ASSERT_NE(tapeApp.tapeImageView(), nullptr);
     ASSERT_NE(tapeApp.scale(), nullptr);
-    EXPECT_EQ(tapeApp.tack66ImageView(), nullptr);
     EXPECT_EQ(rollApp.window().height() - tapeApp.window().height(), 97);
     QCoreApplication::processEvents();
     EXPECT_TRUE(tapeApp.tapeImageView()->isVisible());
@@ -114,69 +94,18 @@ TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
     EXPECT_EQ(tapeApp.window().lensName(), QStringLiteral("Exif"));
 }
 
-struct MediumEntryCase {
-    QVariant stored;
-    bool asks;
-};
-
-class StoredMedium : public testing::TestWithParam<MediumEntryCase> {};
-
-TEST_P(StoredMedium, OnlyAnExactMediumNameSkipsThePanel) {
-    AppFixture fixture;
-    QVariantMap settings{{QStringLiteral("photographer"), QStringLiteral("A")}};
-    if (GetParam().stored.isValid())
-        settings.insert(QStringLiteral("mediaTypeName"), GetParam().stored);
-    fixture.writeSettings(settings);
-    fixture.dialogs.medium = roll;
-    KestavolinAppDelegate& app = fixture.start();
-    EXPECT_EQ(fixture.dialogs.mediumQuestions, GetParam().asks ? 1 : 0);
-    if (GetParam().asks) {
-        EXPECT_NE(app.tack66ImageView(), nullptr);
-        // The medium chosen in the panel is stored at once.
-        EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Entries, StoredMedium,
-                         testing::Values(MediumEntryCase{QStringLiteral("Tape 18"), false},
-                                         MediumEntryCase{QStringLiteral("Roll 60"), false},
-                                         MediumEntryCase{QStringLiteral("tape 18"), true},
-                                         MediumEntryCase{QString(""), true},
-                                         MediumEntryCase{QVariant(qint64(18)), true},
-                                         MediumEntryCase{QVariant(), true}));
-
-TEST(Startup, EntriesOfTheWrongTypeAreReplacedAndHandEditedListsDoNotCrash) {
+// A hand-edited lens list without "Exif" and with an entry that is no name shows its
+// names and selects nothing.
+TEST(Startup, AHandEditedLensListSelectsNothingWithoutExif) {
     AppFixture fixture;
     fixture.writeSettings(
-        {{QStringLiteral("photographer"), qint64(7)},
-         {QStringLiteral("lensList"),
-          QVariantList{QStringLiteral("Exif"), qint64(3), QStringLiteral("Macro 100")}},
-         {QStringLiteral("exifItem"),
-          QVariantMap{{QStringLiteral("Maker"), false},
-                      {QStringLiteral("Model"), QStringLiteral("yes")}}},
-         {QStringLiteral("fontFamilyName"), QStringLiteral("Other")},
-         {QStringLiteral("fontStyleIndex"), qint64(2)},
+        {{QStringLiteral("lensList"),
+          QVariantList{QStringLiteral("Zoom"), qint64(3), QStringLiteral("Macro 100")}},
          {QStringLiteral("mediaTypeName"), tape}});
     KestavolinAppDelegate& app = fixture.start();
-
-    EXPECT_EQ(app.settings().photographer(), QStringLiteral("Photographer"));
-    EXPECT_EQ(app.settings().lensList(),
-              (QStringList{QStringLiteral("Exif"), QStringLiteral("Macro 100")}));
-    EXPECT_EQ(app.window().findChild<QComboBox*>("lensName")->count(), 2);
-    EXPECT_EQ(app.settings().exifItemsStatus(),
-              (QVariantMap{{QStringLiteral("Maker"), false}, {QStringLiteral("Model"), false}}));
-    const QVariantMap stored = fixture.readSettings();
-    EXPECT_EQ(stored.value("fontStyleIndex").toLongLong(), 0);
-    EXPECT_NE(stored.value("fontFamilyName").toString(), QStringLiteral("Other"));
-}
-
-TEST(Startup, ALensListWithoutExifSelectsNothing) {
-    AppFixture fixture;
-    fixture.writeSettings({{QStringLiteral("lensList"), QVariantList{QStringLiteral("Zoom")}},
-                           {QStringLiteral("mediaTypeName"), tape}});
-    KestavolinAppDelegate& app = fixture.start();
-    EXPECT_EQ(app.window().findChild<QComboBox*>("lensName")->currentIndex(), -1);
-    EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Zoom")});
+    const auto* lenses = app.window().findChild<QComboBox*>("lensName");
+    EXPECT_EQ(lenses->count(), 2);
+    EXPECT_EQ(lenses->currentIndex(), -1);
 }
 
 TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
@@ -196,12 +125,16 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
     }
 }
 
+// The window of an application started on the tape.
+class Window : public testing::Test {
+protected:
+    AppFixture fixture;
+    KestavolinAppDelegate& app = fixture.startOn(tape);
+};
+
 // The application has one window: closing it saves the settings and ends the
 // application's event loop.
-TEST(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
     QFile::remove(fixture.settingsPath());
     QTimer::singleShot(0, &app.window(), &QWidget::close);
     // Fails the test instead of hanging when the loop is not ended.
@@ -228,22 +161,20 @@ TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
     EXPECT_EQ(fixture.alerts.alerts().size(), 2);
 }
 
-TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+// The title names the opened photograph; a file that could not be analysed leaves the
+// label, and so the title, as it was. A new window reshows a closed one in a clean state.
+TEST_F(Window, NewWindowReshowsAClosedWindowInACleanState) {
     QLineEdit* titleBox = app.window().findChild<QLineEdit*>("titleMessageBox");
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("photo.jpg"))});
-    ASSERT_NE(app.kestavolin(), nullptr);
+    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
+    app.applicationOpenFiles(
+        {fixture.fileWithBytes(QStringLiteral("bad.jpg"), QByteArray(64, 'x'))});
+    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
     titleBox->setText(QStringLiteral("Harbour"));
     app.titleInput(titleBox->text());
-
     app.newWindow(); // visible: nothing happens
-    EXPECT_NE(app.kestavolin(), nullptr);
     EXPECT_EQ(titleBox->text(), QStringLiteral("Harbour"));
 
     app.window().close();
-    EXPECT_FALSE(app.window().isVisible());
     app.newWindow();
     EXPECT_TRUE(app.window().isVisible());
     EXPECT_EQ(titleBox->text(), QString());
@@ -255,32 +186,17 @@ TEST(Window, NewWindowReshowsAClosedWindowInACleanState) {
     EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
 }
 
-} // namespace
-
-namespace {
-
-// The mean colour of the button as drawn.
+// The mean colour of the widget as drawn.
 QColor meanColour(QWidget& widget) {
-    const QImage image = widget.grab().toImage();
-    double red = 0, green = 0, blue = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            red += pixel.redF();
-            green += pixel.greenF();
-            blue += pixel.blueF();
-        }
-    }
-    const double pixels = double(image.width()) * image.height();
-    return QColor::fromRgbF(float(red / pixels), float(green / pixels), float(blue / pixels));
+    return widget.grab()
+        .toImage()
+        .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .pixelColor(0, 0);
 }
 
 // An enabled print button must not look like the disabled one: a coloured face
 // against the grey window, clearly apart from the grey disabled face.
-TEST(Window, TheEnabledPrintButtonLooksUsable) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, TheEnabledPrintButtonLooksUsable) {
     QPushButton* button = app.window().findChild<QPushButton*>("printButton");
     ASSERT_TRUE(button->isEnabled());
     const QColor enabled = meanColour(*button);
@@ -290,25 +206,7 @@ TEST(Window, TheEnabledPrintButtonLooksUsable) {
     EXPECT_LT(disabled.hsvSaturationF(), 0.1f);
 }
 
-TEST(Window, TheWindowTitleNamesTheOpenedPhotograph) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
-    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
-    // A file that could not be analysed leaves the label, and so the title, as it was.
-    app.applicationOpenFiles(
-        {fixture.fileWithBytes(QStringLiteral("bad.jpg"), QByteArray(64, 'x'))});
-    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
-    app.window().close();
-    app.newWindow();
-    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
-}
-
-TEST(Window, HelpAboutShowsTheVersionAndTheLicence) {
-    AppFixture fixture;
-    fixture.writeSettingsWithMedium(tape);
-    KestavolinAppDelegate& app = fixture.start();
+TEST_F(Window, HelpAboutShowsTheVersionAndTheLicence) {
     ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
     app.window().findChild<QAction*>("actionAbout")->trigger();
     useEmptyStringTable();

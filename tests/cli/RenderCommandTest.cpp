@@ -7,14 +7,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sys/resource.h>
 
 namespace {
 
@@ -54,61 +52,32 @@ TEST_F(RenderCommandTest, SeveralPngInputsGiveNumberedFilesAtTheResolution) {
     EXPECT_FALSE(run.err.contains("U+5BCC")) << "the Japanese has its glyphs";
 }
 
-TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
-    const QString missing = out("missing.jpg");
-    const ProgramRun run = runCli({"render", "--layout-json", "--no-translations", "--title",
-                                   "Iguana", "--photographer", "Jo", "--hide", "fileName", sample,
-                                   missing, "-o", out("labels.pdf")});
-    EXPECT_EQ(run.exitCode, 1) << "one file could not be read";
-    EXPECT_TRUE(run.err.contains("missing.jpg"));
-    const QList<QByteArray> lines = run.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    const QJsonObject label = QJsonDocument::fromJson(lines[0]).object();
-    EXPECT_EQ(label.value("file").toString(), sample);
-    EXPECT_EQ(label.value("medium").toString(), "Tape 18");
-    EXPECT_EQ(label.value("height").toDouble(), 43);
-    const QStringList texts = textsOf(lines[0]);
-    EXPECT_TRUE(texts.contains("Iguana"));
-    EXPECT_TRUE(texts.contains("Jo"));
-    EXPECT_TRUE(texts.contains("Photographer"));
-    for (const QString& text : texts)
-        EXPECT_FALSE(text.contains("Canon_40D.jpg")) << "file name hidden";
-    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
-    EXPECT_TRUE(QFile::exists(out("labels.pdf"))) << "the readable photograph still has its page";
-}
-
 TEST_F(RenderCommandTest, ACaptionSheetMakesOneLabelPerRowWithItsOwnTexts) {
     ASSERT_TRUE(QFile::copy(sample, out("a.jpg")));
-    ASSERT_TRUE(QFile::copy(sample, out("b.jpg")));
     QFile sheet(out("show.csv"));
     ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
-    sheet.write("\xEF\xBB\xBF"
-                "title,file,photographer\r\n"
-                "\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1,a.jpg,\r\n"
-                "Gone,missing.jpg,\r\n"
-                "\"Harbour, dawn\",b.jpg,Ann\r\n");
+    sheet.write("title,file,photographer\r\nQuay,a.jpg,\r\n\"Harbour, dawn\",a.jpg,Ann\r\n");
     sheet.close();
     const ProgramRun run = runCli({"render", "--layout-json", "--no-translations", "--captions",
                                    out("show.csv"), "--photographer", "Jo", "-o", out("show.pdf")});
-    EXPECT_EQ(run.exitCode, 1) << "one row's photograph could not be read";
-    EXPECT_TRUE(run.err.contains("row 3")) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(textsOf(lines[0]).contains(QStringLiteral("富士山")));
-    EXPECT_TRUE(textsOf(lines[0]).contains("Jo")) << "an empty cell takes the option";
-    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
-    EXPECT_TRUE(textsOf(lines[2]).contains("Harbour, dawn"));
-    EXPECT_TRUE(textsOf(lines[2]).contains("Ann"));
-    EXPECT_TRUE(QFile::exists(out("show.pdf")));
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(textsOf(lines[0]).contains("Quay"));
+    EXPECT_TRUE(textsOf(lines[0]).contains("Jo"));
+    EXPECT_TRUE(textsOf(lines[1]).contains("Harbour, dawn"));
+    EXPECT_TRUE(textsOf(lines[1]).contains("Ann"));
 }
 
-TEST_F(RenderCommandTest, APhotographWithoutCameraDataIsLabelledOnlyWhenAsked) {
+// A photograph without camera data is labelled only when asked; a file that is no
+// picture, or is missing, still fails, with its own layout line, and the readable
+// photographs still have their pages.
+TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     const QString scan = out("film scan.jpg");
     QImage picture(60, 40, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     ASSERT_TRUE(picture.save(scan, "JPEG"));
-    const QString notAPicture = out("notes.jpg");
-    QFile notes(notAPicture);
+    QFile notes(out("notes.jpg"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(64, 'x')) == 64);
     notes.close();
     const QStringList labelOptions{"render",  "--layout-json",  "--title",
@@ -119,18 +88,24 @@ TEST_F(RenderCommandTest, APhotographWithoutCameraDataIsLabelledOnlyWhenAsked) {
     EXPECT_TRUE(refused.err.contains("film scan.jpg: its metadata could not be read"))
         << refused.err.toStdString();
 
-    const ProgramRun labelled = runCli(
-        labelOptions + QStringList{"--without-camera-data", scan, notAPicture, "-o", out("b.pdf")});
-    EXPECT_EQ(labelled.exitCode, 1) << "a file that is no picture still fails";
-    EXPECT_TRUE(labelled.err.contains("notes.jpg: its metadata could not be read"));
-    const QList<QByteArray> lines = labelled.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    QStringList texts;
-    for (const auto& text : QJsonDocument::fromJson(lines[0]).object().value("texts").toArray())
-        texts.append(text.toObject().value("text").toString().trimmed());
+    const ProgramRun run =
+        runCli(labelOptions + QStringList{"--without-camera-data", sample, scan, notes.fileName(),
+                                          out("missing.jpg"), "-o", out("b.pdf")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("notes.jpg: its metadata could not be read"));
+    EXPECT_TRUE(run.err.contains("missing.jpg"));
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    const QJsonObject label = QJsonDocument::fromJson(lines[0]).object();
+    EXPECT_EQ(label.value("file").toString(), sample);
+    EXPECT_EQ(label.value("medium").toString(), "Tape 18");
+    EXPECT_EQ(label.value("height").toDouble(), 43);
+    QStringList texts = textsOf(lines[1]).replaceInStrings(QRegularExpression("^\\s+|\\s+$"), "");
     texts.removeAll(QString());
     EXPECT_EQ(texts, QStringList({"Harbour", "Jo", "Photographer", "Title", "film scan.jpg"}));
-    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object().contains("error"));
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[2]).object().contains("error"));
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[3]).object().contains("error"));
+    EXPECT_TRUE(QFile::exists(out("b.pdf")));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
@@ -255,23 +230,9 @@ constexpr bool addressSpaceIsLimitable = false;
 constexpr bool addressSpaceIsLimitable = true;
 #endif
 
-// Runs kestavolin-cli under a hard address-space limit: an allocation past it fails
-// instead of succeeding. exitCode stays -1 unless the program ended normally.
+// kestavolin-cli under a hard address-space limit.
 ProgramRun runWithin(rlim_t limitBytes, const QStringList& arguments) {
-    QProcess process;
-    process.setChildProcessModifier([limitBytes] {
-        const rlimit limit{limitBytes, limitBytes};
-        ::setrlimit(RLIMIT_AS, &limit);
-    });
-    process.start(QStringLiteral(KESTAVOLIN_CLI), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(300000))
-        return run;
-    if (process.exitStatus() == QProcess::NormalExit)
-        run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(KESTAVOLIN_CLI), arguments, QString(), limitBytes);
 }
 
 TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
@@ -296,8 +257,8 @@ TEST_F(RenderCommandTest, HostileJpegsStayWithinTheMemoryTargetWithAnyJobs) {
         EXPECT_TRUE(run.err.contains("exif.jpg: the label is made without its picture")) << err;
         EXPECT_FALSE(run.err.contains("bare.jpg: the label is made without"))
             << "a file without metadata is never decoded";
-        EXPECT_FALSE(run.err.contains("Insufficient memory")) << err;
-        EXPECT_FALSE(run.err.contains("allocation")) << err;
+        EXPECT_FALSE(run.err.contains("Insufficient memory") || run.err.contains("allocation"))
+            << err;
     }
 }
 

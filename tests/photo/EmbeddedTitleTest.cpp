@@ -1,6 +1,5 @@
 #include "photo/EmbeddedTitle.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -34,30 +33,26 @@ QString photographWith(const QTemporaryDir& folder, const Titles& titles) {
     return path;
 }
 
-TEST(EmbeddedTitle, XmpComesFirstThenIptcThenExif) {
+// XMP comes first, then IPTC, then Exif, trimmed; blank or missing titles and
+// unreadable files give none; photographs held in memory are read alike.
+TEST(EmbeddedTitle, TitlesAreTakenFromXmpThenIptcThenExif) {
     QTemporaryDir folder;
-    EXPECT_EQ(embeddedTitle(photographWith(folder, {"富士山の朝", "Object name", "Description"})),
-              QStringLiteral("富士山の朝"));
-    EXPECT_EQ(embeddedTitle(photographWith(folder, {nullptr, "Harbour, dawn", "Description"})),
-              QStringLiteral("Harbour, dawn"));
-    EXPECT_EQ(embeddedTitle(photographWith(folder, {nullptr, nullptr, "  Old mill  "})),
-              QStringLiteral("Old mill"));
-}
-
-TEST(EmbeddedTitle, BlankOrMissingTitlesAndUnreadableFilesGiveNone) {
-    QTemporaryDir folder;
-    EXPECT_EQ(embeddedTitle(photographWith(folder, {nullptr, nullptr, "        "})), std::nullopt);
+    const std::pair<Titles, std::optional<QString>> cases[] = {
+        {{"富士山の朝", "Object name", "Description"}, QStringLiteral("富士山の朝")},
+        {{nullptr, "Harbour, dawn", "Description"}, QStringLiteral("Harbour, dawn")},
+        {{nullptr, nullptr, "  Old mill  "}, QStringLiteral("Old mill")},
+        {{nullptr, nullptr, "        "}, std::nullopt},
+    };
+    for (const auto& [titles, expected] : cases) {
+        QFile file(photographWith(folder, titles));
+        EXPECT_EQ(embeddedTitle(file.fileName()), expected);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(embeddedTitle(file.readAll()), expected);
+    }
     EXPECT_EQ(embeddedTitle(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg")),
               std::nullopt);
     EXPECT_EQ(embeddedTitle(folder.filePath(QStringLiteral("missing.jpg"))), std::nullopt);
     EXPECT_EQ(embeddedTitle(QByteArray("\xff\xd8\xff\xe1\x00\x10garbage", 12)), std::nullopt);
-}
-
-TEST(EmbeddedTitle, ReadsPhotographsHeldInMemory) {
-    QTemporaryDir folder;
-    QFile file(photographWith(folder, {"In memory", nullptr, nullptr}));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(embeddedTitle(file.readAll()), QStringLiteral("In memory"));
 }
 
 } // namespace

