@@ -8,8 +8,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -218,19 +216,6 @@ TEST(PhotoListPanel, ButtonsEditTheListAndTellTheWindow) {
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(removed.size(), 2);
     EXPECT_FALSE(button("clearButton")->isEnabled());
-}
-
-TEST(PhotoListPanel, ProgressShowsWhileAddingAndCancelIsPassedOn) {
-    PhotoListPanel panel;
-    panel.show();
-    auto* bar = panel.findChild<QProgressBar*>("intakeProgress");
-    QSignalSpy cancel(&panel, &PhotoListPanel::cancelRequested);
-    panel.showProgress(3, 200);
-    EXPECT_TRUE(bar->isVisible());
-    panel.findChild<QPushButton*>("cancelButton")->click();
-    EXPECT_EQ(cancel.size(), 1);
-    panel.showProgress(200, 200);
-    EXPECT_FALSE(bar->isVisible());
 }
 
 } // namespace

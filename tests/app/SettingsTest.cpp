@@ -1,5 +1,4 @@
 #include "app/Settings.h"
-#include "common/SmallFileSystem.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -222,33 +221,6 @@ TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(settings.save());
     EXPECT_EQ(warnings(), 1);
-}
-
-TEST_F(SettingsTest, FullDiskKeepsTheOldFileAndTellsWhy) {
-    const SmallFileSystem disk(documents());
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
-    writeFile(validFile());
-    const QByteArray before = [this] {
-        QFile file(plistPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
-    ASSERT_FALSE(before.isEmpty());
-    ASSERT_TRUE(disk.fill());
-
-    // Start-up saves (the font always returns to its default) and a later change
-    // both fail, and each leaves the old file as it was.
-    Settings settings = loaded();
-    EXPECT_TRUE(settings.saveError().contains("No space left on device"))
-        << settings.saveError().toStdString();
-    settings.setPhotographer("Someone Else");
-    EXPECT_FALSE(settings.save());
-    EXPECT_TRUE(settings.saveError().contains(plistPath()));
-    QFile file(plistPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(QDir(documents()).entryList(QDir::Files),
-              QStringList({"filler", "kestavolin.plist"}));
 }
 
 } // namespace
