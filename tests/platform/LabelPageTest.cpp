@@ -77,11 +77,6 @@ TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
     EXPECT_EQ(tape.printableRight - tape.printableLeft, 51);
     EXPECT_TRUE(tape.customLength);
     EXPECT_EQ(tape.maximumLength, 100000);
-
-    const QueueMedium narrow =
-        mediumOf(QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800);
-    EXPECT_EQ(narrow.kind, QueueKind::Tape);
-    EXPECT_TRUE(narrow.sizeName.isEmpty());
 }
 
 TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
