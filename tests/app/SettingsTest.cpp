@@ -168,30 +168,6 @@ TEST_F(SettingsTest, UnreadableFilesStartFromTheDefaults) {
     }
 }
 
-// A valid file is taken over; confirmed preferences are stored but the medium waits
-// for the next start.
-TEST_F(SettingsTest, ConfirmedPreferencesAreStoredButMediumWaitsForNextStart) {
-    writeFile(validFile());
-    Settings settings = loaded();
-    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
-    EXPECT_EQ(settings.photographer(), "Ansel");
-    EXPECT_EQ(settings.lensList(), (QStringList{"Exif", "Zoom 24-70"}));
-    settings.setPrintFont("DejaVu Sans", "DejaVuSans-Bold", 1);
-    settings.setMediaName(MediaRoll60Key);
-    settings.takeExifItems({{maker, false}, {skipMaker, true}});
-    ASSERT_TRUE(settings.save());
-
-    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
-    const QVariantMap file = fileContents();
-    EXPECT_EQ(file.value("fontName"), "DejaVuSans-Bold");
-    EXPECT_EQ(file.value("mediaTypeName"), "Roll 60");
-
-    const Settings next = loaded();
-    EXPECT_EQ(next.mediaTypeName(), MediaRoll60Key);
-    EXPECT_FALSE(next.exifItemsStatus().value(maker).toBool());
-    EXPECT_TRUE(next.exifItemsStatus().value(model).toBool());
-}
-
 TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
     // A file where the documents folder should be: the folder cannot be made.
     const auto block = [this] { return QFile(documents()).open(QIODevice::WriteOnly); };
