@@ -64,9 +64,7 @@ bool ScriptedDialogRunner::runPrintDialog(QPrinter& printer, QWidget*) {
     return confirmPrint;
 }
 
-void ScriptedDialogRunner::showAbout(QWidget*, const QString& title, const QString& text) {
-    aboutShown.append(title + QLatin1Char('\n') + text);
-}
+void ScriptedDialogRunner::showAbout(QWidget*, const QString&, const QString&) {}
 
 AppFixture::AppFixture() : m_previousHome(qgetenv("HOME")) {
     qputenv("HOME", m_home.path().toLocal8Bit());

@@ -60,9 +60,6 @@ public:
     std::optional<QPageLayout> printDialogShown;
     bool confirmPrint = true;
     QString pdfPath;
-
-    // About box: the title and text each showing had.
-    QStringList aboutShown;
 };
 
 // A controller on a fresh home folder, with alerts recorded and keys as texts.

@@ -1,15 +1,12 @@
 #include "app/PhotoList.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoListPanel.h"
-#include "label/CaptionSheet.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -74,22 +71,6 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
     EXPECT_EQ(list.labelOptions(1).photographer, "Window");
     list.setTitle(0, QString());
     EXPECT_EQ(list.data(list.index(0), PhotoList::LabelLengthRole).toInt(), plainLength);
-}
-
-TEST(PhotoList, CaptionSheetRowsGoOutAndComeBackRelativeToTheSheet) {
-    PhotoList list;
-    list.append({.path = "/show/a.jpg", .title = "Harbour", .lens = "50 mm"});
-    list.append({.path = "/show/sub/b.jpg", .photographer = "Ann"});
-    list.append({.path = "/elsewhere/c.jpg"});
-    const QByteArray sheet = CaptionSheet::write(list.captionRows(), "/show");
-    EXPECT_EQ(sheet, "file,title,photographer,lens\r\na.jpg,Harbour,,50 mm\r\nsub/b.jpg,,Ann,\r\n"
-                     "/elsewhere/c.jpg,,,\r\n");
-
-    const auto rows = std::get<std::vector<CaptionRow>>(CaptionSheet::parse(sheet, "/show"));
-    PhotoList back;
-    for (const PhotoEntry& entry : PhotoList::entriesFromSheet(rows))
-        back.append(entry);
-    EXPECT_EQ(CaptionSheet::write(back.captionRows(), "/show"), sheet);
 }
 
 class Intake : public testing::Test {
@@ -218,19 +199,6 @@ TEST(PhotoListPanel, ButtonsEditTheListAndTellTheWindow) {
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(removed.size(), 2);
     EXPECT_FALSE(button("clearButton")->isEnabled());
-}
-
-TEST(PhotoListPanel, ProgressShowsWhileAddingAndCancelIsPassedOn) {
-    PhotoListPanel panel;
-    panel.show();
-    auto* bar = panel.findChild<QProgressBar*>("intakeProgress");
-    QSignalSpy cancel(&panel, &PhotoListPanel::cancelRequested);
-    panel.showProgress(3, 200);
-    EXPECT_TRUE(bar->isVisible());
-    panel.findChild<QPushButton*>("cancelButton")->click();
-    EXPECT_EQ(cancel.size(), 1);
-    panel.showProgress(200, 200);
-    EXPECT_FALSE(bar->isVisible());
 }
 
 } // namespace

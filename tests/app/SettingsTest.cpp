@@ -1,5 +1,4 @@
 #include "app/Settings.h"
-#include "common/SmallFileSystem.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -169,30 +168,6 @@ TEST_F(SettingsTest, UnreadableFilesStartFromTheDefaults) {
     }
 }
 
-// A valid file is taken over; confirmed preferences are stored but the medium waits
-// for the next start.
-TEST_F(SettingsTest, ConfirmedPreferencesAreStoredButMediumWaitsForNextStart) {
-    writeFile(validFile());
-    Settings settings = loaded();
-    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
-    EXPECT_EQ(settings.photographer(), "Ansel");
-    EXPECT_EQ(settings.lensList(), (QStringList{"Exif", "Zoom 24-70"}));
-    settings.setPrintFont("DejaVu Sans", "DejaVuSans-Bold", 1);
-    settings.setMediaName(MediaRoll60Key);
-    settings.takeExifItems({{maker, false}, {skipMaker, true}});
-    ASSERT_TRUE(settings.save());
-
-    EXPECT_EQ(settings.mediaTypeName(), MediaTape18Key);
-    const QVariantMap file = fileContents();
-    EXPECT_EQ(file.value("fontName"), "DejaVuSans-Bold");
-    EXPECT_EQ(file.value("mediaTypeName"), "Roll 60");
-
-    const Settings next = loaded();
-    EXPECT_EQ(next.mediaTypeName(), MediaRoll60Key);
-    EXPECT_FALSE(next.exifItemsStatus().value(maker).toBool());
-    EXPECT_TRUE(next.exifItemsStatus().value(model).toBool());
-}
-
 TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
     // A file where the documents folder should be: the folder cannot be made.
     const auto block = [this] { return QFile(documents()).open(QIODevice::WriteOnly); };
@@ -222,33 +197,6 @@ TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(settings.save());
     EXPECT_EQ(warnings(), 1);
-}
-
-TEST_F(SettingsTest, FullDiskKeepsTheOldFileAndTellsWhy) {
-    const SmallFileSystem disk(documents());
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk case is not tested";
-    writeFile(validFile());
-    const QByteArray before = [this] {
-        QFile file(plistPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
-    ASSERT_FALSE(before.isEmpty());
-    ASSERT_TRUE(disk.fill());
-
-    // Start-up saves (the font always returns to its default) and a later change
-    // both fail, and each leaves the old file as it was.
-    Settings settings = loaded();
-    EXPECT_TRUE(settings.saveError().contains("No space left on device"))
-        << settings.saveError().toStdString();
-    settings.setPhotographer("Someone Else");
-    EXPECT_FALSE(settings.save());
-    EXPECT_TRUE(settings.saveError().contains(plistPath()));
-    QFile file(plistPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(QDir(documents()).entryList(QDir::Files),
-              QStringList({"filler", "kestavolin.plist"}));
 }
 
 } // namespace

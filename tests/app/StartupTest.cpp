@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -184,38 +183,6 @@ TEST_F(Window, NewWindowReshowsAClosedWindowInACleanState) {
     EXPECT_EQ(app.tapeImageView()->printImage(), nullptr);
     // The title member survives for the next preferences confirmation.
     EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
-}
-
-// The mean colour of the widget as drawn.
-QColor meanColour(QWidget& widget) {
-    return widget.grab()
-        .toImage()
-        .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .pixelColor(0, 0);
-}
-
-// An enabled print button must not look like the disabled one: a coloured face
-// against the grey window, clearly apart from the grey disabled face.
-TEST_F(Window, TheEnabledPrintButtonLooksUsable) {
-    QPushButton* button = app.window().findChild<QPushButton*>("printButton");
-    ASSERT_TRUE(button->isEnabled());
-    const QColor enabled = meanColour(*button);
-    button->setEnabled(false);
-    const QColor disabled = meanColour(*button);
-    EXPECT_GT(enabled.hsvSaturationF(), 0.3f);
-    EXPECT_LT(disabled.hsvSaturationF(), 0.1f);
-}
-
-TEST_F(Window, HelpAboutShowsTheVersionAndTheLicence) {
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
-    app.window().findChild<QAction*>("actionAbout")->trigger();
-    useEmptyStringTable();
-    ASSERT_EQ(fixture.dialogs.aboutShown.size(), 1);
-    const QString about = fixture.dialogs.aboutShown.first();
-    EXPECT_TRUE(about.startsWith(QStringLiteral("About Kestavolin\n")));
-    EXPECT_TRUE(
-        about.contains(QRegularExpression(QStringLiteral("Kestavolin \\d+\\.\\d+\\.\\d+"))));
-    EXPECT_TRUE(about.contains(QStringLiteral("Licence")));
 }
 
 } // namespace

@@ -33,9 +33,7 @@ struct Script {
 
 const Script scripts[] = {
     {"Japanese", "富士山の朝", "田中 愛子"},
-    {"Korean", "설악산의 아침", "김지수"},
     {"Greek", "Ακρόπολη", "Γιώργος Παππάς"},
-    {"AccentedLatin", "Île de Ré, Ærø", "Łucja Dvořák"},
 };
 
 void PrintTo(const Script& script, std::ostream* out) {

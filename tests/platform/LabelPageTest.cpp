@@ -69,39 +69,16 @@ QueueMedium roll62() {
                     100000, QStringLiteral("4.32 8.40 4.32 8.4"));
 }
 
-TEST(QueueMedium, TapePrintersGiveTheirEighteenMillimetreTape) {
+// A tape printer's description gives its 18 mm tape, of any length up to the custom
+// size's limit.
+TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
     const QueueMedium tape = tape18();
     EXPECT_EQ(tape.kind, QueueKind::Tape);
     EXPECT_EQ(tape.sizeName, QStringLiteral("tz-18"));
-    EXPECT_EQ(tape.width, 51);
     EXPECT_EQ(tape.printableRight - tape.printableLeft, 51);
     EXPECT_TRUE(tape.customLength);
     EXPECT_EQ(tape.maximumLength, 100000);
-
-    const QueueMedium narrow =
-        mediumOf(QStringLiteral("raster2dymolm"), {{"w35h252", 35, 252, "0 0 35 252"}}, 12800);
-    EXPECT_EQ(narrow.kind, QueueKind::Tape);
-    EXPECT_TRUE(narrow.sizeName.isEmpty());
-}
-
-TEST(QueueMedium, RollPrintersGiveTheirWidestRollWithItsMargins) {
-    const QueueMedium roll = roll62();
-    EXPECT_EQ(roll.kind, QueueKind::Roll);
-    EXPECT_EQ(roll.sizeName, QStringLiteral("62mm"));
-    EXPECT_NEAR(roll.printableLeft, 4.32, 1e-4);
-    EXPECT_NEAR(roll.printableRight, 171.68, 1e-4);
-    EXPECT_NEAR(roll.endMargin, 8.4, 1e-4);
-}
-
-TEST(QueueMedium, OtherDriversAndUnreadableFilesAreOrdinaryQueues) {
-    EXPECT_EQ(mediumOf(QStringLiteral("rastertopclx"), {{"A4", 595, 842, "18 36 577 806"}}).kind,
-              QueueKind::Other);
-    EXPECT_EQ(queueMediumFromPpd(QStringLiteral("/nonexistent/missing.ppd")).kind,
-              QueueKind::Other);
-}
-
-TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
-    const auto result = labelPage(tape18(), QSizeF(348.2, 43));
+    const auto result = labelPage(tape, QSizeF(348.2, 43));
     ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
     const LabelPage& page = std::get<LabelPage>(result);
     // The length is rounded up to whole points: the filters truncate custom sizes.
@@ -116,8 +93,13 @@ TEST(LabelPage, ATapeLabelIsTurnedToReadAlongATapeWideEnoughPortraitPage) {
     EXPECT_EQ(page.labelToPage.map(QPointF(348.2, 43)), QPointF(4, 348.2));
 }
 
+// A roll printer's description gives its widest roll with the driver's margins.
 TEST(LabelPage, ARollLabelStandsUprightAndShrinksToThePrintableWidth) {
-    const auto result = labelPage(roll62(), QSizeF(170, 170));
+    const QueueMedium roll = roll62();
+    EXPECT_EQ(roll.kind, QueueKind::Roll);
+    EXPECT_EQ(roll.sizeName, QStringLiteral("62mm"));
+    EXPECT_NEAR(roll.endMargin, 8.4, 1e-4);
+    const auto result = labelPage(roll, QSizeF(170, 170));
     ASSERT_TRUE(std::holds_alternative<LabelPage>(result));
     const LabelPage& page = std::get<LabelPage>(result);
     EXPECT_NEAR(page.scale, 167.36 / 170, 1e-4);
@@ -157,8 +139,14 @@ TEST(LabelPage, LabelsThatCannotGoAreRefusedAndStopTheirJob) {
     EXPECT_EQ(unprintable.problem, PageProblem::LabelTooLong);
 }
 
+// Other drivers, and descriptions that cannot be read, make ordinary queues.
 TEST(LabelPage, OrdinaryQueuesGetAPageOfExactlyTheLabelsSize) {
-    const LabelPage page = std::get<LabelPage>(labelPage(QueueMedium(), QSizeF(348.2072754, 43)));
+    const QueueMedium office =
+        mediumOf(QStringLiteral("rastertopclx"), {{"A4", 595, 842, "18 36 577 806"}});
+    EXPECT_EQ(office.kind, QueueKind::Other);
+    EXPECT_EQ(queueMediumFromPpd(QStringLiteral("/nonexistent/missing.ppd")).kind,
+              QueueKind::Other);
+    const LabelPage page = std::get<LabelPage>(labelPage(office, QSizeF(348.2072754, 43)));
     EXPECT_EQ(page.size, QSizeF(348.2072754, 43));
     EXPECT_EQ(page.pageSizeOption, QStringLiteral("Custom.348.2072754x43"));
     EXPECT_TRUE(page.labelToPage.isIdentity());

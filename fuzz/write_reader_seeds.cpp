@@ -1,5 +1,5 @@
 // Writes the reader's test fixtures as files, to seed the reader's fuzz target:
-//     exiflist_write_seeds <directory>
+//     write_reader_seeds <directory>
 
 #include "FixtureBuilder.h"
 
