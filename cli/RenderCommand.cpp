@@ -249,8 +249,8 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
 // its own.
 class LabelsAhead {
 public:
-    LabelsAhead(const RenderRequest& request, LabelFiles::PdfDocument* pdf)
-        : request_(request), pdf_(pdf) {
+    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelFiles::PdfDocument* pdf)
+        : request_(request), pdf_(pdf), threads_(threads) {
         threads_.setMaxThreadCount(request.jobs);
         threads_.setExpiryTimeout(-1);
     }
@@ -294,7 +294,7 @@ private:
     std::map<QThread*, int> partOfThread_;
     qsizetype launched_ = 0;
     std::deque<std::future<PreparedLabel>> pending_;
-    QThreadPool threads_;
+    QThreadPool& threads_;
 };
 
 void printLayoutJson(const QString& path, const QJsonObject& description) {
@@ -318,6 +318,8 @@ QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsi
 }
 
 int render(const RenderRequest& request) {
+    // The threads outlive the document whose parts they draw.
+    QThreadPool threads;
     std::optional<LabelFiles::PdfDocument> pdf;
     if (request.format == LabelFiles::Format::Pdf) {
         pdf.emplace(request.output, request.jobs);
@@ -327,7 +329,7 @@ int render(const RenderRequest& request) {
         }
     }
     ProgressBar progress(request.paths.size());
-    LabelsAhead labels(request, pdf ? &*pdf : nullptr);
+    LabelsAhead labels(request, threads, pdf ? &*pdf : nullptr);
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
         const LabelInput& input = request.inputs.at(static_cast<std::size_t>(index));

@@ -225,6 +225,10 @@ PdfDocument::PdfDocument(const QString& path, int parts) : path_(path) {
 }
 
 PdfDocument::~PdfDocument() {
+    endPainting();
+}
+
+void PdfDocument::endPainting() {
     for (const auto& part : parts_)
         if (part->painter.isActive())
             part->painter.end();
@@ -270,10 +274,10 @@ int PdfDocument::pageCount() const {
 }
 
 QString PdfDocument::finishParts(std::vector<Part*>& drawn) {
+    endPainting();
     for (const auto& part : parts_) {
         if (part->pageSizes.empty())
             continue;
-        part->painter.end();
         QFileDevice& draft = part->draft.device();
         // A write the PDF writer could not make (a full disk) leaves its mark here.
         if (!draft.flush() || draft.error() != QFileDevice::NoError)

@@ -61,7 +61,9 @@ QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path);
 // document holds; saving gives every page its exact size while copying the draft to
 // the output, which appears whole or not at all. Several threads can draw one
 // document at once, each into a part (a draft) of its own; saving joins the parts'
-// pages in their order.
+// pages in their order. The document must be saved or destroyed while the threads
+// that drew its parts still run: the faces a part embeds belong to the thread that
+// loaded them.
 class PdfDocument {
 public:
     // parts: how many threads may add pages at once.
@@ -84,6 +86,8 @@ public:
 
 private:
     struct Part;
+    // Ends every part's painting: the parts' files are then complete.
+    void endPainting();
     // The parts that hold pages, each ended with its pages' exact sizes; empty on
     // success, else why not.
     QString finishParts(std::vector<Part*>& drawn);
