@@ -15,6 +15,8 @@ constexpr qint64 copyBlockBytes = 1 << 20;
 constexpr qint64 tailBytes = 1024;
 // A stream's dictionary ends within this many bytes of the start of its object.
 constexpr qint64 dictionaryBytes = 64 * 1024;
+// The cross-reference table is written in blocks of this size.
+constexpr qsizetype tableBlockBytes = 64 * 1024;
 // The writer names a font subset "Q" and five letters made from the number of the
 // font's descriptor.
 constexpr int subsetTagLetters = 5;
@@ -348,11 +350,16 @@ void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource
 
     const qint64 tableOffset = output.written();
     QByteArray table = QStringLiteral("xref\n0 %1\n").arg(objectCount).toLatin1();
-    for (const qint64 offset : offsets)
+    for (const qint64 offset : offsets) {
         table +=
             offset < 0
                 ? QByteArray("0000000000 65535 f \n")
                 : QStringLiteral("%1 00000 n \n").arg(offset, 10, 10, QLatin1Char('0')).toLatin1();
+        if (table.size() >= tableBlockBytes) {
+            output.write(table);
+            table.clear();
+        }
+    }
     static const QRegularExpression size(QStringLiteral(R"(/Size\s+\d+)"));
     QString trailer = QString::fromLatin1(first.trailer);
     trailer.replace(size, QStringLiteral("/Size %1").arg(objectCount));
