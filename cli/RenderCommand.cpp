@@ -280,8 +280,7 @@ private:
                             });
     }
 
-    // The part of the PDF document the calling thread draws into: the pool runs
-    // each thread's labels in input order, so its pages come in increasing position.
+    // The part of the PDF document the calling thread draws into, one per thread.
     int partOfThisThread() {
         const std::lock_guard taking(partsTurn_);
         return partOfThread_.try_emplace(QThread::currentThread(), partOfThread_.size())

@@ -78,7 +78,7 @@ public:
     void addPage(LabelLayout& layout);
     // Draws the label into a part as the page at position among all pages: pages come
     // out in increasing position. Different parts may be drawn at the same time, each
-    // by one thread at a time and in increasing position.
+    // by one thread at a time.
     void addPage(LabelLayout& layout, int part, qsizetype position);
     // The pages added so far (not while parts are being drawn).
     int pageCount() const;
