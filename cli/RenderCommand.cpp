@@ -24,7 +24,9 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -190,16 +192,13 @@ QStringList charactersWithoutGlyph(const QString& path, const LabelLayout& layou
     return warnings;
 }
 
-// One photograph's label, made on any thread and written later in input order: the
+// One photograph's label, made on any thread and reported later in input order: the
 // lines for standard error, the label drawn for its output file and its description.
+// A PDF page is drawn into the document as the label is made.
 struct PreparedLabel {
     QStringList messages;
     // Why the photograph has no label; empty when it has one.
     QString failure;
-    // A PDF page is drawn in input order on the thread that writes the document; the
-    // layout keeps the photo record it shows.
-    std::unique_ptr<Kestavolin> record;
-    std::unique_ptr<LabelLayout> layout;
     // The PNG or SVG file's bytes, or why they could not be made.
     QByteArray fileBytes;
     QString drawingError;
@@ -210,7 +209,8 @@ struct PreparedLabel {
 // layout and drawing run on any thread; the analysis keeps process-wide reader state,
 // and a photograph's own title is read with a library that is not safe to share
 // between threads, so those take turns.
-PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input) {
+PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input,
+                           const std::function<void(LabelLayout&)>& drawPdfPage) {
     PreparedLabel label;
     const PhotographFile file = readPhotograph(input);
     std::variant<std::unique_ptr<Kestavolin>, QString> opened;
@@ -225,14 +225,17 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
         label.failure = *failure;
         return label;
     }
-    label.record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
-    label.layout = makeLabelLayout(options);
-    LabelLayout& layout = *label.layout;
-    showPhotograph(layout, options, label.record.get());
+    // The layout keeps the photo record it shows.
+    const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
+    const auto madeLayout = makeLabelLayout(options);
+    LabelLayout& layout = *madeLayout;
+    showPhotograph(layout, options, record.get());
     label.messages.append(charactersWithoutGlyph(input.path, layout));
     if (request.layoutJson)
         label.description = layoutDescription(layout);
-    if (request.format == LabelFiles::Format::Png)
+    if (request.format == LabelFiles::Format::Pdf)
+        drawPdfPage(layout);
+    else if (request.format == LabelFiles::Format::Png)
         label.fileBytes = LabelFiles::pngBytes(layout, request.dpi, &label.drawingError);
     else if (request.format == LabelFiles::Format::Svg)
         label.fileBytes = LabelFiles::svgBytes(layout);
@@ -240,12 +243,16 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
 }
 
 // Prepares the labels on `jobs` threads and hands them over in input order. At most
-// `jobs` photographs are in flight, which bounds the memory their pictures take; with
-// one job each is prepared when it is taken. The threads live as long as the batch,
-// so each keeps the fonts it has loaded for the next label.
+// `jobs` photographs are being read at once, which bounds the memory their pictures
+// take, and at most twice as many labels are made ahead of the one being reported, so
+// that no thread waits for the reports to catch up; with one job each is prepared when
+// it is taken. The threads live as long as the batch, so each keeps the fonts it has
+// loaded for the next label; each draws its PDF pages into a part of the document of
+// its own.
 class LabelsAhead {
 public:
-    explicit LabelsAhead(const RenderRequest& request) : request_(request) {
+    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelFiles::PdfDocument* pdf)
+        : request_(request), pdf_(pdf), threads_(threads) {
         threads_.setMaxThreadCount(request.jobs);
         threads_.setExpiryTimeout(-1);
     }
@@ -253,11 +260,11 @@ public:
     PreparedLabel take(qsizetype index) {
         const auto& inputs = request_.inputs;
         if (request_.jobs <= 1)
-            return prepareLabel(request_, inputs.at(static_cast<std::size_t>(index)));
-        while (launched_ < std::ssize(inputs) && launched_ < index + request_.jobs) {
-            const LabelInput& input = inputs.at(static_cast<std::size_t>(launched_));
+            return prepare(index);
+        const qsizetype ahead = 2 * request_.jobs;
+        while (launched_ < std::ssize(inputs) && launched_ < index + ahead) {
             auto task = std::make_shared<std::packaged_task<PreparedLabel()>>(
-                [this, &input] { return prepareLabel(request_, input); });
+                [this, launched = launched_] { return prepare(launched); });
             pending_.push_back(task->get_future());
             threads_.start([task] { (*task)(); });
             ++launched_;
@@ -268,10 +275,27 @@ public:
     }
 
 private:
+    PreparedLabel prepare(qsizetype index) {
+        return prepareLabel(request_, request_.inputs.at(static_cast<std::size_t>(index)),
+                            [this, index](LabelLayout& layout) {
+                                pdf_->addPage(layout, partOfThisThread(), index);
+                            });
+    }
+
+    // The part of the PDF document the calling thread draws into, one per thread.
+    int partOfThisThread() {
+        const std::lock_guard taking(partsTurn_);
+        return partOfThread_.try_emplace(QThread::currentThread(), partOfThread_.size())
+            .first->second;
+    }
+
     const RenderRequest& request_;
+    LabelFiles::PdfDocument* pdf_;
+    std::mutex partsTurn_;
+    std::map<QThread*, int> partOfThread_;
     qsizetype launched_ = 0;
     std::deque<std::future<PreparedLabel>> pending_;
-    QThreadPool threads_;
+    QThreadPool& threads_;
 };
 
 void printLayoutJson(const QString& path, const QJsonObject& description) {
@@ -282,14 +306,11 @@ void printLayoutJson(const QString& path, const QJsonObject& description) {
     std::fputc('\n', stdout);
 }
 
-// Writes a prepared label to the PDF document or to its own file; an error naming
-// the file when that fails.
-QString writeLabel(const RenderRequest& request, PreparedLabel& label, qsizetype index,
-                   std::optional<LabelFiles::PdfDocument>& pdf) {
-    if (pdf) {
-        pdf->addPage(*label.layout);
+// Writes a prepared label's PNG or SVG file (a PDF page is already drawn); an error
+// naming the file when that fails.
+QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsizetype index) {
+    if (request.format == LabelFiles::Format::Pdf)
         return QString();
-    }
     const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
                                                   static_cast<int>(request.paths.size()));
     if (!label.drawingError.isEmpty())
@@ -298,16 +319,18 @@ QString writeLabel(const RenderRequest& request, PreparedLabel& label, qsizetype
 }
 
 int render(const RenderRequest& request) {
+    // The threads outlive the document whose parts they draw.
+    QThreadPool threads;
     std::optional<LabelFiles::PdfDocument> pdf;
     if (request.format == LabelFiles::Format::Pdf) {
-        pdf.emplace(request.output);
+        pdf.emplace(request.output, request.jobs);
         if (const QString error = pdf->error(); !error.isEmpty()) {
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             return exitSomeFailed;
         }
     }
     ProgressBar progress(request.paths.size());
-    LabelsAhead labels(request);
+    LabelsAhead labels(request, threads, pdf ? &*pdf : nullptr);
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
         const LabelInput& input = request.inputs.at(static_cast<std::size_t>(index));
@@ -317,7 +340,7 @@ int render(const RenderRequest& request) {
             std::fprintf(stderr, "%s\n", qUtf8Printable(message));
         QString error = label.failure;
         if (error.isEmpty()) {
-            error = writeLabel(request, label, index, pdf);
+            error = writeLabel(request, label, index);
             if (request.layoutJson)
                 printLayoutJson(input.path, label.description);
         }

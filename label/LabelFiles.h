@@ -59,28 +59,40 @@ QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path);
 // A PDF of one page per label added. Each page goes to a draft file beside the
 // output as soon as the next one starts, so memory stays flat however many labels a
 // document holds; saving gives every page its exact size while copying the draft to
-// the output, which appears whole or not at all.
+// the output, which appears whole or not at all. Several threads can draw one
+// document at once, each into a part (a draft) of its own; saving joins the parts'
+// pages in their order. The document must be saved or destroyed while the threads
+// that drew its parts still run: the faces a part embeds belong to the thread that
+// loaded them.
 class PdfDocument {
 public:
-    explicit PdfDocument(const QString& path);
+    // parts: how many threads may add pages at once.
+    explicit PdfDocument(const QString& path, int parts = 1);
     ~PdfDocument();
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
     // Empty while pages can be added, else why the draft could not be made.
     QString error() const;
+    // Adds the label as the last page.
     void addPage(LabelLayout& layout);
-    int pageCount() const { return static_cast<int>(pageSizes_.size()); }
+    // Draws the label into a part as the page at position among all pages: pages come
+    // out in increasing position. Different parts may be drawn at the same time, each
+    // by one thread at a time.
+    void addPage(LabelLayout& layout, int part, qsizetype position);
+    // The pages added so far (not while parts are being drawn).
+    int pageCount() const;
     QString save();
 
 private:
-    struct Writer;
+    struct Part;
+    // Ends every part's painting: the parts' files are then complete.
+    void endPainting();
+    // The parts that hold pages, each ended with its pages' exact sizes; empty on
+    // success, else why not.
+    QString finishParts(std::vector<Part*>& drawn);
     QString path_;
-    std::unique_ptr<Writer> writer_;
-    std::vector<QSizeF> pageSizes_;
-    // Set once a page holds ideographs: the finished file's character maps are then
-    // rewritten (see PdfToUnicode.h).
-    bool needsIdeographMaps_ = false;
+    std::vector<std::unique_ptr<Part>> parts_;
 };
 
 } // namespace LabelFiles

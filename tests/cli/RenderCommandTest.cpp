@@ -1,5 +1,6 @@
 #include "ProgramRun.h"
 #include "common/HostileJpeg.h"
+#include "common/PdfPages.h"
 #include "common/SmallFileSystem.h"
 
 #include <QDir>
@@ -122,17 +123,6 @@ TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing written";
 }
 
-// The PDF without what changes from run to run: its creation date, the document
-// identifier made from it, and the six-letter tags the PDF writer gives font subsets.
-QString pdfContent(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    static const QRegularExpression varying(
-        QStringLiteral(R"(/CreationDate \([^)]*\)|/ID \[[^\]]*\]|/[A-Z]{6}\+)"));
-    return QString::fromLatin1(file.readAll()).remove(varying);
-}
-
 TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
     QFile photo(sample);
     ASSERT_TRUE(photo.open(QIODevice::ReadOnly));
@@ -162,17 +152,17 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
 
     struct Output {
         ProgramRun pdfRun;
-        QString pdf;
+        std::optional<PdfPages> pdf;
         QList<QByteArray> pngs;
     };
     std::vector<Output> outputs;
-    for (const QString jobs : {"1", "2", "4"}) {
+    for (const QString jobs : {"1", "3"}) {
         ASSERT_TRUE(QDir(folder.path()).mkdir(jobs));
         const QString base = folder.filePath(jobs + "/labels");
         Output output;
         output.pdfRun = runCli({"render", "--jobs", jobs, "--layout-json", "--no-translations",
                                 "--captions", out("show.csv"), "-o", base + ".pdf"});
-        output.pdf = pdfContent(base + ".pdf");
+        output.pdf = readPdfPages(base + ".pdf");
         const ProgramRun pngRun =
             runCli({"render", "--jobs", jobs, "--no-translations", "--dpi", "150", "--captions",
                     out("show.csv"), "-o", base + ".png"});
@@ -188,8 +178,9 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
 
     const Output& one = outputs.front();
     EXPECT_EQ(one.pdfRun.exitCode, 1);
-    static const QRegularExpression page(QStringLiteral("/Type /Page\\b(?!s)"));
-    EXPECT_EQ(one.pdf.count(page), 5) << "a page for each row whose photograph was read";
+    if (!one.pdf)
+        GTEST_SKIP() << "poppler's tools are not installed";
+    ASSERT_EQ(one.pdf->drawn.size(), 5);
     const QList<QByteArray> lines = one.pdfRun.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 7) << "one layout line per row";
     const char* inOrder[] = {"a.jpg",       "cut.jpg", "gone.jpg", "b.jpg",
@@ -214,7 +205,11 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
         EXPECT_EQ(many.pdfRun.exitCode, one.pdfRun.exitCode);
         EXPECT_EQ(many.pdfRun.out, one.pdfRun.out) << "layout lines with --jobs " << index;
         EXPECT_EQ(many.pdfRun.err, one.pdfRun.err) << "messages with --jobs " << index;
-        EXPECT_TRUE(many.pdf == one.pdf) << "the PDF with --jobs " << index;
+        // Pages drawn by several threads are the same pages in the same order.
+        EXPECT_EQ(many.pdf->complaints, QByteArray());
+        EXPECT_TRUE(many.pdf->drawn == one.pdf->drawn) << "the PDF pages with --jobs " << index;
+        EXPECT_EQ(many.pdf->sizes, one.pdf->sizes);
+        EXPECT_EQ(many.pdf->text, one.pdf->text);
         EXPECT_TRUE(many.pngs == one.pngs) << "the PNG files with --jobs " << index;
     }
 }
