@@ -279,12 +279,6 @@ void KestavolinAppDelegate::showPhoto(LabelView& view) {
     view.repaint();
 }
 
-void KestavolinAppDelegate::loadPhotoIntoMediumView(const QString& path) {
-    readPhoto(path);
-    if (LabelView* view = labelViewOfMedium())
-        showPhoto(*view);
-}
-
 void KestavolinAppDelegate::openFile() {
     dialogs_.chooseFilesToOpen(window_.get(), openDialogMessage, openDialogNameFilters(), true,
                                [this](const QStringList& paths) {
@@ -357,8 +351,11 @@ void KestavolinAppDelegate::takeWaitingRequests() {
 // intake reads, a photograph opened alone joins its queue.
 void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
     if (paths.size() == 1 && !intake_->isBusy() && !readingPhoto_) {
-        loadPhotoIntoMediumView(paths.first());
-        listReadPhoto();
+        readPhoto(paths.first());
+        // A photograph that is not listed still shows what it left on the label.
+        if (!listReadPhoto())
+            if (LabelView* view = labelViewOfMedium())
+                showPhoto(*view);
         return;
     }
     QStringList names;
@@ -370,9 +367,9 @@ void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
     addToList(std::move(pending), names);
 }
 
-void KestavolinAppDelegate::listReadPhoto() {
+bool KestavolinAppDelegate::listReadPhoto() {
     if (!kestavolin_ || !kestavolin_->haveExif())
-        return;
+        return false;
     const QString path = kestavolin_->fileName();
     // A title typed before the first photograph was opened is that photograph's.
     const QString typed = photoList_->rowCount() == 0 ? titleName_ : QString();
@@ -383,6 +380,7 @@ void KestavolinAppDelegate::listReadPhoto() {
     const int row = photoList_->rowCount() - 1;
     window_->photoListPanel()->setCurrentRow(row);
     showEntry(row);
+    return true;
 }
 
 void KestavolinAppDelegate::addToList(std::vector<PhotoEntry> pending, const QStringList& names) {

@@ -113,13 +113,13 @@ private:
     // view of the medium shows it.
     void readPhoto(const QString& path);
     void showPhoto(LabelView& view);
-    void loadPhotoIntoMediumView(const QString& path);
     void takeWaitingRequests();
     // Runs the step now, or once the photograph being read is shown.
     void afterReading(std::function<void()> step);
     void openPhotographs(const QStringList& paths);
-    // Lists the photograph just read alone and shows it, when it could be analysed.
-    void listReadPhoto();
+    // Lists the photograph just read alone and shows it through its entry; false when
+    // it could not be analysed and so is not listed.
+    bool listReadPhoto();
     // Queues entries for the intake, each named in the alert should it fail.
     void addToList(std::vector<PhotoEntry> pending, const QStringList& names);
     // The row's label in the view, with the row's captions.
