@@ -5,6 +5,8 @@
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 
+#include <exiv2/exiv2.hpp>
+
 #include <QFile>
 #include <QImage>
 #include <QSignalSpy>
@@ -106,7 +108,8 @@ protected:
 
     QTemporaryDir folder;
     PhotoList list;
-    PhotoIntake intake{list};
+    PhotoIntake intake{list, maximumTitleLength};
+    static constexpr qsizetype maximumTitleLength = 8;
 };
 
 TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
@@ -141,6 +144,30 @@ TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
     ASSERT_TRUE(list.entry(5).record);
     EXPECT_TRUE(list.entry(5).record->withoutCameraData());
     EXPECT_EQ(list.entry(5).thumbnail.size(), QSize(96, 64));
+}
+
+// Taking photographs' own titles, the worker reads each with its photograph: the entry
+// reaches the list with its title, cut to the longest accepted. A given title stays.
+TEST_F(Intake, APhotographsOwnTitleComesWithItsEntry) {
+    const QString titled = copyOfSample(1);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(titled).toStdString());
+    image->readMetadata();
+    image->iptcData()["Iptc.Application2.ObjectName"] = "Old mill by the river";
+    image->writeMetadata();
+    std::vector<PhotoEntry> pending{{.path = titled}, {.path = titled, .title = "Given"}};
+    intake.add(pending);
+    finish();
+    EXPECT_EQ(list.entry(0).title, QString()) << "off unless chosen";
+
+    QStringList titlesOnArrival;
+    QObject::connect(&list, &PhotoList::rowsInserted, &list, [&](const QModelIndex&, int row) {
+        titlesOnArrival << list.entry(row).title;
+    });
+    intake.setTitlesFromPhotos(true);
+    intake.add(pending);
+    finish();
+    EXPECT_EQ(titlesOnArrival, QStringList({"Old mill", "Given"}));
+    EXPECT_EQ(intake.startingTitle(titled, QString()), "Old mill");
 }
 
 TEST_F(Intake, CancelKeepsWhatWasReadInOrderAndDropsTheRest) {
