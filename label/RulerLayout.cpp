@@ -42,10 +42,6 @@ constexpr qreal lineWidth = 1;
 // The least room between one number's end and the next number.
 constexpr double numberGap = 2;
 
-double numberWidth(const Number& number) {
-    return AttributedText(number.text, numberFont()).width();
-}
-
 // Keeps every nth number.
 std::vector<Number> everyNth(const std::vector<Number>& numbers, std::size_t nth) {
     std::vector<Number> kept;
@@ -54,25 +50,27 @@ std::vector<Number> everyNth(const std::vector<Number>& numbers, std::size_t nth
     return kept;
 }
 
-bool overlap(const std::vector<Number>& numbers) {
-    for (std::size_t index = 1; index < numbers.size(); ++index) {
-        const Number& before = numbers[index - 1];
-        if (before.x + numberWidth(before) + numberGap > numbers[index].x)
+// Whether, keeping every nth number, one would run into the next.
+bool overlapAtEvery(std::size_t nth, const std::vector<Number>& numbers,
+                    const std::vector<double>& widths) {
+    for (std::size_t index = nth; index < numbers.size(); index += nth)
+        if (numbers[index - nth].x + widths[index - nth] + numberGap > numbers[index].x)
             return true;
-    }
     return false;
 }
 
 // The fewest numbers left out for the rest to stand apart: every number, or every
 // 2nd, 5th or 10th.
 std::vector<Number> thinnedOut(const std::vector<Number>& numbers) {
-    std::vector<Number> kept;
-    for (const std::size_t nth : {1, 2, 5, 10}) {
-        kept = everyNth(numbers, nth);
-        if (!overlap(kept))
-            break;
-    }
-    return kept;
+    const QFont font = numberFont();
+    std::vector<double> widths;
+    for (const Number& number : numbers)
+        widths.push_back(AttributedText(number.text, font).width());
+    constexpr std::size_t sparsest = 10;
+    for (const std::size_t nth : {1, 2, 5})
+        if (!overlapAtEvery(nth, numbers, widths))
+            return everyNth(numbers, nth);
+    return everyNth(numbers, sparsest);
 }
 
 } // namespace
@@ -105,10 +103,8 @@ Marks marksForWidth(double width, bool metric) {
     return marks;
 }
 
-const QFont& numberFont() {
-    static const QFont font =
-        FontCatalogue::fontWithName(QStringLiteral("HelveticaNeue"), rulerFontSize);
-    return font;
+QFont numberFont() {
+    return FontCatalogue::fontWithName(QStringLiteral("HelveticaNeue"), rulerFontSize);
 }
 
 Marks marksAtZoom(double width, bool metric, double zoom) {
@@ -136,8 +132,9 @@ void drawRuler(QPainter& painter, const QSizeF& viewSize, bool metric, double zo
     for (const Tick& tick : marks.ticks)
         canvas.strokeLine(QPointF(tick.x, 0), QPointF(tick.x, tick.height), lineWidth,
                           rulerColour());
+    const QFont font = numberFont();
     for (const Number& number : marks.numbers)
-        canvas.drawText(AttributedText(number.text, numberFont()), QPointF(number.x, numberY),
+        canvas.drawText(AttributedText(number.text, font), QPointF(number.x, numberY),
                         rulerColour());
 }
 

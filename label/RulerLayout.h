@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QSizeF>
 #include <QString>
 
 #include <vector>
 
-class QFont;
 class QPainter;
 
 // The marks of the ruler drawn above the tape label, in millimetres or inches: a short
@@ -49,7 +49,7 @@ Marks marksForWidth(double width, bool metric);
 Marks marksAtZoom(double width, bool metric, double zoom);
 
 // The font of the ruler's numbers, the same at every zoom.
-const QFont& numberFont();
+QFont numberFont();
 
 // Whether the user's locale measures in the metric system.
 bool systemUsesMetric();
