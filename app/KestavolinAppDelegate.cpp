@@ -64,9 +64,10 @@ void showUnreadableFileAlert() {
 
 KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QString& plistFilePath)
     : dialogs_(dialogs), window_(std::make_unique<MainWindow>()), settings_(plistFilePath),
-      photoList_(new PhotoList(this)), intake_(new PhotoIntake(*photoList_, this)),
-      filler_(new ListFiller(*photoList_, *intake_, maximumTitleLength, this)),
-      printJobs_(new PrintJobWatcher(this)), decodePicture_(&Picture::initWithData) {
+      photoList_(new PhotoList(this)),
+      intake_(new PhotoIntake(*photoList_, maximumTitleLength, this)),
+      filler_(new ListFiller(*photoList_, *intake_, this)), printJobs_(new PrintJobWatcher(this)),
+      decodePicture_(&Picture::initWithData) {
     connect(printJobs_, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
     // Nothing is printable until start-up has decided the medium.
     connectInterface();
@@ -151,7 +152,7 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     selectDefaultLens();
     window_->setPhotographer(settings_.photographer());
     intake_->setAcceptWithoutCameraData(settings_.isOn(SettingsFile::labelWithoutCameraDataKey));
-    filler_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
+    intake_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
 
     if (!settings_.setMedia()) {
         const std::optional<QString> medium = dialogs_.askForMedium();
@@ -376,7 +377,7 @@ bool KestavolinAppDelegate::listReadPhoto() {
     photoList_->append({.path = path,
                         .record = kestavolin_,
                         .thumbnail = PhotoIntake::thumbnailOf(*kestavolin_),
-                        .title = filler_->startingTitle(path, typed)});
+                        .title = intake_->startingTitle(path, typed)});
     const int row = photoList_->rowCount() - 1;
     window_->photoListPanel()->setCurrentRow(row);
     showEntry(row);
@@ -712,7 +713,7 @@ void KestavolinAppDelegate::selectPreferences() {
     settings_.setOn(SettingsFile::titlesFromPhotosKey, panel.titlesFromPhotos());
     settings_.setOn(SettingsFile::labelWithoutCameraDataKey, panel.labelWithoutCameraData());
     intake_->setAcceptWithoutCameraData(panel.labelWithoutCameraData());
-    filler_->setTitlesFromPhotos(panel.titlesFromPhotos());
+    intake_->setTitlesFromPhotos(panel.titlesFromPhotos());
     applyLabelDefaults();
 
     if (LabelView* view = labelViewOfMedium()) {

@@ -2,25 +2,17 @@
 
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
-#include "photo/EmbeddedTitle.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
 
-ListFiller::ListFiller(PhotoList& list, PhotoIntake& intake, qsizetype maximumTitleLength,
-                       QObject* parent)
-    : QObject(parent), list_(list), intake_(intake), maximumTitleLength_(maximumTitleLength) {
+ListFiller::ListFiller(PhotoList& list, PhotoIntake& intake, QObject* parent)
+    : QObject(parent), list_(list), intake_(intake) {
     connect(&list_, &PhotoList::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
                 for (int row = first; row <= last; ++row)
                     arrived(row);
             });
     connect(&intake_, &PhotoIntake::finished, this, &ListFiller::runEnded);
-}
-
-QString ListFiller::startingTitle(const QString& path, const QString& given) const {
-    if (!given.isEmpty() || !titlesFromPhotos_)
-        return given;
-    return embeddedTitle(path).value_or(QString()).left(maximumTitleLength_);
 }
 
 void ListFiller::add(std::vector<PhotoEntry> pending, const QStringList& names) {
@@ -45,9 +37,6 @@ void ListFiller::arrived(int row) {
         failed_ << QStringLiteral("%1: %2").arg(name, photo.failure);
         return;
     }
-    const QString title = startingTitle(photo.path, photo.title);
-    if (title != photo.title)
-        list_.setTitle(row, title);
     if (announceNext_) {
         announceNext_ = false;
         emit firstArrived(row);

@@ -1,6 +1,7 @@
 #include "app/PhotoIntake.h"
 
 #include "app/PhotoList.h"
+#include "photo/EmbeddedTitle.h"
 #include "photo/Kestavolin.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
@@ -11,14 +12,36 @@
 #include <deque>
 #include <mutex>
 
-// What the worker shares with the event loop: the photographs still to read and
-// whether to stop. `running` is true while a worker thread takes from the queue.
+namespace {
+
+// How photographs are read, as chosen on the event loop.
+struct ReadOptions {
+    bool acceptWithoutCameraData = false;
+    bool titlesFromPhotos = false;
+    qsizetype maximumTitleLength = 0;
+};
+
+// The given title, or when there is none and titles from photographs are on, the
+// photograph's own (from its path or its bytes), cut to the longest title accepted.
+template <typename Photograph>
+QString givenOrOwnTitle(const QString& given, const ReadOptions& options,
+                        const Photograph& photograph) {
+    if (!given.isEmpty() || !options.titlesFromPhotos)
+        return given;
+    return embeddedTitle(photograph).value_or(QString()).left(options.maximumTitleLength);
+}
+
+} // namespace
+
+// What the worker shares with the event loop: the photographs still to read, how to
+// read them and whether to stop. `running` is true while a worker thread takes from
+// the queue.
 struct PhotoIntake::Queue {
     std::mutex mutex;
     std::deque<PhotoEntry> pending;
     bool cancelled = false;
     bool running = false;
-    bool acceptWithoutCameraData = false;
+    ReadOptions options;
 };
 
 namespace {
@@ -34,17 +57,26 @@ QString failureOf(const std::shared_ptr<const FileData>& data, const Kestavolin*
     return localizedString(QStringLiteral("FailedOpenMsg"));
 }
 
-// Fills in the entry's record, thumbnail or failure. Runs on the worker thread.
-void readEntry(PhotoEntry& entry, bool acceptWithoutCameraData) {
+// Fills in the entry's record, thumbnail and title, or its failure. Runs on the worker
+// thread.
+void readEntry(PhotoEntry& entry, const ReadOptions& options) {
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(entry.path);
     std::shared_ptr<Kestavolin> record;
     if (data)
         record = Kestavolin::initWithData(
-            data, AnalysisOptions{.acceptWithoutCameraData = acceptWithoutCameraData});
+            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
+    QString title;
+    if (record && record->haveExif())
+        // From the bytes already read, not from the file a second time.
+        title =
+            givenOrOwnTitle(entry.title, options,
+                            QByteArray::fromRawData(reinterpret_cast<const char*>(data->bytes()),
+                                                    static_cast<qsizetype>(data->length())));
     if (!record || !record->haveExif() || data->changedWhileRead()) {
         entry.failure = failureOf(data, record.get());
         return;
     }
+    entry.title = title;
     record->setFileName(entry.path);
     entry.thumbnail = PhotoIntake::thumbnailOf(*record);
     entry.record = std::move(record);
@@ -62,8 +94,10 @@ QImage PhotoIntake::thumbnailOf(const Kestavolin& record) {
                : image;
 }
 
-PhotoIntake::PhotoIntake(PhotoList& list, QObject* parent)
-    : QObject(parent), list_(list), queue_(std::make_shared<Queue>()) {}
+PhotoIntake::PhotoIntake(PhotoList& list, qsizetype maximumTitleLength, QObject* parent)
+    : QObject(parent), list_(list), queue_(std::make_shared<Queue>()) {
+    queue_->options.maximumTitleLength = maximumTitleLength;
+}
 
 PhotoIntake::~PhotoIntake() {
     cancel();
@@ -73,7 +107,21 @@ PhotoIntake::~PhotoIntake() {
 
 void PhotoIntake::setAcceptWithoutCameraData(bool accept) {
     const std::lock_guard lock(queue_->mutex);
-    queue_->acceptWithoutCameraData = accept;
+    queue_->options.acceptWithoutCameraData = accept;
+}
+
+void PhotoIntake::setTitlesFromPhotos(bool on) {
+    const std::lock_guard lock(queue_->mutex);
+    queue_->options.titlesFromPhotos = on;
+}
+
+QString PhotoIntake::startingTitle(const QString& path, const QString& given) const {
+    ReadOptions options;
+    {
+        const std::lock_guard lock(queue_->mutex);
+        options = queue_->options;
+    }
+    return givenOrOwnTitle(given, options, path);
 }
 
 void PhotoIntake::add(const QStringList& paths) {
@@ -127,7 +175,7 @@ void PhotoIntake::startWorker() {
     worker_.reset(QThread::create([this, queue = queue_] {
         for (;;) {
             PhotoEntry entry;
-            bool acceptWithoutCameraData = false;
+            ReadOptions options;
             {
                 const std::lock_guard lock(queue->mutex);
                 if (queue->pending.empty() || queue->cancelled) {
@@ -136,9 +184,9 @@ void PhotoIntake::startWorker() {
                 }
                 entry = std::move(queue->pending.front());
                 queue->pending.pop_front();
-                acceptWithoutCameraData = queue->acceptWithoutCameraData;
+                options = queue->options;
             }
-            readEntry(entry, acceptWithoutCameraData);
+            readEntry(entry, options);
             QMetaObject::invokeMethod(
                 this, [this, read = std::move(entry)]() mutable { deliver(std::move(read)); },
                 Qt::QueuedConnection);

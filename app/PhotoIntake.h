@@ -16,7 +16,9 @@ class QThread;
 // file, analyses its metadata, decodes its picture and makes its thumbnail, one
 // photograph after the other (the metadata reader allows one analysis at a time in
 // the process), and the list receives the entries on the event loop in the order they
-// were given. A photograph that cannot be analysed becomes an entry that says why.
+// were given. A photograph that cannot be analysed becomes an entry that says why. A
+// photograph given no title may take the title stored in its own metadata, read on
+// the worker thread with the rest of the photograph.
 class PhotoIntake : public QObject {
     Q_OBJECT
 public:
@@ -26,12 +28,19 @@ public:
     // The list's thumbnail of an analysed photograph; null without a picture.
     static QImage thumbnailOf(const Kestavolin& record);
 
-    explicit PhotoIntake(PhotoList& list, QObject* parent = nullptr);
+    // Titles taken from photographs are cut to maximumTitleLength.
+    PhotoIntake(PhotoList& list, qsizetype maximumTitleLength, QObject* parent = nullptr);
     // Cancels what is left and waits for the photograph being read.
     ~PhotoIntake() override;
 
     // Photographs without camera data are listed with their picture instead of failing.
     void setAcceptWithoutCameraData(bool accept);
+    // Photographs given no title take the title stored in their own metadata.
+    void setTitlesFromPhotos(bool on);
+    // The title a photograph read elsewhere starts with, by the intake's rule: the
+    // given title, or when there is none and titles from photographs are on, the
+    // photograph's own. Reads the file: for a photograph opened alone.
+    QString startingTitle(const QString& path, const QString& given) const;
 
     // Queues the entries (path and captions filled in) behind those being read.
     void add(std::vector<PhotoEntry> pending);

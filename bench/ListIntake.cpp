@@ -1,11 +1,15 @@
 // How long the event loop stalls while photographs are added to the photo list.
-// Usage: bench_list_intake FILE...   (scripts/bench gives it 200 generated JPEGs)
+// Usage: bench_list_intake [--titles-from-photos] FILE...
+// (scripts/bench gives it 200 generated JPEGs; with --titles-from-photos each
+// photograph given no title also takes the one in its own metadata, as the window
+// does when that preference is on.)
 // A timer asks for a tick every millisecond; the longest gap between two ticks while
 // the intake runs is the longest time the window could not repaint or take input.
 // The same timer first runs for a second with nothing to do: its longest gap is what
 // the machine itself costs the event loop (the floor of the measurement).
 // Prints: <photographs> <total ms> <longest stall ms> <ticks> <idle longest gap ms>
 
+#include "app/KestavolinAppDelegate.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "label/LabelLayout.h"
@@ -21,9 +25,10 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QStringList paths = application.arguments().mid(1);
+    QStringList paths = application.arguments().mid(1);
+    const bool titlesFromPhotos = paths.removeAll(QStringLiteral("--titles-from-photos")) > 0;
     if (paths.isEmpty()) {
-        std::fputs("usage: bench_list_intake FILE...\n", stderr);
+        std::fputs("usage: bench_list_intake [--titles-from-photos] FILE...\n", stderr);
         return 2;
     }
     installStringTables();
@@ -32,7 +37,8 @@ int main(int argc, char** argv) {
     LabelOptions tape18;
     tape18.medium = QStringLiteral("Tape 18");
     list.setLabelDefaults(tape18);
-    PhotoIntake intake(list);
+    PhotoIntake intake(list, KestavolinAppDelegate::maximumTitleLength);
+    intake.setTitlesFromPhotos(titlesFromPhotos);
     // The window shows its empty label before any photograph is added, so the fonts
     // are loaded before the measurement starts.
     makeLabelLayout(tape18);

@@ -6,7 +6,6 @@
 
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -15,8 +14,8 @@ namespace {
 // Room around the label, and between the ruler and the label below it, in pixels.
 constexpr QMargins stageMargins(20, 10, 20, 10);
 constexpr int rulerToLabel = 7;
-// The ruler's height at actual size; it grows with the zoom like the label.
-constexpr double rulerHeight = 30;
+// The ruler's height at every zoom: only its marks follow the zoom.
+constexpr int rulerHeight = 30;
 
 } // namespace
 
@@ -38,8 +37,10 @@ void LabelPreview::showLabel(LabelView* view, ScaleViewer* ruler) {
     ruler_ = ruler;
     // Placed above the closing stretch, so that both keep to the top-left corner.
     int row = 0;
-    if (ruler_)
+    if (ruler_) {
+        ruler_->setFixedHeight(rulerHeight);
         stageLayout_->insertWidget(row++, ruler_);
+    }
     stageLayout_->insertWidget(row, view_, 0, Qt::AlignLeft);
     connect(view_, &LabelView::labelSizeChanged, this, &LabelPreview::fitRulerToLabel);
     setZoom(zoom_);
@@ -49,10 +50,8 @@ void LabelPreview::setZoom(double factor) {
     zoom_ = std::clamp(factor, ZoomSteps::smallest, ZoomSteps::largest);
     if (view_)
         view_->setZoom(zoom_);
-    if (ruler_) {
+    if (ruler_)
         ruler_->setZoom(zoom_);
-        ruler_->setFixedHeight(qCeil(rulerHeight * zoom_));
-    }
     fitRulerToLabel();
     emit zoomChanged(zoom_);
 }
@@ -73,13 +72,10 @@ void LabelPreview::zoomToActualSize() {
 void LabelPreview::zoomToFit() {
     if (!view_)
         return;
-    QSizeF content = view_->layout().labelSize();
     QSizeF room = QSizeF(viewport()->size().shrunkBy(stageMargins));
-    if (ruler_) {
-        content.rheight() += rulerHeight;
-        room.rheight() -= rulerToLabel;
-    }
-    setZoom(ZoomSteps::fitting(content, room));
+    if (ruler_)
+        room.rheight() -= rulerHeight + rulerToLabel;
+    setZoom(ZoomSteps::fitting(view_->layout().labelSize(), room));
 }
 
 void LabelPreview::wheelEvent(QWheelEvent* event) {

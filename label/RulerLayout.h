@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QSizeF>
 #include <QString>
 
@@ -9,7 +10,8 @@ class QPainter;
 
 // The marks of the ruler drawn above the tape label, in millimetres or inches: a short
 // tick at every step, a tall tick with a number at every major step. Positions are in
-// points from the ruler's left edge (the label's left edge).
+// points from the ruler's left edge (the label's left edge), or in pixels for a ruler
+// above a zoomed label.
 namespace RulerLayout {
 
 // 2 mm and a tenth of an inch, as 32-bit floats.
@@ -27,7 +29,8 @@ struct Tick {
 
 struct Number {
     QString text;
-    double x; // lower-left corner of the number's line box, at numberY
+    double x;     // lower-left corner of the number's line box, at numberY
+    double tickX; // the tall tick the number belongs to
 };
 
 struct Marks {
@@ -39,11 +42,21 @@ struct Marks {
 // as the ruler draws them, and the last short tick may lie at or just past the width.
 Marks marksForWidth(double width, bool metric);
 
+// The marks for a ruler `width` pixels wide above a label shown at `zoom`: the ticks
+// follow the label's lengths at that zoom, while tick heights and each number's
+// distance from its tick stay those of actual size. Where numbers would run into each
+// other, only every 2nd, 5th or 10th is kept.
+Marks marksAtZoom(double width, bool metric, double zoom);
+
+// The font of the ruler's numbers, the same at every zoom.
+QFont numberFont();
+
 // Whether the user's locale measures in the metric system.
 bool systemUsesMetric();
 
-// Draws the ruler for a view of viewSize points; the painter's user space is points
-// with the origin at the top-left corner.
-void drawRuler(QPainter& painter, const QSizeF& viewSize, bool metric);
+// Draws the ruler, with its marks at the zoom, for a view of viewSize pixels; the
+// painter's user space is pixels with the origin at the top-left corner. Line widths
+// and the numbers' size do not change with the zoom.
+void drawRuler(QPainter& painter, const QSizeF& viewSize, bool metric, double zoom);
 
 } // namespace RulerLayout

@@ -20,6 +20,5 @@ void ScaleViewer::setZoom(double factor) {
 void ScaleViewer::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(zoom_, zoom_);
-    RulerLayout::drawRuler(painter, QSizeF(size()) / zoom_, metric_);
+    RulerLayout::drawRuler(painter, QSizeF(size()), metric_, zoom_);
 }

@@ -3,8 +3,9 @@
 #include <QWidget>
 
 // The ruler above the tape label, its zero at the label's left edge, in millimetres
-// or inches as the user's locale measures (decided once, at creation). It is drawn at
-// the zoom of the label below it, so that its marks meet the label's lengths.
+// or inches as the user's locale measures (decided once, at creation). Its marks follow
+// the zoom of the label below it, so that they meet the label's lengths; its height,
+// lines and numbers keep their actual size.
 class ScaleViewer : public QWidget {
     Q_OBJECT
 

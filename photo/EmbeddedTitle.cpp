@@ -11,10 +11,15 @@
 namespace {
 
 // exiv2 writes its warnings about damaged files to standard error; a missing title
-// is no news to the user.
-void silenceLibraryWarnings() {
+// is no news to the user. Its XMP parser is set up once here, as setting it up is not
+// safe on two threads at once (titles are read on the photo list's worker thread and
+// on the event loop).
+void prepareLibrary() {
     static std::once_flag once;
-    std::call_once(once, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
+    std::call_once(once, [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        Exiv2::XmpParser::initialize();
+    });
 }
 
 // IPTC and Exif text is UTF-8 in files written by current software and Latin-1 in
@@ -71,7 +76,7 @@ std::optional<QString> titleOf(Exiv2::Image::AutoPtr image) {
 } // namespace
 
 std::optional<QString> embeddedTitle(const QByteArray& photograph) {
-    silenceLibraryWarnings();
+    prepareLibrary();
     try {
         return titleOf(
             Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(photograph.constData()),
@@ -83,7 +88,7 @@ std::optional<QString> embeddedTitle(const QByteArray& photograph) {
 }
 
 std::optional<QString> embeddedTitle(const QString& path) {
-    silenceLibraryWarnings();
+    prepareLibrary();
     try {
         return titleOf(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString()));
     } catch (const std::exception&) {

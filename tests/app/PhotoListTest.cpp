@@ -5,6 +5,8 @@
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 
+#include <exiv2/exiv2.hpp>
+
 #include <QFile>
 #include <QImage>
 #include <QSignalSpy>
@@ -106,7 +108,8 @@ protected:
 
     QTemporaryDir folder;
     PhotoList list;
-    PhotoIntake intake{list};
+    // Titles taken from photographs are cut to 8 characters.
+    PhotoIntake intake{list, 8};
 };
 
 TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
@@ -141,6 +144,22 @@ TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
     ASSERT_TRUE(list.entry(5).record);
     EXPECT_TRUE(list.entry(5).record->withoutCameraData());
     EXPECT_EQ(list.entry(5).thumbnail.size(), QSize(96, 64));
+}
+
+// Taking photographs' own titles, the worker reads each with its photograph: the entry
+// reaches the list with its title, cut to the longest accepted, with nothing left for
+// the event loop to read. A given title stays.
+TEST_F(Intake, APhotographsOwnTitleComesWithItsEntry) {
+    const QString titled = copyOfSample(1);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(titled).toStdString());
+    image->readMetadata();
+    image->iptcData()["Iptc.Application2.ObjectName"] = "Old mill by the river";
+    image->writeMetadata();
+    intake.setTitlesFromPhotos(true);
+    intake.add({{.path = titled}, {.path = titled, .title = "Given"}});
+    finish();
+    EXPECT_EQ(list.entry(0).title, "Old mill") << "no list filler here to read it";
+    EXPECT_EQ(list.entry(1).title, "Given");
 }
 
 TEST_F(Intake, CancelKeepsWhatWasReadInOrderAndDropsTheRest) {

@@ -1,12 +1,22 @@
 #include "label/RulerLayout.h"
+#include "label/AttributedText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
+using RulerLayout::marksAtZoom;
 using RulerLayout::marksForWidth;
+
+QStringList textsOf(const RulerLayout::Marks& marks) {
+    QStringList texts;
+    for (const auto& number : marks.numbers)
+        texts << number.text;
+    return texts;
+}
 
 struct RulerCase {
     double width;
@@ -44,6 +54,45 @@ TEST(RulerLayoutTest, TicksAndNumbersAcrossTheRuler) {
             c.shortTicks)
             << c.width;
         EXPECT_EQ(marks.ticks.size(), c.shortTicks + marks.numbers.size()) << c.width;
+    }
+}
+
+// At actual size and zoomed in every number stays; at every zoom each tick sits above
+// the same length of the label at its own height, and each number keeps its distance
+// from its tick.
+TEST(RulerLayoutTest, MarksFollowTheZoomAndKeepTheirSize) {
+    for (const bool metric : {true, false})
+        for (const double zoom : {1.0, 4.0, 0.25}) {
+            const auto actual = marksForWidth(680, metric);
+            const auto zoomed = marksAtZoom(680 * zoom, metric, zoom);
+            ASSERT_EQ(zoomed.ticks.size(), actual.ticks.size()) << zoom;
+            for (std::size_t index = 0; index < actual.ticks.size(); ++index) {
+                EXPECT_DOUBLE_EQ(zoomed.ticks[index].x, actual.ticks[index].x * zoom);
+                EXPECT_EQ(zoomed.ticks[index].height, actual.ticks[index].height);
+            }
+            for (const auto& number : zoomed.numbers) {
+                const auto& unzoomed = actual.numbers.at(textsOf(actual).indexOf(number.text));
+                EXPECT_DOUBLE_EQ(number.tickX, unzoomed.tickX * zoom);
+                EXPECT_NEAR(number.x - number.tickX, unzoomed.x - unzoomed.tickX, 1e-9);
+            }
+            EXPECT_EQ(textsOf(zoomed) == textsOf(actual), zoom >= 1) << "thinned only at 25%";
+        }
+}
+
+// Zoomed out, numbers that would run into each other are thinned out to every 2nd,
+// 5th or 10th, from zero; none overlaps the next.
+TEST(RulerLayoutTest, NumbersStandApartAtEveryZoom) {
+    const std::tuple<bool, double, QStringList> cases[] = {{true, 0.5, {"0", "20", "40"}},
+                                                           {true, 0.25, {"0", "50", "100"}},
+                                                           {false, 0.25, {"0.0", "2.0", "4.0"}}};
+    for (const auto& [metric, zoom, firstTexts] : cases) {
+        const auto marks = marksAtZoom(1400 * zoom, metric, zoom);
+        EXPECT_EQ(textsOf(marks).first(3), firstTexts) << zoom;
+        for (std::size_t index = 1; index < marks.numbers.size(); ++index) {
+            const auto& before = marks.numbers[index - 1];
+            EXPECT_LT(before.x + AttributedText(before.text, RulerLayout::numberFont()).width(),
+                      marks.numbers[index].x);
+        }
     }
 }
 
