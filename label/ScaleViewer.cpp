@@ -8,10 +8,6 @@ ScaleViewer::ScaleViewer(QWidget* parent) : ScaleViewer(RulerLayout::systemUsesM
 
 ScaleViewer::ScaleViewer(bool metric, QWidget* parent) : QWidget(parent), metric_(metric) {}
 
-float ScaleViewer::step() const {
-    return metric_ ? RulerLayout::metricStep : RulerLayout::inchStep;
-}
-
 void ScaleViewer::setZoom(double factor) {
     zoom_ = factor;
     update();

@@ -14,9 +14,6 @@ public:
     ScaleViewer(bool metric, QWidget* parent);
 
     bool metric() const { return metric_; }
-    // The distance between two ticks in points.
-    float step() const;
-
     void setZoom(double factor);
 
 protected:
