@@ -4,6 +4,7 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
+#include "app/PrintJobWatcher.h"
 #include "label/CaptionSheet.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
@@ -45,6 +46,15 @@ protected:
                       {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf, "-"});
         EXPECT_TRUE(process.waitForFinished(30000));
         return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The queue's jobs as the print service lists them, one a line: which is
+    // "completed" or "not-completed".
+    static QStringList jobsOn(const QString& queue, const QString& which) {
+        QProcess process;
+        process.start(QStringLiteral("lpstat"), {QStringLiteral("-W"), which, "-o", queue});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
     AppFixture fixture;
@@ -91,6 +101,36 @@ TEST_F(Exhibition, ThreePhotographsWithThreeTitlesPrintAsOneJobAndExportAsOnePdf
     app.exportAllAsPdf();
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
+}
+
+// Print All on a real queue, as one job the queue completes. The end-to-end print
+// scripts run this on a queue of their own print scheduler and check its pages against
+// the caption sheet they name.
+TEST_F(Exhibition, AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue) {
+    const QString queue = qEnvironmentVariable("KESTAVOLIN_TEST_QUEUE");
+    const QString sheet = qEnvironmentVariable("KESTAVOLIN_TEST_SHEET");
+    if (queue.isEmpty() || sheet.isEmpty())
+        GTEST_SKIP() << "tests/e2e/cups-print.sh and tests/e2e/label-printers.sh run this with "
+                        "KESTAVOLIN_TEST_QUEUE and KESTAVOLIN_TEST_SHEET";
+    app.importCaptionSheet();
+    ASSERT_TRUE(fixture.dialogs.pendingOpenSeveral);
+    fixture.dialogs.pendingOpenSeveral({sheet});
+    waitForIntake();
+    ASSERT_TRUE(fixture.alerts.alerts().isEmpty())
+        << fixture.alerts.alerts().first().message.toStdString();
+    ASSERT_GT(list.rowCount(), 0);
+
+    const qsizetype completedBefore = jobsOn(queue, "completed").size();
+    fixture.dialogs.queue = queue;
+    app.printAll();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app.printJobs().following(); }, 120000));
+    // The tape lengths are told, and nothing else: nothing failed on the way.
+    const auto& alerts = fixture.alerts.alerts();
+    ASSERT_FALSE(alerts.isEmpty());
+    EXPECT_EQ(alerts.first().title, QStringLiteral("tapeLengthMassage"));
+    EXPECT_EQ(alerts.size(), 1) << alerts.last().message.toStdString();
+    EXPECT_EQ(jobsOn(queue, "completed").size(), completedBefore + 1);
+    EXPECT_TRUE(jobsOn(queue, "not-completed").isEmpty());
 }
 
 // A sheet's rows fill the list beside it; the row naming a missing photograph is
