@@ -59,6 +59,7 @@ public:
     const Kestavolin* kestavolin() const { return kestavolin_.get(); }
     const PhotoList& photoList() const { return *photoList_; }
     const PhotoIntake& intake() const { return *intake_; }
+    const PrintJobWatcher& printJobs() const { return *printJobs_; }
     TapeView* tapeImageView() const { return tapeImageView_; }
     Tack66View* tack66ImageView() const { return tack66ImageView_; }
     ScaleViewer* scale() const { return scale_; }

@@ -57,9 +57,12 @@ bool ScriptedDialogRunner::runPageSetup(QPrinter& printer, QWidget*) {
 
 bool ScriptedDialogRunner::runPrintDialog(QPrinter& printer, QWidget*) {
     printDialogShown = printer.pageLayout();
-    if (confirmPrint) {
+    if (confirmPrint && queue.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
+    } else if (confirmPrint) {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(queue);
     }
     return confirmPrint;
 }

@@ -53,12 +53,14 @@ public:
     QString openMessage;
 
     // Page set-up and print dialog: the layout each was shown, and the answer. A
-    // confirmed print dialog sends the job to pdfPath.
+    // confirmed print dialog sends the job to the print queue named queue, or when
+    // none is named to pdfPath.
     std::optional<QPageLayout> pageSetupShown;
     // The paper the user picks in the page set-up, when any.
     std::optional<QPageLayout> pageSetupChoice;
     std::optional<QPageLayout> printDialogShown;
     bool confirmPrint = true;
+    QString queue;
     QString pdfPath;
 };
 

@@ -4,6 +4,7 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
+#include "app/PrintJobWatcher.h"
 #include "label/CaptionSheet.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
@@ -91,6 +92,28 @@ TEST_F(Exhibition, ThreePhotographsWithThreeTitlesPrintAsOneJobAndExportAsOnePdf
     app.exportAllAsPdf();
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
+}
+
+// Print All on a real queue, as one job the queue completes. The end-to-end print
+// scripts run this on a queue of their own print scheduler and check its pages against
+// the caption sheet they name.
+TEST_F(Exhibition, AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue) {
+    const QString queue = qEnvironmentVariable("KESTAVOLIN_TEST_QUEUE");
+    const QString sheet = qEnvironmentVariable("KESTAVOLIN_TEST_SHEET");
+    if (queue.isEmpty() || sheet.isEmpty())
+        GTEST_SKIP() << "run by tests/e2e/cups-print.sh and label-printers.sh on their queues";
+    app.importCaptionSheet();
+    fixture.dialogs.pendingOpenSeveral({sheet});
+    waitForIntake();
+    fixture.dialogs.queue = queue;
+    app.printAll();
+    // The watcher follows the job sent until the queue is done with it, and tells a job
+    // the queue ended without printing it; the tape lengths are the one alert.
+    const auto& alerts = fixture.alerts.alerts();
+    ASSERT_TRUE(app.printJobs().following())
+        << alerts.value(alerts.size() - 1).message.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app.printJobs().following(); }, 120000));
+    EXPECT_EQ(alerts.size(), 1) << alerts.last().message.toStdString();
 }
 
 // A sheet's rows fill the list beside it; the row naming a missing photograph is

@@ -2,13 +2,17 @@
 # End-to-end print into a PDF queue of a private scheduler: prints a tape label with
 # "kestavolin-cli print" and checks that the PDF the queue produced has exactly the
 # label's page size, then a caption sheet of three labels as one job of three pages,
-# each of its own label's size. The machine's own scheduler is not touched.
-#   tests/e2e/cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH
+# each of its own label's size; then the application imports the same sheet and
+# prints all (its test in APP-TESTS), and its job is checked alike, page by page
+# against the labels. The machine's own scheduler is not touched.
+#   tests/e2e/cups-print.sh KESTAVOLIN-CLI APP-TESTS PHOTOGRAPH
 # Exits 77 (skipped) when no scheduler can be started here.
 set -euo pipefail
 
-cli=${1:?usage: cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH}
-photo=${2:?usage: cups-print.sh KESTAVOLIN-CLI PHOTOGRAPH}
+usage="usage: cups-print.sh KESTAVOLIN-CLI APP-TESTS PHOTOGRAPH"
+cli=${1:?$usage}
+app_tests=${2:?$usage}
+photo=${3:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
 
 fail() { echo "cups-print: FAIL: $*" >&2; exit 1; }
@@ -71,6 +75,17 @@ awk -v gw="$got_w" -v gh="$got_h" -v ww="$want_w" -v wh="$want_h" -v mm="$millim
 
 # page_sizes PDF: "WIDTH HEIGHT" of each page, one a line.
 page_sizes() { pdfinfo -f 1 -l 1000 "$1" | awk '/^Page +[0-9]+ size:/ {print $4, $6}'; }
+# check_sheet_pages LABELS.pdf PRINTED.pdf WHAT: three pages, each of its label's size.
+check_sheet_pages() {
+    echo "cups-print: $3: labels $(page_sizes "$1" | tr '\n' ' ')pt," \
+        "printed $(page_sizes "$2" | tr '\n' ' ')pt"
+    # Pages of different sizes in one job come out of the filters in whole points.
+    paste <(page_sizes "$1") <(page_sizes "$2") | awk -v what="$3" '
+        { pages++; d1 = $3 - $1; d2 = $4 - $2
+          if (NF != 4 || d1 < -0.01 || d1 >= 1 || d2 < -0.01 || d2 >= 1) bad = 1 }
+        END { if (pages != 3 || bad) { print "cups-print: FAIL: " what " is not one page per label of its size"; exit 1 } }' ||
+        exit 1
+}
 printf 'file,title\n"%s",Dawn\n"%s",Morning light over the harbour and the boats\n"%s",Noon\n' \
     "$(realpath "$photo")" "$(realpath "$photo")" "$(realpath "$photo")" >"$scratch/sheet.csv"
 touch "$scratch/sheet-start"
@@ -82,12 +97,55 @@ sleep 1
 sheet=$(find "$(dirname "$printed")" -maxdepth 1 -name '*.pdf' -newer "$scratch/sheet-start" -print -quit)
 [[ -n $sheet ]] || fail "the PDF queue wrote no file for the caption sheet"
 trap 'rm -f "$printed" "$sheet"; private_cups_stop' EXIT
-echo "cups-print: sheet labels $(page_sizes "$scratch/sheet.pdf" | tr '\n' ' ')pt," \
-    "printed $(page_sizes "$sheet" | tr '\n' ' ')pt"
-# Pages of different sizes in one job come out of the filters in whole points.
-paste <(page_sizes "$scratch/sheet.pdf") <(page_sizes "$sheet") | awk '
-    { pages++; d1 = $3 - $1; d2 = $4 - $2
-      if (NF != 4 || d1 < -0.01 || d1 >= 1 || d2 < -0.01 || d2 >= 1) bad = 1 }
-    END { if (pages != 3 || bad) { print "cups-print: FAIL: the sheet job is not one page per label of its size"; exit 1 } }' ||
-    exit 1
+check_sheet_pages "$scratch/sheet.pdf" "$sheet" "the CLI's sheet job"
+echo "cups-print: ok: the CLI's label and caption sheet"
+
+# The application's Print All of the same sheet: one job the queue completed, three
+# pages of their labels' sizes.
+touch "$scratch/app-start"
+sleep 1
+private_cups_app_print_all "$app_tests" PDF "$scratch/sheet.csv" ||
+    fail "the application's Print All: $(tail -n 30 "$scratch/sheet.csv.app.log")"
+app_sheet=$(find "$(dirname "$printed")" -maxdepth 1 -name '*.pdf' -newer "$scratch/app-start" -print -quit)
+[[ -n $app_sheet ]] || fail "the PDF queue wrote no file for the application's Print All"
+trap 'rm -f "$printed" "$sheet" "$app_sheet"; private_cups_stop' EXIT
+check_sheet_pages "$scratch/sheet.pdf" "$app_sheet" "the application's Print All job"
+# Each page carries its own title and no other: read from the document the application
+# sent, as the queue's PDF has been through PostScript and keeps no text.
+job=$(lpstat -W completed -o PDF | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n 1)
+sent=$(printf '%s/spool/d%05d-001' "$private_cups_root" "$job")
+mapfile -t titles < <(tail -n +2 "$scratch/sheet.csv" | sed 's/^"[^"]*",//')
+for page in 1 2 3; do
+    text=$(pdftotext -f "$page" -l "$page" "$sent" - | tr -s '[:space:]' ' ')
+    for row in 1 2 3; do
+        holds=0
+        [[ $text == *"${titles[row - 1]}"* ]] && holds=1
+        ((holds == (row == page))) || fail "page $page of the application's job reads: $text"
+    done
+done
+# And each page the queue wrote looks most like its own label of those of its size.
+pdftoppm -r 100 -gray "$app_sheet" "$scratch/printed" 2>/dev/null
+pdftoppm -r 100 -gray "$scratch/sheet.pdf" "$scratch/label"
+nearest=$(python3 - "$scratch" <<'PY'
+import glob, re, sys
+
+def grey(path):
+    data = open(path, "rb").read()
+    header = re.match(rb"P5\s+(\d+)\s+(\d+)\s+\d+\s", data)
+    return int(header[1]), int(header[2]), data[header.end():]
+
+def difference(a, b):
+    (aw, ah, ap), (bw, bh, bp) = a, b
+    if abs(aw - bw) > 2 or abs(ah - bh) > 2:
+        return float("inf")
+    w, h = min(aw, bw), min(ah, bh)
+    return sum(abs(ap[y * aw + x] - bp[y * bw + x]) for y in range(h) for x in range(w)) / (w * h)
+
+printed = [grey(p) for p in sorted(glob.glob(sys.argv[1] + "/printed-*.pgm"))]
+labels = [grey(p) for p in sorted(glob.glob(sys.argv[1] + "/label-*.pgm"))]
+print(*(min(range(len(labels)), key=lambda i: difference(page, labels[i])) + 1 for page in printed))
+PY
+)
+[[ $nearest == "1 2 3" ]] || fail "the application's printed pages look like labels $nearest, not 1 2 3"
+echo "cups-print: ok: the application's Print All of the sheet (job $job, pages of their own titles)"
 echo "cups-print: PASS"

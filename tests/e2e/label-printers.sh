@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # End-to-end printing through Linux's label-printer drivers: a private scheduler with
 # file:// queues on the P-touch tape and roll drivers' PPDs, "kestavolin-cli print" of
-# the photograph's labels, and each printer stream the drivers wrote decoded and
-# compared with the label rendered at the driver's resolution.
-#   tests/e2e/label-printers.sh KESTAVOLIN-CLI PRINTER-STREAM-CHECK PHOTOGRAPH
+# the photograph's labels and of a caption sheet, the application's Print All of the
+# same sheet (its test in APP-TESTS), and each printer stream the drivers wrote decoded
+# and compared with the label rendered at the driver's resolution.
+#   tests/e2e/label-printers.sh KESTAVOLIN-CLI APP-TESTS PRINTER-STREAM-CHECK PHOTOGRAPH
 # Exits 77 (skipped) when no scheduler can be started here.
 set -euo pipefail
 
-cli=${1:?usage: label-printers.sh KESTAVOLIN-CLI PRINTER-STREAM-CHECK PHOTOGRAPH}
-check=${2:?usage: label-printers.sh KESTAVOLIN-CLI PRINTER-STREAM-CHECK PHOTOGRAPH}
-photo=${3:?usage: label-printers.sh KESTAVOLIN-CLI PRINTER-STREAM-CHECK PHOTOGRAPH}
+usage="usage: label-printers.sh KESTAVOLIN-CLI APP-TESTS PRINTER-STREAM-CHECK PHOTOGRAPH"
+cli=${1:?$usage}
+app_tests=${2:?$usage}
+check=${3:?$usage}
+photo=${4:?$usage}
 here=$(cd "$(dirname "$0")" && pwd)
 failures=0
 
@@ -91,21 +94,31 @@ check_label roll QL "$out/ql.bin" 300 --width-mm 62 --band 5-701 --upright --sca
 absolute_photo=$(realpath "$photo")
 printf 'file,title\n"%s",Dawn\n"%s","%s"\n"%s",Harbour at noon\n' \
     "$absolute_photo" "$absolute_photo" "$long_title" "$absolute_photo" >"$work/sheet.csv"
+"$cli" render --dpi 180 --captions "$work/sheet.csv" -o "$work/sheet.png" >/dev/null
+sheet_check=("$work"/sheet-{1,2,3}.png --dpi 180 --width-mm 18 --band 8-119 --turned --pages 3)
 rm -f "$out/pt.bin"
 if ! printed=$("$cli" print --printer PT --captions "$work/sheet.csv" 2>"$work/stderr"); then
     fail "print of a caption sheet failed: $(cat "$work/stderr")"
 else
-    "$cli" render --dpi 180 --captions "$work/sheet.csv" -o "$work/sheet.png" >/dev/null
     lengths=$(grep -o '[0-9]* mm$' <<<"$printed" | grep -o '^[0-9]*' | tr '\n' ' ')
     read -r first second third total <<<"$lengths"
-    if ! "$check" "$out/pt.bin" "$work"/sheet-{1,2,3}.png --dpi 180 --width-mm 18 --band 8-119 \
-        --turned --pages 3; then
+    if ! "$check" "$out/pt.bin" "${sheet_check[@]}"; then
         fail "three labels in one job"
     elif [[ -z $total ]] || ((first + second + third != total)) || [[ $printed != *"completed"* ]]; then
         fail "three labels in one job were told as: $printed"
     else
         pass "three labels in one job: $(echo "$printed" | tr '\n' ' ')"
     fi
+fi
+# The application imports the same sheet and prints all: one job the queue completed,
+# decoded and compared alike.
+rm -f "$out/pt.bin"
+if ! private_cups_app_print_all "$app_tests" PT "$work/sheet.csv"; then
+    fail "the application's Print All: $(tail -n 30 "$work/sheet.csv.app.log")"
+elif ! "$check" "$out/pt.bin" "${sheet_check[@]}"; then
+    fail "the application's Print All: three labels in one job"
+else
+    pass "the application's Print All: three labels in one job, each of its own title"
 fi
 
 # The Dymo LabelManager's 19 mm tape: the label shrinks to the tape's printable band and

@@ -5,6 +5,7 @@
 #   private_cups_start        starts it; exports CUPS_SERVER for the clients; exit 77 when
 #                             no scheduler can be started here
 #   private_cups_add_queue NAME PPD-OR-MODEL OUTPUT-FILE
+#   private_cups_app_print_all APP-TESTS QUEUE SHEET
 #   private_cups_stop         (also run on exit)
 
 private_cups_root=
@@ -50,6 +51,7 @@ DefaultAuthType None
 WebInterface No
 MaxJobs 0
 PreserveJobHistory Yes
+PreserveJobFiles Yes
 <Location />
   Order allow,deny
   Allow all
@@ -94,4 +96,15 @@ private_cups_add_queue() {
     if [[ -f $model ]]; then source=(-P "$model"); else source=(-m "$model"); fi
     lpadmin -p "$name" -E -v "file://$output" "${source[@]}" 2>&1 | grep -v deprecated || true
     lpstat -p "$name" >/dev/null 2>&1 || { echo "private-cups: could not add queue $name"; return 1; }
+}
+
+# private_cups_app_print_all APP-TESTS QUEUE SHEET: the application's File > Import
+# Caption Sheet and Print All on the queue, run by its own test (tests/app), which
+# chooses the queue in the print dialog and waits until the queue has completed the
+# job. The test's output goes to SHEET.app.log; fails when the test failed or skipped.
+private_cups_app_print_all() {
+    local tests=$1 queue=$2 sheet=$3
+    KESTAVOLIN_TEST_QUEUE=$queue KESTAVOLIN_TEST_SHEET=$sheet QT_QPA_PLATFORM=offscreen \
+        "$tests" --gtest_filter=Exhibition.AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue \
+        >"$sheet.app.log" 2>&1 && grep -q '^\[       OK \]' "$sheet.app.log"
 }
