@@ -27,8 +27,6 @@ namespace {
 
 class Exhibition : public testing::Test {
 protected:
-    void SetUp() override { fixture.writeSettingsWithMedium(QStringLiteral("Tape 18")); }
-
     // Hands the photographs to the application and waits until the list has them all.
     void open(const QStringList& paths) {
         app.applicationOpenFiles(paths);
@@ -49,7 +47,7 @@ protected:
     }
 
     AppFixture fixture;
-    KestavolinAppDelegate& app = fixture.start();
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     const PhotoList& list = app.photoList();
 };
 

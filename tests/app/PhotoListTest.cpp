@@ -163,8 +163,10 @@ TEST_F(Intake, APhotographsOwnTitleComesWithItsEntry) {
 }
 
 TEST_F(Intake, CancelKeepsWhatWasReadInOrderAndDropsTheRest) {
+    // Enough photographs that the worker cannot read them all before the event loop,
+    // however busy the machine, hears of the first.
     QStringList paths;
-    for (int number = 0; number < 100; ++number)
+    for (int number = 0; number < 2000; ++number)
         paths.append(copyOfSample(number));
     // Cancelled as the first photograph arrives.
     const auto cancelling =
