@@ -2,6 +2,8 @@
 
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
+#include "label/RulerLayout.h"
+#include "label/TapeLength.h"
 #include "platform/LocalizedText.h"
 
 #include <QApplication>
@@ -19,7 +21,7 @@ QRect textArea(const QRect& item, int lineHeight) {
     return {right.left(), right.center().y() - lineHeight, right.width(), 2 * lineHeight};
 }
 
-QString secondLine(const QModelIndex& index) {
+QString secondLine(const QModelIndex& index, bool metric) {
     const QString failure = index.data(PhotoList::FailureRole).toString();
     if (!failure.isEmpty())
         return failure;
@@ -28,10 +30,13 @@ QString secondLine(const QModelIndex& index) {
         title = localizedString(QStringLiteral("PhotoListNoTitle"));
     return localizedString(QStringLiteral("PhotoListTitleAndLength"))
         .arg(title)
-        .arg(index.data(PhotoList::LabelLengthRole).toInt());
+        .arg(labelLengthText(index.data(PhotoList::LabelWidthRole).toDouble(), metric));
 }
 
 } // namespace
+
+PhotoEntryDelegate::PhotoEntryDelegate(QObject* parent)
+    : QStyledItemDelegate(parent), metric_(RulerLayout::systemUsesMetric()) {}
 
 void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -70,7 +75,7 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->setPen(option.palette.color(QPalette::PlaceholderText));
     painter->drawText(
         QRect(text.left(), text.top() + lineHeight, text.width(), lineHeight), Qt::AlignLeft,
-        option.fontMetrics.elidedText(secondLine(index), Qt::ElideRight, text.width()));
+        option.fontMetrics.elidedText(secondLine(index, metric_), Qt::ElideRight, text.width()));
     painter->restore();
 }
 

@@ -7,7 +7,8 @@
 class PhotoEntryDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // Lengths are told in millimetres or inches as the user's locale measures.
+    explicit PhotoEntryDelegate(QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -15,4 +16,7 @@ public:
     // The title is edited beside the thumbnail, on the second line.
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
+
+private:
+    bool metric_;
 };

@@ -37,8 +37,8 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
         return photo.lens ? QVariant(*photo.lens) : QVariant();
     case FailureRole:
         return photo.failure;
-    case LabelLengthRole:
-        return labelLengths_.at(static_cast<std::size_t>(index.row()));
+    case LabelWidthRole:
+        return labelWidths_.at(static_cast<std::size_t>(index.row()));
     default:
         return {};
     }
@@ -61,7 +61,7 @@ bool PhotoList::removeRows(int row, int count, const QModelIndex& parent) {
         return false;
     beginRemoveRows(QModelIndex(), row, row + count - 1);
     entries_.erase(entries_.begin() + row, entries_.begin() + row + count);
-    labelLengths_.erase(labelLengths_.begin() + row, labelLengths_.begin() + row + count);
+    labelWidths_.erase(labelWidths_.begin() + row, labelWidths_.begin() + row + count);
     endRemoveRows();
     return true;
 }
@@ -82,7 +82,7 @@ bool PhotoList::moveRows(const QModelIndex& sourceParent, int sourceRow, int cou
             std::rotate(first, last, rows.begin() + destinationChild);
     };
     moveBlock(entries_);
-    moveBlock(labelLengths_);
+    moveBlock(labelWidths_);
     endMoveRows();
     return true;
 }
@@ -94,7 +94,7 @@ QHash<int, QByteArray> PhotoList::roleNames() const {
                   {PhotographerRole, "photographer"},
                   {LensRole, "lens"},
                   {FailureRole, "failure"},
-                  {LabelLengthRole, "labelLength"}});
+                  {LabelWidthRole, "labelWidth"}});
     return names;
 }
 
@@ -102,7 +102,7 @@ void PhotoList::append(PhotoEntry photo) {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
     entries_.push_back(std::move(photo));
-    labelLengths_.push_back(0);
+    labelWidths_.push_back(0);
     measure(row);
     endInsertRows();
 }
@@ -110,7 +110,7 @@ void PhotoList::append(PhotoEntry photo) {
 void PhotoList::clear() {
     beginResetModel();
     entries_.clear();
-    labelLengths_.clear();
+    labelWidths_.clear();
     endResetModel();
 }
 
@@ -140,7 +140,7 @@ void PhotoList::setLabelDefaults(const LabelOptions& defaults) {
     for (int row = 0; row < rowCount(); ++row)
         measure(row);
     if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1), {LabelLengthRole});
+        emit dataChanged(index(0), index(rowCount() - 1), {LabelWidthRole});
 }
 
 LabelOptions PhotoList::labelOptions(int row) const {
@@ -192,13 +192,12 @@ std::unique_ptr<LabelLayout> PhotoList::labelLayout(int row) const {
 
 void PhotoList::measure(int row) {
     const std::unique_ptr<LabelLayout> layout = labelLayout(row);
-    labelLengths_.at(static_cast<std::size_t>(row)) =
-        layout ? tapeLengthMillimetres(layout->labelSize().width()) : 0;
+    labelWidths_.at(static_cast<std::size_t>(row)) = layout ? layout->labelSize().width() : 0.0;
 }
 
 void PhotoList::changedCaptions(int row) {
     measure(row);
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed,
-                     {Qt::EditRole, TitleRole, PhotographerRole, LensRole, LabelLengthRole});
+                     {Qt::EditRole, TitleRole, PhotographerRole, LensRole, LabelWidthRole});
 }

@@ -24,8 +24,8 @@ public:
         PhotographerRole,
         LensRole,
         FailureRole,
-        // Whole millimetres of the label; 0 for a photograph that has no label.
-        LabelLengthRole,
+        // The label's length in points (double); 0 for a photograph that has no label.
+        LabelWidthRole,
     };
 
     explicit PhotoList(QObject* parent = nullptr);
@@ -69,6 +69,6 @@ private:
 
     std::vector<PhotoEntry> entries_;
     // Parallel to entries_: the label length of each row in millimetres.
-    std::vector<int> labelLengths_;
+    std::vector<double> labelWidths_;
     LabelOptions defaults_;
 };

@@ -30,10 +30,14 @@ QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies) {
     return lines.join(QLatin1Char('\n'));
 }
 
-QString tapeLengthText(double widthPoints, bool metric) {
+QString labelLengthText(double widthPoints, bool metric) {
     if (metric)
-        return localizedString(QStringLiteral("tapeLengthMillimetres"))
-            .arg(tapeLengthMillimetres(widthPoints));
+        return QStringLiteral("%1 mm").arg(tapeLengthMillimetres(widthPoints));
     const double hundredths = std::floor(std::max(widthPoints, 0.0) / pointsPerInch * 100.0);
-    return localizedString(QStringLiteral("tapeLengthInches")).arg(hundredths / 100.0, 0, 'f', 2);
+    return QStringLiteral("%1 in").arg(hundredths / 100.0, 0, 'f', 2);
+}
+
+QString tapeLengthText(double widthPoints, bool metric) {
+    return localizedString(QStringLiteral("tapeLengthShown"))
+        .arg(labelLengthText(widthPoints, metric));
 }

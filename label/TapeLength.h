@@ -31,6 +31,9 @@ int totalTapeMillimetres(const std::vector<LabelLength>& labels, int copies);
 // then the total line of the string tables ("Total: 249 mm").
 QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies);
 
-// The length as the window shows it: "Tape: 122 mm", or where lengths are measured in
-// inches "Tape: 4.81 in" (hundredths, truncated like the millimetres).
+// A label's length as the window shows it: "122 mm", or where lengths are measured in
+// inches "4.81 in" (hundredths, truncated like the millimetres).
+QString labelLengthText(double widthPoints, bool metric);
+
+// The current label's length under the preview: "Tape: 122 mm" or "Tape: 4.81 in".
 QString tapeLengthText(double widthPoints, bool metric);

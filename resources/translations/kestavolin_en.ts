@@ -681,7 +681,7 @@ Licence: see the package's copyright file.</translation>
     </message>
     <message id="PhotoListTitleAndLength">
         <source>PhotoListTitleAndLength</source>
-        <translation>%1 · %2 mm</translation>
+        <translation>%1 · %2</translation>
     </message>
     <message id="PhotoListUnreadable">
         <source>PhotoListUnreadable</source>
@@ -715,13 +715,9 @@ Licence: see the package's copyright file.</translation>
         <source>The length of tape the label needs</source>
         <translation>The length of tape the label needs</translation>
     </message>
-    <message id="tapeLengthMillimetres">
-        <source>tapeLengthMillimetres</source>
-        <translation>Tape: %1 mm</translation>
-    </message>
-    <message id="tapeLengthInches">
-        <source>tapeLengthInches</source>
-        <translation>Tape: %1 in</translation>
+    <message id="tapeLengthShown">
+        <source>tapeLengthShown</source>
+        <translation>Tape: %1</translation>
     </message>
     <message id="Photo list">
         <source>Photo list</source>

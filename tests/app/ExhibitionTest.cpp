@@ -6,6 +6,7 @@
 #include "app/PhotoListPanel.h"
 #include "app/PrintJobWatcher.h"
 #include "label/CaptionSheet.h"
+#include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
 #include "preferences/PreferencesKestavolin.h"
@@ -77,7 +78,8 @@ TEST_F(Exhibition, ThreePhotographsWithThreeTitlesPrintAsOneJobAndExportAsOnePdf
         EXPECT_TRUE(
             lengths.contains(QStringLiteral("%1: %2 mm")
                                  .arg(names[row])
-                                 .arg(list.index(row).data(PhotoList::LabelLengthRole).toInt())))
+                                 .arg(tapeLengthMillimetres(
+                                     list.index(row).data(PhotoList::LabelWidthRole).toDouble()))))
             << lengths.toStdString();
     const QList<QSizeF> printed = pdfPageSizes(fixture.dialogs.pdfPath);
     ASSERT_EQ(printed.size(), 3);
@@ -191,7 +193,7 @@ TEST_F(Exhibition, PhotographsOwnTitlesAndPhotographsWithoutCameraDataAreOptIn) 
     waitForIntake();
     ASSERT_EQ(list.rowCount(), 4);
     EXPECT_EQ(list.entry(2).title, QStringLiteral("Old mill"));
-    EXPECT_GT(list.index(3).data(PhotoList::LabelLengthRole).toInt(), 0);
+    EXPECT_GT(list.index(3).data(PhotoList::LabelWidthRole).toDouble(), 0.0);
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
     // A photograph opened alone takes its title too, and a typed one stays its own.
     app.applicationOpenFiles({titled});

@@ -53,7 +53,7 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
     list.setLabelDefaults(window);
     list.append({.path = sample, .record = analysedSample()});
     list.append({.path = sample, .record = analysedSample(), .photographer = "Own"});
-    const int plainLength = list.data(list.index(0), PhotoList::LabelLengthRole).toInt();
+    const double plainLength = list.data(list.index(0), PhotoList::LabelWidthRole).toDouble();
     EXPECT_GT(plainLength, 30);
 
     QSignalSpy changed(&list, &PhotoList::dataChanged);
@@ -62,7 +62,7 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
                                             "photograph of the show"),
                              Qt::EditRole));
     EXPECT_EQ(changed.size(), 1);
-    EXPECT_GT(list.data(list.index(0), PhotoList::LabelLengthRole).toInt(), plainLength);
+    EXPECT_GT(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), plainLength);
     EXPECT_EQ(list.labelOptions(0).photographer, "Window");
     EXPECT_EQ(list.labelOptions(1).photographer, "Own");
     EXPECT_FALSE(list.labelOptions(1).title) << "no title of its own";
@@ -72,7 +72,7 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
     EXPECT_EQ(list.labelOptions(1).lens, "Own lens");
     EXPECT_EQ(list.labelOptions(1).photographer, "Window");
     list.setTitle(0, QString());
-    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelLengthRole).toInt(), plainLength);
+    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), plainLength);
 }
 
 class Intake : public testing::Test {
@@ -128,7 +128,7 @@ TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
         EXPECT_TRUE(entry.failure.isEmpty());
         EXPECT_EQ(entry.thumbnail.height(), PhotoIntake::thumbnailHeight);
         EXPECT_EQ(entry.record->fileName(), entry.path);
-        EXPECT_GT(list.data(list.index(good), PhotoList::LabelLengthRole).toInt(), 0);
+        EXPECT_GT(list.data(list.index(good), PhotoList::LabelWidthRole).toDouble(), 0);
     }
     EXPECT_FALSE(list.entry(1).record);
     EXPECT_FALSE(list.entry(1).failure.isEmpty());
@@ -215,7 +215,8 @@ TEST(PhotoListPanel, ButtonsEditTheListAndTellTheWindow) {
     EXPECT_EQ(removed.size(), 1);
     EXPECT_FALSE(list.moveRow({}, 0, {}, 4)) << "past the end";
     EXPECT_FALSE(list.removeRows(2, 2)) << "past the end";
-    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelLengthRole), 0) << "no label unread";
+    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), 0.0)
+        << "no label unread";
     button("clearButton")->click();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(removed.size(), 2);
