@@ -86,7 +86,9 @@ check_sheet_pages() {
         END { if (pages != 3 || bad) { print "cups-print: FAIL: " what " is not one page per label of its size"; exit 1 } }' ||
         exit 1
 }
-printf 'file,title\n"%s",Dawn\n"%s",Morning light over the harbour and the boats\n"%s",Noon\n' \
+# The sheet names the photographer, so that the application (whatever its settings)
+# and the CLI make the same labels.
+printf 'file,title,photographer\n"%s",Dawn,Kim Lee\n"%s",Morning light over the harbour and the boats,Kim Lee\n"%s",Noon,Kim Lee\n' \
     "$(realpath "$photo")" "$(realpath "$photo")" "$(realpath "$photo")" >"$scratch/sheet.csv"
 touch "$scratch/sheet-start"
 sleep 1
@@ -114,7 +116,7 @@ check_sheet_pages "$scratch/sheet.pdf" "$app_sheet" "the application's Print All
 # sent, as the queue's PDF has been through PostScript and keeps no text.
 job=$(lpstat -W completed -o PDF | awk '{sub(/.*-/, "", $1); print $1}' | sort -n | tail -n 1)
 sent=$(printf '%s/spool/d%05d-001' "$private_cups_root" "$job")
-mapfile -t titles < <(tail -n +2 "$scratch/sheet.csv" | sed 's/^"[^"]*",//')
+mapfile -t titles < <(tail -n +2 "$scratch/sheet.csv" | sed -e 's/^"[^"]*",//' -e 's/,[^,]*$//')
 for page in 1 2 3; do
     text=$(pdftotext -f "$page" -l "$page" "$sent" - | tr -s '[:space:]' ' ')
     for row in 1 2 3; do

@@ -92,7 +92,9 @@ check_label roll QL "$out/ql.bin" 300 --width-mm 62 --band 5-701 --upright --sca
 # Three labels with three titles as one job: three pages, each as long as its own label
 # and with its own title's ink; the tape lengths are told with their total.
 absolute_photo=$(realpath "$photo")
-printf 'file,title\n"%s",Dawn\n"%s","%s"\n"%s",Harbour at noon\n' \
+# The sheet names the photographer, so that the application (whatever its settings)
+# and the CLI make the same labels.
+printf 'file,title,photographer\n"%s",Dawn,Kim Lee\n"%s","%s",Kim Lee\n"%s",Harbour at noon,Kim Lee\n' \
     "$absolute_photo" "$absolute_photo" "$long_title" "$absolute_photo" >"$work/sheet.csv"
 "$cli" render --dpi 180 --captions "$work/sheet.csv" -o "$work/sheet.png" >/dev/null
 sheet_check=("$work"/sheet-{1,2,3}.png --dpi 180 --width-mm 18 --band 8-119 --turned --pages 3)
