@@ -15,7 +15,12 @@ const QString titleColumn = QStringLiteral("title");
 const QString photographerColumn = QStringLiteral("photographer");
 const QString lensColumn = QStringLiteral("lens");
 
-using Record = QStringList;
+// A record's cells, and for each whether it was quoted (its text is then taken as it
+// stands, edge spaces included).
+struct Record {
+    QStringList cells;
+    QList<bool> quoted;
+};
 
 // Splits RFC 4180 text into records of cells. A quoted cell may hold commas, doubled
 // quotes and line ends; a record ends at CRLF, LF or the end of the text.
@@ -26,14 +31,15 @@ std::variant<std::vector<Record>, QString> records(const QString& text) {
     bool quoted = false;
     bool cellWasQuoted = false;
     auto endCell = [&] {
-        record << cell;
+        record.cells << cell;
+        record.quoted << cellWasQuoted;
         cell.clear();
         cellWasQuoted = false;
     };
     auto endRecord = [&] {
         endCell();
         result.push_back(record);
-        record.clear();
+        record = Record();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -61,13 +67,19 @@ std::variant<std::vector<Record>, QString> records(const QString& text) {
     }
     if (quoted)
         return QStringLiteral("row %1: a quoted cell is not closed").arg(result.size() + 1);
-    if (!cell.isEmpty() || !record.isEmpty() || cellWasQuoted)
+    if (!cell.isEmpty() || !record.cells.isEmpty() || cellWasQuoted)
         endRecord();
     return result;
 }
 
 bool blank(const Record& record) {
-    return record.size() == 1 && record.first().trimmed().isEmpty();
+    return record.cells.size() == 1 && record.cells.first().trimmed().isEmpty();
+}
+
+// A photograph's path: as quoted, or without the edge spaces of a hand-typed cell.
+QString pathCell(const Record& record, int column) {
+    const QString cell = record.cells.value(column);
+    return record.quoted.value(column) ? cell : cell.trimmed();
 }
 
 QString resolved(const QString& path, const QString& folder) {
@@ -75,9 +87,9 @@ QString resolved(const QString& path, const QString& folder) {
 }
 
 std::optional<QString> cellOrNothing(const Record& record, int column) {
-    if (column < 0 || column >= record.size() || record[column].isEmpty())
+    if (column < 0 || column >= record.cells.size() || record.cells[column].isEmpty())
         return std::nullopt;
-    return record[column];
+    return record.cells[column];
 }
 
 // Quotes a cell when it holds a comma, a quote, a line end or edge spaces.
@@ -108,7 +120,7 @@ std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
     if (table.empty() || blank(table.front()))
         return QStringLiteral("the sheet has no header row");
 
-    Record header = table.front();
+    QStringList header = table.front().cells;
     for (QString& name : header)
         name = name.trimmed().toLower();
     const auto column = [&header](const QString& name) {
@@ -126,7 +138,7 @@ std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
         if (blank(record))
             continue;
         const int rowNumber = static_cast<int>(i) + 1;
-        const QString path = record.value(file).trimmed();
+        const QString path = pathCell(record, file);
         if (path.isEmpty())
             return QStringLiteral("row %1: no file given").arg(rowNumber);
         rows.push_back({rowNumber, resolved(path, folder), cellOrNothing(record, captions[0]),

@@ -25,7 +25,7 @@ TEST(CaptionSheet, ReadsColumnsInAnyOrderWithQuotingAndEitherLineEnd) {
                              "\"50 mm, f/1.4\",x,a.jpg,\"The \"\"old\"\" harbour\",Ann\r\n"
                              "\n"
                              ",,/abs/b.tif,\"two\nlines\",\n"
-                             "z,,sub/c.psd,富士山の朝 설악산 Ακρόπολη";
+                             "z,, sub/c.psd ,富士山の朝 설악산 Ακρόπολη";
     const auto rows = rowsOf(sheet);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].row, 2);
@@ -39,7 +39,8 @@ TEST(CaptionSheet, ReadsColumnsInAnyOrderWithQuotingAndEitherLineEnd) {
     EXPECT_EQ(rows[1].title, QStringLiteral("two\nlines"));
     EXPECT_FALSE(rows[1].photographer);
     EXPECT_FALSE(rows[1].lens);
-    // A short row lacks its last cells; the last row needs no line end.
+    // A short row lacks its last cells; the last row needs no line end; a typed path
+    // loses its edge spaces.
     EXPECT_EQ(rows[2].file, QStringLiteral("/show/sub/c.psd"));
     EXPECT_EQ(rows[2].lens, QStringLiteral("z"));
     EXPECT_EQ(rows[2].title, QStringLiteral("富士山の朝 설악산 Ακρόπολη")) << "in every script";
@@ -61,7 +62,7 @@ TEST(CaptionSheet, WrittenSheetsReadBackTheSame) {
     const std::vector<CaptionRow> rows{
         {2, folder.filePath("in/a.jpg"), QStringLiteral("Title, with \"quotes\""),
          QStringLiteral("Ann"), std::nullopt},
-        {3, QStringLiteral("/elsewhere/b.jpg"), QStringLiteral("line\r\nbreak"), std::nullopt,
+        {3, QStringLiteral("/elsewhere/b.jpg "), QStringLiteral("line\r\nbreak"), std::nullopt,
          QStringLiteral(" spaced ")},
     };
     const QByteArray sheet = CaptionSheet::write(rows, folder.path());
