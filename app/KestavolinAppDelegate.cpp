@@ -249,7 +249,7 @@ void KestavolinAppDelegate::redisplayWindow() {
 
 // A file too short to analyse (or gone) gives no record; the user is told, since the
 // record shows no alert of its own for it.
-void KestavolinAppDelegate::readPhoto(const QString& path) {
+std::shared_ptr<const FileData> KestavolinAppDelegate::readPhoto(const QString& path) {
     AnalysisOptions options;
     options.pictureDecoder = [this](const FileData& data) {
         return decodeBesideTheEventLoop(data, decodePicture_);
@@ -265,13 +265,14 @@ void KestavolinAppDelegate::readPhoto(const QString& path) {
         kestavolin_.reset();
     if (!kestavolin_) {
         showUnreadableFileAlert();
-        return;
+        return data;
     }
     if (const auto failure = kestavolin_->failure())
         showAnalysisAlert(*failure);
     kestavolin_->setFileName(path);
     if (kestavolin_->haveExif())
         window_->setWindowTitle(QFileInfo(path).fileName());
+    return data;
 }
 
 void KestavolinAppDelegate::showPhoto(LabelView& view) {
@@ -352,9 +353,9 @@ void KestavolinAppDelegate::takeWaitingRequests() {
 // intake reads, a photograph opened alone joins its queue.
 void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
     if (paths.size() == 1 && !intake_->isBusy() && !readingPhoto_) {
-        readPhoto(paths.first());
+        const auto data = readPhoto(paths.first());
         // A photograph that is not listed still shows what it left on the label.
-        if (!listReadPhoto())
+        if (!data || !listReadPhoto(*data))
             if (LabelView* view = labelViewOfMedium())
                 showPhoto(*view);
         return;
@@ -368,7 +369,7 @@ void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
     addToList(std::move(pending), names);
 }
 
-bool KestavolinAppDelegate::listReadPhoto() {
+bool KestavolinAppDelegate::listReadPhoto(const FileData& data) {
     if (!kestavolin_ || !kestavolin_->haveExif())
         return false;
     const QString path = kestavolin_->fileName();
@@ -377,7 +378,7 @@ bool KestavolinAppDelegate::listReadPhoto() {
     photoList_->append({.path = path,
                         .record = kestavolin_,
                         .thumbnail = PhotoIntake::thumbnailOf(*kestavolin_),
-                        .title = intake_->startingTitle(path, typed)});
+                        .title = intake_->startingTitle(data, typed)});
     const int row = photoList_->rowCount() - 1;
     window_->photoListPanel()->setCurrentRow(row);
     showEntry(row);

@@ -16,6 +16,7 @@
 #include <utility>
 
 class DialogRunner;
+class FileData;
 class Kestavolin;
 class LabelView;
 class ListFiller;
@@ -111,16 +112,16 @@ private:
     void enablePrintingForMedium();
     bool tapeMedium() const;
     // The load sequence: the file becomes the current photo record, then the label
-    // view of the medium shows it.
-    void readPhoto(const QString& path);
+    // view of the medium shows it. Gives the bytes read (null when none could be).
+    std::shared_ptr<const FileData> readPhoto(const QString& path);
     void showPhoto(LabelView& view);
     void takeWaitingRequests();
     // Runs the step now, or once the photograph being read is shown.
     void afterReading(std::function<void()> step);
     void openPhotographs(const QStringList& paths);
-    // Lists the photograph just read alone and shows it through its entry; false when
-    // it could not be analysed and so is not listed.
-    bool listReadPhoto();
+    // Lists the photograph just read alone (its bytes in data) and shows it through its
+    // entry; false when it could not be analysed and so is not listed.
+    bool listReadPhoto(const FileData& data);
     // Queues entries for the intake, each named in the alert should it fail.
     void addToList(std::vector<PhotoEntry> pending, const QStringList& names);
     // The row's label in the view, with the row's captions.

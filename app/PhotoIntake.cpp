@@ -22,13 +22,14 @@ struct ReadOptions {
 };
 
 // The given title, or when there is none and titles from photographs are on, the
-// photograph's own (from its path or its bytes), cut to the longest title accepted.
-template <typename Photograph>
-QString givenOrOwnTitle(const QString& given, const ReadOptions& options,
-                        const Photograph& photograph) {
+// photograph's own, read from the bytes already read and cut to the longest title
+// accepted.
+QString givenOrOwnTitle(const QString& given, const ReadOptions& options, const FileData& data) {
     if (!given.isEmpty() || !options.titlesFromPhotos)
         return given;
-    return embeddedTitle(photograph).value_or(QString()).left(options.maximumTitleLength);
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes()),
+                                                     static_cast<qsizetype>(data.length()));
+    return embeddedTitle(bytes).value_or(QString()).left(options.maximumTitleLength);
 }
 
 } // namespace
@@ -67,11 +68,7 @@ void readEntry(PhotoEntry& entry, const ReadOptions& options) {
             data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
     QString title;
     if (record && record->haveExif())
-        // From the bytes already read, not from the file a second time.
-        title =
-            givenOrOwnTitle(entry.title, options,
-                            QByteArray::fromRawData(reinterpret_cast<const char*>(data->bytes()),
-                                                    static_cast<qsizetype>(data->length())));
+        title = givenOrOwnTitle(entry.title, options, *data);
     if (!record || !record->haveExif() || data->changedWhileRead()) {
         entry.failure = failureOf(data, record.get());
         return;
@@ -115,13 +112,13 @@ void PhotoIntake::setTitlesFromPhotos(bool on) {
     queue_->options.titlesFromPhotos = on;
 }
 
-QString PhotoIntake::startingTitle(const QString& path, const QString& given) const {
+QString PhotoIntake::startingTitle(const FileData& data, const QString& given) const {
     ReadOptions options;
     {
         const std::lock_guard lock(queue_->mutex);
         options = queue_->options;
     }
-    return givenOrOwnTitle(given, options, path);
+    return givenOrOwnTitle(given, options, data);
 }
 
 void PhotoIntake::add(const QStringList& paths) {

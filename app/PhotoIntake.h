@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class FileData;
 class Kestavolin;
 class PhotoList;
 class QThread;
@@ -37,10 +38,10 @@ public:
     void setAcceptWithoutCameraData(bool accept);
     // Photographs given no title take the title stored in their own metadata.
     void setTitlesFromPhotos(bool on);
-    // The title a photograph read elsewhere starts with, by the intake's rule: the
-    // given title, or when there is none and titles from photographs are on, the
-    // photograph's own. Reads the file: for a photograph opened alone.
-    QString startingTitle(const QString& path, const QString& given) const;
+    // The title a photograph read elsewhere (its bytes in data) starts with, by the
+    // intake's rule: the given title, or when there is none and titles from photographs
+    // are on, the photograph's own. For a photograph opened alone.
+    QString startingTitle(const FileData& data, const QString& given) const;
 
     // Queues the entries (path and captions filled in) behind those being read.
     void add(std::vector<PhotoEntry> pending);
