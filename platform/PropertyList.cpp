@@ -10,6 +10,7 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -131,7 +132,14 @@ bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
         int32_t seconds = 0;
         int32_t microseconds = 0;
         plist_get_date_val(node, &seconds, &microseconds);
-        out = referenceDate().addSecs(seconds).addMSecs(microseconds / microsecondsPerMillisecond);
+        // The microseconds may carry the date past the whole seconds a list can hold;
+        // such a date is taken as the nearest one it can, so that it is written again.
+        constexpr qint64 millisecondsPerSecond = 1000;
+        const qint64 milliseconds = std::clamp(
+            qint64{seconds} * millisecondsPerSecond + microseconds / microsecondsPerMillisecond,
+            qint64{std::numeric_limits<int32_t>::min()} * millisecondsPerSecond,
+            qint64{std::numeric_limits<int32_t>::max()} * millisecondsPerSecond);
+        out = referenceDate().addMSecs(milliseconds);
         return true;
     }
     default:

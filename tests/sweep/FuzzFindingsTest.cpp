@@ -96,6 +96,21 @@ TEST(FuzzFindings, DeeplyNestedSettingsFilesAreRefusedBeforeParsing) {
     EXPECT_EQ(binary.value, xml.value);
 }
 
+// A date whose microseconds carried it past the whole seconds a list can hold was
+// read, but could not be written: every later save of the settings failed.
+TEST(FuzzFindings, SettingsFilesWithDatesBeyondTheListsRangeCanBeSavedAgain) {
+    ASSERT_FALSE(findings(QStringLiteral("settings-dates")).isEmpty());
+    for (const QString& path : findings(QStringLiteral("settings-dates"))) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qUtf8Printable(path);
+        const PropertyList::ReadResult read = PropertyList::readData(file.readAll());
+        ASSERT_TRUE(read.ok()) << qUtf8Printable(read.error);
+        QString problem;
+        EXPECT_FALSE(PropertyList::toXml(read.value.toMap(), &problem).isEmpty());
+        EXPECT_TRUE(problem.isEmpty()) << qUtf8Printable(problem);
+    }
+}
+
 // A TIFF header may declare a picture of any size: asked for it at full size, the
 // reducing decoder allocated 6 GB. It now refuses pictures it could never hand out.
 TEST(FuzzFindings, TiffsDeclaringHugePicturesAllocateNothingOfThatSize) {
