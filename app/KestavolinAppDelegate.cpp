@@ -9,7 +9,6 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
-#include "app/PrintJobWatcher.h"
 #include "exiflistlib/exiflist.h"
 #include "label/CaptionSheet.h"
 #include "label/ScaleViewer.h"
@@ -21,13 +20,14 @@
 #include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
 #include "photo/SettingsFile.h"
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 #include "platform/WholeFileWriter.h"
 #include "preferences/PreferencesKestavolin.h"
+#include "printing/LabelPage.h"
+#include "printing/PrintJobWatcher.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "app/PictureDecoding.h"
 #include "app/Settings.h"
 
-#include "platform/PrintJob.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintSetup.h"
 
 #include <QObject>
 #include <QPageLayout>

@@ -3,9 +3,9 @@
 #include "app/PhotoList.h"
 #include "photo/EmbeddedTitle.h"
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QThread>
 

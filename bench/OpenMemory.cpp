@@ -4,9 +4,9 @@
 // Run one process per file: the peak is the process's high-water mark.
 
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -10,9 +10,9 @@
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 #include "CommandArguments.h"
 
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QDir>

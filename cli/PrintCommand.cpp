@@ -13,8 +13,8 @@
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
 #include "photo/Kestavolin.h"
-#include "platform/LabelPage.h"
-#include "platform/PrintSetup.h"
+#include "printing/LabelPage.h"
+#include "printing/PrintSetup.h"
 
 #include <QCommandLineParser>
 #include <QDeadlineTimer>

@@ -9,10 +9,10 @@
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
-#include "label/PdfToUnicode.h"
+#include "pdf/PdfJoin.h"
+#include "pdf/PdfPageBoxes.h"
+#include "pdf/PdfToUnicode.h"
 #include "platform/DraftFile.h"
-#include "platform/PdfJoin.h"
-#include "platform/PdfPageBoxes.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>

@@ -4,8 +4,8 @@
 #include "label/LabelCanvas.h"
 #include "photo/Kestavolin.h"
 #include "photo/SettingsFile.h"
+#include "pictures/Picture.h"
 #include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 #include <QJsonArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintSetup.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "platform/Picture.h"
+#include "pictures/Picture.h"
 
 #include <array>
 

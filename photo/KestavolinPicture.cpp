@@ -4,8 +4,8 @@
 
 #include "photo/Kestavolin.h"
 
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 
 std::unique_ptr<Kestavolin> Kestavolin::initWithData(const std::shared_ptr<const FileData>& data,
                                                      AnalysisOptions options) {

@@ -4,12 +4,12 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
-#include "app/PrintJobWatcher.h"
 #include "label/CaptionSheet.h"
 #include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
 #include "preferences/PreferencesKestavolin.h"
+#include "printing/PrintJobWatcher.h"
 
 #include <exiv2/exiv2.hpp>
 

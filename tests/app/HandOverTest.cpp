@@ -5,9 +5,9 @@
 #include "app/SingleInstance.h"
 #include "label/TapeView.h"
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 

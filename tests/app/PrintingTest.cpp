@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintSetup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "LabelFixtures.h"
 
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 

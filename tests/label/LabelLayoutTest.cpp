@@ -4,10 +4,10 @@
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 

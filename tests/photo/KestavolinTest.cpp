@@ -4,10 +4,10 @@
 #include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
 #include "photo/Kestavolin.h"
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/PrintQueue.h"
+#include "printing/PrintQueue.h"
 
 #include <QFile>
 

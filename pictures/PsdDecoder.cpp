@@ -1,8 +1,8 @@
-#include "platform/PsdDecoder.h"
+#include "pictures/PsdDecoder.h"
 
-#include "platform/ByteCursor.h"
-#include "platform/DecodeLimits.h"
-#include "platform/PictureReduction.h"
+#include "pictures/ByteCursor.h"
+#include "pictures/DecodeLimits.h"
+#include "pictures/PictureReduction.h"
 
 #include <algorithm>
 #include <cstdint>

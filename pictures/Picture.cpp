@@ -1,11 +1,11 @@
-#include "platform/Picture.h"
+#include "pictures/Picture.h"
 
-#include "platform/DecodeLimits.h"
+#include "pictures/DecodeLimits.h"
+#include "pictures/JpegFrame.h"
+#include "pictures/PictureReduction.h"
+#include "pictures/PsdDecoder.h"
+#include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
-#include "platform/JpegFrame.h"
-#include "platform/PictureReduction.h"
-#include "platform/PsdDecoder.h"
-#include "platform/TiffDecoder.h"
 
 #include <QBuffer>
 #include <QImageReader>

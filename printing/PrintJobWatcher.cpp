@@ -1,4 +1,4 @@
-#include "app/PrintJobWatcher.h"
+#include "printing/PrintJobWatcher.h"
 
 PrintJobWatcher::PrintJobWatcher(QObject* parent) : QObject(parent) {
     timer_.setInterval(pollMilliseconds);

@@ -1,10 +1,10 @@
-#include "QStringPrinter.h"
 #include "common/HostileJpeg.h"
+#include "common/QStringPrinter.h"
 
-#include "platform/DecodeLimits.h"
+#include "pictures/DecodeLimits.h"
+#include "pictures/JpegFrame.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
-#include "platform/JpegFrame.h"
-#include "platform/Picture.h"
 
 #include <QBuffer>
 #include <QImageWriter>

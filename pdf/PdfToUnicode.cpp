@@ -1,4 +1,4 @@
-#include "label/PdfToUnicode.h"
+#include "pdf/PdfToUnicode.h"
 
 #include <QChar>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/QueueMedium.h"
+#include "printing/QueueMedium.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "platform/PdfPageBoxes.h"
+#include "pdf/PdfPageBoxes.h"
 
 #include <QByteArray>
 #include <QFileDevice>

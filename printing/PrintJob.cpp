@@ -1,4 +1,4 @@
-#include "platform/PrintJob.h"
+#include "printing/PrintJob.h"
 
 #include <QByteArray>
 #include <QFile>

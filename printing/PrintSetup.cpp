@@ -1,11 +1,11 @@
-#include "platform/PrintSetup.h"
+#include "printing/PrintSetup.h"
 
+#include "pdf/PdfPageBoxes.h"
 #include "platform/DraftFile.h"
-#include "platform/JobPages.h"
-#include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
-#include "platform/PdfPageBoxes.h"
-#include "platform/PrintQueue.h"
+#include "printing/JobPages.h"
+#include "printing/LabelPage.h"
+#include "printing/PrintQueue.h"
 
 #include <QDir>
 #include <QMarginsF>

@@ -1,8 +1,8 @@
-#include "platform/LabelPage.h"
-#include "platform/JobPages.h"
+#include "printing/LabelPage.h"
 #include "platform/LocalizedText.h"
-#include "platform/PrintSetup.h"
-#include "platform/QueueMedium.h"
+#include "printing/JobPages.h"
+#include "printing/PrintSetup.h"
+#include "printing/QueueMedium.h"
 
 #include <QFile>
 #include <QPainter>

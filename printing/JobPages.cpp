@@ -1,4 +1,4 @@
-#include "platform/JobPages.h"
+#include "printing/JobPages.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "platform/TiffDecoder.h"
+#include "pictures/TiffDecoder.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 
 #include <QBuffer>
 #include <QImageReader>

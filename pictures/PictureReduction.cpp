@@ -1,4 +1,4 @@
-#include "platform/PictureReduction.h"
+#include "pictures/PictureReduction.h"
 
 namespace PictureReduction {
 

@@ -1,4 +1,4 @@
-#include "platform/PdfJoin.h"
+#include "pdf/PdfJoin.h"
 
 #include <QByteArray>
 #include <QFileDevice>

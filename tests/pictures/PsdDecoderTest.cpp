@@ -1,8 +1,8 @@
 #include "PsdBuilder.h"
 
+#include "pictures/Picture.h"
+#include "pictures/PsdDecoder.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
-#include "platform/PsdDecoder.h"
 
 #include <gtest/gtest.h>
 

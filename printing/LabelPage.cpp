@@ -1,4 +1,4 @@
-#include "platform/LabelPage.h"
+#include "printing/LabelPage.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "platform/JpegFrame.h"
+#include "pictures/JpegFrame.h"
 
-#include "platform/ByteCursor.h"
+#include "pictures/ByteCursor.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "platform/TiffDecoder.h"
+#include "pictures/TiffDecoder.h"
 
-#include "platform/DecodeLimits.h"
-#include "platform/PictureReduction.h"
+#include "pictures/DecodeLimits.h"
+#include "pictures/PictureReduction.h"
 
 #include <QTransform>
 

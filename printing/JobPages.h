@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LabelPage.h"
+#include "printing/LabelPage.h"
 
 #include <QSizeF>
 

@@ -1,4 +1,4 @@
-#include "platform/QueueMedium.h"
+#include "printing/QueueMedium.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrintJob.h"
+#include "printing/PrintJob.h"
 
 #include <QPageLayout>
 #include <QSizeF>

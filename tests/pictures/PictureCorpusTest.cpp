@@ -1,8 +1,8 @@
-#include "QStringPrinter.h"
+#include "common/QStringPrinter.h"
 #include "common/SampleFolder.h"
 
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
