@@ -6,12 +6,12 @@
 // or inches as the user's locale measures (decided once, at creation). Its marks follow
 // the zoom of the label below it, so that they meet the label's lengths; its height,
 // lines and numbers keep their actual size.
-class ScaleViewer : public QWidget {
+class Ruler : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ScaleViewer(QWidget* parent = nullptr);
-    ScaleViewer(bool metric, QWidget* parent);
+    explicit Ruler(QWidget* parent = nullptr);
+    Ruler(bool metric, QWidget* parent);
 
     bool metric() const { return metric_; }
     void setZoom(double factor);

@@ -1,9 +1,9 @@
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 
 #include "label/ExifItemRules.h"
 #include "label/LabelCanvas.h"
 #include "photo/ConstStrings.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
 
 using namespace ExifItemRules;
@@ -34,32 +34,32 @@ const QChar rowSeparator = QChar(13);
 
 } // namespace
 
-Tack66Layout::Tack66Layout() : LabelLayout(exifPointSize) {
+RollLayout::RollLayout() : LabelLayout(exifPointSize) {
     setExposureBlock(space);
     for (AttributedText* text : singleLineTexts())
         text->assign(space, exifFont());
 }
 
-QString Tack66Layout::medium() const {
+QString RollLayout::medium() const {
     return MediaRoll60Key;
 }
 
-std::array<AttributedText*, 5> Tack66Layout::singleLineTexts() {
+std::array<AttributedText*, 5> RollLayout::singleLineTexts() {
     return {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_};
 }
 
-void Tack66Layout::setExposureBlock(const QString& block) {
+void RollLayout::setExposureBlock(const QString& block) {
     exifData_.assign(block, exifFont());
     exifData_.setFixedRowHeight(exposureRowHeight);
 }
 
-void Tack66Layout::applyFonts() {
+void RollLayout::applyFonts() {
     setExposureBlock(exifData_.string());
     for (AttributedText* text : singleLineTexts())
         text->setAttributes(exifFont());
 }
 
-QSizeF Tack66Layout::thumbnailSizeFor(const QSizeF& pictureSize) const {
+QSizeF RollLayout::thumbnailSizeFor(const QSizeF& pictureSize) const {
     double width = pictureSize.width();
     double height = pictureSize.height();
     // Fit the longer side into the square, keeping the aspect ratio; never enlarge.
@@ -75,11 +75,11 @@ QSizeF Tack66Layout::thumbnailSizeFor(const QSizeF& pictureSize) const {
     return QSizeF(width, height);
 }
 
-QRectF Tack66Layout::thumbnailRect() const {
+QRectF RollLayout::thumbnailRect() const {
     return QRectF(QPointF(thumbnailX, thumbnailY), thumbnailSize());
 }
 
-void Tack66Layout::storeLensText(const QString& piece) {
+void RollLayout::storeLensText(const QString& piece) {
     const QString block = cutText(piece, lensTextLimit);
     if (block.size() > lensLineLimit) {
         const QString firstLine = cutText(block, lensLineLimit);
@@ -91,7 +91,7 @@ void Tack66Layout::storeLensText(const QString& piece) {
     }
 }
 
-void Tack66Layout::takeExifTexts(const Kestavolin& record, const QVariantMap& info) {
+void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& info) {
     // Decided again for every photograph.
     setMakerSkip(info.contains(skipMaker) && info.value(skipMaker).toBool());
 
@@ -135,10 +135,10 @@ void Tack66Layout::takeExifTexts(const Kestavolin& record, const QVariantMap& in
     if (items.isOn(imageDescription))
         setTitle(cutText(items.valueOrSpace(imageDescription), shortTextLimit));
     if (const auto source = signTypeSourceKey(displaySettings()))
-        setAuthor(cutText(items.valueOrSpace(*source), shortTextLimit));
+        setPhotographer(cutText(items.valueOrSpace(*source), shortTextLimit));
 }
 
-void Tack66Layout::showPickedLens() {
+void RollLayout::showPickedLens() {
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
     QString piece;
     if (SettingsFile::isItemOn(displaySettings(), lensModel)) {
@@ -151,20 +151,20 @@ void Tack66Layout::showPickedLens() {
 }
 
 // The exposure block keeps only its font until the next photograph or font change.
-void Tack66Layout::showFileNameAlone(const QString& name) {
+void RollLayout::showFileNameAlone(const QString& name) {
     fileNameStr_.assign(cutText(name, shortTextLimit), exifFont());
 }
 
-void Tack66Layout::blankExifTexts() {
+void RollLayout::blankExifTexts() {
     for (AttributedText* text : singleLineTexts())
         text->assign(space, exifFont());
     exifData_.assign(space, exifFont());
 }
 
-std::vector<PlacedText> Tack66Layout::placedTexts() const {
+std::vector<PlacedText> RollLayout::placedTexts() const {
     return {
-        {QStringLiteral("titleString"), titleString(), {textX, titleY}},
-        {QStringLiteral("authorString"), authorString(), {textX, authorY}},
+        {QStringLiteral("titleString"), titleText(), {textX, titleY}},
+        {QStringLiteral("authorString"), photographerText(), {textX, authorY}},
         {QStringLiteral("exifData"), exifData_, {exposureBlockX, exposureBlockY}},
         {QStringLiteral("exifInst"), exifInst_, {textX, cameraLineY}},
         {QStringLiteral("exifLens1"), exifLens1_, {textX, lens1Y}},
@@ -174,7 +174,7 @@ std::vector<PlacedText> Tack66Layout::placedTexts() const {
     };
 }
 
-void Tack66Layout::drawBackground(LabelCanvas& canvas, const QRectF& bounds) const {
+void RollLayout::drawBackground(LabelCanvas& canvas, const QRectF& bounds) const {
     canvas.strokeRect(bounds, outerFrameWidth, Qt::black);
     canvas.strokeRect(bounds.adjusted(frameInset, frameInset, -frameInset, -frameInset),
                       innerFrameWidth, Qt::black);

@@ -1,7 +1,7 @@
 // The analysis of a photograph: the metadata reader's tables turned into the photo
 // information dictionary.
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/ExifValueRules.h"
@@ -155,12 +155,12 @@ MetadataTables readMetadataTables(const FileData& data) {
 
 } // namespace
 
-bool Kestavolin::hasReadableMetadata(const FileData& data) {
+bool PhotoRecord::hasReadableMetadata(const FileData& data) {
     const ExclusiveReaderUse readerUse;
     return data.length() >= shortestAnalysableLength && readMetadataTables(data).found();
 }
 
-bool Kestavolin::analyseMetadata(const FileData& data) {
+bool PhotoRecord::analyseMetadata(const FileData& data) {
     failure_.reset();
     if (data.length() < shortestAnalysableLength)
         return false;

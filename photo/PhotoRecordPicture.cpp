@@ -2,21 +2,21 @@
 // that programs which only read metadata link without the picture decoders and the
 // GUI library they need.
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
 
-std::unique_ptr<Kestavolin> Kestavolin::initWithData(const std::shared_ptr<const FileData>& data,
-                                                     AnalysisOptions options) {
+std::unique_ptr<PhotoRecord> PhotoRecord::initWithData(const std::shared_ptr<const FileData>& data,
+                                                       AnalysisOptions options) {
     if (tooShort(data))
         return nullptr;
-    auto record = std::make_unique<Kestavolin>(options);
+    auto record = std::make_unique<PhotoRecord>(options);
     record->haveExif_ = record->dataAnalysisWithData(*data);
     return record;
 }
 
-void Kestavolin::setPhotoData(const FileData& data) {
+void PhotoRecord::setPhotoData(const FileData& data) {
     haveExif_ = false;
     failure_.reset();
     if (data.length() >= minimumLength)
@@ -31,7 +31,7 @@ std::shared_ptr<Picture> decodedPicture(const AnalysisOptions& options, const Fi
 
 } // namespace
 
-bool Kestavolin::dataAnalysisWithData(const FileData& data) {
+bool PhotoRecord::dataAnalysisWithData(const FileData& data) {
     withoutCameraData_ = false;
     if (!analyseMetadata(data))
         return acceptPictureAlone(data);
@@ -42,7 +42,7 @@ bool Kestavolin::dataAnalysisWithData(const FileData& data) {
     return true;
 }
 
-bool Kestavolin::acceptPictureAlone(const FileData& data) {
+bool PhotoRecord::acceptPictureAlone(const FileData& data) {
     if (!options_.acceptWithoutCameraData || !options_.decodePicture)
         return false;
     // Only a picture makes such a label worth printing; without one the reader's

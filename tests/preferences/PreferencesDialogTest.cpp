@@ -1,4 +1,4 @@
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/PreferencesDialog.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -27,19 +27,19 @@ QStringList itemsOf(const QComboBox* box) {
     return items;
 }
 
-class PreferencesKestavolinTest : public testing::Test {
+class PreferencesDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         if (panel.fontFamily().isEmpty())
             GTEST_SKIP() << "no fonts installed";
     }
-    PreferencesKestavolin panel;
+    PreferencesDialog panel;
 };
 
 // The lists show every installed family (by its display name) and the first family's
 // faces; nothing is chosen until a family is set or picked, and a style picked alone
 // names the first family.
-TEST_F(PreferencesKestavolinTest, FontListsOfferTheCatalogueAndChooseNothingBeforeAPick) {
+TEST_F(PreferencesDialogTest, FontListsOfferTheCatalogueAndChooseNothingBeforeAPick) {
     EXPECT_EQ(itemsOf(panel.fontFamilyButton()), panel.fontFamilyLocal());
     const QString first = panel.fontFamily().first();
     const std::vector<FontMember> members = FontCatalogue::availableMembersOfFontFamily(first);
@@ -55,7 +55,7 @@ TEST_F(PreferencesKestavolinTest, FontListsOfferTheCatalogueAndChooseNothingBefo
 
 // Setting a family and an index selects that face, or the first when the index is out
 // of range; an alias family opens on the face it resolves to.
-TEST_F(PreferencesKestavolinTest, SetFontSelectsItsFace) {
+TEST_F(PreferencesDialogTest, SetFontSelectsItsFace) {
     const QStringList families = panel.fontFamily();
     const auto family = std::find_if(families.begin(), families.end(), [](const QString& name) {
         return FontCatalogue::availableMembersOfFontFamily(name).size() >= 3;
@@ -63,19 +63,19 @@ TEST_F(PreferencesKestavolinTest, SetFontSelectsItsFace) {
     if (family == families.end())
         GTEST_SKIP() << "no family with three faces";
     const std::vector<FontMember> members = FontCatalogue::availableMembersOfFontFamily(*family);
-    panel.setFontFountStyle(*family, 2);
+    panel.setFontFamilyAndStyle(*family, 2);
     EXPECT_EQ(panel.psFontName(), members[2].postScriptName);
     EXPECT_EQ(panel.fontFamilyButton()->currentIndex(), families.indexOf(*family));
     EXPECT_EQ(itemsOf(panel.fontStyleButton()), styleNames(members));
     EXPECT_EQ(panel.fontStyleButton()->currentIndex(), 2);
-    panel.setFontFountStyle(*family, members.size());
+    panel.setFontFamilyAndStyle(*family, members.size());
     EXPECT_EQ(panel.fontStyleIndex(), 0u);
     EXPECT_EQ(panel.psFontName(), members[0].postScriptName);
 
     const std::optional<ResolvedFont> resolved = FontCatalogue::resolveFont("Helvetica");
     if (!resolved || !families.contains(resolved->family))
         GTEST_SKIP() << "fontconfig offers no installed face for Helvetica";
-    panel.setFontFountStyle("Helvetica", 0);
+    panel.setFontFamilyAndStyle("Helvetica", 0);
     EXPECT_EQ(panel.fontFamilyName(), resolved->family);
     EXPECT_EQ(panel.psFontName(), resolved->postScriptName);
     EXPECT_EQ(panel.fontFamilyButton()->currentText(),
@@ -83,7 +83,7 @@ TEST_F(PreferencesKestavolinTest, SetFontSelectsItsFace) {
 }
 
 // A family opens on its regular face, whatever order its files list the faces in.
-TEST_F(PreferencesKestavolinTest, ChoosingAFamilySelectsItsRegularFace) {
+TEST_F(PreferencesDialogTest, ChoosingAFamilySelectsItsRegularFace) {
     for (const QString& family : panel.fontFamily()) {
         const std::vector<FontMember> members = FontCatalogue::availableMembersOfFontFamily(family);
         panel.fontFamilyButton()->setCurrentIndex(panel.fontFamily().indexOf(family));
@@ -97,7 +97,7 @@ TEST_F(PreferencesKestavolinTest, ChoosingAFamilySelectsItsRegularFace) {
     }
 }
 
-TEST_F(PreferencesKestavolinTest, AnyMediumButTape18MeansRoll60) {
+TEST_F(PreferencesDialogTest, AnyMediumButTape18MeansRoll60) {
     EXPECT_EQ(panel.mediaTypeButton()->count(), 2);
     for (const auto& [medium, index] : {std::pair{MediaTape18Key, 0},
                                         {MediaRoll60Key, 1},
@@ -111,7 +111,7 @@ TEST_F(PreferencesKestavolinTest, AnyMediumButTape18MeansRoll60) {
 
 // Every item has its box; empty settings keep the boxes as designed, and OK writes all
 // seventeen keys as booleans (a partly checked box is off); Cancel changes nothing.
-TEST_F(PreferencesKestavolinTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
+TEST_F(PreferencesDialogTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
     for (const QString& item : defaultExifItemsStatus().keys())
         EXPECT_TRUE(item == skipMaker || panel.checkBoxForItem(item)) << item.toStdString();
     panel.reject();

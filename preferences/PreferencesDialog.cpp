@@ -1,10 +1,10 @@
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/PreferencesDialog.h"
 
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/SettingsFile.h"
 #include "preferences/PanelColours.h"
-#include "ui_PreferencesKestavolin.h"
+#include "ui_PreferencesDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,11 +40,11 @@ quint64 regularFaceIndex(const std::vector<FontMember>& members) {
 
 } // namespace
 
-PreferencesKestavolin::PreferencesKestavolin(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::PreferencesKestavolin>()) {
+PreferencesDialog::PreferencesDialog(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::PreferencesDialog>()) {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setObjectName("setPreferenceButton");
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("canselPreferenceButton");
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("cancelPreferenceButton");
     itemCheckBoxes_ = {
         {ui_->makerCk, maker},
         {ui_->modelCk, model},
@@ -64,11 +64,10 @@ PreferencesKestavolin::PreferencesKestavolin(QWidget* parent)
         {ui_->fileNameCk, fileName},
     };
 
-    connect(ui_->mediaTypeButton, &QComboBox::activated, this, &PreferencesKestavolin::selectMedia);
+    connect(ui_->mediaTypeButton, &QComboBox::activated, this, &PreferencesDialog::selectMedia);
     connect(ui_->fontFamilyButton, &QComboBox::activated, this,
-            &PreferencesKestavolin::selectFontFamily);
-    connect(ui_->fontStyleButton, &QComboBox::activated, this,
-            &PreferencesKestavolin::selectFontStyle);
+            &PreferencesDialog::selectFontFamily);
+    connect(ui_->fontStyleButton, &QComboBox::activated, this, &PreferencesDialog::selectFontStyle);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -78,11 +77,11 @@ PreferencesKestavolin::PreferencesKestavolin(QWidget* parent)
     applyPanelColours(this);
 }
 
-PreferencesKestavolin::~PreferencesKestavolin() = default;
+PreferencesDialog::~PreferencesDialog() = default;
 
 // The family list shows display names; every lookup goes by the family's own name at
 // the same index.
-void PreferencesKestavolin::awakeFromNib() {
+void PreferencesDialog::awakeFromNib() {
     fontFamily_ = FontCatalogue::availableFontFamilies();
     for (const QString& family : std::as_const(fontFamily_))
         fontFamilyLocal_.append(FontCatalogue::localizedNameForFamily(family));
@@ -93,7 +92,7 @@ void PreferencesKestavolin::awakeFromNib() {
         ui_->fontStyleButton->addItem(member.styleName);
 }
 
-const std::vector<FontMember>& PreferencesKestavolin::membersAt(int familyIndex) const {
+const std::vector<FontMember>& PreferencesDialog::membersAt(int familyIndex) const {
     if (familyIndex < 0 || familyIndex >= fontFamily_.size())
         return noMembers;
     // Listing the faces takes a font-database query per family, so a family's faces
@@ -106,7 +105,7 @@ const std::vector<FontMember>& PreferencesKestavolin::membersAt(int familyIndex)
     return members->second;
 }
 
-void PreferencesKestavolin::showFace(int familyIndex, quint64 styleIndex) {
+void PreferencesDialog::showFace(int familyIndex, quint64 styleIndex) {
     const std::vector<FontMember>& members = membersAt(familyIndex);
     if (styleIndex >= members.size())
         styleIndex = 0;
@@ -122,7 +121,7 @@ void PreferencesKestavolin::showFace(int familyIndex, quint64 styleIndex) {
     fontStyleIndex_ = styleIndex;
 }
 
-void PreferencesKestavolin::setFontFountStyle(const QString& familyName, quint64 styleIndex) {
+void PreferencesDialog::setFontFamilyAndStyle(const QString& familyName, quint64 styleIndex) {
     const int familyIndex = fontFamily_.indexOf(familyName);
     if (familyIndex >= 0) {
         showFace(familyIndex, styleIndex);
@@ -142,13 +141,13 @@ void PreferencesKestavolin::setFontFountStyle(const QString& familyName, quint64
     showFace(resolvedIndex, face == members.end() ? 0 : quint64(face - members.begin()));
 }
 
-void PreferencesKestavolin::setMediaType(const QString& name) {
+void PreferencesDialog::setMediaType(const QString& name) {
     const bool tape = name == MediaTape18Key;
     mediaType_ = tape ? MediaTape18Key : MediaRoll60Key;
     ui_->mediaTypeButton->setCurrentIndex(tape ? tapeItemIndex : rollItemIndex);
 }
 
-void PreferencesKestavolin::setExifItemState(const QVariantMap& items) {
+void PreferencesDialog::setExifItemState(const QVariantMap& items) {
     if (items.isEmpty())
         return;
     makerSkip_ = SettingsFile::isItemOn(items, skipMaker);
@@ -156,31 +155,31 @@ void PreferencesKestavolin::setExifItemState(const QVariantMap& items) {
         checkBox->setChecked(SettingsFile::isItemOn(items, key));
 }
 
-bool PreferencesKestavolin::openPreferencesPanel() {
+bool PreferencesDialog::openPreferencesPanel() {
     return exec() == QDialog::Accepted;
 }
 
-QComboBox* PreferencesKestavolin::mediaTypeButton() const {
+QComboBox* PreferencesDialog::mediaTypeButton() const {
     return ui_->mediaTypeButton;
 }
 
-QComboBox* PreferencesKestavolin::fontFamilyButton() const {
+QComboBox* PreferencesDialog::fontFamilyButton() const {
     return ui_->fontFamilyButton;
 }
 
-QComboBox* PreferencesKestavolin::fontStyleButton() const {
+QComboBox* PreferencesDialog::fontStyleButton() const {
     return ui_->fontStyleButton;
 }
 
-QPushButton* PreferencesKestavolin::setPreferenceButton() const {
+QPushButton* PreferencesDialog::setPreferenceButton() const {
     return ui_->buttonBox->button(QDialogButtonBox::Ok);
 }
 
-QPushButton* PreferencesKestavolin::canselPreferenceButton() const {
+QPushButton* PreferencesDialog::cancelPreferenceButton() const {
     return ui_->buttonBox->button(QDialogButtonBox::Cancel);
 }
 
-QCheckBox* PreferencesKestavolin::checkBoxForItem(const QString& key) const {
+QCheckBox* PreferencesDialog::checkBoxForItem(const QString& key) const {
     for (const auto& [checkBox, itemKey] : itemCheckBoxes_) {
         if (itemKey == key)
             return checkBox;
@@ -188,12 +187,12 @@ QCheckBox* PreferencesKestavolin::checkBoxForItem(const QString& key) const {
     return nullptr;
 }
 
-void PreferencesKestavolin::selectMedia() {
+void PreferencesDialog::selectMedia() {
     mediaType_ =
         ui_->mediaTypeButton->currentIndex() == tapeItemIndex ? MediaTape18Key : MediaRoll60Key;
 }
 
-void PreferencesKestavolin::selectFontFamily() {
+void PreferencesDialog::selectFontFamily() {
     const int familyIndex = ui_->fontFamilyButton->currentIndex();
     if (familyIndex >= 0)
         showFace(familyIndex, regularFaceIndex(membersAt(familyIndex)));
@@ -201,7 +200,7 @@ void PreferencesKestavolin::selectFontFamily() {
 
 // The family shown is taken along with the style, so the three font choices always
 // describe the same face, even when no family was set or chosen before.
-void PreferencesKestavolin::selectFontStyle() {
+void PreferencesDialog::selectFontStyle() {
     const int familyIndex = ui_->fontFamilyButton->currentIndex();
     const int styleIndex = ui_->fontStyleButton->currentIndex();
     const std::vector<FontMember>& members = membersAt(familyIndex);
@@ -212,20 +211,20 @@ void PreferencesKestavolin::selectFontStyle() {
     fontName_ = members[std::size_t(styleIndex)].postScriptName;
 }
 
-void PreferencesKestavolin::setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData) {
+void PreferencesDialog::setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData) {
     ui_->titlesFromPhotosCk->setChecked(titlesFromPhotos);
     ui_->withoutCameraDataCk->setChecked(labelWithoutCameraData);
 }
 
-bool PreferencesKestavolin::titlesFromPhotos() const {
+bool PreferencesDialog::titlesFromPhotos() const {
     return ui_->titlesFromPhotosCk->isChecked();
 }
 
-bool PreferencesKestavolin::labelWithoutCameraData() const {
+bool PreferencesDialog::labelWithoutCameraData() const {
     return ui_->withoutCameraDataCk->isChecked();
 }
 
-void PreferencesKestavolin::accept() {
+void PreferencesDialog::accept() {
     exifItemState_.insert(skipMaker, makerSkip_);
     for (const auto& [checkBox, key] : itemCheckBoxes_)
         exifItemState_.insert(key, checkBox->checkState() == Qt::Checked);

@@ -1,8 +1,8 @@
-#include "preferences/PaperSize.h"
+#include "preferences/MediumDialog.h"
 
 #include "photo/ConstStrings.h"
 #include "preferences/PanelColours.h"
-#include "ui_PaperSize.h"
+#include "ui_MediumDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,8 +14,8 @@ constexpr int rollItemIndex = 1;
 
 } // namespace
 
-PaperSize::PaperSize(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::PaperSize>()), mediaName_(MediaTape18Key) {
+MediumDialog::MediumDialog(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::MediumDialog>()), mediaName_(MediaTape18Key) {
     ui_->setupUi(this);
     okButton()->setObjectName("okButton");
     // Without a close button the only way out is a choice.
@@ -24,26 +24,25 @@ PaperSize::PaperSize(QWidget* parent)
     applyPanelColours(this);
 }
 
-PaperSize::~PaperSize() = default;
+MediumDialog::~MediumDialog() = default;
 
-std::unique_ptr<PaperSize> PaperSize::initPaperSize(QWidget* parent) {
-    auto panel = std::make_unique<PaperSize>(parent);
+std::unique_ptr<MediumDialog> MediumDialog::run(QWidget* parent) {
+    auto panel = std::make_unique<MediumDialog>(parent);
     panel->exec();
     return panel;
 }
 
-QComboBox* PaperSize::mediaSelectButton() const {
-    return ui_->mediaSelectButton;
+QComboBox* MediumDialog::mediumBox() const {
+    return ui_->mediumBox;
 }
 
-QPushButton* PaperSize::okButton() const {
+QPushButton* MediumDialog::okButton() const {
     return ui_->buttonBox->button(QDialogButtonBox::Ok);
 }
 
-void PaperSize::accept() {
-    mediaName_ =
-        ui_->mediaSelectButton->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
+void MediumDialog::accept() {
+    mediaName_ = ui_->mediumBox->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
     QDialog::accept();
 }
 
-void PaperSize::reject() {}
+void MediumDialog::reject() {}

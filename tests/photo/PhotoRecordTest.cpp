@@ -3,7 +3,7 @@
 
 #include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
@@ -27,7 +27,7 @@ std::shared_ptr<const FileData> bytes(const fixture::TiffBuilder& tiff) {
     return bytes(QByteArray(reinterpret_cast<const char*>(built.data()), qsizetype(built.size())));
 }
 
-class KestavolinTest : public testing::Test {
+class PhotoRecordTest : public testing::Test {
 protected:
     void SetUp() override { useEmptyStringTable(); }
 
@@ -47,16 +47,16 @@ TEST(AnalysisFailure, EachReaderCodeIsToldByItsRow) {
     const char* noJpegExif = "no Exif segment before the image data";
     const char* unreadable = "not a JPEG, TIFF or PSD file with readable metadata";
     const Row rows[] = {
-        {-1, "ErrorMassage", "FailedOpenMsg", unreadable},
-        {-20, "ErrorMassage", "NoExifMsg", noPsdExif},
-        {-110, "IfdError", "IfdErrorMassage", "a metadata directory could not be read"},
-        {-200, "ErrorMassage", "NotPSDMsg", psdHeader},
-        {-212, "ErrorMassage", "FailPSDMsg", psdHeader},
-        {-231, "ErrorMassage", "FailPSDMsg", noPsdExif},
-        {-300, "ErrorMassage", "NotJpegMsg", "a JPEG segment reaches past the end of the file"},
-        {-302, "ErrorMassage", "FailJpegMsg", noJpegExif},
+        {-1, "ErrorMessage", "FailedOpenMsg", unreadable},
+        {-20, "ErrorMessage", "NoExifMsg", noPsdExif},
+        {-110, "IfdError", "IfdErrorMessage", "a metadata directory could not be read"},
+        {-200, "ErrorMessage", "NotPSDMsg", psdHeader},
+        {-212, "ErrorMessage", "FailPSDMsg", psdHeader},
+        {-231, "ErrorMessage", "FailPSDMsg", noPsdExif},
+        {-300, "ErrorMessage", "NotJpegMsg", "a JPEG segment reaches past the end of the file"},
+        {-302, "ErrorMessage", "FailJpegMsg", noJpegExif},
         // A code the reader does not return is told as unreadable metadata.
-        {-5000, "ErrorMassage", "FailTiffMsg", unreadable},
+        {-5000, "ErrorMessage", "FailTiffMsg", unreadable},
     };
     for (const Row& row : rows) {
         const AnalysisFailure failure = analysisFailure(row.code);
@@ -68,12 +68,12 @@ TEST(AnalysisFailure, EachReaderCodeIsToldByItsRow) {
 
 // Fewer than eight bytes give no record; eight that are no photograph give a record
 // holding the failure. Neither shows anything.
-TEST_F(KestavolinTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) {
-    using Make = std::unique_ptr<Kestavolin> (*)(const std::shared_ptr<const FileData>&);
+TEST_F(PhotoRecordTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) {
+    using Make = std::unique_ptr<PhotoRecord> (*)(const std::shared_ptr<const FileData>&);
     const Make withPicture = [](const std::shared_ptr<const FileData>& data) {
-        return Kestavolin::initWithData(data);
+        return PhotoRecord::initWithData(data);
     };
-    for (const Make make : {withPicture, Make(&Kestavolin::initWithMetadata)}) {
+    for (const Make make : {withPicture, Make(&PhotoRecord::initWithMetadata)}) {
         EXPECT_EQ(make(nullptr), nullptr);
         EXPECT_EQ(make(bytes("1234567")), nullptr);
         const auto record = make(bytes("12345678"));
@@ -83,17 +83,17 @@ TEST_F(KestavolinTest, DataThatIsNoPhotographGivesNoRecordOrItsFailureSilently) 
         ASSERT_TRUE(record->failure());
         EXPECT_EQ(record->failure()->code, -1);
     }
-    Kestavolin fresh;
+    PhotoRecord fresh;
     EXPECT_FALSE(fresh.dataAnalysisWithData(*bytes("I")));
     EXPECT_FALSE(fresh.haveExif());
     EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
-TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
+TEST_F(PhotoRecordTest, AnExifPointerOutsideTheFileIsAnIfdError) {
     fixture::TiffBuilder tiff;
     tiff.zeroth = {asciiEntry(TAG_MODEL, "Model")};
     tiff.exifPointer = 100000;
-    const auto record = Kestavolin::initWithData(bytes(tiff));
+    const auto record = PhotoRecord::initWithData(bytes(tiff));
     ASSERT_NE(record, nullptr);
     EXPECT_FALSE(record->haveExif());
     EXPECT_TRUE(record->exifData().isEmpty());
@@ -102,7 +102,7 @@ TEST_F(KestavolinTest, AnExifPointerOutsideTheFileIsAnIfdError) {
 }
 
 // One row for each kind of entry (the sample corpus checks the mapping of the others).
-TEST_F(KestavolinTest, EveryRowFillsItsKey) {
+TEST_F(PhotoRecordTest, EveryRowFillsItsKey) {
     const auto shortOf = [](std::uint16_t tag, std::uint32_t value) {
         return shortEntry(tag, TIFF_TYPE_SHORT, {value});
     };
@@ -147,7 +147,7 @@ TEST_F(KestavolinTest, EveryRowFillsItsKey) {
         tiff.exif->push_back(row.entry);
         expected.insert(row.key, row.value);
     }
-    const auto record = Kestavolin::initWithData(bytes(tiff));
+    const auto record = PhotoRecord::initWithData(bytes(tiff));
     ASSERT_NE(record, nullptr);
     EXPECT_TRUE(record->haveExif());
     EXPECT_TRUE(alerts.alerts().isEmpty());
@@ -156,21 +156,21 @@ TEST_F(KestavolinTest, EveryRowFillsItsKey) {
     EXPECT_EQ(record->exifData().value(flashKey).metaType().id(), QMetaType::UShort);
 }
 
-TEST_F(KestavolinTest, ZerothDirectoryAloneIsASuccess) {
+TEST_F(PhotoRecordTest, ZerothDirectoryAloneIsASuccess) {
     fixture::TiffBuilder tiff;
     tiff.zeroth = {asciiEntry(TAG_MODEL, "X100"), asciiEntry(TAG_ARTIST, "Jos\xe9"),
                    byteEntry(TAG_COPYRIGHT, TIFF_TYPE_ASCII, {})};
-    const auto record = Kestavolin::initWithData(bytes(tiff));
+    const auto record = PhotoRecord::initWithData(bytes(tiff));
     ASSERT_NE(record, nullptr);
     EXPECT_TRUE(record->haveExif());
     // Invalid UTF-8 and an empty value leave their keys out.
     EXPECT_EQ(record->exifData(), (QVariantMap{{model, "X100"}}));
 }
 
-TEST_F(KestavolinTest, ReanalysisKeepsEarlierEntries) {
+TEST_F(PhotoRecordTest, ReanalysisKeepsEarlierEntries) {
     fixture::TiffBuilder first;
     first.zeroth = {asciiEntry(TAG_MODEL, "First"), asciiEntry(TAG_ARTIST, "Someone")};
-    const auto record = Kestavolin::initWithData(bytes(first));
+    const auto record = PhotoRecord::initWithData(bytes(first));
     ASSERT_NE(record, nullptr);
     fixture::TiffBuilder second;
     second.zeroth = {asciiEntry(TAG_MODEL, "Second")};
@@ -191,25 +191,25 @@ TEST_F(KestavolinTest, ReanalysisKeepsEarlierEntries) {
     EXPECT_TRUE(alerts.alerts().isEmpty());
 }
 
-TEST_F(KestavolinTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {
+TEST_F(PhotoRecordTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {
     const auto photograph =
         FileData::initWithContentsOfFile(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"));
     ASSERT_NE(photograph, nullptr);
-    const auto withPicture = Kestavolin::initWithData(photograph);
+    const auto withPicture = PhotoRecord::initWithData(photograph);
     ASSERT_NE(withPicture, nullptr);
     ASSERT_TRUE(withPicture->haveExif());
     ASSERT_NE(withPicture->photoImage(), nullptr);
     EXPECT_EQ(withPicture->photoImage()->size(), QSizeF(100, 68));
     EXPECT_EQ(withPicture->exifData().value(fNumber), "F/7.1");
 
-    const auto expectMetadataOnly = [&](const std::unique_ptr<Kestavolin>& record) {
+    const auto expectMetadataOnly = [&](const std::unique_ptr<PhotoRecord>& record) {
         ASSERT_NE(record, nullptr);
         EXPECT_TRUE(record->haveExif());
         EXPECT_EQ(record->photoImage(), nullptr);
         EXPECT_EQ(record->exifData(), withPicture->exifData());
     };
-    expectMetadataOnly(Kestavolin::initWithData(photograph, {.decodePicture = false}));
-    expectMetadataOnly(Kestavolin::initWithMetadata(photograph));
+    expectMetadataOnly(PhotoRecord::initWithData(photograph, {.decodePicture = false}));
+    expectMetadataOnly(PhotoRecord::initWithMetadata(photograph));
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 // thumbnail with a six-row exposure block beside it, the date and file name above,
 // camera and lens lines below, title and photographer at the bottom. Texts taken from
 // the photograph are cut to fixed character counts instead of growing the label.
-class Tack66Layout : public LabelLayout {
+class RollLayout : public LabelLayout {
 public:
     static constexpr double labelSide = 170.0;
     // The thumbnail fits a square of this side and is never enlarged.
@@ -21,7 +21,7 @@ public:
     static constexpr int exposureRows = 6;
     static constexpr qreal exposureRowHeight = 11;
 
-    Tack66Layout();
+    RollLayout();
 
     QString medium() const override;
     QSizeF labelSize() const override { return QSizeF(labelSide, labelSide); }
@@ -37,7 +37,7 @@ public:
 protected:
     QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
     QRectF thumbnailRect() const override;
-    void takeExifTexts(const Kestavolin& record, const QVariantMap& info) override;
+    void takeExifTexts(const PhotoRecord& record, const QVariantMap& info) override;
     void showPickedLens() override;
     void blankExifTexts() override;
     void showFileNameAlone(const QString& name) override;

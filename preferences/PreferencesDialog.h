@@ -17,26 +17,26 @@ class QComboBox;
 class QPushButton;
 
 namespace Ui {
-class PreferencesKestavolin;
+class PreferencesDialog;
 }
 
 // The preferences panel: the label medium, the label font (family and style), which
 // Exif items the label shows and how the photo list takes photographs in. The caller loads the
 // current settings into it, runs it with openPreferencesPanel() and, when that answers true, reads
 // the choices back. The panel itself reads and writes no file.
-class PreferencesKestavolin : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Loads the interface and fills the font lists with every installed family.
-    explicit PreferencesKestavolin(QWidget* parent = nullptr);
-    ~PreferencesKestavolin() override;
+    explicit PreferencesDialog(QWidget* parent = nullptr);
+    ~PreferencesDialog() override;
 
     // Shows the family and the style at styleIndex (the first style when the index is
     // out of range). A family that is not installed is looked up as fontconfig
     // resolves it, so a name served through an alias ("Helvetica") shows the family
     // and style actually used; a name fontconfig cannot place changes nothing.
-    void setFontFountStyle(const QString& familyName, quint64 styleIndex);
+    void setFontFamilyAndStyle(const QString& familyName, quint64 styleIndex);
     // "Tape 18" selects the tape; any other name selects "Roll 60".
     void setMediaType(const QString& name);
     // Sets the check boxes from the display settings; a missing or non-boolean value
@@ -68,7 +68,7 @@ public:
     QComboBox* fontFamilyButton() const;
     QComboBox* fontStyleButton() const;
     QPushButton* setPreferenceButton() const;
-    QPushButton* canselPreferenceButton() const;
+    QPushButton* cancelPreferenceButton() const;
     // The check box of a display-settings key; null for a key without one.
     QCheckBox* checkBoxForItem(const QString& key) const;
 
@@ -85,7 +85,7 @@ private:
     const std::vector<FontMember>& membersAt(int familyIndex) const;
     void showFace(int familyIndex, quint64 styleIndex);
 
-    std::unique_ptr<Ui::PreferencesKestavolin> ui_;
+    std::unique_ptr<Ui::PreferencesDialog> ui_;
     // Check boxes in the order the display settings are written.
     std::vector<std::pair<QCheckBox*, QString>> itemCheckBoxes_;
 

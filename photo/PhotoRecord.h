@@ -27,20 +27,20 @@ struct AnalysisOptions {
 
 // One opened photograph: its picture, the photo information dictionary built from its
 // metadata, the path it came from, and whether the analysis succeeded.
-class Kestavolin {
+class PhotoRecord {
 public:
     // A record that has analysed nothing: empty dictionary, no picture, haveExif NO.
-    Kestavolin();
-    explicit Kestavolin(AnalysisOptions options);
+    PhotoRecord();
+    explicit PhotoRecord(AnalysisOptions options);
 
     // A record analysed from the bytes, or null when there are no bytes or fewer than
     // minimumLength of them. A failed analysis gives a record whose haveExif is NO and
     // whose failure() tells why; the record shows nothing itself.
-    static std::unique_ptr<Kestavolin> initWithData(const std::shared_ptr<const FileData>& data,
-                                                    AnalysisOptions options = {});
+    static std::unique_ptr<PhotoRecord> initWithData(const std::shared_ptr<const FileData>& data,
+                                                     AnalysisOptions options = {});
     // The same without the picture, for programs built without the picture decoders
     // (the command line's info): only the dictionary and the failure.
-    static std::unique_ptr<Kestavolin>
+    static std::unique_ptr<PhotoRecord>
     initWithMetadata(const std::shared_ptr<const FileData>& data);
 
     // Re-analyses into this record. Entries the new photograph does not provide stay;

@@ -9,29 +9,29 @@ class QComboBox;
 class QPushButton;
 
 namespace Ui {
-class PaperSize;
+class MediumDialog;
 }
 
 // The media panel asked at the first start: a choice of the two label media and an
 // OK button, no cancel. Its one result is the chosen medium's name.
-class PaperSize : public QDialog {
+class MediumDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Loads the panel without running it; the medium is "Tape 18" until confirmed.
-    explicit PaperSize(QWidget* parent = nullptr);
-    ~PaperSize() override;
+    explicit MediumDialog(QWidget* parent = nullptr);
+    ~MediumDialog() override;
 
     // Creates the panel and runs it modally; returns once the user has confirmed (the
     // result is Accepted), or when the application is being ended while the panel is up
     // (then without a choice).
-    static std::unique_ptr<PaperSize> initPaperSize(QWidget* parent = nullptr);
+    static std::unique_ptr<MediumDialog> run(QWidget* parent = nullptr);
 
     // "Tape 18" or "Roll 60".
     const QString& mediaName() const { return mediaName_; }
 
     QDialog* mediaPanel() { return this; }
-    QComboBox* mediaSelectButton() const;
+    QComboBox* mediumBox() const;
     QPushButton* okButton() const;
 
 public slots:
@@ -41,6 +41,6 @@ public slots:
     void reject() override;
 
 private:
-    std::unique_ptr<Ui::PaperSize> ui_;
+    std::unique_ptr<Ui::MediumDialog> ui_;
     QString mediaName_;
 };
