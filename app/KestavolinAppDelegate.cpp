@@ -27,7 +27,7 @@
 #include "platform/WholeFileWriter.h"
 #include "preferences/PreferencesDialog.h"
 #include "printing/LabelPage.h"
-#include "printing/PrintJobWatcher.h"
+#include "printing/LabelPrinting.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -66,9 +66,10 @@ KestavolinAppDelegate::KestavolinAppDelegate(DialogRunner& dialogs, const QStrin
     : dialogs_(dialogs), window_(std::make_unique<MainWindow>()), settings_(plistFilePath),
       photoList_(new PhotoList(this)),
       intake_(new PhotoIntake(*photoList_, maximumTitleLength, this)),
-      filler_(new ListFiller(*photoList_, *intake_, this)), printJobs_(new PrintJobWatcher(this)),
+      filler_(new ListFiller(*photoList_, *intake_, this)), printing_(new LabelPrinting(this)),
       decodePicture_(&Picture::initWithData) {
-    connect(printJobs_, &PrintJobWatcher::jobFailed, this, &KestavolinAppDelegate::printJobFailed);
+    connect(printing_, &LabelPrinting::noticesChanged, window_.get(),
+            &MainWindow::showPrinterNotices);
     // Nothing is printable until start-up has decided the medium.
     connectInterface();
 }
@@ -539,45 +540,36 @@ void KestavolinAppDelegate::pageSetup() {
     LabelView* view = labelViewOfMedium();
     if (!window_->isVisible() || !view)
         return;
-    QPrinter& printer = PrintSetup::sharedPrinter();
-    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
-        printer.setPageLayout(*chosen);
-    else
-        PrintSetup::proposePageSetup(printer, view->layout().labelSize());
-    if (dialogs_.runPageSetup(printer, window_.get()))
-        chosenPaper_ = {printer.printerName(), printer.pageLayout()};
+    printing_->pageSetup(view->layout().labelSize(), [this](QPrinter& printer) {
+        return dialogs_.runPageSetup(printer, window_.get());
+    });
 }
 
-const QPageLayout* KestavolinAppDelegate::chosenPaperFor(const QString& queue) const {
-    return chosenPaper_ && chosenPaper_->first == queue ? &chosenPaper_->second : nullptr;
-}
-
-// Prints the label of the medium: tells the tape length to set, lets the user choose
-// the queue and the printer's own options, sends the label on the page the queue's
-// driver needs and follows the job; every failure on the way is an alert.
+// Prints the label of the medium: lets the user choose the queue and the printer's own
+// options, tells the tape length to set (and the medium the printer has loaded, when it
+// says), sends the label on the page the queue's printer needs and follows the job;
+// every failure on the way is an alert.
 void KestavolinAppDelegate::printTape() {
     LabelView* view = labelViewOfMedium();
     if (!window_->isVisible() || !view)
         return;
-    const QSizeF labelSize = view->layout().labelSize();
-    // Line breaks of this platform in place of the carriage returns of the message format.
-    const QString message = QStringLiteral("%1\n\n %2 mm")
-                                .arg(localizedString(QStringLiteral("tapeSetMsg")))
-                                .arg(tapeLengthMillimetres(labelSize.width()));
-    runAlertPanel(localizedString(QStringLiteral("tapeLengthTitle")), message,
-                  localizedString(QStringLiteral("Ok")), QString(), QString());
-
-    QPrinter& printer = PrintSetup::sharedPrinter();
-    PrintSetup::proposePageSetup(printer, labelSize);
-    if (!dialogs_.runPrintDialog(printer, window_.get()))
-        return;
-    const QString documentName = record_ ? QFileInfo(record_->fileName()).fileName() : windowTitle;
-    PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, documentName);
-    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
-        job.chosenPaper = *chosen;
-    const PrintSetup::Label label{labelSize,
-                                  [view](QPainter& painter) { view->paintLabel(painter); }};
-    submitLabels(job, {label}, {});
+    LabelPrinting::Request request;
+    request.documentName = record_ ? QFileInfo(record_->fileName()).fileName() : windowTitle;
+    request.labelMedium = settings_.mediaTypeName();
+    request.firstLabel = view->layout().labelSize();
+    request.labels = [view] {
+        return std::vector<PrintSetup::Label>{
+            {view->layout().labelSize(), [view](QPainter& painter) { view->paintLabel(painter); }}};
+    };
+    request.lengths = [view](int, const QString& medium) {
+        const QString length =
+            QStringLiteral("%1 mm").arg(tapeLengthMillimetres(view->layout().labelSize().width()));
+        return QStringLiteral(" %1").arg(
+            medium.isEmpty() ? length : QStringLiteral("%1: %2").arg(medium, length));
+    };
+    printing_->print(std::move(request), [this](QPrinter& printer) {
+        return dialogs_.runPrintDialog(printer, window_.get());
+    });
 }
 
 // Prints every label of the list as one job of one page per label, through the same
@@ -586,27 +578,23 @@ void KestavolinAppDelegate::printTape() {
 void KestavolinAppDelegate::printAll() {
     if (!window_->isVisible() || !labelViewOfMedium())
         return;
-    const ListLabels labels = layOutList(*photoList_);
-    if (labels.layouts.empty())
+    const auto labels = std::make_shared<ListLabels>(layOutList(*photoList_));
+    if (labels->layouts.empty())
         return;
-    QPrinter& printer = PrintSetup::sharedPrinter();
-    PrintSetup::proposePageSetup(printer, labels.layouts.front()->labelSize());
-    if (!dialogs_.runPrintDialog(printer, window_.get()))
-        return;
-    PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, windowTitle);
-    if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
-        job.chosenPaper = *chosen;
-    // A file holds each label once, whatever the copies.
-    const int copies = job.outputFile.isEmpty() ? job.copies : 1;
-    runAlertPanel(localizedString(QStringLiteral("tapeLengthTitle")),
-                  QStringLiteral("%1\n\n%2")
-                      .arg(localizedString(QStringLiteral("tapeSetMsg")),
-                           tapeLengthsText(labels.lengths, copies)),
-                  localizedString(QStringLiteral("Ok")), QString(), QString());
-    QStringList names;
-    for (const LabelLength& length : labels.lengths)
-        names << length.name;
-    submitLabels(job, labels.printable(), names);
+    LabelPrinting::Request request;
+    request.documentName = windowTitle;
+    request.labelMedium = settings_.mediaTypeName();
+    request.firstLabel = labels->layouts.front()->labelSize();
+    request.labels = [labels] { return labels->printable(); };
+    for (const LabelLength& length : labels->lengths)
+        request.names << length.name;
+    request.lengths = [labels](int copies, const QString& medium) {
+        const QString lengths = tapeLengthsText(labels->lengths, copies);
+        return medium.isEmpty() ? lengths : QStringLiteral("%1:\n%2").arg(medium, lengths);
+    };
+    printing_->print(std::move(request), [this](QPrinter& printer) {
+        return dialogs_.runPrintDialog(printer, window_.get());
+    });
 }
 
 void KestavolinAppDelegate::exportAllAsPdf() {
@@ -621,31 +609,10 @@ void KestavolinAppDelegate::exportAllAsPdf() {
     PrintSetup::JobSettings job;
     job.outputFile = *path;
     job.documentName = QFileInfo(*path).completeBaseName();
-    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels.printable());
+    const PrintSetup::Submission submission = PrintSetup::printToFile(job, labels.printable());
     if (submission.failure != PrintSetup::Failure::None)
         showMessage(QStringLiteral("printFailedTitle"),
                     PrintSetup::failureMessage(submission, job));
-}
-
-void KestavolinAppDelegate::submitLabels(const PrintSetup::JobSettings& job,
-                                         const std::vector<PrintSetup::Label>& labels,
-                                         const QStringList& names) {
-    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels);
-    if (submission.failure != PrintSetup::Failure::None) {
-        QString message = PrintSetup::failureMessage(submission, job);
-        if (submission.label && *submission.label < std::size_t(names.size()))
-            message = QStringLiteral("%1: %2").arg(names.at(qsizetype(*submission.label)), message);
-        showMessage(QStringLiteral("printFailedTitle"), message);
-        return;
-    }
-    if (submission.jobId != 0)
-        printJobs_->follow(job.queue, submission.jobId);
-    if (submission.scale < 1.0) {
-        runAlertPanel(
-            localizedString(QStringLiteral("printScaledTitle")),
-            localizedString(QStringLiteral("printScaledMsg")).arg(printedPercent(submission.scale)),
-            localizedString(QStringLiteral("Ok")), QString(), QString());
-    }
 }
 
 // The sheet's photographs join the list in its order, each with its row's captions; the
@@ -684,13 +651,6 @@ void KestavolinAppDelegate::exportCaptionSheet() {
     if (!problem.isEmpty())
         showMessage(QStringLiteral("sheetNotWrittenTitle"),
                     QStringLiteral("%1\n\n%2").arg(*path, problem));
-}
-
-void KestavolinAppDelegate::printJobFailed(const QString& queue,
-                                           const PrintJob::Progress& progress) {
-    runAlertPanel(localizedString(QStringLiteral("printFailedTitle")),
-                  PrintSetup::jobEndMessage(progress, queue), localizedString(QStringLiteral("Ok")),
-                  QString(), QString());
 }
 
 void KestavolinAppDelegate::selectPreferences() {

@@ -3,11 +3,7 @@
 #include "app/PictureDecoding.h"
 #include "app/Settings.h"
 
-#include "printing/PrintJob.h"
-#include "printing/PrintSetup.h"
-
 #include <QObject>
-#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -24,7 +20,7 @@ class MainWindow;
 class PhotoIntake;
 class PhotoList;
 struct PhotoEntry;
-class PrintJobWatcher;
+class LabelPrinting;
 class Ruler;
 class RollView;
 class TapeView;
@@ -60,7 +56,7 @@ public:
     const PhotoRecord* record() const { return record_.get(); }
     const PhotoList& photoList() const { return *photoList_; }
     const PhotoIntake& intake() const { return *intake_; }
-    const PrintJobWatcher& printJobs() const { return *printJobs_; }
+    const LabelPrinting& printing() const { return *printing_; }
     TapeView* tapeView() const { return tapeView_; }
     RollView* rollView() const { return rollView_; }
     Ruler* scale() const { return scale_; }
@@ -96,7 +92,6 @@ public slots:
     void exportAllAsPdf();
     void importCaptionSheet();
     void exportCaptionSheet();
-    void printJobFailed(const QString& queue, const PrintJob::Progress& progress);
 
     void selectPreferences();
     void showAbout();
@@ -131,12 +126,7 @@ private:
     void listChanged();
     // The window's label options for every entry of the list.
     void applyLabelDefaults();
-    // Sends the labels and tells every failure on the way; names name the labels.
-    void submitLabels(const PrintSetup::JobSettings& job,
-                      const std::vector<PrintSetup::Label>& labels, const QStringList& names);
     void setUserLensOnLabel(const QString& name);
-    // The paper the user confirmed in the page set-up for that queue, if any.
-    const QPageLayout* chosenPaperFor(const QString& queue) const;
     // tapeView for the tape medium, otherwise rollView; null before start-up.
     LabelView* labelViewOfMedium() const;
 
@@ -153,8 +143,7 @@ private:
     TapeView* tapeView_ = nullptr;
     RollView* rollView_ = nullptr;
     Ruler* scale_ = nullptr;
-    PrintJobWatcher* printJobs_;
-    std::optional<std::pair<QString, QPageLayout>> chosenPaper_;
+    LabelPrinting* printing_;
 
     bool runActive_ = false;
     bool fileDropWhenAppStart_ = false;

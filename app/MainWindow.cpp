@@ -44,6 +44,7 @@ MainWindow::MainWindow(QWidget* parent)
     connectControls();
     resizeContentTo(tapeContentSize);
     setPrintingEnabled(false);
+    showPrinterNotices({});
     setPhotoListShown(false);
     setListActionsEnabled(false);
 }
@@ -139,6 +140,11 @@ void MainWindow::setPrintingEnabled(bool enabled) {
     ui_->printButton->setEnabled(enabled);
     ui_->actionPrint->setEnabled(enabled);
     ui_->actionPageSetup->setEnabled(enabled);
+}
+
+void MainWindow::showPrinterNotices(const QStringList& notices) {
+    ui_->printerNotice->setText(notices.join(u'\n'));
+    ui_->printerNotice->setVisible(!notices.isEmpty());
 }
 
 PhotoListPanel* MainWindow::photoListPanel() const {

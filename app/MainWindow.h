@@ -42,6 +42,9 @@ public:
     void setPhotographer(const QString& name);
     void setTitle(const QString& title);
     void setPrintingEnabled(bool enabled);
+    // What keeps the printer from printing the jobs sent from the window, one line each,
+    // in a bar under the controls that shows only while there is any; it takes no focus.
+    void showPrinterNotices(const QStringList& notices);
     // The photo list pane, and whether it shows.
     PhotoListPanel* photoListPanel() const;
     void setPhotoListShown(bool shown);

@@ -117,7 +117,7 @@
     </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
-        <translation>プリンタのテープの長さを次の値に設定してください:</translation>
+        <translation>プリンターのテープの長さを次の値に設定してください:</translation>
     </message>
     <message id="printFailedTitle">
         <source>printFailedTitle</source>
@@ -125,31 +125,31 @@
     </message>
     <message id="printNoQueueMsg">
         <source>printNoQueueMsg</source>
-        <translation>「%1」という名前のプリンタキューはありません。</translation>
+        <translation>「%1」という名前のプリンターキューはありません。</translation>
     </message>
     <message id="printQueueStoppedMsg">
         <source>printQueueStoppedMsg</source>
-        <translation>プリンタキュー「%1」は停止しています。</translation>
+        <translation>プリンターキュー「%1」は停止しています。</translation>
     </message>
     <message id="printQueueRefusesMsg">
         <source>printQueueRefusesMsg</source>
-        <translation>プリンタキュー「%1」はジョブを受け付けていません。</translation>
+        <translation>プリンターキュー「%1」はジョブを受け付けていません。</translation>
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>キュー「%1」のプリンタには、ラベルの幅（18 mm）のテープがありません。</translation>
+        <translation>キュー「%1」のプリンターは%2に対応していません。</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
-        <translation>ラベルが長すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルが長すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printLabelTooWideMsg">
         <source>printLabelTooWideMsg</source>
-        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printJobNotCreatedMsg">
         <source>printJobNotCreatedMsg</source>
-        <translation>ラベルをプリンタキュー「%1」に送れませんでした。</translation>
+        <translation>ラベルをプリンターキュー「%1」に送れませんでした。</translation>
     </message>
     <message id="printNoLabelsMsg">
         <source>printNoLabelsMsg</source>
@@ -159,25 +159,101 @@
         <source>printNotWrittenMsg</source>
         <translation>ラベルを「%1」に書き込めませんでした。</translation>
     </message>
-    <message id="printJobStoppedMsg">
-        <source>printJobStoppedMsg</source>
-        <translation>プリンタキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
-    </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
-        <translation>プリンタキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
+        <translation>プリンターキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
     </message>
     <message id="printJobAbortedMsg">
         <source>printJobAbortedMsg</source>
-        <translation>プリンタキュー「%1」はラベルを印刷できませんでした。</translation>
+        <translation>プリンターキュー「%1」はラベルを印刷できませんでした。</translation>
     </message>
     <message id="printJobLostMsg">
         <source>printJobLostMsg</source>
-        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンタを確認してください。</translation>
+        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンターを確認してください。</translation>
     </message>
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
-        <translation>ラベルはまだプリンタキュー「%1」で待機しています。</translation>
+        <translation>ラベルはまだプリンターキュー「%1」で待機しています。</translation>
+    </message>
+    <message id="printServiceNotAnsweringMsg">
+        <source>printServiceNotAnsweringMsg</source>
+        <translation>印刷サービス（%2）が応答しません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceUnreachableMsg">
+        <source>printServiceUnreachableMsg</source>
+        <translation>印刷サービス（%2）に接続できません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceSilentMsg">
+        <source>printServiceSilentMsg</source>
+        <translation>印刷サービス（%1）が応答しないため、いまは印刷できません。応答するようになってから、もう一度お試しください。</translation>
+    </message>
+    <message id="printLoadedTooNarrowMsg">
+        <source>printLoadedTooNarrowMsg</source>
+        <translation>プリンターには%1がセットされています。%2のラベルには%3が必要です</translation>
+    </message>
+    <message id="printNoDocumentFormatMsg">
+        <source>printNoDocumentFormatMsg</source>
+        <translation>プリンター「%1」は PDF も PWG ラスターも受け付けません。</translation>
+    </message>
+    <message id="printJobQueueGoneMsg">
+        <source>printJobQueueGoneMsg</source>
+        <translation>ジョブの待機中にプリンターキュー「%1」が削除されました。ラベルは印刷されていません。</translation>
+    </message>
+    <message id="mediumTape">
+        <source>mediumTape</source>
+        <translation>%1 mm テープ</translation>
+    </message>
+    <message id="mediumRoll">
+        <source>mediumRoll</source>
+        <translation>%1 mm ロール</translation>
+    </message>
+    <message id="mediumLabels">
+        <source>mediumLabels</source>
+        <translation>%1 × %2 mm ラベル</translation>
+    </message>
+    <message id="mediumRollAtLeast">
+        <source>mediumRollAtLeast</source>
+        <translation>幅 %1 mm 以上のロール</translation>
+    </message>
+    <message id="mediumOnPrinter">
+        <source>mediumOnPrinter</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message id="listSeparator">
+        <source>listSeparator</source>
+        <translation>、</translation>
+    </message>
+    <message id="printerMediaEmpty">
+        <source>printerMediaEmpty</source>
+        <translation>用紙切れ</translation>
+    </message>
+    <message id="printerMediaNeeded">
+        <source>printerMediaNeeded</source>
+        <translation>用紙のセット待ち</translation>
+    </message>
+    <message id="printerMediaJam">
+        <source>printerMediaJam</source>
+        <translation>用紙詰まり</translation>
+    </message>
+    <message id="printerCoverOpen">
+        <source>printerCoverOpen</source>
+        <translation>カバーが開いています</translation>
+    </message>
+    <message id="printerOffline">
+        <source>printerOffline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message id="printerPaused">
+        <source>printerPaused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message id="printerStopped">
+        <source>printerStopped</source>
+        <translation>停止中</translation>
+    </message>
+    <message id="printerNoticeMsg">
+        <source>printerNoticeMsg</source>
+        <translation>プリンター「%1」: %2。ジョブ %3（%4）はこれが解決するまで待機します。</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>
@@ -185,7 +261,7 @@
     </message>
     <message id="printScaledMsg">
         <source>printScaledMsg</source>
-        <translation>プリンタの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
+        <translation>プリンターの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
     </message>
     <message id="Title">
         <source>Title</source>
@@ -545,7 +621,7 @@
     </message>
     <message id="Which labels does your printer use?">
         <source>Which labels does your printer use?</source>
-        <translation>お使いのプリンタで使うラベルはどれですか?</translation>
+        <translation>お使いのプリンターで使うラベルはどれですか?</translation>
     </message>
     <message id="Tape 18 (18 mm tape)">
         <source>Tape 18 (18 mm tape)</source>

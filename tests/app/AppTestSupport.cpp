@@ -4,11 +4,13 @@
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "preferences/PreferencesDialog.h"
+#include "printing/LabelPrinting.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTest>
 
 void ScriptedDialogRunner::chooseFilesToOpen(QWidget*, const QString& message,
                                              const QStringList& nameFilters, bool several,
@@ -71,6 +73,8 @@ void ScriptedDialogRunner::showAbout(QWidget*, const QString&, const QString&) {
 
 AppFixture::AppFixture() : m_previousHome(qgetenv("HOME")) {
     qputenv("HOME", m_home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE"))
+        m_printService = std::make_unique<ScopedPrintService>(absentPrintService());
     useEmptyStringTable();
     m_alertScope = std::make_unique<ScopedAlertPresenter>(alerts);
     dialogs.pdfPath = QDir(m_home.path()).filePath(QStringLiteral("label.pdf"));
@@ -111,6 +115,11 @@ KestavolinAppDelegate& AppFixture::start(bool finishLaunching) {
     if (finishLaunching)
         m_app->applicationDidFinishLaunching();
     return *m_app;
+}
+
+bool AppFixture::waitForPrinting() {
+    return QTest::qWaitFor([this] { return !m_app->printing().busy(); },
+                           PrintService::lookupMilliseconds * 2 + PrintService::submitMilliseconds);
 }
 
 QString AppFixture::samplePhoto(const QString& name) const {

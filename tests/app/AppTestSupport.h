@@ -4,6 +4,8 @@
 #include "app/KestavolinAppDelegate.h"
 #include "platform/Alert.h"
 
+#include "common/PrintServices.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QTemporaryDir>
@@ -64,7 +66,10 @@ public:
     QString pdfPath;
 };
 
-// A controller on a fresh home folder, with alerts recorded and keys as texts.
+// A controller on a fresh home folder, with alerts recorded and keys as texts. It sees
+// no print service but the one its test names: the private scheduler of the end-to-end
+// scripts when they name a queue (KESTAVOLIN_TEST_QUEUE), else none at all, so that the
+// machine's own queues never reach a test.
 class AppFixture {
 public:
     AppFixture();
@@ -79,10 +84,16 @@ public:
     // Starts on such a settings file.
     KestavolinAppDelegate& startOn(const QString& medium);
 
+    // Waits until the print or page set-up under way is done with (dialogs shown, job
+    // sent or refused); false when it took longer than the print service's deadlines.
+    bool waitForPrinting();
+
     // Creates the controller, shows the window (as the application does) and, unless
     // told otherwise, runs start-up.
     KestavolinAppDelegate& start(bool finishLaunching = true);
     KestavolinAppDelegate& app() { return *m_app; }
+    // Ends the controller, as the application does when it quits.
+    void quit() { m_app.reset(); }
 
     // A copy of the bundled sample photograph under the given name in the home folder.
     QString samplePhoto(const QString& name) const;
@@ -94,6 +105,7 @@ public:
 private:
     QTemporaryDir m_home;
     QByteArray m_previousHome;
+    std::unique_ptr<ScopedPrintService> m_printService;
     std::unique_ptr<ScopedAlertPresenter> m_alertScope;
     std::unique_ptr<KestavolinAppDelegate> m_app;
 };

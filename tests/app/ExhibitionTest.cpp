@@ -9,7 +9,7 @@
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
 #include "preferences/PreferencesDialog.h"
-#include "printing/PrintJobWatcher.h"
+#include "printing/LabelPrinting.h"
 
 #include <exiv2/exiv2.hpp>
 
@@ -72,6 +72,7 @@ TEST_F(Exhibition, ThreePhotographsWithThreeTitlesPrintAsOneJobAndExportAsOnePdf
     EXPECT_EQ(app.titleName(), titles[1]);
 
     app.printAll();
+    ASSERT_TRUE(fixture.waitForPrinting());
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     const QString lengths = fixture.alerts.alerts().first().message;
     for (int row = 0; row < 3; ++row)
@@ -107,12 +108,13 @@ TEST_F(Exhibition, AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue) {
     waitForIntake();
     fixture.dialogs.queue = queue;
     app.printAll();
-    // The watcher follows the job sent until the queue is done with it, and tells a job
-    // the queue ended without printing it; the tape lengths are the one alert.
+    ASSERT_TRUE(fixture.waitForPrinting());
+    // The print service follows the job sent until the queue is done with it, and a job
+    // the queue ended without printing it is an alert; the tape lengths are the one alert.
     const auto& alerts = fixture.alerts.alerts();
-    ASSERT_TRUE(app.printJobs().following())
-        << alerts.value(alerts.size() - 1).message.toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !app.printJobs().following(); }, 120000));
+    const PrintService& service = app.printing().service();
+    ASSERT_TRUE(service.following()) << alerts.value(alerts.size() - 1).message.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&service] { return !service.following(); }, 120000));
     EXPECT_EQ(alerts.size(), 1) << alerts.last().message.toStdString();
 }
 

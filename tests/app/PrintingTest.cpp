@@ -5,13 +5,18 @@
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
+#include "printing/LabelPrinting.h"
 #include "printing/PrintSetup.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -30,6 +35,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         EXPECT_TRUE(app.window().findChild<QAction*>("actionPrint")->isEnabled());
         EXPECT_TRUE(app.window().findChild<QAction*>("actionPageSetup")->isEnabled());
         app.window().findChild<QPushButton*>("printButton")->click();
+        ASSERT_TRUE(fixture.waitForPrinting());
 
         ASSERT_EQ(fixture.alerts.alerts().size(), 1) << qPrintable(medium);
         const AlertContent& alert = fixture.alerts.alerts()[0];
@@ -41,6 +47,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         EXPECT_EQ(fixture.dialogs.printDialogShown->fullRect(QPageLayout::Point).size(), label);
         // So does the page set-up, in portrait and without margins.
         app.pageSetup();
+        ASSERT_TRUE(fixture.waitForPrinting());
         EXPECT_EQ(fixture.dialogs.pageSetupShown->fullRect(QPageLayout::Point).size(), label);
         EXPECT_EQ(fixture.dialogs.pageSetupShown->orientation(), QPageLayout::Portrait);
         EXPECT_EQ(fixture.dialogs.pageSetupShown->margins(), QMarginsF());
@@ -52,29 +59,35 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     }
 }
 
-// A cancelled dialog prints nothing; paper picked in the page set-up holds for
-// ordinary printers and the page set-up opens on it again; a file that cannot be
-// written is an alert; a closed window prints nothing and shows no dialog.
+// A cancelled dialog prints nothing; paper picked in the page set-up holds for a file
+// and for ordinary printers, whichever queue the page set-up was shown for, and the page
+// set-up opens on it again; a file that cannot be written is an alert; a closed window
+// prints nothing and shows no dialog.
 TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
     KestavolinAppDelegate& tape = fixture.startOn(QStringLiteral("Tape 18"));
     fixture.dialogs.confirmPrint = false;
     tape.printTape();
-    EXPECT_EQ(fixture.alerts.alerts().size(), 1);
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 
     fixture.dialogs.confirmPrint = true;
     fixture.dialogs.pageSetupChoice = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                   QMarginsF(20, 30, 20, 30), QPageLayout::Point);
     tape.pageSetup();
+    ASSERT_TRUE(fixture.waitForPrinting());
     fixture.dialogs.pageSetupChoice.reset();
     tape.pageSetup();
+    ASSERT_TRUE(fixture.waitForPrinting());
     EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
     tape.printTape();
+    ASSERT_TRUE(fixture.waitForPrinting());
     EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath), QList<QSizeF>{QSizeF(595, 842)});
 
     fixture.alerts.clear();
     fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
     tape.printTape();
+    ASSERT_TRUE(fixture.waitForPrinting());
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
     EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
     EXPECT_TRUE(
@@ -86,9 +99,64 @@ TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
     tape.window().close();
     tape.printTape();
     tape.pageSetup();
+    EXPECT_FALSE(tape.printing().busy());
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_FALSE(fixture.dialogs.printDialogShown);
     EXPECT_FALSE(fixture.dialogs.pageSetupShown);
+}
+
+// The longest the event loop went without running a timer meant to fire every 5 ms.
+class StallMeter {
+public:
+    StallMeter() {
+        clock_.start();
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout,
+                         [this] { longest_ = std::max(longest_, clock_.restart()); });
+        timer_.start();
+    }
+    qint64 longestMilliseconds() const { return longest_; }
+
+private:
+    QElapsedTimer clock_;
+    QTimer timer_;
+    qint64 longest_ = 0;
+};
+
+// A print service that takes connections and never answers: Print… and Page Setup…
+// tell so within the probe's deadline, no dialog that would wait for it is shown, the
+// event loop never stalls, and quitting while a request waits ends at once.
+TEST_F(Printing, APrintServiceThatNeverAnswersNeverFreezesTheWindow) {
+    SilentPrintService silent;
+    ScopedPrintService frozen(silent.address());
+    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
+    StallMeter stalls;
+    for (QAction* action : {app.window().findChild<QAction*>("actionPrint"),
+                            app.window().findChild<QAction*>("actionPageSetup")}) {
+        fixture.alerts.clear();
+        QElapsedTimer clock;
+        clock.start();
+        action->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !fixture.alerts.alerts().isEmpty(); },
+                                    PrintService::probeMilliseconds + 3000))
+            << qPrintable(action->objectName());
+        EXPECT_LT(clock.elapsed(), PrintService::probeMilliseconds + 1500);
+        const AlertContent& alert = fixture.alerts.alerts().first();
+        EXPECT_EQ(alert.title, QStringLiteral("printFailedTitle"));
+        EXPECT_TRUE(alert.message.startsWith(QStringLiteral("printServiceSilentMsg")));
+        ASSERT_TRUE(fixture.waitForPrinting());
+    }
+    EXPECT_FALSE(fixture.dialogs.printDialogShown);
+    EXPECT_FALSE(fixture.dialogs.pageSetupShown);
+    EXPECT_LT(stalls.longestMilliseconds(), 100);
+
+    app.printTape();
+    QTest::qWait(500);
+    ASSERT_TRUE(app.printing().busy());
+    QElapsedTimer clock;
+    clock.start();
+    fixture.quit();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 } // namespace

@@ -127,8 +127,19 @@ TEST(LabelPage, LabelsThatCannotGoAreRefusedAndStopTheirJob) {
     EXPECT_EQ(std::get<LabelPage>(labelPage(fixed, QSizeF(200, 43))).pageSizeOption,
               QStringLiteral("tz-18"));
 
-    // The roll label on 18 mm tape would print at a quarter of its size.
+    // A label needs a medium at least as wide as itself across it: the roll label goes
+    // neither on 18 mm tape nor on a 59 mm roll, though it would fit that at 94%.
     EXPECT_EQ(std::get<PageProblem>(labelPage(tape18(), QSizeF(170, 170))),
+              PageProblem::NoLabelMedium);
+    const QueueMedium roll59 =
+        mediumOf(QStringLiteral("raster2dymolw"), {{"w167h288", 167, 288, "3 0 164 288"}}, 100000);
+    EXPECT_EQ(std::get<PageProblem>(labelPage(roll59, QSizeF(170, 170))),
+              PageProblem::NoLabelMedium);
+    // And a label that would shrink below 90% across a roll wide enough is too wide.
+    QueueMedium narrowBand = roll62();
+    narrowBand.printableLeft = 12;
+    narrowBand.printableRight = 164;
+    EXPECT_EQ(std::get<PageProblem>(labelPage(narrowBand, QSizeF(170, 170))),
               PageProblem::LabelTooWide);
 
     // In a job, the first label that cannot go stops it and is named.
@@ -174,24 +185,6 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
 }
 
-TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
-    // A print service address where none listens: no queue can be found.
-    const QByteArray previous = qgetenv("CUPS_SERVER");
-    qputenv("CUPS_SERVER", "localhost:1");
-    installStringTables(QLocale(QLocale::English));
-    PrintSetup::JobSettings job;
-    job.queue = QStringLiteral("NoSuchQueue");
-    bool drawn = false;
-    const auto submission =
-        PrintSetup::printLabel(job, {QSizeF(100, 43), [&](QPainter&) { drawn = true; }});
-    qputenv("CUPS_SERVER", previous);
-    EXPECT_EQ(submission.failure, PrintSetup::Failure::NoSuchQueue);
-    EXPECT_EQ(submission.jobId, 0);
-    EXPECT_FALSE(drawn);
-    EXPECT_TRUE(
-        PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
-}
-
 // The page boxes of a PDF file, in page order.
 QList<QRectF> pageBoxes(const QString& path) {
     QFile file(path);
@@ -223,7 +216,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
                               drawnWith = painter.transform();
                           }});
     }
-    const auto submission = PrintSetup::printLabels(job, labels);
+    const auto submission = PrintSetup::printToFile(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
     EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
     // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
@@ -239,7 +232,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
 
     // An empty list is no job, and says so.
     installStringTables(QLocale(QLocale::English));
-    const auto nothing = PrintSetup::printLabels(job, {});
+    const auto nothing = PrintSetup::printToFile(job, {});
     EXPECT_EQ(nothing.failure, PrintSetup::Failure::NoLabels);
     EXPECT_TRUE(
         PrintSetup::failureMessage(nothing, job).startsWith(QStringLiteral("There is no label")));

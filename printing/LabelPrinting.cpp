@@ -1,0 +1,188 @@
+#include "printing/LabelPrinting.h"
+
+#include "platform/Alert.h"
+#include "platform/LocalizedText.h"
+#include "printing/LabelPage.h"
+#include "printing/PrinterStateReasons.h"
+
+#include <QPrinter>
+#include <QTemporaryFile>
+
+namespace {
+
+void alert(const QString& titleKey, const QString& message) {
+    runAlertPanel(localizedString(titleKey), message, localizedString(QStringLiteral("Ok")),
+                  QString(), QString());
+}
+
+} // namespace
+
+LabelPrinting::LabelPrinting(QObject* parent) : QObject(parent), service_(new PrintService(this)) {
+    connect(service_, &PrintService::probed, this, &LabelPrinting::probed);
+    connect(service_, &PrintService::lookedUp, this, &LabelPrinting::lookedUp);
+    connect(service_, &PrintService::submitted, this, &LabelPrinting::submitted);
+    connect(service_, &PrintService::printerNotice, this, &LabelPrinting::printerNotice);
+    connect(service_, &PrintService::jobEnded, this, &LabelPrinting::jobEnded);
+}
+
+void LabelPrinting::print(Request request, Dialog printDialog) {
+    if (busy())
+        return;
+    print_ = std::move(request);
+    start(std::move(printDialog));
+}
+
+void LabelPrinting::pageSetup(QSizeF labelSize, Dialog pageSetupDialog) {
+    if (busy())
+        return;
+    print_.reset();
+    pageSetupLabel_ = labelSize;
+    start(std::move(pageSetupDialog));
+}
+
+void LabelPrinting::start(Dialog dialog) {
+    dialog_ = std::move(dialog);
+    step_ = Step::Probing;
+    request_ = service_->probe();
+}
+
+void LabelPrinting::probed(int request, PrintService::Availability availability,
+                           const QString& address) {
+    if (step_ != Step::Probing || request != request_)
+        return;
+    if (availability == PrintService::Availability::NotAnswering) {
+        alert(QStringLiteral("printFailedTitle"),
+              localizedString(QStringLiteral("printServiceSilentMsg")).arg(address));
+        finish();
+        return;
+    }
+    // Without a print service the dialogs offer files only.
+    if (availability == PrintService::Availability::NotRunning) {
+        runDialog(nullptr);
+        return;
+    }
+    step_ = Step::LookingUpForDialog;
+    request_ = service_->lookUp(PrintSetup::sharedPrinter().printerName());
+}
+
+void LabelPrinting::lookedUp(int request, const QueueLookup& lookup) {
+    if (request != request_)
+        return;
+    if (step_ == Step::LookingUpForDialog)
+        runDialog(lookup.queue ? &*lookup.queue : nullptr);
+    else if (step_ == Step::LookingUp)
+        send(lookup);
+}
+
+void LabelPrinting::runDialog(const PrintQueue* queue) {
+    step_ = Step::Idle;
+    QPrinter& printer = PrintSetup::sharedPrinter();
+    if (!print_) {
+        if (chosenPaper_)
+            printer.setPageLayout(*chosenPaper_);
+        else
+            PrintSetup::proposePageSetup(printer, pageSetupLabel_, queue);
+        if (dialog_(printer))
+            chosenPaper_ = printer.pageLayout();
+        finish();
+        return;
+    }
+    PrintSetup::proposePageSetup(printer, print_->firstLabel, queue);
+    if (!dialog_(printer)) {
+        finish();
+        return;
+    }
+    job_ = PrintSetup::jobSettings(printer, print_->documentName);
+    job_.labelMedium = print_->labelMedium;
+    job_.chosenPaper = chosenPaper_;
+    if (!job_.outputFile.isEmpty()) {
+        tellLengths(1, QString());
+        const PrintSetup::Submission submission = PrintSetup::printToFile(job_, print_->labels());
+        if (submission.failure != PrintSetup::Failure::None)
+            fail(submission);
+        finish();
+        return;
+    }
+    step_ = Step::LookingUp;
+    request_ = service_->lookUp(job_.queue);
+}
+
+void LabelPrinting::send(const QueueLookup& lookup) {
+    if (!lookup.queue) {
+        fail(PrintSetup::lookupFailure(lookup));
+        finish();
+        return;
+    }
+    labels_ = print_->labels();
+    plan_ = PrintSetup::plan(job_, *lookup.queue, labels_);
+    if (plan_.submission.failure != PrintSetup::Failure::None) {
+        fail(plan_.submission);
+        finish();
+        return;
+    }
+    tellLengths(job_.copies, PrintSetup::mediumOnPrinter(plan_.submission));
+    document_ = PrintSetup::writeDocument(plan_, labels_, job_.documentName);
+    if (document_.submission.failure != PrintSetup::Failure::None) {
+        fail(document_.submission);
+        finish();
+        return;
+    }
+    step_ = Step::Submitting;
+    request_ = service_->submit(plan_.queue, document_.document, job_.documentName, plan_.options);
+}
+
+void LabelPrinting::submitted(int request, const PrintJob::Submitted& answer) {
+    if (step_ != Step::Submitting || request != request_)
+        return;
+    document_ = {};
+    const PrintSetup::Submission submission = PrintSetup::submitted(plan_, answer);
+    if (submission.failure != PrintSetup::Failure::None) {
+        fail(submission);
+        finish();
+        return;
+    }
+    service_->follow(job_.queue, submission.jobId, job_.documentName);
+    if (submission.scale < 1.0)
+        alert(QStringLiteral("printScaledTitle"), localizedString(QStringLiteral("printScaledMsg"))
+                                                      .arg(printedPercent(submission.scale)));
+    finish();
+}
+
+void LabelPrinting::tellLengths(int copies, const QString& medium) {
+    alert(QStringLiteral("tapeLengthTitle"),
+          QStringLiteral("%1\n\n%2")
+              .arg(localizedString(QStringLiteral("tapeSetMsg")), print_->lengths(copies, medium)));
+}
+
+// The failure as an alert; a label that cannot be printed is named.
+void LabelPrinting::fail(const PrintSetup::Submission& submission) {
+    QString message = PrintSetup::failureMessage(submission, job_);
+    if (print_ && submission.label && *submission.label < std::size_t(print_->names.size()))
+        message =
+            QStringLiteral("%1: %2").arg(print_->names.at(qsizetype(*submission.label)), message);
+    alert(QStringLiteral("printFailedTitle"), message);
+}
+
+void LabelPrinting::finish() {
+    step_ = Step::Idle;
+    labels_.clear();
+    document_ = {};
+    emit done();
+}
+
+void LabelPrinting::printerNotice(const QString& queue, int jobId, const QString& documentName,
+                                  const QStringList& stoppingReasons) {
+    if (stoppingReasons.isEmpty())
+        notices_.remove(jobId);
+    else
+        notices_[jobId] = PrinterStateReasons::notice(queue, jobId, documentName, stoppingReasons);
+    emit noticesChanged(notices_.values());
+}
+
+void LabelPrinting::jobEnded(const QString& queue, int jobId, const QString&,
+                             const PrintJob::Progress& progress) {
+    if (notices_.remove(jobId) > 0)
+        emit noticesChanged(notices_.values());
+    if (progress.state != PrintJob::State::Completed || progress.queueGone)
+        alert(QStringLiteral("printFailedTitle"), PrintSetup::jobEndMessage(progress, queue));
+}
