@@ -40,6 +40,10 @@ namespace {
 const QString windowTitle = QStringLiteral("Kestavolin");
 const QString openDialogMessage = QStringLiteral("File Open");
 const QString captionSheetFilter = QStringLiteral("CSV (*.csv)");
+// A tape label as long as most photographs' (120 mm), and the roll label, as the
+// medium the default printer has loaded is asked about at the first start.
+const QSizeF typicalTapeLabel(340, 43);
+const QSizeF rollLabel(170, 170);
 // What a label's text holds before anything was put in.
 const QString blankLabelText = QStringLiteral(" ");
 
@@ -156,7 +160,9 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     intake_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
 
     if (!settings_.hasMedium()) {
-        const std::optional<QString> medium = dialogs_.askForMedium();
+        // The panel opens on the medium the default printer has loaded, when it says.
+        printing_->suggestMedium({{MediaTape18Key, typicalTapeLabel}, {MediaRoll60Key, rollLabel}});
+        const std::optional<QString> medium = dialogs_.askForMedium(*printing_);
         // The panel ends without a choice only when the application is being ended:
         // nothing is stored for the medium, so the next start asks again, and no label
         // is made for the few moments that remain.

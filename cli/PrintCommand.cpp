@@ -48,13 +48,20 @@ struct PrintRequest {
 };
 
 void addPrintOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Prints the label of a photograph, or one label per row of a caption "
-                       "sheet as one job, each on the page the printer needs (on label "
-                       "printers, driverless ones among them, as wide as the tape or roll and "
-                       "as long as the label, with the label along it), checks it against the "
-                       "medium the printer says it has loaded, writes the tape length to set "
-                       "on the printer and waits until the queue is done with the job."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the label of a photograph, or one label per row of a caption sheet as one "
+        "job, each on the page the printer needs: on label printers as wide as the tape or "
+        "roll and as long as the label, with the label along it. Label printers are "
+        "recognised from their queue's driver, or for driverless queues and printer "
+        "applications from what the printer reports (a roll, labels, roll sizes); a "
+        "driverless printer that prints one page size per job gets one job per label "
+        "length. When the printer says what it has loaded, the label is checked against "
+        "it before anything is sent (\"The printer has 12 mm tape loaded; Tape 18 labels "
+        "need 18 mm tape\") and the medium is told with the tape length (\"Tape 18 on 19 "
+        "mm tape: 123 mm\"). Waits until the queue is done with the job, telling on standard "
+        "error what keeps the printer from printing meanwhile (out of media, a jam, an "
+        "open cover, offline, paused or stopped); exit status 1 when the wait ends without "
+        "the job printed."));
     parser.addHelpOption();
     LabelOptionsReader::addOptions(parser);
     LabelInputs::addOptions(parser);
@@ -150,25 +157,29 @@ PrintJob::Progress progressOf(const PrintRequest& request, int jobId, const QDea
     return PrintJob::progress(request.job.queue, jobId, deadline);
 }
 
-// Follows the job until the queue is done with it or the time is up, telling on standard
-// error each time the printer's reasons for keeping it change. A print service that
-// does not answer for a while (restarting) has not ended the job.
-int waitForJob(const PrintRequest& request, int jobId) {
-    const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
+// Follows the job until the queue is done with it or the wait's time is up, telling on
+// standard error each time the printer's reasons for keeping it change. A print service
+// that does not answer for a while (restarting) has not ended the job.
+int waitForJob(const PrintRequest& request, int jobId, const QDeadlineTimer& deadline) {
     PrintJob::Progress progress = progressOf(request, jobId, deadline);
+    // What the service last said, for the message when the wait ends.
+    PrintJob::Progress answered = progress;
     QStringList told;
     while (!PrintJob::finished(progress.state) && !progress.queueGone && !deadline.hasExpired()) {
-        if (progress.stoppingReasons != told && !progress.notAnswered) {
-            told = progress.stoppingReasons;
-            if (!told.isEmpty())
+        if (!progress.notAnswered) {
+            answered = progress;
+            if (progress.stoppingReasons != told && !progress.stoppingReasons.isEmpty())
                 fail(PrinterStateReasons::notice(request.job.queue, jobId, request.job.documentName,
-                                                 told));
+                                                 progress.stoppingReasons));
+            told = progress.stoppingReasons;
         }
         QThread::msleep(pollMilliseconds);
         progress = progressOf(request, jobId, deadline);
     }
-    if (progress.state != PrintJob::State::Completed || progress.queueGone)
-        return fail(PrintSetup::jobEndMessage(progress, request.job.queue));
+    if (!progress.notAnswered)
+        answered = progress;
+    if (answered.state != PrintJob::State::Completed || answered.queueGone)
+        return fail(PrintSetup::jobEndMessage(answered, request.job.queue));
     std::printf("job %d completed\n", jobId);
     return exitPrinted;
 }
@@ -232,7 +243,13 @@ int print(const PrintRequest& request) {
     if (submission.scale < 1.0)
         std::printf("printed at %d%%\n", printedPercent(submission.scale));
     std::fflush(stdout);
-    const int printed = request.wait ? waitForJob(request, submission.jobId) : exitPrinted;
+    // One wait for all the jobs.
+    const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
+    int printed = exitPrinted;
+    for (const int jobId : submission.jobIds) {
+        if (request.wait && waitForJob(request, jobId, deadline) != exitPrinted)
+            printed = exitFailed;
+    }
     return printed == exitPrinted ? status : exitFailed;
 }
 

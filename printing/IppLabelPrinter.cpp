@@ -155,10 +155,29 @@ std::variant<LabelPage, PageProblem> ippLabelPage(const IppLabelPrinter& printer
         best->pageSizeOption = customPageSizeOption(best->size);
         return *best;
     }
+    const PageProblem found = problem.value_or(PageProblem::NoLabelMedium);
     if (printer.reportsLoaded &&
-        problem.value_or(PageProblem::NoLabelMedium) == PageProblem::NoLabelMedium)
+        (found == PageProblem::NoLabelMedium || found == PageProblem::LabelTooWide))
         return PageProblem::LoadedMediumTooNarrow;
-    return problem.value_or(PageProblem::NoLabelMedium);
+    return found;
+}
+
+std::optional<std::size_t> loadedMediumFitting(const IppLabelPrinter& printer,
+                                               const std::vector<QSizeF>& labelSizes) {
+    if (!printer.reportsLoaded)
+        return std::nullopt;
+    std::vector<std::size_t> fitting;
+    for (std::size_t i = 0; i < labelSizes.size(); ++i) {
+        if (std::holds_alternative<LabelPage>(ippLabelPage(printer, labelSizes[i])))
+            fitting.push_back(i);
+    }
+    if (fitting.size() <= 1)
+        return fitting.empty() ? std::nullopt : std::optional(fitting.front());
+    const auto shaped = std::find_if(fitting.begin(), fitting.end(), [&](std::size_t i) {
+        const bool tapeLabel = labelSizes[i].width() > labelSizes[i].height();
+        return tapeLabel == (printer.kind == QueueKind::Tape);
+    });
+    return shaped != fitting.end() ? *shaped : fitting.front();
 }
 
 QString loadedMediumText(const QueueMedium& medium) {
@@ -172,13 +191,16 @@ QString loadedMediumText(const QueueMedium& medium) {
         .arg(wholeMillimetres(medium.maximumLength));
 }
 
-QString neededMediumText(QueueKind kind, QSizeF labelSize) {
+QString neededMediumText(QueueKind kind, QSizeF labelSize, const QueueMedium& loaded) {
     const bool turned = labelSize.width() > labelSize.height();
     if (kind == QueueKind::Tape) {
         return localizedString(QStringLiteral("mediumTape"))
             .arg(turned ? labelTapeMillimetres : labelRollMillimetres);
     }
+    // Wide enough that its printable band carries the label at the smallest scale.
     const double across = turned ? labelSize.height() : labelSize.width();
+    const double margins = loaded.printableLeft + (loaded.width - loaded.printableRight);
     return localizedString(QStringLiteral("mediumRollAtLeast"))
-        .arg(static_cast<int>(std::ceil(across / pointsPerMillimetre - 0.05)));
+        .arg(static_cast<int>(
+            std::ceil((across * minimumPrintScale + margins) / pointsPerMillimetre - 0.05)));
 }

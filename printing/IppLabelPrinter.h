@@ -29,13 +29,20 @@ std::optional<IppLabelPrinter> ippLabelPrinter(const PrinterReport& report);
 // The page for a label on the printer: on the medium that carries it whole (the
 // narrowest, and for a tape label a continuous one first), else on the one that shrinks
 // it least; the page size option is always the custom size, which queues and printers
-// of every kind take. When no medium is as wide as the label, a printer that reported
-// its loaded media refuses it as LoadedMediumTooNarrow.
+// of every kind take. When no medium is wide enough, a printer that reported its loaded
+// media refuses it as LoadedMediumTooNarrow.
 std::variant<LabelPage, PageProblem> ippLabelPage(const IppLabelPrinter& printer, QSizeF labelSize);
+
+// Which of the labels (their sizes) the printer's loaded media carry: the one label that
+// fits, or of several the one whose shape is the printer's kind's (a tape label on a tape
+// printer); nothing when the printer does not say what it has loaded, or none fits.
+std::optional<std::size_t> loadedMediumFitting(const IppLabelPrinter& printer,
+                                               const std::vector<QSizeF>& labelSizes);
 
 // What a loaded medium is, as the user is told: "19 mm tape", "a 54 mm roll",
 // "54 × 101 mm labels".
 QString loadedMediumText(const QueueMedium& medium);
-// What a label of that size needs on a printer of that kind: "18 mm tape", "a roll at
-// least 60 mm wide".
-QString neededMediumText(QueueKind kind, QSizeF labelSize);
+// What a label of that size needs on a printer of that kind: "18 mm tape", or a roll
+// with the loaded one's margins whose printable band carries the label at the smallest
+// scale: "a roll at least 56 mm wide".
+QString neededMediumText(QueueKind kind, QSizeF labelSize, const QueueMedium& loaded);

@@ -71,10 +71,11 @@ bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
     return error->isEmpty();
 }
 
-bool writePwgRaster(QFileDevice& file, const std::vector<JobPages::Page>& pages,
-                    const std::vector<Label>& labels, int dpi, QString* error) {
+bool writeRaster(QFileDevice& file, const QString& format, const std::vector<JobPages::Page>& pages,
+                 const std::vector<Label>& labels, int dpi, QString* error) {
     const std::unique_ptr<cups_raster_t, RasterClose> raster(
-        cupsRasterOpen(file.handle(), CUPS_RASTER_WRITE_PWG));
+        cupsRasterOpen(file.handle(), format == appleRasterFormat ? CUPS_RASTER_WRITE_APPLE
+                                                                  : CUPS_RASTER_WRITE_PWG));
     if (!raster) {
         *error = QString::fromUtf8(cupsRasterErrorString());
         return false;

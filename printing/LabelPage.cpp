@@ -5,10 +5,6 @@
 
 namespace {
 
-// How much narrower than the label a medium may measure and still be as wide as it (a
-// 60 mm roll is 170.08 points, the roll label 170).
-constexpr double widthTolerance = 0.5;
-
 // Page sizes go to the queue as text; whole numbers stay whole.
 QString pointsText(double points) {
     return QString::number(points, 'g', 10);
@@ -32,9 +28,6 @@ std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF
     const bool turned = labelSize.width() > labelSize.height();
     const double along = turned ? labelSize.width() : labelSize.height();
     const double across = turned ? labelSize.height() : labelSize.width();
-    // The medium carries the label across its whole width, or not at all.
-    if (medium.width + widthTolerance < across)
-        return PageProblem::NoLabelMedium;
     const double band = medium.printableRight - medium.printableLeft;
     const double scale = std::min(1.0, band / across);
     if (scale < minimumPrintScale)

@@ -31,7 +31,7 @@ enum class PageProblem {
     NoLabelMedium,         // no tape or roll at least as wide as the label across it
     LabelTooLong,          // longer than the longest page the driver takes
     LabelTooWide,          // it would have to shrink below minimumPrintScale to fit across
-    LoadedMediumTooNarrow, // the printer says what it has loaded, and none is as wide
+    LoadedMediumTooNarrow, // the printer says what it has loaded, and none is wide enough
 };
 
 // A label is shrunk to fit the printable band across a roll, but not below this.
@@ -39,10 +39,9 @@ inline constexpr double minimumPrintScale = 0.9;
 
 // The page for a label of labelSize points on the medium. A label wider than high
 // (a tape label) is turned a quarter clockwise so that it reads along the medium, its
-// start leaving the printer first; a square one stays upright. The medium must be at
-// least as wide as the label across it; the label is centred on the printable band and
-// shrunk uniformly when the band is narrower than it. Other queues get a page of
-// exactly the label's size with the label on it as it is.
+// start leaving the printer first; a square one stays upright. Either is centred on
+// the printable band and shrunk uniformly when the band is narrower than it. Other
+// queues get a page of exactly the label's size with the label on it as it is.
 std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF labelSize);
 
 // The page size option a queue is asked for a page of that size in points:

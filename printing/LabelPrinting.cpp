@@ -65,7 +65,23 @@ void LabelPrinting::probed(int request, PrintService::Availability availability,
     request_ = service_->lookUp(PrintSetup::sharedPrinter().printerName());
 }
 
+void LabelPrinting::suggestMedium(const std::vector<Medium>& media) {
+    suggestedMedia_ = media;
+    suggestion_ = service_->lookUp(QString());
+}
+
 void LabelPrinting::lookedUp(int request, const QueueLookup& lookup) {
+    if (request == suggestion_) {
+        suggestion_ = 0;
+        if (lookup.queue && lookup.queue->ippPrinter) {
+            std::vector<QSizeF> sizes;
+            for (const Medium& medium : suggestedMedia_)
+                sizes.push_back(medium.labelSize);
+            if (const auto fitting = loadedMediumFitting(*lookup.queue->ippPrinter, sizes))
+                emit mediumSuggested(suggestedMedia_[*fitting].name);
+        }
+        return;
+    }
     if (request != request_)
         return;
     if (step_ == Step::LookingUpForDialog)
@@ -121,31 +137,51 @@ void LabelPrinting::send(const QueueLookup& lookup) {
         return;
     }
     tellLengths(job_.copies, PrintSetup::mediumOnPrinter(plan_.submission));
-    document_ = PrintSetup::writeDocument(plan_, labels_, job_.documentName);
+    answers_.clear();
+    sendNextJob();
+}
+
+// Writes and sends the plan's next job; its answer comes to submitted.
+void LabelPrinting::sendNextJob() {
+    const PrintSetup::PlannedJob& job = plan_.jobs.at(answers_.size());
+    document_ = PrintSetup::writeDocument(plan_, job, labels_, job_.documentName);
     if (document_.submission.failure != PrintSetup::Failure::None) {
         fail(document_.submission);
+        followSent();
         finish();
         return;
     }
     step_ = Step::Submitting;
-    request_ = service_->submit(plan_.queue, document_.document, job_.documentName, plan_.options);
+    request_ = service_->submit(plan_.queue, document_.document, job_.documentName, job.options);
 }
 
 void LabelPrinting::submitted(int request, const PrintJob::Submitted& answer) {
     if (step_ != Step::Submitting || request != request_)
         return;
     document_ = {};
-    const PrintSetup::Submission submission = PrintSetup::submitted(plan_, answer);
+    answers_.push_back(answer);
+    if (answer.jobId != 0 && answers_.size() < plan_.jobs.size()) {
+        sendNextJob();
+        return;
+    }
+    const PrintSetup::Submission submission = followSent();
     if (submission.failure != PrintSetup::Failure::None) {
         fail(submission);
         finish();
         return;
     }
-    service_->follow(job_.queue, submission.jobId, job_.documentName);
     if (submission.scale < 1.0)
         alert(QStringLiteral("printScaledTitle"), localizedString(QStringLiteral("printScaledMsg"))
                                                       .arg(printedPercent(submission.scale)));
     finish();
+}
+
+// Follows the jobs sent so far, even when a later one could not be sent.
+PrintSetup::Submission LabelPrinting::followSent() {
+    const PrintSetup::Submission submission = PrintSetup::submitted(plan_, answers_);
+    for (const int jobId : submission.jobIds)
+        service_->follow(job_.queue, jobId, job_.documentName);
+    return submission;
 }
 
 void LabelPrinting::tellLengths(int copies, const QString& medium) {

@@ -49,6 +49,15 @@ public:
 
     explicit LabelPrinting(QObject* parent = nullptr);
 
+    // A label medium as the user knows it, with the size of a label of it.
+    struct Medium {
+        QString name;
+        QSizeF labelSize;
+    };
+    // Asks the default queue which of the media its printer has loaded, when it is a
+    // label printer that says: answered by mediumSuggested when one is found.
+    void suggestMedium(const std::vector<Medium>& media);
+
     // Prints the labels; a print or page set-up under way makes this do nothing.
     void print(Request request, Dialog printDialog);
     // The page set-up, opening on the paper chosen before or the label's page.
@@ -61,6 +70,8 @@ signals:
     void noticesChanged(const QStringList& notices);
     // A print or page set-up is done with, however it ended.
     void done();
+    // The medium of those asked about that the default printer has loaded.
+    void mediumSuggested(const QString& medium);
 
 private:
     enum class Step { Idle, Probing, LookingUpForDialog, LookingUp, Submitting };
@@ -76,6 +87,8 @@ private:
     void start(Dialog dialog);
     void runDialog(const PrintQueue* queue);
     void send(const QueueLookup& lookup);
+    void sendNextJob();
+    PrintSetup::Submission followSent();
     void tellLengths(int copies, const QString& medium);
     void fail(const PrintSetup::Submission& submission);
     void finish();
@@ -91,8 +104,11 @@ private:
     std::vector<PrintSetup::Label> labels_;
     PrintSetup::Plan plan_;
     PrintSetup::Document document_;
+    std::vector<PrintJob::Submitted> answers_;
     // The paper the user picked in the page set-up: it holds for every print that is not
     // on a label printer, to a file or to a queue.
     std::optional<QPageLayout> chosenPaper_;
     QMap<int, QString> notices_;
+    int suggestion_ = 0;
+    std::vector<Medium> suggestedMedia_;
 };

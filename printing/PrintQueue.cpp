@@ -7,6 +7,8 @@
 
 #include <cups/cups.h>
 
+#include <optional>
+
 namespace {
 
 // The longest a queue's lookup waits for the printer behind it, which may be away.
@@ -48,29 +50,35 @@ QueueMedium mediumOfPpd(const IppConnection& connection, const QString& name) {
     return queueMediumFromPpd(file.fileName());
 }
 
-// The media of the printer behind a driverless queue, when it answers: its sizes,
-// margins and loaded media are its own.
-PrinterReport withPrinterBehind(PrinterReport report, QDeadlineTimer deadline,
-                                const CancelFlag* cancel) {
-    if (!isPrinterUri(report.deviceUri))
-        return report;
+// What the printer behind a driverless queue reports itself, when its device is a
+// printer's URI and it answers in time.
+std::optional<PrinterReport> printerBehind(const PrinterReport& queue, QDeadlineTimer deadline,
+                                           const CancelFlag* cancel) {
+    if (!isPrinterUri(queue.deviceUri))
+        return std::nullopt;
     QDeadlineTimer printerDeadline(printerBehindQueueMilliseconds);
     if (deadline.deadline() < printerDeadline.deadline())
         printerDeadline = deadline;
     const IppConnection printer =
-        IppConnection::toPrinter(report.deviceUri, printerDeadline, cancel);
-    const Ipp own = askAttributes(printer, report.deviceUri);
-    if (!own)
-        return report;
-    PrinterReport printerOwn = printerReport(own.get());
-    report.makeAndModel = printerOwn.makeAndModel;
-    report.deviceId = printerOwn.deviceId;
-    report.mediaSources = printerOwn.mediaSources;
-    report.mediaTypes = printerOwn.mediaTypes;
-    report.mediaNames = printerOwn.mediaNames;
-    report.media = std::move(printerOwn.media);
-    report.loaded = std::move(printerOwn.loaded);
-    return report;
+        IppConnection::toPrinter(queue.deviceUri, printerDeadline, cancel);
+    const Ipp own = askAttributes(printer, queue.deviceUri);
+    if (!own || ippGetStatusCode(own.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return std::nullopt;
+    return printerReport(own.get());
+}
+
+// A queue without a label printer's driver: a label printer when it, or the printer
+// behind it, reports one. The printer's own media, margins and loaded media are the
+// ones it prints on, and the raster it takes passes the queue unchanged.
+void describeDriverless(PrintQueue& queue, const PrinterReport& report, QDeadlineTimer deadline,
+                        const CancelFlag* cancel) {
+    const std::optional<PrinterReport> printer = printerBehind(report, deadline, cancel);
+    queue.ippPrinter = ippLabelPrinter(printer ? *printer : report);
+    if (queue.ippPrinter && printer) {
+        queue.documentFormats = printer->documentFormats;
+        if (!printer->rasterResolutions.empty())
+            queue.rasterResolutions = printer->rasterResolutions;
+    }
 }
 
 // The print service's default queue's name; empty when it has none.
@@ -97,15 +105,16 @@ QueueLookup lookUpServiceQueue(const QString& wanted, QDeadlineTimer deadline,
         lookup.failure = failureOf(connection);
         return lookup;
     }
-    PrinterReport report = printerReport(answer.get());
+    const PrinterReport report = printerReport(answer.get());
     PrintQueue queue;
     queue.name = name;
     queue.stopped = report.state == IPP_PSTATE_STOPPED;
     queue.acceptingJobs = report.acceptingJobs;
     queue.stateReasons = report.stateReasons.join(QStringLiteral(", "));
+    queue.rasterResolutions = report.rasterResolutions;
     queue.medium = mediumOfPpd(connection, name);
     if (queue.medium.kind == QueueKind::Other)
-        queue.ippPrinter = ippLabelPrinter(withPrinterBehind(std::move(report), deadline, cancel));
+        describeDriverless(queue, report, deadline, cancel);
     if (connection.notAnswered()) {
         lookup.failure = LookupFailure::NotAnswering;
         return lookup;

@@ -28,7 +28,8 @@ struct PrintQueue {
     // The label printer recognised over IPP, for queues and printers without a label
     // printer's driver.
     std::optional<IppLabelPrinter> ippPrinter;
-    // What a printer of a URI takes: document formats and raster resolutions.
+    // The document formats a printer of a URI, or the printer behind a driverless queue,
+    // takes (empty for other queues, which take PDF), and the resolutions of its raster.
     QStringList documentFormats;
     std::vector<int> rasterResolutions;
 };

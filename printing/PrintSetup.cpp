@@ -50,8 +50,25 @@ QPageSize pointPageSize(QSizeF size) {
     return QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch);
 }
 
+// The format the queue's pages go in: PDF for queues with a driver; for a driverless
+// queue the raster its printer takes, which passes the queue unchanged with each page
+// at its own size (its PDF filter would put every page on the first one's); for a
+// printer of a URI PDF when it takes it, else its raster.
+QString documentFormat(const PrintQueue& queue) {
+    const QStringList& formats = queue.documentFormats;
+    const QStringList preferred =
+        queue.direct ? QStringList{JobDocument::pdfFormat, JobDocument::pwgRasterFormat,
+                                   JobDocument::appleRasterFormat}
+                     : QStringList{JobDocument::appleRasterFormat, JobDocument::pwgRasterFormat};
+    for (const QString& format : preferred) {
+        if (formats.contains(format))
+            return format;
+    }
+    return queue.direct ? QString() : JobDocument::pdfFormat;
+}
+
 PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings, const PrintQueue& queue,
-                             const std::vector<JobPages::Page>& pages) {
+                             const std::vector<JobPages::Page>& pages, const QString& format) {
     PrintJob::Options options;
     for (const auto& option : settings.printerOptions) {
         if (!pageOptions.contains(option.first))
@@ -63,6 +80,8 @@ PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings, const Prin
     const LabelPage& first = pages.front().page;
     // The driver chooses its medium (the tape's width) from the job's page size.
     options << qMakePair(QStringLiteral("PageSize"), first.pageSizeOption);
+    if (format != JobDocument::pdfFormat)
+        return options;
     // The PDF filter turns pages that look like landscape ones; a label printer's page
     // is already the way round its driver wants it.
     if (first.keepOrientation)
@@ -163,6 +182,14 @@ QueueKind kindOf(const PrintQueue& queue) {
     return queue.ippPrinter ? queue.ippPrinter->kind : QueueKind::Other;
 }
 
+// The medium whose margins a needed medium is told with: the first the printer has
+// loaded, or the queue's own.
+QueueMedium loadedOrMedium(const PrintQueue& queue) {
+    if (queue.ippPrinter && !queue.ippPrinter->media.empty())
+        return queue.ippPrinter->media.front();
+    return queue.medium;
+}
+
 // What the printer has loaded, as the user is told, each medium once.
 QString loadedMediaText(const PrintQueue& queue) {
     QStringList loaded;
@@ -245,58 +272,65 @@ Plan plan(const JobSettings& settings, const PrintQueue& queue, const std::vecto
     if (const auto* unprintable = std::get_if<JobPages::Unprintable>(&planned)) {
         submission.failure = failureOf(unprintable->problem);
         submission.label = unprintable->label;
-        submission.neededMedium = neededMediumText(kindOf(queue), labelSizes[unprintable->label]);
+        submission.neededMedium =
+            neededMediumText(kindOf(queue), labelSizes[unprintable->label], loadedOrMedium(queue));
         return result;
     }
-    result.pages = std::get<std::vector<JobPages::Page>>(std::move(planned));
-    submission.scale = JobPages::smallestScale(result.pages);
+    const auto pages = std::get<std::vector<JobPages::Page>>(std::move(planned));
+    submission.scale = JobPages::smallestScale(pages);
     if (queue.ippPrinter && queue.ippPrinter->reportsLoaded)
-        submission.loadedMedium = loadedMediumText(result.pages.front().page.medium);
-    result.options = jobOptions(settings, queue, result.pages);
+        submission.loadedMedium = loadedMediumText(pages.front().page.medium);
+    result.documentFormat = documentFormat(queue);
+    if (result.documentFormat.isEmpty()) {
+        submission.failure = Failure::NoDocumentFormat;
+        return result;
+    }
+    const auto runs = queue.ippPrinter ? JobPages::runsOfOneSize(pages)
+                                       : std::vector<std::vector<JobPages::Page>>{pages};
+    for (const auto& run : runs)
+        result.jobs.push_back({run, jobOptions(settings, queue, run, result.documentFormat)});
     return result;
 }
 
-Document writeDocument(const Plan& plan, const std::vector<Label>& labels, const QString& title) {
+Document writeDocument(const Plan& plan, const PlannedJob& job, const std::vector<Label>& labels,
+                       const QString& title) {
     Document document;
     Submission& submission = document.submission;
     const PrintQueue& queue = plan.queue;
-    const bool pdf = !queue.direct || queue.documentFormats.contains(JobDocument::pdfFormat);
-    if (!pdf && !queue.documentFormats.contains(JobDocument::pwgRasterFormat)) {
-        submission.failure = Failure::NoDocumentFormat;
-        return document;
-    }
+    const bool pdf = plan.documentFormat == JobDocument::pdfFormat;
     document.file = std::make_shared<QTemporaryFile>(
         QDir::tempPath() + (pdf ? QStringLiteral("/kestavolin-XXXXXX.pdf")
-                                : QStringLiteral("/kestavolin-XXXXXX.pwg")));
+                                : QStringLiteral("/kestavolin-XXXXXX.raster")));
     QTemporaryFile& file = *document.file;
     const int dpi =
         queue.rasterResolutions.empty() ? defaultRasterDpi : queue.rasterResolutions.front();
     if (!file.open() ||
-        !(pdf ? JobDocument::writePdf(file, plan.pages, labels, title, &submission.detail)
-              : JobDocument::writePwgRaster(file, plan.pages, labels, dpi, &submission.detail))) {
+        !(pdf ? JobDocument::writePdf(file, job.pages, labels, title, &submission.detail)
+              : JobDocument::writeRaster(file, plan.documentFormat, job.pages, labels, dpi,
+                                         &submission.detail))) {
         submission.failure = Failure::NotWritten;
         if (submission.detail.isEmpty())
             submission.detail = file.errorString();
         return document;
     }
     file.close();
-    const LabelPage& first = plan.pages.front().page;
-    document.document = {file.fileName(),
-                         pdf ? JobDocument::pdfFormat : JobDocument::pwgRasterFormat,
-                         first.size,
-                         first.medium.printableLeft,
-                         first.medium.endMargin,
-                         first.medium.source};
+    const LabelPage& first = job.pages.front().page;
+    document.document = {
+        file.fileName(),        plan.documentFormat, first.size, first.medium.printableLeft,
+        first.medium.endMargin, first.medium.source};
     return document;
 }
 
-Submission submitted(const Plan& plan, const PrintJob::Submitted& answer) {
+Submission submitted(const Plan& plan, const std::vector<PrintJob::Submitted>& answers) {
     Submission submission = plan.submission;
-    submission.jobId = answer.jobId;
-    if (answer.jobId == 0) {
-        submission.failure =
-            answer.notAnswered ? Failure::ServiceNotAnswering : Failure::JobNotCreated;
-        submission.detail = answer.notAnswered ? QString() : answer.error;
+    for (const PrintJob::Submitted& answer : answers) {
+        if (answer.jobId == 0) {
+            submission.failure =
+                answer.notAnswered ? Failure::ServiceNotAnswering : Failure::JobNotCreated;
+            submission.detail = answer.notAnswered ? QString() : answer.error;
+            break;
+        }
+        submission.jobIds.push_back(answer.jobId);
     }
     return submission;
 }
@@ -309,8 +343,8 @@ Submission printToFile(const JobSettings& settings, const std::vector<Label>& la
         return submission;
     DraftFile file(settings.outputFile);
     if (!file.open() ||
-        !JobDocument::writePdf(file.device(), planned.pages, labels, settings.documentName,
-                               &submission.detail) ||
+        !JobDocument::writePdf(file.device(), planned.jobs.front().pages, labels,
+                               settings.documentName, &submission.detail) ||
         !(submission.detail = file.publish()).isEmpty()) {
         submission.failure = Failure::NotWritten;
         if (submission.detail.isEmpty())
@@ -331,11 +365,17 @@ Submission printLabels(const JobSettings& settings, const std::vector<Label>& la
     const Plan planned = plan(settings, *lookup.queue, labels);
     if (planned.submission.failure != Failure::None)
         return planned.submission;
-    const Document document = writeDocument(planned, labels, settings.documentName);
-    if (document.submission.failure != Failure::None)
-        return document.submission;
-    return submitted(planned, PrintJob::submit(planned.queue, document.document,
-                                               settings.documentName, planned.options, deadline));
+    std::vector<PrintJob::Submitted> answers;
+    for (const PlannedJob& job : planned.jobs) {
+        const Document document = writeDocument(planned, job, labels, settings.documentName);
+        if (document.submission.failure != Failure::None)
+            return document.submission;
+        answers.push_back(PrintJob::submit(planned.queue, document.document, settings.documentName,
+                                           job.options, deadline));
+        if (answers.back().jobId == 0)
+            break;
+    }
+    return submitted(planned, answers);
 }
 
 void proposePageSetup(QPrinter& printer, QSizeF labelSize, const PrintQueue* queue) {

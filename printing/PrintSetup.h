@@ -80,7 +80,8 @@ struct Submission {
     Failure failure = Failure::None;
     // The print service's or the file system's own words, when it gave any.
     QString detail;
-    int jobId = 0;
+    // The jobs sent, in order (several when a printer takes one page size per job).
+    std::vector<int> jobIds;
     // The labels' printed size against their own (the smallest, when they differ):
     // below 1 when a label was shrunk to fit the printer's printable width.
     double scale = 1.0;
@@ -97,12 +98,21 @@ struct Submission {
     QString address;
 };
 
-// A job planned on its queue: the pages, and what is sent with them.
+// One job of a plan: its pages and the options sent with them.
+struct PlannedJob {
+    std::vector<JobPages::Page> pages;
+    PrintJob::Options options;
+};
+
+// Labels planned on their queue: the document format their pages go in, and the jobs
+// they are sent as. That is one job, except on a driverless printer, which prints every
+// page of a job on the job's one page size: there each run of pages of one size is a
+// job of its own, in the labels' order.
 struct Plan {
     Submission submission;
     PrintQueue queue;
-    std::vector<JobPages::Page> pages;
-    PrintJob::Options options;
+    QString documentFormat;
+    std::vector<PlannedJob> jobs;
 };
 
 // Why a lookup found no queue, as a submission that failed; none when it found one.
@@ -112,17 +122,19 @@ Submission lookupFailure(const QueueLookup& lookup);
 // the first label that cannot be printed there, and nothing may be sent then.
 Plan plan(const JobSettings& settings, const PrintQueue& queue, const std::vector<Label>& labels);
 
-// The planned job's document in a temporary file (removed with the last holder), in the
-// format its queue or printer takes; a submission that failed when it could not be made.
+// A planned job's document in a temporary file (removed with the last holder), in the
+// plan's format; a submission that failed when it could not be made.
 struct Document {
     std::shared_ptr<QTemporaryFile> file;
     PrintJob::Document document;
     Submission submission;
 };
-Document writeDocument(const Plan& plan, const std::vector<Label>& labels, const QString& title);
+Document writeDocument(const Plan& plan, const PlannedJob& job, const std::vector<Label>& labels,
+                       const QString& title);
 
-// The submission of a planned job once the queue answered.
-Submission submitted(const Plan& plan, const PrintJob::Submitted& answer);
+// The submission of a plan once the queue answered for its jobs, in order: the jobs
+// made, and the failure of the first that was not.
+Submission submitted(const Plan& plan, const std::vector<PrintJob::Submitted>& answers);
 
 // Writes the labels to the settings' output file, one page each of its own size (or on
 // the chosen paper), each label once.

@@ -787,6 +787,10 @@ Licence: see the package's copyright file.</translation>
         <source>The length of tape the label needs</source>
         <translation>The length of tape the label needs</translation>
     </message>
+    <message id="What keeps the printer from printing a job sent from this window">
+        <source>What keeps the printer from printing a job sent from this window</source>
+        <translation>What keeps the printer from printing a job sent from this window</translation>
+    </message>
     <message id="tapeLengthShown">
         <source>tapeLengthShown</source>
         <translation>Tape: %1</translation>

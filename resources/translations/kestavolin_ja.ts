@@ -787,6 +787,10 @@
         <source>The length of tape the label needs</source>
         <translation>ラベルに必要なテープの長さ</translation>
     </message>
+    <message id="What keeps the printer from printing a job sent from this window">
+        <source>What keeps the printer from printing a job sent from this window</source>
+        <translation>このウィンドウから送ったジョブをプリンターが印刷できずにいる理由</translation>
+    </message>
     <message id="tapeLengthShown">
         <source>tapeLengthShown</source>
         <translation>テープ長: %1</translation>

@@ -29,12 +29,12 @@ std::optional<QString> ScriptedDialogRunner::chooseFileToSave(QWidget*, const QS
     return saveAnswer;
 }
 
-std::optional<QString> ScriptedDialogRunner::askForMedium() {
+std::optional<QString> ScriptedDialogRunner::askForMedium(const LabelPrinting& suggestions) {
     ++mediumQuestions;
     if (realMediaPanel)
-        return ModalDialogRunner().askForMedium();
+        return ModalDialogRunner().askForMedium(suggestions);
     if (whileAskingForMedium)
-        whileAskingForMedium();
+        whileAskingForMedium(suggestions);
     return medium;
 }
 

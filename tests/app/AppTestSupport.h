@@ -25,16 +25,16 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
                                             const QString& nameFilter,
                                             const QString& suffix) override;
-    std::optional<QString> askForMedium() override;
+    std::optional<QString> askForMedium(const LabelPrinting& suggestions) override;
     bool runPreferences(PreferencesDialog& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     void showAbout(QWidget* parent, const QString& title, const QString& text) override;
 
-    // Media panel: the answer, and a check run while the panel is up; or the real
-    // panel, run modally.
+    // Media panel: the answer, and a check run while the panel is up (given what suggests
+    // the medium); or the real panel, run modally.
     std::optional<QString> medium = QStringLiteral("Tape 18");
-    std::function<void()> whileAskingForMedium;
+    std::function<void(const LabelPrinting&)> whileAskingForMedium;
     int mediumQuestions = 0;
     bool realMediaPanel = false;
 

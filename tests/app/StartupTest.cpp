@@ -52,7 +52,7 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
     fixture.dialogs.realMediaPanel = false;
     fixture.dialogs.medium = roll;
     bool labelExistedWhileAsking = true;
-    fixture.dialogs.whileAskingForMedium = [&] {
+    fixture.dialogs.whileAskingForMedium = [&](const LabelPrinting&) {
         labelExistedWhileAsking =
             fixture.app().tapeView() != nullptr || fixture.app().rollView() != nullptr;
     };

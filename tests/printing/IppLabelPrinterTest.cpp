@@ -236,8 +236,10 @@ TEST_F(IppLabelPrinterTest, EachMediumGetsThePageThePrinterCanPrint) {
         // Nothing loaded said: the narrowest continuous medium that carries it.
         {"a tape label on a printer that does not say", labelWriter({}).report(), tapeLabel,
          QSizeF(152.99, std::ceil(348.2 + endMargins))},
+        // The roll label shrinks to the widest roll's band, 56.7 mm of 58.7 mm.
         {"a roll label on a printer that does not say", labelWriter({}).report(), rollLabel,
-         PageProblem::NoLabelMedium},
+         QSizeF(5873 * 72 / 2540.0, std::ceil(170 * (5673 * 72 / 2540.0 / 170) + endMargins)),
+         5673 * 72 / 2540.0 / 170},
         {"a tape label on 19 mm tape", labelManager("oe_wider-1in-tape_0.75x1in").report(),
          tapeLabel, QSizeF(54, 349)},
         {"a tape label on 12 mm tape", labelManager("oe_medium-1in-tape_0.5x1in").report(),
@@ -257,7 +259,7 @@ TEST_F(IppLabelPrinterTest, EachMediumGetsThePageThePrinterCanPrint) {
         const QSizeF want = std::get<QSizeF>(c.page);
         EXPECT_NEAR(got.size.width(), want.width(), 0.01) << c.what;
         EXPECT_NEAR(got.size.height(), want.height(), 0.01) << c.what;
-        EXPECT_DOUBLE_EQ(got.scale, c.scale) << c.what;
+        EXPECT_NEAR(got.scale, c.scale, 1e-9) << c.what;
         // Queues and printers of every kind take the custom size.
         EXPECT_EQ(got.pageSizeOption, customPageSizeOption(got.size)) << c.what;
         // The label lies inside the printable band, centred across it.
@@ -277,10 +279,32 @@ TEST_F(IppLabelPrinterTest, ALabelIsShrunkToTheBandDownToTheLimitAndRefusedBelow
     const auto shrunk = ippLabelPrinter(labelWriter({roll62}).report());
     const LabelPage page = std::get<LabelPage>(ippLabelPage(*shrunk, rollLabel));
     EXPECT_NEAR(page.scale, (62 - 6) * pointsPerMillimetre / 170, 1e-3);
-    // With 4.5 mm at each side it would be 88%: refused.
+    // With 4.5 mm at each side it would be 88%: refused, as the loaded roll is too narrow.
     const MediaCol roll62Wide{"roll_current_62x3600mm", {6200}, {360000}, 450, 450, 100, 100};
     const auto refused = ippLabelPrinter(labelWriter({roll62Wide}).report());
-    EXPECT_EQ(std::get<PageProblem>(ippLabelPage(*refused, rollLabel)), PageProblem::LabelTooWide);
+    EXPECT_EQ(std::get<PageProblem>(ippLabelPage(*refused, rollLabel)),
+              PageProblem::LoadedMediumTooNarrow);
+}
+
+// At the first start the medium question opens on the medium the default printer has
+// loaded: the one label that fits, or of both the one of the printer's kind.
+TEST_F(IppLabelPrinterTest, TheMediumThePrinterHasLoadedIsFound) {
+    const MediaCol shipping{"oe_shipping-label_2.3125x4in", {5873}, {10160}, 100, 100, 525, 525};
+    const std::vector<QSizeF> labels = {QSizeF(340, 43), rollLabel};
+    struct Case {
+        const char* what;
+        PrinterReport report;
+        std::optional<std::size_t> medium;
+    } cases[] = {
+        {"a 54 mm roll", labelWriter({continuous54}).report(), 0},
+        {"4 inch shipping labels", labelWriter({shipping}).report(), 1},
+        {"a 102 mm roll", labelWriter({continuous102}).report(), 1},
+        {"19 mm tape", labelManager("oe_wider-1in-tape_0.75x1in").report(), 0},
+        {"12 mm tape", labelManager("oe_medium-1in-tape_0.5x1in").report(), std::nullopt},
+        {"nothing said", labelWriter({}).report(), std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loadedMediumFitting(*ippLabelPrinter(c.report), labels), c.medium) << c.what;
 }
 
 TEST_F(IppLabelPrinterTest, LoadedAndNeededMediaAreToldInTheUsersWords) {
@@ -300,10 +324,13 @@ TEST_F(IppLabelPrinterTest, LoadedAndNeededMediaAreToldInTheUsersWords) {
     roll.maximumLength = 88.9 * pointsPerMillimetre;
     EXPECT_EQ(loadedMediumText(roll), QStringLiteral("54 × 89 mm labels"));
 
-    EXPECT_EQ(neededMediumText(QueueKind::Tape, tapeLabel), QStringLiteral("18 mm tape"));
-    EXPECT_EQ(neededMediumText(QueueKind::Roll, rollLabel),
-              QStringLiteral("a roll at least 60 mm wide"));
-    EXPECT_EQ(neededMediumText(QueueKind::Roll, tapeLabel),
+    EXPECT_EQ(neededMediumText(QueueKind::Tape, tapeLabel, tape), QStringLiteral("18 mm tape"));
+    // A band of 90% of the label, and the roll's 1 mm margins.
+    roll.printableLeft = pointsPerMillimetre;
+    roll.printableRight = roll.width - pointsPerMillimetre;
+    EXPECT_EQ(neededMediumText(QueueKind::Roll, rollLabel, roll),
+              QStringLiteral("a roll at least 56 mm wide"));
+    EXPECT_EQ(neededMediumText(QueueKind::Roll, tapeLabel, roll),
               QStringLiteral("a roll at least 16 mm wide"));
 }
 

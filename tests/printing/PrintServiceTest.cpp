@@ -114,7 +114,7 @@ TEST(PrintLabel, APrintServiceAwayOrSilentIsToldAndNothingIsSent) {
             job, {{QSizeF(100, 43), [&](QPainter&) { drawn = true; }}}, QDeadlineTimer(1000));
         EXPECT_LT(clock.elapsed(), 2000);
         EXPECT_EQ(submission.failure, c.failure) << qPrintable(c.address);
-        EXPECT_EQ(submission.jobId, 0);
+        EXPECT_TRUE(submission.jobIds.empty());
         EXPECT_FALSE(drawn);
         const QString message = PrintSetup::failureMessage(submission, job);
         EXPECT_TRUE(message.contains(QLatin1String(c.message))) << qPrintable(message);
