@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -222,6 +223,24 @@ bool PreferencesDialog::titlesFromPhotos() const {
 
 bool PreferencesDialog::labelWithoutCameraData() const {
     return ui_->withoutCameraDataCk->isChecked();
+}
+
+void PreferencesDialog::setDefaults(const QString& photographer, const QStringList& lensNames,
+                                    const QString& lens) {
+    givenPhotographer_ = photographer;
+    ui_->defaultPhotographerBox->setText(photographer);
+    ui_->defaultLensBox->clear();
+    ui_->defaultLensBox->addItems(lensNames);
+    ui_->defaultLensBox->setCurrentIndex(int(lensNames.indexOf(lens)));
+}
+
+QString PreferencesDialog::defaultPhotographer() const {
+    const QString typed = ui_->defaultPhotographerBox->text();
+    return typed.isEmpty() ? givenPhotographer_ : typed;
+}
+
+QString PreferencesDialog::defaultLens() const {
+    return ui_->defaultLensBox->currentText();
 }
 
 void PreferencesDialog::accept() {

@@ -14,18 +14,23 @@ void PrintJobWatcher::poll() {
     // The reports are sent after the list is brought up to date, since a receiver may
     // show an alert and run the event loop meanwhile.
     QList<QPair<QString, PrintJob::Progress>> failed;
+    QList<QPair<QString, int>> completed;
     for (qsizetype i = 0; i < jobs_.size();) {
         const PrintJob::Progress progress = PrintJob::progress(jobs_[i].queue, jobs_[i].id);
         if (!PrintJob::finished(progress.state)) {
             ++i;
             continue;
         }
-        if (progress.state != PrintJob::State::Completed)
+        if (progress.state == PrintJob::State::Completed)
+            completed.append({jobs_[i].queue, jobs_[i].id});
+        else
             failed.append({jobs_[i].queue, progress});
         jobs_.removeAt(i);
     }
     if (jobs_.isEmpty())
         timer_.stop();
+    for (const auto& [queue, id] : completed)
+        emit jobCompleted(queue, id);
     for (const auto& [queue, progress] : failed)
         emit jobFailed(queue, progress);
 }

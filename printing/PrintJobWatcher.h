@@ -21,6 +21,8 @@ public:
     bool following() const { return !jobs_.isEmpty(); }
 
 signals:
+    // The queue printed the job.
+    void jobCompleted(const QString& queue, int jobId);
     // The queue ended the job without printing it (stopped, cancelled, aborted).
     void jobFailed(const QString& queue, const PrintJob::Progress& progress);
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Where the application keeps its files.
+struct AppPaths {
+    // The settings: $XDG_CONFIG_HOME/kestavolin/kestavolin.plist.
+    QString settingsFile;
+    // Where older versions kept them (~/Documents/kestavolin.plist): read once when the
+    // settings file does not exist yet, never written.
+    QString formerSettingsFile;
+    // The photo list kept between runs: $XDG_STATE_HOME/kestavolin/list.csv.
+    QString listFile;
+
+    static AppPaths standard();
+};
