@@ -11,14 +11,14 @@ class QWidget;
 // command line, a record in tests.
 
 struct AlertContent {
-    QString title;
-    QString message;
-    QString defaultButton;
-    QString alternateButton;
-    QString otherButton;
+    QString title{};
+    QString message{};
+    QString defaultButton{};
+    QString alternateButton{};
+    QString otherButton{};
     // The items the message is about (files, labels), one a line, shown in a list that
     // scrolls when it is long.
-    QStringList details;
+    QStringList details{};
 };
 
 // Results of an alert: which button ended it.
