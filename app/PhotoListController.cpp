@@ -47,7 +47,6 @@ PhotoListController::PhotoListController(PhotoList& list, PhotoIntake& intake, Q
                     run_.append(entry.id);
                 intake_.read(entries);
             });
-    connect(&intake_, &PhotoIntake::finished, this, &PhotoListController::runEnded);
     for (const auto signal : {&PhotoList::rowsInserted, &PhotoList::rowsRemoved})
         connect(&list_, signal, this, &PhotoListController::listChanged);
 
@@ -55,7 +54,9 @@ PhotoListController::PhotoListController(PhotoList& list, PhotoIntake& intake, Q
     panel->setList(&list_);
     connect(panel, &PhotoListPanel::cancelRequested, &intake_, &PhotoIntake::cancel);
     connect(&intake_, &PhotoIntake::progressChanged, panel, &PhotoListPanel::showProgress);
+    // The progress goes before the alert that may end the run.
     connect(&intake_, &PhotoIntake::finished, panel, &PhotoListPanel::hideProgress);
+    connect(&intake_, &PhotoIntake::finished, this, &PhotoListController::runEnded);
     connect(panel, &PhotoListPanel::removeRequested, this,
             [this](const QList<int>& rows) { remove(rows, QStringLiteral("removeUndo")); });
     connect(panel, &PhotoListPanel::moveRequested, this, &PhotoListController::move);

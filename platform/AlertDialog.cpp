@@ -16,7 +16,7 @@ namespace {
 // wider than this share of the screen.
 constexpr int visibleDetailLines = 12;
 constexpr double largestScreenShare = 0.9;
-constexpr int messageWidth = 420;
+constexpr int messageWidth = 480;
 
 QPushButton* addButton(QDialogButtonBox& buttons, const QString& text,
                        QDialogButtonBox::ButtonRole role) {
@@ -42,9 +42,10 @@ int DialogAlertPresenter::present(const AlertContent& alert) {
     ui.message->setHidden(alert.message.isEmpty());
     ui.details->setPlainText(alert.details.join(QLatin1Char('\n')));
     ui.details->setHidden(alert.details.isEmpty());
-    const int lines = std::min(int(alert.details.size()), visibleDetailLines);
-    ui.details->setFixedHeight(ui.details->fontMetrics().lineSpacing() * (lines + 1) +
-                               2 * ui.details->frameWidth());
+    // Room for the details' lines up to a limit, each wrapped once; more scroll.
+    const int lines = std::min(2 * int(alert.details.size()), visibleDetailLines);
+    ui.details->setMinimumHeight(ui.details->fontMetrics().lineSpacing() * (lines + 1) +
+                                 2 * ui.details->frameWidth());
 
     // An alert always has a default button; an empty title gets the standard one.
     QPushButton* defaultButton =
