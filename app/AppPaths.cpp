@@ -11,5 +11,7 @@ AppPaths AppPaths::standard() {
         .formerSettingsFile =
             QDir(QDir::homePath()).filePath(QStringLiteral("Documents/kestavolin.plist")),
         .listFile = QDir(userStateFolder()).filePath(QStringLiteral("kestavolin/list.csv")),
+        .windowStateFile =
+            QDir(userConfigFolder()).filePath(QStringLiteral("kestavolin/window.conf")),
     };
 }

@@ -11,6 +11,9 @@ struct AppPaths {
     QString formerSettingsFile;
     // The photo list kept between runs: $XDG_STATE_HOME/kestavolin/list.csv.
     QString listFile;
+    // The window's place, size and zoom, beside the settings:
+    // $XDG_CONFIG_HOME/kestavolin/window.conf.
+    QString windowStateFile;
 
     static AppPaths standard();
 };

@@ -10,6 +10,7 @@
 #include "app/PhotoListController.h"
 #include "app/PrintController.h"
 #include "app/SettingsController.h"
+#include "app/WindowState.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
 #include "platform/Result.h"
@@ -31,6 +32,7 @@ Application::Application(DialogRunner& dialogs, AlertPresenter& alerts, const Ap
       printing_(std::make_unique<PrintController>(*list_, *entries_, *window_, dialogs_, alerts_)),
       autosave_(std::make_unique<ListAutosave>(*list_, paths_.listFile)) {
     connectWindow();
+    WindowState(paths_.windowStateFile).restore(*window_);
 }
 
 Application::~Application() = default;
@@ -95,6 +97,7 @@ void Application::takeHandedOverRequest(const QStringList& paths) {
 void Application::saveAll() {
     settings_->save();
     autosave_->flush();
+    WindowState(paths_.windowStateFile).save(*window_);
 }
 
 void Application::tellFailure(const QString& titleKey, const Failure& failure) {

@@ -9,12 +9,15 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QUndoStack>
 
 namespace {
 
-// The content area's starting size.
-constexpr QSize startingContentSize(720, 380);
+// A first window takes this share of the screen's room, and never less than the
+// smallest size that shows every control.
+constexpr double firstWindowShare = 0.7;
+constexpr QSize smallestFirstWindow(640, 420);
 
 QColor grey(double level) {
     return QColor::fromRgbF(level, level, level, 1.0);
@@ -57,8 +60,6 @@ MainWindow::MainWindow(QWidget* parent)
     ui_->actionRedo->setEnabled(false);
     applyColours();
     connectControls();
-    resize(startingContentSize.width(),
-           startingContentSize.height() + menuBar()->sizeHint().height());
     showCaptions({});
     setPrintingEnabled(false);
     setPhotoListShown(false);
@@ -197,6 +198,28 @@ void MainWindow::setUndoStack(QUndoStack* stack) {
     connect(stack, &QUndoStack::indexChanged, this, follow);
     connect(stack, &QUndoStack::cleanChanged, this, follow);
     follow();
+}
+
+WindowLayout MainWindow::layoutState() const {
+    const LabelPreview* preview = ui_->labelPreview;
+    return {saveGeometry(), ui_->splitter->saveState(),
+            preview->fitsToWindow() ? std::nullopt : std::optional<double>(preview->zoom())};
+}
+
+void MainWindow::restoreLayout(const WindowLayout& layout) {
+    if (layout.geometry.isEmpty() || !restoreGeometry(layout.geometry)) {
+        const QSize room = screen()->availableSize();
+        resize((QSizeF(room) * firstWindowShare)
+                   .toSize()
+                   .expandedTo(smallestFirstWindow)
+                   .boundedTo(room));
+    }
+    if (!layout.splitter.isEmpty())
+        ui_->splitter->restoreState(layout.splitter);
+    if (layout.zoom)
+        ui_->labelPreview->setZoom(*layout.zoom);
+    else
+        ui_->labelPreview->zoomToFit();
 }
 
 void MainWindow::showNotice(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class LabelLayout;
 class LabelPreview;
@@ -13,6 +14,14 @@ class QUndoStack;
 namespace Ui {
 class MainWindow;
 }
+
+// How the window was left: its place and size, the split between the photo list and
+// the preview, and the zoom (none: Fit to Window).
+struct WindowLayout {
+    QByteArray geometry;
+    QByteArray splitter;
+    std::optional<double> zoom;
+};
 
 // What the caption fields show for the selected photograph.
 struct CaptionFields {
@@ -63,6 +72,11 @@ public:
     void setListActionsEnabled(bool enabled);
     // Edit > Undo and Redo take back and repeat the stack's edits.
     void setUndoStack(QUndoStack* stack);
+    WindowLayout layoutState() const;
+    // Puts the window as it was left; a first window is sized to the screen instead,
+    // with the label fitted.
+    void restoreLayout(const WindowLayout& layout);
+
     // A notice in the status line that does not take the focus.
     void showNotice(const QString& text);
     QString notice() const;

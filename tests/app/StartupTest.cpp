@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 #include "label/LabelLayout.h"
+#include "label/LabelPreview.h"
 #include "platform/FontCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -79,6 +81,27 @@ TEST(Startup, SettingsLiveInTheConfigurationFolderAndAreTakenOverFromDocumentsOn
                             {QStringLiteral("photographer"), QStringLiteral("New Hand")}});
     upgraded.start();
     EXPECT_EQ(upgraded.readSettings().value("photographer").toString(), QStringLiteral("New Hand"));
+}
+
+// A first window is sized to the screen with the label fitted; the next start puts the
+// window, the list's width and the zoom back as they were left.
+TEST(Startup, TheWindowOpensToTheScreenAndRemembersHowItWasLeft) {
+    AppFixture fixture;
+    fixture.startOn(tape, {fixture.samplePhoto(QStringLiteral("a.jpg"))});
+    const QSize room = fixture.window().screen()->availableSize();
+    EXPECT_GE(fixture.window().width(), std::min(room.width(), int(room.width() * 0.7)));
+    EXPECT_LE(fixture.window().height(), room.height());
+    const auto* preview = fixture.window().findChild<LabelPreview*>();
+    EXPECT_TRUE(preview->fitsToWindow());
+    fixture.trigger("actionActualSize");
+    fixture.window().resize(900, 560);
+    fixture.quit();
+
+    fixture.start();
+    EXPECT_EQ(fixture.window().size(), QSize(900, 560));
+    preview = fixture.window().findChild<LabelPreview*>();
+    EXPECT_FALSE(preview->fitsToWindow());
+    EXPECT_DOUBLE_EQ(preview->zoom(), 1.0);
 }
 
 // With nothing open the window says what to do; nothing can be printed or exported.
