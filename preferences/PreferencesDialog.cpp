@@ -4,6 +4,7 @@
 #include "photo/DefaultExifItems.h"
 #include "photo/SettingsFile.h"
 #include "preferences/PanelColours.h"
+#include "preferences/PanelFit.h"
 #include "ui_PreferencesDialog.h"
 
 #include <QCheckBox>
@@ -76,6 +77,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     setExifItemState(defaultExifItemsStatus());
     awakeFromNib();
     applyPanelColours(this);
+    fitPanelToScreen(*this, *ui_->panelScroll);
 }
 
 PreferencesDialog::~PreferencesDialog() = default;
