@@ -22,6 +22,8 @@ QRect textArea(const QRect& item, int lineHeight) {
 }
 
 QString secondLine(const QModelIndex& index, bool metric) {
+    if (index.data(PhotoList::BeingReadRole).toBool())
+        return localizedString(QStringLiteral("PhotoListReading"));
     const QString failure = index.data(PhotoList::FailureRole).toString();
     if (!failure.isEmpty())
         return failure;
@@ -82,12 +84,4 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize PhotoEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     const int lines = 2 * option.fontMetrics.height();
     return {thumbnailColumn * 3, std::max(thumbnailColumn, lines) + 2 * padding};
-}
-
-void PhotoEntryDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                              const QModelIndex&) const {
-    const int lineHeight = option.fontMetrics.height();
-    const QRect text = textArea(option.rect, lineHeight);
-    editor->setGeometry(text.left(), text.top() + lineHeight, text.width(),
-                        editor->sizeHint().height());
 }

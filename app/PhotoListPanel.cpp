@@ -5,17 +5,23 @@
 
 #include "ui_PhotoListPanel.h"
 
-#include <algorithm>
-
 PhotoListPanel::PhotoListPanel(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::PhotoListPanel>()) {
     ui_->setupUi(this);
     ui_->photoView->setItemDelegate(new PhotoEntryDelegate(ui_->photoView));
     ui_->progressRow->hide();
-    connect(ui_->removeButton, &QToolButton::clicked, this, &PhotoListPanel::removeSelected);
-    connect(ui_->moveUpButton, &QToolButton::clicked, this, [this] { moveCurrent(-1); });
-    connect(ui_->moveDownButton, &QToolButton::clicked, this, [this] { moveCurrent(1); });
-    connect(ui_->clearButton, &QToolButton::clicked, this, &PhotoListPanel::clearList);
+    connect(ui_->removeButton, &QToolButton::clicked, this, [this] {
+        QList<int> rows;
+        for (const QModelIndex& index : ui_->photoView->selectionModel()->selectedRows())
+            rows.append(index.row());
+        if (!rows.isEmpty())
+            emit removeRequested(rows);
+    });
+    connect(ui_->moveUpButton, &QToolButton::clicked, this,
+            [this] { emit moveRequested(currentRow(), -1); });
+    connect(ui_->moveDownButton, &QToolButton::clicked, this,
+            [this] { emit moveRequested(currentRow(), 1); });
+    connect(ui_->clearButton, &QToolButton::clicked, this, &PhotoListPanel::clearRequested);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PhotoListPanel::cancelRequested);
     updateButtons();
 }
@@ -55,10 +61,6 @@ void PhotoListPanel::setCurrentRow(int row) {
 }
 
 void PhotoListPanel::showProgress(int done, int total) {
-    if (done >= total) {
-        hideProgress();
-        return;
-    }
     ui_->intakeProgress->setRange(0, total);
     ui_->intakeProgress->setValue(done);
     ui_->progressRow->show();
@@ -66,35 +68,6 @@ void PhotoListPanel::showProgress(int done, int total) {
 
 void PhotoListPanel::hideProgress() {
     ui_->progressRow->hide();
-}
-
-void PhotoListPanel::removeSelected() {
-    QModelIndexList selected = ui_->photoView->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    // From the bottom up, so that the rows still to remove keep their numbers.
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
-    for (const QModelIndex& index : selected)
-        list_->removeRow(index.row());
-    emit entriesRemoved();
-}
-
-void PhotoListPanel::moveCurrent(int step) {
-    const int from = currentRow();
-    const int to = from + step;
-    if (from < 0 || to < 0 || to >= list_->rowCount())
-        return;
-    // moveRows names the row the moved one goes before.
-    list_->moveRow(QModelIndex(), from, QModelIndex(), step > 0 ? to + 1 : to);
-    emit entryMoved(from, to);
-}
-
-void PhotoListPanel::clearList() {
-    if (list_->rowCount() == 0)
-        return;
-    list_->clear();
-    emit entriesRemoved();
 }
 
 void PhotoListPanel::updateButtons() {

@@ -1,6 +1,5 @@
 #include "printing/LabelPrinting.h"
 
-#include "platform/Alert.h"
 #include "platform/LocalizedText.h"
 #include "printing/LabelPage.h"
 #include "printing/PrinterStateReasons.h"
@@ -8,16 +7,8 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
-namespace {
-
-void alert(const QString& titleKey, const QString& message) {
-    runAlertPanel(localizedString(titleKey), message, localizedString(QStringLiteral("Ok")),
-                  QString(), QString());
-}
-
-} // namespace
-
-LabelPrinting::LabelPrinting(QObject* parent) : QObject(parent), service_(new PrintService(this)) {
+LabelPrinting::LabelPrinting(AlertPresenter& alerts, QObject* parent)
+    : QObject(parent), alerts_(alerts), service_(new PrintService(this)) {
     connect(service_, &PrintService::probed, this, &LabelPrinting::probed);
     connect(service_, &PrintService::lookedUp, this, &LabelPrinting::lookedUp);
     connect(service_, &PrintService::submitted, this, &LabelPrinting::submitted);
@@ -51,8 +42,8 @@ void LabelPrinting::probed(int request, PrintService::Availability availability,
     if (step_ != Step::Probing || request != request_)
         return;
     if (availability == PrintService::Availability::NotAnswering) {
-        alert(QStringLiteral("printFailedTitle"),
-              localizedString(QStringLiteral("printServiceSilentMsg")).arg(address));
+        tell(QStringLiteral("printFailedTitle"),
+             localizedText(QStringLiteral("printServiceSilentMsg"), {address}));
         finish();
         return;
     }
@@ -112,7 +103,7 @@ void LabelPrinting::runDialog(const PrintQueue* queue) {
     job_.labelMedium = print_->labelMedium;
     job_.chosenPaper = chosenPaper_;
     if (!job_.outputFile.isEmpty()) {
-        tellLengths(1, QString());
+        alerts_.present(print_->lengths(1, QString()));
         const PrintSetup::Submission submission = PrintSetup::printToFile(job_, print_->labels());
         if (submission.failure != PrintSetup::Failure::None)
             fail(submission);
@@ -136,7 +127,7 @@ void LabelPrinting::send(const QueueLookup& lookup) {
         finish();
         return;
     }
-    tellLengths(job_.copies, PrintSetup::mediumOnPrinter(plan_.submission));
+    alerts_.present(print_->lengths(job_.copies, PrintSetup::mediumOnPrinter(plan_.submission)));
     answers_.clear();
     sendNextJob();
 }
@@ -171,8 +162,9 @@ void LabelPrinting::submitted(int request, const PrintJob::Submitted& answer) {
         return;
     }
     if (submission.scale < 1.0)
-        alert(QStringLiteral("printScaledTitle"), localizedString(QStringLiteral("printScaledMsg"))
-                                                      .arg(printedPercent(submission.scale)));
+        tell(QStringLiteral("printScaledTitle"),
+             localizedText(QStringLiteral("printScaledMsg"),
+                           {QString::number(printedPercent(submission.scale))}));
     finish();
 }
 
@@ -184,10 +176,10 @@ PrintSetup::Submission LabelPrinting::followSent() {
     return submission;
 }
 
-void LabelPrinting::tellLengths(int copies, const QString& medium) {
-    alert(QStringLiteral("tapeLengthTitle"),
-          QStringLiteral("%1\n\n%2")
-              .arg(localizedString(QStringLiteral("tapeSetMsg")), print_->lengths(copies, medium)));
+void LabelPrinting::tell(const QString& titleKey, const QString& message) {
+    alerts_.present({.title = localizedString(titleKey),
+                     .message = message,
+                     .defaultButton = localizedString(QStringLiteral("Ok"))});
 }
 
 // The failure as an alert; a label that cannot be printed is named.
@@ -196,7 +188,7 @@ void LabelPrinting::fail(const PrintSetup::Submission& submission) {
     if (print_ && submission.label && *submission.label < std::size_t(print_->names.size()))
         message =
             QStringLiteral("%1: %2").arg(print_->names.at(qsizetype(*submission.label)), message);
-    alert(QStringLiteral("printFailedTitle"), message);
+    tell(QStringLiteral("printFailedTitle"), message);
 }
 
 void LabelPrinting::finish() {
@@ -219,6 +211,8 @@ void LabelPrinting::jobEnded(const QString& queue, int jobId, const QString&,
                              const PrintJob::Progress& progress) {
     if (notices_.remove(jobId) > 0)
         emit noticesChanged(notices_.values());
-    if (progress.state != PrintJob::State::Completed || progress.queueGone)
-        alert(QStringLiteral("printFailedTitle"), PrintSetup::jobEndMessage(progress, queue));
+    if (progress.state == PrintJob::State::Completed && !progress.queueGone)
+        emit jobPrinted(queue, jobId);
+    else
+        tell(QStringLiteral("printFailedTitle"), PrintSetup::jobEndMessage(progress, queue));
 }

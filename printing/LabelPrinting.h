@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Alert.h"
 #include "printing/PrintService.h"
 #include "printing/PrintSetup.h"
 
@@ -15,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class AlertPresenter;
 class QPrinter;
 
 // Printing from the window: the print and page set-up dialogs and every step after
@@ -42,12 +44,14 @@ public:
         // cannot be printed (none for a single label).
         std::function<std::vector<PrintSetup::Label>()> labels;
         QStringList names;
-        // What the user sets on the printer, told before the job is sent: for the copies,
-        // with the medium the printer has loaded when it says ("Tape 18 on 19 mm tape").
-        std::function<QString(int copies, const QString& medium)> lengths;
+        // The alert that tells what the user sets on the printer before the job is sent:
+        // for the copies, with the medium the printer has loaded when it says ("Tape 18 on
+        // 19 mm tape").
+        std::function<AlertContent(int copies, const QString& medium)> lengths;
     };
 
-    explicit LabelPrinting(QObject* parent = nullptr);
+    // Alerts go through the presenter given.
+    explicit LabelPrinting(AlertPresenter& alerts, QObject* parent = nullptr);
 
     // A label medium as the user knows it, with the size of a label of it.
     struct Medium {
@@ -72,6 +76,8 @@ signals:
     void done();
     // The medium of those asked about that the default printer has loaded.
     void mediumSuggested(const QString& medium);
+    // A followed job was printed.
+    void jobPrinted(const QString& queue, int jobId);
 
 private:
     enum class Step { Idle, Probing, LookingUpForDialog, LookingUp, Submitting };
@@ -89,10 +95,11 @@ private:
     void send(const QueueLookup& lookup);
     void sendNextJob();
     PrintSetup::Submission followSent();
-    void tellLengths(int copies, const QString& medium);
+    void tell(const QString& titleKey, const QString& message);
     void fail(const PrintSetup::Submission& submission);
     void finish();
 
+    AlertPresenter& alerts_;
     PrintService* service_;
     Step step_ = Step::Idle;
     int request_ = 0;

@@ -81,7 +81,7 @@
     </message>
     <message id="lensDelMessage">
         <source>lensDelMessage</source>
-        <translation>Do you want to delete this lens from your lens list?</translation>
+        <translation>Do you want to delete the lens “%1” from your lens list?</translation>
     </message>
     <message id="lensNotDelete">
         <source>lensNotDelete</source>
@@ -89,7 +89,7 @@
     </message>
     <message id="lensNotDeleteMsg">
         <source>lensNotDeleteMsg</source>
-        <translation>This lens is not in your lens list.</translation>
+        <translation>The lens “%1” is not in your lens list.</translation>
     </message>
     <message id="settingsNotSaved">
         <source>settingsNotSaved</source>
@@ -539,17 +539,9 @@
         <source>Caption</source>
         <translation>Caption</translation>
     </message>
-    <message id="Press Enter to put the title on the label">
-        <source>Press Enter to put the title on the label</source>
-        <translation>Press Enter to put the title on the label</translation>
-    </message>
     <message id="Title of the photograph">
         <source>Title of the photograph</source>
         <translation>Title of the photograph</translation>
-    </message>
-    <message id="Press Enter to put the name on the label; it is kept for the next start">
-        <source>Press Enter to put the name on the label; it is kept for the next start</source>
-        <translation>Press Enter to put the name on the label; it is kept for the next start</translation>
     </message>
     <message id="Print the label on a page of its own size">
         <source>Print the label on a page of its own size</source>
@@ -642,10 +634,6 @@ Licence: see the package's copyright file.</translation>
     <message id="Label medium">
         <source>Label medium</source>
         <translation>Label medium</translation>
-    </message>
-    <message id="A new medium is used from the next start of Kestavolin.">
-        <source>A new medium is used from the next start of Kestavolin.</source>
-        <translation>A new medium is used from the next start of Kestavolin.</translation>
     </message>
     <message id="Label font">
         <source>Label font</source>
@@ -787,10 +775,6 @@ Licence: see the package's copyright file.</translation>
         <source>The length of tape the label needs</source>
         <translation>The length of tape the label needs</translation>
     </message>
-    <message id="What keeps the printer from printing a job sent from this window">
-        <source>What keeps the printer from printing a job sent from this window</source>
-        <translation>What keeps the printer from printing a job sent from this window</translation>
-    </message>
     <message id="tapeLengthShown">
         <source>tapeLengthShown</source>
         <translation>Tape: %1</translation>
@@ -825,15 +809,15 @@ Licence: see the package's copyright file.</translation>
     </message>
     <message id="listNotReadTitle">
         <source>listNotReadTitle</source>
-        <translation>Photographs Not Added</translation>
+        <translation>Some Photographs Cannot Be Read</translation>
     </message>
     <message id="listNotReadMsg">
         <source>listNotReadMsg</source>
-        <translation>These photographs could not be read:</translation>
+        <translation>%1 photographs cannot be read. They stay in the list, marked, and are left out of printing and export:</translation>
     </message>
     <message id="exportAllTitle">
         <source>exportAllTitle</source>
-        <translation>Export All as PDF</translation>
+        <translation>Export %1 Labels as PDF</translation>
     </message>
     <message id="importSheetTitle">
         <source>importSheetTitle</source>
@@ -854,6 +838,160 @@ Licence: see the package's copyright file.</translation>
     <message id="sheetRowName">
         <source>sheetRowName</source>
         <translation>Row %1 (%2)</translation>
+    </message>
+    <message id="The title of the selected photograph; the label follows as you type">
+        <source>The title of the selected photograph; the label follows as you type</source>
+        <translation>The title of the selected photograph; the label follows as you type</translation>
+    </message>
+    <message id="The photographer of the selected photograph; left empty, the default set in the preferences">
+        <source>The photographer of the selected photograph; left empty, the default set in the preferences</source>
+        <translation>The photographer of the selected photograph; left empty, the default set in the preferences</translation>
+    </message>
+    <message id="Every label and the next print use the medium at once.">
+        <source>Every label and the next print use the medium at once.</source>
+        <translation>Every label and the next print use the medium at once.</translation>
+    </message>
+    <message id="&amp;Undo">
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="&amp;Redo">
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message id="For photographs without their own">
+        <source>For photographs without their own</source>
+        <translation>For photographs without their own</translation>
+    </message>
+    <message id="&amp;Photographer:">
+        <source>&amp;Photographer:</source>
+        <translation>&amp;Photographer:</translation>
+    </message>
+    <message id="&amp;Lens:">
+        <source>&amp;Lens:</source>
+        <translation>&amp;Lens:</translation>
+    </message>
+    <message id="openDialogTitle">
+        <source>openDialogTitle</source>
+        <translation>Open Photographs</translation>
+    </message>
+    <message id="emptyWindowPrompt">
+        <source>emptyWindowPrompt</source>
+        <translation>Open photographs with File &gt; Open… or drop them here, or import a caption sheet with File &gt; Import Caption Sheet…</translation>
+    </message>
+    <message id="entryReadingPrompt">
+        <source>entryReadingPrompt</source>
+        <translation>Reading %1…</translation>
+    </message>
+    <message id="entryNotReadPrompt">
+        <source>entryNotReadPrompt</source>
+        <translation>%1 cannot be read:
+%2
+
+It stays in the list and is left out of printing and export.</translation>
+    </message>
+    <message id="PhotoListReading">
+        <source>PhotoListReading</source>
+        <translation>Reading…</translation>
+    </message>
+    <message id="editTitleUndo">
+        <source>editTitleUndo</source>
+        <translation>Title</translation>
+    </message>
+    <message id="editPhotographerUndo">
+        <source>editPhotographerUndo</source>
+        <translation>Photographer</translation>
+    </message>
+    <message id="chooseLensUndo">
+        <source>chooseLensUndo</source>
+        <translation>Lens</translation>
+    </message>
+    <message id="moveUndo">
+        <source>moveUndo</source>
+        <translation>Move</translation>
+    </message>
+    <message id="removeUndo">
+        <source>removeUndo</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="clearListUndo">
+        <source>clearListUndo</source>
+        <translation>Clear List</translation>
+    </message>
+    <message id="cancelReadingUndo">
+        <source>cancelReadingUndo</source>
+        <translation>Cancel Reading</translation>
+    </message>
+    <message id="undoAction">
+        <source>undoAction</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message id="undoActionNothing">
+        <source>undoActionNothing</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="redoAction">
+        <source>redoAction</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message id="redoActionNothing">
+        <source>redoActionNothing</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message id="printJobDone">
+        <source>printJobDone</source>
+        <translation>“%1” has printed the labels (job %2).</translation>
+    </message>
+    <message id="printAllLeavesOutTitle">
+        <source>printAllLeavesOutTitle</source>
+        <translation>Some Photographs Will Not Be Printed</translation>
+    </message>
+    <message id="exportAllLeavesOutTitle">
+        <source>exportAllLeavesOutTitle</source>
+        <translation>Some Photographs Will Not Be Exported</translation>
+    </message>
+    <message id="jobLeavesOutMsg">
+        <source>jobLeavesOutMsg</source>
+        <translation>%1 labels will be made. These %2 photographs cannot be read and are left out:</translation>
+    </message>
+    <message id="continueButton">
+        <source>continueButton</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="tapeCountTotalMsg">
+        <source>tapeCountTotalMsg</source>
+        <translation>%1 labels. %2</translation>
+    </message>
+    <message id="listDamagedMsg">
+        <source>listDamagedMsg</source>
+        <translation>The photo list kept from the last run (%1) cannot be read: %2
+It was kept as %3, and the list starts empty.</translation>
+    </message>
+    <message id="listNotKeptAsideMsg">
+        <source>listNotKeptAsideMsg</source>
+        <translation>The photo list kept from the last run (%1) cannot be read: %2
+It could not be renamed either; it will be replaced when the list changes.</translation>
+    </message>
+    <message id="listNotWrittenMsg">
+        <source>listNotWrittenMsg</source>
+        <translation>The photo list cannot be saved to %1: %2
+It is tried again at the next change.</translation>
+    </message>
+    <message id="listNotWrittenTitle">
+        <source>listNotWrittenTitle</source>
+        <translation>Photo List Not Saved</translation>
+    </message>
+    <message id="listNotRestoredTitle">
+        <source>listNotRestoredTitle</source>
+        <translation>Photo List Not Restored</translation>
+    </message>
+    <message id="photoMissing">
+        <source>photoMissing</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message id="photoIsFolder">
+        <source>photoIsFolder</source>
+        <translation>This is a folder, not a photograph.</translation>
     </message>
 </context>
 </TS>

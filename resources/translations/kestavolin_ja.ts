@@ -81,7 +81,7 @@
     </message>
     <message id="lensDelMessage">
         <source>lensDelMessage</source>
-        <translation>このレンズをレンズリストから削除しますか？</translation>
+        <translation>レンズ「%1」をレンズリストから削除しますか？</translation>
     </message>
     <message id="lensNotDelete">
         <source>lensNotDelete</source>
@@ -89,7 +89,7 @@
     </message>
     <message id="lensNotDeleteMsg">
         <source>lensNotDeleteMsg</source>
-        <translation>このレンズはレンズリストにありません。</translation>
+        <translation>レンズ「%1」はレンズリストにありません。</translation>
     </message>
     <message id="settingsNotSaved">
         <source>settingsNotSaved</source>
@@ -539,17 +539,9 @@
         <source>Caption</source>
         <translation>キャプション</translation>
     </message>
-    <message id="Press Enter to put the title on the label">
-        <source>Press Enter to put the title on the label</source>
-        <translation>Enter キーを押すと、タイトルがラベルに入ります</translation>
-    </message>
     <message id="Title of the photograph">
         <source>Title of the photograph</source>
         <translation>写真のタイトル</translation>
-    </message>
-    <message id="Press Enter to put the name on the label; it is kept for the next start">
-        <source>Press Enter to put the name on the label; it is kept for the next start</source>
-        <translation>Enter キーを押すと、名前がラベルに入ります。名前は次回の起動にも引き継がれます</translation>
     </message>
     <message id="Print the label on a page of its own size">
         <source>Print the label on a page of its own size</source>
@@ -642,10 +634,6 @@
     <message id="Label medium">
         <source>Label medium</source>
         <translation>ラベルの種類</translation>
-    </message>
-    <message id="A new medium is used from the next start of Kestavolin.">
-        <source>A new medium is used from the next start of Kestavolin.</source>
-        <translation>新しいラベルの種類は、Kestavolin を次に起動したときから使われます。</translation>
     </message>
     <message id="Label font">
         <source>Label font</source>
@@ -787,10 +775,6 @@
         <source>The length of tape the label needs</source>
         <translation>ラベルに必要なテープの長さ</translation>
     </message>
-    <message id="What keeps the printer from printing a job sent from this window">
-        <source>What keeps the printer from printing a job sent from this window</source>
-        <translation>このウィンドウから送ったジョブをプリンターが印刷できずにいる理由</translation>
-    </message>
     <message id="tapeLengthShown">
         <source>tapeLengthShown</source>
         <translation>テープ長: %1</translation>
@@ -825,15 +809,15 @@
     </message>
     <message id="listNotReadTitle">
         <source>listNotReadTitle</source>
-        <translation>追加できなかった写真</translation>
+        <translation>読み込めない写真があります</translation>
     </message>
     <message id="listNotReadMsg">
         <source>listNotReadMsg</source>
-        <translation>次の写真を読み込めませんでした:</translation>
+        <translation>%1 枚の写真を読み込めません。これらはリストに印付きで残り、印刷と書き出しからは除かれます:</translation>
     </message>
     <message id="exportAllTitle">
         <source>exportAllTitle</source>
-        <translation>すべてをPDFに書き出す</translation>
+        <translation>%1 枚のラベルを PDF に書き出す</translation>
     </message>
     <message id="importSheetTitle">
         <source>importSheetTitle</source>
@@ -854,6 +838,160 @@
     <message id="sheetRowName">
         <source>sheetRowName</source>
         <translation>%1行目 (%2)</translation>
+    </message>
+    <message id="The title of the selected photograph; the label follows as you type">
+        <source>The title of the selected photograph; the label follows as you type</source>
+        <translation>選択した写真のタイトル。入力に合わせてラベルが変わります</translation>
+    </message>
+    <message id="The photographer of the selected photograph; left empty, the default set in the preferences">
+        <source>The photographer of the selected photograph; left empty, the default set in the preferences</source>
+        <translation>選択した写真の撮影者。空欄のときは環境設定の既定の撮影者になります</translation>
+    </message>
+    <message id="Every label and the next print use the medium at once.">
+        <source>Every label and the next print use the medium at once.</source>
+        <translation>選んだラベルの種類は、すべてのラベルと次の印刷にすぐ使われます。</translation>
+    </message>
+    <message id="&amp;Undo">
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message id="&amp;Redo">
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message id="For photographs without their own">
+        <source>For photographs without their own</source>
+        <translation>写真に指定がないときの既定</translation>
+    </message>
+    <message id="&amp;Photographer:">
+        <source>&amp;Photographer:</source>
+        <translation>撮影者(&amp;P):</translation>
+    </message>
+    <message id="&amp;Lens:">
+        <source>&amp;Lens:</source>
+        <translation>レンズ(&amp;L):</translation>
+    </message>
+    <message id="openDialogTitle">
+        <source>openDialogTitle</source>
+        <translation>写真を開く</translation>
+    </message>
+    <message id="emptyWindowPrompt">
+        <source>emptyWindowPrompt</source>
+        <translation>「ファイル」&gt;「開く…」で写真を開くか、ここに写真をドロップしてください。キャプションシートは「ファイル」&gt;「キャプションシートを読み込む…」で読み込めます。</translation>
+    </message>
+    <message id="entryReadingPrompt">
+        <source>entryReadingPrompt</source>
+        <translation>%1 を読み込んでいます…</translation>
+    </message>
+    <message id="entryNotReadPrompt">
+        <source>entryNotReadPrompt</source>
+        <translation>%1 を読み込めません:
+%2
+
+この写真はリストに残り、印刷と書き出しからは除かれます。</translation>
+    </message>
+    <message id="PhotoListReading">
+        <source>PhotoListReading</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message id="editTitleUndo">
+        <source>editTitleUndo</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="editPhotographerUndo">
+        <source>editPhotographerUndo</source>
+        <translation>撮影者</translation>
+    </message>
+    <message id="chooseLensUndo">
+        <source>chooseLensUndo</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="moveUndo">
+        <source>moveUndo</source>
+        <translation>移動</translation>
+    </message>
+    <message id="removeUndo">
+        <source>removeUndo</source>
+        <translation>削除</translation>
+    </message>
+    <message id="clearListUndo">
+        <source>clearListUndo</source>
+        <translation>リストの消去</translation>
+    </message>
+    <message id="cancelReadingUndo">
+        <source>cancelReadingUndo</source>
+        <translation>読み込みの中止</translation>
+    </message>
+    <message id="undoAction">
+        <source>undoAction</source>
+        <translation>%1を元に戻す(&amp;U)</translation>
+    </message>
+    <message id="undoActionNothing">
+        <source>undoActionNothing</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message id="redoAction">
+        <source>redoAction</source>
+        <translation>%1をやり直す(&amp;R)</translation>
+    </message>
+    <message id="redoActionNothing">
+        <source>redoActionNothing</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message id="printJobDone">
+        <source>printJobDone</source>
+        <translation>「%1」でラベルを印刷しました (ジョブ %2)。</translation>
+    </message>
+    <message id="printAllLeavesOutTitle">
+        <source>printAllLeavesOutTitle</source>
+        <translation>印刷されない写真があります</translation>
+    </message>
+    <message id="exportAllLeavesOutTitle">
+        <source>exportAllLeavesOutTitle</source>
+        <translation>書き出されない写真があります</translation>
+    </message>
+    <message id="jobLeavesOutMsg">
+        <source>jobLeavesOutMsg</source>
+        <translation>%1 枚のラベルを作ります。次の %2 枚の写真は読み込めないため除かれます:</translation>
+    </message>
+    <message id="continueButton">
+        <source>continueButton</source>
+        <translation>続ける</translation>
+    </message>
+    <message id="tapeCountTotalMsg">
+        <source>tapeCountTotalMsg</source>
+        <translation>ラベル %1 枚。%2</translation>
+    </message>
+    <message id="listDamagedMsg">
+        <source>listDamagedMsg</source>
+        <translation>前回のフォトリスト (%1) を読み込めません: %2
+このファイルは %3 として残し、空のリストで始めます。</translation>
+    </message>
+    <message id="listNotKeptAsideMsg">
+        <source>listNotKeptAsideMsg</source>
+        <translation>前回のフォトリスト (%1) を読み込めません: %2
+名前も変更できなかったため、リストが変わると置き換えられます。</translation>
+    </message>
+    <message id="listNotWrittenMsg">
+        <source>listNotWrittenMsg</source>
+        <translation>フォトリストを %1 に保存できません: %2
+次に変更したときにもう一度保存します。</translation>
+    </message>
+    <message id="listNotWrittenTitle">
+        <source>listNotWrittenTitle</source>
+        <translation>フォトリストを保存できません</translation>
+    </message>
+    <message id="listNotRestoredTitle">
+        <source>listNotRestoredTitle</source>
+        <translation>フォトリストを復元できません</translation>
+    </message>
+    <message id="photoMissing">
+        <source>photoMissing</source>
+        <translation>ファイルがありません。</translation>
+    </message>
+    <message id="photoIsFolder">
+        <source>photoIsFolder</source>
+        <translation>これはフォルダーで、写真ではありません。</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QTest>
 
 #include <optional>
@@ -33,15 +32,18 @@ protected:
 
     // Prints the label of the sample photograph on the queue, follows its job, and tells
     // the script it was sent.
-    void printAndTell(KestavolinAppDelegate& app) {
-        app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("live.jpg"))});
+    void printAndTell() {
+        fixture.startOn(QStringLiteral("Tape 18"),
+                        {fixture.samplePhoto(QStringLiteral("live.jpg"))});
+        ASSERT_TRUE(fixture.waitForReading());
         fixture.dialogs.queue = queue_;
-        QObject::connect(&app.printing().service(), &PrintService::jobEnded,
+        const PrintService& service = fixture.app().printing().service();
+        QObject::connect(&service, &PrintService::jobEnded,
                          [this](const QString&, int, const QString&,
                                 const PrintJob::Progress& progress) { ended_ = progress; });
-        app.printTape();
-        EXPECT_TRUE(fixture.waitForPrinting());
-        EXPECT_TRUE(app.printing().service().following());
+        fixture.trigger("actionPrint");
+        ASSERT_TRUE(fixture.waitForPrinting());
+        EXPECT_TRUE(service.following());
         const QString tapeLengths = fixture.alerts.alerts().value(0).title;
         EXPECT_EQ(tapeLengths, QStringLiteral("tapeLengthTitle"));
         tell(QStringLiteral("printed"));
@@ -69,8 +71,7 @@ protected:
 // The scheduler goes away and comes back while the job waits in it: the job is still
 // followed, and once printed it ends without an alert.
 TEST_F(OnAPrintService, AJobIsFollowedAcrossARestartOfTheScheduler) {
-    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
-    printAndTell(app);
+    printAndTell();
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended_.has_value(); }, jobMilliseconds));
     EXPECT_EQ(ended_->state, PrintJob::State::Completed) << qPrintable(ended_->message);
     EXPECT_FALSE(failureTold());
@@ -78,8 +79,7 @@ TEST_F(OnAPrintService, AJobIsFollowedAcrossARestartOfTheScheduler) {
 
 // The queue is deleted while its job waits: the user is told, with the queue's name.
 TEST_F(OnAPrintService, AQueueDeletedWhileItsJobWaitsIsTold) {
-    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
-    printAndTell(app);
+    printAndTell();
     ASSERT_TRUE(QTest::qWaitFor([this] { return failureTold(); }, jobMilliseconds));
     const AlertContent& alert = fixture.alerts.alerts().last();
     EXPECT_TRUE(alert.message.startsWith(QStringLiteral("printJobQueueGoneMsg")))
@@ -88,20 +88,19 @@ TEST_F(OnAPrintService, AQueueDeletedWhileItsJobWaitsIsTold) {
     EXPECT_TRUE(ended_->queueGone);
 }
 
-// The printer reports it cannot go on (out of media): the window shows a notice, not an
-// alert, until the printer goes on; then the notice goes and the job ends printed.
+// The printer reports it cannot go on (out of media): the window tells it in the status
+// line, not in an alert, until the printer goes on; then it tells the job printed.
 TEST_F(OnAPrintService, WhatKeepsThePrinterFromPrintingIsANoticeNotAnAlert) {
-    KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
-    printAndTell(app);
-    const auto* notice = app.window().findChild<QLabel*>(QStringLiteral("printerNotice"));
-    ASSERT_TRUE(notice);
-    ASSERT_TRUE(QTest::qWaitFor([notice] { return notice->isVisible(); }, jobMilliseconds));
-    EXPECT_TRUE(notice->text().startsWith(QStringLiteral("printerNoticeMsg")))
-        << qPrintable(notice->text());
+    printAndTell();
+    const MainWindow& window = fixture.window();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.notice().isEmpty(); }, jobMilliseconds));
+    EXPECT_TRUE(window.notice().startsWith(QStringLiteral("printerNoticeMsg")))
+        << qPrintable(window.notice());
     EXPECT_EQ(fixture.alerts.alerts().size(), 1);
     tell(QStringLiteral("seen"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended_.has_value(); }, jobMilliseconds));
-    EXPECT_FALSE(notice->isVisible());
+    EXPECT_TRUE(window.notice().startsWith(QStringLiteral("printJobDone")))
+        << qPrintable(window.notice());
     EXPECT_EQ(ended_->state, PrintJob::State::Completed);
     EXPECT_FALSE(failureTold());
 }
