@@ -81,6 +81,17 @@ void describeDriverless(PrintQueue& queue, const PrinterReport& report, QDeadlin
     }
 }
 
+// The queue's state as its report gives it.
+PrintQueue queueReported(const QString& name, const PrinterReport& report) {
+    PrintQueue queue;
+    queue.name = name;
+    queue.stopped = report.state == IPP_PSTATE_STOPPED;
+    queue.acceptingJobs = report.acceptingJobs;
+    queue.stateReasons = report.stateReasons.join(QStringLiteral(", "));
+    queue.rasterResolutions = report.rasterResolutions;
+    return queue;
+}
+
 // The print service's default queue's name; empty when it has none.
 QString defaultQueue(const IppConnection& connection) {
     Ipp request(ippNewRequest(IPP_OP_CUPS_GET_DEFAULT));
@@ -106,12 +117,7 @@ QueueLookup lookUpServiceQueue(const QString& wanted, QDeadlineTimer deadline,
         return lookup;
     }
     const PrinterReport report = printerReport(answer.get());
-    PrintQueue queue;
-    queue.name = name;
-    queue.stopped = report.state == IPP_PSTATE_STOPPED;
-    queue.acceptingJobs = report.acceptingJobs;
-    queue.stateReasons = report.stateReasons.join(QStringLiteral(", "));
-    queue.rasterResolutions = report.rasterResolutions;
+    PrintQueue queue = queueReported(name, report);
     queue.medium = mediumOfPpd(connection, name);
     if (queue.medium.kind == QueueKind::Other)
         describeDriverless(queue, report, deadline, cancel);
@@ -133,15 +139,10 @@ QueueLookup lookUpPrinter(const QString& uri, QDeadlineTimer deadline, const Can
         return lookup;
     }
     const PrinterReport report = printerReport(answer.get());
-    PrintQueue queue;
-    queue.name = uri;
+    PrintQueue queue = queueReported(uri, report);
     queue.direct = true;
-    queue.stopped = report.state == IPP_PSTATE_STOPPED;
-    queue.acceptingJobs = report.acceptingJobs;
-    queue.stateReasons = report.stateReasons.join(QStringLiteral(", "));
     queue.ippPrinter = ippLabelPrinter(report);
     queue.documentFormats = report.documentFormats;
-    queue.rasterResolutions = report.rasterResolutions;
     lookup.queue = std::move(queue);
     return lookup;
 }

@@ -5,12 +5,12 @@
 
 #include <cups/cups.h>
 
-// Lives on the service's thread and makes its requests there, one at a time.
+// Lives on the service's thread and makes its requests there, one at a time; each
+// answer is emitted by the service on the service's own thread.
 class PrintServiceWorker : public QObject {
-    Q_OBJECT
-
 public:
-    explicit PrintServiceWorker(const CancelFlag& cancel) : cancel_(cancel) {}
+    PrintServiceWorker(PrintService& service, const CancelFlag& cancel)
+        : service_(service), cancel_(cancel) {}
 
     void probe(int request) {
         const IppConnection connection = IppConnection::toPrintService(
@@ -22,20 +22,28 @@ public:
             availability = PrintService::Availability::NotAnswering;
         else if (!connection.http())
             availability = PrintService::Availability::NotRunning;
-        emit probed(request, availability, connection.address());
+        answer([request, availability, address = connection.address()](PrintService& service) {
+            emit service.probed(request, availability, address);
+        });
     }
 
     void lookUp(int request, const QString& queue) {
         const QDeadlineTimer deadline(PrintService::lookupMilliseconds);
-        emit lookedUp(request, queue.isEmpty() ? lookUpDefaultQueue(deadline, &cancel_)
-                                               : lookUpQueue(queue, deadline, &cancel_));
+        QueueLookup lookup = queue.isEmpty() ? lookUpDefaultQueue(deadline, &cancel_)
+                                             : lookUpQueue(queue, deadline, &cancel_);
+        answer([request, lookup = std::move(lookup)](PrintService& service) {
+            emit service.lookedUp(request, lookup);
+        });
     }
 
     void submit(int request, const PrintQueue& queue, const PrintJob::Document& document,
                 const QString& title, const PrintJob::Options& options) {
-        emit submitted(request, PrintJob::submit(queue, document, title, options,
-                                                 QDeadlineTimer(PrintService::submitMilliseconds),
-                                                 &cancel_));
+        const PrintJob::Submitted submitted =
+            PrintJob::submit(queue, document, title, options,
+                             QDeadlineTimer(PrintService::submitMilliseconds), &cancel_);
+        answer([request, submitted](PrintService& service) {
+            emit service.submitted(request, submitted);
+        });
     }
 
     void follow(const QString& queue, int jobId, const QString& documentName) {
@@ -48,16 +56,14 @@ public:
         timer_->start();
     }
 
-signals:
-    void probed(int request, PrintService::Availability availability, const QString& address);
-    void lookedUp(int request, const QueueLookup& lookup);
-    void submitted(int request, const PrintJob::Submitted& answer);
-    void printerNotice(const QString& queue, int jobId, const QString& documentName,
-                       const QStringList& stoppingReasons);
-    void jobEnded(const QString& queue, int jobId, const QString& documentName,
-                  const PrintJob::Progress& progress);
-
 private:
+    // Runs on the service's thread; dropped when the service is gone.
+    template <typename Answer> void answer(Answer emitting) {
+        QMetaObject::invokeMethod(&service_, [service = &service_, emitting = std::move(emitting)] {
+            emitting(*service);
+        });
+    }
+
     // Asks about every followed job. A service that does not answer (restarting, say)
     // has not ended its jobs: they are asked about again next time.
     void poll() {
@@ -71,14 +77,18 @@ private:
             }
             if (progress.stoppingReasons != job.reasons) {
                 job.reasons = progress.stoppingReasons;
-                emit printerNotice(job.queue, job.id, job.documentName, job.reasons);
+                answer([job](PrintService& service) {
+                    emit service.printerNotice(job.queue, job.id, job.documentName, job.reasons);
+                });
             }
             if (!PrintJob::finished(progress.state) && !progress.queueGone) {
                 ++i;
                 continue;
             }
-            const Job ended = jobs_.takeAt(i);
-            emit jobEnded(ended.queue, ended.id, ended.documentName, progress);
+            answer([ended = jobs_.takeAt(i), progress](PrintService& service) {
+                --service.followed_;
+                emit service.jobEnded(ended.queue, ended.id, ended.documentName, progress);
+            });
         }
         if (jobs_.isEmpty())
             timer_->stop();
@@ -90,25 +100,16 @@ private:
         QString documentName;
         QStringList reasons;
     };
+    PrintService& service_;
     const CancelFlag& cancel_;
     QList<Job> jobs_;
     QTimer* timer_ = nullptr;
 };
 
 PrintService::PrintService(QObject* parent)
-    : QObject(parent), thread_(new QThread(this)), worker_(new PrintServiceWorker(cancel_)) {
+    : QObject(parent), thread_(new QThread(this)), worker_(new PrintServiceWorker(*this, cancel_)) {
     worker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    connect(worker_, &PrintServiceWorker::probed, this, &PrintService::probed);
-    connect(worker_, &PrintServiceWorker::lookedUp, this, &PrintService::lookedUp);
-    connect(worker_, &PrintServiceWorker::submitted, this, &PrintService::submitted);
-    connect(worker_, &PrintServiceWorker::printerNotice, this, &PrintService::printerNotice);
-    connect(worker_, &PrintServiceWorker::jobEnded, this,
-            [this](const QString& queue, int jobId, const QString& documentName,
-                   const PrintJob::Progress& progress) {
-                --followed_;
-                emit jobEnded(queue, jobId, documentName, progress);
-            });
     thread_->start();
 }
 
@@ -149,5 +150,3 @@ void PrintService::follow(const QString& queue, int jobId, const QString& docume
     QMetaObject::invokeMethod(
         worker_, [=, worker = worker_] { worker->follow(queue, jobId, documentName); });
 }
-
-#include "PrintService.moc"

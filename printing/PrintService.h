@@ -63,6 +63,7 @@ signals:
                   const PrintJob::Progress& progress);
 
 private:
+    friend class PrintServiceWorker;
     int nextRequest();
 
     CancelFlag cancel_{false};

@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -208,24 +207,6 @@ TEST(Exhibition, AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue) {
         EXPECT_NE(alert.title, QStringLiteral("printFailedTitle")) << alert.message.toStdString();
     EXPECT_EQ(alerts.first().title, QStringLiteral("tapeLengthTitle"));
 }
-
-// The longest the event loop went without running a timer meant to fire every 5 ms.
-class StallMeter {
-public:
-    StallMeter() {
-        clock_.start();
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout,
-                         [this] { longest_ = std::max(longest_, clock_.restart()); });
-        timer_.start();
-    }
-    qint64 longestMilliseconds() const { return longest_; }
-
-private:
-    QElapsedTimer clock_;
-    QTimer timer_;
-    qint64 longest_ = 0;
-};
 
 // A print service that takes connections and never answers: Print… and Page Setup…
 // tell so within the probe's deadline, no dialog that would wait for it is shown, the

@@ -2,6 +2,8 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -46,4 +48,12 @@ QString SilentPrintService::address() const {
 
 QString absentPrintService() {
     return QStringLiteral("/nonexistent/kestavolin-test/print-service.sock");
+}
+
+StallMeter::StallMeter() {
+    clock_.start();
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout,
+                     [this] { longest_ = std::max(longest_, clock_.restart()); });
+    timer_.start();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 
-// Print services of a test's own, so that no test ever sees the machine's queues.
+// Print services of a test's own, so that no test ever sees the machine's queues, and
+// what the event loop does while one is waited for.
 
 // Points the print service's client at the address (CUPS_SERVER) for this object's
 // lifetime, on this thread and on threads started meanwhile, then restores the
@@ -37,3 +40,16 @@ private:
 
 // An address where no print service listens: a socket file that does not exist.
 QString absentPrintService();
+
+// The longest the event loop went without running a timer meant to fire every 5 ms,
+// from this object's making on.
+class StallMeter {
+public:
+    StallMeter();
+    qint64 longestMilliseconds() const { return longest_; }
+
+private:
+    QElapsedTimer clock_;
+    QTimer timer_;
+    qint64 longest_ = 0;
+};

@@ -35,9 +35,12 @@ std::vector<bool> dotsOf(const QByteArray& bytes) {
     return dots;
 }
 
-class Decoder {
+// What both printers' decoders share: the stream, the place in it, the page being
+// decoded and the pages decoded, and the error that stops them.
+class StreamDecoder {
 public:
-    explicit Decoder(const QByteArray& stream) : data_(stream) {}
+    explicit StreamDecoder(const QByteArray& stream) : data_(stream) {}
+    virtual ~StreamDecoder() = default;
 
     PrinterStream run() {
         while (pos_ < data_.size() && result_.error.isEmpty())
@@ -47,7 +50,9 @@ public:
         return result_;
     }
 
-private:
+protected:
+    virtual void step() = 0;
+
     unsigned char byte(qsizetype at) const { return static_cast<unsigned char>(data_[at]); }
     bool have(qsizetype count) {
         if (pos_ + count <= data_.size())
@@ -58,8 +63,24 @@ private:
     void fail(const QString& what) {
         result_.error = QStringLiteral("%1 at byte %2").arg(what).arg(pos_);
     }
+    void endPage() {
+        result_.pages.push_back(page_);
+        page_.lines.clear();
+    }
 
-    void step() {
+    const QByteArray& data_;
+    qsizetype pos_ = 0;
+    PrintedPage page_;
+    PrinterStream result_;
+};
+
+// The P-touch raster command set.
+class PtouchDecoder : public StreamDecoder {
+public:
+    using StreamDecoder::StreamDecoder;
+
+private:
+    void step() override {
         const unsigned char command = byte(pos_);
         switch (command) {
         case 0x00: // the invalidate run that starts a job
@@ -86,8 +107,7 @@ private:
             return;
         case 0x0c: // print, more pages follow
         case 0x1a: // print and feed: the last page
-            result_.pages.push_back(page_);
-            page_.lines.clear();
+            endPage();
             ++pos_;
             return;
         default:
@@ -180,53 +200,27 @@ private:
         pos_ += 3 + length;
     }
 
-    const QByteArray& data_;
-    qsizetype pos_ = 0;
     bool compressed_ = false;
-    PrintedPage page_;
-    PrinterStream result_;
 };
 
 // The LabelWriter command set: ESC commands of fixed lengths, SYN and ETB lines.
-class LabelWriterDecoder {
+class LabelWriterDecoder : public StreamDecoder {
 public:
-    explicit LabelWriterDecoder(const QByteArray& stream) : data_(stream) {
+    explicit LabelWriterDecoder(const QByteArray& stream) : StreamDecoder(stream) {
         page_.reversedRows = false;
-    }
-
-    PrinterStream run() {
-        while (pos_ < data_.size() && result_.error.isEmpty())
-            step();
-        if (result_.error.isEmpty() && !page_.lines.empty())
-            result_.error = QStringLiteral("raster lines after the last label");
-        return result_;
     }
 
 private:
     static constexpr char syn = 0x16;
     static constexpr char etb = 0x17;
 
-    unsigned char byte(qsizetype at) const { return static_cast<unsigned char>(data_[at]); }
-    bool have(qsizetype count) {
-        if (pos_ + count <= data_.size())
-            return true;
-        fail(QStringLiteral("stream ends inside a command"));
-        return false;
-    }
-    void fail(const QString& what) {
-        result_.error = QStringLiteral("%1 at byte %2").arg(what).arg(pos_);
-    }
-    void endLabel() {
-        result_.pages.push_back(page_);
-        page_.lines.clear();
-    }
     // A line starts with the dot tab's blank bytes; a fed line is blank throughout.
     std::vector<bool> dotTab() const { return std::vector<bool>(std::size_t(dotTab_) * 8); }
     std::vector<bool> blankLine() const {
         return std::vector<bool>(std::size_t(dotTab_ + bytesPerLine_) * 8);
     }
 
-    void step() {
+    void step() override {
         switch (data_[pos_]) {
         case escape:
             escapeCommand();
@@ -238,7 +232,7 @@ private:
             compressedLine();
             return;
         case 0x0c: // form feed: the end of a label
-            endLabel();
+            endPage();
             ++pos_;
             return;
         default:
@@ -267,7 +261,7 @@ private:
             return;
         case 'E': // form feed
         case 'G': // short form feed
-            endLabel();
+            endPage();
             pos_ += 2;
             return;
         case 'B':
@@ -335,18 +329,14 @@ private:
         pos_ = at;
     }
 
-    const QByteArray& data_;
-    qsizetype pos_ = 0;
     int bytesPerLine_ = 0;
     int dotTab_ = 0;
-    PrintedPage page_;
-    PrinterStream result_;
 };
 
 } // namespace
 
 PrinterStream decodePtouchStream(const QByteArray& stream) {
-    return Decoder(stream).run();
+    return PtouchDecoder(stream).run();
 }
 
 PrinterStream decodeLabelWriterStream(const QByteArray& stream) {

@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -14,25 +13,6 @@
 #include <optional>
 
 namespace {
-
-// The longest the event loop went without running a timer meant to fire every 5 ms,
-// while a condition was awaited.
-class StallMeter {
-public:
-    StallMeter() {
-        clock_.start();
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout,
-                         [this] { longest_ = std::max(longest_, clock_.restart()); });
-        timer_.start();
-    }
-    qint64 longestMilliseconds() const { return longest_; }
-
-private:
-    QElapsedTimer clock_;
-    QTimer timer_;
-    qint64 longest_ = 0;
-};
 
 template <typename T> struct Answered {
     std::optional<T> value;
