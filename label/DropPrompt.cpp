@@ -27,13 +27,13 @@ void DropPrompt::paintEvent(QPaintEvent* event) {
         QColor outline = palette().color(QPalette::WindowText);
         if (!dropTarget_.dragging())
             outline.setAlphaF(0.45f);
-        painter.setPen(QPen(outline, outlineWidth, dropTarget_.dragging() ? Qt::SolidLine
-                                                                           : Qt::DashLine));
+        painter.setPen(
+            QPen(outline, outlineWidth, dropTarget_.dragging() ? Qt::SolidLine : Qt::DashLine));
         if (dropTarget_.dragging())
             painter.setBrush(QColor::fromRgbF(1, 1, 1, 0.08f));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(outlineInset, outlineInset,
-                                                        -outlineInset, -outlineInset),
-                                outlineRadius, outlineRadius);
+        painter.drawRoundedRect(
+            QRectF(rect()).adjusted(outlineInset, outlineInset, -outlineInset, -outlineInset),
+            outlineRadius, outlineRadius);
     }
     QLabel::paintEvent(event);
 }

@@ -79,6 +79,8 @@ CONF
     private_cups_pid=$!
     trap private_cups_stop EXIT
     export CUPS_SERVER=localhost:$port
+    # The programs under test read no settings of the machine's user.
+    export XDG_CONFIG_HOME=$root/config XDG_STATE_HOME=$root/state
     for _ in $(seq 40); do
         lpstat -r 2>/dev/null | grep -q '^scheduler is running' && return 0
         kill -0 "$private_cups_pid" 2>/dev/null || break
