@@ -917,5 +917,21 @@ It is tried again at the next change.</translation>
         <source>photoIsFolder</source>
         <translation>This is a folder, not a photograph.</translation>
     </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>Label preview</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>Ruler</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>Marks in millimetres from the label's left edge</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>Marks in inches from the label's left edge</translation>
+    </message>
 </context>
 </TS>

@@ -117,7 +117,7 @@
     </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
-        <translation>プリンタのテープの長さを次の値に設定してください:</translation>
+        <translation>プリンターのテープの長さを次の値に設定してください:</translation>
     </message>
     <message id="printFailedTitle">
         <source>printFailedTitle</source>
@@ -125,31 +125,31 @@
     </message>
     <message id="printNoQueueMsg">
         <source>printNoQueueMsg</source>
-        <translation>「%1」という名前のプリンタキューはありません。</translation>
+        <translation>「%1」という名前のプリンターキューはありません。</translation>
     </message>
     <message id="printQueueStoppedMsg">
         <source>printQueueStoppedMsg</source>
-        <translation>プリンタキュー「%1」は停止しています。</translation>
+        <translation>プリンターキュー「%1」は停止しています。</translation>
     </message>
     <message id="printQueueRefusesMsg">
         <source>printQueueRefusesMsg</source>
-        <translation>プリンタキュー「%1」はジョブを受け付けていません。</translation>
+        <translation>プリンターキュー「%1」はジョブを受け付けていません。</translation>
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>キュー「%1」のプリンタには、ラベルの幅（18 mm）のテープがありません。</translation>
+        <translation>キュー「%1」のプリンターには、ラベルの幅（18 mm）のテープがありません。</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
-        <translation>ラベルが長すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルが長すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printLabelTooWideMsg">
         <source>printLabelTooWideMsg</source>
-        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printJobNotCreatedMsg">
         <source>printJobNotCreatedMsg</source>
-        <translation>ラベルをプリンタキュー「%1」に送れませんでした。</translation>
+        <translation>ラベルをプリンターキュー「%1」に送れませんでした。</translation>
     </message>
     <message id="printNoLabelsMsg">
         <source>printNoLabelsMsg</source>
@@ -161,23 +161,23 @@
     </message>
     <message id="printJobStoppedMsg">
         <source>printJobStoppedMsg</source>
-        <translation>プリンタキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
+        <translation>プリンターキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
     </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
-        <translation>プリンタキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
+        <translation>プリンターキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
     </message>
     <message id="printJobAbortedMsg">
         <source>printJobAbortedMsg</source>
-        <translation>プリンタキュー「%1」はラベルを印刷できませんでした。</translation>
+        <translation>プリンターキュー「%1」はラベルを印刷できませんでした。</translation>
     </message>
     <message id="printJobLostMsg">
         <source>printJobLostMsg</source>
-        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンタを確認してください。</translation>
+        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンターを確認してください。</translation>
     </message>
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
-        <translation>ラベルはまだプリンタキュー「%1」で待機しています。</translation>
+        <translation>ラベルはまだプリンターキュー「%1」で待機しています。</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="printScaledMsg">
         <source>printScaledMsg</source>
-        <translation>プリンタの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
+        <translation>プリンターの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
     </message>
     <message id="Title">
         <source>Title</source>
@@ -537,7 +537,7 @@
     </message>
     <message id="Which labels does your printer use?">
         <source>Which labels does your printer use?</source>
-        <translation>お使いのプリンタで使うラベルはどれですか?</translation>
+        <translation>お使いのプリンターで使うラベルはどれですか?</translation>
     </message>
     <message id="Tape 18 (18 mm tape)">
         <source>Tape 18 (18 mm tape)</source>
@@ -916,6 +916,22 @@
     <message id="photoIsFolder">
         <source>photoIsFolder</source>
         <translation>これはフォルダーで、写真ではありません。</translation>
+    </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>ラベルのプレビュー</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>定規</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>ラベルの左端からのミリメートル目盛り</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>ラベルの左端からのインチ目盛り</translation>
     </message>
 </context>
 </TS>
