@@ -933,5 +933,9 @@ It is tried again at the next change.</translation>
         <source>rulerInInches</source>
         <translation>Marks in inches from the label's left edge</translation>
     </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>Remove the selected photographs from the list</translation>
+    </message>
 </context>
 </TS>

@@ -933,5 +933,9 @@
         <source>rulerInInches</source>
         <translation>ラベルの左端からのインチ目盛り</translation>
     </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>選択した写真をリストから削除します</translation>
+    </message>
 </context>
 </TS>
