@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/PhotoListPanel.h"
 #include "label/LabelLayout.h"
 #include "label/LabelPreview.h"
 #include "label/TapeLength.h"
@@ -52,12 +53,16 @@ MainWindow::MainWindow(QWidget* parent)
     ui_->setupUi(this);
     // Names differing only in letter case are different lenses.
     ui_->lensName->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    ui_->lensName->lineEdit()->setAccessibleName(ui_->lensName->accessibleName());
     ui_->actionZoomIn->setShortcuts(QKeySequence::ZoomIn);
     ui_->actionZoomOut->setShortcuts(QKeySequence::ZoomOut);
     ui_->actionUndo->setShortcuts(QKeySequence::Undo);
     ui_->actionRedo->setShortcuts(QKeySequence::Redo);
     ui_->actionUndo->setEnabled(false);
     ui_->actionRedo->setEnabled(false);
+    // The photo list's edits are in the Edit menu too, with their shortcuts.
+    ui_->menuEdit->insertActions(ui_->actionDeleteLens, ui_->photoListPanel->editActions());
+    ui_->menuEdit->insertSeparator(ui_->actionDeleteLens);
     applyColours();
     connectControls();
     showCaptions({});

@@ -45,18 +45,27 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     QStyle* style = item.widget ? item.widget->style() : QApplication::style();
-    // The frame and selection only; the entry's own parts are drawn below.
+    // The frame, selection and hover only, each across the whole row; the entry's own
+    // parts are drawn below.
     item.text.clear();
     item.icon = QIcon();
+    item.features &= ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
+    item.showDecorationSelected = true;
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
     painter->save();
     const QImage thumbnail = qvariant_cast<QImage>(index.data(Qt::DecorationRole));
-    if (!thumbnail.isNull()) {
+    const QRect column(option.rect.left() + padding, option.rect.top() + padding, thumbnailColumn,
+                       thumbnailColumn);
+    // A photograph that cannot be read is marked where its thumbnail would be.
+    if (!index.data(PhotoList::FailureRole).toString().isEmpty()) {
+        const int side = thumbnailColumn / 2;
+        QRect mark(0, 0, side, side);
+        mark.moveCenter(column.center());
+        style->standardIcon(QStyle::SP_MessageBoxWarning, &item, item.widget).paint(painter, mark);
+    } else if (!thumbnail.isNull()) {
         const QSize shown =
             thumbnail.size().scaled(thumbnailColumn, thumbnailColumn, Qt::KeepAspectRatio);
-        const QRect column(option.rect.left() + padding, option.rect.top() + padding,
-                           thumbnailColumn, thumbnailColumn);
         QRect target(QPoint(), shown);
         target.moveCenter(column.center());
         painter->drawImage(target, thumbnail);

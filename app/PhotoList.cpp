@@ -2,6 +2,7 @@
 
 #include "label/LabelLayout.h"
 #include "photo/PhotoRecord.h"
+#include "platform/LocalizedText.h"
 
 #include <QFileInfo>
 
@@ -25,6 +26,13 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return photo.failure.isEmpty() ? photo.path
                                        : photo.path + QLatin1Char('\n') + photo.failure;
+    case Qt::AccessibleTextRole:
+        return photo.title.isEmpty()
+                   ? QFileInfo(photo.path).fileName()
+                   : QStringLiteral("%1, %2").arg(QFileInfo(photo.path).fileName(), photo.title);
+    case Qt::AccessibleDescriptionRole:
+        return photo.beingRead() ? localizedString(QStringLiteral("PhotoListReading"))
+                                 : photo.failure;
     case TitleRole:
         return photo.title;
     case PathRole:
@@ -143,7 +151,7 @@ void PhotoList::setTitle(int row, const QString& title) {
     if (!validRow(row) || entry(row).title == title)
         return;
     mutableEntry(row).title = title;
-    changed(row, {TitleRole, LabelWidthRole});
+    changed(row, {TitleRole, Qt::AccessibleTextRole, LabelWidthRole});
 }
 
 void PhotoList::setPhotographer(int row, const std::optional<QString>& photographer) {

@@ -10,18 +10,22 @@ PhotoListPanel::PhotoListPanel(QWidget* parent)
     ui_->setupUi(this);
     ui_->photoView->setItemDelegate(new PhotoEntryDelegate(ui_->photoView));
     ui_->progressRow->hide();
-    connect(ui_->removeButton, &QToolButton::clicked, this, [this] {
+    ui_->removeButton->setDefaultAction(ui_->actionRemove);
+    ui_->moveUpButton->setDefaultAction(ui_->actionMoveUp);
+    ui_->moveDownButton->setDefaultAction(ui_->actionMoveDown);
+    ui_->clearButton->setDefaultAction(ui_->actionClearList);
+    connect(ui_->actionRemove, &QAction::triggered, this, [this] {
         QList<int> rows;
         for (const QModelIndex& index : ui_->photoView->selectionModel()->selectedRows())
             rows.append(index.row());
         if (!rows.isEmpty())
             emit removeRequested(rows);
     });
-    connect(ui_->moveUpButton, &QToolButton::clicked, this,
+    connect(ui_->actionMoveUp, &QAction::triggered, this,
             [this] { emit moveRequested(currentRow(), -1); });
-    connect(ui_->moveDownButton, &QToolButton::clicked, this,
+    connect(ui_->actionMoveDown, &QAction::triggered, this,
             [this] { emit moveRequested(currentRow(), 1); });
-    connect(ui_->clearButton, &QToolButton::clicked, this, &PhotoListPanel::clearRequested);
+    connect(ui_->actionClearList, &QAction::triggered, this, &PhotoListPanel::clearRequested);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PhotoListPanel::cancelRequested);
     updateButtons();
 }
@@ -70,12 +74,16 @@ void PhotoListPanel::hideProgress() {
     ui_->progressRow->hide();
 }
 
+QList<QAction*> PhotoListPanel::editActions() const {
+    return {ui_->actionRemove, ui_->actionMoveUp, ui_->actionMoveDown, ui_->actionClearList};
+}
+
 void PhotoListPanel::updateButtons() {
     const int row = currentRow();
     const int rows = list_ ? list_->rowCount() : 0;
-    ui_->removeButton->setEnabled(ui_->photoView->selectionModel() &&
+    ui_->actionRemove->setEnabled(ui_->photoView->selectionModel() &&
                                   ui_->photoView->selectionModel()->hasSelection());
-    ui_->moveUpButton->setEnabled(row > 0);
-    ui_->moveDownButton->setEnabled(row >= 0 && row + 1 < rows);
-    ui_->clearButton->setEnabled(rows > 0);
+    ui_->actionMoveUp->setEnabled(row > 0);
+    ui_->actionMoveDown->setEnabled(row >= 0 && row + 1 < rows);
+    ui_->actionClearList->setEnabled(rows > 0);
 }

@@ -22,6 +22,8 @@ public:
 
     // The list shown; the panel does not own it.
     void setList(PhotoList* list);
+    // Remove, Move Up, Move Down and Clear List, for the window's menu as well.
+    QList<QAction*> editActions() const;
     // The current entry's row, -1 when there is none.
     int currentRow() const;
     void setCurrentRow(int row);

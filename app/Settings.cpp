@@ -13,9 +13,6 @@ using namespace SettingsFile;
 
 namespace {
 
-// The lens of entries without one of their own; absent in files of older versions.
-const QString defaultLensKey = QStringLiteral("defaultLens");
-
 bool holds(const QVariant& value, QMetaType::Type type) {
     return value.typeId() == type;
 }
@@ -183,11 +180,11 @@ void Settings::setMedium(const QString& medium) {
 }
 
 void Settings::setDefaultLens(const QString& name) {
-    preferences_.insert(defaultLensKey, name);
+    preferences_.insert(SettingsFile::defaultLensKey, name);
 }
 
 std::optional<QString> Settings::defaultLens() const {
-    const QVariant stored = preferences_.value(defaultLensKey);
+    const QVariant stored = preferences_.value(SettingsFile::defaultLensKey);
     if (holds(stored, QMetaType::QString) && lensList_.contains(stored.toString()))
         return stored.toString();
     for (const QString& name :

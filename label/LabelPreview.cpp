@@ -7,6 +7,7 @@
 #include "label/RulerLayout.h"
 #include "label/ZoomSteps.h"
 #include "photo/ConstStrings.h"
+#include "platform/LocalizedText.h"
 
 #include <QResizeEvent>
 #include <QStackedWidget>
@@ -37,6 +38,9 @@ LabelPreview::LabelPreview(QWidget* parent)
     stageLayout->setContentsMargins(stageMargins);
     stageLayout->setSpacing(rulerToLabel);
     ruler_->setFixedHeight(rulerHeight);
+    ruler_->setAccessibleName(localizedString(QStringLiteral("rulerName")));
+    ruler_->setAccessibleDescription(localizedString(
+        ruler_->metric() ? QStringLiteral("rulerInMillimetres") : QStringLiteral("rulerInInches")));
     stageLayout->addWidget(ruler_);
     stageLayout->addWidget(view_, 0, Qt::AlignLeft);
     stageLayout->addStretch();

@@ -1,18 +1,28 @@
 #include "label/LabelView.h"
 
+#include "platform/LocalizedText.h"
+
 #include <QDropEvent>
 #include <QPainter>
 #include <QtMath>
 
 LabelView::LabelView(QWidget* parent) : QWidget(parent), dropTarget_([this] { repaint(); }) {
     setAcceptDrops(true);
+    setAccessibleName(localizedString(QStringLiteral("labelViewName")));
     redisplay();
 }
 
 LabelView::~LabelView() = default;
 
+// A screen reader reads the label's texts as the view's description.
 void LabelView::setLabel(std::unique_ptr<LabelLayout> label) {
     label_ = std::move(label);
+    QStringList texts;
+    if (label_)
+        for (const PlacedText& placed : label_->placedTexts())
+            if (!placed.text.string().trimmed().isEmpty())
+                texts << placed.text.string().simplified();
+    setAccessibleDescription(texts.join(QStringLiteral(", ")));
     redisplay();
 }
 

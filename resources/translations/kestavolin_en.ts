@@ -993,5 +993,25 @@ It is tried again at the next change.</translation>
         <source>photoIsFolder</source>
         <translation>This is a folder, not a photograph.</translation>
     </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>Label preview</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>Ruler</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>Marks in millimetres from the label's left edge</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>Marks in inches from the label's left edge</translation>
+    </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>Remove the selected photographs from the list</translation>
+    </message>
 </context>
 </TS>

@@ -993,5 +993,25 @@
         <source>photoIsFolder</source>
         <translation>これはフォルダーで、写真ではありません。</translation>
     </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>ラベルのプレビュー</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>定規</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>ラベルの左端からのミリメートル目盛り</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>ラベルの左端からのインチ目盛り</translation>
+    </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>選択した写真をリストから削除します</translation>
+    </message>
 </context>
 </TS>

@@ -82,6 +82,8 @@ Sandboxing Relaxed
 CONF
     trap private_cups_stop EXIT
     export CUPS_SERVER=localhost:$port
+    # The programs under test read no settings of the machine's user.
+    export XDG_CONFIG_HOME=$root/config XDG_STATE_HOME=$root/state
     private_cups_run || {
         echo "private-cups: SKIP: the private scheduler did not start"
         cat "$root/log/error_log" 2>/dev/null | tail -n 20
