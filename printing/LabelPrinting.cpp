@@ -82,7 +82,7 @@ void LabelPrinting::lookedUp(int request, const QueueLookup& lookup) {
 }
 
 void LabelPrinting::runDialog(const PrintQueue* queue) {
-    step_ = Step::Idle;
+    step_ = Step::Dialog;
     QPrinter& printer = PrintSetup::sharedPrinter();
     if (!print_) {
         if (chosenPaper_)

@@ -80,7 +80,7 @@ signals:
     void jobPrinted(const QString& queue, int jobId);
 
 private:
-    enum class Step { Idle, Probing, LookingUpForDialog, LookingUp, Submitting };
+    enum class Step { Idle, Probing, LookingUpForDialog, Dialog, LookingUp, Submitting };
 
     void probed(int request, PrintService::Availability availability, const QString& address);
     void lookedUp(int request, const QueueLookup& lookup);
