@@ -37,6 +37,10 @@ Application::Application(DialogRunner& dialogs, AlertPresenter& alerts, const Ap
 
 Application::~Application() = default;
 
+const LabelPrinting& Application::printing() const {
+    return printing_->printing();
+}
+
 void Application::connectWindow() {
     MainWindow* window = window_.get();
     window->setUndoStack(&edits_);
@@ -61,7 +65,7 @@ void Application::connectWindow() {
 }
 
 bool Application::start(const QStringList& photographs) {
-    if (!settings_->start())
+    if (!settings_->start(printing_->printing()))
         return false;
     restoreList();
     autosave_->follow();

@@ -11,6 +11,7 @@
 class AlertPresenter;
 class DialogRunner;
 class EntryController;
+class LabelPrinting;
 class LensController;
 class ListAutosave;
 class MainWindow;
@@ -36,6 +37,8 @@ public:
     ~Application() override;
 
     MainWindow& window() const { return *window_; }
+    // Printing from the window: its steps and the jobs it follows.
+    const LabelPrinting& printing() const;
 
     // Start-up: the settings and, at the first start, the medium; then the list kept from
     // the last run, and the photographs named (added to its end). False when the

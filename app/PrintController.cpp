@@ -9,7 +9,6 @@
 #include "label/TapeLength.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
-#include "printing/LabelPage.h"
 
 #include <QFileInfo>
 
@@ -17,25 +16,29 @@ namespace {
 
 const QString applicationName = QStringLiteral("Kestavolin");
 
+// "Tape 18 on 19 mm tape: " before what follows, when the printer says what it has loaded.
+QString onMedium(const QString& medium, const QString& text) {
+    return medium.isEmpty() ? text : QStringLiteral("%1: %2").arg(medium, text);
+}
+
 } // namespace
 
 PrintController::PrintController(PhotoList& list, EntryController& entries, MainWindow& window,
                                  DialogRunner& dialogs, AlertPresenter& alerts, QObject* parent)
     : QObject(parent), list_(list), entries_(entries), window_(window), dialogs_(dialogs),
-      alerts_(alerts) {
+      alerts_(alerts), printing_(alerts) {
     connect(&window_, &MainWindow::pageSetupRequested, this, &PrintController::pageSetup);
     connect(&window_, &MainWindow::printRequested, this, &PrintController::printLabel);
     connect(&window_, &MainWindow::printAllRequested, this, &PrintController::printAll);
     connect(&window_, &MainWindow::exportAllRequested, this, &PrintController::exportAll);
-    connect(&jobs_, &PrintJobWatcher::jobCompleted, this, [this](const QString& queue, int id) {
+    // The status line tells what keeps a followed job from printing, then that it printed.
+    connect(&printing_, &LabelPrinting::noticesChanged, this, [this](const QStringList& notices) {
+        window_.showNotice(notices.join(QStringLiteral("  ")));
+    });
+    connect(&printing_, &LabelPrinting::jobPrinted, this, [this](const QString& queue, int id) {
         window_.showNotice(
             localizedText(QStringLiteral("printJobDone"), {queue, QString::number(id)}));
     });
-    connect(&jobs_, &PrintJobWatcher::jobFailed, this,
-            [this](const QString& queue, const PrintJob::Progress& progress) {
-                tell(QStringLiteral("printFailedTitle"),
-                     PrintSetup::jobEndMessage(progress, queue));
-            });
 }
 
 void PrintController::tell(const QString& titleKey, const QString& message) {
@@ -44,54 +47,68 @@ void PrintController::tell(const QString& titleKey, const QString& message) {
                      .defaultButton = localizedString(QStringLiteral("Ok"))});
 }
 
+QString PrintController::medium() const {
+    return list_.labelDefaults().medium;
+}
+
 void PrintController::pageSetup() {
     const int row = entries_.currentRow();
     const std::unique_ptr<LabelLayout> label = row >= 0 ? list_.labelLayout(row) : nullptr;
     if (!window_.isVisible() || !label)
         return;
-    if (chosenPaper_ && chosenPaper_->first == printer_.printerName())
-        printer_.setPageLayout(chosenPaper_->second);
-    else
-        PrintSetup::proposePageSetup(printer_, label->labelSize());
-    if (dialogs_.runPageSetup(printer_, &window_))
-        chosenPaper_ = {printer_.printerName(), printer_.pageLayout()};
+    printing_.pageSetup(label->labelSize(), [this](QPrinter& printer) {
+        return dialogs_.runPageSetup(printer, &window_);
+    });
 }
 
-// Prints the selected photograph's label: tells the tape length to set, lets the user
-// choose the queue and the printer's own options, sends the label on the page the
-// queue's driver needs and follows the job; every failure on the way is an alert.
+// Prints the selected photograph's label: lets the user choose the queue and the
+// printer's own options, tells the tape length to set, sends the label on the page the
+// queue's printer needs and follows the job; every failure on the way is an alert.
 void PrintController::printLabel() {
     const int row = entries_.currentRow();
-    const std::unique_ptr<LabelLayout> label = row >= 0 ? list_.labelLayout(row) : nullptr;
+    std::shared_ptr<const LabelLayout> label = row >= 0 ? list_.labelLayout(row) : nullptr;
     if (!window_.isVisible() || !label)
         return;
-    const QSizeF labelSize = label->labelSize();
-    tell(QStringLiteral("tapeLengthTitle"),
-         QStringLiteral("%1\n\n%2")
-             .arg(localizedString(QStringLiteral("tapeSetMsg")),
-                  labelLengthText(labelSize.width(), window_.metric())));
-    const auto job = chooseQueue(labelSize, QFileInfo(list_.entry(row).path).fileName());
-    if (job)
-        submit(*job, {printableLabel(*label)}, {});
+    LabelPrinting::Request request;
+    request.documentName = QFileInfo(list_.entry(row).path).fileName();
+    request.labelMedium = medium();
+    request.firstLabel = label->labelSize();
+    request.labels = [label] { return std::vector<PrintSetup::Label>{printableLabel(*label)}; };
+    request.lengths = [this, label](int, const QString& loaded) {
+        return AlertContent{
+            .title = localizedString(QStringLiteral("tapeLengthTitle")),
+            .message = QStringLiteral("%1\n\n%2")
+                           .arg(localizedString(QStringLiteral("tapeSetMsg")),
+                                onMedium(loaded, labelLengthText(label->labelSize().width(),
+                                                                 window_.metric()))),
+            .defaultButton = localizedString(QStringLiteral("Ok"))};
+    };
+    printing_.print(std::move(request), [this](QPrinter& printer) {
+        return dialogs_.runPrintDialog(printer, &window_);
+    });
 }
 
 // Prints every label of the list as one job of one page per label, through the same
 // dialogs and alerts as the label alone; the tape length of each label and their total
 // are told once the copies are known.
 void PrintController::printAll() {
-    const ListLabels labels = layOutList(list_);
-    if (!window_.isVisible() || labels.layouts.empty() ||
-        !acceptLeavingOut(labels, QStringLiteral("printAllLeavesOutTitle")))
+    auto labels = std::make_shared<const ListLabels>(layOutList(list_));
+    if (!window_.isVisible() || labels->layouts.empty() ||
+        !acceptLeavingOut(*labels, QStringLiteral("printAllLeavesOutTitle")))
         return;
-    const auto job = chooseQueue(labels.layouts.front()->labelSize(), applicationName);
-    if (!job)
-        return;
-    // A file holds each label once, whatever the copies.
-    tellLengths(labels, job->outputFile.isEmpty() ? job->copies : 1);
-    QStringList names;
-    for (const LabelLength& length : labels.lengths)
-        names << length.name;
-    submit(*job, labels.printable(), names);
+    LabelPrinting::Request request;
+    request.documentName = applicationName;
+    request.labelMedium = medium();
+    request.firstLabel = labels->layouts.front()->labelSize();
+    request.labels = [labels] { return labels->printable(); };
+    for (const LabelLength& length : labels->lengths)
+        request.names << length.name;
+    request.lengths = [this, labels](int copies, const QString& loaded) {
+        return lengthsAlert(labels, copies, loaded);
+    };
+    printing_.print(std::move(request), [this](QPrinter& printer) {
+        return dialogs_.runPrintDialog(printer, &window_);
+    });
 }
 
 void PrintController::exportAll() {
@@ -108,7 +125,7 @@ void PrintController::exportAll() {
     PrintSetup::JobSettings job;
     job.outputFile = *path;
     job.documentName = QFileInfo(*path).completeBaseName();
-    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels.printable());
+    const PrintSetup::Submission submission = PrintSetup::printToFile(job, labels.printable());
     if (submission.failure != PrintSetup::Failure::None)
         tell(QStringLiteral("printFailedTitle"), PrintSetup::failureMessage(submission, job));
 }
@@ -125,52 +142,22 @@ bool PrintController::acceptLeavingOut(const ListLabels& labels, const QString& 
                             .details = labels.leftOut}) == alertDefaultReturn;
 }
 
-std::optional<PrintSetup::JobSettings> PrintController::chooseQueue(QSizeF firstLabel,
-                                                                    const QString& documentName) {
-    PrintSetup::proposePageSetup(printer_, firstLabel);
-    if (!dialogs_.runPrintDialog(printer_, &window_))
-        return std::nullopt;
-    PrintSetup::JobSettings job = PrintSetup::jobSettings(printer_, documentName);
-    if (chosenPaper_ && chosenPaper_->first == printer_.printerName())
-        job.chosenPaper = chosenPaper_->second;
-    return job;
-}
-
 // The count and the total first, each label's length in the list below.
-void PrintController::tellLengths(const ListLabels& labels, int copies) {
+AlertContent PrintController::lengthsAlert(const std::shared_ptr<const ListLabels>& labels,
+                                           int copies, const QString& medium) const {
     QStringList lengths;
-    for (const LabelLength& length : labels.lengths)
+    for (const LabelLength& length : labels->lengths)
         lengths << QStringLiteral("%1: %2").arg(
             length.name, labelLengthText(length.widthPoints, window_.metric()));
-    alerts_.present(
-        {.title = localizedString(QStringLiteral("tapeLengthTitle")),
-         .message =
-             QStringLiteral("%1\n\n%2")
-                 .arg(localizedString(QStringLiteral("tapeSetMsg")),
-                      localizedText(QStringLiteral("tapeCountTotalMsg"),
-                                    {QString::number(labels.lengths.size() * std::size_t(copies)),
-                                     localizedText(QStringLiteral("tapeTotalMsg"),
-                                                   {QString::number(totalTapeMillimetres(
-                                                       labels.lengths, copies))})})),
-         .defaultButton = localizedString(QStringLiteral("Ok")),
-         .details = lengths});
-}
-
-void PrintController::submit(const PrintSetup::JobSettings& job,
-                             const std::vector<PrintSetup::Label>& labels,
-                             const QStringList& names) {
-    const PrintSetup::Submission submission = PrintSetup::printLabels(job, labels);
-    if (submission.failure != PrintSetup::Failure::None) {
-        QString message = PrintSetup::failureMessage(submission, job);
-        if (submission.label && *submission.label < std::size_t(names.size()))
-            message = QStringLiteral("%1: %2").arg(names.at(qsizetype(*submission.label)), message);
-        tell(QStringLiteral("printFailedTitle"), message);
-        return;
-    }
-    if (submission.jobId != 0)
-        jobs_.follow(job.queue, submission.jobId);
-    if (submission.scale < 1.0)
-        tell(QStringLiteral("printScaledTitle"),
-             localizedText(QStringLiteral("printScaledMsg"),
-                           {QString::number(printedPercent(submission.scale))}));
+    const QString total = localizedText(
+        QStringLiteral("tapeCountTotalMsg"),
+        {QString::number(labels->lengths.size() * std::size_t(copies)),
+         localizedText(QStringLiteral("tapeTotalMsg"),
+                       {QString::number(totalTapeMillimetres(labels->lengths, copies))})});
+    return {.title = localizedString(QStringLiteral("tapeLengthTitle")),
+            .message =
+                QStringLiteral("%1\n\n%2")
+                    .arg(localizedString(QStringLiteral("tapeSetMsg")), onMedium(medium, total)),
+            .defaultButton = localizedString(QStringLiteral("Ok")),
+            .details = lengths};
 }

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "printing/PrintJobWatcher.h"
-#include "printing/PrintSetup.h"
+#include "printing/LabelPrinting.h"
 
 #include <QObject>
-#include <QPageLayout>
-#include <QPrinter>
+#include <QSizeF>
+#include <QStringList>
 
-#include <optional>
-#include <utility>
-#include <vector>
+#include <memory>
 
 class AlertPresenter;
 class DialogRunner;
@@ -19,16 +16,22 @@ class PhotoList;
 struct ListLabels;
 
 // Printing and export: the label of the selected photograph, or every label of the
-// list as one job, through the print dialog and the page the queue's driver needs;
-// the labels of the list as one PDF file; the page set-up. The tape length to set is
-// told before a job, and the job is followed until the queue is done with it. Entries
-// without a label are named before Print All or Export All starts.
+// list as one job, through the print dialog and the page the queue's printer needs;
+// the labels of the list as one PDF file; the page set-up. The print service is asked
+// off the event loop at every step (LabelPrinting); the tape length to set is told
+// before a job is sent, with the medium the printer has loaded when it says, and the
+// job is followed until the queue is done with it, what keeps the printer from printing
+// and a printed job shown in the status line. Entries without a label are named before
+// Print All or Export All starts.
 class PrintController : public QObject {
     Q_OBJECT
 
 public:
     PrintController(PhotoList& list, EntryController& entries, MainWindow& window,
                     DialogRunner& dialogs, AlertPresenter& alerts, QObject* parent = nullptr);
+
+    LabelPrinting& printing() { return printing_; }
+    const LabelPrinting& printing() const { return printing_; }
 
 public slots:
     void pageSetup();
@@ -39,22 +42,17 @@ public slots:
 private:
     // Tells which entries a job of the list leaves out; false when the user stops.
     bool acceptLeavingOut(const ListLabels& labels, const QString& titleKey);
-    // The queue and options chosen in the print dialog; nothing when cancelled.
-    std::optional<PrintSetup::JobSettings> chooseQueue(QSizeF firstLabel,
-                                                       const QString& documentName);
-    void tellLengths(const ListLabels& labels, int copies);
-    // Sends the labels and tells every failure on the way; names name the labels.
-    void submit(const PrintSetup::JobSettings& job, const std::vector<PrintSetup::Label>& labels,
-                const QStringList& names);
+    // The alert of the lengths to set, the medium loaded above them when the printer says.
+    AlertContent lengthsAlert(const std::shared_ptr<const ListLabels>& labels, int copies,
+                              const QString& medium) const;
     void tell(const QString& titleKey, const QString& message);
+    // The medium the labels are printed in ("Tape 18").
+    QString medium() const;
 
     PhotoList& list_;
     EntryController& entries_;
     MainWindow& window_;
     DialogRunner& dialogs_;
     AlertPresenter& alerts_;
-    QPrinter printer_{QPrinter::HighResolution};
-    PrintJobWatcher jobs_;
-    // The paper the user confirmed in the page set-up, and the queue it is for.
-    std::optional<std::pair<QString, QPageLayout>> chosenPaper_;
+    LabelPrinting printing_;
 };

@@ -4,14 +4,25 @@
 #include "app/MainWindow.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
+#include "photo/ConstStrings.h"
 #include "photo/SettingsFile.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "platform/WholeFileWriter.h"
 #include "preferences/PreferencesDialog.h"
+#include "printing/LabelPrinting.h"
 
 #include <QFile>
+
+namespace {
+
+// A tape label as long as most photographs' (120 mm), and the roll label, as the medium
+// the default printer has loaded is asked about at the first start.
+const QSizeF typicalTapeLabel(340, 43);
+const QSizeF rollLabel(170, 170);
+
+} // namespace
 
 SettingsController::SettingsController(const QString& path, const QString& formerPath,
                                        PhotoList& list, PhotoIntake& intake, MainWindow& window,
@@ -23,12 +34,13 @@ SettingsController::SettingsController(const QString& path, const QString& forme
             &SettingsController::editPreferences);
 }
 
-bool SettingsController::start() {
+bool SettingsController::start(LabelPrinting& printing) {
     adoptFormerFile();
     settings_.load();
     save();
     if (!settings_.hasMedium()) {
-        const std::optional<QString> medium = dialogs_.askForMedium();
+        printing.suggestMedium({{MediaTape18Key, typicalTapeLabel}, {MediaRoll60Key, rollLabel}});
+        const std::optional<QString> medium = dialogs_.askForMedium(printing);
         // The panel ends without a choice only when the application is being ended:
         // nothing is stored for the medium, so the next start asks again.
         if (!medium)

@@ -6,6 +6,7 @@
 
 class AlertPresenter;
 class DialogRunner;
+class LabelPrinting;
 class MainWindow;
 class PhotoIntake;
 class PhotoList;
@@ -25,9 +26,11 @@ public:
                        PhotoIntake& intake, MainWindow& window, DialogRunner& dialogs,
                        AlertPresenter& alerts, QObject* parent = nullptr);
 
-    // Loads the settings and, at the first start, asks for the medium. False when the
-    // application is being ended while it asks: nothing is stored for the medium then.
-    bool start();
+    // Loads the settings and, at the first start, asks for the medium, the question
+    // opening on the medium the default printer has loaded when the printing finds it.
+    // False when the application is being ended while it asks: nothing is stored for the
+    // medium then.
+    bool start(LabelPrinting& printing);
 
     const Settings& settings() const { return settings_; }
     // A changed lens list, saved at once.

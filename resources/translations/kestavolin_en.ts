@@ -137,7 +137,7 @@
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>The printer of the queue “%1” offers no tape of the label's width (18 mm).</translation>
+        <translation>The printer of the queue “%1” takes no %2.</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
@@ -159,10 +159,6 @@
         <source>printNotWrittenMsg</source>
         <translation>The label could not be written to “%1”.</translation>
     </message>
-    <message id="printJobStoppedMsg">
-        <source>printJobStoppedMsg</source>
-        <translation>The print queue “%1” stopped the job; the label was not printed.</translation>
-    </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
         <translation>The job on the print queue “%1” was cancelled; the label was not printed.</translation>
@@ -178,6 +174,86 @@
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
         <translation>The label is still waiting in the print queue “%1”.</translation>
+    </message>
+    <message id="printServiceNotAnsweringMsg">
+        <source>printServiceNotAnsweringMsg</source>
+        <translation>The print service (%2) does not answer; nothing was sent to “%1”.</translation>
+    </message>
+    <message id="printServiceUnreachableMsg">
+        <source>printServiceUnreachableMsg</source>
+        <translation>The print service (%2) cannot be reached; nothing was sent to “%1”.</translation>
+    </message>
+    <message id="printServiceSilentMsg">
+        <source>printServiceSilentMsg</source>
+        <translation>The print service (%1) does not answer, so nothing can be printed now. Try again once it answers.</translation>
+    </message>
+    <message id="printLoadedTooNarrowMsg">
+        <source>printLoadedTooNarrowMsg</source>
+        <translation>The printer has %1 loaded; %2 labels need %3</translation>
+    </message>
+    <message id="printNoDocumentFormatMsg">
+        <source>printNoDocumentFormatMsg</source>
+        <translation>The printer “%1” takes neither PDF nor PWG raster documents.</translation>
+    </message>
+    <message id="printJobQueueGoneMsg">
+        <source>printJobQueueGoneMsg</source>
+        <translation>The print queue “%1” was deleted while the job waited in it; the label was not printed.</translation>
+    </message>
+    <message id="mediumTape">
+        <source>mediumTape</source>
+        <translation>%1 mm tape</translation>
+    </message>
+    <message id="mediumRoll">
+        <source>mediumRoll</source>
+        <translation>a %1 mm roll</translation>
+    </message>
+    <message id="mediumLabels">
+        <source>mediumLabels</source>
+        <translation>%1 × %2 mm labels</translation>
+    </message>
+    <message id="mediumRollAtLeast">
+        <source>mediumRollAtLeast</source>
+        <translation>a roll at least %1 mm wide</translation>
+    </message>
+    <message id="mediumOnPrinter">
+        <source>mediumOnPrinter</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message id="listSeparator">
+        <source>listSeparator</source>
+        <translation>, </translation>
+    </message>
+    <message id="printerMediaEmpty">
+        <source>printerMediaEmpty</source>
+        <translation>out of media</translation>
+    </message>
+    <message id="printerMediaNeeded">
+        <source>printerMediaNeeded</source>
+        <translation>waiting for media to be loaded</translation>
+    </message>
+    <message id="printerMediaJam">
+        <source>printerMediaJam</source>
+        <translation>media jammed</translation>
+    </message>
+    <message id="printerCoverOpen">
+        <source>printerCoverOpen</source>
+        <translation>cover open</translation>
+    </message>
+    <message id="printerOffline">
+        <source>printerOffline</source>
+        <translation>offline</translation>
+    </message>
+    <message id="printerPaused">
+        <source>printerPaused</source>
+        <translation>paused</translation>
+    </message>
+    <message id="printerStopped">
+        <source>printerStopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message id="printerNoticeMsg">
+        <source>printerNoticeMsg</source>
+        <translation>Printer “%1”: %2. Job %3 (%4) waits until this is seen to.</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>

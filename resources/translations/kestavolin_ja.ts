@@ -137,7 +137,7 @@
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>キュー「%1」のプリンターには、ラベルの幅（18 mm）のテープがありません。</translation>
+        <translation>キュー「%1」のプリンターは%2に対応していません。</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
@@ -159,10 +159,6 @@
         <source>printNotWrittenMsg</source>
         <translation>ラベルを「%1」に書き込めませんでした。</translation>
     </message>
-    <message id="printJobStoppedMsg">
-        <source>printJobStoppedMsg</source>
-        <translation>プリンターキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
-    </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
         <translation>プリンターキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
@@ -178,6 +174,86 @@
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
         <translation>ラベルはまだプリンターキュー「%1」で待機しています。</translation>
+    </message>
+    <message id="printServiceNotAnsweringMsg">
+        <source>printServiceNotAnsweringMsg</source>
+        <translation>印刷サービス（%2）が応答しません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceUnreachableMsg">
+        <source>printServiceUnreachableMsg</source>
+        <translation>印刷サービス（%2）に接続できません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceSilentMsg">
+        <source>printServiceSilentMsg</source>
+        <translation>印刷サービス（%1）が応答しないため、いまは印刷できません。応答するようになってから、もう一度お試しください。</translation>
+    </message>
+    <message id="printLoadedTooNarrowMsg">
+        <source>printLoadedTooNarrowMsg</source>
+        <translation>プリンターには%1がセットされています。%2のラベルには%3が必要です</translation>
+    </message>
+    <message id="printNoDocumentFormatMsg">
+        <source>printNoDocumentFormatMsg</source>
+        <translation>プリンター「%1」は PDF も PWG ラスターも受け付けません。</translation>
+    </message>
+    <message id="printJobQueueGoneMsg">
+        <source>printJobQueueGoneMsg</source>
+        <translation>ジョブの待機中にプリンターキュー「%1」が削除されました。ラベルは印刷されていません。</translation>
+    </message>
+    <message id="mediumTape">
+        <source>mediumTape</source>
+        <translation>%1 mm テープ</translation>
+    </message>
+    <message id="mediumRoll">
+        <source>mediumRoll</source>
+        <translation>%1 mm ロール</translation>
+    </message>
+    <message id="mediumLabels">
+        <source>mediumLabels</source>
+        <translation>%1 × %2 mm ラベル</translation>
+    </message>
+    <message id="mediumRollAtLeast">
+        <source>mediumRollAtLeast</source>
+        <translation>幅 %1 mm 以上のロール</translation>
+    </message>
+    <message id="mediumOnPrinter">
+        <source>mediumOnPrinter</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message id="listSeparator">
+        <source>listSeparator</source>
+        <translation>、</translation>
+    </message>
+    <message id="printerMediaEmpty">
+        <source>printerMediaEmpty</source>
+        <translation>用紙切れ</translation>
+    </message>
+    <message id="printerMediaNeeded">
+        <source>printerMediaNeeded</source>
+        <translation>用紙のセット待ち</translation>
+    </message>
+    <message id="printerMediaJam">
+        <source>printerMediaJam</source>
+        <translation>用紙詰まり</translation>
+    </message>
+    <message id="printerCoverOpen">
+        <source>printerCoverOpen</source>
+        <translation>カバーが開いています</translation>
+    </message>
+    <message id="printerOffline">
+        <source>printerOffline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message id="printerPaused">
+        <source>printerPaused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message id="printerStopped">
+        <source>printerStopped</source>
+        <translation>停止中</translation>
+    </message>
+    <message id="printerNoticeMsg">
+        <source>printerNoticeMsg</source>
+        <translation>プリンター「%1」: %2。ジョブ %3（%4）はこれが解決するまで待機します。</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>

@@ -7,6 +7,7 @@
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "preferences/PreferencesDialog.h"
+#include "printing/LabelPrinting.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,12 +37,12 @@ std::optional<QString> ScriptedDialogRunner::chooseFileToSave(QWidget*, const QS
     return saveAnswer;
 }
 
-std::optional<QString> ScriptedDialogRunner::askForMedium() {
+std::optional<QString> ScriptedDialogRunner::askForMedium(const LabelPrinting& suggestions) {
     ++mediumQuestions;
     if (realMediaPanel)
-        return ModalDialogRunner().askForMedium();
+        return ModalDialogRunner().askForMedium(suggestions);
     if (whileAskingForMedium)
-        whileAskingForMedium();
+        whileAskingForMedium(suggestions);
     return medium;
 }
 
@@ -88,16 +89,15 @@ AppFixture::AppFixture(const QString& home) : home_(home.isEmpty() ? freshHome_.
     }
     // The machine's own print queues are never seen: without a print service of the
     // test's own (the end-to-end scripts export theirs), none answers.
-    if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE")) {
-        environment_.append({"CUPS_SERVER", qgetenv("CUPS_SERVER")});
-        qputenv("CUPS_SERVER", QFile::encodeName(home_ + QStringLiteral("/no-print-service")));
-    }
+    if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE"))
+        printService_ = std::make_unique<ScopedPrintService>(absentPrintService());
     useEmptyStringTable();
     dialogs.pdfPath = QDir(home_).filePath(QStringLiteral("label.pdf"));
 }
 
 AppFixture::~AppFixture() {
     app_.reset();
+    printService_.reset();
     for (const auto& [name, value] : environment_)
         qputenv(name, value);
 }
@@ -190,6 +190,11 @@ QString AppFixture::labelTexts() const {
 }
 
 // The progress row hides once the intake's run has ended and its alert was shown.
+bool AppFixture::waitForPrinting() const {
+    return QTest::qWaitFor([this] { return !app_->printing().busy(); },
+                           PrintService::lookupMilliseconds * 2 + PrintService::submitMilliseconds);
+}
+
 bool AppFixture::waitForReading() const {
     const QWidget* progress = window().findChild<QWidget*>(QStringLiteral("progressRow"));
     return QTest::qWaitFor(

@@ -5,6 +5,8 @@
 #include "app/DialogRunner.h"
 #include "platform/Alert.h"
 
+#include "common/PrintServices.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QTemporaryDir>
@@ -30,16 +32,16 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
                                             const QString& nameFilter,
                                             const QString& suffix) override;
-    std::optional<QString> askForMedium() override;
+    std::optional<QString> askForMedium(const LabelPrinting& suggestions) override;
     bool runPreferences(PreferencesDialog& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     void showAbout(QWidget* parent, const QString& title, const QString& text) override;
 
-    // Media panel: the answer, and a check run while the panel is up; or the real
-    // panel, run modally.
+    // Media panel: the answer, and a check run while the panel is up (given what suggests
+    // the medium); or the real panel, run modally.
     std::optional<QString> medium = QStringLiteral("Tape 18");
-    std::function<void()> whileAskingForMedium;
+    std::function<void(const LabelPrinting&)> whileAskingForMedium;
     int mediumQuestions = 0;
     bool realMediaPanel = false;
 
@@ -113,6 +115,9 @@ public:
 
     // Waits until no listed photograph is being read.
     bool waitForReading() const;
+    // Waits until the print or page set-up under way is done with (dialogs shown, jobs
+    // sent or refused); false when it took longer than the print service's deadlines.
+    bool waitForPrinting() const;
     void select(int row) const;
     void typeTitle(const QString& text) const;
     void typePhotographer(const QString& text) const;
@@ -125,6 +130,7 @@ private:
     QTemporaryDir freshHome_;
     QString home_;
     QList<std::pair<const char*, QByteArray>> environment_;
+    std::unique_ptr<ScopedPrintService> printService_;
     std::unique_ptr<Application> app_;
 };
 

@@ -5,11 +5,13 @@
 #include "label/LabelLayout.h"
 #include "label/TapeLength.h"
 #include "platform/LocalizedText.h"
+#include "printing/LabelPrinting.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
@@ -47,6 +49,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         const QSizeF label = fixture.label()->labelSize();
         EXPECT_TRUE(fixture.action("actionPageSetup")->isEnabled());
         fixture.window().findChild<QPushButton*>("printButton")->click();
+        ASSERT_TRUE(fixture.waitForPrinting());
 
         ASSERT_EQ(fixture.alerts.alerts().size(), 1);
         const AlertContent& alert = fixture.alerts.alerts()[0];
@@ -59,6 +62,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         ASSERT_TRUE(fixture.dialogs.printDialogShown);
         EXPECT_EQ(fixture.dialogs.printDialogShown->fullRect(QPageLayout::Point).size(), label);
         fixture.trigger("actionPageSetup");
+        ASSERT_TRUE(fixture.waitForPrinting());
         EXPECT_EQ(fixture.dialogs.pageSetupShown->fullRect(QPageLayout::Point).size(), label);
         EXPECT_EQ(fixture.dialogs.pageSetupShown->orientation(), QPageLayout::Portrait);
         EXPECT_EQ(fixture.dialogs.pageSetupShown->margins(), QMarginsF());
@@ -73,29 +77,35 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
 }
 
 // A cancelled dialog prints nothing; paper picked in the page set-up holds for a file
-// and the page set-up opens on it again; a file that cannot be written is an alert; a
-// closed window prints nothing and shows no dialog.
+// and for ordinary printers, whichever queue the page set-up was shown for, and the page
+// set-up opens on it again; a file that cannot be written is an alert; a closed window
+// prints nothing and shows no dialog.
 TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
     fixture.startOn(QStringLiteral("Tape 18"), photographs({QStringLiteral("p.jpg")}));
     ASSERT_TRUE(fixture.waitForReading());
     fixture.dialogs.confirmPrint = false;
     fixture.trigger("actionPrint");
-    EXPECT_EQ(fixture.alerts.alerts().size(), 1);
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_FALSE(QFile::exists(fixture.dialogs.pdfPath));
 
     fixture.dialogs.confirmPrint = true;
     fixture.dialogs.pageSetupChoice = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                   QMarginsF(20, 30, 20, 30), QPageLayout::Point);
     fixture.trigger("actionPageSetup");
+    ASSERT_TRUE(fixture.waitForPrinting());
     fixture.dialogs.pageSetupChoice.reset();
     fixture.trigger("actionPageSetup");
+    ASSERT_TRUE(fixture.waitForPrinting());
     EXPECT_EQ(fixture.dialogs.pageSetupShown->pageSize().id(), QPageSize::A4);
     fixture.trigger("actionPrint");
+    ASSERT_TRUE(fixture.waitForPrinting());
     EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath), QList<QSizeF>{QSizeF(595, 842)});
 
     fixture.alerts.clear();
     fixture.dialogs.pdfPath = fixture.home() + QStringLiteral("/no/such/folder/label.pdf");
     fixture.trigger("actionPrint");
+    ASSERT_TRUE(fixture.waitForPrinting());
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
     EXPECT_EQ(fixture.alerts.alerts()[1].title, QStringLiteral("printFailedTitle"));
     EXPECT_TRUE(
@@ -107,6 +117,7 @@ TEST_F(Printing, ThePrintDialogAndPageSetupDecideWhatIsPrinted) {
     fixture.window().close();
     fixture.trigger("actionPrint");
     fixture.trigger("actionPageSetup");
+    EXPECT_FALSE(fixture.app().printing().busy());
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
     EXPECT_FALSE(fixture.dialogs.printDialogShown);
     EXPECT_FALSE(fixture.dialogs.pageSetupShown);
@@ -137,6 +148,7 @@ TEST_F(Printing, PrintAllAndExportAllMakeOnePagePerReadablePhotographAndNameTheR
     fixture.alerts.clear();
     fixture.alerts.setAnswer(alertDefaultReturn);
     fixture.trigger("actionPrintAll");
+    ASSERT_TRUE(fixture.waitForPrinting());
     ASSERT_EQ(fixture.alerts.alerts().size(), 2);
     const AlertContent lengths = fixture.alerts.alerts()[1];
     EXPECT_EQ(lengths.title, QStringLiteral("tapeLengthTitle"));
@@ -166,28 +178,70 @@ TEST_F(Printing, PrintAllAndExportAllMakeOnePagePerReadablePhotographAndNameTheR
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
 }
 
-// Print All on a real queue, as one job the queue completes. The end-to-end print
-// scripts run this on a queue of their own print scheduler and check its pages against
-// the caption sheet they name.
+// Print All on a real queue, as one job the queue completes (one per label length on a
+// driverless printer). The end-to-end print scripts run this on a queue of their own
+// print scheduler, in the medium they name (KESTAVOLIN_TEST_MEDIUM, Tape 18 unless
+// given), and check its pages against the caption sheet they name.
 TEST(Exhibition, AnImportedCaptionSheetPrintsAllAsOneCompletedJobOnAQueue) {
     const QString queue = qEnvironmentVariable("KESTAVOLIN_TEST_QUEUE");
     const QString sheet = qEnvironmentVariable("KESTAVOLIN_TEST_SHEET");
     if (queue.isEmpty() || sheet.isEmpty())
-        GTEST_SKIP() << "run by tests/e2e/cups-print.sh and label-printers.sh on their queues";
+        GTEST_SKIP() << "run by the end-to-end print scripts on their queues";
     AppFixture fixture;
-    fixture.startOn(QStringLiteral("Tape 18"));
+    fixture.startOn(qEnvironmentVariable("KESTAVOLIN_TEST_MEDIUM", QStringLiteral("Tape 18")));
     fixture.dialogs.openAnswer = QStringList{sheet};
     fixture.trigger("actionImportSheet");
     ASSERT_TRUE(fixture.waitForReading());
     fixture.dialogs.queue = queue;
     fixture.trigger("actionPrintAll");
-    // The job is followed until the queue is done with it, which the window tells; the
-    // tape lengths are the one alert.
+    ASSERT_TRUE(fixture.waitForPrinting());
+    // The jobs are followed until the queue is done with them, which the window tells;
+    // the tape lengths (and a label shrunk to the printer's width) are the only alerts.
     const auto& alerts = fixture.alerts.alerts();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !fixture.window().notice().isEmpty(); }, 120000))
-        << alerts.value(alerts.size() - 1).message.toStdString();
-    EXPECT_TRUE(fixture.window().notice().startsWith(QStringLiteral("printJobDone")));
-    EXPECT_EQ(alerts.size(), 1) << alerts.last().message.toStdString();
+    const PrintService& service = fixture.app().printing().service();
+    ASSERT_TRUE(service.following()) << alerts.value(alerts.size() - 1).message.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&service] { return !service.following(); }, 120000));
+    EXPECT_TRUE(fixture.window().notice().startsWith(QStringLiteral("printJobDone")))
+        << fixture.window().notice().toStdString();
+    for (const AlertContent& alert : alerts)
+        EXPECT_NE(alert.title, QStringLiteral("printFailedTitle")) << alert.message.toStdString();
+    EXPECT_EQ(alerts.first().title, QStringLiteral("tapeLengthTitle"));
+}
+
+// A print service that takes connections and never answers: Print… and Page Setup…
+// tell so within the probe's deadline, no dialog that would wait for it is shown, the
+// event loop never stalls, and quitting while a request waits ends at once.
+TEST_F(Printing, APrintServiceThatNeverAnswersNeverFreezesTheWindow) {
+    SilentPrintService silent;
+    ScopedPrintService frozen(silent.address());
+    fixture.startOn(QStringLiteral("Tape 18"), photographs({QStringLiteral("frozen.jpg")}));
+    ASSERT_TRUE(fixture.waitForReading());
+    StallMeter stalls;
+    for (const char* action : {"actionPrint", "actionPageSetup"}) {
+        fixture.alerts.clear();
+        QElapsedTimer clock;
+        clock.start();
+        fixture.trigger(action);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !fixture.alerts.alerts().isEmpty(); },
+                                    PrintService::probeMilliseconds + 3000))
+            << action;
+        EXPECT_LT(clock.elapsed(), PrintService::probeMilliseconds + 1500);
+        const AlertContent& alert = fixture.alerts.alerts().first();
+        EXPECT_EQ(alert.title, QStringLiteral("printFailedTitle"));
+        EXPECT_TRUE(alert.message.startsWith(QStringLiteral("printServiceSilentMsg")));
+        ASSERT_TRUE(fixture.waitForPrinting());
+    }
+    EXPECT_EQ(fixture.dialogs.printDialogsShown, 0);
+    EXPECT_FALSE(fixture.dialogs.pageSetupShown);
+    EXPECT_LT(stalls.longestMilliseconds(), 100);
+
+    fixture.trigger("actionPrint");
+    QTest::qWait(500);
+    ASSERT_TRUE(fixture.app().printing().busy());
+    QElapsedTimer clock;
+    clock.start();
+    fixture.quit();
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 } // namespace
