@@ -1,6 +1,7 @@
 #include "app/PhotoIntake.h"
 
 #include "app/PhotoList.h"
+#include "label/LabelPictures.h"
 #include "photo/EmbeddedTitle.h"
 #include "photo/PhotoFileTypes.h"
 #include "photo/PhotoRecord.h"
@@ -83,7 +84,8 @@ void readEntry(PhotoEntry& entry, const ReadOptions& options) {
     std::shared_ptr<PhotoRecord> record;
     if (data)
         record = PhotoRecord::initWithData(
-            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
+            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData,
+                                  .pictureBoxes = labelPictureBoxes()});
     QString title;
     if (record && record->haveExif())
         title = givenOrOwnTitle(entry.title, options, *data);

@@ -3,6 +3,7 @@
 //   <file bytes> <resident KiB before opening> <peak resident KiB> <decoded pixel size>
 // Run one process per file: the peak is the process's high-water mark.
 
+#include "label/LabelPictures.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
     installStringTables();
     const long before = residentKib();
     const auto data = FileData::initWithContentsOfFile(QString::fromLocal8Bit(argv[1]));
-    const auto record = PhotoRecord::initWithData(data);
+    const auto record = PhotoRecord::initWithData(data, {.pictureBoxes = labelPictureBoxes()});
     if (!record || !record->haveExif() || !record->photoImage()) {
         std::fprintf(stderr, "bench_open_memory: %s could not be opened\n", argv[1]);
         return 1;

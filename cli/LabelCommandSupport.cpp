@@ -2,6 +2,7 @@
 
 #include "CommandArguments.h"
 
+#include "label/LabelPictures.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/Alert.h"
@@ -70,7 +71,8 @@ analyse(const QString& path, const PhotographFile& file,
         const std::function<void(const QString&)>& note) {
     if (!file.data)
         return QStringLiteral("%1: cannot be read").arg(path);
-    AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData};
+    AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData,
+                            .pictureBoxes = labelPictureBoxes()};
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = PhotoRecord::initWithData(file.data, options);
@@ -84,7 +86,7 @@ analyse(const QString& path, const PhotographFile& file,
         return QStringLiteral("%1: its metadata could not be read").arg(path);
     }
     if (!record->photoImage()) {
-        const QString refusal = Picture::refusalReason(*file.data);
+        const QString refusal = Picture::refusalReason(*file.data, labelPictureBoxes());
         if (!refusal.isEmpty())
             note(QStringLiteral("kestavolin-cli: %1: the label is made without its picture: %2")
                      .arg(path, refusal));

@@ -8,6 +8,7 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
+#include "label/LabelPictures.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -167,7 +168,7 @@ PhotographFile readPhotograph(const LabelInput& input) {
         pictureUsed = PhotoRecord::hasReadableMetadata(*file.data);
     }
     if (pictureUsed)
-        file.picture = Picture::initWithData(*file.data);
+        file.picture = decodeLabelPicture(*file.data);
     return file;
 }
 

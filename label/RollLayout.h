@@ -1,7 +1,6 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "pictures/Picture.h"
 
 #include <array>
 
@@ -13,7 +12,7 @@ class RollLayout : public LabelLayout {
 public:
     static constexpr double labelSide = 170.0;
     // The thumbnail fits a square of this side and is never enlarged.
-    static constexpr double thumbnailSide = Picture::rollThumbnailSide;
+    static constexpr double thumbnailSide = 67.0;
     static constexpr qsizetype cameraLineLimit = 34;
     static constexpr qsizetype lensLineLimit = 34;
     static constexpr qsizetype lensTextLimit = 68;

@@ -90,7 +90,7 @@ TEST(FileData, FileTruncatedWhileReadCostsOnlyThatFile) {
     const auto photoData = FileData::initWithContentsOfFile(photo);
     ASSERT_TRUE(photoData);
     ASSERT_EQ(::truncate(QFile::encodeName(photo).constData(), 1000), 0);
-    Picture::initWithData(*photoData);
+    Picture::initWithData(*photoData, {});
     EXPECT_TRUE(photoData->changedWhileRead());
 }
 
