@@ -9,6 +9,8 @@
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
+#include "label/PrintableLabel.h"
+#include "pdf/LabelDocument.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -252,7 +254,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
 // its own.
 class LabelsAhead {
 public:
-    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelFiles::PdfDocument* pdf)
+    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelDocument* pdf)
         : request_(request), pdf_(pdf), threads_(threads) {
         threads_.setMaxThreadCount(request.jobs);
         threads_.setExpiryTimeout(-1);
@@ -279,7 +281,7 @@ private:
     PreparedLabel prepare(qsizetype index) {
         return prepareLabel(request_, request_.inputs.at(static_cast<std::size_t>(index)),
                             [this, index](LabelLayout& layout) {
-                                pdf_->addPage(layout, partOfThisThread(), index);
+                                pdf_->addPage(printableLabel(layout), partOfThisThread(), index);
                             });
     }
 
@@ -291,7 +293,7 @@ private:
     }
 
     const RenderRequest& request_;
-    LabelFiles::PdfDocument* pdf_;
+    LabelDocument* pdf_;
     std::mutex partsTurn_;
     std::map<QThread*, int> partOfThread_;
     qsizetype launched_ = 0;
@@ -322,11 +324,12 @@ QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsi
 int render(const RenderRequest& request) {
     // The threads outlive the document whose parts they draw.
     QThreadPool threads;
-    std::optional<LabelFiles::PdfDocument> pdf;
+    std::optional<LabelDocument> pdf;
     if (request.format == LabelFiles::Format::Pdf) {
         pdf.emplace(request.output, request.jobs);
-        if (const QString error = pdf->error(); !error.isEmpty()) {
-            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+        if (const Status made = pdf->status(); !made) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n",
+                         qUtf8Printable(made.failure().text()));
             return exitSomeFailed;
         }
     }
@@ -356,9 +359,9 @@ int render(const RenderRequest& request) {
         progress.show(index + 1);
     }
     if (pdf && pdf->pageCount() > 0) {
-        const QString error = pdf->save();
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+        if (const Status saved = pdf->save(); !saved) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n",
+                         qUtf8Printable(saved.failure().text()));
             return exitSomeFailed;
         }
     }

@@ -159,6 +159,26 @@
         <source>printNotWrittenMsg</source>
         <translation>The label could not be written to “%1”.</translation>
     </message>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>There is no label to write to “%1”.</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>“%1” cannot be written: no draft file can be made beside it (%2).</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>“%1” could not be written: %2.</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>the PDF writer made a file of a form this program does not know</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>the file could not be read or written (%1)</translation>
+    </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
         <translation>The job on the print queue “%1” was cancelled; the label was not printed.</translation>

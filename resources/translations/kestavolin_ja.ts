@@ -159,6 +159,26 @@
         <source>printNotWrittenMsg</source>
         <translation>ラベルを「%1」に書き込めませんでした。</translation>
     </message>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>「%1」に書き込むラベルがありません。</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>「%1」を書き込めません。その隣に下書きのファイルを作れません（%2）。</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>「%1」を書き込めませんでした: %2。</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>PDF の書き出しがこのプログラムの知らない形のファイルを作りました</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>ファイルを読み書きできませんでした（%1）</translation>
+    </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
         <translation>プリンターキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
