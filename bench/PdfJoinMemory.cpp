@@ -7,6 +7,7 @@
 //        bench_pdf_join qpdf OUT PART...
 //        bench_pdf_join qpdf-copy OUT IN
 
+#include "bench/ProcessMemory.h"
 #include "pdf/PdfJoin.h"
 
 #include <QCoreApplication>
@@ -18,28 +19,9 @@
 
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
-
-// The resident set of the process now, from /proc (KiB), or -1.
-long residentKib() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-long peakResidentKib() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // The parts' pages in order, part after part, as PdfJoin joins them.
 bool joinOwn(const QString& output, std::size_t pagesPerPart, const QStringList& parts) {
@@ -98,7 +80,7 @@ int main(int argc, char** argv) {
     const QString mode = arguments[0];
     const QString output = arguments[1];
     const QStringList inputs = arguments.mid(2);
-    const long before = residentKib();
+    const long before = ProcessMemory::residentKib();
     try {
         if (mode == QStringLiteral("own")) {
             if (!joinOwn(output, inputs.front().toULong(), inputs.mid(1))) {
@@ -116,6 +98,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_pdf_join: %s\n", failure.what());
         return 1;
     }
-    std::printf("%ld %ld\n", peakResidentKib(), before);
+    std::printf("%ld %ld\n", ProcessMemory::peakResidentKib(), before);
     return 0;
 }

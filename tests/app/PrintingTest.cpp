@@ -202,11 +202,14 @@ TEST_F(Printing, ExportAllWritesTheDocumentRenderWritesForTheSameSheet) {
     fixture.trigger("actionExportAllPdf");
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 
+    // The same labels from the command line: the window's settings, and the lens its
+    // entries take when none is chosen (the photograph's own).
     const QString rendered = show.filePath(QStringLiteral("rendered.pdf"));
     QProcess render;
     render.start(QStringLiteral(KESTAVOLIN_CLI_BINARY),
                  {"render", "--jobs", "2", "--no-translations", "--settings",
-                  fixture.paths().settingsFile, "--captions", sheet, "-o", rendered});
+                  fixture.paths().settingsFile, "--lens", "Exif", "--captions", sheet, "-o",
+                  rendered});
     ASSERT_TRUE(render.waitForFinished(60000));
     ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
 
@@ -216,7 +219,7 @@ TEST_F(Printing, ExportAllWritesTheDocumentRenderWritesForTheSameSheet) {
     const auto renderedPages = readPdfPages(rendered);
     ASSERT_EQ(exportedPages->drawn.size(), 3);
     EXPECT_EQ(exportedPages->sizes, renderedPages->sizes);
-    EXPECT_EQ(exportedPages->text, renderedPages->text);
+    EXPECT_EQ(exportedPages->text.toStdString(), renderedPages->text.toStdString());
     EXPECT_TRUE(exportedPages->drawn == renderedPages->drawn);
     for (const char* ideographs : {"\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1\n", "\n\xE5\xB1\xB1\n"})
         EXPECT_TRUE(exportedPages->text.contains(QString::fromUtf8(ideographs)))

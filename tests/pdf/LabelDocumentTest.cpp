@@ -30,20 +30,6 @@ LabelDrawing labelWithText(QSizeF size, const QString& text,
             }};
 }
 
-// The page boxes of a PDF file as written, in page order.
-QList<QRectF> pageBoxes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression box(
-        QStringLiteral(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+) *\])"));
-    QList<QRectF> boxes;
-    for (const QRegularExpressionMatch& found :
-         box.globalMatch(QString::fromLatin1(file.readAll())))
-        boxes << QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
-                        QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
-    return boxes;
-}
-
 QString pdfTitle(const QString& path) {
     QProcess pdfinfo;
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});
@@ -76,7 +62,7 @@ TEST_F(LabelDocumentTest, PagesAreTheLabelsExactlyAndTheirTextReadsAsWritten) {
                     .ok());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.pdf"})
         << "the draft is gone";
-    const QList<QRectF> boxes = pageBoxes(path);
+    const QList<QRectF> boxes = writtenPageBoxes(path);
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_NEAR(boxes[0].width(), tape.width(), 1e-5);
     EXPECT_NEAR(boxes[0].height(), tape.height(), 1e-5);
@@ -180,7 +166,7 @@ TEST_F(LabelDocumentTest, FinishingInPlaceRefusesPagesItDidNotExpect) {
     QFile file;
     draft(file);
     ASSERT_TRUE(PdfInPlace::finish(file, {first, second}).ok());
-    EXPECT_EQ(pageBoxes(file.fileName()),
+    EXPECT_EQ(writtenPageBoxes(file.fileName()),
               QList<QRectF>({QRectF(QPointF(0, 0.5), first), QRectF(QPointF(0, 0), second)}));
 }
 
