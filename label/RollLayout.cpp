@@ -16,13 +16,13 @@ constexpr qreal exifPointSize = 9;
 constexpr qreal textX = 10;
 constexpr qreal exposureBlockX = 80;
 constexpr qreal titleY = 19;
-constexpr qreal authorY = 8;
+constexpr qreal photographerY = 8;
 constexpr qreal exposureBlockY = 69;
 constexpr qreal cameraLineY = 58;
-constexpr qreal lens1Y = 47;
-constexpr qreal lens2Y = 36;
+constexpr qreal lensFirstLineY = 47;
+constexpr qreal lensSecondLineY = 36;
 constexpr qreal fileNameY = 150;
-constexpr qreal dateY = 139;
+constexpr qreal captureDateY = 139;
 // The thumbnail's lower-left corner.
 constexpr qreal thumbnailX = 10;
 constexpr qreal thumbnailY = 71;
@@ -45,16 +45,16 @@ QString RollLayout::medium() const {
 }
 
 std::array<AttributedText*, 5> RollLayout::singleLineTexts() {
-    return {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_};
+    return {&cameraLine_, &lensFirstLine_, &lensSecondLine_, &captureDate_, &fileNameLine_};
 }
 
 void RollLayout::setExposureBlock(const QString& block) {
-    exifData_.assign(block, exifFont());
-    exifData_.setFixedRowHeight(exposureRowHeight);
+    exposureBlock_.assign(block, exifFont());
+    exposureBlock_.setFixedRowHeight(exposureRowHeight);
 }
 
 void RollLayout::applyFonts() {
-    setExposureBlock(exifData_.string());
+    setExposureBlock(exposureBlock_.string());
     for (AttributedText* text : singleLineTexts())
         text->setAttributes(exifFont());
 }
@@ -83,11 +83,11 @@ void RollLayout::storeLensText(const QString& piece) {
     const QString block = cutText(piece, lensTextLimit);
     if (block.size() > lensLineLimit) {
         const QString firstLine = cutText(block, lensLineLimit);
-        exifLens1_.assign(firstLine, exifFont());
-        exifLens2_.assign(block.mid(firstLine.size()), exifFont());
+        lensFirstLine_.assign(firstLine, exifFont());
+        lensSecondLine_.assign(block.mid(firstLine.size()), exifFont());
     } else {
-        exifLens1_.assign(block, exifFont());
-        exifLens2_.assign(space, exifFont());
+        lensFirstLine_.assign(block, exifFont());
+        lensSecondLine_.assign(space, exifFont());
     }
 }
 
@@ -101,7 +101,7 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
         piece = items.value(maker) + space;
     items.appendIfShown(piece, model, QString());
-    exifInst_.assign(cutText(piece, cameraLineLimit), exifFont());
+    cameraLine_.assign(cutText(piece, cameraLineLimit), exifFont());
 
     // Lens text: an absent lens maker or model still leaves its space.
     lens().takePhotograph(items);
@@ -128,7 +128,7 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     setExposureBlock(block);
 
     // The date is never cut.
-    dateTime_.assign(items.shownDate().value_or(QString()), exifFont());
+    captureDate_.assign(items.shownDate().value_or(QString()), exifFont());
 
     showFileNameAlone(items.shownFileName(record.fileName()));
 
@@ -152,25 +152,25 @@ void RollLayout::showPickedLens() {
 
 // The exposure block keeps only its font until the next photograph or font change.
 void RollLayout::showFileNameAlone(const QString& name) {
-    fileNameStr_.assign(cutText(name, shortTextLimit), exifFont());
+    fileNameLine_.assign(cutText(name, shortTextLimit), exifFont());
 }
 
 void RollLayout::blankExifTexts() {
     for (AttributedText* text : singleLineTexts())
         text->assign(space, exifFont());
-    exifData_.assign(space, exifFont());
+    exposureBlock_.assign(space, exifFont());
 }
 
 std::vector<PlacedText> RollLayout::placedTexts() const {
     return {
         {QStringLiteral("titleString"), titleText(), {textX, titleY}},
-        {QStringLiteral("authorString"), photographerText(), {textX, authorY}},
-        {QStringLiteral("exifData"), exifData_, {exposureBlockX, exposureBlockY}},
-        {QStringLiteral("exifInst"), exifInst_, {textX, cameraLineY}},
-        {QStringLiteral("exifLens1"), exifLens1_, {textX, lens1Y}},
-        {QStringLiteral("exifLens2"), exifLens2_, {textX, lens2Y}},
-        {QStringLiteral("fileNameStr"), fileNameStr_, {textX, fileNameY}},
-        {QStringLiteral("dateTime"), dateTime_, {textX, dateY}},
+        {QStringLiteral("authorString"), photographerText(), {textX, photographerY}},
+        {QStringLiteral("exifData"), exposureBlock_, {exposureBlockX, exposureBlockY}},
+        {QStringLiteral("exifInst"), cameraLine_, {textX, cameraLineY}},
+        {QStringLiteral("exifLens1"), lensFirstLine_, {textX, lensFirstLineY}},
+        {QStringLiteral("exifLens2"), lensSecondLine_, {textX, lensSecondLineY}},
+        {QStringLiteral("fileNameStr"), fileNameLine_, {textX, fileNameY}},
+        {QStringLiteral("dateTime"), captureDate_, {textX, captureDateY}},
     };
 }
 

@@ -27,12 +27,12 @@ public:
     QSizeF labelSize() const override { return QSizeF(labelSide, labelSide); }
     std::vector<PlacedText> placedTexts() const override;
 
-    const AttributedText& exifInst() const { return exifInst_; }
-    const AttributedText& exifLens1() const { return exifLens1_; }
-    const AttributedText& exifLens2() const { return exifLens2_; }
-    const AttributedText& dateTime() const { return dateTime_; }
-    const AttributedText& fileNameStr() const { return fileNameStr_; }
-    const AttributedText& exifData() const { return exifData_; }
+    const AttributedText& cameraLine() const { return cameraLine_; }
+    const AttributedText& lensFirstLine() const { return lensFirstLine_; }
+    const AttributedText& lensSecondLine() const { return lensSecondLine_; }
+    const AttributedText& captureDate() const { return captureDate_; }
+    const AttributedText& fileNameLine() const { return fileNameLine_; }
+    const AttributedText& exposureBlock() const { return exposureBlock_; }
 
 protected:
     QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
@@ -51,10 +51,10 @@ private:
     void storeLensText(const QString& piece);
     void setExposureBlock(const QString& block);
 
-    AttributedText exifInst_;
-    AttributedText exifLens1_;
-    AttributedText exifLens2_;
-    AttributedText dateTime_;
-    AttributedText fileNameStr_;
-    AttributedText exifData_;
+    AttributedText cameraLine_;
+    AttributedText lensFirstLine_;
+    AttributedText lensSecondLine_;
+    AttributedText captureDate_;
+    AttributedText fileNameLine_;
+    AttributedText exposureBlock_;
 };

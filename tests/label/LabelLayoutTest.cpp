@@ -287,9 +287,9 @@ TEST_F(LabelLayoutTest, MakerSkipOutlivesATapePhotographWithoutTheEntryButNotARo
     EXPECT_TRUE(tape.makerSkip());
     EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D. ");
     show(roll, itemsOn({maker, model}), infoWith({{skipMaker, true}}));
-    EXPECT_EQ(roll.exifInst().string(), "Canon EOS 40D");
+    EXPECT_EQ(roll.cameraLine().string(), "Canon EOS 40D");
     show(roll, itemsOn({maker, model}), infoWith());
-    EXPECT_EQ(roll.exifInst().string(), "Canon Canon EOS 40D");
+    EXPECT_EQ(roll.cameraLine().string(), "Canon Canon EOS 40D");
 }
 
 TEST_F(LabelLayoutTest, TapeShowsChosenLensNamesOfTwoToTwoHundredFiftyFourCharacters) {
@@ -322,7 +322,7 @@ TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
     const auto rollTexts = [this](const QVariantMap& settings, const QVariantMap& info,
                                   const QString& path = photoPath) {
         show(roll, settings, info, path);
-        EXPECT_EQ(roll.exifData().rowHeight(), RollLayout::exposureRowHeight);
+        EXPECT_EQ(roll.exposureBlock().rowHeight(), RollLayout::exposureRowHeight);
         return exifTexts(roll);
     };
     EXPECT_EQ(rollTexts(everyItemOn(), infoWith()),
@@ -355,19 +355,20 @@ TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
 
 TEST_F(LabelLayoutTest, RollLensTextSplitsAfterThirtyFourAndIsCutAtSixtyEight) {
     show(roll, itemsOn({lensMaker, lensModel}), infoWith());
-    EXPECT_EQ(roll.exifLens1().string(), "Canon EF-S 17-85mm ");
+    EXPECT_EQ(roll.lensFirstLine().string(), "Canon EF-S 17-85mm ");
     // A chosen lens shows no lens maker and no trailing space.
     roll.setUserLens(QStringLiteral("Exif"));
-    EXPECT_EQ(roll.exifLens1().string(), "EF-S 17-85mm");
+    EXPECT_EQ(roll.lensFirstLine().string(), "EF-S 17-85mm");
     roll.setUserLens(QStringLiteral("Z"));
-    EXPECT_EQ(roll.exifLens1().string(), "");
+    EXPECT_EQ(roll.lensFirstLine().string(), "");
     const QString eighty = QString::fromLatin1("0123456789").repeated(8);
     const std::pair<int, QStringList> cases[] = {{34, {eighty.left(34), " "}},
                                                  {35, {eighty.left(34), eighty.mid(34, 1)}},
                                                  {80, {eighty.left(34), eighty.mid(34, 34)}}};
     for (const auto& [length, lines] : cases) {
         roll.setUserLens(eighty.left(length));
-        EXPECT_EQ(QStringList({roll.exifLens1().string(), roll.exifLens2().string()}), lines);
+        EXPECT_EQ(QStringList({roll.lensFirstLine().string(), roll.lensSecondLine().string()}),
+                  lines);
     }
 }
 
