@@ -98,12 +98,12 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     const ShownItems items(displaySettings(), info);
     // Camera line: maker and model.
     QString piece;
-    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
-        piece = items.value(maker) + space;
+    if (!makerSkip())
+        items.appendIfShown(piece, maker, space);
     items.appendIfShown(piece, model, QString());
     cameraLine_.assign(cutText(piece, cameraLineLimit), exifFont());
 
-    // Lens text: an absent lens maker or model still leaves its space.
+    // Lens text: lens maker and model, each followed by a space.
     lens().takePhotograph(items);
     storeLensText(lens().text(displaySettings(), space));
 

@@ -101,17 +101,17 @@ void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
         setMakerSkip(info.value(skipMaker).toBool());
 
     const ShownItems items(displaySettings(), info);
-    // Line 1: maker, model and lens, each closed by a full stop. Only the maker is
-    // tested for presence; an absent model or lens still leaves its separator.
+    // Line 1: maker, model and lens, each closed by a full stop; an empty or absent
+    // one leaves no separator either.
     QString work;
     if (items.isPresent(maker))
         exifMaker_ = items.value(maker);
-    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
-        work = exifMaker_ + fullStopSeparator;
+    if (items.isOn(maker) && !makerSkip())
+        appendItem(work, exifMaker_, fullStopSeparator);
     if (items.isPresent(model))
         exifModel_ = items.value(model);
     if (items.isOn(model))
-        work += exifModel_ + fullStopSeparator;
+        appendItem(work, exifModel_, fullStopSeparator);
     lens().takePhotograph(items);
     work += lens().text(displaySettings(), fullStopSeparator);
     exifInst_.assign(work, exifFont());
@@ -134,8 +134,7 @@ void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     // Line 4: white balance, date and file name.
     work.clear();
     items.appendIfShown(work, whiteBalance, space);
-    if (const auto date = items.shownDate())
-        work += *date + space;
+    appendItem(work, items.shownDate().value_or(QString()), space);
     work += items.shownFileName(record.fileName());
     exifOther_.assign(work, exifFont());
 
@@ -149,9 +148,9 @@ void TapeLayout::showPickedLens() {
     // Maker and model as kept from the last photograph, separated by single spaces.
     QString work;
     if (SettingsFile::isItemOn(displaySettings(), maker) && !makerSkip())
-        work = exifMaker_ + space;
+        appendItem(work, exifMaker_, space);
     if (SettingsFile::isItemOn(displaySettings(), model))
-        work += exifModel_ + space;
+        appendItem(work, exifModel_, space);
     work += lens().text(displaySettings(), space);
     exifInst_.assign(work, exifFont());
 }
@@ -162,8 +161,8 @@ void TapeLayout::showFileNameAlone(const QString& name) {
 }
 
 void TapeLayout::blankExifTexts() {
-    exifMaker_ = space;
-    exifModel_ = space;
+    exifMaker_.clear();
+    exifModel_.clear();
     for (AttributedText* line : exifLines())
         line->assign(space, exifFont());
 }

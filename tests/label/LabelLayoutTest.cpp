@@ -219,10 +219,9 @@ TEST_F(LabelLayoutTest, SampleLabelsKeepTheirSizesAndPlaces) {
     EXPECT_EQ(placed[3].lowerLeft, QPointF(75.23529052734375, 34));
     EXPECT_EQ(placed[4].lowerLeft, QPointF(153.30728149414062, 0));
     EXPECT_EQ(placed[7].lowerLeft, QPointF(153.30728149414062, 31.5));
-    EXPECT_EQ(placed[7].text.width(), 85.08999633789062f);
-    EXPECT_EQ(exifTexts(tape),
-              QStringList({"AWB 2008:05:30 15:56:01 Canon_40D.jpg", "",
-                           "135.0 mm  F/7.1 1/160s ISO100  ", "Canon EOS 40D. . "}));
+    EXPECT_EQ(placed[7].text.width(), 79.52999877929688f);
+    EXPECT_EQ(exifTexts(tape), QStringList({"AWB 2008:05:30 15:56:01 Canon_40D.jpg", "",
+                                            "135.0 mm  F/7.1 1/160s ISO100  ", "Canon EOS 40D. "}));
     EXPECT_EQ(roll.labelSize(), QSizeF(170, 170));
     const auto rollPlaced = roll.placedTexts();
     EXPECT_EQ(rollPlaced[2].field, "exifData");
@@ -256,7 +255,7 @@ TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
     EXPECT_LT(tape.tapeSize().width(), inRegularFace);
 }
 
-TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
+TEST_F(LabelLayoutTest, ExifLinesFollowTheSettingsWithSeparatorsOnlyAfterValuesWithoutPadding) {
     const auto tapeTexts = [this](const QVariantMap& settings, const QVariantMap& info) {
         TapeLayout fresh;
         show(fresh, settings, info);
@@ -266,16 +265,35 @@ TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
               QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
                            "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
                            "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}));
-    // Absent items are skipped; line one keeps the separators of model and lens.
-    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"}, {whiteBalance, "AutoWB"}}),
-              QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ". . . "}));
+    // Absent and empty items are skipped with their separators.
+    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"},
+                                        {sensitivity, ""},
+                                        {whiteBalance, "AutoWB"},
+                                        {dateTimeOriginal, ""}}),
+              QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ""}));
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith({}, {lensMaker, lensModel})).last(),
+              "Canon. Canon EOS 40D. ");
+    // The padding cameras store after their texts is not placed; a value of nothing
+    // but padding is empty.
+    EXPECT_EQ(
+        tapeTexts(everyItemOn(), infoWith({{maker, "FUJIFILM"},
+                                           {model, QString("FinePix E500   ") + QChar(0)},
+                                           {lensMaker, "    "},
+                                           {dateTimeOriginal, "2008:05:30 15:56:01 "}}))
+            .replaceInStrings("EF-S 17-85mm", "lens"),
+        QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                     "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV", "FUJIFILM. FinePix E500. lens. "}));
+    show(roll, everyItemOn(),
+         infoWith({{maker, "wwl     "}, {model, "RR330      "}, {lensModel, "    "}}));
+    EXPECT_EQ(roll.cameraLine().string(), "wwl RR330");
+    EXPECT_EQ(roll.lensFirstLine().string(), "Canon ");
     EXPECT_EQ(tapeTexts(itemsOn({dateTimeOriginal}), infoWith({}, {dateTimeOriginal})),
               QStringList({"2008:05:30 15:56:02 ", "", "", ""}))
         << "the digitised date stands in for the original";
     EXPECT_EQ(tapeTexts(itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}})),
               QStringList({"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}));
     EXPECT_EQ(tapeTexts(itemsOn({maker, model}), infoWith({{skipMaker, true}}, {model})),
-              QStringList({"", "", "", ". "}))
+              QStringList({"", "", "", ""}))
         << "a model on but absent";
 }
 
