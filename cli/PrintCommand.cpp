@@ -199,7 +199,8 @@ void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabe
     if (!medium.isEmpty())
         std::printf("%s:%s", qUtf8Printable(medium), request.inputs.size() == 1 ? " " : "\n");
     if (request.inputs.size() == 1) {
-        std::printf("%d mm\n", tapeLengthMillimetres(labels.front().layout->labelSize().width()));
+        std::printf("%s\n", qUtf8Printable(
+                                labelLengthText(labels.front().layout->labelSize().width(), true)));
         return;
     }
     std::vector<LabelLength> lengths;

@@ -1013,5 +1013,9 @@ It is tried again at the next change.</translation>
         <source>Remove the selected photographs from the list</source>
         <translation>Remove the selected photographs from the list</translation>
     </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>Total: %1</translation>
+    </message>
 </context>
 </TS>

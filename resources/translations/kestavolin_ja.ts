@@ -1013,5 +1013,9 @@
         <source>Remove the selected photographs from the list</source>
         <translation>選択した写真をリストから削除します</translation>
     </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>合計：%1</translation>
+    </message>
 </context>
 </TS>
