@@ -14,6 +14,7 @@
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
 #include "photo/PhotoRecord.h"
+#include "platform/FileNames.h"
 #include "printing/LabelPage.h"
 #include "printing/PrintSetup.h"
 #include "printing/PrinterStateReasons.h"
@@ -111,9 +112,9 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
         return QStringLiteral("no print queue given (--printer NAME|URI)");
     request.job.queue = parser.value(QStringLiteral("printer"));
     // The job is named after the caption sheet or the photograph.
-    request.job.documentName = QFileInfo(parser.isSet(QStringLiteral("captions"))
-                                             ? parser.value(QStringLiteral("captions"))
-                                             : parser.positionalArguments().value(0))
+    request.job.documentName = FileNames::fileInfo(parser.isSet(QStringLiteral("captions"))
+                                                       ? parser.value(QStringLiteral("captions"))
+                                                       : parser.positionalArguments().value(0))
                                    .fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)

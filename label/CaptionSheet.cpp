@@ -1,8 +1,9 @@
 #include "label/CaptionSheet.h"
 
+#include "platform/FileNames.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringConverter>
 #include <QStringList>
 
@@ -82,8 +83,15 @@ QString pathCell(const Record& record, int column) {
     return record.quoted.value(column) ? cell : cell.trimmed();
 }
 
+// A relative path names a file in the sheet's folder, whatever its first character
+// (Qt's file classes would take a leading ':' for a resource of the program).
 QString resolved(const QString& path, const QString& folder) {
-    return QFileInfo(path).isAbsolute() ? path : QDir(folder).filePath(path);
+    if (path.startsWith(u'/'))
+        return path;
+    QString inFolder = path;
+    while (inFolder.startsWith(QStringLiteral("./")))
+        inFolder.remove(0, 2);
+    return folder.endsWith(u'/') ? folder + inFolder : folder + u'/' + inFolder;
 }
 
 std::optional<QString> cellOrNothing(const Record& record, int column) {
@@ -148,10 +156,10 @@ std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
 }
 
 std::variant<std::vector<CaptionRow>, QString> read(const QString& path) {
-    QFile file(path);
+    QFile file(FileNames::plainFilePath(path));
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("cannot read the caption sheet %1: %2").arg(path, file.errorString());
-    return parse(file.readAll(), QFileInfo(path).absolutePath());
+    return parse(file.readAll(), FileNames::fileInfo(path).absolutePath());
 }
 
 QByteArray write(const std::vector<CaptionRow>& rows, const QString& folder) {
@@ -159,9 +167,13 @@ QByteArray write(const std::vector<CaptionRow>& rows, const QString& folder) {
     QString text = QStringList{fileColumn, titleColumn, photographerColumn, lensColumn}.join(u',');
     text += QStringLiteral("\r\n");
     for (const CaptionRow& row : rows) {
-        QString path = base.relativeFilePath(row.file);
+        const QString file =
+            row.file.startsWith(u'/') ? row.file : FileNames::fileInfo(row.file).absoluteFilePath();
+        QString path = base.relativeFilePath(file);
         if (path.startsWith(QStringLiteral("../")))
-            path = QFileInfo(row.file).absoluteFilePath();
+            path = file;
+        else if (path.startsWith(u':'))
+            path = FileNames::plainFilePath(path);
         text += QStringList{csvCell(path), csvCell(row.title.value_or(QString())),
                             csvCell(row.photographer.value_or(QString())),
                             csvCell(row.lens.value_or(QString()))}

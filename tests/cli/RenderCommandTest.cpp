@@ -138,6 +138,31 @@ TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
                     .contains(QStringLiteral("Kim Doe")));
 }
 
+// Qt's file classes take a name beginning with ':' for a resource of the program; on
+// the command line it names a file of the working folder wherever a path is taken.
+TEST_F(RenderCommandTest, PathsBeginningWithAColonNameFilesOfTheWorkingFolder) {
+    const QString here = folder.path() + '/';
+    ASSERT_TRUE(QFile::copy(sample, here + ":r.jpg"));
+    for (const auto& [name, content] :
+         {std::pair{":sheet.csv", QByteArray("file,title\n:r.jpg,Colon\n")},
+          {":settings.plist", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>"
+                              "photographer</key><string>Kim</string></dict></plist>"}}) {
+        QFile file(here + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    const ProgramRun run = runProgram(QStringLiteral(KESTAVOLIN_CLI),
+                                      {"render", "--layout-json", "--settings", ":settings.plist",
+                                       "--captions", ":sheet.csv", "-o", ":labels.pdf"},
+                                      folder.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("file").toString(), here + ":r.jpg");
+    EXPECT_TRUE(textsOf(run.out).contains("Colon"));
+    EXPECT_TRUE(textsOf(run.out).contains("Kim"));
+    EXPECT_TRUE(QFile::exists(here + ":labels.pdf"));
+    EXPECT_EQ(
+        runProgram(QStringLiteral(KESTAVOLIN_CLI), {"info", ":r.jpg"}, folder.path()).exitCode, 0);
+}
+
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},

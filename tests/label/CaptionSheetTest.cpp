@@ -45,6 +45,8 @@ TEST(CaptionSheet, ReadsColumnsInAnyOrderWithQuotingAndEitherLineEnd) {
     EXPECT_EQ(rows[2].lens, QStringLiteral("z"));
     EXPECT_EQ(rows[2].title, QStringLiteral("富士山の朝 설악산 Ακρόπολη")) << "in every script";
     EXPECT_FALSE(rows[2].photographer);
+    EXPECT_EQ(rowsOf("file\n:r.jpg\n./:s.jpg\n").at(1).file, QStringLiteral("/show/:s.jpg"));
+    EXPECT_EQ(rowsOf("file\n:r.jpg\n").at(0).file, QStringLiteral("/show/:r.jpg"));
 }
 
 TEST(CaptionSheet, SheetsThatCannotBeReadSayWhy) {
@@ -64,11 +66,14 @@ TEST(CaptionSheet, WrittenSheetsReadBackTheSame) {
          QStringLiteral("Ann"), std::nullopt},
         {3, QStringLiteral("/elsewhere/b.jpg "), QStringLiteral("line\r\nbreak"), std::nullopt,
          QStringLiteral(" spaced ")},
+        // Not a resource of the program but a photograph of the sheet's folder.
+        {4, folder.path() + "/:r", std::nullopt, std::nullopt, std::nullopt},
     };
     const QByteArray sheet = CaptionSheet::write(rows, folder.path());
     EXPECT_TRUE(sheet.startsWith("file,title,photographer,lens\r\nin/a.jpg,"));
+    EXPECT_TRUE(sheet.endsWith("\r\n./:r,,,\r\n"));
     const auto back = rowsOf(sheet, folder.path());
-    ASSERT_EQ(back.size(), 2u);
+    ASSERT_EQ(back.size(), 3u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(back[i].file, rows[i].file);
         EXPECT_EQ(back[i].title, rows[i].title);
