@@ -1017,5 +1017,29 @@ It is tried again at the next change.</translation>
         <source>tapeTotalLengthMsg</source>
         <translation>Total: %1</translation>
     </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>The caption sheet “%1” cannot be read. %2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>Row %1 is not text in an encoding a caption sheet may have: UTF-8, UTF-16 with a byte order mark, or Shift_JIS.</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>Row %1 is empty; it must be the header row that names the columns.</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>Row %1, the header row, has no “file” column.</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>Row %1 has a quoted cell that is not closed.</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>Row %1 names no photograph: its “file” cell is empty.</translation>
+    </message>
 </context>
 </TS>

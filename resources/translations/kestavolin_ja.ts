@@ -1017,5 +1017,29 @@
         <source>tapeTotalLengthMsg</source>
         <translation>合計：%1</translation>
     </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>キャプションシート「%1」を読み込めません。%2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>%1 行目が、キャプションシートに使える文字コード（UTF-8、BOM 付きの UTF-16、Shift_JIS）のテキストではありません。</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>%1 行目が空です。1 行目は列の名前を並べた見出し行にしてください。</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>見出し行（%1 行目）に「file」の列がありません。</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>%1 行目に、引用符が閉じられていないセルがあります。</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>%1 行目に写真のファイルがありません（「file」の列が空です）。</translation>
+    </message>
 </context>
 </TS>
