@@ -226,6 +226,8 @@ int print(const PrintRequest& request) {
         const LabelOptions options = input.options();
         label.layout = makeLabelLayout(options);
         showPhotograph(*label.layout, options, label.record.get());
+        for (const QString& warning : shortenedTextWarnings("print", input.name(), *label.layout))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         laidOut.push_back(std::move(label));
     }
     if (laidOut.empty())

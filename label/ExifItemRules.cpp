@@ -4,15 +4,6 @@
 
 namespace ExifItemRules {
 
-QString cutText(const QString& text, qsizetype limit) {
-    if (text.size() <= limit)
-        return text;
-    qsizetype end = limit;
-    if (end > 0 && text.at(end - 1).isHighSurrogate())
-        --end;
-    return text.left(end);
-}
-
 bool isAcceptedLensName(const QString& name) {
     return !name.isEmpty() && name.size() <= longestAcceptedLensName;
 }

@@ -17,11 +17,6 @@ inline constexpr qsizetype longestAcceptedLensName = 255;
 inline constexpr qsizetype shortestShownUserLens = 2;
 inline constexpr qsizetype longestShownUserLens = 254;
 
-// The first `limit` characters of a text that is longer than that, else the text.
-// Characters are UTF-16 code units; a cut never splits a surrogate pair, so a
-// character outside the Basic Multilingual Plane at the limit is left out whole.
-QString cutText(const QString& text, qsizetype limit);
-
 bool isAcceptedLensName(const QString& name);
 bool isShownUserLens(const QString& name);
 

@@ -97,16 +97,13 @@ void LabelCanvas::drawPicture(const Picture& picture, const QRectF& rect) {
 void LabelCanvas::drawText(const AttributedText& text, const QPointF& lowerLeft,
                            const QColor& colour) {
     const QStringList rows = text.rows();
-    const qreal rowHeight = text.rowHeight();
-    const qreal descent = text.descent();
+    const QList<qreal> baselines = text.baselines(lowerLeft.y());
     const bool outlines = drawsTextAsOutlines(painter_);
     painter_.save();
     painter_.setFont(fontForDevice(text.font(), painter_.device()));
     painter_.setPen(colour);
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        const qreal rowBottom =
-            lowerLeft.y() + static_cast<qreal>(rows.size() - 1 - row) * rowHeight;
-        const QPointF baselineStart = toPainter(QPointF(lowerLeft.x(), rowBottom + descent));
+        const QPointF baselineStart = toPainter(QPointF(lowerLeft.x(), baselines.at(row)));
         if (outlines)
             painter_.fillPath(
                 FontCatalogue::textOutline(rows.at(row), text.font()).translated(baselineStart),

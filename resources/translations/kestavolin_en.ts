@@ -1041,5 +1041,37 @@ It is tried again at the next change.</translation>
         <source>sheetNoFileMsg</source>
         <translation>Row %1 names no photograph: its “file” cell is empty.</translation>
     </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1: the %2 “%3” does not fit the label and is shown as “%4”.</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>title</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>photographer</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>camera</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>lens</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>exposure</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>date</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>file name</translation>
+    </message>
 </context>
 </TS>

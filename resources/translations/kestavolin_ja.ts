@@ -1041,5 +1041,37 @@
         <source>sheetNoFileMsg</source>
         <translation>%1 行目に写真のファイルがありません（「file」の列が空です）。</translation>
     </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1：%2「%3」はラベルに収まらないため「%4」と表示します。</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>撮影者</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>露出</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>ファイル名</translation>
+    </message>
 </context>
 </TS>

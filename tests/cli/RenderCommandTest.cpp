@@ -163,6 +163,43 @@ TEST_F(RenderCommandTest, PathsBeginningWithAColonNameFilesOfTheWorkingFolder) {
         runProgram(QStringLiteral(KESTAVOLIN_CLI), {"info", ":r.jpg"}, folder.path()).exitCode, 0);
 }
 
+// The Roll 60 square keeps every text inside its inner frame, whatever the face: long
+// texts are set smaller and shortened, and each shortened text is told once.
+TEST_F(RenderCommandTest, RollTextsStayInsideTheInnerFrameAndEachShortenedOneIsTold) {
+    const QString photo = out("IMG_20240101_123456_a_long_file_name_from_a_phone_camera.jpg");
+    ASSERT_TRUE(QFile::copy(sample, photo));
+    const QRectF innerFrame(8, 8, 154, 154);
+    for (const char* font : {"Helvetica", "DejaVuSerif", "NotoSerifCJKjp-Regular"}) {
+        const ProgramRun run =
+            runCli({"render", "--medium", "Roll 60", "--layout-json", "--font", font, "--title",
+                    "The long title of a photograph that runs far past the frame of its label",
+                    "--photographer", "Bartholomew Featherstonehaugh-Smythe of the Harbour Club",
+                    photo, "-o", out("roll.pdf")});
+        ASSERT_EQ(run.exitCode, 0) << font << run.err.toStdString();
+        QStringList shortened;
+        for (const auto& value :
+             QJsonDocument::fromJson(run.out).object().value("texts").toArray()) {
+            const QJsonObject text = value.toObject();
+            const QString field = text.value("field").toString();
+            const double x = text.value("x").toDouble();
+            const double y = text.value("y").toDouble();
+            EXPECT_GE(x, innerFrame.left()) << font << qPrintable(field);
+            EXPECT_LE(x + text.value("width").toDouble(), innerFrame.right()) << font;
+            EXPECT_GE(y, innerFrame.top()) << font << qPrintable(field);
+            EXPECT_LE(y + text.value("fontSize").toDouble(), innerFrame.bottom()) << font;
+            if (text.value("text").toString().endsWith(QStringLiteral("…")))
+                shortened << field;
+        }
+        EXPECT_EQ(shortened, QStringList({"titleString", "authorString", "fileNameStr"})) << font;
+        const QList<QByteArray> warnings = run.err.trimmed().split('\n');
+        ASSERT_EQ(warnings.size(), 3) << run.err.toStdString();
+        for (const QByteArray& warning : warnings) {
+            EXPECT_TRUE(warning.startsWith("kestavolin-cli render: " + photo.toUtf8()));
+            EXPECT_TRUE(warning.contains("…")) << warning.toStdString();
+        }
+    }
+}
+
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},

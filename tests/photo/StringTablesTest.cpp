@@ -95,7 +95,8 @@ const QStringList otherKeys =
                    "tapeLengthTitle tapeSetMsg Title Photographer Photographs tapeTotalLengthMsg "
                    "sheetNotReadMsg "
                    "sheetNotTextMsg sheetNoHeaderMsg sheetNoFileColumnMsg sheetQuoteNotClosedMsg "
-                   "sheetNoFileMsg")
+                   "sheetNoFileMsg textShortenedMsg fieldTitle fieldPhotographer fieldCamera "
+                   "fieldLens fieldExposure fieldDate fieldFileName")
         .split(QLatin1Char(' '));
 
 // The numbered places %1, %2, ... of a text, which the code fills in.
