@@ -169,12 +169,17 @@ TEST_F(RenderCommandTest, RollTextsStayInsideTheInnerFrameAndEachShortenedOneIsT
     const QString photo = out("IMG_20240101_123456_a_long_file_name_from_a_phone_camera.jpg");
     ASSERT_TRUE(QFile::copy(sample, photo));
     const QRectF innerFrame(8, 8, 154, 154);
+    const QStringList longTexts{
+        "--medium",
+        "Roll 60",
+        "--title",
+        "The long title of a photograph that runs far past the frame of its label",
+        "--photographer",
+        "Bartholomew Featherstonehaugh-Smythe of the Harbour Club",
+        photo};
     for (const char* font : {"Helvetica", "DejaVuSerif", "NotoSerifCJKjp-Regular"}) {
-        const ProgramRun run =
-            runCli({"render", "--medium", "Roll 60", "--layout-json", "--font", font, "--title",
-                    "The long title of a photograph that runs far past the frame of its label",
-                    "--photographer", "Bartholomew Featherstonehaugh-Smythe of the Harbour Club",
-                    photo, "-o", out("roll.pdf")});
+        const ProgramRun run = runCli(QStringList{"render", "--layout-json", "--font", font} +
+                                      longTexts + QStringList{"-o", out("roll.pdf")});
         ASSERT_EQ(run.exitCode, 0) << font << run.err.toStdString();
         QStringList shortened;
         for (const auto& value :
@@ -198,6 +203,21 @@ TEST_F(RenderCommandTest, RollTextsStayInsideTheInnerFrameAndEachShortenedOneIsT
             EXPECT_TRUE(warning.contains("…")) << warning.toStdString();
         }
     }
+    // print tells them alike before it sends the job, here to a queue that is not there.
+    const std::optional<QByteArray> cupsServer = qEnvironmentVariableIsSet("CUPS_SERVER")
+                                                     ? std::optional(qgetenv("CUPS_SERVER"))
+                                                     : std::nullopt;
+    qputenv("CUPS_SERVER", "localhost:1");
+    const ProgramRun print = runCli(QStringList{"print", "--printer", "nowhere"} + longTexts);
+    if (cupsServer)
+        qputenv("CUPS_SERVER", *cupsServer);
+    else
+        qunsetenv("CUPS_SERVER");
+    EXPECT_EQ(print.exitCode, 1);
+    const QList<QByteArray> lines = print.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4) << print.err.toStdString();
+    for (qsizetype line = 0; line < 3; ++line)
+        EXPECT_TRUE(lines[line].startsWith("kestavolin-cli print: " + photo.toUtf8()));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
