@@ -149,5 +149,5 @@ void LabelLayout::draw(QPainter& painter, const QSizeF& viewSize, bool dragging)
     if (thumbnail_)
         canvas.drawPicture(*thumbnail_, thumbnailRect());
     for (const PlacedText& placed : placedTexts())
-        canvas.drawText(placed.text, placed.lowerLeft);
+        canvas.drawText(placed.text, placed.lowerLeft, Qt::black, placed.keptClear);
 }

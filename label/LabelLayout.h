@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QJsonObject>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -28,6 +29,9 @@ struct PlacedText {
     QString field;
     AttributedText text;
     QPointF lowerLeft;
+    // A part of the label, in label coordinates, the text leaves clear for a text
+    // drawn later; none when empty.
+    QPainterPath keptClear = QPainterPath();
 };
 
 // The background of a label while an acceptable file is dragged over it.

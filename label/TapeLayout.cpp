@@ -4,6 +4,7 @@
 #include "photo/ConstStrings.h"
 #include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
+#include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
 using namespace ExifItemRules;
@@ -27,6 +28,28 @@ constexpr qreal exifInstY = 31.5;
 constexpr double blankThumbnailWidth = 1.0;
 
 const QString fullStopSeparator = QStringLiteral(". ");
+
+// The room the title's glyphs leave above the small caption below it.
+constexpr qreal captionClearance = 0.75;
+
+// The clear band the small caption stands on: under each of its glyphs, everything
+// from a little above the glyph's top down to the strip's bottom edge.
+QPainterPath clearBandUnder(const AttributedText& caption, const QPointF& lowerLeft) {
+    QPainterPath band;
+    const QStringList rows = caption.rows();
+    const QList<qreal> baselines = caption.baselines(lowerLeft.y());
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        // Outlines have their baseline at 0 and y downwards.
+        const QPainterPath outline = FontCatalogue::textOutline(rows.at(row), caption.font());
+        for (const QPolygonF& contour : outline.toSubpathPolygons()) {
+            const QRectF glyph = contour.boundingRect();
+            band.addRect(QRectF(QPointF(lowerLeft.x() + glyph.left() - captionClearance, 0),
+                                QPointF(lowerLeft.x() + glyph.right() + captionClearance,
+                                        baselines.at(row) - glyph.top() + captionClearance)));
+        }
+    }
+    return band.simplified();
+}
 
 float widest(const std::array<const AttributedText*, 4>& texts) {
     RunningMaximum maximum;
@@ -170,8 +193,13 @@ void TapeLayout::blankExifTexts() {
 std::vector<PlacedText> TapeLayout::placedTexts() const {
     const float titleColumn = imageWidth() + gap + gap;
     const float exifColumn = imageWidth() + gap + gap + titleWidth() + gap;
+    // The tails of the title's g, j, p, q and y would run into the "Photographer" caption
+    // below, which stands on a clear band instead.
     return {
-        {QStringLiteral("titleString"), titleText(), {titleColumn, titleY}},
+        {QStringLiteral("titleString"),
+         titleText(),
+         {titleColumn, titleY},
+         clearBandUnder(indexAuthorString_, {titleColumn, indexAuthorY})},
         {QStringLiteral("authorString"), photographerText(), {titleColumn, authorY}},
         {QStringLiteral("indexAuthorString"), indexAuthorString_, {titleColumn, indexAuthorY}},
         {QStringLiteral("indexTitleString"), indexTitleString_, {titleColumn, indexTitleY}},
