@@ -7,6 +7,7 @@
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
 #include <QFileInfo>
@@ -53,7 +54,7 @@ namespace {
 // Why the file at the path is not even read as a photograph: missing, a folder, or of
 // another kind than the photographs taken in. Empty when it is read.
 QString refusalOf(const QString& path) {
-    const QFileInfo file(path);
+    const QFileInfo file = FileNames::fileInfo(path);
     if (!file.exists())
         return localizedString(QStringLiteral("photoMissing"));
     if (file.isDir())

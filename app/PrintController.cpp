@@ -149,8 +149,8 @@ AlertContent PrintController::lengthsAlert(const std::shared_ptr<const ListLabel
     const QString total = localizedText(
         QStringLiteral("tapeCountTotalMsg"),
         {QString::number(labels->lengths.size() * std::size_t(copies)),
-         localizedText(QStringLiteral("tapeTotalMsg"),
-                       {QString::number(totalTapeMillimetres(labels->lengths, copies))})});
+         localizedText(QStringLiteral("tapeTotalLengthMsg"),
+                       {totalLengthText(labels->lengths, copies, window_.metric())})});
     return {.title = localizedString(QStringLiteral("tapeLengthTitle")),
             .message =
                 QStringLiteral("%1\n\n%2")

@@ -2,6 +2,7 @@
 
 #include "CommandArguments.h"
 
+#include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
@@ -106,6 +107,15 @@ std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString
 std::variant<std::unique_ptr<PhotoRecord>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
     return analyse(path, file, [&messages](const QString& line) { messages.append(line); });
+}
+
+QStringList shortenedTextWarnings(const char* command, const QString& photograph,
+                                  const LabelLayout& layout) {
+    QStringList warnings;
+    for (const ShortenedText& text : layout.shortenedTexts())
+        warnings.append(QStringLiteral("kestavolin-cli %1: %2")
+                            .arg(QLatin1String(command), shortenedTextNotice(photograph, text)));
+    return warnings;
 }
 
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args) {

@@ -234,6 +234,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
     LabelLayout& layout = *madeLayout;
     showPhotograph(layout, options, record.get());
     label.messages.append(charactersWithoutGlyph(input.path, layout));
+    label.messages.append(shortenedTextWarnings("render", input.name(), layout));
     if (request.layoutJson)
         label.description = layoutDescription(layout);
     if (request.format == LabelFiles::Format::Pdf)

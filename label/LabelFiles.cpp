@@ -3,6 +3,7 @@
 #include "label/LabelLayout.h"
 #include "pdf/LabelDrawing.h"
 #include "pdf/PdfPageBoxes.h"
+#include "platform/FileNames.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
@@ -52,7 +53,7 @@ QString textsOf(const LabelLayout& layout) {
 } // namespace
 
 std::optional<Format> formatForPath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString suffix = FileNames::fileInfo(path).suffix().toLower();
     if (suffix == QStringLiteral("pdf"))
         return Format::Pdf;
     if (suffix == QStringLiteral("png"))
@@ -65,7 +66,7 @@ std::optional<Format> formatForPath(const QString& path) {
 QString numberedPath(const QString& path, int index, int count) {
     if (count <= 1)
         return path;
-    const QFileInfo file(path);
+    const QFileInfo file = FileNames::fileInfo(path);
     const int digits = static_cast<int>(QString::number(count).size());
     const QString stem = file.completeBaseName() + QLatin1Char('-') +
                          QStringLiteral("%1").arg(index, digits, 10, QLatin1Char('0'));

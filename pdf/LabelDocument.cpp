@@ -5,8 +5,8 @@
 #include "pdf/PdfJoin.h"
 #include "pdf/PdfPageBoxes.h"
 #include "platform/DraftFile.h"
+#include "platform/FileNames.h"
 
-#include <QFileInfo>
 #include <QPdfWriter>
 
 #include <algorithm>
@@ -41,7 +41,7 @@ pagesInOrder(const std::vector<std::vector<qsizetype>>& positions) {
 } // namespace
 
 struct LabelDocument::Part {
-    explicit Part(const QString& path) : draft(path), title(QFileInfo(path).completeBaseName()) {}
+    explicit Part(const QString& path) : draft(path), title(FileNames::fileInfo(path).completeBaseName()) {}
 
     // Makes the draft and its writer once; false when the draft cannot be made.
     bool open() {

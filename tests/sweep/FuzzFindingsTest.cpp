@@ -2,6 +2,8 @@
 // relatives built here. Photographs of every target are also swept by
 // BadFileSweepTest (it reads all of tests/data).
 
+#include "common/QStringPrinter.h"
+#include "label/CaptionSheet.h"
 #include "label/LabelPictures.h"
 #include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
@@ -130,6 +132,34 @@ TEST(FuzzFindings, TiffsDeclaringHugePicturesAllocateNothingOfThatSize) {
                                          nearlyHalf));
         // The application's own path asks for a thumbnail and must not fail loudly.
         decodeLabelPicture(*data);
+    }
+}
+
+// A sheet the program writes reads back as the rows it was written from. Every seed
+// of the caption sheet target is checked, its finding among them: a photograph named
+// ":r" in the sheet's folder was written as ":r", which read back as a resource.
+TEST(FuzzFindings, CaptionSheetsReadBackTheRowsTheyWereWrittenFrom) {
+    const QDir seeds(QStringLiteral(KESTAVOLIN_FUZZ_SEEDS_DIR "/caption_sheet"));
+    const QString folder = QStringLiteral("/exhibition/sheets");
+    ASSERT_TRUE(seeds.exists(QStringLiteral("colon-relative-path.csv")));
+    for (const QString& name : seeds.entryList(QDir::Files)) {
+        QFile seed(seeds.filePath(name));
+        ASSERT_TRUE(seed.open(QIODevice::ReadOnly)) << qUtf8Printable(name);
+        const auto rows = CaptionSheet::parse(seed.readAll(), folder);
+        if (!rows)
+            continue;
+        const auto again = CaptionSheet::parse(CaptionSheet::write(*rows, folder), folder);
+        ASSERT_TRUE(again && again->size() == rows->size()) << qUtf8Printable(name);
+        for (std::size_t index = 0; index < rows->size(); ++index) {
+            const CaptionRow& row = (*rows)[index];
+            const CaptionRow& rowAgain = (*again)[index];
+            // A path outside the folder is written whole, its ".." resolved.
+            EXPECT_EQ(QDir::cleanPath(rowAgain.file), QDir::cleanPath(row.file))
+                << qUtf8Printable(name);
+            EXPECT_EQ(rowAgain.title, row.title);
+            EXPECT_EQ(rowAgain.photographer, row.photographer);
+            EXPECT_EQ(rowAgain.lens, row.lens);
+        }
     }
 }
 
