@@ -1089,5 +1089,17 @@ It is tried again at the next change.</translation>
         <source>fieldFileName</source>
         <translation>file name</translation>
     </message>
+    <message id="PhotoListShortened">
+        <source>PhotoListShortened</source>
+        <translation>%1 · texts shortened</translation>
+    </message>
+    <message id="textsShortenedTitle">
+        <source>textsShortenedTitle</source>
+        <translation>Some Texts Are Shortened</translation>
+    </message>
+    <message id="textsShortenedMsg">
+        <source>textsShortenedMsg</source>
+        <translation>These texts have no room on their labels and are shown shortened with “…”:</translation>
+    </message>
 </context>
 </TS>

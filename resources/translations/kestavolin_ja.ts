@@ -1089,5 +1089,17 @@
         <source>fieldFileName</source>
         <translation>ファイル名</translation>
     </message>
+    <message id="PhotoListShortened">
+        <source>PhotoListShortened</source>
+        <translation>%1 · 文字を縮めて表示</translation>
+    </message>
+    <message id="textsShortenedTitle">
+        <source>textsShortenedTitle</source>
+        <translation>縮めて表示する文字があります</translation>
+    </message>
+    <message id="textsShortenedMsg">
+        <source>textsShortenedMsg</source>
+        <translation>次の文字はラベルに収まらないため、「…」で縮めて表示します：</translation>
+    </message>
 </context>
 </TS>

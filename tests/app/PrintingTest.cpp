@@ -179,6 +179,54 @@ TEST_F(Printing, PrintAllAndExportAllMakeOnePagePerReadablePhotographAndNameTheR
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
 }
 
+// A Roll 60 label that has no room for a text shows it shortened: its entry says so,
+// and every print or export tells which texts before it starts, letting the user stop.
+TEST_F(Printing, TextsShownShortenedAreMarkedAndToldBeforeAnythingIsMade) {
+    fixture.startOn(QStringLiteral("Roll 60"), photographs({"long.jpg", "short.jpg"}));
+    ASSERT_TRUE(fixture.waitForReading());
+    fixture.select(0);
+    fixture.typeTitle(QStringLiteral("The harbour at dawn, seen from the old lighthouse above "
+                                     "the bay on the last morning of a long and windy summer"));
+    const auto shortened = [this](int row) {
+        return fixture.list().index(row, 0).data(PhotoList::ShortenedRole).toStringList();
+    };
+    ASSERT_EQ(shortened(0).size(), 1);
+    EXPECT_TRUE(shortened(0)[0].contains(QStringLiteral("long.jpg, fieldTitle")))
+        << shortened(0)[0].toStdString();
+    EXPECT_TRUE(
+        fixture.list().index(0, 0).data(Qt::ToolTipRole).toString().contains(shortened(0)[0]));
+    EXPECT_TRUE(shortened(1).isEmpty());
+
+    const auto alertTitles = [this] {
+        QStringList titles;
+        for (const AlertContent& alert : fixture.alerts.alerts())
+            titles << alert.title;
+        return titles;
+    };
+    fixture.alerts.clear();
+    fixture.alerts.setAnswer(alertAlternateReturn);
+    fixture.window().findChild<QPushButton*>("printButton")->click();
+    fixture.trigger("actionPrintAll");
+    fixture.dialogs.saveAnswer = QDir(fixture.home()).filePath(QStringLiteral("show.pdf"));
+    fixture.trigger("actionExportAllPdf");
+    EXPECT_EQ(alertTitles(), QStringList(3, QStringLiteral("textsShortenedTitle")));
+    EXPECT_EQ(fixture.alerts.alerts()[0].details, shortened(0));
+    EXPECT_EQ(fixture.dialogs.printDialogsShown, 0) << "the user stopped";
+    EXPECT_TRUE(fixture.dialogs.saveMessage.isEmpty()) << "the user stopped";
+
+    fixture.select(1);
+    fixture.alerts.clear();
+    fixture.alerts.setAnswer(alertDefaultReturn);
+    fixture.window().findChild<QPushButton*>("printButton")->click();
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_FALSE(alertTitles().contains(QStringLiteral("textsShortenedTitle")));
+    fixture.alerts.clear();
+    fixture.trigger("actionPrintAll");
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_EQ(alertTitles().value(0), QStringLiteral("textsShortenedTitle"));
+    EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath).size(), 2);
+}
+
 // Export All writes the document that kestavolin-cli render writes for the same
 // labels: the same pages, page sizes and text, with ideographs that share a glyph with
 // a radical ("士", "山") read as the ideographs.
