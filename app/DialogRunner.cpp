@@ -1,5 +1,8 @@
 #include "app/DialogRunner.h"
 
+#include "app/LabelPageSetup.h"
+#include "label/RulerLayout.h"
+
 #include "preferences/MediumDialog.h"
 #include "preferences/PreferencesDialog.h"
 #include "printing/LabelPrinting.h"
@@ -53,6 +56,7 @@ bool ModalDialogRunner::runPreferences(PreferencesDialog& panel) {
 
 bool ModalDialogRunner::runPageSetup(QPrinter& printer, QWidget* parent) {
     QPageSetupDialog dialog(&printer, parent);
+    keepToLabelPage(dialog, RulerLayout::systemUsesMetric());
     return dialog.exec() == QDialog::Accepted;
 }
 

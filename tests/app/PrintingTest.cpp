@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "common/PdfPages.h"
 
+#include "app/LabelPageSetup.h"
 #include "app/MainWindow.h"
 #include "app/PhotoList.h"
 #include "label/LabelLayout.h"
@@ -11,9 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +78,33 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         QFile::remove(fixture.dialogs.pdfPath);
         fixture.quit();
         QFile::remove(fixture.paths().listFile);
+    }
+}
+
+// The page set-up offers the label's page only, in the window's unit, and confirming
+// it keeps that page.
+TEST(LabelPageSetup, OffersTheLabelsPageAlone) {
+    for (const bool metric : {true, false}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QPageSize label(QSizeF(51, 170), QPageSize::Point, QString(), QPageSize::ExactMatch);
+        printer.setPageLayout(
+            QPageLayout(label, QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
+        QPageSetupDialog dialog(&printer);
+        keepToLabelPage(dialog, metric);
+        const auto* pages = dialog.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->count(), 1);
+        EXPECT_FALSE(pages->isEnabled());
+        const auto* units = dialog.findChild<QComboBox*>(QStringLiteral("unitCombo"));
+        ASSERT_NE(units, nullptr);
+        EXPECT_EQ(units->currentData().value<QPageLayout::Unit>(),
+                  metric ? QPageLayout::Millimeter : QPageLayout::Inch);
+        dialog.open();
+        dialog.accept();
+        const QSizeF page = printer.pageLayout().fullRect(QPageLayout::Point).size();
+        EXPECT_NEAR(page.width(), 51, 0.5);
+        EXPECT_NEAR(page.height(), 170, 0.5);
     }
 }
 
