@@ -1,6 +1,6 @@
 #include "app/DialogRunner.h"
 
-#include "app/LabelPageSetup.h"
+#include "app/LabelPageDialog.h"
 #include "label/RulerLayout.h"
 
 #include "preferences/MediumDialog.h"
@@ -9,7 +9,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 
 void ModalDialogRunner::chooseFilesToOpen(QWidget* parent, const QString& message,
@@ -55,8 +54,7 @@ bool ModalDialogRunner::runPreferences(PreferencesDialog& panel) {
 }
 
 bool ModalDialogRunner::runPageSetup(QPrinter& printer, QWidget* parent) {
-    QPageSetupDialog dialog(&printer, parent);
-    keepToLabelPage(dialog, RulerLayout::systemUsesMetric());
+    LabelPageDialog dialog(printer, RulerLayout::systemUsesMetric(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

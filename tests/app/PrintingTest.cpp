@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "common/PdfPages.h"
 
-#include "app/LabelPageSetup.h"
+#include "app/LabelPageDialog.h"
 #include "app/MainWindow.h"
 #include "app/PhotoList.h"
 #include "label/LabelLayout.h"
@@ -12,14 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPageSetupDialog>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -81,28 +81,21 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
     }
 }
 
-// The page set-up offers the label's page only, in the window's unit, and confirming
-// it keeps that page.
-TEST(LabelPageSetup, OffersTheLabelsPageAlone) {
+// The page set-up shows the label's page alone, in the window's unit; confirming it
+// keeps that page and sets the orientation chosen.
+TEST(LabelPageSetup, ShowsTheLabelsPageAndKeepsIt) {
     for (const bool metric : {true, false}) {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
         const QPageSize label(QSizeF(51, 170), QPageSize::Point, QString(), QPageSize::ExactMatch);
         printer.setPageLayout(
             QPageLayout(label, QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
-        QPageSetupDialog dialog(&printer);
-        keepToLabelPage(dialog, metric);
-        const auto* pages = dialog.findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
-        ASSERT_NE(pages, nullptr);
-        EXPECT_EQ(pages->count(), 1);
-        EXPECT_FALSE(pages->isEnabled());
-        const auto* units = dialog.findChild<QComboBox*>(QStringLiteral("unitCombo"));
-        ASSERT_NE(units, nullptr);
-        EXPECT_EQ(units->currentData().value<QPageLayout::Unit>(),
-                  metric ? QPageLayout::Millimeter : QPageLayout::Inch);
-        dialog.open();
+        LabelPageDialog dialog(printer, metric);
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("pageSize"))->text(),
+                  metric ? QStringLiteral("18 mm × 60 mm") : QStringLiteral("0.71 in × 2.37 in"));
+        dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->setChecked(true);
         dialog.accept();
-        const QSizeF page = printer.pageLayout().fullRect(QPageLayout::Point).size();
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        const QSizeF page = printer.pageLayout().pageSize().size(QPageSize::Point);
         EXPECT_NEAR(page.width(), 51, 0.5);
         EXPECT_NEAR(page.height(), 170, 0.5);
     }
