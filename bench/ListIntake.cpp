@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: bench_list_intake [--titles-from-photos] FILE...\n", stderr);
         return 2;
     }
-    installStringTables();
+    const auto strings = installStringTables();
 
     PhotoList list;
     LabelOptions tape18;

@@ -130,10 +130,8 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
         std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
-    if (parser.isSet(QStringLiteral("no-translations")))
-        useEmptyStringTable();
-    else
-        installStringTables();
+    const auto strings =
+        parser.isSet(QStringLiteral("no-translations")) ? nullptr : installStringTables();
 
     if (const auto error = command.readRequest(parser))
         return usageError(command, *error);
