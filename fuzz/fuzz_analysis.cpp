@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool oneOutcome = record->haveExif()
                                 ? !record->failure()
-                                : record->exifData().isEmpty() && record->failure().has_value();
+                                : record->info().isEmpty() && record->failure().has_value();
     if (!oneOutcome)
         std::abort();
     return 0;
