@@ -18,6 +18,12 @@ std::unique_ptr<PhotoRecord> recordWith(const PhotoInfo& info, const QString& fi
 
 // Display settings with exactly these items on.
 QVariantMap itemsOn(std::initializer_list<PhotoInfo::Item> items);
+// Display settings with every item a label can show on.
+QVariantMap everyItemOn();
+
+// A camera's photo information as the analysis gives it, every text short enough for
+// its place on either label.
+PhotoInfo cameraInfo();
 
 // The bundled sample photograph.
 QString samplePhotographPath();

@@ -21,22 +21,7 @@ using Item = PhotoInfo::Item;
 
 // A full set of items, changed as asked.
 PhotoInfo infoWith(const std::function<void(PhotoInfo&)>& change = nullptr) {
-    PhotoInfo info{.maker = "Canon",
-                   .model = "Canon EOS 40D",
-                   .lensMaker = "Canon",
-                   .lensModel = "EF-S 17-85mm",
-                   .fNumber = "F/7.1",
-                   .exposureTime = "1/160s",
-                   .sensitivity = "ISO100 ",
-                   .exposureBiasValue = "+0.3EV",
-                   .exposureMode = "Auto",
-                   .exposureProgram = "Program",
-                   .meteringMode = "Pattern",
-                   .focalLength = "35mm",
-                   .focalLengthIn35mmFormat = "(56mm)",
-                   .whiteBalance = "AutoWB",
-                   .dateTimeOriginal = "2008:05:30 15:56:01",
-                   .dateTimeDigitized = "2008:05:30 15:56:02"};
+    PhotoInfo info = cameraInfo();
     if (change)
         change(info);
     return info;
@@ -44,14 +29,6 @@ PhotoInfo infoWith(const std::function<void(PhotoInfo&)>& change = nullptr) {
 
 PhotoInfo makerSkipped() {
     return infoWith([](PhotoInfo& info) { info.skipMaker = true; });
-}
-
-QVariantMap everyItemOn() {
-    return itemsOn({Item::Maker, Item::Model, Item::LensMaker, Item::LensModel, Item::FocalLength,
-                    Item::FocalLengthIn35mmFormat, Item::FNumber, Item::ExposureTime,
-                    Item::Sensitivity, Item::ExposureBiasValue, Item::ExposureMode,
-                    Item::ExposureProgram, Item::MeteringMode, Item::WhiteBalance,
-                    Item::DateTimeOriginal, Item::FileName});
 }
 
 QVariantMap withSignType(QVariantMap settings, const QString& signType) {
@@ -272,8 +249,8 @@ TEST_F(LabelLayoutTest, ExifLinesFollowTheSettingsWithSeparatorsOnlyAfterValuesW
         return exifTexts(fresh);
     };
     EXPECT_EQ(tapeTexts(everyItemOn(), infoWith()),
-              QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
-                           "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
+              QStringList({"AWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                           "35.0 mm  ( 56 mm)  F/7.1 1/160s ISO100  +1/3",
                            "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}));
     // Absent and empty items are skipped with their separators.
     EXPECT_EQ(tapeTexts(everyItemOn(), {.exposureTime = "1/250s",
@@ -289,16 +266,16 @@ TEST_F(LabelLayoutTest, ExifLinesFollowTheSettingsWithSeparatorsOnlyAfterValuesW
               "Canon. Canon EOS 40D. ");
     // The padding cameras store after their texts is not placed; a value of nothing
     // but padding is empty.
-    EXPECT_EQ(
-        tapeTexts(everyItemOn(), infoWith([](PhotoInfo& info) {
-                      info.maker = "FUJIFILM";
-                      info.model = QString("FinePix E500   ") + QChar(0);
-                      info.lensMaker = "    ";
-                      info.dateTimeOriginal = "2008:05:30 15:56:01 ";
-                  }))
-            .replaceInStrings("EF-S 17-85mm", "lens"),
-        QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
-                     "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV", "FUJIFILM. FinePix E500. lens. "}));
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith([](PhotoInfo& info) {
+                            info.maker = "FUJIFILM";
+                            info.model = QString("FinePix E500   ") + QChar(0);
+                            info.lensMaker = "    ";
+                            info.dateTimeOriginal = "2008:05:30 15:56:01 ";
+                        }))
+                  .replaceInStrings("EF-S 17-85mm", "lens"),
+              QStringList({"AWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                           "35.0 mm  ( 56 mm)  F/7.1 1/160s ISO100  +1/3",
+                           "FUJIFILM. FinePix E500. lens. "}));
     show(roll, everyItemOn(), infoWith([](PhotoInfo& info) {
              info.maker = "wwl     ";
              info.model = "RR330      ";

@@ -22,34 +22,9 @@ constexpr qreal room = 170 - 2 * 8 - 2 * 2;
 
 using Item = PhotoInfo::Item;
 
-QVariantMap everyItemOn() {
-    return itemsOn({Item::Maker, Item::Model, Item::LensMaker, Item::LensModel, Item::FocalLength,
-                    Item::FocalLengthIn35mmFormat, Item::FNumber, Item::ExposureTime,
-                    Item::Sensitivity, Item::ExposureBiasValue, Item::ExposureProgram,
-                    Item::MeteringMode, Item::WhiteBalance, Item::DateTimeOriginal,
-                    Item::FileName});
-}
-
-PhotoInfo shortInfo() {
-    return {.maker = "Canon",
-            .model = "Canon EOS 40D",
-            .lensMaker = "Canon",
-            .lensModel = "EF-S 17-85mm",
-            .fNumber = "F/7.1",
-            .exposureTime = "1/160s",
-            .sensitivity = "ISO100 ",
-            .exposureBiasValue = "+1/3",
-            .exposureProgram = "Program",
-            .meteringMode = "Pattern",
-            .focalLength = "35.0 mm ",
-            .focalLengthIn35mmFormat = "( 56 mm) ",
-            .whiteBalance = "AWB",
-            .dateTimeOriginal = "2008:05:30 15:56:01"};
-}
-
 // Texts far too long for any place of the square.
 PhotoInfo longInfo() {
-    PhotoInfo info = shortInfo();
+    PhotoInfo info = cameraInfo();
     info.maker = "sanyo electric co.,ltd.";
     info.model = "Model Name Of A Camera Whose Maker Liked Long Names Very Much Indeed";
     info.lensMaker = "Schneider Kreuznach";
@@ -166,7 +141,7 @@ TEST_F(RollFitting, EveryTextStaysInsideTheInnerFrameInEveryInstalledFont) {
 // Short texts keep their size; a text a little too wide is set smaller but whole; one
 // far too wide is set at 70% and shortened, and told.
 TEST_F(RollFitting, TextsAreSetSmallerBeforeTheyAreShortened) {
-    show(shortInfo(), QStringLiteral("/photos/IMG_20240101_123456_x.jpg"));
+    show(cameraInfo(), QStringLiteral("/photos/IMG_20240101_123456_x.jpg"));
     roll.setTitle(QStringLiteral("Harbour at dawn"));
     EXPECT_TRUE(roll.shortenedTexts().empty());
     for (const PlacedText& text : roll.placedTexts())
@@ -212,7 +187,7 @@ TEST_F(RollFitting, TextsAreSetSmallerBeforeTheyAreShortened) {
 // long for both, the second line is fitted like any text and the whole lens told.
 TEST_F(RollFitting, TheLensTextGoesOnInTheSecondLine) {
     roll.setDisplaySettings(itemsOn({Item::LensMaker, Item::LensModel}));
-    record = recordWith(shortInfo(), longPath, QSizeF(300, 200));
+    record = recordWith(cameraInfo(), longPath, QSizeF(300, 200));
     roll.setExifData(record.get());
     EXPECT_EQ(roll.lensFirstLine().string(), "Canon EF-S 17-85mm ");
     EXPECT_EQ(roll.lensSecondLine().string(), " ");
