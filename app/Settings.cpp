@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
@@ -88,7 +88,7 @@ void Settings::takeStoredEntries() {
     save();
 
     const QVariant medium = preferences_.value(mediaTypeNameKey);
-    if (holds(medium, QMetaType::QString) && isMediumName(medium.toString())) {
+    if (holds(medium, QMetaType::QString) && LabelMedia::isMediumName(medium.toString())) {
         medium_ = medium.toString();
         hasMedium_ = true;
     }
@@ -121,8 +121,7 @@ bool Settings::save() {
 }
 
 void Settings::setDefaultExifItems() {
-    for (const auto& [key, shown] : defaultExifItems())
-        exifItemsStatus_.insert(key, shown);
+    exifItemsStatus_.insert(defaultExifItemsStatus());
     preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
@@ -137,7 +136,7 @@ void Settings::setDefaultLensList() {
 }
 
 void Settings::setDefaultMedia() {
-    medium_ = MediaTape18Key;
+    medium_ = LabelMedia::tape18Name;
     preferences_.insert(mediaTypeNameKey, QString());
 }
 

@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
@@ -39,7 +39,8 @@ bool SettingsController::start(LabelPrinting& printing) {
     settings_.load();
     save();
     if (!settings_.hasMedium()) {
-        printing.suggestMedium({{MediaTape18Key, typicalTapeLabel}, {MediaRoll60Key, rollLabel}});
+        printing.suggestMedium(
+            {{LabelMedia::tape18Name, typicalTapeLabel}, {LabelMedia::roll60Name, rollLabel}});
         const std::optional<QString> medium = dialogs_.askForMedium(printing);
         // The panel ends without a choice only when the application is being ended:
         // nothing is stored for the medium, so the next start asks again.

@@ -8,8 +8,8 @@
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -33,7 +33,7 @@ constexpr QSize photographSize(6000, 4000);
 
 LabelOptions tapeOptions() {
     LabelOptions options;
-    options.medium = MediaTape18Key;
+    options.medium = LabelMedia::tape18Name;
     options.title = QStringLiteral("Harbour at dawn");
     options.photographer = localizedString(QStringLiteral("Photographer"));
     options.displaySettings = defaultExifItemsStatus();

@@ -1,7 +1,7 @@
 #include "cli/LabelOptionsReader.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
@@ -39,7 +39,7 @@ std::optional<QString> readSettingsFile(const QString& path, LabelOptions& optio
     if (items.typeId() == QMetaType::QVariantMap)
         options.displaySettings = items.toMap();
     const QVariant medium = settings.value(SettingsFile::mediaTypeNameKey);
-    if (medium.typeId() == QMetaType::QString && isMediumName(medium.toString()))
+    if (medium.typeId() == QMetaType::QString && LabelMedia::isMediumName(medium.toString()))
         options.medium = medium.toString();
     const QVariant lens = settings.value(SettingsFile::defaultLensKey);
     if (lens.typeId() == QMetaType::QString && !lens.toString().isEmpty())
@@ -100,15 +100,15 @@ void addOptions(QCommandLineParser& parser) {
 
 QStringList knownItemKeys() {
     QStringList keys;
-    for (const auto& [key, shown] : defaultExifItems())
-        keys.append(key);
-    keys.append(imageDescription);
+    for (const auto& [item, shown] : defaultExifItems())
+        keys.append(PhotoInfo::itemName(item));
+    keys.append(PhotoInfo::itemName(PhotoInfo::Item::ImageDescription));
     return keys;
 }
 
 std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
     LabelOptions options;
-    options.medium = MediaTape18Key;
+    options.medium = LabelMedia::tape18Name;
     options.photographer = localizedString(QStringLiteral("Photographer"));
     options.displaySettings = defaultExifItemsStatus();
     if (parser.isSet(settingsOption)) {
@@ -123,9 +123,9 @@ std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
     }
     if (parser.isSet(mediumOption)) {
         options.medium = parser.value(mediumOption);
-        if (!isMediumName(options.medium))
+        if (!LabelMedia::isMediumName(options.medium))
             return QStringLiteral("unknown medium '%1' (use \"%2\" or \"%3\")")
-                .arg(options.medium, MediaTape18Key, MediaRoll60Key);
+                .arg(options.medium, LabelMedia::tape18Name, LabelMedia::roll60Name);
     }
     if (parser.isSet(titleOption))
         options.title = parser.value(titleOption);

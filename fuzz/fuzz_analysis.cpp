@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes through the photo analysis: container detection, the
 // directory tables, the tag copies and every value rule. Whatever the bytes, the
-// analysis must give a dictionary without a failure, or a failure and an empty
-// dictionary; fewer bytes than a photograph can hold give no record.
+// analysis must give photo information without a failure, or a failure and no photo
+// information; fewer bytes than a photograph can hold give no record.
 
 #include "photo/PhotoRecord.h"
 #include "platform/FileData.h"
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool oneOutcome = record->haveExif()
                                 ? !record->failure()
-                                : record->exifData().isEmpty() && record->failure().has_value();
+                                : record->info().isEmpty() && record->failure().has_value();
     if (!oneOutcome)
         std::abort();
     return 0;

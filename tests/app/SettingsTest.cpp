@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/PropertyList.h"
@@ -79,17 +79,20 @@ TEST_F(SettingsTest, FirstStartCreatesItsFolderAndWritesEveryDefault) {
 TEST_F(SettingsTest, HandEditedEntriesAreMendedAndWritten) {
     QVariantMap contents = validFile();
     contents["photographer"] = 42;
-    contents["exifItem"] = QVariantMap{{maker, "yes"},
-                                       {model, 1},
-                                       {fileName, true},
-                                       {fNumber, QVariantList{}},
+    contents["exifItem"] = QVariantMap{{"Maker", "yes"},
+                                       {"Model", 1},
+                                       {"fileName", true},
+                                       {"FNumber", QVariantList{}},
                                        {"SignType", true}};
     contents["lensList"] = QVariantList{"Macro", 50, QVariantMap{{"a", 1}}, "Macro", true, ""};
     writeFile(contents);
     const Settings settings = loaded();
     EXPECT_EQ(settings.photographer(), "Photographer");
-    const QVariantMap items{
-        {maker, false}, {model, false}, {fileName, true}, {fNumber, false}, {"SignType", true}};
+    const QVariantMap items{{"Maker", false},
+                            {"Model", false},
+                            {"fileName", true},
+                            {"FNumber", false},
+                            {"SignType", true}};
     EXPECT_EQ(settings.exifItemsStatus(), items);
     EXPECT_EQ(settings.lensList(), (QStringList{"Macro", "Macro", ""}));
     EXPECT_TRUE(settings.hasMedium());
@@ -134,7 +137,7 @@ TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
     for (const auto& [stored, taken] : {std::pair{QVariant("tape 18"), QString()},
                                         {QVariant(18), QString()},
                                         {QVariant(), QString()},
-                                        {QVariant("Roll 60"), MediaRoll60Key}}) {
+                                        {QVariant("Roll 60"), LabelMedia::roll60Name}}) {
         contents["mediaTypeName"] = stored;
         if (!stored.isValid())
             contents.remove("mediaTypeName");

@@ -3,8 +3,8 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "platform/PropertyList.h"
 
 #include <QCommandLineParser>
@@ -39,13 +39,14 @@ protected:
 // over them; unknown items and media and a missing settings file are refused.
 TEST_F(LabelOptionsTest, DefaultsAndItemSwitchesApplyAndUnknownNamesAreRefused) {
     const auto defaults = std::get<LabelOptions>(optionsFrom({}));
-    EXPECT_EQ(defaults.medium, MediaTape18Key);
+    EXPECT_EQ(defaults.medium, LabelMedia::tape18Name);
     EXPECT_EQ(defaults.photographer, "Photographer");
     EXPECT_EQ(defaults.displaySettings, defaultExifItemsStatus());
     EXPECT_FALSE(defaults.title || defaults.lens);
 
     QVariantMap switched = defaultExifItemsStatus();
-    switched.insert({{lensMaker, true}, {exposureMode, true}, {maker, false}, {fileName, false}});
+    switched.insert(
+        {{"LensMaker", true}, {"ExposureMode", true}, {"Maker", false}, {"fileName", false}});
     EXPECT_EQ(std::get<LabelOptions>(optionsFrom({"--show", "LensMaker,ExposureMode", "--hide",
                                                   "Maker", "--hide", "fileName"}))
                   .displaySettings,
@@ -59,15 +60,15 @@ TEST_F(LabelOptionsTest, DefaultsAndItemSwitchesApplyAndUnknownNamesAreRefused) 
 
 TEST_F(LabelOptionsTest, SettingsFileGivesPhotographerItemsAndMediumWhenWellTyped) {
     const QString path = settingsFile({{QStringLiteral("photographer"), QStringLiteral("Ana")},
-                                       {QStringLiteral("exifItem"), QVariantMap{{maker, false}}},
-                                       {QStringLiteral("mediaTypeName"), MediaRoll60Key}});
+                                       {QStringLiteral("exifItem"), QVariantMap{{"Maker", false}}},
+                                       {QStringLiteral("mediaTypeName"), LabelMedia::roll60Name}});
     auto options = std::get<LabelOptions>(optionsFrom({"--settings", path}));
     EXPECT_EQ(options.photographer, "Ana");
-    EXPECT_EQ(options.displaySettings, (QVariantMap{{maker, false}})) << "taken whole";
-    EXPECT_EQ(options.medium, MediaRoll60Key);
+    EXPECT_EQ(options.displaySettings, (QVariantMap{{"Maker", false}})) << "taken whole";
+    EXPECT_EQ(options.medium, LabelMedia::roll60Name);
     options = std::get<LabelOptions>(
         optionsFrom({"--settings", path, "--medium", "Tape 18", "--photographer", "Bo"}));
-    EXPECT_EQ(options.medium, MediaTape18Key) << "the command line wins";
+    EXPECT_EQ(options.medium, LabelMedia::tape18Name) << "the command line wins";
     EXPECT_EQ(options.photographer, "Bo");
 
     const QString odd = settingsFile({{QStringLiteral("photographer"), 12},
@@ -76,16 +77,15 @@ TEST_F(LabelOptionsTest, SettingsFileGivesPhotographerItemsAndMediumWhenWellType
     options = std::get<LabelOptions>(optionsFrom({"--settings", odd}));
     EXPECT_EQ(options.photographer, "Photographer");
     EXPECT_EQ(options.displaySettings, defaultExifItemsStatus());
-    EXPECT_EQ(options.medium, MediaTape18Key);
+    EXPECT_EQ(options.medium, LabelMedia::tape18Name);
 }
 
 TEST_F(LabelOptionsTest, LayoutIsPreparedAndFedInTheApplicationsOrder) {
     auto options = std::get<LabelOptions>(optionsFrom(
         {"--medium", "Roll 60", "--title", "Quay", "--photographer", "Ana", "--lens", "Tele 300"}));
     const auto layout = makeLabelLayout(options);
-    ASSERT_EQ(layout->medium(), MediaRoll60Key);
-    const auto record =
-        recordWith({{maker, QStringLiteral("Canon")}, {lensModel, QStringLiteral("EF 50mm")}});
+    ASSERT_EQ(layout->medium(), LabelMedia::roll60Name);
+    const auto record = recordWith(PhotoInfo{.maker = "Canon", .lensModel = "EF 50mm"});
     showPhotograph(*layout, options, record.get());
     const auto& roll = static_cast<const RollLayout&>(*layout);
     EXPECT_EQ(roll.titleText().string(), "Quay");

@@ -5,7 +5,6 @@
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "pdf/LabelDocument.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 
 #include <QFile>
@@ -34,10 +33,10 @@ class LabelFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        record = recordWith({{maker, QStringLiteral("Canon")},
-                             {model, QStringLiteral("Canon EOS 40D")},
-                             {fNumber, QStringLiteral("F/7.1")},
-                             {exposureTime, QStringLiteral("1/160s")}},
+        record = recordWith({.maker = "Canon",
+                             .model = "Canon EOS 40D",
+                             .fNumber = "F/7.1",
+                             .exposureTime = "1/160s"},
                             QStringLiteral("/photos/IMG_0042.JPG"));
         for (LabelLayout* layout :
              {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {

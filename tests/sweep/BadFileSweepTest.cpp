@@ -10,8 +10,8 @@
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/PhotoRecord.h"
 #include "platform/FileData.h"
 
@@ -121,7 +121,7 @@ private:
         const auto record = PhotoRecord::initWithData(FileData::fromByteArray(file.bytes),
                                                       {.pictureBoxes = labelPictureBoxes()});
         classify(file, record.get());
-        for (const QString& medium : {MediaTape18Key, MediaRoll60Key})
+        for (const QString& medium : {LabelMedia::tape18Name, LabelMedia::roll60Name})
             layOut(medium, record.get());
         ::alarm(0);
     }
@@ -135,7 +135,7 @@ private:
             ++dictionaries_;
         } else {
             ASSERT_TRUE(record->failure());
-            EXPECT_TRUE(record->exifData().isEmpty());
+            EXPECT_TRUE(record->info().isEmpty());
             EXPECT_EQ(record->photoImage(), nullptr);
             ++alertsByCode_[record->failure()->code];
         }
