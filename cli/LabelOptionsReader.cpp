@@ -26,12 +26,12 @@ const QString settingsOption = QStringLiteral("settings");
 // Takes photographer, display settings, medium and default lens from a settings file,
 // each only when it has the right type, as the application does at start-up.
 std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
-    const PropertyList::ReadResult read = PropertyList::readFile(path);
-    if (!read.ok())
-        return QStringLiteral("%1: %2").arg(path, read.error);
-    if (read.value.typeId() != QMetaType::QVariantMap)
+    const Result<QVariant> read = PropertyList::readFile(path);
+    if (!read)
+        return QStringLiteral("%1: %2").arg(path, read.failure().text());
+    if (read->typeId() != QMetaType::QVariantMap)
         return QStringLiteral("%1: not a settings file (its root is not a dictionary)").arg(path);
-    const QVariantMap settings = read.value.toMap();
+    const QVariantMap settings = read->toMap();
     const QVariant photographer = settings.value(SettingsFile::photographerKey);
     if (photographer.typeId() == QMetaType::QString)
         options.photographer = photographer.toString();

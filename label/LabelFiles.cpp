@@ -154,8 +154,8 @@ QByteArray svgBytes(LabelLayout& layout) {
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {
-    const QString reason = WholeFileWriter::write(path, bytes);
-    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
+    const Status written = WholeFileWriter::write(path, bytes);
+    return written ? QString() : QStringLiteral("%1: %2").arg(path, written.failure().text());
 }
 
 QString writePng(LabelLayout& layout, const QString& path, int dpi) {

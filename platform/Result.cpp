@@ -5,3 +5,7 @@
 QString Failure::text() const {
     return localizedText(key, arguments);
 }
+
+Failure systemFailure(const QString& words) {
+    return Failure{QStringLiteral("systemReason"), {words}};
+}

@@ -1089,5 +1089,65 @@ It is tried again at the next change.</translation>
         <source>fieldFileName</source>
         <translation>file name</translation>
     </message>
+    <message id="systemReason">
+        <source>systemReason</source>
+        <translation>%1</translation>
+    </message>
+    <message id="fileNotReadMsg">
+        <source>fileNotReadMsg</source>
+        <translation>Cannot read “%1”: %2</translation>
+    </message>
+    <message id="fileNotWrittenMsg">
+        <source>fileNotWrittenMsg</source>
+        <translation>Cannot write “%1”: %2</translation>
+    </message>
+    <message id="fileIsFolderReason">
+        <source>fileIsFolderReason</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message id="plistEmptyReason">
+        <source>plistEmptyReason</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message id="plistTooLargeReason">
+        <source>plistTooLargeReason</source>
+        <translation>the file is too large to be a property list</translation>
+    </message>
+    <message id="plistTooDeepReason">
+        <source>plistTooDeepReason</source>
+        <translation>values are nested more than %1 levels deep</translation>
+    </message>
+    <message id="plistNotListReason">
+        <source>plistNotListReason</source>
+        <translation>the file is not a property list</translation>
+    </message>
+    <message id="plistZeroCharacterReason">
+        <source>plistZeroCharacterReason</source>
+        <translation>the file holds text with a zero character</translation>
+    </message>
+    <message id="plistUnknownKindReason">
+        <source>plistUnknownKindReason</source>
+        <translation>it holds a value of a kind this program does not read</translation>
+    </message>
+    <message id="plistDateOutOfRangeReason">
+        <source>plistDateOutOfRangeReason</source>
+        <translation>the date at “%1” is out of range</translation>
+    </message>
+    <message id="plistNoFormReason">
+        <source>plistNoFormReason</source>
+        <translation>the value at “%1” (%2) has no property-list form</translation>
+    </message>
+    <message id="plistNotFormattedReason">
+        <source>plistNotFormattedReason</source>
+        <translation>the property list could not be formatted</translation>
+    </message>
+    <message id="folderNotMadeMsg">
+        <source>folderNotMadeMsg</source>
+        <translation>cannot create the folder of %1</translation>
+    </message>
+    <message id="settingsNotSavedWarning">
+        <source>settingsNotSavedWarning</source>
+        <translation>kestavolin: the settings were not saved: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1089,5 +1089,65 @@
         <source>fieldFileName</source>
         <translation>ファイル名</translation>
     </message>
+    <message id="systemReason">
+        <source>systemReason</source>
+        <translation>%1</translation>
+    </message>
+    <message id="fileNotReadMsg">
+        <source>fileNotReadMsg</source>
+        <translation>“%1” を読めません: %2</translation>
+    </message>
+    <message id="fileNotWrittenMsg">
+        <source>fileNotWrittenMsg</source>
+        <translation>“%1” に書き込めません: %2</translation>
+    </message>
+    <message id="fileIsFolderReason">
+        <source>fileIsFolderReason</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message id="plistEmptyReason">
+        <source>plistEmptyReason</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message id="plistTooLargeReason">
+        <source>plistTooLargeReason</source>
+        <translation>プロパティリストにしては大きすぎます</translation>
+    </message>
+    <message id="plistTooDeepReason">
+        <source>plistTooDeepReason</source>
+        <translation>値の入れ子が %1 段より深くなっています</translation>
+    </message>
+    <message id="plistNotListReason">
+        <source>plistNotListReason</source>
+        <translation>プロパティリストではありません</translation>
+    </message>
+    <message id="plistZeroCharacterReason">
+        <source>plistZeroCharacterReason</source>
+        <translation>ゼロ文字を含むテキストがあります</translation>
+    </message>
+    <message id="plistUnknownKindReason">
+        <source>plistUnknownKindReason</source>
+        <translation>このプログラムが読まない種類の値があります</translation>
+    </message>
+    <message id="plistDateOutOfRangeReason">
+        <source>plistDateOutOfRangeReason</source>
+        <translation>“%1” の日付が範囲外です</translation>
+    </message>
+    <message id="plistNoFormReason">
+        <source>plistNoFormReason</source>
+        <translation>“%1” の値（%2）はプロパティリストに書けません</translation>
+    </message>
+    <message id="plistNotFormattedReason">
+        <source>plistNotFormattedReason</source>
+        <translation>プロパティリストを書き出せませんでした</translation>
+    </message>
+    <message id="folderNotMadeMsg">
+        <source>folderNotMadeMsg</source>
+        <translation>%1 のフォルダーを作れません</translation>
+    </message>
+    <message id="settingsNotSavedWarning">
+        <source>settingsNotSavedWarning</source>
+        <translation>kestavolin: 設定を保存できませんでした: %1</translation>
+    </message>
 </context>
 </TS>

@@ -32,7 +32,7 @@ protected:
 
     QString settingsFile(const QVariantMap& settings) {
         const QString path = folder.filePath(QStringLiteral("kestavolin.plist"));
-        EXPECT_EQ(PropertyList::writeXmlFile(path, settings), QString());
+        EXPECT_TRUE(PropertyList::writeXmlFile(path, settings).ok());
         return path;
     }
 

@@ -125,7 +125,8 @@ TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
     };
     const auto settingsWith = [](const QString& path, const QString& photographer) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}});
+        ASSERT_TRUE(
+            PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}}));
     };
     EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Photographer")));
     settingsWith(home.filePath("Documents/kestavolin.plist"), QStringLiteral("Old Hand"));
