@@ -203,8 +203,7 @@ struct PreparedLabel {
     // Why the photograph has no label; empty when it has one.
     QString failure;
     // The PNG or SVG file's bytes, or why they could not be made.
-    QByteArray fileBytes;
-    QString drawingError;
+    Result<QByteArray> fileBytes = QByteArray();
     QJsonObject description;
 };
 
@@ -240,7 +239,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
     if (request.format == LabelFiles::Format::Pdf)
         drawPdfPage(layout);
     else if (request.format == LabelFiles::Format::Png)
-        label.fileBytes = LabelFiles::pngBytes(layout, request.dpi, &label.drawingError);
+        label.fileBytes = LabelFiles::pngBytes(layout, request.dpi);
     else if (request.format == LabelFiles::Format::Svg)
         label.fileBytes = LabelFiles::svgBytes(layout);
     return label;
@@ -317,9 +316,10 @@ QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsi
         return QString();
     const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
                                                   static_cast<int>(request.paths.size()));
-    if (!label.drawingError.isEmpty())
-        return QStringLiteral("%1: %2").arg(path, label.drawingError);
-    return LabelFiles::writeFile(path, label.fileBytes);
+    const Status written = label.fileBytes
+                               ? LabelFiles::writeFile(path, *label.fileBytes)
+                               : LabelFiles::fileFailure(path, label.fileBytes.failure());
+    return written ? QString() : written.failure().text();
 }
 
 int render(const RenderRequest& request) {

@@ -1149,5 +1149,25 @@ It is tried again at the next change.</translation>
         <source>settingsNotSavedWarning</source>
         <translation>kestavolin: the settings were not saved: %1</translation>
     </message>
+    <message id="fileFailureMsg">
+        <source>fileFailureMsg</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="dpiOutOfRangeReason">
+        <source>dpiOutOfRangeReason</source>
+        <translation>a resolution of %1 dpi is outside %2 to %3</translation>
+    </message>
+    <message id="imageTooLargeReason">
+        <source>imageTooLargeReason</source>
+        <translation>a %1 by %2 point label at %3 dpi needs more than %4 pixels</translation>
+    </message>
+    <message id="imageNoMemoryReason">
+        <source>imageNoMemoryReason</source>
+        <translation>no memory for a %1 by %2 pixel image</translation>
+    </message>
+    <message id="pngNotEncodedReason">
+        <source>pngNotEncodedReason</source>
+        <translation>the image could not be encoded as PNG</translation>
+    </message>
 </context>
 </TS>

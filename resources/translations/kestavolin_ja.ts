@@ -1149,5 +1149,25 @@
         <source>settingsNotSavedWarning</source>
         <translation>kestavolin: 設定を保存できませんでした: %1</translation>
     </message>
+    <message id="fileFailureMsg">
+        <source>fileFailureMsg</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="dpiOutOfRangeReason">
+        <source>dpiOutOfRangeReason</source>
+        <translation>解像度 %1 dpi は %2〜%3 の範囲外です</translation>
+    </message>
+    <message id="imageTooLargeReason">
+        <source>imageTooLargeReason</source>
+        <translation>%1 × %2 ポイントのラベルを %3 dpi で描くには %4 ピクセルより多く必要です</translation>
+    </message>
+    <message id="imageNoMemoryReason">
+        <source>imageNoMemoryReason</source>
+        <translation>%1 × %2 ピクセルの画像を作るメモリーがありません</translation>
+    </message>
+    <message id="pngNotEncodedReason">
+        <source>pngNotEncodedReason</source>
+        <translation>画像を PNG に変換できませんでした</translation>
+    </message>
 </context>
 </TS>
