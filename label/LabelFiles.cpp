@@ -141,10 +141,6 @@ QByteArray svgBytes(LabelLayout& layout) {
     return withPlainFontFamilies(bytes);
 }
 
-Failure fileFailure(const QString& path, const Failure& cause) {
-    return Failure{QStringLiteral("fileFailureMsg"), {path, cause.text()}};
-}
-
 Status writeFile(const QString& path, const QByteArray& bytes) {
     const Status written = WholeFileWriter::write(path, bytes);
     return written ? written : fileFailure(path, written.failure());

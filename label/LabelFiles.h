@@ -44,9 +44,6 @@ Result<QByteArray> pngBytes(LabelLayout& layout, int dpi);
 // The bytes of the label's SVG file.
 QByteArray svgBytes(LabelLayout& layout);
 
-// A failure of a file names the file and the cause (see fileFailure).
-Failure fileFailure(const QString& path, const Failure& cause);
-
 // Each failure names the file and the cause. Files are written whole or not at all.
 Status writeFile(const QString& path, const QByteArray& bytes);
 Status writePng(LabelLayout& layout, const QString& path, int dpi);

@@ -24,6 +24,9 @@ struct Failure {
 // a caller that names what failed.
 Failure systemFailure(const QString& words);
 
+// The cause, told as what befell the file ("out.png: ...").
+Failure fileFailure(const QString& path, const Failure& cause);
+
 // The one way an operation that can fail answers outside the metadata reader: its
 // value, or the failure that stands in its place.
 template <typename T> class [[nodiscard]] Result {

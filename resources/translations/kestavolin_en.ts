@@ -1169,5 +1169,117 @@ It is tried again at the next change.</translation>
         <source>pngNotEncodedReason</source>
         <translation>the image could not be encoded as PNG</translation>
     </message>
+    <message id="cliNotSettingsFileMsg">
+        <source>cliNotSettingsFileMsg</source>
+        <translation>%1: not a settings file (its root is not a dictionary)</translation>
+    </message>
+    <message id="cliSettingsNotTakenWarning">
+        <source>cliSettingsNotTakenWarning</source>
+        <translation>warning: settings not taken: %1</translation>
+    </message>
+    <message id="cliUnknownItemMsg">
+        <source>cliUnknownItemMsg</source>
+        <translation>unknown item '%1' (known items: %2)</translation>
+    </message>
+    <message id="cliUnknownMediumMsg">
+        <source>cliUnknownMediumMsg</source>
+        <translation>unknown medium '%1' (use "%2" or "%3")</translation>
+    </message>
+    <message id="cliNoFontMsg">
+        <source>cliNoFontMsg</source>
+        <translation>no installed font can stand for '%1'</translation>
+    </message>
+    <message id="cliSheetRowName">
+        <source>cliSheetRowName</source>
+        <translation>row %1 (%2)</translation>
+    </message>
+    <message id="cliSheetRowFailure">
+        <source>cliSheetRowFailure</source>
+        <translation>row %1: %2</translation>
+    </message>
+    <message id="cliNoPhotographMsg">
+        <source>cliNoPhotographMsg</source>
+        <translation>no photograph given</translation>
+    </message>
+    <message id="cliFilesAndSheetMsg">
+        <source>cliFilesAndSheetMsg</source>
+        <translation>give photographs either as files or in a caption sheet, not both</translation>
+    </message>
+    <message id="cliEmptySheetMsg">
+        <source>cliEmptySheetMsg</source>
+        <translation>the caption sheet lists no photograph</translation>
+    </message>
+    <message id="cliNotReadMsg">
+        <source>cliNotReadMsg</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message id="cliChangedWhileReadMsg">
+        <source>cliChangedWhileReadMsg</source>
+        <translation>%1: the file changed while it was read</translation>
+    </message>
+    <message id="cliTooShortMsg">
+        <source>cliTooShortMsg</source>
+        <translation>%1: too short to be a photograph</translation>
+    </message>
+    <message id="cliMetadataNotReadMsg">
+        <source>cliMetadataNotReadMsg</source>
+        <translation>%1: its metadata could not be read</translation>
+    </message>
+    <message id="cliWithoutPictureWarning">
+        <source>cliWithoutPictureWarning</source>
+        <translation>%1: the label is made without its picture: %2</translation>
+    </message>
+    <message id="cliNoOutputMsg">
+        <source>cliNoOutputMsg</source>
+        <translation>no output file given (-o OUT)</translation>
+    </message>
+    <message id="cliOutputNameEncodingMsg">
+        <source>cliOutputNameEncodingMsg</source>
+        <translation>'%1': the output name is not valid in the file system's encoding</translation>
+    </message>
+    <message id="cliOutputFormatMsg">
+        <source>cliOutputFormatMsg</source>
+        <translation>'%1': the output must end in .pdf, .png or .svg</translation>
+    </message>
+    <message id="cliDpiRangeMsg">
+        <source>cliDpiRangeMsg</source>
+        <translation>--dpi takes a whole number from %1 to %2</translation>
+    </message>
+    <message id="cliJobsRangeMsg">
+        <source>cliJobsRangeMsg</source>
+        <translation>--jobs takes a whole number from 1 to %1</translation>
+    </message>
+    <message id="cliNoGlyphWarning">
+        <source>cliNoGlyphWarning</source>
+        <translation>%1: no installed font draws "%2" (%3) of %4; they are left blank</translation>
+    </message>
+    <message id="cliPrinterOptionMsg">
+        <source>cliPrinterOptionMsg</source>
+        <translation>printer option '%1' is not NAME=VALUE</translation>
+    </message>
+    <message id="cliOnePhotographMsg">
+        <source>cliOnePhotographMsg</source>
+        <translation>give one photograph, or several in a caption sheet</translation>
+    </message>
+    <message id="cliNoQueueMsg">
+        <source>cliNoQueueMsg</source>
+        <translation>no print queue given (--printer NAME|URI)</translation>
+    </message>
+    <message id="cliCopiesMsg">
+        <source>cliCopiesMsg</source>
+        <translation>--copies takes a whole number of at least 1</translation>
+    </message>
+    <message id="cliWaitTimeoutMsg">
+        <source>cliWaitTimeoutMsg</source>
+        <translation>--wait-timeout takes a whole number of seconds of at least 1</translation>
+    </message>
+    <message id="cliJobCompleted">
+        <source>cliJobCompleted</source>
+        <translation>job %1 completed</translation>
+    </message>
+    <message id="cliPrintedAtPercent">
+        <source>cliPrintedAtPercent</source>
+        <translation>printed at %1%</translation>
+    </message>
 </context>
 </TS>

@@ -1169,5 +1169,117 @@
         <source>pngNotEncodedReason</source>
         <translation>画像を PNG に変換できませんでした</translation>
     </message>
+    <message id="cliNotSettingsFileMsg">
+        <source>cliNotSettingsFileMsg</source>
+        <translation>%1: 設定ファイルではありません（最上位が辞書ではありません）</translation>
+    </message>
+    <message id="cliSettingsNotTakenWarning">
+        <source>cliSettingsNotTakenWarning</source>
+        <translation>警告: 設定を使いませんでした: %1</translation>
+    </message>
+    <message id="cliUnknownItemMsg">
+        <source>cliUnknownItemMsg</source>
+        <translation>不明な項目 '%1'（使える項目: %2）</translation>
+    </message>
+    <message id="cliUnknownMediumMsg">
+        <source>cliUnknownMediumMsg</source>
+        <translation>不明なラベル '%1'（"%2" か "%3" を指定してください）</translation>
+    </message>
+    <message id="cliNoFontMsg">
+        <source>cliNoFontMsg</source>
+        <translation>'%1' の代わりになるフォントがインストールされていません</translation>
+    </message>
+    <message id="cliSheetRowName">
+        <source>cliSheetRowName</source>
+        <translation>%1 行目（%2）</translation>
+    </message>
+    <message id="cliSheetRowFailure">
+        <source>cliSheetRowFailure</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message id="cliNoPhotographMsg">
+        <source>cliNoPhotographMsg</source>
+        <translation>写真が指定されていません</translation>
+    </message>
+    <message id="cliFilesAndSheetMsg">
+        <source>cliFilesAndSheetMsg</source>
+        <translation>写真はファイルかキャプションシートのどちらか一方で指定してください</translation>
+    </message>
+    <message id="cliEmptySheetMsg">
+        <source>cliEmptySheetMsg</source>
+        <translation>キャプションシートに写真がありません</translation>
+    </message>
+    <message id="cliNotReadMsg">
+        <source>cliNotReadMsg</source>
+        <translation>%1: 読めません</translation>
+    </message>
+    <message id="cliChangedWhileReadMsg">
+        <source>cliChangedWhileReadMsg</source>
+        <translation>%1: 読んでいる間にファイルが変わりました</translation>
+    </message>
+    <message id="cliTooShortMsg">
+        <source>cliTooShortMsg</source>
+        <translation>%1: 写真にしては短すぎます</translation>
+    </message>
+    <message id="cliMetadataNotReadMsg">
+        <source>cliMetadataNotReadMsg</source>
+        <translation>%1: メタデータを読めませんでした</translation>
+    </message>
+    <message id="cliWithoutPictureWarning">
+        <source>cliWithoutPictureWarning</source>
+        <translation>%1: 画像なしでラベルを作ります: %2</translation>
+    </message>
+    <message id="cliNoOutputMsg">
+        <source>cliNoOutputMsg</source>
+        <translation>出力ファイルが指定されていません（-o OUT）</translation>
+    </message>
+    <message id="cliOutputNameEncodingMsg">
+        <source>cliOutputNameEncodingMsg</source>
+        <translation>'%1': 出力ファイル名をファイルシステムの文字コードで表せません</translation>
+    </message>
+    <message id="cliOutputFormatMsg">
+        <source>cliOutputFormatMsg</source>
+        <translation>'%1': 出力ファイル名は .pdf、.png、.svg のいずれかで終わる必要があります</translation>
+    </message>
+    <message id="cliDpiRangeMsg">
+        <source>cliDpiRangeMsg</source>
+        <translation>--dpi には %1 から %2 までの整数を指定してください</translation>
+    </message>
+    <message id="cliJobsRangeMsg">
+        <source>cliJobsRangeMsg</source>
+        <translation>--jobs には 1 から %1 までの整数を指定してください</translation>
+    </message>
+    <message id="cliNoGlyphWarning">
+        <source>cliNoGlyphWarning</source>
+        <translation>%1: %4 の "%2"（%3）を描けるフォントがインストールされていません。空白のままになります</translation>
+    </message>
+    <message id="cliPrinterOptionMsg">
+        <source>cliPrinterOptionMsg</source>
+        <translation>プリンターオプション '%1' が NAME=VALUE の形ではありません</translation>
+    </message>
+    <message id="cliOnePhotographMsg">
+        <source>cliOnePhotographMsg</source>
+        <translation>写真は 1 枚だけ指定するか、複数ならキャプションシートで指定してください</translation>
+    </message>
+    <message id="cliNoQueueMsg">
+        <source>cliNoQueueMsg</source>
+        <translation>プリンターのキューが指定されていません（--printer NAME|URI）</translation>
+    </message>
+    <message id="cliCopiesMsg">
+        <source>cliCopiesMsg</source>
+        <translation>--copies には 1 以上の整数を指定してください</translation>
+    </message>
+    <message id="cliWaitTimeoutMsg">
+        <source>cliWaitTimeoutMsg</source>
+        <translation>--wait-timeout には 1 以上の整数（秒）を指定してください</translation>
+    </message>
+    <message id="cliJobCompleted">
+        <source>cliJobCompleted</source>
+        <translation>ジョブ %1 が完了しました</translation>
+    </message>
+    <message id="cliPrintedAtPercent">
+        <source>cliPrintedAtPercent</source>
+        <translation>%1% で印刷しました</translation>
+    </message>
 </context>
 </TS>
