@@ -85,10 +85,11 @@ Result<std::unique_ptr<PhotoRecord>> analyse(const QString& path, const Photogra
         return Failure{QStringLiteral("cliMetadataNotReadMsg"), {path}};
     }
     if (!record->photoImage()) {
-        const QString refusal = Picture::refusalReason(*file.data, labelPictureBoxes());
-        if (!refusal.isEmpty())
+        const Status decodable = Picture::withinDecodeMemory(*file.data, labelPictureBoxes());
+        if (!decodable)
             note(QStringLiteral("kestavolin-cli: ") +
-                 localizedText(QStringLiteral("cliWithoutPictureWarning"), {path, refusal}));
+                 localizedText(QStringLiteral("cliWithoutPictureWarning"),
+                               {path, decodable.failure().text()}));
     }
     record->setFileName(path);
     return record;

@@ -1281,5 +1281,9 @@ It is tried again at the next change.</translation>
         <source>cliPrintedAtPercent</source>
         <translation>printed at %1%</translation>
     </message>
+    <message id="pictureTooLargeReason">
+        <source>pictureTooLargeReason</source>
+        <translation>decoding its %1 × %2 pixel picture would need %3 MiB, more than the %4 MiB a picture may take</translation>
+    </message>
 </context>
 </TS>

@@ -1281,5 +1281,9 @@
         <source>cliPrintedAtPercent</source>
         <translation>%1% で印刷しました</translation>
     </message>
+    <message id="pictureTooLargeReason">
+        <source>pictureTooLargeReason</source>
+        <translation>%1 × %2 ピクセルの画像を読み込むには %3 MiB 必要で、画像 1 枚に使える %4 MiB を超えます</translation>
+    </message>
 </context>
 </TS>
