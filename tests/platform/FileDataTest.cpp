@@ -163,9 +163,9 @@ TEST(FileNames, RelativeNamesBeginningWithAColonAreFilesNotResources) {
     EXPECT_EQ(PropertyList::readFile(QStringLiteral(":settings.plist"))->toMap(),
               QVariantMap({{"photographer", "Kim"}}));
     DraftFile draft(QStringLiteral(":labels.pdf"));
-    ASSERT_TRUE(draft.open()) << draft.errorString().toStdString();
+    ASSERT_TRUE(draft.open());
     draft.device().write("%PDF");
-    EXPECT_EQ(draft.publish(), QString());
+    EXPECT_TRUE(draft.publish());
     EXPECT_TRUE(QFile::exists(dir.path() + "/:labels.pdf"));
     ASSERT_TRUE(QDir::setCurrent(previous));
 }
