@@ -115,7 +115,8 @@ Status Settings::save() {
             ? PropertyList::writeXmlFile(plistFilePath_, preferences_)
             : Status(Failure{QStringLiteral("folderNotMadeMsg"), {plistFilePath_}});
     if (!saved && !saveFailing_)
-        qWarning().noquote() << localizedText(QStringLiteral("settingsNotSavedWarning"),
+        qWarning().noquote() << "kestavolin:"
+                             << localizedText(QStringLiteral("settingsNotSavedWarning"),
                                               {saved.failure().text()});
     saveFailing_ = !saved;
     return saved;

@@ -1147,7 +1147,7 @@ It is tried again at the next change.</translation>
     </message>
     <message id="settingsNotSavedWarning">
         <source>settingsNotSavedWarning</source>
-        <translation>kestavolin: the settings were not saved: %1</translation>
+        <translation>the settings were not saved: %1</translation>
     </message>
     <message id="fileFailureMsg">
         <source>fileFailureMsg</source>
@@ -1284,6 +1284,14 @@ It is tried again at the next change.</translation>
     <message id="pictureTooLargeReason">
         <source>pictureTooLargeReason</source>
         <translation>decoding its %1 × %2 pixel picture would need %3 MiB, more than the %4 MiB a picture may take</translation>
+    </message>
+    <message id="instanceNotAnsweringWarning">
+        <source>instanceNotAnsweringWarning</source>
+        <translation>the running instance did not take the request: %1</translation>
+    </message>
+    <message id="instanceNotReachableWarning">
+        <source>instanceNotReachableWarning</source>
+        <translation>later launches cannot reach this one: %1</translation>
     </message>
 </context>
 </TS>

@@ -1147,7 +1147,7 @@
     </message>
     <message id="settingsNotSavedWarning">
         <source>settingsNotSavedWarning</source>
-        <translation>kestavolin: 設定を保存できませんでした: %1</translation>
+        <translation>設定を保存できませんでした: %1</translation>
     </message>
     <message id="fileFailureMsg">
         <source>fileFailureMsg</source>
@@ -1284,6 +1284,14 @@
     <message id="pictureTooLargeReason">
         <source>pictureTooLargeReason</source>
         <translation>%1 × %2 ピクセルの画像を読み込むには %3 MiB 必要で、画像 1 枚に使える %4 MiB を超えます</translation>
+    </message>
+    <message id="instanceNotAnsweringWarning">
+        <source>instanceNotAnsweringWarning</source>
+        <translation>起動中の Kestavolin が依頼を受け取りませんでした: %1</translation>
+    </message>
+    <message id="instanceNotReachableWarning">
+        <source>instanceNotReachableWarning</source>
+        <translation>後から起動した Kestavolin からこの Kestavolin に届きません: %1</translation>
     </message>
 </context>
 </TS>
