@@ -52,8 +52,12 @@ void addOptions(QCommandLineParser& parser) {
     });
 }
 
-Result<std::vector<LabelInput>> read(const QCommandLineParser& parser, const QStringList& files,
-                                     const LabelOptions& label) {
+Result<std::vector<LabelInput>> read(const QCommandLineParser& parser) {
+    const Result<LabelOptions> options = LabelOptionsReader::read(parser);
+    if (!options)
+        return options.failure();
+    const LabelOptions& label = *options;
+    const QStringList files = parser.positionalArguments();
     const bool titleFromPhoto = parser.isSet(titlesFromPhotosOption);
     const bool withoutCameraData = parser.isSet(withoutCameraDataOption);
     std::vector<LabelInput> inputs;

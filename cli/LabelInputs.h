@@ -37,9 +37,9 @@ namespace LabelInputs {
 // Adds --captions, --titles-from-photos and --without-camera-data.
 void addOptions(QCommandLineParser& parser);
 
-// The inputs of a parsed command line, or a usage error.
-Result<std::vector<LabelInput>> read(const QCommandLineParser& parser, const QStringList& files,
-                                     const LabelOptions& label);
+// The inputs of a parsed command line, at least one, each with the label options the
+// command line gives (see LabelOptionsReader::read), or a usage error.
+Result<std::vector<LabelInput>> read(const QCommandLineParser& parser);
 
 QStringList paths(const std::vector<LabelInput>& inputs);
 

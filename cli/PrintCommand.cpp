@@ -127,15 +127,11 @@ Status readRequest(const QCommandLineParser& parser, PrintRequest& request) {
     request.wait = !parser.isSet(QStringLiteral("no-wait"));
     if (const Status read = readPrinterOptions(parser, request.job.printerOptions); !read)
         return read;
-    const Result<LabelOptions> label = LabelOptionsReader::read(parser);
-    if (!label)
-        return label.failure();
-    Result<std::vector<LabelInput>> inputs =
-        LabelInputs::read(parser, parser.positionalArguments(), *label);
+    Result<std::vector<LabelInput>> inputs = LabelInputs::read(parser);
     if (!inputs)
         return inputs.failure();
     request.inputs = std::move(inputs).value();
-    request.job.labelMedium = label->medium;
+    request.job.labelMedium = request.inputs.front().label.medium;
     return {};
 }
 

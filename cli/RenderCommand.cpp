@@ -109,11 +109,7 @@ Status readRequest(const QCommandLineParser& parser, RenderRequest& request) {
         if (!number || request.jobs < 1 || request.jobs > maximumJobs)
             return Failure{QStringLiteral("cliJobsRangeMsg"), {QString::number(maximumJobs)}};
     }
-    const Result<LabelOptions> label = LabelOptionsReader::read(parser);
-    if (!label)
-        return label.failure();
-    Result<std::vector<LabelInput>> inputs =
-        LabelInputs::read(parser, parser.positionalArguments(), *label);
+    Result<std::vector<LabelInput>> inputs = LabelInputs::read(parser);
     if (!inputs)
         return inputs.failure();
     request.inputs = std::move(inputs).value();
