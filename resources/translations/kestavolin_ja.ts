@@ -1183,7 +1183,7 @@
     </message>
     <message id="cliUnknownMediumMsg">
         <source>cliUnknownMediumMsg</source>
-        <translation>不明なラベル '%1'（"%2" か "%3" を指定してください）</translation>
+        <translation>不明なラベルの種類 '%1'（"%2" か "%3" を指定してください）</translation>
     </message>
     <message id="cliNoFontMsg">
         <source>cliNoFontMsg</source>
