@@ -1293,5 +1293,29 @@ It is tried again at the next change.</translation>
         <source>instanceNotReachableWarning</source>
         <translation>later launches cannot reach this one: %1</translation>
     </message>
+    <message id="infoNotReadTitle">
+        <source>infoNotReadTitle</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message id="infoNotReadMsg">
+        <source>infoNotReadMsg</source>
+        <translation>It does not exist, is not a regular file or cannot be read.</translation>
+    </message>
+    <message id="infoNotPhotoTitle">
+        <source>infoNotPhotoTitle</source>
+        <translation>Not a photograph</translation>
+    </message>
+    <message id="infoTooShortMsg">
+        <source>infoTooShortMsg</source>
+        <translation>The file is shorter than %1 bytes.</translation>
+    </message>
+    <message id="infoChangedTitle">
+        <source>infoChangedTitle</source>
+        <translation>The file changed while it was read</translation>
+    </message>
+    <message id="infoChangedMsg">
+        <source>infoChangedMsg</source>
+        <translation>It became shorter; read it again once it is complete.</translation>
+    </message>
 </context>
 </TS>

@@ -1293,5 +1293,29 @@
         <source>instanceNotReachableWarning</source>
         <translation>後から起動した Kestavolin からこの Kestavolin に届きません: %1</translation>
     </message>
+    <message id="infoNotReadTitle">
+        <source>infoNotReadTitle</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message id="infoNotReadMsg">
+        <source>infoNotReadMsg</source>
+        <translation>存在しないか、通常のファイルでないか、読み込めません。</translation>
+    </message>
+    <message id="infoNotPhotoTitle">
+        <source>infoNotPhotoTitle</source>
+        <translation>写真ではありません</translation>
+    </message>
+    <message id="infoTooShortMsg">
+        <source>infoTooShortMsg</source>
+        <translation>ファイルが %1 バイトより短いです。</translation>
+    </message>
+    <message id="infoChangedTitle">
+        <source>infoChangedTitle</source>
+        <translation>読んでいる間にファイルが変わりました</translation>
+    </message>
+    <message id="infoChangedMsg">
+        <source>infoChangedMsg</source>
+        <translation>ファイルが短くなりました。書き終わってから読み直してください。</translation>
+    </message>
 </context>
 </TS>
