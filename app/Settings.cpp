@@ -9,6 +9,8 @@
 
 #include <QDebug>
 
+#include <tuple>
+
 using namespace SettingsFile;
 
 namespace {
@@ -42,18 +44,18 @@ Settings::Settings(const QString& plistFilePath) : plistFilePath_(plistFilePath)
 
 void Settings::load() {
     hasMedium_ = false;
-    const PropertyList::ReadResult read = PropertyList::readFile(plistFilePath_);
-    if (!read.ok() || !holds(read.value, QMetaType::QVariantMap)) {
+    const Result<QVariant> read = PropertyList::readFile(plistFilePath_);
+    if (!read || !holds(*read, QMetaType::QVariantMap)) {
         preferences_.clear();
         setDefaultExifItems();
         setDefaultPhotographer();
         setDefaultLensList();
         setDefaultMedia();
         setDefaultFont();
-        save();
+        saveAfterChange();
         return;
     }
-    preferences_ = read.value.toMap();
+    preferences_ = read->toMap();
     takeStoredEntries();
 }
 
@@ -65,7 +67,7 @@ void Settings::takeStoredEntries() {
         photographer_ = photographer.toString();
     } else {
         setDefaultPhotographer();
-        save();
+        saveAfterChange();
     }
 
     const QVariant lenses = preferences_.value(lensListKey);
@@ -73,7 +75,7 @@ void Settings::takeStoredEntries() {
         setLensList(lensNamesIn(lenses.toList()));
     } else {
         setDefaultLensList();
-        save();
+        saveAfterChange();
     }
 
     const QVariant items = preferences_.value(exifItemKey);
@@ -81,11 +83,11 @@ void Settings::takeStoredEntries() {
         takeExifItems(items.toMap());
     } else {
         setDefaultExifItems();
-        save();
+        saveAfterChange();
     }
 
     takeStoredFont();
-    save();
+    saveAfterChange();
 
     const QVariant medium = preferences_.value(mediaTypeNameKey);
     if (holds(medium, QMetaType::QString) && LabelMedia::isMediumName(medium.toString())) {
@@ -107,17 +109,21 @@ void Settings::takeStoredFont() {
         setDefaultFont();
 }
 
-bool Settings::save() {
-    QString error;
-    if (!PropertyList::ensureParentFolder(plistFilePath_))
-        error = QStringLiteral("cannot create the folder of %1").arg(plistFilePath_);
-    else
-        error = PropertyList::writeXmlFile(plistFilePath_, preferences_);
+Status Settings::save() {
+    const Status saved =
+        PropertyList::ensureParentFolder(plistFilePath_)
+            ? PropertyList::writeXmlFile(plistFilePath_, preferences_)
+            : Status(Failure{QStringLiteral("folderNotMadeMsg"), {plistFilePath_}});
+    if (!saved && !saveFailing_)
+        qWarning().noquote() << "kestavolin:"
+                             << localizedText(QStringLiteral("settingsNotSavedWarning"),
+                                              {saved.failure().text()});
+    saveFailing_ = !saved;
+    return saved;
+}
 
-    if (!error.isEmpty() && saveError_.isEmpty())
-        qWarning().noquote() << "kestavolin: the settings were not saved:" << error;
-    saveError_ = error;
-    return error.isEmpty();
+void Settings::saveAfterChange() {
+    std::ignore = save();
 }
 
 void Settings::setDefaultExifItems() {

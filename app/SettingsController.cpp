@@ -15,6 +15,8 @@
 
 #include <QFile>
 
+#include <tuple>
+
 namespace {
 
 // A tape label as long as most photographs' (120 mm), and the roll label, as the medium
@@ -62,7 +64,7 @@ void SettingsController::adoptFormerFile() {
         return;
     QFile former(formerPath_);
     if (former.open(QIODevice::ReadOnly) && PropertyList::ensureParentFolder(path))
-        WholeFileWriter::write(path, former.readAll());
+        std::ignore = WholeFileWriter::write(path, former.readAll());
 }
 
 void SettingsController::applyDefaults() {
@@ -84,7 +86,8 @@ void SettingsController::setLensList(const QStringList& names) {
 }
 
 void SettingsController::save() {
-    if (settings_.save()) {
+    const Status saved = settings_.save();
+    if (saved) {
         saveFailureTold_ = false;
         return;
     }
@@ -92,7 +95,7 @@ void SettingsController::save() {
         return;
     alerts_.present({.title = localizedString(QStringLiteral("settingsNotSaved")),
                      .message = localizedString(QStringLiteral("settingsNotSavedMsg")) +
-                                QStringLiteral("\n\n") + settings_.saveError(),
+                                QStringLiteral("\n\n") + saved.failure().text(),
                      .defaultButton = localizedString(QStringLiteral("Ok"))});
 }
 

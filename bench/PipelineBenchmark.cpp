@@ -52,10 +52,9 @@ void openToLabel(benchmark::State& state, const QString& path) {
         record->setFileName(path);
         const auto layout = makeLabelLayout(options);
         showPhotograph(*layout, options, record.get());
-        QString error;
-        const QImage label = LabelFiles::renderImage(*layout, LabelFiles::defaultPngDpi, &error);
-        if (label.isNull()) {
-            state.SkipWithError(qUtf8Printable(error));
+        const Result<QImage> label = LabelFiles::renderImage(*layout, LabelFiles::defaultPngDpi);
+        if (!label) {
+            state.SkipWithError(qUtf8Printable(label.failure().text()));
             return;
         }
     }

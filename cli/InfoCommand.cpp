@@ -61,21 +61,21 @@ FileInfo analyseFile(const QString& path) {
     FileInfo info{path, {}, std::nullopt};
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(path);
     if (!data) {
-        info.failure = InfoFailure{
-            std::nullopt, QStringLiteral("Cannot read the file"),
-            QStringLiteral("It does not exist, is not a regular file or cannot be read.")};
+        info.failure =
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoNotReadTitle")),
+                        localizedString(QStringLiteral("infoNotReadMsg"))};
         return info;
     }
     const auto record = PhotoRecord::initWithMetadata(data);
     if (!record) {
-        info.failure = InfoFailure{
-            std::nullopt, QStringLiteral("Not a photograph"),
-            QStringLiteral("The file is shorter than %1 bytes.").arg(PhotoRecord::minimumLength)};
+        info.failure =
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoNotPhotoTitle")),
+                        localizedText(QStringLiteral("infoTooShortMsg"),
+                                      {QString::number(PhotoRecord::minimumLength)})};
     } else if (data->changedWhileRead()) {
         info.failure =
-            InfoFailure{std::nullopt, QStringLiteral("The file changed while it was read"),
-                        QStringLiteral("It became shorter; read it again once it is "
-                                       "complete.")};
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoChangedTitle")),
+                        localizedString(QStringLiteral("infoChangedMsg"))};
     } else if (const auto& failure = record->failure()) {
         const AlertContent alert = analysisAlert(*failure);
         info.failure = InfoFailure{failure->code, alert.title, alert.message};

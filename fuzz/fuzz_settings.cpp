@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    PropertyList::readData(bytes);
+    std::ignore = PropertyList::readData(bytes);
 
     QFile file(settingsPath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -51,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The loader saves what it took over; the file must read back as a dictionary
     // holding the application's own entries unchanged.
-    const PropertyList::ReadResult saved = PropertyList::readFile(settingsPath());
-    if (!saved.ok())
+    const Result<QVariant> saved = PropertyList::readFile(settingsPath());
+    if (!saved)
         std::abort();
-    const QVariantMap stored = saved.value.toMap();
+    const QVariantMap stored = saved->toMap();
     for (const QString& key :
          {SettingsFile::photographerKey, SettingsFile::lensListKey, SettingsFile::exifItemKey,
           SettingsFile::fontNameKey, SettingsFile::mediaTypeNameKey}) {

@@ -106,11 +106,13 @@ AppPaths AppFixture::paths() const {
 
 void AppFixture::writeSettings(const QVariantMap& settings) const {
     PropertyList::ensureParentFolder(paths().settingsFile);
-    PropertyList::writeXmlFile(paths().settingsFile, settings);
+    if (const Status written = PropertyList::writeXmlFile(paths().settingsFile, settings); !written)
+        qFatal("%s", qUtf8Printable(written.failure().text()));
 }
 
 QVariantMap AppFixture::readSettings() const {
-    return PropertyList::readFile(paths().settingsFile).value.toMap();
+    const Result<QVariant> read = PropertyList::readFile(paths().settingsFile);
+    return read ? read->toMap() : QVariantMap();
 }
 
 void AppFixture::writeSettingsWithMedium(const QString& medium) const {

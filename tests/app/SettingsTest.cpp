@@ -22,7 +22,7 @@ protected:
 
     void writeFile(const QVariantMap& contents) const {
         ASSERT_TRUE(PropertyList::ensureParentFolder(plistPath()));
-        ASSERT_EQ(PropertyList::writeXmlFile(plistPath(), contents), QString());
+        ASSERT_TRUE(PropertyList::writeXmlFile(plistPath(), contents).ok());
     }
 
     void writeBytes(const QByteArray& bytes) const {
@@ -33,9 +33,9 @@ protected:
     }
 
     QVariantMap fileContents() const {
-        const PropertyList::ReadResult read = PropertyList::readFile(plistPath());
-        EXPECT_TRUE(read.ok()) << read.error.toStdString();
-        return read.value.toMap();
+        const Result<QVariant> read = PropertyList::readFile(plistPath());
+        EXPECT_TRUE(read.ok()) << read.failure().key.toStdString();
+        return read.ok() ? read->toMap() : QVariantMap();
     }
 
     // A file as the application writes it after the user chose the tape.
@@ -172,27 +172,29 @@ TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
 
     const auto warnings = [] {
         return QString::fromStdString(testing::internal::GetCapturedStderr())
-            .count("the settings were not saved");
+            .count("settingsNotSavedWarning");
     };
     testing::internal::CaptureStderr();
     Settings settings(plistPath());
     settings.load();
     EXPECT_EQ(settings.photographer(), "Photographer");
     settings.setPhotographer("Ansel");
-    EXPECT_FALSE(settings.save());
+    const Status failed = settings.save();
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure(), (Failure{"folderNotMadeMsg", {plistPath()}}));
     EXPECT_EQ(settings.photographer(), "Ansel");
     EXPECT_EQ(warnings(), 1);
 
     // Once saving works again the settings are written, and a later failure is
     // reported anew.
     ASSERT_TRUE(QFile::remove(documents()));
-    EXPECT_TRUE(settings.save());
+    EXPECT_TRUE(settings.save().ok());
     EXPECT_EQ(fileContents().value("photographer"), "Ansel");
     ASSERT_TRUE(QFile::remove(plistPath()));
     ASSERT_TRUE(QDir(documents()).removeRecursively());
     ASSERT_TRUE(block());
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(settings.save());
+    EXPECT_FALSE(settings.save().ok());
     EXPECT_EQ(warnings(), 1);
 }
 

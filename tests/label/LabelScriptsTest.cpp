@@ -47,15 +47,14 @@ std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
 
 // The label as a PNG file has it, or as an SVG file of it draws at the same resolution.
 QImage drawn(LabelLayout& layout, const QString& format, int resolution = dpi) {
-    QString error;
     if (format == QStringLiteral("PNG")) {
-        QImage image = LabelFiles::renderImage(layout, resolution, &error);
-        EXPECT_FALSE(image.isNull()) << error.toStdString();
-        return image;
+        Result<QImage> image = LabelFiles::renderImage(layout, resolution);
+        EXPECT_TRUE(image.ok()) << image.failure().key.toStdString();
+        return image ? *image : QImage();
     }
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("label.svg"));
-    EXPECT_EQ(LabelFiles::writeSvg(layout, path), QString());
+    EXPECT_TRUE(LabelFiles::writeSvg(layout, path).ok());
     QSvgRenderer svg(path);
     EXPECT_TRUE(svg.isValid());
     const QSizeF labelSize = layout.labelSize();
