@@ -45,7 +45,8 @@ TEST_F(LabelOptionsTest, DefaultsAndItemSwitchesApplyAndUnknownNamesAreRefused) 
     EXPECT_FALSE(defaults.title || defaults.lens);
 
     QVariantMap switched = defaultExifItemsStatus();
-    switched.insert({{"LensMaker", true}, {"ExposureMode", true}, {"Maker", false}, {"fileName", false}});
+    switched.insert(
+        {{"LensMaker", true}, {"ExposureMode", true}, {"Maker", false}, {"fileName", false}});
     EXPECT_EQ(
         optionsFrom({"--show", "LensMaker,ExposureMode", "--hide", "Maker", "--hide", "fileName"})
             ->displaySettings,
