@@ -8,7 +8,9 @@
 #include "platform/TiffDecoder.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -162,6 +164,16 @@ std::shared_ptr<Picture> Picture::initWithImage(QImage image, QSizeF fullSize) {
 void Picture::drawInRect(QPainter& painter, const QRectF& rect) const {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(rect, image_);
+    // An SVG file embeds the picture as a PNG, which would carry the colour profile
+    // the camera wrote (libpng warns about the faulty sRGB profiles many cameras
+    // write). Labels are drawn without colour management on every other device, so
+    // the SVG leaves the profile out too.
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG) {
+        QImage unprofiled = image_;
+        unprofiled.setColorSpace(QColorSpace());
+        painter.drawImage(rect, unprofiled);
+    } else {
+        painter.drawImage(rect, image_);
+    }
     painter.restore();
 }

@@ -4,6 +4,7 @@
 #include "common/SmallFileSystem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -107,6 +108,21 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_TRUE(QJsonDocument::fromJson(lines[2]).object().contains("error"));
     EXPECT_TRUE(QJsonDocument::fromJson(lines[3]).object().contains("error"));
     EXPECT_TRUE(QFile::exists(out("b.pdf")));
+}
+
+// A label written without trouble says nothing on standard error, in every format:
+// the SVG's picture is embedded without the faulty colour profile the sample's camera
+// wrote, which libpng warned about.
+TEST_F(RenderCommandTest, EachFormatIsWrittenWithoutAWordOnStandardError) {
+    for (const char* name : {"label.pdf", "label.png", "label.svg"}) {
+        const ProgramRun run = runCli({"render", sample, "-o", out(name)});
+        EXPECT_EQ(run.exitCode, 0) << name;
+        EXPECT_EQ(run.err.toStdString(), "") << name;
+        EXPECT_GT(QFileInfo(out(name)).size(), 0) << name;
+    }
+    QFile svg(out("label.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("data:image/png;base64,")) << "the picture is embedded";
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
