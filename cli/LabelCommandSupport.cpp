@@ -18,10 +18,21 @@
 
 namespace {
 
+QString usage(const LabelCommand& command) {
+    return QStringLiteral("Usage: kestavolin-cli %1").arg(QLatin1String(command.usageLine));
+}
+
 int usageError(const LabelCommand& command, const QString& message) {
-    std::fprintf(stderr, "kestavolin-cli %s: %s\nUsage: kestavolin-cli %s\n", command.name,
-                 qUtf8Printable(message), command.usageLine);
+    std::fprintf(stderr, "kestavolin-cli %s: %s\n%s\n", command.name, qUtf8Printable(message),
+                 qUtf8Printable(usage(command)));
     return labelCommandUsageExit;
+}
+
+// Qt's help starts with a usage line of its own, which names neither the command nor
+// the options it cannot do without; the command's usage line takes its place.
+QString helpText(const LabelCommand& command, const QCommandLineParser& parser) {
+    const QString text = parser.helpText();
+    return usage(command) + text.mid(text.indexOf(u'\n'));
 }
 
 // Qt wants a private runtime folder and warns on every run when the session has none
@@ -115,7 +126,7 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
     if (!parser.parse(commandArguments(command.name, args)))
         return usageError(command, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        std::fputs(qUtf8Printable(helpText(command, parser)), stdout);
         return 0;
     }
     if (parser.isSet(QStringLiteral("no-translations")))

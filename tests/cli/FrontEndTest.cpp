@@ -78,6 +78,31 @@ TEST(CliFrontEnd, EveryCommandTellsAnUnreadableFileAlike) {
     }
 }
 
+// Each command's help starts with its usage line, naming the command and what it
+// cannot do without, as the list of commands shows it (the manual page's synopsis).
+TEST(CliFrontEnd, EachCommandsHelpStartsWithItsUsageLine) {
+    const QList<QByteArray> listed = runProgram(frontEnd, {"--help"}).out.split('\n');
+    const QRegularExpression summary(QStringLiteral("\\s{2,}.*$"));
+    int commands = 0;
+    for (const QByteArray& line : listed) {
+        if (!line.startsWith("  "))
+            continue;
+        const QString synopsis = QString::fromUtf8(line.trimmed()).remove(summary);
+        const QString command = synopsis.section(u' ', 0, 0);
+        const ProgramRun help = runProgram(frontEnd, {command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command.toStdString();
+        QString usage = QString::fromUtf8(help.out.left(help.out.indexOf('\n')));
+        EXPECT_EQ(usage.remove(summary).toStdString(),
+                  "Usage: kestavolin-cli " + synopsis.toStdString());
+        ++commands;
+    }
+    EXPECT_EQ(commands, 4);
+    const ProgramRun render = runProgram(frontEnd, {"render", "--help"});
+    EXPECT_TRUE(render.out.startsWith("Usage: kestavolin-cli render [OPTIONS] FILE... -o OUT"))
+        << render.out.toStdString();
+    EXPECT_TRUE(runProgram(frontEnd, {"print", "--help"}).out.contains("--printer NAME\n"));
+}
+
 // The libraries a program names in its dynamic section.
 QString neededLibraries(const QString& program) {
     const ProgramRun dynamicSection = runProgram(QStringLiteral("readelf"), {"--dynamic", program});
