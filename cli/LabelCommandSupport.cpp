@@ -1,6 +1,8 @@
 #include "LabelCommandSupport.h"
 
 #include "CommandArguments.h"
+#include "HandOver.h"
+#include "LabelInputs.h"
 
 #include "photo/Kestavolin.h"
 #include "platform/Alert.h"
@@ -128,6 +130,11 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qUtf8Printable(helpText(command, parser)), stdout);
         return 0;
+    }
+    if (LabelInputs::asksForOwnTitles(parser) && !LabelInputs::readsOwnTitles()) {
+        std::vector<std::string> request{command.name};
+        request.insert(request.end(), args.begin(), args.end());
+        return handOver(KESTAVOLIN_COMPLETE_CLI_NAME, request);
     }
     if (parser.isSet(QStringLiteral("no-translations")))
         useEmptyStringTable();

@@ -1,6 +1,7 @@
-// The kestavolin-cli on the path runs dump and info itself and hands the rest to the
+// The kestavolin-cli on the path runs dump and info itself, hands render to the
+// program that draws labels without the printing libraries and the rest to the
 // complete program: whichever runs a request, the user sees the same output and exit
-// status, and the front end stays free of the GUI libraries that made it slow.
+// status, and each program loads only the libraries its requests need.
 
 #include "ProgramRun.h"
 
@@ -13,11 +14,14 @@
 namespace {
 
 const QString frontEnd = QStringLiteral(KESTAVOLIN_CLI);
+const QString render = QStringLiteral(KESTAVOLIN_RENDER_CLI);
 const QString complete = QStringLiteral(KESTAVOLIN_COMPLETE_CLI);
 const QString sample = QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
 
 TEST(CliFrontEnd, AnswersEveryRequestAsTheCompleteProgramDoes) {
     const QString missing = QStringLiteral("/nonexistent/photo.jpg");
+    QTemporaryDir folder;
+    const QString label = folder.filePath(QStringLiteral("label.png"));
     const QList<QStringList> requests{
         {},
         {"--help"},
@@ -28,6 +32,8 @@ TEST(CliFrontEnd, AnswersEveryRequestAsTheCompleteProgramDoes) {
         {"info", "--json", "--no-translations", sample, missing},
         {"info"},
         {"render", sample},
+        {"render", "--layout-json", "--no-translations", sample, missing, "-o", label},
+        {"render", "--help"},
         {"print", "--help"},
     };
     for (const QStringList& arguments : requests) {
@@ -110,14 +116,23 @@ QString neededLibraries(const QString& program) {
     return QString::fromUtf8(dynamicSection.out);
 }
 
-// The front end needs no GUI library; only the programs that write label files
-// rewrite PDF character maps through qpdf.
-TEST(CliFrontEnd, NeedsNoGuiLibraryAndOnlyTheCompleteProgramLinksQpdf) {
+// The front end needs no GUI library; render needs neither the print service's client
+// nor Qt's printing and widget libraries nor exiv2; only the programs that write label
+// files rewrite PDF character maps through qpdf.
+TEST(CliFrontEnd, EachProgramLinksOnlyWhatItsCommandsNeed) {
     const QString needed = neededLibraries(frontEnd);
     EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
     EXPECT_FALSE(needed.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)|qpdf")))
         << needed.toStdString();
-    EXPECT_TRUE(neededLibraries(complete).contains("qpdf"));
+    const QString renderNeeds = neededLibraries(render);
+    EXPECT_TRUE(renderNeeds.contains("qpdf")) << renderNeeds.toStdString();
+    EXPECT_FALSE(
+        renderNeeds.contains(QRegularExpression("cups|libQt6(Widgets|PrintSupport)|exiv2")))
+        << renderNeeds.toStdString();
+    const QString completeNeeds = neededLibraries(complete);
+    EXPECT_TRUE(completeNeeds.contains("qpdf") && completeNeeds.contains("cups") &&
+                completeNeeds.contains("exiv2"))
+        << completeNeeds.toStdString();
     const QString application = neededLibraries(QStringLiteral(KESTAVOLIN_APP));
     EXPECT_TRUE(application.contains("libQt6Widgets")) << application.toStdString();
     EXPECT_FALSE(application.contains("qpdf")) << application.toStdString();

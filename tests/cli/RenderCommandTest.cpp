@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <exiv2/exiv2.hpp>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -123,6 +125,31 @@ TEST_F(RenderCommandTest, EachFormatIsWrittenWithoutAWordOnStandardError) {
     QFile svg(out("label.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("data:image/png;base64,")) << "the picture is embedded";
+}
+
+// Photographs' own titles are read through exiv2, which the program that runs render
+// does not link: it hands such requests to the complete program, and the label has
+// the title.
+TEST_F(RenderCommandTest, APhotographGivenNoTitleTakesItsOwnWhenAsked) {
+    const QString titled = out("titled.jpg");
+    ASSERT_TRUE(QFile::copy(sample, titled));
+    QFile::setPermissions(titled, QFile::ReadOwner | QFile::WriteOwner);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(titled).toStdString());
+    image->readMetadata();
+    image->exifData()["Exif.Image.ImageDescription"] = "Old mill";
+    image->writeMetadata();
+
+    const ProgramRun own = runCli(
+        {"render", "--layout-json", "--titles-from-photos", titled, sample, "-o", out("own.pdf")});
+    ASSERT_EQ(own.exitCode, 0) << own.err.toStdString();
+    const QList<QByteArray> lines = own.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(textsOf(lines[0]).contains("Old mill"));
+    EXPECT_FALSE(textsOf(lines[1]).contains("Old mill"));
+    const ProgramRun given =
+        runCli({"render", "--layout-json", titled, "--title", "Quay", "-o", out("given.pdf")});
+    EXPECT_TRUE(textsOf(given.out).contains("Quay"));
+    EXPECT_FALSE(textsOf(given.out).contains("Old mill"));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
