@@ -35,11 +35,8 @@ def entry(package, release, revision, maintainer):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--metainfo", required=True)
-    parser.add_argument("--package", required=True)
-    parser.add_argument("--revision", required=True)
-    parser.add_argument("--maintainer", required=True)
-    parser.add_argument("--out", required=True)
+    for option in ("--metainfo", "--package", "--revision", "--maintainer", "--out"):
+        parser.add_argument(option, required=True)
     arguments = parser.parse_args()
 
     releases = ElementTree.parse(arguments.metainfo).getroot().findall("releases/release")
