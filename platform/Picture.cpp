@@ -39,6 +39,18 @@ QSize halvedAtLeast(QSize full, QSize needed) {
     return PictureReduction::reducedSize(full, PictureReduction::powerOfTwoFactor(full, needed));
 }
 
+// The plug-in format of a JPEG or a TIFF, known from its first bytes; empty for
+// anything else. Qt then loads that plug-in alone, instead of loading the installed
+// ones (with the libraries each needs) one after the other until one can read them.
+QByteArray pluginFormat(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return QByteArrayLiteral("jpeg");
+    if (bytes.startsWith(QByteArrayView("II*\0", 4)) ||
+        bytes.startsWith(QByteArrayView("MM\0*", 4)))
+        return QByteArrayLiteral("tiff");
+    return QByteArray();
+}
+
 std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes()),
                                                      static_cast<qsizetype>(data.length()));
@@ -46,7 +58,9 @@ std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
         return nullptr;
-    QImageReader reader(&buffer);
+    const QByteArray format = pluginFormat(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
     reader.setAllocationLimit(imageAllocationLimitMegabytes);
 
