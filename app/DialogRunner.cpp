@@ -1,7 +1,7 @@
 #include "app/DialogRunner.h"
 
-#include "preferences/PaperSize.h"
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/MediumDialog.h"
+#include "preferences/PreferencesDialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -36,13 +36,13 @@ std::optional<QString> ModalDialogRunner::chooseFileToSave(QWidget* parent, cons
 }
 
 std::optional<QString> ModalDialogRunner::askForMedium() {
-    const std::unique_ptr<PaperSize> panel = PaperSize::initPaperSize();
+    const std::unique_ptr<MediumDialog> panel = MediumDialog::run();
     if (panel->result() != QDialog::Accepted)
         return std::nullopt;
     return panel->mediaName();
 }
 
-bool ModalDialogRunner::runPreferences(PreferencesKestavolin& panel) {
+bool ModalDialogRunner::runPreferences(PreferencesDialog& panel) {
     return panel.openPreferencesPanel();
 }
 

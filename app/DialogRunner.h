@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class PreferencesKestavolin;
+class PreferencesDialog;
 class QPrinter;
 class QWidget;
 
@@ -31,7 +31,7 @@ public:
     // the application is being ended while the panel is up.
     virtual std::optional<QString> askForMedium() = 0;
     // Runs the loaded preferences panel; true when the user confirmed.
-    virtual bool runPreferences(PreferencesKestavolin& panel) = 0;
+    virtual bool runPreferences(PreferencesDialog& panel) = 0;
     // The page layout panel on the printer; true when the user confirmed.
     virtual bool runPageSetup(QPrinter& printer, QWidget* parent) = 0;
     // The print dialog on the printer; true when the user chose to print.
@@ -50,7 +50,7 @@ public:
                                             const QString& nameFilter,
                                             const QString& suffix) override;
     std::optional<QString> askForMedium() override;
-    bool runPreferences(PreferencesKestavolin& panel) override;
+    bool runPreferences(PreferencesDialog& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     void showAbout(QWidget* parent, const QString& title, const QString& text) override;

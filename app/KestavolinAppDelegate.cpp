@@ -9,25 +9,25 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
-#include "app/PrintJobWatcher.h"
 #include "exiflistlib/exiflist.h"
 #include "label/CaptionSheet.h"
-#include "label/ScaleViewer.h"
-#include "label/Tack66View.h"
+#include "label/RollView.h"
+#include "label/Ruler.h"
 #include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "photo/AnalysisFailure.h"
 #include "photo/ConstStrings.h"
-#include "photo/Kestavolin.h"
 #include "photo/PhotoFileTypes.h"
+#include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/LabelPage.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 #include "platform/WholeFileWriter.h"
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/PreferencesDialog.h"
+#include "printing/LabelPage.h"
+#include "printing/PrintJobWatcher.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -96,7 +96,7 @@ void KestavolinAppDelegate::connectInterface() {
     connect(window, &MainWindow::aboutRequested, this, &KestavolinAppDelegate::showAbout);
     connect(window, &MainWindow::lensChosen, this, &KestavolinAppDelegate::inputLensName);
     connect(window, &MainWindow::photographerEdited, this,
-            &KestavolinAppDelegate::inputPhotograper);
+            &KestavolinAppDelegate::inputPhotographer);
     connect(window, &MainWindow::titleEdited, this, &KestavolinAppDelegate::titleInput);
     // The application has this one window: closing it saves the settings and ends
     // the application.
@@ -137,8 +137,8 @@ void KestavolinAppDelegate::enablePrintingForMedium() {
 
 LabelView* KestavolinAppDelegate::labelViewOfMedium() const {
     if (tapeMedium())
-        return tapeImageView_;
-    return tack66ImageView_;
+        return tapeView_;
+    return rollView_;
 }
 
 void KestavolinAppDelegate::applicationDidFinishLaunching() {
@@ -154,7 +154,7 @@ void KestavolinAppDelegate::applicationDidFinishLaunching() {
     intake_->setAcceptWithoutCameraData(settings_.isOn(SettingsFile::labelWithoutCameraDataKey));
     intake_->setTitlesFromPhotos(settings_.isOn(SettingsFile::titlesFromPhotosKey));
 
-    if (!settings_.setMedia()) {
+    if (!settings_.hasMedium()) {
         const std::optional<QString> medium = dialogs_.askForMedium();
         // The panel ends without a choice only when the application is being ended:
         // nothing is stored for the medium, so the next start asks again, and no label
@@ -191,22 +191,20 @@ void KestavolinAppDelegate::selectDefaultLens() {
 }
 
 void KestavolinAppDelegate::createTapeViews() {
-    tapeImageView_ = new TapeView;
-    tapeImageView_->setFonts(settings_.printFontName());
-    tapeImageView_->setAuthor(settings_.photographer());
-    scale_ = new ScaleViewer;
-    connect(tapeImageView_, &LabelView::photosDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhotos);
-    window_->showTapeLabel(tapeImageView_, scale_);
+    tapeView_ = new TapeView;
+    tapeView_->setFonts(settings_.printFontName());
+    tapeView_->setPhotographer(settings_.photographer());
+    scale_ = new Ruler;
+    connect(tapeView_, &LabelView::photosDropped, this, &KestavolinAppDelegate::loadDroppedPhotos);
+    window_->showTapeLabel(tapeView_, scale_);
 }
 
 void KestavolinAppDelegate::createRollView() {
-    tack66ImageView_ = new Tack66View;
-    tack66ImageView_->setFonts(settings_.printFontName());
-    tack66ImageView_->setAuthor(settings_.photographer());
-    connect(tack66ImageView_, &LabelView::photosDropped, this,
-            &KestavolinAppDelegate::loadDroppedPhotos);
-    window_->showRollLabel(tack66ImageView_);
+    rollView_ = new RollView;
+    rollView_->setFonts(settings_.printFontName());
+    rollView_->setPhotographer(settings_.photographer());
+    connect(rollView_, &LabelView::photosDropped, this, &KestavolinAppDelegate::loadDroppedPhotos);
+    window_->showRollLabel(rollView_);
 }
 
 void KestavolinAppDelegate::applicationWillTerminate() {
@@ -238,10 +236,10 @@ void KestavolinAppDelegate::redisplayWindow() {
     window_->selectLensAt(0);
     window_->setWindowTitle(windowTitle);
     if (LabelView* view = labelViewOfMedium()) {
-        view->clearAllStr();
-        view->setAuthor(settings_.photographer());
+        view->clear();
+        view->setPhotographer(settings_.photographer());
     }
-    kestavolin_.reset();
+    record_.reset();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -256,28 +254,28 @@ std::shared_ptr<const FileData> KestavolinAppDelegate::readPhoto(const QString& 
     };
     readingPhoto_ = true;
     const auto data = FileData::initWithContentsOfFile(path);
-    kestavolin_ = Kestavolin::initWithData(data, options);
+    record_ = PhotoRecord::initWithData(data, options);
     readingPhoto_ = false;
     if (!waitingRequests_.isEmpty())
         QTimer::singleShot(0, this, &KestavolinAppDelegate::takeWaitingRequests);
     // A file that shrank while it was read gave zeros in place of its bytes.
     if (data && data->changedWhileRead())
-        kestavolin_.reset();
-    if (!kestavolin_) {
+        record_.reset();
+    if (!record_) {
         showUnreadableFileAlert();
         return data;
     }
-    if (const auto failure = kestavolin_->failure())
+    if (const auto failure = record_->failure())
         showAnalysisAlert(*failure);
-    kestavolin_->setFileName(path);
-    if (kestavolin_->haveExif())
+    record_->setFileName(path);
+    if (record_->haveExif())
         window_->setWindowTitle(QFileInfo(path).fileName());
     return data;
 }
 
 void KestavolinAppDelegate::showPhoto(LabelView& view) {
-    view.setExifSetingDisplay(settings_.exifItemsStatus());
-    view.setExifData(kestavolin_.get());
+    view.setDisplaySettings(settings_.exifItemsStatus());
+    view.setExifData(record_.get());
     view.repaint();
 }
 
@@ -308,7 +306,7 @@ void KestavolinAppDelegate::applicationOpenFiles(const QStringList& paths) {
     if (missing)
         showUnreadableFileAlert();
     if (otherKinds)
-        showAlert(QStringLiteral("DropEroor"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
+        showAlert(QStringLiteral("DropError"), QStringLiteral("OnlyTiffOrJpegOrPsdMessage"),
                   QStringLiteral("Ok"));
     if (photographs.isEmpty())
         return;
@@ -370,14 +368,14 @@ void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
 }
 
 bool KestavolinAppDelegate::listReadPhoto(const FileData& data) {
-    if (!kestavolin_ || !kestavolin_->haveExif())
+    if (!record_ || !record_->haveExif())
         return false;
-    const QString path = kestavolin_->fileName();
+    const QString path = record_->fileName();
     // A title typed before the first photograph was opened is that photograph's.
     const QString typed = photoList_->rowCount() == 0 ? titleName_ : QString();
     photoList_->append({.path = path,
-                        .record = kestavolin_,
-                        .thumbnail = PhotoIntake::thumbnailOf(*kestavolin_),
+                        .record = record_,
+                        .thumbnail = PhotoIntake::thumbnailOf(*record_),
                         .title = intake_->startingTitle(data, typed)});
     const int row = photoList_->rowCount() - 1;
     window_->photoListPanel()->setCurrentRow(row);
@@ -397,7 +395,7 @@ void KestavolinAppDelegate::showEntry(int row) {
     if (row < 0 || row >= photoList_->rowCount() || !photoList_->entry(row).record)
         return;
     const PhotoEntry& photo = photoList_->entry(row);
-    kestavolin_ = photo.record;
+    record_ = photo.record;
     titleName_ = photo.title;
     window_->setTitle(titleName_);
     window_->setWindowTitle(QFileInfo(photo.path).fileName());
@@ -405,18 +403,18 @@ void KestavolinAppDelegate::showEntry(int row) {
     if (!view)
         return;
     const LabelOptions options = photoList_->labelOptions(row);
-    view->setAuthor(options.photographer);
+    view->setPhotographer(options.photographer);
     view->setTitle(titleName_.isEmpty() ? blankLabelText : titleName_);
-    view->setExifSetingDisplay(options.displaySettings);
-    view->setExifData(kestavolin_.get());
+    view->setDisplaySettings(options.displaySettings);
+    view->setExifData(record_.get());
     if (options.lens)
         view->setUserLens(*options.lens);
     view->repaint();
 }
 
 int KestavolinAppDelegate::shownRow() const {
-    for (int row = 0; kestavolin_ && row < photoList_->rowCount(); ++row)
-        if (photoList_->entry(row).record == kestavolin_)
+    for (int row = 0; record_ && row < photoList_->rowCount(); ++row)
+        if (photoList_->entry(row).record == record_)
             return row;
     return -1;
 }
@@ -459,7 +457,7 @@ void KestavolinAppDelegate::inputLensName(const QString& name) {
         return;
     if (lenses.size() > lensListAddLimit) {
         showAlert(QStringLiteral("lensOverFlow"), QStringLiteral("lensOverMsg"),
-                  QStringLiteral("Colse"));
+                  QStringLiteral("Close"));
         return;
     }
     lenses.append(name);
@@ -474,17 +472,17 @@ void KestavolinAppDelegate::inputLensName(const QString& name) {
 void KestavolinAppDelegate::deleteLensName() {
     if (!window_->isVisible())
         return;
-    const int answer = runAlertPanel(localizedString(QStringLiteral("lensDelCoution")),
+    const int answer = runAlertPanel(localizedString(QStringLiteral("lensDelCaution")),
                                      localizedString(QStringLiteral("lensDelMessage")),
                                      localizedString(QStringLiteral("OK")),
-                                     localizedString(QStringLiteral("Cansel")), QString());
+                                     localizedString(QStringLiteral("Cancel")), QString());
     if (answer != alertDefaultReturn)
         return;
     const QString name = window_->lensName();
     QStringList lenses = settings_.lensList();
     if (!lenses.contains(name)) {
         showAlert(QStringLiteral("lensNotDelete"), QStringLiteral("lensNotDeleteMsg"),
-                  QStringLiteral("Colse"));
+                  QStringLiteral("Close"));
         return;
     }
     // The photograph's own lens cannot be deleted, in any letter case.
@@ -510,7 +508,7 @@ void KestavolinAppDelegate::setUserLensOnLabel(const QString& name) {
 }
 
 // A refused name puts the kept one back in the field, so that field and label agree.
-void KestavolinAppDelegate::inputPhotograper(const QString& name) {
+void KestavolinAppDelegate::inputPhotographer(const QString& name) {
     if (name.isEmpty() || name.size() > maximumPhotographerLength) {
         window_->setPhotographer(settings_.photographer());
         return;
@@ -520,8 +518,8 @@ void KestavolinAppDelegate::inputPhotograper(const QString& name) {
     applyLabelDefaults();
     const int row = shownRow();
     if (LabelView* view = labelViewOfMedium())
-        view->setAuthor(row >= 0 ? photoList_->labelOptions(row).photographer
-                                 : settings_.photographer());
+        view->setPhotographer(row >= 0 ? photoList_->labelOptions(row).photographer
+                                       : settings_.photographer());
 }
 
 // An emptied field removes the title: the label returns to the blank a new label
@@ -566,15 +564,14 @@ void KestavolinAppDelegate::printTape() {
     const QString message = QStringLiteral("%1\n\n %2 mm")
                                 .arg(localizedString(QStringLiteral("tapeSetMsg")))
                                 .arg(tapeLengthMillimetres(labelSize.width()));
-    runAlertPanel(localizedString(QStringLiteral("tapeLengthMassage")), message,
+    runAlertPanel(localizedString(QStringLiteral("tapeLengthTitle")), message,
                   localizedString(QStringLiteral("Ok")), QString(), QString());
 
     QPrinter& printer = PrintSetup::sharedPrinter();
     PrintSetup::proposePageSetup(printer, labelSize);
     if (!dialogs_.runPrintDialog(printer, window_.get()))
         return;
-    const QString documentName =
-        kestavolin_ ? QFileInfo(kestavolin_->fileName()).fileName() : windowTitle;
+    const QString documentName = record_ ? QFileInfo(record_->fileName()).fileName() : windowTitle;
     PrintSetup::JobSettings job = PrintSetup::jobSettings(printer, documentName);
     if (const QPageLayout* chosen = chosenPaperFor(printer.printerName()))
         job.chosenPaper = *chosen;
@@ -601,7 +598,7 @@ void KestavolinAppDelegate::printAll() {
         job.chosenPaper = *chosen;
     // A file holds each label once, whatever the copies.
     const int copies = job.outputFile.isEmpty() ? job.copies : 1;
-    runAlertPanel(localizedString(QStringLiteral("tapeLengthMassage")),
+    runAlertPanel(localizedString(QStringLiteral("tapeLengthTitle")),
                   QStringLiteral("%1\n\n%2")
                       .arg(localizedString(QStringLiteral("tapeSetMsg")),
                            tapeLengthsText(labels.lengths, copies)),
@@ -697,8 +694,8 @@ void KestavolinAppDelegate::printJobFailed(const QString& queue,
 }
 
 void KestavolinAppDelegate::selectPreferences() {
-    PreferencesKestavolin panel(window_.get());
-    panel.setFontFountStyle(settings_.printFontFamilyName(), settings_.printPontStyleIndex());
+    PreferencesDialog panel(window_.get());
+    panel.setFontFamilyAndStyle(settings_.printFontFamilyName(), settings_.printFontStyleIndex());
     panel.setMediaType(settings_.mediaTypeName());
     panel.setExifItemState(settings_.exifItemsStatus());
     panel.setListOptions(settings_.isOn(SettingsFile::titlesFromPhotosKey),
@@ -718,11 +715,11 @@ void KestavolinAppDelegate::selectPreferences() {
     applyLabelDefaults();
 
     if (LabelView* view = labelViewOfMedium()) {
-        view->setExifSetingDisplay(panel.exifItemState());
+        view->setDisplaySettings(panel.exifItemState());
         view->setFonts(settings_.printFontName());
-        view->setAuthor(settings_.photographer());
-        if (kestavolin_ && kestavolin_->haveExif())
-            view->setExifData(kestavolin_.get());
+        view->setPhotographer(settings_.photographer());
+        if (record_ && record_->haveExif())
+            view->setExifData(record_.get());
         view->setTitle(titleName_);
     }
     showEntry(shownRow());

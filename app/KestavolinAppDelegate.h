@@ -3,8 +3,8 @@
 #include "app/PictureDecoding.h"
 #include "app/Settings.h"
 
-#include "platform/PrintJob.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintSetup.h"
 
 #include <QObject>
 #include <QPageLayout>
@@ -17,7 +17,7 @@
 
 class DialogRunner;
 class FileData;
-class Kestavolin;
+class PhotoRecord;
 class LabelView;
 class ListFiller;
 class MainWindow;
@@ -25,8 +25,8 @@ class PhotoIntake;
 class PhotoList;
 struct PhotoEntry;
 class PrintJobWatcher;
-class ScaleViewer;
-class Tack66View;
+class Ruler;
+class RollView;
 class TapeView;
 
 // The application's controller: loads the settings and lays out the main window for
@@ -57,13 +57,13 @@ public:
 
     MainWindow& window() const { return *window_; }
     const Settings& settings() const { return settings_; }
-    const Kestavolin* kestavolin() const { return kestavolin_.get(); }
+    const PhotoRecord* record() const { return record_.get(); }
     const PhotoList& photoList() const { return *photoList_; }
     const PhotoIntake& intake() const { return *intake_; }
     const PrintJobWatcher& printJobs() const { return *printJobs_; }
-    TapeView* tapeImageView() const { return tapeImageView_; }
-    Tack66View* tack66ImageView() const { return tack66ImageView_; }
-    ScaleViewer* scale() const { return scale_; }
+    TapeView* tapeView() const { return tapeView_; }
+    RollView* rollView() const { return rollView_; }
+    Ruler* scale() const { return scale_; }
     const QString& titleName() const { return titleName_; }
     bool runActive() const { return runActive_; }
 
@@ -85,7 +85,7 @@ public slots:
 
     void inputLensName(const QString& name);
     void deleteLensName();
-    void inputPhotograper(const QString& name);
+    void inputPhotographer(const QString& name);
     void titleInput(const QString& title);
 
     void pageSetup();
@@ -137,22 +137,22 @@ private:
     void setUserLensOnLabel(const QString& name);
     // The paper the user confirmed in the page set-up for that queue, if any.
     const QPageLayout* chosenPaperFor(const QString& queue) const;
-    // tapeImageView for the tape medium, otherwise tack66ImageView; null before start-up.
+    // tapeView for the tape medium, otherwise rollView; null before start-up.
     LabelView* labelViewOfMedium() const;
 
     DialogRunner& dialogs_;
     std::unique_ptr<MainWindow> window_;
     Settings settings_;
     QString titleName_;
-    std::shared_ptr<Kestavolin> kestavolin_;
+    std::shared_ptr<PhotoRecord> record_;
     PhotoList* photoList_;
     PhotoIntake* intake_;
     ListFiller* filler_;
     // The lens last picked in the window, for every entry without its own.
     std::optional<QString> chosenLens_;
-    TapeView* tapeImageView_ = nullptr;
-    Tack66View* tack66ImageView_ = nullptr;
-    ScaleViewer* scale_ = nullptr;
+    TapeView* tapeView_ = nullptr;
+    RollView* rollView_ = nullptr;
+    Ruler* scale_ = nullptr;
     PrintJobWatcher* printJobs_;
     std::optional<std::pair<QString, QPageLayout>> chosenPaper_;
 

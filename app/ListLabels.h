@@ -2,7 +2,7 @@
 
 #include "label/LabelLayout.h"
 #include "label/TapeLength.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintSetup.h"
 
 #include <memory>
 #include <vector>

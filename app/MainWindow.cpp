@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "label/RollView.h"
+#include "label/Ruler.h"
 #include "label/RulerLayout.h"
-#include "label/ScaleViewer.h"
-#include "label/Tack66View.h"
 #include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "ui_MainWindow.h"
@@ -54,7 +54,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::applyColours() {
     setColour(ui_->contentView, QPalette::Window, windowFill);
     for (QWidget* caption :
-         std::initializer_list<QWidget*>{ui_->selectAria, ui_->inputAria, ui_->titleNameTitle,
+         std::initializer_list<QWidget*>{ui_->selectArea, ui_->inputArea, ui_->titleNameTitle,
                                          ui_->lensTitle, ui_->authorTitle, ui_->tapeLengthLabel})
         setColour(caption, QPalette::WindowText, captionColour);
 }
@@ -92,13 +92,13 @@ void MainWindow::resizeContentTo(const QSize& size) {
     resize(size.width(), size.height() + menuBar()->sizeHint().height());
 }
 
-void MainWindow::showTapeLabel(TapeView* view, ScaleViewer* ruler) {
+void MainWindow::showTapeLabel(TapeView* view, Ruler* ruler) {
     ui_->labelPreview->showLabel(view, ruler);
     followTapeLength(view, ruler->metric());
     layout()->activate();
 }
 
-void MainWindow::showRollLabel(Tack66View* view) {
+void MainWindow::showRollLabel(RollView* view) {
     resizeContentTo(tapeContentSize.grownBy(QMargins(0, 0, 0, roll60ExtraHeight)));
     ui_->labelPreview->showLabel(view, nullptr);
     followTapeLength(view, RulerLayout::systemUsesMetric());

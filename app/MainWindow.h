@@ -7,8 +7,8 @@
 
 class LabelView;
 class PhotoListPanel;
-class ScaleViewer;
-class Tack66View;
+class Ruler;
+class RollView;
 class TapeView;
 
 namespace Ui {
@@ -30,8 +30,8 @@ public:
 
     // Puts the label in the preview area (the window takes the view and the ruler) and
     // gives the window its starting size for the label's medium.
-    void showTapeLabel(TapeView* view, ScaleViewer* ruler);
-    void showRollLabel(Tack66View* view);
+    void showTapeLabel(TapeView* view, Ruler* ruler);
+    void showRollLabel(RollView* view);
 
     // The lens box: its list, the entry shown (an index outside the list shows none)
     // and the name it shows, typed or picked.

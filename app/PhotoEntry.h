@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-class Kestavolin;
+class PhotoRecord;
 
 // One photograph of the photo list: where it is, what its analysis made of it (or why
 // there is none), its thumbnail and its own captions. A photographer or lens left
@@ -14,7 +14,7 @@ class Kestavolin;
 struct PhotoEntry {
     QString path{};
     // Null when the photograph could not be analysed; `failure` then says why.
-    std::shared_ptr<Kestavolin> record{};
+    std::shared_ptr<PhotoRecord> record{};
     QString failure{};
     QImage thumbnail{};
     QString title{};

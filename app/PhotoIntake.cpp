@@ -2,10 +2,10 @@
 
 #include "app/PhotoList.h"
 #include "photo/EmbeddedTitle.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QThread>
 
@@ -48,7 +48,7 @@ struct PhotoIntake::Queue {
 namespace {
 
 // Why a photograph read from `data` has no usable record, in the user's language.
-QString failureOf(const std::shared_ptr<const FileData>& data, const Kestavolin* record) {
+QString failureOf(const std::shared_ptr<const FileData>& data, const PhotoRecord* record) {
     if (!data)
         return localizedString(QStringLiteral("PhotoListUnreadable"));
     if (data->changedWhileRead())
@@ -62,9 +62,9 @@ QString failureOf(const std::shared_ptr<const FileData>& data, const Kestavolin*
 // thread.
 void readEntry(PhotoEntry& entry, const ReadOptions& options) {
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(entry.path);
-    std::shared_ptr<Kestavolin> record;
+    std::shared_ptr<PhotoRecord> record;
     if (data)
-        record = Kestavolin::initWithData(
+        record = PhotoRecord::initWithData(
             data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
     QString title;
     if (record && record->haveExif())
@@ -81,7 +81,7 @@ void readEntry(PhotoEntry& entry, const ReadOptions& options) {
 
 } // namespace
 
-QImage PhotoIntake::thumbnailOf(const Kestavolin& record) {
+QImage PhotoIntake::thumbnailOf(const PhotoRecord& record) {
     const std::shared_ptr<Picture>& picture = record.photoImage();
     if (!picture)
         return {};

@@ -9,7 +9,7 @@
 #include <vector>
 
 class FileData;
-class Kestavolin;
+class PhotoRecord;
 class PhotoList;
 class QThread;
 
@@ -27,7 +27,7 @@ public:
     static constexpr int thumbnailHeight = 64;
 
     // The list's thumbnail of an analysed photograph; null without a picture.
-    static QImage thumbnailOf(const Kestavolin& record);
+    static QImage thumbnailOf(const PhotoRecord& record);
 
     // Titles taken from photographs are cut to maximumTitleLength.
     PhotoIntake(PhotoList& list, qsizetype maximumTitleLength, QObject* parent = nullptr);

@@ -2,7 +2,7 @@
 
 #include "label/LabelLayout.h"
 #include "label/TapeLength.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 
 #include <QFileInfo>
 

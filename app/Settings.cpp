@@ -48,15 +48,15 @@ QString Settings::defaultPlistFilePath() {
 Settings::Settings(const QString& plistFilePath) : plistFilePath_(plistFilePath) {}
 
 void Settings::load() {
-    setMedia_ = false;
+    hasMedium_ = false;
     const PropertyList::ReadResult read = PropertyList::readFile(plistFilePath_);
     if (!read.ok() || !holds(read.value, QMetaType::QVariantMap)) {
         preferences_.clear();
         setDefaultExifItems();
-        setDefaultPhotograper();
+        setDefaultPhotographer();
         setDefaultLensList();
         setDefaultMedia();
-        setDefaulFont();
+        setDefaultFont();
         save();
         return;
     }
@@ -71,7 +71,7 @@ void Settings::takeStoredEntries() {
     if (holds(photographer, QMetaType::QString)) {
         photographer_ = photographer.toString();
     } else {
-        setDefaultPhotograper();
+        setDefaultPhotographer();
         save();
     }
 
@@ -97,7 +97,7 @@ void Settings::takeStoredEntries() {
     const QVariant medium = preferences_.value(mediaTypeNameKey);
     if (holds(medium, QMetaType::QString) && isMediumName(medium.toString())) {
         mediaTypeName_ = medium.toString();
-        setMedia_ = true;
+        hasMedium_ = true;
     }
 }
 
@@ -111,7 +111,7 @@ void Settings::takeStoredFont() {
         FontCatalogue::availableFonts().contains(name.toString()))
         setPrintFont(family.toString(), name.toString(), styleIndex);
     else
-        setDefaulFont();
+        setDefaultFont();
 }
 
 bool Settings::save() {
@@ -133,7 +133,7 @@ void Settings::setDefaultExifItems() {
     preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
-void Settings::setDefaultPhotograper() {
+void Settings::setDefaultPhotographer() {
     setPhotographer(localizedString(QStringLiteral("Photographer")));
 }
 
@@ -148,7 +148,7 @@ void Settings::setDefaultMedia() {
     preferences_.insert(mediaTypeNameKey, mediaName_);
 }
 
-void Settings::setDefaulFont() {
+void Settings::setDefaultFont() {
     const SettingsFile::Font& font = SettingsFile::defaultFont();
     setPrintFont(font.familyName, font.postScriptName, font.styleIndex);
 }
@@ -189,7 +189,7 @@ void Settings::chooseStartupMedium(const QString& medium) {
 void Settings::setMediaName(const QString& medium) {
     mediaName_ = medium;
     preferences_.insert(mediaTypeNameKey, mediaName_);
-    setMedia_ = true;
+    hasMedium_ = true;
 }
 
 bool Settings::isOn(const QString& key) const {

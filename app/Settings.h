@@ -36,10 +36,10 @@ public:
 
     // Defaults; each sets its member(s) and stores them in `preferences`.
     void setDefaultExifItems();
-    void setDefaultPhotograper();
+    void setDefaultPhotographer();
     void setDefaultLensList();
     void setDefaultMedia();
-    void setDefaulFont();
+    void setDefaultFont();
 
     void setPhotographer(const QString& name);
     void setLensList(const QStringList& names);
@@ -63,14 +63,14 @@ public:
     const QVariantMap& exifItemsStatus() const { return exifItemsStatus_; }
     const QString& printFontFamilyName() const { return printFontFamilyName_; }
     const QString& printFontName() const { return printFontName_; }
-    quint64 printPontStyleIndex() const { return printPontStyleIndex_; }
+    quint64 printFontStyleIndex() const { return printPontStyleIndex_; }
     // The medium in effect for the running application ("" until start-up decided it).
     const QString& mediaTypeName() const { return mediaTypeName_; }
     // The medium for the next start ("" until one was chosen).
     const QString& mediaName() const { return mediaName_; }
     // True when a valid medium was read from the file or chosen in the preferences;
     // false means start-up has to ask for one.
-    bool setMedia() const { return setMedia_; }
+    bool hasMedium() const { return hasMedium_; }
 
 private:
     void takeStoredEntries();
@@ -86,6 +86,6 @@ private:
     quint64 printPontStyleIndex_ = 0;
     QString mediaTypeName_;
     QString mediaName_;
-    bool setMedia_ = false;
+    bool hasMedium_ = false;
     QString saveError_;
 };

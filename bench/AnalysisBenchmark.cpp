@@ -5,7 +5,7 @@
 #include "bench/BenchCorpus.h"
 #include "bench/PeerReaders.h"
 #include "bench/RatioReporter.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
@@ -44,7 +44,7 @@ void analyseEveryFile(benchmark::State& state, const FileDataList& files) {
     const ScopedAlertPresenter quiet(alerts);
     for (auto _ : state) {
         for (const auto& data : files) {
-            Kestavolin record(AnalysisOptions{.decodePicture = false});
+            PhotoRecord record(AnalysisOptions{.decodePicture = false});
             benchmark::DoNotOptimize(record.dataAnalysisWithData(*data));
             benchmark::DoNotOptimize(record.exifData().size());
         }
@@ -86,7 +86,7 @@ void printCoverage(const BenchCorpus& corpus, const FileDataList& files) {
     const ScopedAlertPresenter quiet(alerts);
     int analysed = 0, exiv2 = 0, libexif = 0;
     for (std::size_t index = 0; index < corpus.files.size(); ++index) {
-        Kestavolin record(AnalysisOptions{.decodePicture = false});
+        PhotoRecord record(AnalysisOptions{.decodePicture = false});
         analysed += record.dataAnalysisWithData(*files[index]) ? 1 : 0;
         const auto* bytes =
             reinterpret_cast<const unsigned char*>(corpus.files[index].bytes.constData());

@@ -3,10 +3,10 @@
 //   <file bytes> <resident KiB before opening> <peak resident KiB> <decoded pixel size>
 // Run one process per file: the peak is the process's high-water mark.
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     installStringTables();
     const long before = residentKib();
     const auto data = FileData::initWithContentsOfFile(QString::fromLocal8Bit(argv[1]));
-    const auto record = Kestavolin::initWithData(data);
+    const auto record = PhotoRecord::initWithData(data);
     if (!record || !record->haveExif() || !record->photoImage()) {
         std::fprintf(stderr, "bench_open_memory: %s could not be opened\n", argv[1]);
         return 1;

@@ -9,10 +9,10 @@
 #include "label/LabelLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -43,7 +43,7 @@ void openToLabel(benchmark::State& state, const QString& path) {
     const LabelOptions options = tapeOptions();
     for (auto _ : state) {
         const auto data = FileData::initWithContentsOfFile(path);
-        auto record = Kestavolin::initWithData(data);
+        auto record = PhotoRecord::initWithData(data);
         if (!record || !record->haveExif()) {
             state.SkipWithError("the photograph could not be analysed");
             return;

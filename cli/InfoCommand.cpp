@@ -4,7 +4,7 @@
 #include "Command.h"
 #include "CommandArguments.h"
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 
@@ -66,11 +66,11 @@ FileInfo analyseFile(const QString& path) {
             QStringLiteral("It does not exist, is not a regular file or cannot be read.")};
         return info;
     }
-    const auto record = Kestavolin::initWithMetadata(data);
+    const auto record = PhotoRecord::initWithMetadata(data);
     if (!record) {
         info.failure = InfoFailure{
             std::nullopt, QStringLiteral("Not a photograph"),
-            QStringLiteral("The file is shorter than %1 bytes.").arg(Kestavolin::minimumLength)};
+            QStringLiteral("The file is shorter than %1 bytes.").arg(PhotoRecord::minimumLength)};
     } else if (data->changedWhileRead()) {
         info.failure =
             InfoFailure{std::nullopt, QStringLiteral("The file changed while it was read"),

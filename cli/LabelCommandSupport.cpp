@@ -4,11 +4,11 @@
 #include "HandOver.h"
 #include "LabelInputs.h"
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -68,8 +68,8 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
-                                                                  bool withoutCameraData) {
+std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
+                                                                   bool withoutCameraData) {
     return openPhotograph(
         path, {FileData::initWithContentsOfFile(path), std::nullopt, withoutCameraData});
 }
@@ -78,7 +78,7 @@ namespace {
 
 // The photo record of a file; why its metadata could not be read, and a picture
 // refused for its memory, are told through `note`.
-std::variant<std::unique_ptr<Kestavolin>, QString>
+std::variant<std::unique_ptr<PhotoRecord>, QString>
 analyse(const QString& path, const PhotographFile& file,
         const std::function<void(const QString&)>& note) {
     if (!file.data)
@@ -86,7 +86,7 @@ analyse(const QString& path, const PhotographFile& file,
     AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData};
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
-    auto record = Kestavolin::initWithData(file.data, options);
+    auto record = PhotoRecord::initWithData(file.data, options);
     if (file.data->changedWhileRead())
         return QStringLiteral("%1: the file changed while it was read").arg(path);
     if (!record)
@@ -108,13 +108,13 @@ analyse(const QString& path, const PhotographFile& file,
 
 } // namespace
 
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
-                                                                  const PhotographFile& file) {
+std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
+                                                                   const PhotographFile& file) {
     return analyse(path, file,
                    [](const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); });
 }
 
-std::variant<std::unique_ptr<Kestavolin>, QString>
+std::variant<std::unique_ptr<PhotoRecord>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
     return analyse(path, file, [&messages](const QString& line) { messages.append(line); });
 }

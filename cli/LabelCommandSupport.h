@@ -11,7 +11,7 @@
 #include <vector>
 
 class FileData;
-class Kestavolin;
+class PhotoRecord;
 class Picture;
 class QCommandLineParser;
 class QGuiApplication;
@@ -57,13 +57,13 @@ struct PhotographFile {
 // The photo record of a file, or the reason there is none to draw. The alert texts of
 // a failed analysis are written to standard error first; a picture refused for the
 // memory its decoding would take is reported there too, and the label made without it.
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
-                                                                  bool withoutCameraData);
+std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
+                                                                   bool withoutCameraData);
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
-std::variant<std::unique_ptr<Kestavolin>, QString> openPhotograph(const QString& path,
-                                                                  const PhotographFile& file);
+std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
+                                                                   const PhotographFile& file);
 // The same, with every line it would write to standard error (why the analysis
 // failed, a refused picture) appended to `messages` instead, in order, for a caller
 // that writes them later.
-std::variant<std::unique_ptr<Kestavolin>, QString>
+std::variant<std::unique_ptr<PhotoRecord>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages);

@@ -12,9 +12,9 @@
 #include "label/LabelLayout.h"
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
-#include "photo/Kestavolin.h"
-#include "platform/LabelPage.h"
-#include "platform/PrintSetup.h"
+#include "photo/PhotoRecord.h"
+#include "printing/LabelPage.h"
+#include "printing/PrintSetup.h"
 
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
@@ -147,7 +147,7 @@ int waitForJob(const PrintRequest& request, int jobId) {
 // A photograph's label, laid out; the layout keeps the photo record it shows.
 struct LaidOutLabel {
     const LabelInput* input = nullptr;
-    std::unique_ptr<Kestavolin> record;
+    std::unique_ptr<PhotoRecord> record;
     std::unique_ptr<LabelLayout> layout;
 };
 
@@ -175,7 +175,7 @@ int print(const PrintRequest& request) {
             status = fail(input, *failure);
             continue;
         }
-        LaidOutLabel label{&input, std::get<std::unique_ptr<Kestavolin>>(std::move(opened)),
+        LaidOutLabel label{&input, std::get<std::unique_ptr<PhotoRecord>>(std::move(opened)),
                            nullptr};
         const LabelOptions options = input.options();
         label.layout = makeLabelLayout(options);

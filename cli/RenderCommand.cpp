@@ -8,11 +8,11 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -161,12 +161,12 @@ std::mutex readerTurn;
 PhotographFile readPhotograph(const LabelInput& input) {
     PhotographFile file{FileData::initWithContentsOfFile(input.path), std::nullopt,
                         input.withoutCameraData};
-    if (!file.data || file.data->length() < Kestavolin::minimumLength)
+    if (!file.data || file.data->length() < PhotoRecord::minimumLength)
         return file;
     bool pictureUsed = input.withoutCameraData;
     if (!pictureUsed) {
         const std::lock_guard taking(readerTurn);
-        pictureUsed = Kestavolin::hasReadableMetadata(*file.data);
+        pictureUsed = PhotoRecord::hasReadableMetadata(*file.data);
     }
     if (pictureUsed)
         file.picture = Picture::initWithData(*file.data);
@@ -215,12 +215,12 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
                            const std::function<void(LabelLayout&)>& drawPdfPage) {
     PreparedLabel label;
     const PhotographFile file = readPhotograph(input);
-    std::variant<std::unique_ptr<Kestavolin>, QString> opened;
+    std::variant<std::unique_ptr<PhotoRecord>, QString> opened;
     LabelOptions options;
     {
         const std::lock_guard taking(readerTurn);
         opened = openPhotographQuietly(input.path, file, label.messages);
-        if (std::holds_alternative<std::unique_ptr<Kestavolin>>(opened))
+        if (std::holds_alternative<std::unique_ptr<PhotoRecord>>(opened))
             options = input.options();
     }
     if (const QString* failure = std::get_if<QString>(&opened)) {
@@ -228,7 +228,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
         return label;
     }
     // The layout keeps the photo record it shows.
-    const auto record = std::get<std::unique_ptr<Kestavolin>>(std::move(opened));
+    const auto record = std::get<std::unique_ptr<PhotoRecord>>(std::move(opened));
     const auto madeLayout = makeLabelLayout(options);
     LabelLayout& layout = *madeLayout;
     showPhotograph(layout, options, record.get());

@@ -42,6 +42,6 @@ uint32_t decode32(const unsigned char* bytes, DataOrder order) {
 
 } // namespace exiflist
 
-int systemByteOder() {
+int systemByteOrder() {
     return exiflist::hostIsLittleEndian ? 1 : 0;
 }

@@ -77,7 +77,7 @@ void setFileStrm(FileStrm* strm, const unsigned char* data, int64_t length);
 int64_t readStrm(void* buffer, int64_t length, FileStrm* strm);
 
 // Byte order of the host: 1 little-endian, 0 big-endian.
-int systemByteOder();
+int systemByteOrder();
 
 // ---------------------------------------------------------------------------------
 // Container detection

@@ -3,7 +3,7 @@
 // analysis must give a dictionary without an alert, or exactly one alert and an
 // empty dictionary.
 
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ScopedAlertPresenter recording(alerts);
     const auto bytes = FileData::fromByteArray(
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    const auto record = Kestavolin::initWithData(bytes, {.decodePicture = false});
+    const auto record = PhotoRecord::initWithData(bytes, {.decodePicture = false});
     if (!record) {
         if (!alerts.alerts().isEmpty() ||
-            size >= static_cast<std::size_t>(Kestavolin::minimumLength))
+            size >= static_cast<std::size_t>(PhotoRecord::minimumLength))
             std::abort();
         return 0;
     }

@@ -1,5 +1,5 @@
-#include "platform/Picture.h"
-#include "platform/PsdDecoder.h"
+#include "pictures/Picture.h"
+#include "pictures/PsdDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the reducing TIFF decoder: header checks, scanline reading
 // and block averaging at several reductions, and turning the result upright.
 
-#include "platform/TiffDecoder.h"
+#include "pictures/TiffDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

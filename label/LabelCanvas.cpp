@@ -1,8 +1,8 @@
 #include "label/LabelCanvas.h"
 
 #include "label/AttributedText.h"
+#include "pictures/Picture.h"
 #include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 #include <QPagedPaintDevice>
 #include <QPaintDevice>

@@ -1,10 +1,10 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
-#include "label/PdfToUnicode.h"
+#include "pdf/PdfJoin.h"
+#include "pdf/PdfPageBoxes.h"
+#include "pdf/PdfToUnicode.h"
 #include "platform/DraftFile.h"
-#include "platform/PdfJoin.h"
-#include "platform/PdfPageBoxes.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
@@ -126,7 +126,7 @@ QImage renderImage(LabelLayout& layout, int dpi, QString* error) {
     image.fill(Qt::white);
     QPainter painter(&image);
     prepareForLabel(painter, scale);
-    layout.drawRect(painter, labelSize, false);
+    layout.draw(painter, labelSize, false);
     return image;
 }
 
@@ -159,7 +159,7 @@ QByteArray svgBytes(LabelLayout& layout) {
     {
         QPainter painter(&generator);
         prepareForLabel(painter, 1.0);
-        layout.drawRect(painter, labelSize, false);
+        layout.draw(painter, labelSize, false);
     }
     return withPlainFontFamilies(bytes);
 }
@@ -261,7 +261,7 @@ void PdfDocument::addPage(LabelLayout& layout, int partIndex, qsizetype position
     }
     part.pageSizes.push_back(labelSize);
     part.positions.push_back(position);
-    layout.drawRect(painter, labelSize, false);
+    layout.draw(painter, labelSize, false);
     if (!part.needsIdeographMaps)
         part.needsIdeographMaps = mayShareGlyphsWithRadicals(textsOf(layout));
 }

@@ -2,10 +2,10 @@
 
 #include "label/ExifItemRules.h"
 #include "label/LabelCanvas.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
+#include "pictures/Picture.h"
 #include "platform/FontCatalogue.h"
-#include "platform/Picture.h"
 
 #include <QJsonArray>
 
@@ -46,8 +46,8 @@ std::shared_ptr<Picture> blankPicture(const QSizeF& size) {
 
 LabelLayout::LabelLayout(qreal exifPointSize) : exifPointSize_(exifPointSize) {
     makeFonts(SettingsFile::defaultFont().postScriptName);
-    titleString_.assign(space, titleFont_);
-    authorString_.assign(space, authorFont_);
+    titleText_.assign(space, titleFont_);
+    photographerText_.assign(space, photographerFont_);
 }
 
 QFont LabelLayout::labelFont(qreal pointSize) const {
@@ -57,45 +57,45 @@ QFont LabelLayout::labelFont(qreal pointSize) const {
 void LabelLayout::makeFonts(const QString& postScriptName) {
     fontName_ = postScriptName;
     titleFont_ = labelFont(titlePointSize);
-    authorFont_ = labelFont(authorPointSize);
+    photographerFont_ = labelFont(authorPointSize);
     exifFont_ = labelFont(exifPointSize_);
 }
 
-void LabelLayout::setExifSetingDisplay(const QVariantMap& settings) {
-    exifSetingOfDisplay_ = settings;
+void LabelLayout::setDisplaySettings(const QVariantMap& settings) {
+    displaySettings_ = settings;
 }
 
 void LabelLayout::setTitle(const QString& title) {
-    titleString_.assign(title, titleFont_);
+    titleText_.assign(title, titleFont_);
 }
 
-void LabelLayout::setAuthor(const QString& author) {
-    authorString_.assign(author, authorFont_);
+void LabelLayout::setPhotographer(const QString& author) {
+    photographerText_.assign(author, photographerFont_);
 }
 
 void LabelLayout::setFonts(const QString& postScriptName) {
     makeFonts(postScriptName);
-    titleString_.setAttributes(titleFont_);
-    authorString_.setAttributes(authorFont_);
+    titleText_.setAttributes(titleFont_);
+    photographerText_.setAttributes(photographerFont_);
     applyFonts();
 }
 
 void LabelLayout::takeThumbnail(const std::shared_ptr<Picture>& picture) {
     const QSizeF size = picture ? picture->size() : QSizeF();
     if (!(size.width() > 0 && size.height() > 0)) {
-        printImage_.reset();
+        thumbnail_.reset();
         thumbnailSize_ = QSizeF();
         return;
     }
     // The picture may be shared with the other medium, so its own size stays as it
     // is. Label geometry is kept in 32-bit floats.
-    printImage_ = picture;
+    thumbnail_ = picture;
     const QSizeF onLabel = thumbnailSizeFor(size);
     thumbnailSize_ =
         QSizeF(static_cast<float>(onLabel.width()), static_cast<float>(onLabel.height()));
 }
 
-void LabelLayout::setExifData(const Kestavolin* record) {
+void LabelLayout::setExifData(const PhotoRecord* record) {
     if (!record || !record->haveExif())
         return;
     takeThumbnail(record->photoImage());
@@ -105,7 +105,7 @@ void LabelLayout::setExifData(const Kestavolin* record) {
     if (info.isEmpty()) {
         blankExif();
         if (record->withoutCameraData())
-            showFileNameAlone(ExifItemRules::ShownItems(exifSetingOfDisplay_, info)
+            showFileNameAlone(ExifItemRules::ShownItems(displaySettings_, info)
                                   .shownFileName(record->fileName()));
         return;
     }
@@ -124,24 +124,24 @@ void LabelLayout::blankExif() {
     blankExifTexts();
 }
 
-void LabelLayout::clearAllStr() {
-    printImage_.reset();
+void LabelLayout::clear() {
+    thumbnail_.reset();
     thumbnailSize_ = QSizeF();
-    exifSetingOfDisplay_ = QVariantMap();
+    displaySettings_ = QVariantMap();
     blankExif();
-    titleString_.assign(space, titleFont_);
-    authorString_.assign(space, authorFont_);
+    titleText_.assign(space, titleFont_);
+    photographerText_.assign(space, photographerFont_);
 }
 
 void LabelLayout::drawBackground(LabelCanvas&, const QRectF&) const {}
 
-void LabelLayout::drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) const {
+void LabelLayout::draw(QPainter& painter, const QSizeF& viewSize, bool dragging) const {
     LabelCanvas canvas(painter, viewSize.height());
     const QRectF bounds(QPointF(0, 0), viewSize);
     canvas.fillRect(bounds, dragging ? dragHighlightColour : Qt::white);
     drawBackground(canvas, bounds);
-    if (printImage_)
-        canvas.drawPicture(*printImage_, thumbnailRect());
+    if (thumbnail_)
+        canvas.drawPicture(*thumbnail_, thumbnailRect());
     for (const PlacedText& placed : placedTexts())
         canvas.drawText(placed.text, placed.lowerLeft);
 }

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-class Kestavolin;
+class PhotoRecord;
 class LabelCanvas;
 class Picture;
 class QPainter;
@@ -49,32 +49,32 @@ public:
     virtual QSizeF labelSize() const = 0;
 
     // The display settings the next photograph's texts follow.
-    void setExifSetingDisplay(const QVariantMap& settings);
+    void setDisplaySettings(const QVariantMap& settings);
     // Takes the thumbnail and texts from the record; a null record, or one whose
     // analysis failed, changes nothing.
-    void setExifData(const Kestavolin* record);
+    void setExifData(const PhotoRecord* record);
     void setTitle(const QString& title);
-    void setAuthor(const QString& author);
+    void setPhotographer(const QString& author);
     // A lens name outside the accepted lengths changes nothing.
     void setUserLens(const QString& lensName);
     // The PostScript name of the font for every text of the label.
     void setFonts(const QString& postScriptName);
     // Back to a label without thumbnail, display settings, title or photographer.
-    void clearAllStr();
+    void clear();
 
     // Draws the label for a view of viewSize points. The painter's user space is
     // points with the origin at the view's top-left corner.
-    void drawRect(QPainter& painter, const QSizeF& viewSize, bool dragging) const;
+    void draw(QPainter& painter, const QSizeF& viewSize, bool dragging) const;
     // The texts the next drawing places, in drawing order.
     virtual std::vector<PlacedText> placedTexts() const = 0;
 
-    const std::shared_ptr<Picture>& printImage() const { return printImage_; }
+    const std::shared_ptr<Picture>& thumbnail() const { return thumbnail_; }
     // The thumbnail's size on the label in points; empty without a thumbnail.
     QSizeF thumbnailSize() const { return thumbnailSize_; }
     bool makerSkip() const { return makerSkip_; }
     bool exifLens() const { return lens_.showsPhotographLens(); }
-    const AttributedText& titleString() const { return titleString_; }
-    const AttributedText& authorString() const { return authorString_; }
+    const AttributedText& titleText() const { return titleText_; }
+    const AttributedText& photographerText() const { return photographerText_; }
 
 protected:
     // Blank title and photographer in the default label font; the medium's Exif texts
@@ -92,7 +92,7 @@ protected:
 
     // Builds the medium's texts from an analysed photograph with metadata, after its
     // thumbnail was taken.
-    virtual void takeExifTexts(const Kestavolin& record, const QVariantMap& info) = 0;
+    virtual void takeExifTexts(const PhotoRecord& record, const QVariantMap& info) = 0;
     // Shows the lens just picked (held by lens()).
     virtual void showPickedLens() = 0;
     // Every Exif text of the medium blank, and no camera kept for a lens chosen later.
@@ -107,7 +107,7 @@ protected:
     // The label font at another point size.
     QFont labelFont(qreal pointSize) const;
     const QFont& exifFont() const { return exifFont_; }
-    const QVariantMap& displaySettings() const { return exifSetingOfDisplay_; }
+    const QVariantMap& displaySettings() const { return displaySettings_; }
     LensChoice& lens() { return lens_; }
     const LensChoice& lens() const { return lens_; }
     void setMakerSkip(bool skip) { makerSkip_ = skip; }
@@ -122,14 +122,14 @@ private:
     qreal exifPointSize_;
     QString fontName_;
     QFont titleFont_;
-    QFont authorFont_;
+    QFont photographerFont_;
     QFont exifFont_;
-    AttributedText titleString_;
-    AttributedText authorString_;
-    QVariantMap exifSetingOfDisplay_;
+    AttributedText titleText_;
+    AttributedText photographerText_;
+    QVariantMap displaySettings_;
     LensChoice lens_;
     bool makerSkip_ = false;
-    std::shared_ptr<Picture> printImage_;
+    std::shared_ptr<Picture> thumbnail_;
     QSizeF thumbnailSize_;
 };
 

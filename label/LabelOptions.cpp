@@ -1,6 +1,6 @@
 #include "label/LabelOptions.h"
 
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 
@@ -9,17 +9,17 @@ std::unique_ptr<LabelLayout> makeLabelLayout(const LabelOptions& options) {
     if (options.medium == MediaTape18Key)
         layout = std::make_unique<TapeLayout>();
     else
-        layout = std::make_unique<Tack66Layout>();
+        layout = std::make_unique<RollLayout>();
     if (options.font)
         layout->setFonts(*options.font);
-    layout->setAuthor(options.photographer);
+    layout->setPhotographer(options.photographer);
     if (options.title)
         layout->setTitle(*options.title);
     return layout;
 }
 
-void showPhotograph(LabelLayout& layout, const LabelOptions& options, const Kestavolin* record) {
-    layout.setExifSetingDisplay(options.displaySettings);
+void showPhotograph(LabelLayout& layout, const LabelOptions& options, const PhotoRecord* record) {
+    layout.setDisplaySettings(options.displaySettings);
     layout.setExifData(record);
     if (options.lens)
         layout.setUserLens(*options.lens);

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-class Kestavolin;
+class PhotoRecord;
 class LabelLayout;
 
 // What a label is made of besides the photograph: medium, title, photographer, lens,
@@ -26,4 +26,4 @@ std::unique_ptr<LabelLayout> makeLabelLayout(const LabelOptions& options);
 
 // Hands the label the display settings and the photograph, then the lens, in the
 // order the application calls them.
-void showPhotograph(LabelLayout& layout, const LabelOptions& options, const Kestavolin* record);
+void showPhotograph(LabelLayout& layout, const LabelOptions& options, const PhotoRecord* record);

@@ -1,7 +1,7 @@
 #include "label/LabelPreview.h"
 
 #include "label/LabelView.h"
-#include "label/ScaleViewer.h"
+#include "label/Ruler.h"
 #include "label/ZoomSteps.h"
 
 #include <QVBoxLayout>
@@ -32,7 +32,7 @@ LabelPreview::LabelPreview(QWidget* parent) : QScrollArea(parent), zoom_(ZoomSte
     setWidget(stage);
 }
 
-void LabelPreview::showLabel(LabelView* view, ScaleViewer* ruler) {
+void LabelPreview::showLabel(LabelView* view, Ruler* ruler) {
     view_ = view;
     ruler_ = ruler;
     // Placed above the closing stretch, so that both keep to the top-left corner.

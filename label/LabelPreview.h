@@ -3,7 +3,7 @@
 #include <QScrollArea>
 
 class LabelView;
-class ScaleViewer;
+class Ruler;
 class QVBoxLayout;
 
 // The main window's preview area: the label view, with the ruler above a tape label,
@@ -18,7 +18,7 @@ public:
     explicit LabelPreview(QWidget* parent = nullptr);
 
     // Shows the view and, when given, the ruler above it; the preview takes both.
-    void showLabel(LabelView* view, ScaleViewer* ruler);
+    void showLabel(LabelView* view, Ruler* ruler);
 
     double zoom() const { return zoom_; }
 
@@ -40,6 +40,6 @@ private:
 
     QVBoxLayout* stageLayout_;
     LabelView* view_ = nullptr;
-    ScaleViewer* ruler_ = nullptr;
+    Ruler* ruler_ = nullptr;
     double zoom_;
 };

@@ -17,12 +17,12 @@ void LabelView::setZoom(double factor) {
     redisplay();
 }
 
-void LabelView::setExifSetingDisplay(const QVariantMap& settings) {
-    layout_->setExifSetingDisplay(settings);
+void LabelView::setDisplaySettings(const QVariantMap& settings) {
+    layout_->setDisplaySettings(settings);
     repaint();
 }
 
-void LabelView::setExifData(const Kestavolin* record) {
+void LabelView::setExifData(const PhotoRecord* record) {
     layout_->setExifData(record);
     redisplay();
 }
@@ -32,8 +32,8 @@ void LabelView::setTitle(const QString& title) {
     redisplay();
 }
 
-void LabelView::setAuthor(const QString& author) {
-    layout_->setAuthor(author);
+void LabelView::setPhotographer(const QString& author) {
+    layout_->setPhotographer(author);
     redisplay();
 }
 
@@ -47,13 +47,13 @@ void LabelView::setFonts(const QString& postScriptName) {
     redisplay();
 }
 
-void LabelView::clearAllStr() {
-    layout_->clearAllStr();
+void LabelView::clear() {
+    layout_->clear();
     redisplay();
 }
 
 void LabelView::paintLabel(QPainter& painter) {
-    layout_->drawRect(painter, layout_->labelSize(), dropTarget_.dragging());
+    layout_->draw(painter, layout_->labelSize(), dropTarget_.dragging());
 }
 
 void LabelView::redisplay() {
@@ -73,7 +73,7 @@ void LabelView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(zoom_, zoom_);
-    layout_->drawRect(painter, QSizeF(size()) / zoom_, dropTarget_.dragging());
+    layout_->draw(painter, QSizeF(size()) / zoom_, dropTarget_.dragging());
 }
 
 void LabelView::dragEnterEvent(QDragEnterEvent* event) {

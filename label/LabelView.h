@@ -16,13 +16,13 @@ class LabelView : public QWidget {
     Q_OBJECT
 
 public:
-    void setExifSetingDisplay(const QVariantMap& settings);
-    void setExifData(const Kestavolin* record);
+    void setDisplaySettings(const QVariantMap& settings);
+    void setExifData(const PhotoRecord* record);
     void setTitle(const QString& title);
-    void setAuthor(const QString& author);
+    void setPhotographer(const QString& author);
     void setUserLens(const QString& lensName);
     void setFonts(const QString& postScriptName);
-    void clearAllStr();
+    void clear();
 
     double zoom() const { return zoom_; }
     void setZoom(double factor);

@@ -2,7 +2,7 @@
 
 #include "label/ExifItemRules.h"
 #include "photo/ConstStrings.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
 #include "platform/LocalizedText.h"
 
@@ -58,21 +58,21 @@ std::array<const AttributedText*, 4> TapeLayout::exifLines() const {
     return {&exifInst_, &exifExpos_, &exifMode_, &exifOther_};
 }
 
-float TapeLayout::titleWith() const {
-    return widest({&titleString(), &authorString(), &indexTitleString_, &indexAuthorString_});
+float TapeLayout::titleWidth() const {
+    return widest({&titleText(), &photographerText(), &indexTitleString_, &indexAuthorString_});
 }
 
-float TapeLayout::exifWith() const {
+float TapeLayout::exifWidth() const {
     return widest(exifLines());
 }
 
 QSizeF TapeLayout::tapeSize() const {
     // Added term by term in 32-bit floating point, as the label length is announced.
-    float width = imageWith() + gap;
+    float width = imageWidth() + gap;
     width += gap;
-    width += titleWith();
+    width += titleWidth();
     width += gap;
-    width += exifWith();
+    width += exifWidth();
     width += gap;
     return QSizeF(static_cast<double>(width), tapeHeight);
 }
@@ -83,7 +83,7 @@ QSizeF TapeLayout::thumbnailSizeFor(const QSizeF& pictureSize) const {
 }
 
 QRectF TapeLayout::thumbnailRect() const {
-    return QRectF(gap, 0, imageWith(), tapeHeight);
+    return QRectF(gap, 0, imageWidth(), tapeHeight);
 }
 
 void TapeLayout::applyFonts() {
@@ -93,7 +93,7 @@ void TapeLayout::applyFonts() {
         line->setAttributes(exifFont());
 }
 
-void TapeLayout::takeExifTexts(const Kestavolin& record, const QVariantMap& info) {
+void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& info) {
     exifMaker_.clear();
     exifModel_.clear();
     // A photograph without the entry keeps the last decision.
@@ -142,7 +142,7 @@ void TapeLayout::takeExifTexts(const Kestavolin& record, const QVariantMap& info
     if (items.isOn(imageDescription))
         setTitle(items.valueOrSpace(imageDescription));
     if (const auto source = signTypeSourceKey(displaySettings()))
-        setAuthor(items.valueOrSpace(*source));
+        setPhotographer(items.valueOrSpace(*source));
 }
 
 void TapeLayout::showPickedLens() {
@@ -169,11 +169,11 @@ void TapeLayout::blankExifTexts() {
 }
 
 std::vector<PlacedText> TapeLayout::placedTexts() const {
-    const float titleColumn = imageWith() + gap + gap;
-    const float exifColumn = imageWith() + gap + gap + titleWith() + gap;
+    const float titleColumn = imageWidth() + gap + gap;
+    const float exifColumn = imageWidth() + gap + gap + titleWidth() + gap;
     return {
-        {QStringLiteral("titleString"), titleString(), {titleColumn, titleY}},
-        {QStringLiteral("authorString"), authorString(), {titleColumn, authorY}},
+        {QStringLiteral("titleString"), titleText(), {titleColumn, titleY}},
+        {QStringLiteral("authorString"), photographerText(), {titleColumn, authorY}},
         {QStringLiteral("indexAuthorString"), indexAuthorString_, {titleColumn, indexAuthorY}},
         {QStringLiteral("indexTitleString"), indexTitleString_, {titleColumn, indexTitleY}},
         {QStringLiteral("exifOther"), exifOther_, {exifColumn, exifOtherY}},

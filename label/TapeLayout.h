@@ -1,7 +1,7 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "platform/Picture.h"
+#include "pictures/Picture.h"
 
 #include <array>
 
@@ -23,9 +23,9 @@ public:
 
     QSizeF tapeSize() const;
     // The widths of the thumbnail, the title column and the Exif column.
-    float imageWith() const { return static_cast<float>(thumbnailSize().width()); }
-    float titleWith() const;
-    float exifWith() const;
+    float imageWidth() const { return static_cast<float>(thumbnailSize().width()); }
+    float titleWidth() const;
+    float exifWidth() const;
 
     const AttributedText& indexTitleString() const { return indexTitleString_; }
     const AttributedText& indexAuthorString() const { return indexAuthorString_; }
@@ -37,7 +37,7 @@ public:
 protected:
     QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
     QRectF thumbnailRect() const override;
-    void takeExifTexts(const Kestavolin& record, const QVariantMap& info) override;
+    void takeExifTexts(const PhotoRecord& record, const QVariantMap& info) override;
     void showPickedLens() override;
     void blankExifTexts() override;
     void showFileNameAlone(const QString& name) override;

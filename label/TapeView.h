@@ -11,8 +11,8 @@ public:
     explicit TapeView(QWidget* parent = nullptr);
 
     QSizeF tapeSize() const { return tapeLayout().tapeSize(); }
-    float titleWith() const { return tapeLayout().titleWith(); }
-    const std::shared_ptr<Picture>& printImage() const { return tapeLayout().printImage(); }
+    float titleWidth() const { return tapeLayout().titleWidth(); }
+    const std::shared_ptr<Picture>& thumbnail() const { return tapeLayout().thumbnail(); }
 
     TapeLayout& tapeLayout() { return static_cast<TapeLayout&>(layout()); }
     const TapeLayout& tapeLayout() const { return static_cast<const TapeLayout&>(layout()); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char* formatErrorTitle = "ErrorMassage";
+constexpr const char* formatErrorTitle = "ErrorMessage";
 
 constexpr const char* notReadableText = "not a JPEG, TIFF or PSD file with readable metadata";
 constexpr const char* psdHeaderText = "unsupported or damaged Photoshop header";
@@ -19,7 +19,7 @@ constexpr const char* noJpegExifText = "no Exif segment before the image data";
 constexpr std::array failures{
     AnalysisFailure{EXIFLIST_ERROR_FORMAT, formatErrorTitle, "FailedOpenMsg", notReadableText},
     AnalysisFailure{EXIFLIST_ERROR_PSD_NO_RESOURCES, formatErrorTitle, "NoExifMsg", noPsdExifText},
-    AnalysisFailure{EXIFLIST_ERROR_IFD, "IfdError", "IfdErrorMassage",
+    AnalysisFailure{EXIFLIST_ERROR_IFD, "IfdError", "IfdErrorMessage",
                     "a metadata directory could not be read"},
     AnalysisFailure{EXIFLIST_ERROR_PSD_HEADER, formatErrorTitle, "NotPSDMsg", psdHeaderText},
     AnalysisFailure{EXIFLIST_ERROR_PSD_CHANNELS, formatErrorTitle, "FailPSDMsg", psdHeaderText},
@@ -49,7 +49,7 @@ AnalysisFailure analysisFailure(int code) {
 AlertContent analysisAlert(const AnalysisFailure& failure) {
     return {localizedString(QString::fromLatin1(failure.alertTitleKey)),
             localizedString(QString::fromLatin1(failure.alertMessageKey)),
-            localizedString(QStringLiteral("Colse")), QString(), QString()};
+            localizedString(QStringLiteral("Close")), QString(), QString()};
 }
 
 void showAnalysisAlert(const AnalysisFailure& failure) {

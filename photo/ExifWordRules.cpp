@@ -44,7 +44,7 @@ std::optional<QString> exposureModeWord(const ExifTagNode& node) {
 }
 
 std::optional<QString> exposureProgramWord(const ExifTagNode& node) {
-    return wordFor(node, {{0, "NotFefined"_L1},
+    return wordFor(node, {{0, "NotDefined"_L1},
                           {1, "Manual"_L1},
                           {2, "NormalProgram"_L1},
                           {3, "AperturePriority"_L1},
@@ -70,15 +70,15 @@ std::optional<QString> lightSourceWord(const ExifTagNode& node) {
     return wordFor(node, {{0, "LightSourceUnknown"_L1},
                           {1, "Daylight"_L1},
                           {2, "Fluorescent"_L1},
-                          {3, "Tungstonlight"_L1},
+                          {3, "Tungstenlight"_L1},
                           {4, "Flashlight"_L1},
                           {9, "FineWeather"_L1},
                           {10, "CloudyWeather"_L1},
                           {11, "Shade"_L1},
                           {12, "DaylightFluorescent"_L1},
-                          {13, "DayWhitetFluorescent"_L1},
-                          {14, "CoolWhitetFluorescent"_L1},
-                          {15, "WhitetFluorescent"_L1},
+                          {13, "DayWhiteFluorescent"_L1},
+                          {14, "CoolWhiteFluorescent"_L1},
+                          {15, "WhiteFluorescent"_L1},
                           {16, "WarmFluorescent"_L1},
                           {17, "StandardLightA"_L1},
                           {18, "StandardLightB"_L1},

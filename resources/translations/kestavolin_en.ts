@@ -3,8 +3,8 @@
 <TS version="2.1" language="en_US">
 <context>
     <name></name>
-    <message id="ErrorMassage">
-        <source>ErrorMassage</source>
+    <message id="ErrorMessage">
+        <source>ErrorMessage</source>
         <translation>Cannot Read the Photograph</translation>
     </message>
     <message id="FailedOpenMsg">
@@ -43,20 +43,20 @@
         <source>IfdError</source>
         <translation>Damaged Exif Information</translation>
     </message>
-    <message id="IfdErrorMassage">
-        <source>IfdErrorMassage</source>
+    <message id="IfdErrorMessage">
+        <source>IfdErrorMessage</source>
         <translation>The Exif information of this photograph is damaged and cannot be read.</translation>
     </message>
     <message id="ExifError">
         <source>ExifError</source>
         <translation>No Exif Information</translation>
     </message>
-    <message id="FailExifMassage">
-        <source>FailExifMassage</source>
+    <message id="FailExifMessage">
+        <source>FailExifMessage</source>
         <translation>The Exif information of this photograph could not be read.</translation>
     </message>
-    <message id="Colse">
-        <source>Colse</source>
+    <message id="Close">
+        <source>Close</source>
         <translation>Close</translation>
     </message>
     <message id="Ok">
@@ -67,20 +67,16 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message id="Cansel">
-        <source>Cansel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message id="DropEroor">
-        <source>DropEroor</source>
+    <message id="DropError">
+        <source>DropError</source>
         <translation>Cannot Open the File</translation>
     </message>
     <message id="OnlyTiffOrJpegOrPsdMessage">
         <source>OnlyTiffOrJpegOrPsdMessage</source>
         <translation>Only TIFF, JPEG and Photoshop (PSD) files can be opened.</translation>
     </message>
-    <message id="lensDelCoution">
-        <source>lensDelCoution</source>
+    <message id="lensDelCaution">
+        <source>lensDelCaution</source>
         <translation>Delete Lens</translation>
     </message>
     <message id="lensDelMessage">
@@ -111,8 +107,8 @@
         <source>lensOverMsg</source>
         <translation>No more lenses can be added. Delete a lens you no longer use first.</translation>
     </message>
-    <message id="tapeLengthMassage">
-        <source>tapeLengthMassage</source>
+    <message id="tapeLengthTitle">
+        <source>tapeLengthTitle</source>
         <translation>Tape Length</translation>
     </message>
     <message id="tapeTotalMsg">
@@ -211,8 +207,8 @@
         <source>AutoBracket</source>
         <translation>Auto bracket</translation>
     </message>
-    <message id="NotFefined">
-        <source>NotFefined</source>
+    <message id="NotDefined">
+        <source>NotDefined</source>
         <translation>Not defined</translation>
     </message>
     <message id="Manual">
@@ -291,8 +287,8 @@
         <source>Fluorescent</source>
         <translation>Fluorescent</translation>
     </message>
-    <message id="Tungstonlight">
-        <source>Tungstonlight</source>
+    <message id="Tungstenlight">
+        <source>Tungstenlight</source>
         <translation>Tungsten</translation>
     </message>
     <message id="Flashlight">
@@ -315,16 +311,16 @@
         <source>DaylightFluorescent</source>
         <translation>Daylight fluorescent</translation>
     </message>
-    <message id="DayWhitetFluorescent">
-        <source>DayWhitetFluorescent</source>
+    <message id="DayWhiteFluorescent">
+        <source>DayWhiteFluorescent</source>
         <translation>Day white fluorescent</translation>
     </message>
-    <message id="CoolWhitetFluorescent">
-        <source>CoolWhitetFluorescent</source>
+    <message id="CoolWhiteFluorescent">
+        <source>CoolWhiteFluorescent</source>
         <translation>Cool white fluorescent</translation>
     </message>
-    <message id="WhitetFluorescent">
-        <source>WhitetFluorescent</source>
+    <message id="WhiteFluorescent">
+        <source>WhiteFluorescent</source>
         <translation>White fluorescent</translation>
     </message>
     <message id="WarmFluorescent">

@@ -3,8 +3,8 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name></name>
-    <message id="ErrorMassage">
-        <source>ErrorMassage</source>
+    <message id="ErrorMessage">
+        <source>ErrorMessage</source>
         <translation>写真を読み込めません</translation>
     </message>
     <message id="FailedOpenMsg">
@@ -43,20 +43,20 @@
         <source>IfdError</source>
         <translation>Exif 情報が破損しています</translation>
     </message>
-    <message id="IfdErrorMassage">
-        <source>IfdErrorMassage</source>
+    <message id="IfdErrorMessage">
+        <source>IfdErrorMessage</source>
         <translation>この写真の Exif 情報は破損しているため読み取れません。</translation>
     </message>
     <message id="ExifError">
         <source>ExifError</source>
         <translation>Exif 情報がありません</translation>
     </message>
-    <message id="FailExifMassage">
-        <source>FailExifMassage</source>
+    <message id="FailExifMessage">
+        <source>FailExifMessage</source>
         <translation>この写真の Exif 情報を読み取れませんでした。</translation>
     </message>
-    <message id="Colse">
-        <source>Colse</source>
+    <message id="Close">
+        <source>Close</source>
         <translation>閉じる</translation>
     </message>
     <message id="Ok">
@@ -67,20 +67,16 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message id="Cansel">
-        <source>Cansel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message id="DropEroor">
-        <source>DropEroor</source>
+    <message id="DropError">
+        <source>DropError</source>
         <translation>ファイルを開けません</translation>
     </message>
     <message id="OnlyTiffOrJpegOrPsdMessage">
         <source>OnlyTiffOrJpegOrPsdMessage</source>
         <translation>開けるのは TIFF、JPEG、Photoshop（PSD）ファイルだけです。</translation>
     </message>
-    <message id="lensDelCoution">
-        <source>lensDelCoution</source>
+    <message id="lensDelCaution">
+        <source>lensDelCaution</source>
         <translation>レンズの削除</translation>
     </message>
     <message id="lensDelMessage">
@@ -111,8 +107,8 @@
         <source>lensOverMsg</source>
         <translation>これ以上レンズを追加できません。使わなくなったレンズを先に削除してください。</translation>
     </message>
-    <message id="tapeLengthMassage">
-        <source>tapeLengthMassage</source>
+    <message id="tapeLengthTitle">
+        <source>tapeLengthTitle</source>
         <translation>テープの長さ</translation>
     </message>
     <message id="tapeTotalMsg">
@@ -211,8 +207,8 @@
         <source>AutoBracket</source>
         <translation>オートブラケット</translation>
     </message>
-    <message id="NotFefined">
-        <source>NotFefined</source>
+    <message id="NotDefined">
+        <source>NotDefined</source>
         <translation>未定義</translation>
     </message>
     <message id="Manual">
@@ -291,8 +287,8 @@
         <source>Fluorescent</source>
         <translation>蛍光灯</translation>
     </message>
-    <message id="Tungstonlight">
-        <source>Tungstonlight</source>
+    <message id="Tungstenlight">
+        <source>Tungstenlight</source>
         <translation>白熱電球</translation>
     </message>
     <message id="Flashlight">
@@ -315,16 +311,16 @@
         <source>DaylightFluorescent</source>
         <translation>昼光色蛍光灯</translation>
     </message>
-    <message id="DayWhitetFluorescent">
-        <source>DayWhitetFluorescent</source>
+    <message id="DayWhiteFluorescent">
+        <source>DayWhiteFluorescent</source>
         <translation>昼白色蛍光灯</translation>
     </message>
-    <message id="CoolWhitetFluorescent">
-        <source>CoolWhitetFluorescent</source>
+    <message id="CoolWhiteFluorescent">
+        <source>CoolWhiteFluorescent</source>
         <translation>白色蛍光灯</translation>
     </message>
-    <message id="WhitetFluorescent">
-        <source>WhitetFluorescent</source>
+    <message id="WhiteFluorescent">
+        <source>WhiteFluorescent</source>
         <translation>温白色蛍光灯</translation>
     </message>
     <message id="WarmFluorescent">

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/PreferencesDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ std::optional<QString> ScriptedDialogRunner::askForMedium() {
     return medium;
 }
 
-bool ScriptedDialogRunner::runPreferences(PreferencesKestavolin& panel) {
+bool ScriptedDialogRunner::runPreferences(PreferencesDialog& panel) {
     ++preferencesShown;
     preferencesMediumShown = panel.mediaType();
     if (preferencesChoice)

@@ -24,7 +24,7 @@ public:
                                             const QString& nameFilter,
                                             const QString& suffix) override;
     std::optional<QString> askForMedium() override;
-    bool runPreferences(PreferencesKestavolin& panel) override;
+    bool runPreferences(PreferencesDialog& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;
     void showAbout(QWidget* parent, const QString& title, const QString& text) override;
@@ -37,7 +37,7 @@ public:
     bool realMediaPanel = false;
 
     // Preferences: what the user does in the panel before OK (or Cancel).
-    std::function<void(PreferencesKestavolin&)> preferencesChoice;
+    std::function<void(PreferencesDialog&)> preferencesChoice;
     bool confirmPreferences = true;
     int preferencesShown = 0;
     QString preferencesMediumShown;

@@ -4,12 +4,12 @@
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
-#include "app/PrintJobWatcher.h"
 #include "label/CaptionSheet.h"
 #include "label/TapeLength.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
-#include "preferences/PreferencesKestavolin.h"
+#include "preferences/PreferencesDialog.h"
+#include "printing/PrintJobWatcher.h"
 
 #include <exiv2/exiv2.hpp>
 
@@ -173,7 +173,7 @@ TEST_F(Exhibition, PhotographsOwnTitlesAndPhotographsWithoutCameraDataAreOptIn) 
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_EQ(fixture.alerts.alerts().first().title, QStringLiteral("listNotReadTitle"));
 
-    fixture.dialogs.preferencesChoice = [](PreferencesKestavolin& panel) {
+    fixture.dialogs.preferencesChoice = [](PreferencesDialog& panel) {
         EXPECT_FALSE(panel.titlesFromPhotos());
         EXPECT_FALSE(panel.labelWithoutCameraData());
         panel.setListOptions(true, true);
@@ -187,9 +187,9 @@ TEST_F(Exhibition, PhotographsOwnTitlesAndPhotographsWithoutCameraDataAreOptIn) 
                      QUrl::fromLocalFile(fixture.fileWithBytes(QStringLiteral("n.txt"), "notes")),
                      QUrl::fromLocalFile(scan)});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(app.tapeImageView(), &enter);
+    QCoreApplication::sendEvent(app.tapeView(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(app.tapeImageView(), &drop);
+    QCoreApplication::sendEvent(app.tapeView(), &drop);
     waitForIntake();
     ASSERT_EQ(list.rowCount(), 4);
     EXPECT_EQ(list.entry(2).title, QStringLiteral("Old mill"));

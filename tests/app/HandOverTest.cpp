@@ -4,10 +4,10 @@
 
 #include "app/SingleInstance.h"
 #include "label/TapeView.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -127,10 +127,10 @@ TEST_F(HandOver, DamagedFilesFromLaterLaunchesEachGiveAnAlertAndTheInstanceKeeps
         }
         for (int i = 0; i < launches; ++i)
             EXPECT_EQ(alerts.shown.at(i).title,
-                      localizedString(QLatin1String(i % 2 ? "DropEroor" : "ErrorMassage")));
+                      localizedString(QLatin1String(i % 2 ? "DropError" : "ErrorMessage")));
         useEmptyStringTable();
     }
-    EXPECT_FALSE(app.kestavolin() && app.kestavolin()->haveExif());
+    EXPECT_FALSE(app.record() && app.record()->haveExif());
 }
 
 // The running instance is busy longer than a launch used to wait: the launch waits
@@ -191,10 +191,10 @@ TEST_F(HandOver, TheRunningInstanceAnswersWhileItDecodesAPicture) {
     app.applicationOpenFiles({first});
     EXPECT_TRUE(answeredDuringDecode);
     EXPECT_EQ(later.process.exitCode(), 0);
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.kestavolin()->fileName(), first);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app.kestavolin()->fileName() == second; }, 5000));
-    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
+    ASSERT_NE(app.record(), nullptr);
+    EXPECT_EQ(app.record()->fileName(), first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.record()->fileName() == second; }, 5000));
+    EXPECT_NE(app.tapeView()->thumbnail(), nullptr);
 }
 
 } // namespace

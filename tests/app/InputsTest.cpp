@@ -2,8 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
-#include "photo/Kestavolin.h"
-#include "preferences/PreferencesKestavolin.h"
+#include "photo/PhotoRecord.h"
+#include "preferences/PreferencesDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 namespace {
 
 bool labelShows(KestavolinAppDelegate& app, const QString& text) {
-    for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
+    for (const PlacedText& placed : app.tapeView()->layout().placedTexts()) {
         if (placed.text.string().contains(text))
             return true;
     }
@@ -88,7 +88,7 @@ TEST_F(Inputs, DeletingAConfirmedNameRemovesEveryCopyAndSelectsExif) {
     lensBox()->setEditText(QStringLiteral("Zoom"));
     app->deleteLensName();
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
-    EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("lensDelCoution"));
+    EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("lensDelCaution"));
     const QStringList expected{QStringLiteral("Exif"), QStringLiteral("Prime")};
     EXPECT_EQ(app->settings().lensList(), expected);
     EXPECT_EQ(storedLenses(), expected);
@@ -128,18 +128,18 @@ TEST_F(Inputs, DeletionIsRefusedCancelledOrSilentAsTheNameRequires) {
 // again. A title of up to 400 characters is taken, never stored, and an emptied
 // title field removes it from the label.
 TEST_F(Inputs, PhotographerAndTitleHaveTheirLimits) {
-    const double width = app->tapeImageView()->tapeSize().width();
+    const double width = app->tapeView()->tapeSize().width();
     for (const QString& refused : {QString(140, u'p'), QString()}) {
-        app->inputPhotograper(refused);
+        app->inputPhotographer(refused);
         EXPECT_EQ(app->settings().photographer(), QStringLiteral("Ann Example"));
     }
     photographerBox()->clear();
     QTest::keyClick(photographerBox(), Qt::Key_Return);
     EXPECT_EQ(photographerBox()->text(), QStringLiteral("Ann Example"));
     EXPECT_TRUE(labelShows(*app, QStringLiteral("Ann Example")));
-    app->inputPhotograper(QString(139, u'p'));
+    app->inputPhotographer(QString(139, u'p'));
     EXPECT_EQ(fixture.readSettings().value("photographer").toString(), QString(139, u'p'));
-    const double longerWidth = app->tapeImageView()->tapeSize().width();
+    const double longerWidth = app->tapeView()->tapeSize().width();
     EXPECT_GT(longerWidth, width);
 
     app->titleInput(QString(401, u't'));
@@ -148,7 +148,7 @@ TEST_F(Inputs, PhotographerAndTitleHaveTheirLimits) {
     EXPECT_EQ(app->titleName(), QString(400, u't'));
     app->titleInput(QString());
     EXPECT_FALSE(labelShows(*app, QStringLiteral("ttt")));
-    EXPECT_EQ(app->tapeImageView()->tapeSize().width(), longerWidth);
+    EXPECT_EQ(app->tapeView()->tapeSize().width(), longerWidth);
     app->applicationWillTerminate();
     EXPECT_FALSE(fixture.readSettings().contains(QStringLiteral("title")));
 }
@@ -159,7 +159,7 @@ TEST_F(Inputs, ConfirmedPreferencesAreAppliedAndSavedButTheMediumWaitsForARestar
     app->applicationOpenFiles({fixture.samplePhoto(QStringLiteral("p.jpg"))});
     ASSERT_TRUE(labelShows(*app, QStringLiteral("Canon")));
     QFile::remove(fixture.settingsPath());
-    fixture.dialogs.preferencesChoice = [](PreferencesKestavolin& panel) {
+    fixture.dialogs.preferencesChoice = [](PreferencesDialog& panel) {
         panel.mediaTypeButton()->setCurrentIndex(1);
         panel.selectMedia();
         panel.checkBoxForItem(QStringLiteral("Maker"))->setChecked(false);
@@ -176,7 +176,7 @@ TEST_F(Inputs, ConfirmedPreferencesAreAppliedAndSavedButTheMediumWaitsForARestar
     const QVariantMap stored = fixture.readSettings();
     EXPECT_EQ(stored.value("mediaTypeName").toString(), QStringLiteral("Roll 60"));
     EXPECT_FALSE(stored.value("exifItem").toMap().value("Maker").toBool());
-    ASSERT_NE(app->tapeImageView(), nullptr);
+    ASSERT_NE(app->tapeView(), nullptr);
     EXPECT_FALSE(labelShows(*app, QStringLiteral("Canon")));
     // The font the panel showed is a real one, never an empty name.
     EXPECT_FALSE(stored.value("fontName").toString().isEmpty());

@@ -2,9 +2,9 @@
 #include "common/HostileJpeg.h"
 
 #include "app/MainWindow.h"
-#include "label/Tack66View.h"
+#include "label/RollView.h"
 #include "label/TapeView.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +27,16 @@ protected:
 TEST_F(Intake, OpenRequestsAndTheOpenDialogLoadThePhotographIntoTheLabel) {
     KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     const QString path = fixture.samplePhoto(QStringLiteral("PHOTO.JPG"));
-    const double emptyWidth = app.tapeImageView()->tapeSize().width();
+    const double emptyWidth = app.tapeView()->tapeSize().width();
     app.applicationOpenFiles({path});
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.kestavolin()->fileName(), path);
-    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
-    EXPECT_GT(app.tapeImageView()->tapeSize().width(), emptyWidth);
+    ASSERT_NE(app.record(), nullptr);
+    EXPECT_EQ(app.record()->fileName(), path);
+    EXPECT_NE(app.tapeView()->thumbnail(), nullptr);
+    EXPECT_GT(app.tapeView()->tapeSize().width(), emptyWidth);
     app.window().close();
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("c.tif.jpg"))});
     EXPECT_TRUE(app.window().isVisible());
-    EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("c.tif.jpg")));
+    EXPECT_TRUE(app.record()->fileName().endsWith(QStringLiteral("c.tif.jpg")));
 
     app.openFile();
     ASSERT_TRUE(fixture.dialogs.pendingOpen);
@@ -47,12 +47,12 @@ TEST_F(Intake, OpenRequestsAndTheOpenDialogLoadThePhotographIntoTheLabel) {
     app.window().close();
     fixture.dialogs.pendingOpen(fixture.samplePhoto(QStringLiteral("chosen.jpg")));
     EXPECT_TRUE(app.window().isVisible());
-    EXPECT_TRUE(app.kestavolin()->fileName().endsWith(QStringLiteral("chosen.jpg")));
+    EXPECT_TRUE(app.record()->fileName().endsWith(QStringLiteral("chosen.jpg")));
 
     app.applicationOpenFiles(
         {fixture.fileWithBytes(QStringLiteral("hostile.jpg"), HostileJpeg::makeWithExif())});
-    EXPECT_TRUE(app.kestavolin()->haveExif());
-    EXPECT_EQ(app.kestavolin()->photoImage(), nullptr) << "refused from its header";
+    EXPECT_TRUE(app.record()->haveExif());
+    EXPECT_EQ(app.record()->photoImage(), nullptr) << "refused from its header";
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
 }
 
@@ -62,11 +62,11 @@ TEST_F(Intake, OpenRequestsAndTheOpenDialogLoadThePhotographIntoTheLabel) {
 TEST_F(Intake, RequestsThatAreNotAPhotographAreRefusedWithTheirAlert) {
     KestavolinAppDelegate& app = fixture.startOn(QStringLiteral("Tape 18"));
     app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("first.jpg"))});
-    const QSizeF shown = app.tapeImageView()->tapeSize();
+    const QSizeF shown = app.tapeView()->tapeSize();
     app.applicationOpenFiles({});
     EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
-    const QString dropError = QStringLiteral("DropEroor/OnlyTiffOrJpegOrPsdMessage/Ok");
-    const QString openError = QStringLiteral("ErrorMassage/FailedOpenMsg/Colse");
+    const QString dropError = QStringLiteral("DropError/OnlyTiffOrJpegOrPsdMessage/Ok");
+    const QString openError = QStringLiteral("ErrorMessage/FailedOpenMsg/Close");
     const std::pair<QString, QString> refused[] = {
         {fixture.home(), dropError},
         {fixture.fileWithBytes(QStringLiteral("picture.png"), "png"), dropError},
@@ -83,7 +83,7 @@ TEST_F(Intake, RequestsThatAreNotAPhotographAreRefusedWithTheirAlert) {
                       shownAlert.alternateButton,
                   alert)
             << path.toStdString();
-        EXPECT_EQ(app.tapeImageView()->tapeSize(), shown);
+        EXPECT_EQ(app.tapeView()->tapeSize(), shown);
     }
     app.takeHandedOverRequest({QDir(fixture.home()).filePath(QStringLiteral("gone.tif"))});
     EXPECT_EQ(fixture.alerts.alerts().size(), 2);
@@ -92,8 +92,8 @@ TEST_F(Intake, RequestsThatAreNotAPhotographAreRefusedWithTheirAlert) {
     fixture.alerts.clear();
     app.applicationOpenFiles(
         {fixture.fileWithBytes(QStringLiteral("notes.jpg"), "these are notes, not a photograph")});
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_FALSE(app.kestavolin()->haveExif());
+    ASSERT_NE(app.record(), nullptr);
+    EXPECT_FALSE(app.record()->haveExif());
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_EQ(fixture.alerts.alerts().first().message, QStringLiteral("FailedOpenMsg"));
 }
@@ -103,10 +103,10 @@ TEST_F(Intake, APhotographHandedOverDuringStartUpIsShownWhenStartUpEnds) {
     KestavolinAppDelegate& app = fixture.start(false);
     const QString path = fixture.samplePhoto(QStringLiteral("early.jpeg"));
     app.applicationOpenFiles({path});
-    EXPECT_EQ(app.kestavolin(), nullptr);
+    EXPECT_EQ(app.record(), nullptr);
     app.applicationDidFinishLaunching();
-    ASSERT_NE(app.kestavolin(), nullptr);
-    EXPECT_NE(app.tapeImageView()->printImage(), nullptr);
+    ASSERT_NE(app.record(), nullptr);
+    EXPECT_NE(app.tapeView()->thumbnail(), nullptr);
 }
 
 // A photograph dropped on the label of either medium is loaded into it.
@@ -114,9 +114,9 @@ TEST(IntakeDrop, APhotographDroppedOnTheLabelIsLoaded) {
     for (const char* medium : {"Tape 18", "Roll 60"}) {
         AppFixture fixture;
         KestavolinAppDelegate& app = fixture.startOn(QString::fromLatin1(medium));
-        LabelView* view = app.tapeImageView();
+        LabelView* view = app.tapeView();
         if (!view)
-            view = app.tack66ImageView();
+            view = app.rollView();
         const QString path = fixture.samplePhoto(QStringLiteral("dropped.JPEG"));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(path)});
@@ -124,8 +124,8 @@ TEST(IntakeDrop, APhotographDroppedOnTheLabelIsLoaded) {
         QCoreApplication::sendEvent(view, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(view, &drop);
-        ASSERT_NE(app.kestavolin(), nullptr) << medium;
-        EXPECT_EQ(app.kestavolin()->fileName(), path);
+        ASSERT_NE(app.record(), nullptr) << medium;
+        EXPECT_EQ(app.record()->fileName(), path);
     }
 }
 

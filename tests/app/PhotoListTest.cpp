@@ -1,7 +1,7 @@
 #include "app/PhotoList.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoListPanel.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
 
@@ -38,9 +38,9 @@ LabelOptions tape18() {
     return options;
 }
 
-std::shared_ptr<Kestavolin> analysedSample() {
-    std::shared_ptr<Kestavolin> record =
-        Kestavolin::initWithData(FileData::initWithContentsOfFile(sample));
+std::shared_ptr<PhotoRecord> analysedSample() {
+    std::shared_ptr<PhotoRecord> record =
+        PhotoRecord::initWithData(FileData::initWithContentsOfFile(sample));
     record->setFileName(sample);
     return record;
 }

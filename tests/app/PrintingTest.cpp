@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "label/TapeView.h"
 #include "platform/LocalizedText.h"
-#include "platform/PrintSetup.h"
+#include "printing/PrintSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         KestavolinAppDelegate& app = fixture.startOn(medium);
         fixture.alerts.clear();
         app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("print.jpg"))});
-        const QSizeF label =
-            app.tapeImageView() ? app.tapeImageView()->tapeSize() : QSizeF(170, 170);
+        const QSizeF label = app.tapeView() ? app.tapeView()->tapeSize() : QSizeF(170, 170);
         // Printing is offered for both media once started.
         EXPECT_TRUE(app.window().findChild<QAction*>("actionPrint")->isEnabled());
         EXPECT_TRUE(app.window().findChild<QAction*>("actionPageSetup")->isEnabled());
@@ -34,7 +33,7 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
 
         ASSERT_EQ(fixture.alerts.alerts().size(), 1) << qPrintable(medium);
         const AlertContent& alert = fixture.alerts.alerts()[0];
-        EXPECT_EQ(alert.title, QStringLiteral("tapeLengthMassage"));
+        EXPECT_EQ(alert.title, QStringLiteral("tapeLengthTitle"));
         EXPECT_EQ(alert.message,
                   QStringLiteral("tapeSetMsg\n\n %1 mm").arg(tapeLengthMillimetres(label.width())));
         // The dialog shows the label's own page.

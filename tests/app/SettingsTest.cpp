@@ -67,7 +67,7 @@ TEST_F(SettingsTest, FirstStartCreatesDocumentsFolderAndWritesEveryDefault) {
               QDir::homePath() + QStringLiteral("/Documents/kestavolin.plist"));
     const Settings settings = loaded();
 
-    EXPECT_FALSE(settings.setMedia());
+    EXPECT_FALSE(settings.hasMedium());
     EXPECT_EQ(settings.photographer(), "Photographer");
     EXPECT_EQ(settings.lensList(), QStringList{"Exif"});
 
@@ -98,7 +98,7 @@ TEST_F(SettingsTest, HandEditedEntriesAreMendedAndWritten) {
         {maker, false}, {model, false}, {fileName, true}, {fNumber, false}, {"SignType", true}};
     EXPECT_EQ(settings.exifItemsStatus(), items);
     EXPECT_EQ(settings.lensList(), (QStringList{"Macro", "Macro", ""}));
-    EXPECT_TRUE(settings.setMedia());
+    EXPECT_TRUE(settings.hasMedium());
     EXPECT_EQ(fileContents(), settings.preferences());
 
     contents["lensList"] = "Zoom 24-70";
@@ -121,14 +121,14 @@ TEST_F(SettingsTest, AStartKeepsTheChosenFontWhileItIsInstalled) {
     const Settings kept = loaded();
     EXPECT_EQ(kept.printFontFamilyName(), "DejaVu Sans");
     EXPECT_EQ(kept.printFontName(), "DejaVuSans-Bold");
-    EXPECT_EQ(kept.printPontStyleIndex(), 2u);
+    EXPECT_EQ(kept.printFontStyleIndex(), 2u);
 
     for (const QVariant& gone : {QVariant("NoSuchFont-Regular"), QVariant(7)}) {
         contents["fontName"] = gone;
         writeFile(contents);
         const Settings settings = loaded();
         EXPECT_EQ(settings.printFontName(), SettingsFile::defaultFont().postScriptName);
-        EXPECT_EQ(settings.printPontStyleIndex(), 0u);
+        EXPECT_EQ(settings.printFontStyleIndex(), 0u);
         EXPECT_EQ(fileContents(), settings.preferences());
     }
 }
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
             contents.remove("mediaTypeName");
         writeFile(contents);
         const Settings settings = loaded();
-        EXPECT_EQ(settings.setMedia(), !taken.isEmpty()) << stored.toString().toStdString();
+        EXPECT_EQ(settings.hasMedium(), !taken.isEmpty()) << stored.toString().toStdString();
         EXPECT_EQ(settings.mediaTypeName(), taken);
         EXPECT_EQ(fileContents().value("mediaTypeName"), stored);
     }
@@ -163,7 +163,7 @@ TEST_F(SettingsTest, UnreadableFilesStartFromTheDefaults) {
         writeBytes(bytes);
         const Settings settings = loaded();
         EXPECT_EQ(settings.photographer(), "Photographer");
-        EXPECT_FALSE(settings.setMedia());
+        EXPECT_FALSE(settings.hasMedium());
         EXPECT_EQ(fileContents(), settings.preferences());
     }
 }

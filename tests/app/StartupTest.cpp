@@ -2,11 +2,11 @@
 
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
-#include "label/ScaleViewer.h"
-#include "label/Tack66View.h"
+#include "label/RollView.h"
+#include "label/Ruler.h"
 #include "label/TapeLength.h"
 #include "label/TapeView.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
@@ -42,7 +42,7 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
                      [&fixture] { fixture.app().applicationWillTerminate(); });
     QApplication::exec();
 
-    EXPECT_EQ(fixture.app().tapeImageView(), nullptr);
+    EXPECT_EQ(fixture.app().tapeView(), nullptr);
     const QVariantMap stored = fixture.readSettings();
     EXPECT_TRUE(stored.contains("photographer")) << "the termination save ran";
     EXPECT_EQ(stored.value("mediaTypeName"), QVariant(QString()));
@@ -54,13 +54,13 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
     bool labelExistedWhileAsking = true;
     fixture.dialogs.whileAskingForMedium = [&] {
         labelExistedWhileAsking =
-            fixture.app().tapeImageView() != nullptr || fixture.app().tack66ImageView() != nullptr;
+            fixture.app().tapeView() != nullptr || fixture.app().rollView() != nullptr;
     };
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(fixture.dialogs.mediumQuestions, 2);
     EXPECT_FALSE(labelExistedWhileAsking);
     EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
-    EXPECT_NE(app.tack66ImageView(), nullptr);
+    EXPECT_NE(app.rollView(), nullptr);
 }
 
 // The window starts at the size designed for the medium: the roll label is taller.
@@ -71,22 +71,22 @@ TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
     KestavolinAppDelegate& rollApp = rollFixture.startOn(roll);
 
     EXPECT_EQ(rollFixture.dialogs.mediumQuestions + tapeFixture.dialogs.mediumQuestions, 0);
-    ASSERT_NE(rollApp.tack66ImageView(), nullptr);
+    ASSERT_NE(rollApp.rollView(), nullptr);
     EXPECT_EQ(rollApp.scale(), nullptr);
-    ASSERT_NE(tapeApp.tapeImageView(), nullptr);
+    ASSERT_NE(tapeApp.tapeView(), nullptr);
     ASSERT_NE(tapeApp.scale(), nullptr);
     EXPECT_EQ(rollApp.window().height() - tapeApp.window().height(), 97);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(tapeApp.tapeImageView()->isVisible());
-    EXPECT_TRUE(rollApp.tack66ImageView()->isVisible());
+    EXPECT_TRUE(tapeApp.tapeView()->isVisible());
+    EXPECT_TRUE(rollApp.rollView()->isVisible());
     // The ruler lies above the tape label, as long as it at least.
-    EXPECT_LT(tapeApp.scale()->geometry().bottom(), tapeApp.tapeImageView()->geometry().top());
-    EXPECT_GE(tapeApp.scale()->width(), tapeApp.tapeImageView()->width());
+    EXPECT_LT(tapeApp.scale()->geometry().bottom(), tapeApp.tapeView()->geometry().top());
+    EXPECT_GE(tapeApp.scale()->width(), tapeApp.tapeView()->width());
     // The tape length beside the print button follows the label.
     const auto* length = tapeApp.window().findChild<QLabel*>("tapeLengthLabel");
     tapeApp.titleInput(QString(60, u'T'));
-    EXPECT_EQ(length->text(), tapeLengthText(tapeApp.tapeImageView()->tapeSize().width(),
-                                             tapeApp.scale()->metric()));
+    EXPECT_EQ(length->text(),
+              tapeLengthText(tapeApp.tapeView()->tapeSize().width(), tapeApp.scale()->metric()));
     EXPECT_TRUE(tapeApp.window().findChild<QPushButton*>("printButton")->isEnabled());
     EXPECT_EQ(tapeApp.window().findChild<QLineEdit*>("photographerBox")->text(),
               QStringLiteral("Ann Example"));
@@ -117,7 +117,7 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
                            {QStringLiteral("fontStyleIndex"), 1}});
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_EQ(app.settings().printFontName(), QStringLiteral("DejaVuSans-Bold"));
-    for (const PlacedText& placed : app.tapeImageView()->layout().placedTexts()) {
+    for (const PlacedText& placed : app.tapeView()->layout().placedTexts()) {
         const QFontInfo font(placed.text.font());
         EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
         EXPECT_EQ(font.styleName(), QStringLiteral("Bold")) << placed.field.toStdString();
@@ -149,7 +149,7 @@ TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
     KestavolinAppDelegate& app = fixture.start();
     EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
     EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Exif")});
-    EXPECT_NE(app.tapeImageView(), nullptr);
+    EXPECT_NE(app.tapeView(), nullptr);
     // The user is told in the window, once for the start-up and again for a change.
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("settingsNotSaved"));
@@ -179,8 +179,8 @@ TEST_F(Window, NewWindowReshowsAClosedWindowInACleanState) {
     EXPECT_EQ(titleBox->text(), QString());
     EXPECT_EQ(app.window().lensName(), QStringLiteral("Exif"));
     EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
-    EXPECT_EQ(app.kestavolin(), nullptr);
-    EXPECT_EQ(app.tapeImageView()->printImage(), nullptr);
+    EXPECT_EQ(app.record(), nullptr);
+    EXPECT_EQ(app.tapeView()->thumbnail(), nullptr);
     // The title member survives for the next preferences confirmation.
     EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
 }

@@ -1,7 +1,7 @@
 #include "LabelFixtures.h"
 
 #include "cli/LabelOptionsReader.h"
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -91,9 +91,9 @@ TEST_F(LabelOptionsTest, LayoutIsPreparedAndFedInTheApplicationsOrder) {
     const auto record =
         recordWith({{maker, QStringLiteral("Canon")}, {lensModel, QStringLiteral("EF 50mm")}});
     showPhotograph(*layout, options, record.get());
-    const auto& roll = static_cast<const Tack66Layout&>(*layout);
-    EXPECT_EQ(roll.titleString().string(), "Quay");
-    EXPECT_EQ(roll.authorString().string(), "Ana");
+    const auto& roll = static_cast<const RollLayout&>(*layout);
+    EXPECT_EQ(roll.titleText().string(), "Quay");
+    EXPECT_EQ(roll.photographerText().string(), "Ana");
     EXPECT_EQ(roll.exifLens1().string(), "Tele 300") << "the lens comes after the photograph";
 }
 

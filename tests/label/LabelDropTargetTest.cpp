@@ -1,4 +1,4 @@
-#include "label/Tack66View.h"
+#include "label/RollView.h"
 #include "label/TapeView.h"
 
 #include <QCoreApplication>
@@ -58,7 +58,7 @@ protected:
 
     QTemporaryDir folder;
     TapeView tape;
-    Tack66View roll;
+    RollView roll;
     QStringList tapeDrops;
     QStringList rollDrops;
 };
@@ -88,7 +88,7 @@ TEST_F(LabelDropTargetTest, ViewsHighlightWhileDraggedAndSignalEachDrop) {
     EXPECT_FALSE(tape.dragging());
     EXPECT_FALSE(drop(tape, *two));
 
-    tape.setAuthor(QStringLiteral("Someone"));
+    tape.setPhotographer(QStringLiteral("Someone"));
     const auto first = dragOf({path("PHOTO2.JPG")});
     EXPECT_TRUE(enter(tape, *first));
     EXPECT_EQ(tape.grab().toImage().pixel(2, 2), dragHighlightColour.rgb());

@@ -2,7 +2,7 @@
 #include "common/PdfPages.h"
 
 #include "label/LabelFiles.h"
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -41,22 +41,22 @@ protected:
         for (LabelLayout* layout :
              {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {
             layout->setTitle(QStringLiteral("Harbour"));
-            layout->setAuthor(QStringLiteral("Jo Lens"));
-            layout->setExifSetingDisplay(defaultExifItemsStatus());
+            layout->setPhotographer(QStringLiteral("Jo Lens"));
+            layout->setDisplaySettings(defaultExifItemsStatus());
             layout->setExifData(record.get());
         }
     }
 
     QTemporaryDir folder;
-    std::unique_ptr<Kestavolin> record;
+    std::unique_ptr<PhotoRecord> record;
     TapeLayout tape;
-    Tack66Layout roll;
+    RollLayout roll;
 };
 
 // The pages hold the texts, in the faces they fall back to, embedded.
 TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTextsInEmbeddedFaces) {
     tape.setTitle(QStringLiteral("富士山の朝"));
-    roll.setAuthor(QStringLiteral("김지수"));
+    roll.setPhotographer(QStringLiteral("김지수"));
     const QString path = folder.filePath(QStringLiteral("labels.pdf"));
     EXPECT_EQ(LabelFiles::writePdf({}, path), path + QStringLiteral(": no label to write"));
     EXPECT_FALSE(QFile::exists(path));

@@ -1,8 +1,8 @@
 #include "LabelFixtures.h"
 
+#include "pictures/Picture.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@ QString samplePhotographPath() {
     return QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
 }
 
-std::unique_ptr<Kestavolin> recordWith(const QVariantMap& info, const QString& fileName,
-                                       const QSizeF& pictureSize) {
+std::unique_ptr<PhotoRecord> recordWith(const QVariantMap& info, const QString& fileName,
+                                        const QSizeF& pictureSize) {
     RecordingAlertPresenter alerts;
     const ScopedAlertPresenter quiet(alerts);
     auto record =
-        Kestavolin::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
+        PhotoRecord::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
     EXPECT_TRUE(record && record->haveExif() && record->photoImage());
     if (!record)
         return record;

@@ -1,13 +1,13 @@
 #include "LabelFixtures.h"
 
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
-#include "platform/Picture.h"
 
 #include <gtest/gtest.h>
 
@@ -71,13 +71,13 @@ protected:
     void show(LabelLayout& layout, const QVariantMap& settings, const QVariantMap& info,
               const QString& path = photoPath, const QSizeF& pictureSize = QSizeF(3000, 2000)) {
         record = recordWith(info, path, pictureSize);
-        layout.setExifSetingDisplay(settings);
+        layout.setDisplaySettings(settings);
         layout.setExifData(record.get());
     }
 
     TapeLayout tape;
-    Tack66Layout roll;
-    std::unique_ptr<Kestavolin> record;
+    RollLayout roll;
+    std::unique_ptr<PhotoRecord> record;
 };
 
 // The behaviours of the common base, on each medium.
@@ -92,9 +92,9 @@ TEST_P(BothMediaTest, OnlyAnAnalysedPhotographChangesTheLabel) {
     show(layout(), everyItemOn(), infoWith());
     const QJsonObject before = layoutDescription(layout());
     layout().setExifData(nullptr);
-    Kestavolin unanalysed;
+    PhotoRecord unanalysed;
     layout().setExifData(&unanalysed);
-    layout().setExifSetingDisplay({});
+    layout().setDisplaySettings({});
     EXPECT_EQ(layoutDescription(layout()), before) << "settings wait for the next photograph";
     layout().setExifData(record.get());
     EXPECT_NE(layoutDescription(layout()), before);
@@ -105,19 +105,19 @@ TEST_P(BothMediaTest, PhotographReplacesTitleAndPhotographerOnlyWhenAsked) {
                                        {copyright, QStringLiteral("(c) Someone")},
                                        {artist, QStringLiteral("An Artist")}});
     layout().setTitle(QStringLiteral("Typed title"));
-    layout().setAuthor(QStringLiteral("Typed Name"));
+    layout().setPhotographer(QStringLiteral("Typed Name"));
     show(layout(), withSignType(itemsOn({maker}), QStringLiteral("nobody")), info);
-    EXPECT_EQ(layout().titleString().string(), "Typed title");
-    EXPECT_EQ(layout().authorString().string(), "Typed Name");
+    EXPECT_EQ(layout().titleText().string(), "Typed title");
+    EXPECT_EQ(layout().photographerText().string(), "Typed Name");
     show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("copyright")), info);
-    EXPECT_EQ(layout().titleString().string(), "Harbour");
-    EXPECT_EQ(layout().authorString().string(), "(c) Someone");
+    EXPECT_EQ(layout().titleText().string(), "Harbour");
+    EXPECT_EQ(layout().photographerText().string(), "(c) Someone");
     show(layout(), withSignType({}, QStringLiteral("artist")), info);
-    EXPECT_EQ(layout().authorString().string(), "An Artist");
+    EXPECT_EQ(layout().photographerText().string(), "An Artist");
     show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("artist")),
          infoWith({}, {artist}));
-    EXPECT_EQ(layout().titleString().string(), " ") << "absent entries leave a space";
-    EXPECT_EQ(layout().authorString().string(), " ");
+    EXPECT_EQ(layout().titleText().string(), " ") << "absent entries leave a space";
+    EXPECT_EQ(layout().photographerText().string(), " ");
 }
 
 TEST_P(BothMediaTest, LensNamesOutsideOneToTwoHundredFiftyFiveAreIgnored) {
@@ -147,8 +147,8 @@ TEST_P(BothMediaTest, NewFontReachesEveryTextAtItsOwnSizeAndRowHeight) {
         EXPECT_EQ(after[i].text.font(), FontCatalogue::fontWithName(narrowFont, size));
         EXPECT_EQ(after[i].text.fixedRowHeight(), before[i].text.fixedRowHeight());
     }
-    EXPECT_EQ(layout().titleString().font().pointSizeF(), 14);
-    EXPECT_EQ(layout().authorString().font().pointSizeF(), 12);
+    EXPECT_EQ(layout().titleText().font().pointSizeF(), 14);
+    EXPECT_EQ(layout().photographerText().font().pointSizeF(), 12);
 }
 
 // Clearing forgets thumbnail, settings and texts; a photograph analysed without any
@@ -157,11 +157,11 @@ TEST_P(BothMediaTest, NewFontReachesEveryTextAtItsOwnSizeAndRowHeight) {
 TEST_P(BothMediaTest, ClearingOrAnAnalysedRecordWithoutEntriesBlanksTheTexts) {
     show(layout(), everyItemOn(), infoWith());
     layout().setTitle(QStringLiteral("A title"));
-    layout().clearAllStr();
-    EXPECT_FALSE(layout().printImage());
+    layout().clear();
+    EXPECT_FALSE(layout().thumbnail());
     EXPECT_TRUE(layout().thumbnailSize().isEmpty());
-    EXPECT_EQ(layout().titleString().string(), " ");
-    EXPECT_EQ(layout().authorString().string(), " ");
+    EXPECT_EQ(layout().titleText().string(), " ");
+    EXPECT_EQ(layout().photographerText().string(), " ");
     for (const PlacedText& placed : layout().placedTexts()) {
         if (!placed.field.startsWith(QStringLiteral("index"))) {
             EXPECT_EQ(placed.text.string(), " ");
@@ -170,13 +170,13 @@ TEST_P(BothMediaTest, ClearingOrAnAnalysedRecordWithoutEntriesBlanksTheTexts) {
     }
     // The next photograph shows its thumbnail and, with every item off, no Exif text.
     layout().setExifData(record.get());
-    EXPECT_TRUE(layout().printImage());
+    EXPECT_TRUE(layout().thumbnail());
     EXPECT_EQ(exifTexts(layout()), onTape() ? QStringList({"", "", "", ""})
                                             : QStringList({"\r\r\r\r\r", "", "", " ", "", ""}));
 
     show(layout(), everyItemOn(), infoWith());
     show(layout(), everyItemOn(), {}, QString(), QSizeF(300, 200));
-    EXPECT_TRUE(layout().printImage());
+    EXPECT_TRUE(layout().thumbnail());
     EXPECT_EQ(exifTexts(layout()), QStringList(onTape() ? 4 : 6, QStringLiteral(" ")));
     layout().setUserLens(QStringLiteral("Zoom"));
     EXPECT_FALSE(exifTexts(layout()).join(QString()).contains(QStringLiteral("Canon")));
@@ -203,13 +203,13 @@ INSTANTIATE_TEST_SUITE_P(Media, BothMediaTest, ::testing::Values(MediaTape18Key,
 // shows it.
 TEST_F(LabelLayoutTest, SampleLabelsKeepTheirSizesAndPlaces) {
     auto sample =
-        Kestavolin::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
+        PhotoRecord::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
     ASSERT_TRUE(sample && sample->haveExif());
     sample->setFileName(samplePhotographPath());
     for (LabelLayout* layout :
          {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {
-        layout->setAuthor(QStringLiteral("Photographer"));
-        layout->setExifSetingDisplay(defaultExifItemsStatus());
+        layout->setPhotographer(QStringLiteral("Photographer"));
+        layout->setDisplaySettings(defaultExifItemsStatus());
         layout->setExifData(sample.get());
     }
     EXPECT_EQ(tape.tapeSize(), QSizeF(348.207275390625, 43));
@@ -234,22 +234,22 @@ TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
     EXPECT_EQ(tape.indexTitleString().string(), "Title");
     EXPECT_EQ(tape.indexAuthorString().string(), "Photographer");
     EXPECT_EQ(tape.thumbnailSize(), QSizeF(1, 43)) << "a blank one-point thumbnail";
-    EXPECT_EQ(tape.titleWith(), tape.indexAuthorString().width()) << "the widest caption";
+    EXPECT_EQ(tape.titleWidth(), tape.indexAuthorString().width()) << "the widest caption";
     show(tape, everyItemOn(), infoWith());
-    EXPECT_NEAR(tape.imageWith(), 64.5, 1e-4);
+    EXPECT_NEAR(tape.imageWidth(), 64.5, 1e-4);
     const double withPhotograph = tape.tapeSize().width();
     show(tape, everyItemOn(), {}, QString(), QSizeF(200, 43));
-    EXPECT_EQ(tape.imageWith(), 200.0f);
+    EXPECT_EQ(tape.imageWidth(), 200.0f);
     EXPECT_NE(tape.tapeSize().width(), withPhotograph);
     // Chinese, Japanese and Korean characters are a full em wide in every face.
     const double untitled = tape.tapeSize().width();
     tape.setTitle(QStringLiteral("富士山の朝"));
-    EXPECT_NEAR(tape.titleWith(), 5 * 14, 0.01);
+    EXPECT_NEAR(tape.titleWidth(), 5 * 14, 0.01);
     EXPECT_NEAR(tape.tapeSize().width() - untitled, 5 * 14 - tape.indexAuthorString().width(),
                 0.01);
     const QString longTitle(400, QLatin1Char('w'));
     tape.setTitle(longTitle);
-    EXPECT_EQ(tape.titleString().string(), longTitle) << "never cut";
+    EXPECT_EQ(tape.titleText().string(), longTitle) << "never cut";
     EXPECT_GT(tape.tapeSize().width(), 2000);
     const double inRegularFace = tape.tapeSize().width();
     tape.setFonts(narrowFont);
@@ -322,7 +322,7 @@ TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
     const auto rollTexts = [this](const QVariantMap& settings, const QVariantMap& info,
                                   const QString& path = photoPath) {
         show(roll, settings, info, path);
-        EXPECT_EQ(roll.exifData().rowHeight(), Tack66Layout::exposureRowHeight);
+        EXPECT_EQ(roll.exifData().rowHeight(), RollLayout::exposureRowHeight);
         return exifTexts(roll);
     };
     EXPECT_EQ(rollTexts(everyItemOn(), infoWith()),
@@ -347,10 +347,10 @@ TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
     const QVariantMap long19 = infoWith(
         {{artist, "Somebody With A Long Name"}, {imageDescription, "A description of the view"}});
     show(roll, withSignType(itemsOn({imageDescription}), QStringLiteral("artist")), long19);
-    EXPECT_EQ(roll.authorString().string(), "Somebody With A Lon");
-    EXPECT_EQ(roll.titleString().string(), "A description of th");
+    EXPECT_EQ(roll.photographerText().string(), "Somebody With A Lon");
+    EXPECT_EQ(roll.titleText().string(), "A description of th");
     roll.setTitle(QStringLiteral("A typed title that is not cut at all"));
-    EXPECT_EQ(roll.titleString().string(), "A typed title that is not cut at all");
+    EXPECT_EQ(roll.titleText().string(), "A typed title that is not cut at all");
 }
 
 TEST_F(LabelLayoutTest, RollLensTextSplitsAfterThirtyFourAndIsCutAtSixtyEight) {

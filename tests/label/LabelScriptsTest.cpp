@@ -3,7 +3,7 @@
 // and in SVG files (drawn as they are read back).
 
 #include "label/LabelFiles.h"
-#include "label/Tack66Layout.h"
+#include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
@@ -42,7 +42,7 @@ void PrintTo(const Script& script, std::ostream* out) {
 
 std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
     if (medium == QStringLiteral("Roll 60"))
-        return std::make_unique<Tack66Layout>();
+        return std::make_unique<RollLayout>();
     return std::make_unique<TapeLayout>();
 }
 
@@ -107,7 +107,7 @@ TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
     const auto& [medium, format, script] = GetParam();
     const auto layout = layoutFor(QString::fromLatin1(medium));
     layout->setTitle(QString::fromUtf8(script.title));
-    layout->setAuthor(QString::fromUtf8(script.photographer));
+    layout->setPhotographer(QString::fromUtf8(script.photographer));
     const QImage image = drawn(*layout, QString::fromLatin1(format));
     ASSERT_FALSE(image.isNull());
 

@@ -1,7 +1,7 @@
 #include "LabelFixtures.h"
 
-#include "label/ScaleViewer.h"
-#include "label/Tack66View.h"
+#include "label/RollView.h"
+#include "label/Ruler.h"
 #include "label/TapeView.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
@@ -17,7 +17,7 @@ bool isDark(const QImage& image, int x, int y) {
 }
 
 TEST(LabelViewTest, RollViewDrawsTheDoubleFrame) {
-    Tack66View roll;
+    RollView roll;
     const QImage image = roll.grab().toImage();
     ASSERT_EQ(image.size(), QSize(170, 170));
     EXPECT_TRUE(isDark(image, 85, 0)) << "outer frame along the edge";
@@ -28,7 +28,7 @@ TEST(LabelViewTest, RollViewDrawsTheDoubleFrame) {
 TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
     TapeView tape;
     auto record = recordWith({{model, QStringLiteral("EOS")}}, QString(), QSizeF(100, 68));
-    tape.setExifSetingDisplay(defaultExifItemsStatus());
+    tape.setDisplaySettings(defaultExifItemsStatus());
     tape.setExifData(record.get());
     const QImage image = tape.grab().toImage();
     // The sample photograph is a dark scene: pixels inside the thumbnail are not white,
@@ -38,7 +38,7 @@ TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
 }
 
 TEST(LabelViewTest, RulerDrawsItsBaseLineAndTicks) {
-    ScaleViewer ruler(true, nullptr);
+    Ruler ruler(true, nullptr);
     ruler.resize(680, 30);
     const QImage image = ruler.grab().toImage();
     // The ruler has no background of its own; the window shows through above the marks.

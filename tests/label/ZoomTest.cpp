@@ -1,5 +1,5 @@
 #include "label/LabelPreview.h"
-#include "label/ScaleViewer.h"
+#include "label/Ruler.h"
 #include "label/TapeView.h"
 #include "label/ZoomSteps.h"
 
@@ -33,7 +33,7 @@ TEST(ZoomSteps, FittingTakesTheTighterSideWithinTheLimits) {
 class Preview : public testing::Test {
 protected:
     void SetUp() override {
-        tape->setAuthor(QStringLiteral("A photographer"));
+        tape->setPhotographer(QStringLiteral("A photographer"));
         preview.showLabel(tape, ruler);
         preview.resize(700, 300);
     }
@@ -45,7 +45,7 @@ protected:
 
     LabelPreview preview;
     TapeView* tape = new TapeView;
-    ScaleViewer* ruler = new ScaleViewer(true, nullptr);
+    Ruler* ruler = new Ruler(true, nullptr);
 };
 
 TEST_F(Preview, ZoomSizesLabelAndRulerAndKeepsTheRulerAsLongAsTheLabel) {

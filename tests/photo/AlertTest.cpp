@@ -12,22 +12,22 @@ TEST(Alert, GoesToTheInstalledPresenterAndAnswersItsButton) {
         const ScopedAlertPresenter installOuter(outer);
         {
             const ScopedAlertPresenter installInner(inner);
-            EXPECT_EQ(runAlertPanel("lensDelCoution", "lensDelMessage", "OK", "Cansel", ""),
+            EXPECT_EQ(runAlertPanel("lensDelCaution", "lensDelMessage", "OK", "Cancel", ""),
                       alertAlternateReturn);
         }
-        EXPECT_EQ(runAlertPanel("DropEroor", "OnlyTiffOrJpegOrPsdMessage", "Ok", "", ""),
+        EXPECT_EQ(runAlertPanel("DropError", "OnlyTiffOrJpegOrPsdMessage", "Ok", "", ""),
                   alertDefaultReturn);
     }
     ASSERT_EQ(inner.alerts().size(), 1);
-    EXPECT_EQ(inner.alerts().first().alternateButton, "Cansel");
+    EXPECT_EQ(inner.alerts().first().alternateButton, "Cancel");
     ASSERT_EQ(outer.alerts().size(), 1);
-    EXPECT_EQ(outer.alerts().first().title, "DropEroor");
+    EXPECT_EQ(outer.alerts().first().title, "DropError");
 }
 
 TEST(Alert, StandardErrorPresenterWritesTitleAndMessage) {
     testing::internal::CaptureStderr();
-    EXPECT_EQ(runAlertPanel("ErrorMassage", "FailedOpenMsg", "Colse", "", ""), alertDefaultReturn);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ErrorMassage: FailedOpenMsg\n");
+    EXPECT_EQ(runAlertPanel("ErrorMessage", "FailedOpenMsg", "Close", "", ""), alertDefaultReturn);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ErrorMessage: FailedOpenMsg\n");
 }
 
 } // namespace

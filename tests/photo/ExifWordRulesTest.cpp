@@ -24,7 +24,7 @@ TEST(ExifWordRules, EachTableGivesItsWordsAndNoneForOtherCodes) {
         {whiteBalanceWord, 2, nullptr},
         {exposureModeWord, 2, "<AutoBracket>"},
         {exposureModeWord, 0, nullptr},
-        {exposureProgramWord, 0, "<NotFefined>"},
+        {exposureProgramWord, 0, "<NotDefined>"},
         {exposureProgramWord, 8, "<LandscapeMode>"},
         {exposureProgramWord, 9, nullptr},
         {meteringModeWord, 6, "<Partial>"},
@@ -61,7 +61,7 @@ TEST(ExifWordRules, EachTableGivesItsWordsAndNoneForOtherCodes) {
 
 TEST(ExifWordRules, EmptyTableShowsKeysAndCodesAreReadThroughTheLow16Bits) {
     useEmptyStringTable();
-    EXPECT_EQ(exposureProgramWord(*shortTag(0)), "NotFefined");
+    EXPECT_EQ(exposureProgramWord(*shortTag(0)), "NotDefined");
     EXPECT_EQ(meteringModeWord(*longTag(0x10005)), "Pattern");
     EXPECT_EQ(meteringModeWord(*asciiTag("5")), std::nullopt);
 }

@@ -90,9 +90,9 @@ QSet<QString> interfaceIds() {
 
 // Keys the controller and the label views look up.
 const QStringList otherKeys =
-    QStringLiteral("Ok OK Cansel Colse DropEroor OnlyTiffOrJpegOrPsdMessage lensDelCoution "
+    QStringLiteral("Ok OK Cancel Close DropError OnlyTiffOrJpegOrPsdMessage lensDelCaution "
                    "lensDelMessage lensNotDelete lensNotDeleteMsg lensOverFlow lensOverMsg "
-                   "tapeLengthMassage tapeSetMsg Title Photographer Photographs")
+                   "tapeLengthTitle tapeSetMsg Title Photographer Photographs")
         .split(QLatin1Char(' '));
 
 // The numbered places %1, %2, ... of a text, which the code fills in.
@@ -134,15 +134,15 @@ TEST(StringTables, BothTablesHoldEveryKeyInUse) {
 
 TEST(StringTables, CompiledTablesFollowTheLocale) {
     ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese, QLocale::Japan)));
-    EXPECT_EQ(localizedString("Colse"), readTable("ja").value("Colse"));
+    EXPECT_EQ(localizedString("Close"), readTable("ja").value("Close"));
     EXPECT_EQ(localizedString("NoSuchKey"), "NoSuchKey");
     ASSERT_TRUE(installStringTables(QLocale(QLocale::English, QLocale::UnitedKingdom)));
-    EXPECT_EQ(localizedString("Colse"), "Close");
+    EXPECT_EQ(localizedString("Close"), "Close");
     // A language without a table falls back to English.
     ASSERT_TRUE(installStringTables(QLocale(QLocale::French, QLocale::France)));
-    EXPECT_EQ(localizedString("Cansel"), "Cancel");
+    EXPECT_EQ(localizedString("Cancel"), "Cancel");
     useEmptyStringTable();
-    EXPECT_EQ(localizedString("Colse"), "Colse");
+    EXPECT_EQ(localizedString("Close"), "Close");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "platform/FileData.h"
 
+#include "pictures/Picture.h"
 #include "platform/FileNames.h"
 #include "platform/MappingGuard.h"
-#include "platform/Picture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "QStringPrinter.h"
+#include "common/QStringPrinter.h"
 
 #include "platform/FontCatalogue.h"
 

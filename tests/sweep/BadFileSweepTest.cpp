@@ -11,7 +11,7 @@
 #include "label/LabelLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
-#include "photo/Kestavolin.h"
+#include "photo/PhotoRecord.h"
 #include "platform/Alert.h"
 #include "platform/FileData.h"
 #include "platform/LocalizedText.h"
@@ -121,7 +121,7 @@ private:
         SCOPED_TRACE(qUtf8Printable(file.name));
         alerts_.clear();
         startClock(file.name);
-        const auto record = Kestavolin::initWithData(FileData::fromByteArray(file.bytes));
+        const auto record = PhotoRecord::initWithData(FileData::fromByteArray(file.bytes));
         classify(file, record.get());
         EXPECT_TRUE(alerts_.alerts().isEmpty()) << "the analysis raised an alert itself";
         for (const QString& medium : {MediaTape18Key, MediaRoll60Key})
@@ -130,9 +130,9 @@ private:
         ::alarm(0);
     }
 
-    void classify(const SweepFile& file, const Kestavolin* record) {
+    void classify(const SweepFile& file, const PhotoRecord* record) {
         if (record == nullptr) {
-            EXPECT_LT(file.bytes.size(), Kestavolin::minimumLength);
+            EXPECT_LT(file.bytes.size(), PhotoRecord::minimumLength);
             ++refused_;
         } else if (record->haveExif()) {
             EXPECT_FALSE(record->failure());
@@ -145,7 +145,7 @@ private:
         }
     }
 
-    static void layOut(const QString& medium, const Kestavolin* record) {
+    static void layOut(const QString& medium, const PhotoRecord* record) {
         LabelOptions options;
         options.medium = medium;
         options.title = QStringLiteral("Sweep");
@@ -179,18 +179,19 @@ TEST(BadFileSweep, EveryMutationGivesADictionaryOrOneFailure) {
         if (sample.bytes.size() <= largestMutationBase)
             bases.push_back(std::move(sample));
     }
-    std::erase_if(
-        bases, [](const SweepFile& file) { return file.bytes.size() < Kestavolin::minimumLength; });
+    std::erase_if(bases, [](const SweepFile& file) {
+        return file.bytes.size() < PhotoRecord::minimumLength;
+    });
     ASSERT_FALSE(bases.empty());
     const std::vector<SweepFile> damaged =
-        mutations(bases, mutationCount, mutationSeed, Kestavolin::minimumLength);
+        mutations(bases, mutationCount, mutationSeed, PhotoRecord::minimumLength);
     ASSERT_EQ(damaged.size(), static_cast<std::size_t>(mutationCount));
     // Only setting a field to the value it holds leaves a base as it was; truncation
     // leaves what the analysis takes.
     int unchanged = 0;
     for (std::size_t index = 0; index < damaged.size(); ++index) {
         unchanged += damaged[index].bytes == bases[index % bases.size()].bytes ? 1 : 0;
-        EXPECT_GE(damaged[index].bytes.size(), Kestavolin::minimumLength);
+        EXPECT_GE(damaged[index].bytes.size(), PhotoRecord::minimumLength);
     }
     EXPECT_LT(unchanged, mutationCount / 10);
     std::printf("Mutations of %zu files, seed 0x%X\n", bases.size(), mutationSeed);

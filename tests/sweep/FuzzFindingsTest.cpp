@@ -2,10 +2,10 @@
 // relatives built here. Photographs of every target are also swept by
 // BadFileSweepTest (it reads all of tests/data).
 
+#include "pictures/Picture.h"
+#include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
-#include "platform/Picture.h"
 #include "platform/PropertyList.h"
-#include "platform/TiffDecoder.h"
 
 #include <QDir>
 #include <QFile>

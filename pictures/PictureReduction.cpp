@@ -1,0 +1,36 @@
+#include "pictures/PictureReduction.h"
+
+namespace PictureReduction {
+
+int powerOfTwoFactor(QSize size, QSize atLeast, int largestFactor) {
+    int factor = 1;
+    while (factor <= largestFactor / 2) {
+        const QSize half = reducedSize(size, 2 * factor);
+        // A size that halving no longer changes (one pixel each way) stays as it is.
+        if (half.width() < atLeast.width() || half.height() < atLeast.height() ||
+            half == reducedSize(size, factor))
+            break;
+        factor *= 2;
+    }
+    return factor;
+}
+
+QSize reducedSize(QSize size, int factor) {
+    return QSize((size.width() + factor - 1) / factor, (size.height() + factor - 1) / factor);
+}
+
+BlockAverager::BlockAverager(QSize sourceSize, int factor, int channels)
+    : source_(sourceSize), factor_(factor), channels_(channels),
+      sums_(static_cast<std::size_t>(reducedSize(sourceSize, factor).width()) *
+                static_cast<std::size_t>(channels),
+            0) {}
+
+void BlockAverager::addSamples(int channel, const unsigned char* samples, int step) {
+    std::uint64_t* sums = sums_.data() + channel;
+    const auto channels = static_cast<std::size_t>(channels_);
+    for (int x = 0; x < source_.width(); ++x)
+        sums[static_cast<std::size_t>(x / factor_) * channels] +=
+            samples[static_cast<std::size_t>(x) * static_cast<std::size_t>(step)];
+}
+
+} // namespace PictureReduction

@@ -1,0 +1,232 @@
+#include "preferences/PreferencesDialog.h"
+
+#include "photo/ConstStrings.h"
+#include "photo/DefaultExifItems.h"
+#include "photo/SettingsFile.h"
+#include "preferences/PanelColours.h"
+#include "ui_PreferencesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+constexpr int tapeItemIndex = 0;
+constexpr int rollItemIndex = 1;
+
+const std::vector<FontMember> noMembers;
+
+// fontconfig's regular weight and upright slant.
+constexpr int regularWeight = 80;
+constexpr int uprightSlant = 0;
+
+// The face a family opens on: the upright one nearest the regular weight (the first
+// of equals), or the nearest of all when the family has no upright face.
+quint64 regularFaceIndex(const std::vector<FontMember>& members) {
+    const auto distance = [](const FontMember& member) {
+        return std::pair{member.slant != uprightSlant, std::abs(member.weight - regularWeight)};
+    };
+    const auto regular = std::min_element(
+        members.begin(), members.end(),
+        [&](const FontMember& a, const FontMember& b) { return distance(a) < distance(b); });
+    return regular == members.end() ? 0 : quint64(regular - members.begin());
+}
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::PreferencesDialog>()) {
+    ui_->setupUi(this);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setObjectName("setPreferenceButton");
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("cancelPreferenceButton");
+    itemCheckBoxes_ = {
+        {ui_->makerCk, maker},
+        {ui_->modelCk, model},
+        {ui_->lensMakerCk, lensMaker},
+        {ui_->lensModelCk, lensModel},
+        {ui_->fLengthCk, focalLength},
+        {ui_->fLength35Ck, focalLengthIn35mmFormat},
+        {ui_->fNumberCk, fNumber},
+        {ui_->expTimeCk, exposureTime},
+        {ui_->sensitivityCk, sensitivity},
+        {ui_->biasCk, exposureBiasValue},
+        {ui_->expModeCk, exposureMode},
+        {ui_->expProgramCk, exposureProgram},
+        {ui_->meteringCk, meteringMode},
+        {ui_->wbCk, whiteBalance},
+        {ui_->dateTimeOrgCk, dateTimeOriginal},
+        {ui_->fileNameCk, fileName},
+    };
+
+    connect(ui_->mediaTypeButton, &QComboBox::activated, this, &PreferencesDialog::selectMedia);
+    connect(ui_->fontFamilyButton, &QComboBox::activated, this,
+            &PreferencesDialog::selectFontFamily);
+    connect(ui_->fontStyleButton, &QComboBox::activated, this, &PreferencesDialog::selectFontStyle);
+    connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui_->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // The boxes start as a new user's display settings.
+    setExifItemState(defaultExifItemsStatus());
+    awakeFromNib();
+    applyPanelColours(this);
+}
+
+PreferencesDialog::~PreferencesDialog() = default;
+
+// The family list shows display names; every lookup goes by the family's own name at
+// the same index.
+void PreferencesDialog::awakeFromNib() {
+    fontFamily_ = FontCatalogue::availableFontFamilies();
+    for (const QString& family : std::as_const(fontFamily_))
+        fontFamilyLocal_.append(FontCatalogue::localizedNameForFamily(family));
+    ui_->fontFamilyButton->clear();
+    ui_->fontFamilyButton->addItems(fontFamilyLocal_);
+    ui_->fontStyleButton->clear();
+    for (const FontMember& member : membersAt(0))
+        ui_->fontStyleButton->addItem(member.styleName);
+}
+
+const std::vector<FontMember>& PreferencesDialog::membersAt(int familyIndex) const {
+    if (familyIndex < 0 || familyIndex >= fontFamily_.size())
+        return noMembers;
+    // Listing the faces takes a font-database query per family, so a family's faces
+    // are listed when it is first shown rather than for every family at once.
+    const QString& family = fontFamily_.at(familyIndex);
+    auto members = fontList_.find(family);
+    if (members == fontList_.end())
+        members =
+            fontList_.emplace(family, FontCatalogue::availableMembersOfFontFamily(family)).first;
+    return members->second;
+}
+
+void PreferencesDialog::showFace(int familyIndex, quint64 styleIndex) {
+    const std::vector<FontMember>& members = membersAt(familyIndex);
+    if (styleIndex >= members.size())
+        styleIndex = 0;
+
+    ui_->fontFamilyButton->setCurrentIndex(familyIndex);
+    ui_->fontStyleButton->clear();
+    for (const FontMember& member : members)
+        ui_->fontStyleButton->addItem(member.styleName);
+    ui_->fontStyleButton->setCurrentIndex(members.empty() ? -1 : int(styleIndex));
+
+    fontName_ = members.empty() ? QString() : members[styleIndex].postScriptName;
+    fontFamilyName_ = fontFamily_.at(familyIndex);
+    fontStyleIndex_ = styleIndex;
+}
+
+void PreferencesDialog::setFontFamilyAndStyle(const QString& familyName, quint64 styleIndex) {
+    const int familyIndex = fontFamily_.indexOf(familyName);
+    if (familyIndex >= 0) {
+        showFace(familyIndex, styleIndex);
+        return;
+    }
+
+    const std::optional<ResolvedFont> resolved = FontCatalogue::resolveFont(familyName);
+    if (!resolved)
+        return;
+    const int resolvedIndex = fontFamily_.indexOf(resolved->family);
+    if (resolvedIndex < 0)
+        return;
+    const std::vector<FontMember>& members = membersAt(resolvedIndex);
+    const auto face = std::find_if(members.begin(), members.end(), [&](const FontMember& m) {
+        return m.postScriptName == resolved->postScriptName;
+    });
+    showFace(resolvedIndex, face == members.end() ? 0 : quint64(face - members.begin()));
+}
+
+void PreferencesDialog::setMediaType(const QString& name) {
+    const bool tape = name == MediaTape18Key;
+    mediaType_ = tape ? MediaTape18Key : MediaRoll60Key;
+    ui_->mediaTypeButton->setCurrentIndex(tape ? tapeItemIndex : rollItemIndex);
+}
+
+void PreferencesDialog::setExifItemState(const QVariantMap& items) {
+    if (items.isEmpty())
+        return;
+    makerSkip_ = SettingsFile::isItemOn(items, skipMaker);
+    for (const auto& [checkBox, key] : itemCheckBoxes_)
+        checkBox->setChecked(SettingsFile::isItemOn(items, key));
+}
+
+bool PreferencesDialog::openPreferencesPanel() {
+    return exec() == QDialog::Accepted;
+}
+
+QComboBox* PreferencesDialog::mediaTypeButton() const {
+    return ui_->mediaTypeButton;
+}
+
+QComboBox* PreferencesDialog::fontFamilyButton() const {
+    return ui_->fontFamilyButton;
+}
+
+QComboBox* PreferencesDialog::fontStyleButton() const {
+    return ui_->fontStyleButton;
+}
+
+QPushButton* PreferencesDialog::setPreferenceButton() const {
+    return ui_->buttonBox->button(QDialogButtonBox::Ok);
+}
+
+QPushButton* PreferencesDialog::cancelPreferenceButton() const {
+    return ui_->buttonBox->button(QDialogButtonBox::Cancel);
+}
+
+QCheckBox* PreferencesDialog::checkBoxForItem(const QString& key) const {
+    for (const auto& [checkBox, itemKey] : itemCheckBoxes_) {
+        if (itemKey == key)
+            return checkBox;
+    }
+    return nullptr;
+}
+
+void PreferencesDialog::selectMedia() {
+    mediaType_ =
+        ui_->mediaTypeButton->currentIndex() == tapeItemIndex ? MediaTape18Key : MediaRoll60Key;
+}
+
+void PreferencesDialog::selectFontFamily() {
+    const int familyIndex = ui_->fontFamilyButton->currentIndex();
+    if (familyIndex >= 0)
+        showFace(familyIndex, regularFaceIndex(membersAt(familyIndex)));
+}
+
+// The family shown is taken along with the style, so the three font choices always
+// describe the same face, even when no family was set or chosen before.
+void PreferencesDialog::selectFontStyle() {
+    const int familyIndex = ui_->fontFamilyButton->currentIndex();
+    const int styleIndex = ui_->fontStyleButton->currentIndex();
+    const std::vector<FontMember>& members = membersAt(familyIndex);
+    if (styleIndex < 0 || std::size_t(styleIndex) >= members.size())
+        return;
+    fontFamilyName_ = fontFamily_.at(familyIndex);
+    fontStyleIndex_ = quint64(styleIndex);
+    fontName_ = members[std::size_t(styleIndex)].postScriptName;
+}
+
+void PreferencesDialog::setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData) {
+    ui_->titlesFromPhotosCk->setChecked(titlesFromPhotos);
+    ui_->withoutCameraDataCk->setChecked(labelWithoutCameraData);
+}
+
+bool PreferencesDialog::titlesFromPhotos() const {
+    return ui_->titlesFromPhotosCk->isChecked();
+}
+
+bool PreferencesDialog::labelWithoutCameraData() const {
+    return ui_->withoutCameraDataCk->isChecked();
+}
+
+void PreferencesDialog::accept() {
+    exifItemState_.insert(skipMaker, makerSkip_);
+    for (const auto& [checkBox, key] : itemCheckBoxes_)
+        exifItemState_.insert(key, checkBox->checkState() == Qt::Checked);
+    QDialog::accept();
+}

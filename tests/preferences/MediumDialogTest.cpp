@@ -1,0 +1,47 @@
+#include "preferences/MediumDialog.h"
+
+#include "photo/ConstStrings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The second item means Roll 60, any other index (or none) Tape 18; the panel cannot
+// be dismissed without a choice.
+TEST(MediumDialogTest, OffersTheTwoMediaAndCannotBeDismissedWithoutAChoice) {
+    MediumDialog panel;
+    EXPECT_EQ(panel.mediaName(), MediaTape18Key);
+    EXPECT_EQ(panel.mediumBox()->count(), 2);
+    for (const auto& [index, medium] :
+         {std::pair{0, MediaTape18Key}, {1, MediaRoll60Key}, {-1, MediaTape18Key}}) {
+        panel.mediumBox()->setCurrentIndex(index);
+        panel.accept();
+        EXPECT_EQ(panel.mediaName(), medium) << index;
+    }
+    panel.show();
+    panel.reject();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_FALSE(panel.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST(MediumDialogTest, InitRunsThePanelUntilConfirmed) {
+    // The panel is answered from the event loop its own modal run starts.
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* panel = qobject_cast<MediumDialog*>(window);
+            if (panel && panel->isVisible()) {
+                panel->mediumBox()->setCurrentIndex(1);
+                panel->okButton()->click();
+            }
+        }
+    });
+    const std::unique_ptr<MediumDialog> panel = MediumDialog::run();
+    EXPECT_EQ(panel->mediaName(), MediaRoll60Key);
+    EXPECT_EQ(panel->result(), QDialog::Accepted);
+}
+
+} // namespace
