@@ -15,10 +15,14 @@ constexpr int exitCannotRun = 127;
 
 } // namespace
 
-int handOver(const char* relativePath, const std::vector<std::string>& arguments) {
+std::string programBeside(const char* relativePath) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string program = (self.parent_path() / relativePath).string();
+    return (self.parent_path() / relativePath).string();
+}
+
+int handOver(const char* relativePath, const std::vector<std::string>& arguments) {
+    const std::string program = programBeside(relativePath);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));

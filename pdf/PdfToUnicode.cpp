@@ -86,17 +86,6 @@ void mapRadicalGlyphsToIdeographs(QPDF& document) {
     }
 }
 
-bool mayShareGlyphsWithRadicals(const QString& text) {
-    for (const char32_t code : text.toUcs4()) {
-        const bool ideograph = (code >= 0x3400 && code <= 0x9FFF) ||
-                               (code >= 0xF900 && code <= 0xFAFF) ||
-                               (code >= 0x20000 && code <= 0x3134F);
-        if (ideograph)
-            return true;
-    }
-    return false;
-}
-
 namespace {
 
 // A stdio stream on its own copy of the device's file descriptor, from the start.

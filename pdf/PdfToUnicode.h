@@ -19,5 +19,8 @@ bool mayShareGlyphsWithRadicals(const QString& text);
 
 // Writes the PDF in source to target with every font's character map rewritten as
 // above, reading and writing through the files so that memory does not grow with
-// the document's size. Empty on success, else why not.
+// the document's size. Empty on success, else why not. A program that writes label
+// files links one of its two implementations: kestavolin_pdf_text_maps, with qpdf, or
+// the command line's, which has kestavolin-cli-pdf-text-maps do it (cli/), so that
+// render starts without loading qpdf.
 QString copyWithIdeographMaps(QFileDevice& source, QFileDevice& target);

@@ -117,18 +117,19 @@ QString neededLibraries(const QString& program) {
 }
 
 // The front end needs no GUI library; render needs neither the print service's client
-// nor Qt's printing and widget libraries nor exiv2; only the programs that write label
-// files rewrite PDF character maps through qpdf.
+// nor Qt's printing and widget libraries nor exiv2 nor qpdf (its helper rewrites PDF
+// character maps through qpdf, the complete program itself).
 TEST(CliFrontEnd, EachProgramLinksOnlyWhatItsCommandsNeed) {
     const QString needed = neededLibraries(frontEnd);
     EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
     EXPECT_FALSE(needed.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)|qpdf")))
         << needed.toStdString();
     const QString renderNeeds = neededLibraries(render);
-    EXPECT_TRUE(renderNeeds.contains("qpdf")) << renderNeeds.toStdString();
+    EXPECT_TRUE(renderNeeds.contains("libQt6Gui")) << renderNeeds.toStdString();
     EXPECT_FALSE(
-        renderNeeds.contains(QRegularExpression("cups|libQt6(Widgets|PrintSupport)|exiv2")))
+        renderNeeds.contains(QRegularExpression("cups|libQt6(Widgets|PrintSupport)|exiv2|qpdf")))
         << renderNeeds.toStdString();
+    EXPECT_TRUE(neededLibraries(QStringLiteral(KESTAVOLIN_PDF_TEXT_MAPS_CLI)).contains("qpdf"));
     const QString completeNeeds = neededLibraries(complete);
     EXPECT_TRUE(completeNeeds.contains("qpdf") && completeNeeds.contains("cups") &&
                 completeNeeds.contains("exiv2"))

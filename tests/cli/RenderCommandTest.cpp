@@ -152,6 +152,27 @@ TEST_F(RenderCommandTest, APhotographGivenNoTitleTakesItsOwnWhenAsked) {
     EXPECT_FALSE(textsOf(given.out).contains("Old mill"));
 }
 
+// render's program does not load qpdf: a helper beside it rewrites the character maps
+// of a PDF that holds ideographs, so that its text reads as the ideographs, not as the
+// radicals sharing their glyphs. Without the helper the PDF is not written, and the
+// message says why.
+TEST_F(RenderCommandTest, IdeographsInAPdfReadAsThemselves) {
+    const ProgramRun run =
+        runCli({"render", "--title", "富士山の朝", sample, sample, "-o", out("fuji.pdf")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto pages = readPdfPages(out("fuji.pdf"));
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->text.count(QStringLiteral("富士山の朝")), 2) << pages->text.toStdString();
+
+    const QString alone = out("kestavolin-cli-render");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTAVOLIN_RENDER_CLI), alone));
+    const ProgramRun without =
+        runProgram(alone, {"render", "--title", "富士山", sample, "-o", out("alone.pdf")});
+    EXPECT_EQ(without.exitCode, 1);
+    EXPECT_TRUE(without.err.contains("kestavolin-cli-pdf-text-maps")) << without.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out("alone.pdf")));
+}
+
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},
