@@ -1,8 +1,8 @@
 // The kestavolin-cli on the path. It links only the commands that need no GUI
 // library (dump, info), so that they start as fast as a program linked with Qt Core
-// alone. render goes to the program that draws labels without loading the print
-// service's and the printing libraries, every other request (print, the usage, the
-// version, mistakes) to the complete program, with the same arguments.
+// alone. render goes to the program that draws labels without loading the printing
+// libraries, exiv2 or qpdf, every other request (print, the usage, the version,
+// mistakes) to the complete program, with the same arguments.
 
 #include "Command.h"
 #include "HandOver.h"
