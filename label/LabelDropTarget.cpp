@@ -2,6 +2,7 @@
 
 #include "photo/PhotoFileTypes.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -54,4 +55,24 @@ void LabelDropTarget::setDragging(bool dragging) {
     dragging_ = dragging;
     if (redraw_)
         redraw_();
+}
+
+void LabelDropTarget::enter(QDragEnterEvent* event) {
+    if (draggingEntered(event->mimeData())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+QStringList LabelDropTarget::drop(QDropEvent* event) {
+    const QStringList paths = performDragOperation(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+    } else {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+    return paths;
 }

@@ -2,6 +2,7 @@
 #include "common/HostileJpeg.h"
 #include "common/PdfPages.h"
 #include "common/SmallFileSystem.h"
+#include "platform/PropertyList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -171,6 +172,33 @@ TEST_F(RenderCommandTest, IdeographsInAPdfReadAsThemselves) {
     EXPECT_EQ(without.exitCode, 1);
     EXPECT_TRUE(without.err.contains("kestavolin-cli-pdf-text-maps")) << without.err.toStdString();
     EXPECT_FALSE(QFile::exists(out("alone.pdf")));
+}
+
+// Without --settings the command line reads the window's settings file, or before the
+// window took it over, the one older versions kept; --settings names another.
+TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
+    QTemporaryDir home;
+    const auto photographerIn = [&](const QStringList& options) {
+        const ProgramRun run =
+            runProgram(QStringLiteral(KESTAVOLIN_CLI),
+                       QStringList{"render", "--layout-json", sample, "-o", out("s.png")} + options,
+                       QString(), 0, home.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return QString::fromUtf8(run.out);
+    };
+    const auto settingsWith = [](const QString& path, const QString& photographer) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}});
+    };
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Photographer")));
+    settingsWith(home.filePath("Documents/kestavolin.plist"), QStringLiteral("Old Hand"));
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Old Hand")));
+    settingsWith(home.filePath(".config/kestavolin/kestavolin.plist"),
+                 QStringLiteral("Ann Example"));
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Ann Example")));
+    settingsWith(home.filePath("other.plist"), QStringLiteral("Kim Doe"));
+    EXPECT_TRUE(photographerIn({"--settings", home.filePath("other.plist")})
+                    .contains(QStringLiteral("Kim Doe")));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {

@@ -174,24 +174,6 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
 }
 
-TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
-    // A print service address where none listens: no queue can be found.
-    const QByteArray previous = qgetenv("CUPS_SERVER");
-    qputenv("CUPS_SERVER", "localhost:1");
-    installStringTables(QLocale(QLocale::English));
-    PrintSetup::JobSettings job;
-    job.queue = QStringLiteral("NoSuchQueue");
-    bool drawn = false;
-    const auto submission =
-        PrintSetup::printLabel(job, {QSizeF(100, 43), [&](QPainter&) { drawn = true; }});
-    qputenv("CUPS_SERVER", previous);
-    EXPECT_EQ(submission.failure, PrintSetup::Failure::NoSuchQueue);
-    EXPECT_EQ(submission.jobId, 0);
-    EXPECT_FALSE(drawn);
-    EXPECT_TRUE(
-        PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
-}
-
 // The page boxes of a PDF file, in page order.
 QList<QRectF> pageBoxes(const QString& path) {
     QFile file(path);
@@ -223,7 +205,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
                               drawnWith = painter.transform();
                           }});
     }
-    const auto submission = PrintSetup::printLabels(job, labels);
+    const auto submission = PrintSetup::printToFile(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
     EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
     // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
@@ -239,7 +221,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
 
     // An empty list is no job, and says so.
     installStringTables(QLocale(QLocale::English));
-    const auto nothing = PrintSetup::printLabels(job, {});
+    const auto nothing = PrintSetup::printToFile(job, {});
     EXPECT_EQ(nothing.failure, PrintSetup::Failure::NoLabels);
     EXPECT_TRUE(
         PrintSetup::failureMessage(nothing, job).startsWith(QStringLiteral("There is no label")));
