@@ -24,10 +24,12 @@ if(KESTAVOLIN_BUILD_FUZZERS)
 endif()
 
 # The hardening Debian builds its packages with: checked buffer functions (they need
-# optimisation), stack protection and relocations made read-only before the program
+# optimisation; a level the compiler or the flags set already is replaced, not
+# redefined), stack protection and relocations made read-only before the program
 # runs. The sanitizers check the same faults their own way.
 if(NOT KESTAVOLIN_SANITIZE AND NOT KESTAVOLIN_BUILD_FUZZERS)
-    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    set(optimised $<NOT:$<CONFIG:Debug>>)
+    add_compile_options($<${optimised}:-U_FORTIFY_SOURCE> $<${optimised}:-D_FORTIFY_SOURCE=2>)
     add_compile_options(-fstack-protector-strong)
     add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
