@@ -1,7 +1,7 @@
-// The kestavolin-cli on the path runs dump and info itself, hands render to the
-// program that draws labels without the printing libraries and the rest to the
-// complete program: whichever runs a request, the user sees the same output and exit
-// status, and each program loads only the libraries its requests need.
+// The kestavolin-cli on the path hands dump and info to a program linked with Qt Core
+// only, render to the program that draws labels without the printing libraries and
+// the rest to the complete program: whichever runs a request, the user sees the same
+// output and exit status, and each program loads only the libraries its requests need.
 
 #include "ProgramRun.h"
 
@@ -14,6 +14,7 @@
 namespace {
 
 const QString frontEnd = QStringLiteral(KESTAVOLIN_CLI);
+const QString metadata = QStringLiteral(KESTAVOLIN_METADATA_CLI);
 const QString render = QStringLiteral(KESTAVOLIN_RENDER_CLI);
 const QString complete = QStringLiteral(KESTAVOLIN_COMPLETE_CLI);
 const QString sample = QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
@@ -118,14 +119,18 @@ QString neededLibraries(const QString& program) {
     return QString::fromUtf8(dynamicSection.out);
 }
 
-// The front end needs no GUI library; render needs neither the print service's client
-// nor Qt's printing and widget libraries nor exiv2 nor qpdf (its helper rewrites PDF
-// character maps through qpdf, the complete program itself).
+// The front end needs no Qt library; dump and info need Qt Core only; render needs
+// neither the print service's client nor Qt's printing and widget libraries nor exiv2
+// nor qpdf (its helper rewrites PDF character maps through qpdf, the complete program
+// itself).
 TEST(CliFrontEnd, EachProgramLinksOnlyWhatItsCommandsNeed) {
     const QString needed = neededLibraries(frontEnd);
-    EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
-    EXPECT_FALSE(needed.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)|qpdf")))
-        << needed.toStdString();
+    EXPECT_FALSE(needed.contains("libQt6")) << needed.toStdString();
+    const QString metadataNeeds = neededLibraries(metadata);
+    EXPECT_TRUE(metadataNeeds.contains("libQt6Core")) << metadataNeeds.toStdString();
+    EXPECT_FALSE(
+        metadataNeeds.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)|qpdf")))
+        << metadataNeeds.toStdString();
     const QString renderNeeds = neededLibraries(render);
     EXPECT_TRUE(renderNeeds.contains("libQt6Gui")) << renderNeeds.toStdString();
     EXPECT_FALSE(
