@@ -1,21 +1,20 @@
 // The kestavolin-cli on the path. It runs no command itself and loads no library but
-// C++'s own, so that it hands each request at once to the program that runs it, and
-// that program loads only what the request needs: dump and info one linked with Qt
-// Core only, render one that draws labels without the printing libraries, exiv2 or
-// qpdf, every other request (print, the usage, the version, mistakes) the complete
+// the C library, so that it hands each request at once to the program that runs it,
+// and that program loads only what the request needs: dump and info one linked with
+// Qt Core only, render one that draws labels without the printing libraries, exiv2
+// or qpdf, every other request (print, the usage, the version, mistakes) the complete
 // program. The arguments go on unchanged, byte for byte.
 
 #include "HandOver.h"
 
-#include <string>
-#include <vector>
+#include <cstring>
 
 namespace {
 
-const char* programFor(const std::string& command) {
-    if (command == "dump" || command == "info")
+const char* programFor(const char* command) {
+    if (std::strcmp(command, "dump") == 0 || std::strcmp(command, "info") == 0)
         return KESTAVOLIN_METADATA_CLI;
-    if (command == "render")
+    if (std::strcmp(command, "render") == 0)
         return KESTAVOLIN_RENDER_CLI;
     return KESTAVOLIN_COMPLETE_CLI;
 }
@@ -23,6 +22,5 @@ const char* programFor(const std::string& command) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return handOver(programFor(arguments.empty() ? std::string() : arguments.front()), arguments);
+    return handOver(programFor(argc > 1 ? argv[1] : ""), argv);
 }

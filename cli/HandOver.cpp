@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include <unistd.h>
 
@@ -15,20 +13,23 @@ constexpr int exitCannotRun = 127;
 
 } // namespace
 
-std::string programBeside(const char* relativePath) {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return (self.parent_path() / relativePath).string();
+bool programBeside(const char* relativePath, char (&path)[PATH_MAX]) {
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    path[length > 0 ? length : 0] = '\0';
+    const char* slash = std::strrchr(path, '/');
+    const std::size_t folder = slash ? static_cast<std::size_t>(slash - path) + 1 : 0;
+    const int written = std::snprintf(path + folder, sizeof path - folder, "%s", relativePath);
+    return written >= 0 && static_cast<std::size_t>(written) < sizeof path - folder;
 }
 
-int handOver(const char* relativePath, const std::vector<std::string>& arguments) {
-    const std::string program = programBeside(relativePath);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
-    std::fprintf(stderr, "kestavolin-cli: cannot run %s: %s\n", program.c_str(),
-                 std::strerror(errno));
+int handOver(const char* relativePath, char** argv) {
+    char program[PATH_MAX];
+    if (programBeside(relativePath, program)) {
+        argv[0] = program;
+        ::execv(program, argv);
+    } else {
+        errno = ENAMETOOLONG;
+    }
+    std::fprintf(stderr, "kestavolin-cli: cannot run %s: %s\n", program, std::strerror(errno));
     return exitCannotRun;
 }

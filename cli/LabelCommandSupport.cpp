@@ -132,9 +132,11 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
         return 0;
     }
     if (LabelInputs::asksForOwnTitles(parser) && !LabelInputs::readsOwnTitles()) {
-        std::vector<std::string> request{command.name};
-        request.insert(request.end(), args.begin(), args.end());
-        return handOver(KESTAVOLIN_COMPLETE_CLI_NAME, request);
+        std::vector<char*> argv{nullptr, const_cast<char*>(command.name)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        return handOver(KESTAVOLIN_COMPLETE_CLI_NAME, argv.data());
     }
     if (parser.isSet(QStringLiteral("no-translations")))
         useEmptyStringTable();

@@ -8,6 +8,7 @@
 #include "pdf/PdfToUnicode.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDevice>
 #include <QProcess>
 
@@ -24,7 +25,10 @@ QString openedFile(const QFileDevice& file) {
 QString copyWithIdeographMaps(QFileDevice& source, QFileDevice& target) {
     if (!source.flush() || !target.flush())
         return source.errorString();
-    const QString program = QString::fromStdString(programBeside(KESTAVOLIN_PDF_TEXT_MAPS_NAME));
+    char path[PATH_MAX];
+    if (!programBeside(KESTAVOLIN_PDF_TEXT_MAPS_NAME, path))
+        return QStringLiteral("the path of %1 is too long").arg(KESTAVOLIN_PDF_TEXT_MAPS_NAME);
+    const QString program = QFile::decodeName(path);
     QProcess helper;
     helper.start(program, {openedFile(source), openedFile(target)});
     if (!helper.waitForFinished(-1) || helper.exitStatus() != QProcess::NormalExit)
