@@ -24,9 +24,9 @@ Result<std::vector<PhotoEntry>> ListAutosave::restore() {
     if (!QFile::exists(path_))
         return std::vector<PhotoEntry>{};
     const auto read = CaptionSheet::read(path_);
-    if (const QString* problem = std::get_if<QString>(&read))
-        return keepAside(*problem);
-    return PhotoList::entriesFromSheet(std::get<std::vector<CaptionRow>>(read));
+    if (!read)
+        return keepAside(read.failure().text());
+    return PhotoList::entriesFromSheet(*read);
 }
 
 // The damaged file goes to a name of its own beside it, with the time it was found.

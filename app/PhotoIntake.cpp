@@ -1,11 +1,13 @@
 #include "app/PhotoIntake.h"
 
 #include "app/PhotoList.h"
+#include "label/LabelPictures.h"
 #include "photo/EmbeddedTitle.h"
 #include "photo/PhotoFileTypes.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
 #include <QFileInfo>
@@ -52,7 +54,7 @@ namespace {
 // Why the file at the path is not even read as a photograph: missing, a folder, or of
 // another kind than the photographs taken in. Empty when it is read.
 QString refusalOf(const QString& path) {
-    const QFileInfo file(path);
+    const QFileInfo file = FileNames::fileInfo(path);
     if (!file.exists())
         return localizedString(QStringLiteral("photoMissing"));
     if (file.isDir())
@@ -83,7 +85,8 @@ void readEntry(PhotoEntry& entry, const ReadOptions& options) {
     std::shared_ptr<PhotoRecord> record;
     if (data)
         record = PhotoRecord::initWithData(
-            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
+            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData,
+                                  .pictureBoxes = labelPictureBoxes()});
     QString title;
     if (record && record->haveExif())
         title = givenOrOwnTitle(entry.title, options, *data);

@@ -7,6 +7,7 @@
 #include "app/PhotoList.h"
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
+#include "pdf/LabelDocument.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
 
@@ -122,12 +123,8 @@ void PrintController::exportAll() {
         QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (!path)
         return;
-    PrintSetup::JobSettings job;
-    job.outputFile = *path;
-    job.documentName = QFileInfo(*path).completeBaseName();
-    const PrintSetup::Submission submission = PrintSetup::printToFile(job, labels.printable());
-    if (submission.failure != PrintSetup::Failure::None)
-        tell(QStringLiteral("printFailedTitle"), PrintSetup::failureMessage(submission, job));
+    if (const Status written = writeLabelDocument(*path, labels.printable()); !written)
+        tell(QStringLiteral("printFailedTitle"), written.failure().text());
 }
 
 bool PrintController::acceptLeavingOut(const ListLabels& labels, const QString& titleKey) {
@@ -152,8 +149,8 @@ AlertContent PrintController::lengthsAlert(const std::shared_ptr<const ListLabel
     const QString total = localizedText(
         QStringLiteral("tapeCountTotalMsg"),
         {QString::number(labels->lengths.size() * std::size_t(copies)),
-         localizedText(QStringLiteral("tapeTotalMsg"),
-                       {QString::number(totalTapeMillimetres(labels->lengths, copies))})});
+         localizedText(QStringLiteral("tapeTotalLengthMsg"),
+                       {totalLengthText(labels->lengths, copies, window_.metric())})});
     return {.title = localizedString(QStringLiteral("tapeLengthTitle")),
             .message =
                 QStringLiteral("%1\n\n%2")

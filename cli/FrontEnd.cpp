@@ -1,8 +1,8 @@
 // The kestavolin-cli on the path. It runs no command itself and loads no library but
 // the C library, so that it hands each request at once to the program that runs it,
 // and that program loads only what the request needs: dump and info one linked with
-// Qt Core only, render one that draws labels without the printing libraries, exiv2
-// or qpdf, every other request (print, the usage, the version, mistakes) the complete
+// Qt Core only, render one that draws labels without the printing libraries or
+// exiv2, every other request (print, the usage, the version, mistakes) the complete
 // program. The arguments go on unchanged, byte for byte.
 
 #include "HandOver.h"

@@ -14,6 +14,7 @@
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
 #include "photo/PhotoRecord.h"
+#include "platform/FileNames.h"
 #include "printing/LabelPage.h"
 #include "printing/PrintSetup.h"
 #include "printing/PrinterStateReasons.h"
@@ -111,9 +112,9 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
         return QStringLiteral("no print queue given (--printer NAME|URI)");
     request.job.queue = parser.value(QStringLiteral("printer"));
     // The job is named after the caption sheet or the photograph.
-    request.job.documentName = QFileInfo(parser.isSet(QStringLiteral("captions"))
-                                             ? parser.value(QStringLiteral("captions"))
-                                             : parser.positionalArguments().value(0))
+    request.job.documentName = FileNames::fileInfo(parser.isSet(QStringLiteral("captions"))
+                                                       ? parser.value(QStringLiteral("captions"))
+                                                       : parser.positionalArguments().value(0))
                                    .fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)
@@ -199,7 +200,8 @@ void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabe
     if (!medium.isEmpty())
         std::printf("%s:%s", qUtf8Printable(medium), request.inputs.size() == 1 ? " " : "\n");
     if (request.inputs.size() == 1) {
-        std::printf("%d mm\n", tapeLengthMillimetres(labels.front().layout->labelSize().width()));
+        std::printf("%s\n", qUtf8Printable(
+                                labelLengthText(labels.front().layout->labelSize().width(), true)));
         return;
     }
     std::vector<LabelLength> lengths;
@@ -224,6 +226,8 @@ int print(const PrintRequest& request) {
         const LabelOptions options = input.options();
         label.layout = makeLabelLayout(options);
         showPhotograph(*label.layout, options, label.record.get());
+        for (const QString& warning : shortenedTextWarnings("print", input.name(), *label.layout))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         laidOut.push_back(std::move(label));
     }
     if (laidOut.empty())

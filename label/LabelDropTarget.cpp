@@ -1,6 +1,7 @@
 #include "label/LabelDropTarget.h"
 
 #include "photo/PhotoFileTypes.h"
+#include "platform/FileNames.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ std::optional<QStringList> LabelDropTarget::fileListInDraggingInfo(const QMimeDa
 QStringList LabelDropTarget::photographsIn(const QMimeData* drag) {
     QStringList photographs;
     for (const QString& path : fileListInDraggingInfo(drag).value_or(QStringList())) {
-        const QFileInfo file(path);
+        const QFileInfo file = FileNames::fileInfo(path);
         if (file.exists() && !file.isDir() && hasPhotoExtension(path))
             photographs.append(path);
     }

@@ -1,5 +1,6 @@
 #include "printing/JobDocument.h"
 
+#include "pdf/PdfInPlace.h"
 #include "pdf/PdfPageBoxes.h"
 
 #include <QFileDevice>
@@ -67,8 +68,10 @@ bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
         *error = file.errorString();
         return false;
     }
-    *error = PdfPageBoxes::fixPageBoxes(file, sizes);
-    return error->isEmpty();
+    const Status finished = PdfInPlace::finish(file, sizes);
+    if (!finished)
+        *error = finished.failure().text();
+    return finished.ok();
 }
 
 bool writeRaster(QFileDevice& file, const QString& format, const std::vector<JobPages::Page>& pages,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/LabelDrawing.h"
 #include "printing/JobPages.h"
 
 #include <QSizeF>
@@ -18,12 +19,8 @@ class QPainter;
 // it, clipped to the label.
 namespace JobDocument {
 
-// A label: its size in points and its drawing onto a painter whose units are points
-// with the origin at the label's upper-left corner.
-struct Label {
-    QSizeF size;
-    std::function<void(QPainter&)> draw;
-};
+// A label: its size in points and its drawing (the same the PDF files take).
+using Label = LabelDrawing;
 
 inline const QString pdfFormat = QStringLiteral("application/pdf");
 inline const QString pwgRasterFormat = QStringLiteral("image/pwg-raster");

@@ -111,10 +111,6 @@
         <source>tapeLengthTitle</source>
         <translation>Tape Length</translation>
     </message>
-    <message id="tapeTotalMsg">
-        <source>tapeTotalMsg</source>
-        <translation>Total: %1 mm</translation>
-    </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
         <translation>Set the tape length on the printer to:</translation>
@@ -158,6 +154,26 @@
     <message id="printNotWrittenMsg">
         <source>printNotWrittenMsg</source>
         <translation>The label could not be written to “%1”.</translation>
+    </message>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>There is no label to write to “%1”.</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>“%1” cannot be written: no draft file can be made beside it (%2).</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>“%1” could not be written: %2.</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>the PDF writer made a file of a form this program does not know</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>the file could not be read or written (%1)</translation>
     </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
@@ -1012,6 +1028,66 @@ It is tried again at the next change.</translation>
     <message id="Remove the selected photographs from the list">
         <source>Remove the selected photographs from the list</source>
         <translation>Remove the selected photographs from the list</translation>
+    </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>The caption sheet “%1” cannot be read. %2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>Row %1 is not text in an encoding a caption sheet may have: UTF-8, UTF-16 with a byte order mark, or Shift_JIS.</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>Row %1 is empty; it must be the header row that names the columns.</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>Row %1, the header row, has no “file” column.</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>Row %1 has a quoted cell that is not closed.</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>Row %1 names no photograph: its “file” cell is empty.</translation>
+    </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1: the %2 “%3” does not fit the label and is shown as “%4”.</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>title</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>photographer</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>camera</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>lens</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>exposure</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>date</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>file name</translation>
     </message>
 </context>
 </TS>

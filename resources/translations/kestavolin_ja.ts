@@ -111,10 +111,6 @@
         <source>tapeLengthTitle</source>
         <translation>テープの長さ</translation>
     </message>
-    <message id="tapeTotalMsg">
-        <source>tapeTotalMsg</source>
-        <translation>合計：%1 mm</translation>
-    </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
         <translation>プリンターのテープの長さを次の値に設定してください:</translation>
@@ -158,6 +154,26 @@
     <message id="printNotWrittenMsg">
         <source>printNotWrittenMsg</source>
         <translation>ラベルを「%1」に書き込めませんでした。</translation>
+    </message>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>「%1」に書き込むラベルがありません。</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>「%1」を書き込めません。その隣に下書きのファイルを作れません（%2）。</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>「%1」を書き込めませんでした: %2。</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>PDF の書き出しがこのプログラムの知らない形のファイルを作りました</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>ファイルを読み書きできませんでした（%1）</translation>
     </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
@@ -1012,6 +1028,66 @@
     <message id="Remove the selected photographs from the list">
         <source>Remove the selected photographs from the list</source>
         <translation>選択した写真をリストから削除します</translation>
+    </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>合計：%1</translation>
+    </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>キャプションシート「%1」を読み込めません。%2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>%1 行目が、キャプションシートに使える文字コード（UTF-8、BOM 付きの UTF-16、Shift_JIS）のテキストではありません。</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>%1 行目が空です。1 行目は列の名前を並べた見出し行にしてください。</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>見出し行（%1 行目）に「file」の列がありません。</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>%1 行目に、引用符が閉じられていないセルがあります。</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>%1 行目に写真のファイルがありません（「file」の列が空です）。</translation>
+    </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1：%2「%3」はラベルに収まらないため「%4」と表示します。</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>撮影者</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>露出</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>ファイル名</translation>
     </message>
 </context>
 </TS>

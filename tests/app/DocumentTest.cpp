@@ -74,8 +74,7 @@ TEST_F(Document, AnUnreadableEntryShowsWhyAndTypingReachesNoOtherEntry) {
     emit fixture.window().photographerEdited(QStringLiteral("Nobody"));
     fixture.dialogs.saveAnswer = fixture.home() + QStringLiteral("/show/out.csv");
     fixture.trigger("actionExportSheet");
-    const auto rows =
-        std::get<std::vector<CaptionRow>>(CaptionSheet::read(*fixture.dialogs.saveAnswer));
+    const auto rows = CaptionSheet::read(*fixture.dialogs.saveAnswer).value();
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[1].title, QStringLiteral("Bee"));
     EXPECT_EQ(rows[2].title, QStringLiteral("Sea"));

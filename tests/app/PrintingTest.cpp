@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "common/PdfPages.h"
 
 #include "app/MainWindow.h"
 #include "app/PhotoList.h"
@@ -176,6 +177,53 @@ TEST_F(Printing, PrintAllAndExportAllMakeOnePagePerReadablePhotographAndNameTheR
     EXPECT_EQ(fixture.alerts.alerts().size(), 1) << "the entry left out";
     EXPECT_EQ(fixture.dialogs.saveMessage, QStringLiteral("exportAllTitle (3)"));
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
+}
+
+// Export All writes the document that kestavolin-cli render writes for the same
+// labels: the same pages, page sizes and text, with ideographs that share a glyph with
+// a radical ("士", "山") read as the ideographs.
+TEST_F(Printing, ExportAllWritesTheDocumentRenderWritesForTheSameSheet) {
+    const QDir show(fixture.home() + QStringLiteral("/show"));
+    ASSERT_TRUE(show.mkpath(QStringLiteral(".")));
+    for (const char* name : {"dawn.jpg", "dusk.jpg", "mill.jpg"})
+        QFile::copy(fixture.samplePhoto(name), show.filePath(name));
+    const QString sheet = fixture.fileWithBytes(QStringLiteral("show/captions.csv"),
+                                                "file,title,photographer\r\n"
+                                                "dawn.jpg,\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1,\r\n"
+                                                "dusk.jpg,Old mill,\xE5\xB1\xB1\r\n"
+                                                "mill.jpg,Harbour at dawn,Kim\r\n");
+    fixture.startOn(QStringLiteral("Tape 18"));
+    fixture.dialogs.openAnswer = QStringList{sheet};
+    fixture.trigger("actionImportSheet");
+    ASSERT_TRUE(fixture.waitForReading());
+    ASSERT_EQ(fixture.list().rowCount(), 3);
+    fixture.alerts.clear();
+    fixture.dialogs.saveAnswer = show.filePath(QStringLiteral("exported.pdf"));
+    fixture.trigger("actionExportAllPdf");
+    EXPECT_TRUE(fixture.alerts.alerts().isEmpty());
+
+    // The same labels from the command line: the window's settings, and the lens its
+    // entries take when none is chosen (the photograph's own).
+    const QString rendered = show.filePath(QStringLiteral("rendered.pdf"));
+    QProcess render;
+    render.start(QStringLiteral(KESTAVOLIN_CLI_BINARY),
+                 {"render", "--jobs", "2", "--no-translations", "--settings",
+                  fixture.paths().settingsFile, "--lens", "Exif", "--captions", sheet, "-o",
+                  rendered});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
+
+    const auto exportedPages = readPdfPages(*fixture.dialogs.saveAnswer);
+    if (!exportedPages)
+        GTEST_SKIP() << "poppler's tools are not installed";
+    const auto renderedPages = readPdfPages(rendered);
+    ASSERT_EQ(exportedPages->drawn.size(), 3);
+    EXPECT_EQ(exportedPages->sizes, renderedPages->sizes);
+    EXPECT_EQ(exportedPages->text.toStdString(), renderedPages->text.toStdString());
+    EXPECT_TRUE(exportedPages->drawn == renderedPages->drawn);
+    for (const char* ideographs : {"\xE5\xAF\x8C\xE5\xA3\xAB\xE5\xB1\xB1\n", "\n\xE5\xB1\xB1\n"})
+        EXPECT_TRUE(exportedPages->text.contains(QString::fromUtf8(ideographs)))
+            << exportedPages->text.toStdString();
 }
 
 // Print All on a real queue, as one job the queue completes (one per label length on a

@@ -153,54 +153,6 @@ TEST_F(RenderCommandTest, APhotographGivenNoTitleTakesItsOwnWhenAsked) {
     EXPECT_FALSE(textsOf(given.out).contains("Old mill"));
 }
 
-// render's program does not load qpdf: a helper beside it rewrites the character maps
-// of a PDF that holds ideographs, so that its text reads as the ideographs, not as the
-// radicals sharing their glyphs. Without the helper the PDF is not written, and the
-// message says why.
-TEST_F(RenderCommandTest, IdeographsInAPdfReadAsThemselves) {
-    const ProgramRun run =
-        runCli({"render", "--title", "富士山の朝", sample, sample, "-o", out("fuji.pdf")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto pages = readPdfPages(out("fuji.pdf"));
-    ASSERT_TRUE(pages);
-    EXPECT_EQ(pages->text.count(QStringLiteral("富士山の朝")), 2) << pages->text.toStdString();
-
-    const QString alone = out("kestavolin-cli-render");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTAVOLIN_RENDER_CLI), alone));
-    const ProgramRun without =
-        runProgram(alone, {"render", "--title", "富士山", sample, "-o", out("alone.pdf")});
-    EXPECT_EQ(without.exitCode, 1);
-    EXPECT_TRUE(without.err.contains("kestavolin-cli-pdf-text-maps")) << without.err.toStdString();
-    EXPECT_FALSE(QFile::exists(out("alone.pdf")));
-}
-
-// Without --settings the command line reads the window's settings file, or before the
-// window took it over, the one older versions kept; --settings names another.
-TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
-    QTemporaryDir home;
-    const auto photographerIn = [&](const QStringList& options) {
-        const ProgramRun run =
-            runProgram(QStringLiteral(KESTAVOLIN_CLI),
-                       QStringList{"render", "--layout-json", sample, "-o", out("s.png")} + options,
-                       QString(), 0, home.path());
-        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-        return QString::fromUtf8(run.out);
-    };
-    const auto settingsWith = [](const QString& path, const QString& photographer) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}});
-    };
-    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Photographer")));
-    settingsWith(home.filePath("Documents/kestavolin.plist"), QStringLiteral("Old Hand"));
-    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Old Hand")));
-    settingsWith(home.filePath(".config/kestavolin/kestavolin.plist"),
-                 QStringLiteral("Ann Example"));
-    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Ann Example")));
-    settingsWith(home.filePath("other.plist"), QStringLiteral("Kim Doe"));
-    EXPECT_TRUE(photographerIn({"--settings", home.filePath("other.plist")})
-                    .contains(QStringLiteral("Kim Doe")));
-}
-
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {
     for (const QStringList& arguments :
          {QStringList{"render", sample}, QStringList{"render", sample, "-o", out("x.jpg")},

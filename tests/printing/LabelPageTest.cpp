@@ -1,4 +1,5 @@
 #include "printing/LabelPage.h"
+#include "common/PdfPages.h"
 #include "platform/LocalizedText.h"
 #include "printing/JobPages.h"
 #include "printing/PrintSetup.h"
@@ -6,7 +7,6 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -174,21 +174,6 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
 }
 
-// The page boxes of a PDF file, in page order.
-QList<QRectF> pageBoxes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression box(
-        QStringLiteral(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+) *\])"));
-    QList<QRectF> boxes;
-    for (auto match = box.globalMatch(QString::fromLatin1(file.readAll())); match.hasNext();) {
-        const auto found = match.next();
-        boxes << QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
-                        QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
-    }
-    return boxes;
-}
-
 TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     QTemporaryDir folder;
     PrintSetup::JobSettings job;
@@ -211,7 +196,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
     EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
     EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
-    const QList<QRectF> boxes = pageBoxes(job.outputFile);
+    const QList<QRectF> boxes = writtenPageBoxes(job.outputFile);
     ASSERT_EQ(boxes.size(), 3);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         const QSizeF want = labels[static_cast<std::size_t>(i)].size;
