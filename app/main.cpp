@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
         break;
     }
 
-    installStringTables();
-    installToolkitStringTables();
+    const auto strings = installStringTables();
+    const auto toolkitStrings = installToolkitStringTables();
     DialogAlertPresenter alerts;
     ModalDialogRunner dialogs;
     Application application(dialogs, alerts);

@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    installStringTables();
+    const auto strings = installStringTables();
     benchmark::Initialize(&argc, argv);
 
     QTemporaryDir folder;

@@ -157,10 +157,7 @@ int runInfo(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     if (!QCoreApplication::instance())
         application = std::make_unique<QCoreApplication>(argc, argv);
-    if (options->noTranslations)
-        useEmptyStringTable();
-    else
-        installStringTables();
+    const auto strings = options->noTranslations ? nullptr : installStringTables();
 
     bool allAnalysed = true;
     bool printedBefore = false;

@@ -150,10 +150,8 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
         argv.push_back(nullptr);
         return handOver(KESTAVOLIN_COMPLETE_CLI_NAME, argv.data());
     }
-    if (parser.isSet(QStringLiteral("no-translations")))
-        useEmptyStringTable();
-    else
-        installStringTables();
+    const auto strings =
+        parser.isSet(QStringLiteral("no-translations")) ? nullptr : installStringTables();
 
     if (const auto error = command.readRequest(parser))
         return usageError(command, *error);

@@ -5,7 +5,6 @@
 
 #include "app/Settings.h"
 #include "photo/SettingsFile.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QFile>
@@ -35,7 +34,6 @@ extern "C" const char* __lsan_default_suppressions() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qInstallMessageHandler(ignoreMessages);
-    useEmptyStringTable();
     PropertyList::ensureParentFolder(settingsPath());
     return 0;
 }

@@ -207,12 +207,6 @@ QString loadedMediaText(const PrintQueue& queue) {
 
 namespace PrintSetup {
 
-QPrinter& sharedPrinter() {
-    static const std::unique_ptr<QPrinter> printer =
-        std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer;
-}
-
 JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
     JobSettings settings;
     settings.queue = printer.printerName();

@@ -4,7 +4,6 @@
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
 #include "label/LabelLayout.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "preferences/PreferencesDialog.h"
 #include "printing/LabelPrinting.h"
@@ -91,7 +90,6 @@ AppFixture::AppFixture(const QString& home) : home_(home.isEmpty() ? freshHome_.
     // test's own (the end-to-end scripts export theirs), none answers.
     if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE"))
         printService_ = std::make_unique<ScopedPrintService>(absentPrintService());
-    useEmptyStringTable();
     dialogs.pdfPath = QDir(home_).filePath(QStringLiteral("label.pdf"));
 }
 

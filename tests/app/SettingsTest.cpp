@@ -4,7 +4,6 @@
 #include "photo/DefaultExifItems.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QDir>
@@ -16,10 +15,7 @@ namespace {
 
 class SettingsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        useEmptyStringTable();
-        ASSERT_TRUE(home.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     QString documents() const { return home.filePath("config"); }
     QString plistPath() const { return documents() + "/kestavolin.plist"; }

@@ -5,7 +5,6 @@
 #include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QCommandLineParser>
@@ -25,10 +24,7 @@ std::variant<LabelOptions, QString> optionsFrom(const QStringList& arguments) {
 
 class LabelOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        useEmptyStringTable();
-        ASSERT_TRUE(folder.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     QString settingsFile(const QVariantMap& settings) {
         const QString path = folder.filePath(QStringLiteral("kestavolin.plist"));

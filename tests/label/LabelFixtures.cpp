@@ -1,7 +1,6 @@
 #include "LabelFixtures.h"
 
 #include "pictures/Picture.h"
-#include "platform/Alert.h"
 #include "platform/FileData.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +11,6 @@ QString samplePhotographPath() {
 
 std::unique_ptr<PhotoRecord> recordWith(const QVariantMap& info, const QString& fileName,
                                         const QSizeF& pictureSize) {
-    RecordingAlertPresenter alerts;
-    const ScopedAlertPresenter quiet(alerts);
     auto record =
         PhotoRecord::initWithData(FileData::initWithContentsOfFile(samplePhotographPath()));
     EXPECT_TRUE(record && record->haveExif() && record->photoImage());

@@ -7,7 +7,6 @@
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +65,6 @@ QStringList exifTexts(const LabelLayout& layout) {
 
 class LabelLayoutTest : public ::testing::Test {
 protected:
-    void SetUp() override { useEmptyStringTable(); }
-
     void show(LabelLayout& layout, const QVariantMap& settings, const QVariantMap& info,
               const QString& path = photoPath, const QSizeF& pictureSize = QSizeF(3000, 2000)) {
         record = recordWith(info, path, pictureSize);

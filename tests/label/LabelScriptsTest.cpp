@@ -6,7 +6,6 @@
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 
 #include <QImage>
 #include <QPainter>
@@ -98,10 +97,7 @@ Ink inkOf(const QImage& image, const PlacedText& placed, double labelHeight) {
 }
 
 class LabelScriptsTest
-    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {
-protected:
-    void SetUp() override { useEmptyStringTable(); }
-};
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {};
 
 TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
     const auto& [medium, format, script] = GetParam();
@@ -154,7 +150,6 @@ INSTANTIATE_TEST_SUITE_P(MediaFormatsAndScripts, LabelScriptsTest,
 // below it, which stands on a clear band: in each column of the caption, the white
 // between the caption's highest ink and the title's lowest, at 600 dpi.
 TEST(TapeCaptions, TheTitlesTailsStayClearOfTheCaptionBelow) {
-    useEmptyStringTable();
     constexpr int fine = 600;
     constexpr double perPoint = fine / 72.0;
     const auto inked = [](const QImage& image, int x, int y) {

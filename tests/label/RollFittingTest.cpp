@@ -96,8 +96,6 @@ qreal nominalSize(const QString& field) {
 
 class RollFitting : public ::testing::Test {
 protected:
-    void SetUp() override { useEmptyStringTable(); }
-
     void show(const QVariantMap& info, const QString& path = longPath) {
         record = recordWith(info, path, QSizeF(3000, 2000));
         roll.setDisplaySettings(everyItemOn());
@@ -248,14 +246,15 @@ TEST_F(RollFitting, TheLensTextGoesOnInTheSecondLine) {
 
 TEST_F(RollFitting, ShortenedTextsAreToldNamingThePhotographAndTheField) {
     const ShortenedText lens{"exifLens2", "Long lens name", "Long lens…"};
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    auto strings = installStringTables(QLocale(QLocale::English));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(shortenedTextNotice("a.jpg", lens),
               "a.jpg: the lens “Long lens name” does not fit the label and is shown as “Long "
               "lens…”.");
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese)));
+    strings = installStringTables(QLocale(QLocale::Japanese));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(shortenedTextNotice("a.jpg", {"titleString", "長い題名", "長い…"}),
               "a.jpg：タイトル「長い題名」はラベルに収まらないため「長い…」と表示します。");
-    useEmptyStringTable();
 }
 
 } // namespace
