@@ -3,11 +3,10 @@
 #include <QDeadlineTimer>
 #include <QString>
 
+#include <cups/ipp.h>
+
 #include <atomic>
 #include <memory>
-
-typedef struct _http_s http_t;
-typedef struct _ipp_s ipp_t;
 
 struct IppFree {
     void operator()(ipp_t* ipp) const;

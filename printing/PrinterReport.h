@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
+#include <cups/ipp.h>
 
-typedef struct _ipp_s ipp_t;
+#include <vector>
 
 // One medium a printer describes (a size it takes or one it has loaded), in points.
 // A range (a roll of any width or length within limits) has different minimum and
