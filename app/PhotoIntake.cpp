@@ -190,11 +190,12 @@ void PhotoIntake::startWorker() {
                 options = queue->options;
             }
             readEntry(entry, options);
+            // Taken before the entry moves into the call: a lambda's captures are
+            // initialised in no order the language promises.
+            const quint64 id = entry.id;
             QMetaObject::invokeMethod(
                 this,
-                [this, id = entry.id, read = std::move(entry)]() mutable {
-                    deliver(id, std::move(read));
-                },
+                [this, id, read = std::move(entry)]() mutable { deliver(id, std::move(read)); },
                 Qt::QueuedConnection);
         }
         QMetaObject::invokeMethod(this, &PhotoIntake::workerEnded, Qt::QueuedConnection);
