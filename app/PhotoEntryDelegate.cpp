@@ -24,13 +24,13 @@ QRect textArea(const QRect& item, int lineHeight) {
 QString secondLine(const QModelIndex& index, bool metric) {
     if (index.data(PhotoList::BeingReadRole).toBool())
         return localizedString(QStringLiteral("PhotoListReading"));
-    const QString failure = index.data(PhotoList::FailureRole).toString();
+    QString failure = index.data(PhotoList::FailureRole).toString();
     if (!failure.isEmpty())
         return failure;
     QString title = index.data(PhotoList::TitleRole).toString();
     if (title.isEmpty())
         title = localizedString(QStringLiteral("PhotoListNoTitle"));
-    const QString line = localizedText(
+    QString line = localizedText(
         QStringLiteral("PhotoListTitleAndLength"),
         {title, labelLengthText(index.data(PhotoList::LabelWidthRole).toDouble(), metric)});
     if (index.data(PhotoList::ShortenedRole).toStringList().isEmpty())

@@ -110,10 +110,9 @@ void Settings::takeStoredFont() {
 }
 
 Status Settings::save() {
-    const Status saved =
-        PropertyList::ensureParentFolder(plistFilePath_)
-            ? PropertyList::writeXmlFile(plistFilePath_, preferences_)
-            : Status(Failure{QStringLiteral("folderNotMadeMsg"), {plistFilePath_}});
+    Status saved = PropertyList::ensureParentFolder(plistFilePath_)
+                       ? PropertyList::writeXmlFile(plistFilePath_, preferences_)
+                       : Status(Failure{QStringLiteral("folderNotMadeMsg"), {plistFilePath_}});
     if (!saved && !saveFailing_)
         qWarning().noquote() << "kestavolin:"
                              << localizedText(QStringLiteral("settingsNotSavedWarning"),

@@ -125,7 +125,7 @@ Status readRequest(const QCommandLineParser& parser, PrintRequest& request) {
         return Failure{QStringLiteral("cliWaitTimeoutMsg"), {}};
     request.waitSeconds = *waitSeconds;
     request.wait = !parser.isSet(QStringLiteral("no-wait"));
-    if (const Status read = readPrinterOptions(parser, request.job.printerOptions); !read)
+    if (Status read = readPrinterOptions(parser, request.job.printerOptions); !read)
         return read;
     Result<std::vector<LabelInput>> inputs = LabelInputs::read(parser);
     if (!inputs)

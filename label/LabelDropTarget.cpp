@@ -68,7 +68,7 @@ void LabelDropTarget::enter(QDragEnterEvent* event) {
 }
 
 QStringList LabelDropTarget::drop(QDropEvent* event) {
-    const QStringList paths = performDragOperation(event->mimeData());
+    QStringList paths = performDragOperation(event->mimeData());
     if (paths.isEmpty()) {
         event->ignore();
     } else {

@@ -165,7 +165,7 @@ Status LabelDocument::publish(const std::vector<Part*>& drawn) {
 }
 
 Status LabelDocument::save() {
-    if (const Status made = status(); !made)
+    if (Status made = status(); !made)
         return made;
     if (pageCount() == 0)
         return Failure{QStringLiteral("pdfNoLabelsMsg"), {path_}};
@@ -177,7 +177,7 @@ Status LabelDocument::save() {
 
 Status writeLabelDocument(const QString& path, const std::vector<LabelDrawing>& labels) {
     LabelDocument document(path);
-    if (const Status made = document.status(); !made)
+    if (Status made = document.status(); !made)
         return made;
     for (const LabelDrawing& label : labels)
         document.addPage(label);

@@ -41,7 +41,7 @@ public:
                 const qsizetype at = box ? next[0] : next[1];
                 if (at < 0 || (!last && at >= blockBytes))
                     break;
-                const Status done = box ? fixBox(*block, at) : fixMap(base_ + at);
+                Status done = box ? fixBox(*block, at) : fixMap(base_ + at);
                 if (!done)
                     return done;
                 const QByteArray& marker = box ? boxMarker : mapMarker;

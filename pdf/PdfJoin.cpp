@@ -384,7 +384,7 @@ Status copyObjects(const std::vector<Part>& parts, Output& output, std::vector<q
             if (!renumbered)
                 return renumbered.failure();
             offsets[static_cast<std::size_t>(*renumbered)] = output.written();
-            if (const Status copied = copyObject(part, number, output); !copied)
+            if (Status copied = copyObject(part, number, output); !copied)
                 return copied;
         }
     }
@@ -393,7 +393,7 @@ Status copyObjects(const std::vector<Part>& parts, Output& output, std::vector<q
 
 Status writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages,
                    Output& output) {
-    if (const Status checked = checkPages(parts, pages); !checked)
+    if (Status checked = checkPages(parts, pages); !checked)
         return checked;
     const int objectCount = renumberParts(parts);
     std::vector<qint64> offsets(static_cast<std::size_t>(objectCount), -1);
@@ -401,12 +401,12 @@ Status writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSour
     const qint64 headerLength =
         *std::min_element(first.starts.begin() + 1, first.starts.end(),
                           [](qint64 a, qint64 b) { return a >= 0 && (b < 0 || a < b); });
-    if (const Status written = output.write(readAt(*first.file, 0, headerLength)); !written)
+    if (Status written = output.write(readAt(*first.file, 0, headerLength)); !written)
         return written;
-    if (const Status copied = copyObjects(parts, output, offsets); !copied)
+    if (Status copied = copyObjects(parts, output, offsets); !copied)
         return copied;
     offsets[static_cast<std::size_t>(first.pageTree)] = output.written();
-    if (const Status written = output.write(pageTree(parts, pages)); !written)
+    if (Status written = output.write(pageTree(parts, pages)); !written)
         return written;
 
     const qint64 tableOffset = output.written();
@@ -417,7 +417,7 @@ Status writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSour
                 ? QByteArray("0000000000 65535 f \n")
                 : QStringLiteral("%1 00000 n \n").arg(offset, 10, 10, QLatin1Char('0')).toLatin1();
         if (table.size() >= tableBlockBytes) {
-            if (const Status written = output.write(table); !written)
+            if (Status written = output.write(table); !written)
                 return written;
             table.clear();
         }

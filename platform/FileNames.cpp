@@ -53,7 +53,7 @@ qsizetype utf8SequenceLength(const unsigned char* bytes, qsizetype available) {
 } // namespace
 
 QString fromNative(const QByteArray& name) {
-    const QString decoded = QFile::decodeName(name);
+    QString decoded = QFile::decodeName(name);
     if (QFile::encodeName(decoded) == name)
         return decoded;
     // Not valid in the file system's encoding (UTF-8 here): keep the bytes that are.

@@ -54,9 +54,9 @@ int integerOf(const FcPattern* pattern, const char* object, int fallback) {
 // else the first one the font gives.
 QString nameIn(const FcPattern* pattern, const char* nameObject, const char* languageObject,
                const QString& language) {
-    const QString first = stringAt(pattern, nameObject, 0);
+    QString first = stringAt(pattern, nameObject, 0);
     for (int i = 0;; ++i) {
-        const QString name = stringAt(pattern, nameObject, i);
+        QString name = stringAt(pattern, nameObject, i);
         if (name.isNull())
             return first;
         const QString tag = stringAt(pattern, languageObject, i);
@@ -187,7 +187,7 @@ std::optional<ResolvedFont> substitutedFace(const QString& postScriptName) {
 // style only within the foundry it settles on. The Qt family for the face: the one
 // of the face's own foundry, else any foundry's that has the style, else the family.
 QString qtFamilyFor(const ResolvedFont& face) {
-    const QString own = QStringLiteral("%1 [%2]").arg(face.family, face.foundry);
+    QString own = QStringLiteral("%1 [%2]").arg(face.family, face.foundry);
     const QStringList families = QFontDatabase::families();
     auto hasStyle = [&](const QString& qtFamily) {
         return QFontDatabase::styles(qtFamily).contains(face.styleName);

@@ -178,7 +178,7 @@ void LabelPrinting::submitted(int request, const PrintJob::Submitted& answer) {
 
 // Follows the jobs sent so far, even when a later one could not be sent.
 PrintSetup::Submission LabelPrinting::followSent() {
-    const PrintSetup::Submission submission = PrintSetup::submitted(plan_, answers_);
+    PrintSetup::Submission submission = PrintSetup::submitted(plan_, answers_);
     for (const int jobId : submission.jobIds)
         service_->follow(job_.queue, jobId, job_.documentName);
     return submission;

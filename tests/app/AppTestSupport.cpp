@@ -139,14 +139,14 @@ void AppFixture::quit() {
 }
 
 QString AppFixture::samplePhoto(const QString& name) const {
-    const QString path = QDir(home()).filePath(name);
+    QString path = QDir(home()).filePath(name);
     QFile::copy(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"), path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     return path;
 }
 
 QString AppFixture::fileWithBytes(const QString& name, const QByteArray& bytes) const {
-    const QString path = QDir(home()).filePath(name);
+    QString path = QDir(home()).filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);

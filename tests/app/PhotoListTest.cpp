@@ -112,7 +112,7 @@ protected:
         QObject::connect(&list, &PhotoList::entriesToRead, &intake, &PhotoIntake::read);
     }
     QString copyOfSample(int number) const {
-        const QString path = folder.filePath(QStringLiteral("photo-%1.jpg").arg(number));
+        QString path = folder.filePath(QStringLiteral("photo-%1.jpg").arg(number));
         EXPECT_TRUE(QFile::copy(sample, path));
         return path;
     }
@@ -122,7 +122,7 @@ protected:
         return file.fileName();
     }
     QString jpegWithoutExif() const {
-        const QString path = folder.filePath(QStringLiteral("scan.jpg"));
+        QString path = folder.filePath(QStringLiteral("scan.jpg"));
         QImage picture(120, 80, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         EXPECT_TRUE(picture.save(path, "JPEG"));

@@ -27,7 +27,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     QString settingsFile(const QVariantMap& settings) {
-        const QString path = folder.filePath(QStringLiteral("kestavolin.plist"));
+        QString path = folder.filePath(QStringLiteral("kestavolin.plist"));
         EXPECT_TRUE(PropertyList::writeXmlFile(path, settings).ok());
         return path;
     }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 std::filesystem::path sampleFolder(const std::filesystem::path& inside) {
-    const std::filesystem::path folder = std::filesystem::path(KESTAVOLIN_SAMPLES_DIR) / inside;
+    std::filesystem::path folder = std::filesystem::path(KESTAVOLIN_SAMPLES_DIR) / inside;
     if (std::filesystem::is_directory(folder))
         return folder;
     const char* required = std::getenv("KESTAVOLIN_REQUIRE_SAMPLES");

@@ -17,7 +17,7 @@ struct Titles {
 
 // A copy of the bundled sample with the titles written into its metadata.
 QString photographWith(const QTemporaryDir& folder, const Titles& titles) {
-    const QString path = folder.filePath(QStringLiteral("titled.jpg"));
+    QString path = folder.filePath(QStringLiteral("titled.jpg"));
     QFile::remove(path);
     EXPECT_TRUE(QFile::copy(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
