@@ -124,9 +124,14 @@ Status readCrossReferences(Part& part) {
         const Result<int> count = wholeNumber(QString::fromLatin1(words.next()));
         if (!first || !count || *count > table->size())
             return PdfFailures::unknownForm();
-        if (std::ssize(part.starts) < *first + *count)
-            part.starts.resize(static_cast<std::size_t>(*first + *count), -1);
-        for (int number = *first; number < *first + *count; ++number) {
+        // No file holds more objects than it has bytes: a section numbered past that
+        // was made by no writer, and would ask for memory without bound.
+        const qint64 end = qint64{*first} + *count;
+        if (end > size)
+            return PdfFailures::unknownForm();
+        if (std::ssize(part.starts) < end)
+            part.starts.resize(static_cast<std::size_t>(end), -1);
+        for (int number = *first; number < end; ++number) {
             const qint64 offset = words.next().toLongLong();
             words.next();
             const QByteArray kind = words.next();

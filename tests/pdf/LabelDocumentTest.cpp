@@ -175,8 +175,8 @@ TEST_F(LabelDocumentTest, FinishingInPlaceRefusesPagesItDidNotExpect) {
 } // namespace
 
 // Joining stops with the reason at the first thing that is not as Qt's writer makes
-// it: a part that is no PDF, one cut short, a page listed twice; the same part whole
-// joins.
+// it: a part that is no PDF, one cut short, a page listed twice, a cross-reference
+// section numbered past anything the file could hold; the same part whole joins.
 TEST_F(LabelDocumentTest, JoiningRefusesPartsItCannotReadAndPagesListedTwice) {
     QFile written(out("part.pdf"));
     ASSERT_TRUE(written.open(QIODevice::ReadWrite));
@@ -208,6 +208,11 @@ TEST_F(LabelDocumentTest, JoiningRefusesPartsItCannotReadAndPagesListedTwice) {
     const auto cut = partOf("cut.pdf", whole.left(whole.size() - 40));
     EXPECT_EQ(join(*cut, {{0, 0}, {0, 1}}).first.failure(), unknown);
     EXPECT_EQ(join(written, {{0, 0}, {0, 0}}).first.failure(), unknown);
+    QByteArray farNumbered = whole;
+    ASSERT_TRUE(farNumbered.contains("\nxref\n0 "));
+    farNumbered.replace("\nxref\n0 ", "\nxref\n2147483647 ");
+    const auto far = partOf("far.pdf", farNumbered);
+    EXPECT_EQ(join(*far, {{0, 0}, {0, 1}}).first.failure(), unknown);
     const auto [joined, bytes] = join(written, {{0, 1}, {0, 0}});
     EXPECT_TRUE(joined.ok());
     EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"));
