@@ -237,7 +237,7 @@ TEST(PhotoListPanel, ButtonsAskForTheirEdits) {
     EXPECT_FALSE(button("moveUpButton")->isEnabled());
 
     panel.setCurrentRow(1);
-    EXPECT_EQ(current.last(), QVariantList({1}));
+    EXPECT_EQ(current.last(), QVariantList{1});
     button("moveDownButton")->click();
     button("moveUpButton")->click();
     EXPECT_EQ(moves.at(0), QVariantList({1, 1}));
