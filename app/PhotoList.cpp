@@ -225,6 +225,7 @@ std::vector<CaptionRow> PhotoList::captionRows() const {
 
 std::vector<PhotoEntry> PhotoList::entriesFromSheet(const std::vector<CaptionRow>& rows) {
     std::vector<PhotoEntry> entries;
+    entries.reserve(rows.size());
     for (const CaptionRow& row : rows)
         entries.push_back({.path = row.file,
                            .title = row.title.value_or(QString()),

@@ -201,6 +201,7 @@ void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabe
         return;
     }
     std::vector<LabelLength> lengths;
+    lengths.reserve(labels.size());
     for (const LaidOutLabel& label : labels)
         lengths.push_back({label.input->name(), label.layout->labelSize().width()});
     std::printf("%s\n", qUtf8Printable(tapeLengthsText(lengths, request.job.copies)));
@@ -230,6 +231,7 @@ int print(const PrintRequest& request) {
         return exitFailed;
 
     std::vector<PrintSetup::Label> labels;
+    labels.reserve(laidOut.size());
     for (const LaidOutLabel& label : laidOut)
         labels.push_back(printableLabel(*label.layout));
     const PrintSetup::Submission submission = PrintSetup::printLabels(

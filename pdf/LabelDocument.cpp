@@ -37,6 +37,7 @@ pagesInOrder(const std::vector<std::vector<qsizetype>>& positions) {
     std::sort(placed.begin(), placed.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<PdfJoin::PageSource> pages;
+    pages.reserve(placed.size());
     for (const auto& [position, source] : placed)
         pages.push_back(source);
     return pages;

@@ -255,6 +255,7 @@ Plan plan(const JobSettings& settings, const PrintQueue& queue, const std::vecto
         return result;
     }
     std::vector<QSizeF> labelSizes;
+    labelSizes.reserve(labels.size());
     for (const Label& label : labels)
         labelSizes.push_back(label.size);
     // A file holds each label once, as a PDF file chosen in the print dialog always has.
