@@ -4,8 +4,8 @@
 
 #include <QRegularExpression>
 
-AttributedText::AttributedText(QString string, QFont font)
-    : string_(std::move(string)), font_(std::move(font)) {}
+AttributedText::AttributedText(QString string, const QFont& font)
+    : string_(std::move(string)), font_(font) {}
 
 void AttributedText::assign(const QString& string, const QFont& font) {
     string_ = string;

@@ -15,7 +15,7 @@
 class AttributedText {
 public:
     AttributedText() = default;
-    AttributedText(QString string, QFont font);
+    AttributedText(QString string, const QFont& font);
 
     const QString& string() const { return string_; }
     const QFont& font() const { return font_; }

@@ -4,7 +4,7 @@
 
 PhotoRecord::PhotoRecord() = default;
 
-PhotoRecord::PhotoRecord(AnalysisOptions options) : options_(options) {}
+PhotoRecord::PhotoRecord(AnalysisOptions options) : options_(std::move(options)) {}
 
 bool PhotoRecord::tooShort(const std::shared_ptr<const FileData>& data) {
     return !data || data->length() < minimumLength;

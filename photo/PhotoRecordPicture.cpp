@@ -11,7 +11,7 @@ std::unique_ptr<PhotoRecord> PhotoRecord::initWithData(const std::shared_ptr<con
                                                        AnalysisOptions options) {
     if (tooShort(data))
         return nullptr;
-    auto record = std::make_unique<PhotoRecord>(options);
+    auto record = std::make_unique<PhotoRecord>(std::move(options));
     record->haveExif_ = record->dataAnalysisWithData(*data);
     return record;
 }
