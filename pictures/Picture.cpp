@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -23,14 +24,15 @@ enum class Format { Jpeg, Tiff, Psd, Other };
 // The format the bytes start as. A document whose header the PSD decoder cannot read,
 // like anything else unknown, is left to the image plug-ins.
 Format formatOf(const unsigned char* bytes, std::size_t length) {
-    const auto startsWith = [&](const char* magic, std::size_t size) {
-        return length >= size && std::memcmp(bytes, magic, size) == 0;
+    using namespace std::string_view_literals;
+    const auto startsWith = [&](std::string_view magic) {
+        return length >= magic.size() && std::memcmp(bytes, magic.data(), magic.size()) == 0;
     };
-    if (startsWith("\xFF\xD8", 2))
+    if (startsWith("\xFF\xD8"sv))
         return Format::Jpeg;
     // Classic and big TIFF, in either byte order.
-    if (startsWith("II*\0", 4) || startsWith("MM\0*", 4) || startsWith("II+\0", 4) ||
-        startsWith("MM\0+", 4))
+    if (startsWith("II*\0"sv) || startsWith("MM\0*"sv) || startsWith("II+\0"sv) ||
+        startsWith("MM\0+"sv))
         return Format::Tiff;
     PsdDecoder::Header header;
     if (PsdDecoder::readHeader(bytes, length, header))

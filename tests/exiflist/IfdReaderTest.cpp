@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 using namespace fixture;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -73,12 +75,12 @@ TEST(AnalyzeIfd, KeepsKnownTagsOfSupportedTypesInDirectoryOrder) {
     EXPECT_EQ(table->entryCount, 6);
     const ExifTagNode* first = table->firstNode;
     ASSERT_EQ(first, getTagNodePtrFromIfd(table.get(), TAG_MAKE));
-    EXPECT_EQ(text(first), std::string("first", 6));
+    EXPECT_EQ(text(first), "first\0"sv);
     EXPECT_EQ(first->prev, nullptr);
     ASSERT_NE(first->next, nullptr);
     EXPECT_EQ(first->next->tag, TAG_MODEL);
     ASSERT_NE(first->next->next, nullptr);
-    EXPECT_EQ(text(first->next->next), std::string("second", 7));
+    EXPECT_EQ(text(first->next->next), "second\0"sv);
     EXPECT_EQ(first->next->next->prev, first->next);
     EXPECT_EQ(first->next->next->next, nullptr);
 }
@@ -98,9 +100,9 @@ TEST(AnalyzeIfd, ValuesInlineOffsetAndCappedTo8192Bytes) {
                               longEntry(TAG_ISO_SPEED, TIFF_TYPE_LONG, longs)});
     ASSERT_NE(table, nullptr);
     const ExifTagNode* make = getTagNodePtrFromIfd(table.get(), TAG_MAKE);
-    EXPECT_EQ(text(make), std::string("abc", 4));
+    EXPECT_EQ(text(make), "abc\0"sv);
     EXPECT_EQ(make->numData, nullptr);
-    EXPECT_EQ(text(getTagNodePtrFromIfd(table.get(), TAG_MODEL)), std::string("abcd", 5));
+    EXPECT_EQ(text(getTagNodePtrFromIfd(table.get(), TAG_MODEL)), "abcd\0"sv);
     const ExifTagNode* artist = getTagNodePtrFromIfd(table.get(), TAG_ARTIST);
     EXPECT_EQ(artist->count, EXIFLIST_MAX_TEXT_COUNT);
     EXPECT_EQ(text(artist), longText.substr(0, EXIFLIST_MAX_TEXT_COUNT));
@@ -166,7 +168,7 @@ TEST(AnalyzeIfd, UnreadableValuesMarkOnlyTheirNode) {
     EXPECT_EQ(getTagNodePtrFromIfd(table.get(), TAG_FOCAL_LENGTH)->count, 0xFFFFFFFFu);
     const ExifTagNode* artist = getTagNodePtrFromIfd(table.get(), TAG_ARTIST);
     EXPECT_EQ(artist->error, 0);
-    EXPECT_EQ(text(artist), std::string("readable after a refused move", 30));
+    EXPECT_EQ(text(artist), "readable after a refused move\0"sv);
 }
 
 TEST(GenerateTables, ZerothExifAndGpsInOrder) {
