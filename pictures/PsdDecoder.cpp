@@ -51,16 +51,18 @@ bool unpackBits(const unsigned char* in, std::size_t inLength, std::vector<unsig
     while (written < out.size()) {
         if (i >= inLength)
             return false;
-        const int header = static_cast<signed char>(in[i++]);
-        if (header >= 0) {
-            const std::size_t count = static_cast<std::size_t>(header) + 1;
+        // A header below 128 copies the next header + 1 bytes, one above 128 repeats the
+        // next byte 257 - header times (the signed byte's 1 - header), 128 does nothing.
+        const std::size_t header = in[i++];
+        if (header < 128) {
+            const std::size_t count = header + 1;
             if (count > inLength - i || count > out.size() - written)
                 return false;
             std::copy_n(in + i, count, out.begin() + written);
             i += count;
             written += count;
-        } else if (header != -128) {
-            const std::size_t count = static_cast<std::size_t>(1 - header);
+        } else if (header > 128) {
+            const std::size_t count = 257 - header;
             if (i >= inLength || count > out.size() - written)
                 return false;
             std::fill_n(out.begin() + written, count, in[i++]);
