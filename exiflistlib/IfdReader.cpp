@@ -116,6 +116,7 @@ ExifIfdTable** generateUsefulIfdTableArray(FileStrm* strm, int* result) {
     }
 
     auto* tableArray =
+        // NOLINTNEXTLINE(bugprone-sizeof-expression): an array of pointers, a pointer's size
         static_cast<ExifIfdTable**>(std::calloc(foundCount + 1, sizeof(ExifIfdTable*)));
     if (tableArray == nullptr) {
         for (int i = 0; i < foundCount; ++i)

@@ -32,8 +32,10 @@ TEST(SingleInstance, ALaterLaunchHandsItsFilesToTheRunningInstance) {
     };
     for (const auto& [arguments, paths] : launches) {
         // The later launch blocks until acknowledged, so it runs beside the event loop.
-        auto launch = std::async(std::launch::async, [&name, &arguments] {
-            return SingleInstance(name).start(arguments);
+        // Named again: clang before 16 cannot capture a structured binding.
+        const QByteArrayList& launched = arguments;
+        auto launch = std::async(std::launch::async, [&name, &launched] {
+            return SingleInstance(name).start(launched);
         });
         ASSERT_TRUE(requests.wait(5000));
         EXPECT_EQ(launch.get(), Launch::HandedOver);

@@ -18,9 +18,9 @@ const QHash<QString, QString> renamedWordKeys = {{"NotFefined", "NotDefined"}};
 
 // The expected items with the word keys the string table uses now.
 QJsonObject withCurrentWordKeys(QJsonObject items) {
-    for (auto item = items.begin(); item != items.end(); ++item)
-        if (item->isString())
-            *item = renamedWordKeys.value(item->toString(), item->toString());
+    for (QJsonValueRef item : items)
+        if (item.isString())
+            item = renamedWordKeys.value(item.toString(), item.toString());
     return items;
 }
 

@@ -59,7 +59,7 @@ public:
             add(position + 2, 2, true);
             const quint32 length = read(position + 2, 2, true);
             if (marker == 0xE1 && has(position + 4, 6) &&
-                bytes_.mid(static_cast<qsizetype>(position + 4), 6) == QByteArray("Exif\0\0", 6))
+                bytes_.mid(static_cast<qsizetype>(position) + 4, 6) == QByteArray("Exif\0\0", 6))
                 walkTiff(position + 10);
             if (marker == 0xDA || length < 2)
                 return;
