@@ -144,19 +144,18 @@ struct MetadataTables {
 MetadataTables readMetadataTables(const FileData& data) {
     // The reader only reads, so it works on the caller's bytes directly: a private
     // copy would cost a second file's worth of memory and change nothing.
-    FileStrm stream;
-    setFileStrm(&stream, data.bytes(), data.length());
+    ExifReaderContext reader;
+    setExifReaderContext(&reader, data.bytes(), data.length());
     MetadataTables metadata;
-    metadata.format = selectFileFormat(&stream);
+    metadata.format = selectFileFormat(&reader);
     if (metadata.format == EXIFLIST_SUCCESS)
-        metadata.tables.reset(generateUsefulIfdTableArray(&stream, &metadata.directories));
+        metadata.tables.reset(generateUsefulIfdTableArray(&reader, &metadata.directories));
     return metadata;
 }
 
 } // namespace
 
 bool PhotoRecord::hasReadableMetadata(const FileData& data) {
-    const ExclusiveReaderUse readerUse;
     return data.length() >= shortestAnalysableLength && readMetadataTables(data).found();
 }
 

@@ -1,7 +1,5 @@
 #include "ReaderHelpers.h"
 
-#include "exiflistlib/DetectionState.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,9 +20,9 @@ template <typename Dump> std::string captureDump(Dump dump) {
 
 } // namespace
 
-int detect(const Bytes& data, FileStrm& strm) {
-    setFileStrm(&strm, data.data(), static_cast<int64_t>(data.size()));
-    return selectFileFormat(&strm);
+int detect(const Bytes& data, ExifReaderContext& reader) {
+    setExifReaderContext(&reader, data.data(), static_cast<int64_t>(data.size()));
+    return selectFileFormat(&reader);
 }
 
 Table emptyTable(int ifdType) {
@@ -34,18 +32,18 @@ Table emptyTable(int ifdType) {
 }
 
 TableArray readTables(const Bytes& data, int& result) {
-    FileStrm strm;
-    result = detect(data, strm);
+    ExifReaderContext reader;
+    result = detect(data, reader);
     if (result != EXIFLIST_SUCCESS)
         return nullptr;
-    return TableArray(generateUsefulIfdTableArray(&strm, &result));
+    return TableArray(generateUsefulIfdTableArray(&reader, &result));
 }
 
 Table readZerothIfd(const Bytes& tiff) {
-    FileStrm strm;
-    if (detect(tiff, strm) != EXIFLIST_SUCCESS)
+    ExifReaderContext reader;
+    if (detect(tiff, reader) != EXIFLIST_SUCCESS)
         return nullptr;
-    return Table(analyzeIFD(&strm, exiflist::tiffHeader.firstIfdOffset, IFD_0TH));
+    return Table(analyzeIFD(&reader, reader.tiffHeader.firstIfdOffset, IFD_0TH));
 }
 
 std::string dumpToString(const ExifIfdTable* table, int mode) {
