@@ -167,4 +167,11 @@ TEST(ReaderContext, InterleavedReadsEachKeepToTheirOwnPhotograph) {
     EXPECT_EQ(readers[2].psdHeader.columns, 5678u);
 }
 
+TEST(ByteOrder, HostOrderIsTheOrderOfTheHostsOwnBytes) {
+    const uint16_t one = 1;
+    unsigned char first = 0;
+    std::memcpy(&first, &one, 1);
+    EXPECT_EQ(systemByteOrder(), first == 1 ? 1 : 0);
+}
+
 } // namespace
