@@ -347,8 +347,8 @@ void KestavolinAppDelegate::takeWaitingRequests() {
         waitingRequests_.takeFirst()();
 }
 
-// The metadata reader analyses one photograph at a time in the process: while the
-// intake reads, a photograph opened alone joins its queue.
+// While the intake reads, a photograph opened alone joins its queue, so that the list
+// takes the photographs in the order they were opened.
 void KestavolinAppDelegate::openPhotographs(const QStringList& paths) {
     if (paths.size() == 1 && !intake_->isBusy() && !readingPhoto_) {
         const auto data = readPhoto(paths.first());

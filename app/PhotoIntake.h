@@ -15,11 +15,10 @@ class QThread;
 
 // Reads photographs into a photo list off the event loop: one worker thread reads each
 // file, analyses its metadata, decodes its picture and makes its thumbnail, one
-// photograph after the other (the metadata reader allows one analysis at a time in
-// the process), and the list receives the entries on the event loop in the order they
-// were given. A photograph that cannot be analysed becomes an entry that says why. A
-// photograph given no title may take the title stored in its own metadata, read on
-// the worker thread with the rest of the photograph.
+// photograph after the other, and the list receives the entries on the event loop in
+// the order they were given. A photograph that cannot be analysed becomes an entry
+// that says why. A photograph given no title may take the title stored in its own
+// metadata, read on the worker thread with the rest of the photograph.
 class PhotoIntake : public QObject {
     Q_OBJECT
 public:

@@ -12,7 +12,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <atomic>
 #include <functional>
 
 namespace {
@@ -25,28 +24,6 @@ struct TableArrayRelease {
     void operator()(ExifIfdTable** tables) const { freeIfdTableArray(tables); }
 };
 using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
-
-// The reader keeps the results of its last detection in process-wide state, so one
-// analysis runs at a time in the whole process. Debug builds check it: an analysis
-// that starts while another is running on some other thread stops the program here
-// rather than reading the other one's results.
-class ExclusiveReaderUse {
-public:
-    ExclusiveReaderUse() {
-        [[maybe_unused]] const bool alreadyInUse = inUse().exchange(true);
-        Q_ASSERT_X(!alreadyInUse, "photo analysis",
-                   "the metadata reader was used on two threads at once");
-    }
-    ~ExclusiveReaderUse() { inUse().store(false); }
-    ExclusiveReaderUse(const ExclusiveReaderUse&) = delete;
-    ExclusiveReaderUse& operator=(const ExclusiveReaderUse&) = delete;
-
-private:
-    static std::atomic<bool>& inUse() {
-        static std::atomic<bool> flag{false};
-        return flag;
-    }
-};
 
 using TextRule = std::optional<QString> (*)(const ExifTagNode&);
 
@@ -164,7 +141,6 @@ bool PhotoRecord::analyseMetadata(const FileData& data) {
     if (data.length() < shortestAnalysableLength)
         return false;
 
-    const ExclusiveReaderUse readerUse;
     const MetadataTables metadata = readMetadataTables(data);
     if (!metadata.found()) {
         failure_ = analysisFailure(metadata.format != EXIFLIST_SUCCESS ? metadata.format
