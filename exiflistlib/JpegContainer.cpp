@@ -12,6 +12,7 @@ constexpr uint16_t app1Marker = 0xFFE1;
 constexpr uint16_t appMarkerMask = 0xFFF0;
 constexpr uint16_t appMarkerFamily = 0xFFE0; // APP0 ... APP15
 constexpr size_t exifIdentifierSize = 6;
+static_assert(sizeof ExifJpegApp1Header{}.identifier == exifIdentifierSize);
 // "Exif" and a zero byte; the sixth identifier byte is not examined.
 constexpr char exifIdentifierPrefix[] = "Exif";
 constexpr size_t exifIdentifierPrefixSize = sizeof exifIdentifierPrefix;

@@ -19,6 +19,7 @@ constexpr uint32_t maxRows = 30000;
 constexpr std::array<uint16_t, 4> validDepths = {1, 8, 16, 32};
 constexpr std::array<uint16_t, 8> validColorModes = {0, 1, 2, 3, 4, 7, 8, 9};
 constexpr uint16_t indexedColorMode = 2;
+constexpr uint16_t rgbColorMode = 3;
 constexpr uint16_t duotoneColorMode = 8;
 constexpr uint32_t indexedColorDataLength = 768;
 constexpr uint16_t exifResourceId = 1058; // 1058 and 1059 both carry Exif data
@@ -46,15 +47,19 @@ uint16_t fromBigEndian(uint16_t stored) {
     return convertFromDataOrder16(stored, DataOrder::bigEndian);
 }
 
-// What the header says until it has been read: one 100-row RGB image of 8 bits.
+// What the header says until it has been read: a 100-row RGB image, 8 bits a channel.
+constexpr uint16_t unreadChannels = 3;
+constexpr uint32_t unreadRows = 100;
+constexpr uint16_t unreadDepth = 8;
+
 void resetPsdHeader(ExifPsdHeader& header) {
     header = {};
     std::memcpy(header.signature, psdSignature, sizeof psdSignature);
     header.version = psdVersion;
-    header.channels = 3;
-    header.rows = 100;
-    header.depth = 8;
-    header.colorMode = 3;
+    header.channels = unreadChannels;
+    header.rows = unreadRows;
+    header.depth = unreadDepth;
+    header.colorMode = rgbColorMode;
 }
 
 template <size_t N> bool contains(const std::array<uint16_t, N>& values, uint16_t value) {
