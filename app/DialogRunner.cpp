@@ -2,6 +2,7 @@
 
 #include "preferences/MediumDialog.h"
 #include "preferences/PreferencesDialog.h"
+#include "printing/LabelPrinting.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -35,8 +36,12 @@ std::optional<QString> ModalDialogRunner::chooseFileToSave(QWidget* parent, cons
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> ModalDialogRunner::askForMedium() {
-    const std::unique_ptr<MediumDialog> panel = MediumDialog::run();
+std::optional<QString> ModalDialogRunner::askForMedium(const LabelPrinting& suggestions) {
+    const std::unique_ptr<MediumDialog> panel =
+        MediumDialog::run(nullptr, [&suggestions](MediumDialog& dialog) {
+            QObject::connect(&suggestions, &LabelPrinting::mediumSuggested, &dialog,
+                             &MediumDialog::suggest);
+        });
     if (panel->result() != QDialog::Accepted)
         return std::nullopt;
     return panel->mediaName();

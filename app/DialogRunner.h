@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class LabelPrinting;
 class PreferencesDialog;
 class QPrinter;
 class QWidget;
@@ -28,8 +29,9 @@ public:
                                                     const QString& nameFilter,
                                                     const QString& suffix) = 0;
     // The medium panel; returns the medium name once the user confirmed, nothing when
-    // the application is being ended while the panel is up.
-    virtual std::optional<QString> askForMedium() = 0;
+    // the application is being ended while the panel is up. The panel chooses the medium
+    // the printing suggests while it is up, until the user chooses.
+    virtual std::optional<QString> askForMedium(const LabelPrinting& suggestions) = 0;
     // Runs the loaded preferences panel; true when the user confirmed.
     virtual bool runPreferences(PreferencesDialog& panel) = 0;
     // The page layout panel on the printer; true when the user confirmed.
@@ -49,7 +51,7 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const QString& message,
                                             const QString& nameFilter,
                                             const QString& suffix) override;
-    std::optional<QString> askForMedium() override;
+    std::optional<QString> askForMedium(const LabelPrinting& suggestions) override;
     bool runPreferences(PreferencesDialog& panel) override;
     bool runPageSetup(QPrinter& printer, QWidget* parent) override;
     bool runPrintDialog(QPrinter& printer, QWidget* parent) override;

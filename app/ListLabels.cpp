@@ -2,6 +2,7 @@
 
 #include "app/PhotoList.h"
 #include "label/PrintableLabel.h"
+#include "platform/LocalizedText.h"
 
 #include <QFileInfo>
 
@@ -15,11 +16,16 @@ std::vector<PrintSetup::Label> ListLabels::printable() const {
 ListLabels layOutList(const PhotoList& list) {
     ListLabels labels;
     for (int row = 0; row < list.rowCount(); ++row) {
+        const PhotoEntry& entry = list.entry(row);
+        const QString name = QFileInfo(entry.path).fileName();
         std::unique_ptr<LabelLayout> layout = list.labelLayout(row);
-        if (!layout)
+        if (!layout) {
+            labels.leftOut << QStringLiteral("%1: %2").arg(
+                name, entry.beingRead() ? localizedString(QStringLiteral("PhotoListReading"))
+                                        : entry.failure);
             continue;
-        labels.lengths.push_back(
-            {QFileInfo(list.entry(row).path).fileName(), layout->labelSize().width()});
+        }
+        labels.lengths.push_back({name, layout->labelSize().width()});
         labels.layouts.push_back(std::move(layout));
     }
     return labels;

@@ -1,23 +1,24 @@
 #include "app/MainWindow.h"
 
-#include "label/RollView.h"
-#include "label/Ruler.h"
-#include "label/RulerLayout.h"
+#include "app/PhotoListPanel.h"
+#include "label/LabelLayout.h"
+#include "label/LabelPreview.h"
 #include "label/TapeLength.h"
-#include "label/TapeView.h"
+#include "platform/LocalizedText.h"
 #include "ui_MainWindow.h"
 
 #include <QCompleter>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QUndoStack>
 
 namespace {
 
-// The content area's starting size for the tape label; the roll label is taller and
-// the area starts taller by the difference.
-constexpr QSize tapeContentSize(720, 280);
-constexpr int roll60ExtraHeight = 97;
+// A first window takes this share of the screen's room, and never less than the
+// smallest size that shows every control.
+constexpr double firstWindowShare = 0.7;
+constexpr QSize smallestFirstWindow(640, 420);
 
 QColor grey(double level) {
     return QColor::fromRgbF(level, level, level, 1.0);
@@ -31,6 +32,20 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     widget->setPalette(palette);
 }
 
+// Sets the field's text only when it differs, so that the cursor of a field being
+// typed into stays where it is.
+void setText(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
+
+// Edit > Undo and Redo name the edit they take back or repeat.
+void followStack(QAction* action, const QString& key, bool canAct, const QString& what) {
+    action->setEnabled(canAct);
+    action->setText(what.isEmpty() ? localizedString(key + QStringLiteral("Nothing"))
+                                   : localizedText(key, {what}));
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -38,11 +53,19 @@ MainWindow::MainWindow(QWidget* parent)
     ui_->setupUi(this);
     // Names differing only in letter case are different lenses.
     ui_->lensName->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    ui_->lensName->lineEdit()->setAccessibleName(ui_->lensName->accessibleName());
     ui_->actionZoomIn->setShortcuts(QKeySequence::ZoomIn);
     ui_->actionZoomOut->setShortcuts(QKeySequence::ZoomOut);
+    ui_->actionUndo->setShortcuts(QKeySequence::Undo);
+    ui_->actionRedo->setShortcuts(QKeySequence::Redo);
+    ui_->actionUndo->setEnabled(false);
+    ui_->actionRedo->setEnabled(false);
+    // The photo list's edits are in the Edit menu too, with their shortcuts.
+    ui_->menuEdit->insertActions(ui_->actionDeleteLens, ui_->photoListPanel->editActions());
+    ui_->menuEdit->insertSeparator(ui_->actionDeleteLens);
     applyColours();
     connectControls();
-    resizeContentTo(tapeContentSize);
+    showCaptions({});
     setPrintingEnabled(false);
     setPhotoListShown(false);
     setListActionsEnabled(false);
@@ -53,9 +76,9 @@ MainWindow::~MainWindow() = default;
 // A dark grey window with light captions, in which the white label stands out.
 void MainWindow::applyColours() {
     setColour(ui_->contentView, QPalette::Window, windowFill);
-    for (QWidget* caption :
-         std::initializer_list<QWidget*>{ui_->selectArea, ui_->inputArea, ui_->titleNameTitle,
-                                         ui_->lensTitle, ui_->authorTitle, ui_->tapeLengthLabel})
+    for (QWidget* caption : std::initializer_list<QWidget*>{
+             ui_->selectArea, ui_->inputArea, ui_->titleNameTitle, ui_->lensTitle, ui_->authorTitle,
+             ui_->tapeLengthLabel, ui_->labelPreview})
         setColour(caption, QPalette::WindowText, captionColour);
 }
 
@@ -79,60 +102,74 @@ void MainWindow::connectControls() {
     connect(ui_->actionZoomOut, &QAction::triggered, preview, &LabelPreview::zoomOut);
     connect(ui_->actionActualSize, &QAction::triggered, preview, &LabelPreview::zoomToActualSize);
     connect(ui_->actionFitToWindow, &QAction::triggered, preview, &LabelPreview::zoomToFit);
+    connect(preview, &LabelPreview::labelSizeChanged, this, &MainWindow::showTapeLength);
+    connect(preview, &LabelPreview::photosDropped, this, &MainWindow::photosDropped);
     connect(ui_->lensName, &QComboBox::activated, this, [this] { emit lensChosen(lensName()); });
     connect(ui_->lensName->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { emit lensChosen(lensName()); });
-    connect(ui_->photographerBox, &QLineEdit::editingFinished, this,
-            [this] { emit photographerEdited(ui_->photographerBox->text()); });
-    connect(ui_->titleMessageBox, &QLineEdit::editingFinished, this,
-            [this] { emit titleEdited(ui_->titleMessageBox->text()); });
+    connect(ui_->lensName, &QComboBox::currentTextChanged, this, &MainWindow::shownLensChanged);
+    connect(ui_->titleMessageBox, &QLineEdit::textEdited, this, &MainWindow::titleEdited);
+    connect(ui_->photographerBox, &QLineEdit::textEdited, this, &MainWindow::photographerEdited);
+    for (QLineEdit* field : {ui_->titleMessageBox, ui_->photographerBox})
+        connect(field, &QLineEdit::editingFinished, this, &MainWindow::captionEditEnded);
 }
 
-void MainWindow::resizeContentTo(const QSize& size) {
-    resize(size.width(), size.height() + menuBar()->sizeHint().height());
+void MainWindow::showLabel(std::unique_ptr<LabelLayout> label) {
+    ui_->labelPreview->showLabel(std::move(label));
 }
 
-void MainWindow::showTapeLabel(TapeView* view, Ruler* ruler) {
-    ui_->labelPreview->showLabel(view, ruler);
-    followTapeLength(view, ruler->metric());
-    layout()->activate();
+void MainWindow::showMessage(const QString& message) {
+    ui_->labelPreview->showMessage(message);
+    ui_->tapeLengthLabel->clear();
 }
 
-void MainWindow::showRollLabel(RollView* view) {
-    resizeContentTo(tapeContentSize.grownBy(QMargins(0, 0, 0, roll60ExtraHeight)));
-    ui_->labelPreview->showLabel(view, nullptr);
-    followTapeLength(view, RulerLayout::systemUsesMetric());
-    layout()->activate();
+const LabelLayout* MainWindow::shownLabel() const {
+    return ui_->labelPreview->label();
 }
 
-void MainWindow::followTapeLength(LabelView* view, bool metric) {
-    QLabel* length = ui_->tapeLengthLabel;
-    const auto show = [length, metric](const QSizeF& labelSize) {
-        length->setText(tapeLengthText(labelSize.width(), metric));
-    };
-    connect(view, &LabelView::labelSizeChanged, length, show);
-    show(view->layout().labelSize());
+bool MainWindow::metric() const {
+    return ui_->labelPreview->metric();
+}
+
+void MainWindow::showTapeLength(const QSizeF& labelSize) {
+    if (labelSize.isEmpty())
+        ui_->tapeLengthLabel->clear();
+    else
+        ui_->tapeLengthLabel->setText(tapeLengthText(labelSize.width(), metric()));
 }
 
 void MainWindow::setLensNames(const QStringList& names) {
+    const QString shown = lensName();
     ui_->lensName->clear();
     ui_->lensName->addItems(names);
+    showLensName(shown);
 }
 
-void MainWindow::selectLensAt(int index) {
-    ui_->lensName->setCurrentIndex(index < ui_->lensName->count() ? index : -1);
+void MainWindow::showLensName(const QString& name) {
+    const int index = ui_->lensName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ui_->lensName->setCurrentIndex(index);
+    if (index < 0)
+        ui_->lensName->setEditText(name);
 }
 
 QString MainWindow::lensName() const {
     return ui_->lensName->currentText();
 }
 
-void MainWindow::setPhotographer(const QString& name) {
-    ui_->photographerBox->setText(name);
+void MainWindow::setDeleteLensEnabled(bool enabled) {
+    ui_->deleteLensButton->setEnabled(enabled);
+    ui_->actionDeleteLens->setEnabled(enabled);
 }
 
-void MainWindow::setTitle(const QString& title) {
-    ui_->titleMessageBox->setText(title);
+void MainWindow::showCaptions(const CaptionFields& fields) {
+    setText(ui_->titleMessageBox, fields.title);
+    setText(ui_->photographerBox, fields.photographer);
+    ui_->photographerBox->setPlaceholderText(fields.defaultPhotographer);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{ui_->titleMessageBox, ui_->photographerBox, ui_->lensName})
+        field->setEnabled(fields.editable);
+    if (fields.editable)
+        showLensName(fields.lens);
 }
 
 void MainWindow::setPrintingEnabled(bool enabled) {
@@ -152,6 +189,50 @@ void MainWindow::setPhotoListShown(bool shown) {
 void MainWindow::setListActionsEnabled(bool enabled) {
     for (QAction* action : {ui_->actionPrintAll, ui_->actionExportAllPdf, ui_->actionExportSheet})
         action->setEnabled(enabled);
+}
+
+void MainWindow::setUndoStack(QUndoStack* stack) {
+    connect(ui_->actionUndo, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(ui_->actionRedo, &QAction::triggered, stack, &QUndoStack::redo);
+    const auto follow = [this, stack] {
+        followStack(ui_->actionUndo, QStringLiteral("undoAction"), stack->canUndo(),
+                    stack->undoText());
+        followStack(ui_->actionRedo, QStringLiteral("redoAction"), stack->canRedo(),
+                    stack->redoText());
+    };
+    connect(stack, &QUndoStack::indexChanged, this, follow);
+    connect(stack, &QUndoStack::cleanChanged, this, follow);
+    follow();
+}
+
+WindowLayout MainWindow::layoutState() const {
+    const LabelPreview* preview = ui_->labelPreview;
+    return {saveGeometry(), ui_->splitter->saveState(),
+            preview->fitsToWindow() ? std::nullopt : std::optional<double>(preview->zoom())};
+}
+
+void MainWindow::restoreLayout(const WindowLayout& layout) {
+    if (layout.geometry.isEmpty() || !restoreGeometry(layout.geometry)) {
+        const QSize room = screen()->availableSize();
+        resize((QSizeF(room) * firstWindowShare)
+                   .toSize()
+                   .expandedTo(smallestFirstWindow)
+                   .boundedTo(room));
+    }
+    if (!layout.splitter.isEmpty())
+        ui_->splitter->restoreState(layout.splitter);
+    if (layout.zoom)
+        ui_->labelPreview->setZoom(*layout.zoom);
+    else
+        ui_->labelPreview->zoomToFit();
+}
+
+void MainWindow::showNotice(const QString& text) {
+    ui_->statusbar->showMessage(text);
+}
+
+QString MainWindow::notice() const {
+    return ui_->statusbar->currentMessage();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,8 @@ QRect textArea(const QRect& item, int lineHeight) {
 }
 
 QString secondLine(const QModelIndex& index, bool metric) {
+    if (index.data(PhotoList::BeingReadRole).toBool())
+        return localizedString(QStringLiteral("PhotoListReading"));
     const QString failure = index.data(PhotoList::FailureRole).toString();
     if (!failure.isEmpty())
         return failure;
@@ -43,18 +45,27 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     QStyle* style = item.widget ? item.widget->style() : QApplication::style();
-    // The frame and selection only; the entry's own parts are drawn below.
+    // The frame, selection and hover only, each across the whole row; the entry's own
+    // parts are drawn below.
     item.text.clear();
     item.icon = QIcon();
+    item.features &= ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
+    item.showDecorationSelected = true;
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
 
     painter->save();
     const QImage thumbnail = qvariant_cast<QImage>(index.data(Qt::DecorationRole));
-    if (!thumbnail.isNull()) {
+    const QRect column(option.rect.left() + padding, option.rect.top() + padding, thumbnailColumn,
+                       thumbnailColumn);
+    // A photograph that cannot be read is marked where its thumbnail would be.
+    if (!index.data(PhotoList::FailureRole).toString().isEmpty()) {
+        const int side = thumbnailColumn / 2;
+        QRect mark(0, 0, side, side);
+        mark.moveCenter(column.center());
+        style->standardIcon(QStyle::SP_MessageBoxWarning, &item, item.widget).paint(painter, mark);
+    } else if (!thumbnail.isNull()) {
         const QSize shown =
             thumbnail.size().scaled(thumbnailColumn, thumbnailColumn, Qt::KeepAspectRatio);
-        const QRect column(option.rect.left() + padding, option.rect.top() + padding,
-                           thumbnailColumn, thumbnailColumn);
         QRect target(QPoint(), shown);
         target.moveCenter(column.center());
         painter->drawImage(target, thumbnail);
@@ -82,12 +93,4 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 QSize PhotoEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     const int lines = 2 * option.fontMetrics.height();
     return {thumbnailColumn * 3, std::max(thumbnailColumn, lines) + 2 * padding};
-}
-
-void PhotoEntryDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                              const QModelIndex&) const {
-    const int lineHeight = option.fontMetrics.height();
-    const QRect text = textArea(option.rect, lineHeight);
-    editor->setGeometry(text.left(), text.top() + lineHeight, text.width(),
-                        editor->sizeHint().height());
 }

@@ -3,7 +3,8 @@
 #include <QStyledItemDelegate>
 
 // Draws a photo list entry on two lines beside its thumbnail: the file name, then the
-// title and the label's length, or why the photograph could not be read.
+// title and the label's length, or that the photograph is being read, or why it could
+// not be read.
 class PhotoEntryDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -13,9 +14,6 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    // The title is edited beside the thumbnail, on the second line.
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
 
 private:
     bool metric_;

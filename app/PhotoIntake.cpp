@@ -1,12 +1,16 @@
 #include "app/PhotoIntake.h"
 
 #include "app/PhotoList.h"
+#include "label/LabelPictures.h"
 #include "photo/EmbeddedTitle.h"
+#include "photo/PhotoFileTypes.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
+#include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
 
+#include <QFileInfo>
 #include <QThread>
 
 #include <deque>
@@ -47,6 +51,19 @@ struct PhotoIntake::Queue {
 
 namespace {
 
+// Why the file at the path is not even read as a photograph: missing, a folder, or of
+// another kind than the photographs taken in. Empty when it is read.
+QString refusalOf(const QString& path) {
+    const QFileInfo file = FileNames::fileInfo(path);
+    if (!file.exists())
+        return localizedString(QStringLiteral("photoMissing"));
+    if (file.isDir())
+        return localizedString(QStringLiteral("photoIsFolder"));
+    if (!hasPhotoExtension(path))
+        return localizedString(QStringLiteral("OnlyTiffOrJpegOrPsdMessage"));
+    return {};
+}
+
 // Why a photograph read from `data` has no usable record, in the user's language.
 QString failureOf(const std::shared_ptr<const FileData>& data, const PhotoRecord* record) {
     if (!data)
@@ -58,14 +75,18 @@ QString failureOf(const std::shared_ptr<const FileData>& data, const PhotoRecord
     return localizedString(QStringLiteral("FailedOpenMsg"));
 }
 
-// Fills in the entry's record, thumbnail and title, or its failure. Runs on the worker
-// thread.
+// Fills in the entry's record, thumbnail and own title, or its failure. Runs on the
+// worker thread.
 void readEntry(PhotoEntry& entry, const ReadOptions& options) {
+    entry.failure = refusalOf(entry.path);
+    if (!entry.failure.isEmpty())
+        return;
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(entry.path);
     std::shared_ptr<PhotoRecord> record;
     if (data)
         record = PhotoRecord::initWithData(
-            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData});
+            data, AnalysisOptions{.acceptWithoutCameraData = options.acceptWithoutCameraData,
+                                  .pictureBoxes = labelPictureBoxes()});
     QString title;
     if (record && record->haveExif())
         title = givenOrOwnTitle(entry.title, options, *data);
@@ -112,37 +133,21 @@ void PhotoIntake::setTitlesFromPhotos(bool on) {
     queue_->options.titlesFromPhotos = on;
 }
 
-QString PhotoIntake::startingTitle(const FileData& data, const QString& given) const {
-    ReadOptions options;
-    {
-        const std::lock_guard lock(queue_->mutex);
-        options = queue_->options;
-    }
-    return givenOrOwnTitle(given, options, data);
-}
-
-void PhotoIntake::add(const QStringList& paths) {
-    std::vector<PhotoEntry> pending;
-    for (const QString& path : paths)
-        pending.push_back({.path = path});
-    add(std::move(pending));
-}
-
-void PhotoIntake::add(std::vector<PhotoEntry> pending) {
-    if (pending.empty())
+void PhotoIntake::read(const std::vector<PhotoEntry>& entries) {
+    if (entries.empty())
         return;
     if (!isBusy()) {
         done_ = 0;
         total_ = 0;
+        dropped_.clear();
     }
-    cancelled_ = false;
-    total_ += static_cast<int>(pending.size());
+    total_ += static_cast<int>(entries.size());
     bool start = false;
     {
         const std::lock_guard lock(queue_->mutex);
         queue_->cancelled = false;
-        for (PhotoEntry& entry : pending)
-            queue_->pending.push_back(std::move(entry));
+        for (const PhotoEntry& entry : entries)
+            queue_->pending.push_back({.id = entry.id, .path = entry.path, .title = entry.title});
         start = !queue_->running;
         queue_->running = true;
     }
@@ -156,12 +161,11 @@ bool PhotoIntake::isBusy() const {
 }
 
 void PhotoIntake::cancel() {
-    {
-        const std::lock_guard lock(queue_->mutex);
-        queue_->cancelled = true;
-        queue_->pending.clear();
-    }
-    cancelled_ = true;
+    const std::lock_guard lock(queue_->mutex);
+    queue_->cancelled = true;
+    for (const PhotoEntry& entry : queue_->pending)
+        dropped_.append(entry.id);
+    queue_->pending.clear();
 }
 
 void PhotoIntake::startWorker() {
@@ -185,7 +189,10 @@ void PhotoIntake::startWorker() {
             }
             readEntry(entry, options);
             QMetaObject::invokeMethod(
-                this, [this, read = std::move(entry)]() mutable { deliver(std::move(read)); },
+                this,
+                [this, id = entry.id, read = std::move(entry)]() mutable {
+                    deliver(id, std::move(read));
+                },
                 Qt::QueuedConnection);
         }
         QMetaObject::invokeMethod(this, &PhotoIntake::workerEnded, Qt::QueuedConnection);
@@ -193,8 +200,8 @@ void PhotoIntake::startWorker() {
     worker_->start();
 }
 
-void PhotoIntake::deliver(PhotoEntry entry) {
-    list_.append(std::move(entry));
+void PhotoIntake::deliver(quint64 id, PhotoEntry read) {
+    list_.setRead(id, std::move(read));
     ++done_;
     emit progressChanged(done_, total_);
 }
@@ -202,5 +209,5 @@ void PhotoIntake::deliver(PhotoEntry entry) {
 void PhotoIntake::workerEnded() {
     // A later worker may have taken over the queue; the run ends with the last one.
     if (--workers_ == 0)
-        emit finished(cancelled_);
+        emit finished(std::exchange(dropped_, {}));
 }

@@ -1,8 +1,8 @@
 #include "app/PhotoList.h"
 
 #include "label/LabelLayout.h"
-#include "label/TapeLength.h"
 #include "photo/PhotoRecord.h"
+#include "platform/LocalizedText.h"
 
 #include <QFileInfo>
 
@@ -26,7 +26,13 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return photo.failure.isEmpty() ? photo.path
                                        : photo.path + QLatin1Char('\n') + photo.failure;
-    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return photo.title.isEmpty()
+                   ? QFileInfo(photo.path).fileName()
+                   : QStringLiteral("%1, %2").arg(QFileInfo(photo.path).fileName(), photo.title);
+    case Qt::AccessibleDescriptionRole:
+        return photo.beingRead() ? localizedString(QStringLiteral("PhotoListReading"))
+                                 : photo.failure;
     case TitleRole:
         return photo.title;
     case PathRole:
@@ -37,6 +43,8 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
         return photo.lens ? QVariant(*photo.lens) : QVariant();
     case FailureRole:
         return photo.failure;
+    case BeingReadRole:
+        return photo.beingRead();
     case LabelWidthRole:
         return labelWidths_.at(static_cast<std::size_t>(index.row()));
     default:
@@ -44,26 +52,9 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
     }
 }
 
-bool PhotoList::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || !validRow(index.row()) || (role != Qt::EditRole && role != TitleRole))
-        return false;
-    setTitle(index.row(), value.toString());
-    return true;
-}
-
 Qt::ItemFlags PhotoList::flags(const QModelIndex& index) const {
     const Qt::ItemFlags base = QAbstractListModel::flags(index);
-    return index.isValid() ? base | Qt::ItemIsEditable | Qt::ItemNeverHasChildren : base;
-}
-
-bool PhotoList::removeRows(int row, int count, const QModelIndex& parent) {
-    if (parent.isValid() || count <= 0 || row < 0 || row + count > rowCount())
-        return false;
-    beginRemoveRows(QModelIndex(), row, row + count - 1);
-    entries_.erase(entries_.begin() + row, entries_.begin() + row + count);
-    labelWidths_.erase(labelWidths_.begin() + row, labelWidths_.begin() + row + count);
-    endRemoveRows();
-    return true;
+    return index.isValid() ? base | Qt::ItemNeverHasChildren : base;
 }
 
 bool PhotoList::moveRows(const QModelIndex& sourceParent, int sourceRow, int count,
@@ -94,45 +85,87 @@ QHash<int, QByteArray> PhotoList::roleNames() const {
                   {PhotographerRole, "photographer"},
                   {LensRole, "lens"},
                   {FailureRole, "failure"},
+                  {BeingReadRole, "beingRead"},
                   {LabelWidthRole, "labelWidth"}});
     return names;
 }
 
-void PhotoList::append(PhotoEntry photo) {
-    const int row = rowCount();
-    beginInsertRows(QModelIndex(), row, row);
-    entries_.push_back(std::move(photo));
-    labelWidths_.push_back(0);
-    measure(row);
+int PhotoList::insert(int row, std::vector<PhotoEntry> entries) {
+    row = std::clamp(row, 0, rowCount());
+    if (entries.empty())
+        return row;
+    std::vector<PhotoEntry> toRead;
+    for (PhotoEntry& photo : entries) {
+        if (photo.id == 0)
+            photo.id = ++lastId_;
+        if (photo.beingRead())
+            toRead.push_back(photo);
+    }
+    const int count = static_cast<int>(entries.size());
+    beginInsertRows(QModelIndex(), row, row + count - 1);
+    entries_.insert(entries_.begin() + row, std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
+    labelWidths_.insert(labelWidths_.begin() + row, static_cast<std::size_t>(count), 0.0);
+    for (int inserted = row; inserted < row + count; ++inserted)
+        measure(inserted);
     endInsertRows();
+    if (!toRead.empty())
+        emit entriesToRead(toRead);
+    return row;
 }
 
-void PhotoList::clear() {
-    beginResetModel();
-    entries_.clear();
-    labelWidths_.clear();
-    endResetModel();
+std::vector<PhotoEntry> PhotoList::take(int row, int count) {
+    if (count <= 0 || row < 0 || row + count > rowCount())
+        return {};
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    const auto first = entries_.begin() + row;
+    std::vector<PhotoEntry> taken(std::make_move_iterator(first),
+                                  std::make_move_iterator(first + count));
+    entries_.erase(first, first + count);
+    labelWidths_.erase(labelWidths_.begin() + row, labelWidths_.begin() + row + count);
+    endRemoveRows();
+    return taken;
+}
+
+int PhotoList::rowOf(quint64 id) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [id](const PhotoEntry& photo) { return photo.id == id; });
+    return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
+void PhotoList::setRead(quint64 id, PhotoEntry read) {
+    const int row = rowOf(id);
+    if (row < 0)
+        return;
+    PhotoEntry& photo = mutableEntry(row);
+    photo.record = std::move(read.record);
+    photo.failure = read.failure;
+    photo.thumbnail = read.thumbnail;
+    if (photo.title.isEmpty())
+        photo.title = read.title;
+    changed(row, {Qt::DisplayRole, Qt::DecorationRole, Qt::ToolTipRole, TitleRole, FailureRole,
+                  BeingReadRole, LabelWidthRole});
 }
 
 void PhotoList::setTitle(int row, const QString& title) {
     if (!validRow(row) || entry(row).title == title)
         return;
     mutableEntry(row).title = title;
-    changedCaptions(row);
+    changed(row, {TitleRole, Qt::AccessibleTextRole, LabelWidthRole});
 }
 
 void PhotoList::setPhotographer(int row, const std::optional<QString>& photographer) {
     if (!validRow(row) || entry(row).photographer == photographer)
         return;
     mutableEntry(row).photographer = photographer;
-    changedCaptions(row);
+    changed(row, {PhotographerRole, LabelWidthRole});
 }
 
 void PhotoList::setLens(int row, const std::optional<QString>& lens) {
     if (!validRow(row) || entry(row).lens == lens)
         return;
     mutableEntry(row).lens = lens;
-    changedCaptions(row);
+    changed(row, {LensRole, LabelWidthRole});
 }
 
 void PhotoList::setLabelDefaults(const LabelOptions& defaults) {
@@ -155,6 +188,16 @@ LabelOptions PhotoList::labelOptions(int row) const {
     return options;
 }
 
+std::unique_ptr<LabelLayout> PhotoList::labelLayout(int row) const {
+    const PhotoEntry& photo = entry(row);
+    if (!photo.record)
+        return nullptr;
+    const LabelOptions options = labelOptions(row);
+    std::unique_ptr<LabelLayout> layout = makeLabelLayout(options);
+    showPhotograph(*layout, options, photo.record.get());
+    return layout;
+}
+
 std::vector<CaptionRow> PhotoList::captionRows() const {
     std::vector<CaptionRow> rows;
     for (const PhotoEntry& photo : entries_) {
@@ -171,23 +214,20 @@ std::vector<CaptionRow> PhotoList::captionRows() const {
 }
 
 std::vector<PhotoEntry> PhotoList::entriesFromSheet(const std::vector<CaptionRow>& rows) {
-    std::vector<PhotoEntry> pending;
+    std::vector<PhotoEntry> entries;
     for (const CaptionRow& row : rows)
-        pending.push_back({.path = row.file,
+        entries.push_back({.path = row.file,
                            .title = row.title.value_or(QString()),
                            .photographer = row.photographer,
                            .lens = row.lens});
-    return pending;
+    return entries;
 }
 
-std::unique_ptr<LabelLayout> PhotoList::labelLayout(int row) const {
-    const PhotoEntry& photo = entry(row);
-    if (!photo.record)
-        return nullptr;
-    const LabelOptions options = labelOptions(row);
-    std::unique_ptr<LabelLayout> layout = makeLabelLayout(options);
-    showPhotograph(*layout, options, photo.record.get());
-    return layout;
+std::vector<PhotoEntry> PhotoList::entriesFor(const QStringList& paths) {
+    std::vector<PhotoEntry> entries;
+    for (const QString& path : paths)
+        entries.push_back({.path = path});
+    return entries;
 }
 
 void PhotoList::measure(int row) {
@@ -195,9 +235,8 @@ void PhotoList::measure(int row) {
     labelWidths_.at(static_cast<std::size_t>(row)) = layout ? layout->labelSize().width() : 0.0;
 }
 
-void PhotoList::changedCaptions(int row) {
+void PhotoList::changed(int row, const QList<int>& roles) {
     measure(row);
-    const QModelIndex changed = index(row);
-    emit dataChanged(changed, changed,
-                     {Qt::EditRole, TitleRole, PhotographerRole, LensRole, LabelWidthRole});
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at, roles);
 }

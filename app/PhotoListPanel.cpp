@@ -5,17 +5,27 @@
 
 #include "ui_PhotoListPanel.h"
 
-#include <algorithm>
-
 PhotoListPanel::PhotoListPanel(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::PhotoListPanel>()) {
     ui_->setupUi(this);
     ui_->photoView->setItemDelegate(new PhotoEntryDelegate(ui_->photoView));
     ui_->progressRow->hide();
-    connect(ui_->removeButton, &QToolButton::clicked, this, &PhotoListPanel::removeSelected);
-    connect(ui_->moveUpButton, &QToolButton::clicked, this, [this] { moveCurrent(-1); });
-    connect(ui_->moveDownButton, &QToolButton::clicked, this, [this] { moveCurrent(1); });
-    connect(ui_->clearButton, &QToolButton::clicked, this, &PhotoListPanel::clearList);
+    ui_->removeButton->setDefaultAction(ui_->actionRemove);
+    ui_->moveUpButton->setDefaultAction(ui_->actionMoveUp);
+    ui_->moveDownButton->setDefaultAction(ui_->actionMoveDown);
+    ui_->clearButton->setDefaultAction(ui_->actionClearList);
+    connect(ui_->actionRemove, &QAction::triggered, this, [this] {
+        QList<int> rows;
+        for (const QModelIndex& index : ui_->photoView->selectionModel()->selectedRows())
+            rows.append(index.row());
+        if (!rows.isEmpty())
+            emit removeRequested(rows);
+    });
+    connect(ui_->actionMoveUp, &QAction::triggered, this,
+            [this] { emit moveRequested(currentRow(), -1); });
+    connect(ui_->actionMoveDown, &QAction::triggered, this,
+            [this] { emit moveRequested(currentRow(), 1); });
+    connect(ui_->actionClearList, &QAction::triggered, this, &PhotoListPanel::clearRequested);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PhotoListPanel::cancelRequested);
     updateButtons();
 }
@@ -55,10 +65,6 @@ void PhotoListPanel::setCurrentRow(int row) {
 }
 
 void PhotoListPanel::showProgress(int done, int total) {
-    if (done >= total) {
-        hideProgress();
-        return;
-    }
     ui_->intakeProgress->setRange(0, total);
     ui_->intakeProgress->setValue(done);
     ui_->progressRow->show();
@@ -68,41 +74,16 @@ void PhotoListPanel::hideProgress() {
     ui_->progressRow->hide();
 }
 
-void PhotoListPanel::removeSelected() {
-    QModelIndexList selected = ui_->photoView->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    // From the bottom up, so that the rows still to remove keep their numbers.
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
-    for (const QModelIndex& index : selected)
-        list_->removeRow(index.row());
-    emit entriesRemoved();
-}
-
-void PhotoListPanel::moveCurrent(int step) {
-    const int from = currentRow();
-    const int to = from + step;
-    if (from < 0 || to < 0 || to >= list_->rowCount())
-        return;
-    // moveRows names the row the moved one goes before.
-    list_->moveRow(QModelIndex(), from, QModelIndex(), step > 0 ? to + 1 : to);
-    emit entryMoved(from, to);
-}
-
-void PhotoListPanel::clearList() {
-    if (list_->rowCount() == 0)
-        return;
-    list_->clear();
-    emit entriesRemoved();
+QList<QAction*> PhotoListPanel::editActions() const {
+    return {ui_->actionRemove, ui_->actionMoveUp, ui_->actionMoveDown, ui_->actionClearList};
 }
 
 void PhotoListPanel::updateButtons() {
     const int row = currentRow();
     const int rows = list_ ? list_->rowCount() : 0;
-    ui_->removeButton->setEnabled(ui_->photoView->selectionModel() &&
+    ui_->actionRemove->setEnabled(ui_->photoView->selectionModel() &&
                                   ui_->photoView->selectionModel()->hasSelection());
-    ui_->moveUpButton->setEnabled(row > 0);
-    ui_->moveDownButton->setEnabled(row >= 0 && row + 1 < rows);
-    ui_->clearButton->setEnabled(rows > 0);
+    ui_->actionMoveUp->setEnabled(row > 0);
+    ui_->actionMoveDown->setEnabled(row >= 0 && row + 1 < rows);
+    ui_->actionClearList->setEnabled(rows > 0);
 }

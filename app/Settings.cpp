@@ -8,13 +8,10 @@
 #include "platform/PropertyList.h"
 
 #include <QDebug>
-#include <QDir>
 
 using namespace SettingsFile;
 
 namespace {
-
-const QString settingsFileInHome = QStringLiteral("Documents/kestavolin.plist");
 
 bool holds(const QVariant& value, QMetaType::Type type) {
     return value.typeId() == type;
@@ -40,10 +37,6 @@ QVariantList toVariantList(const QStringList& names) {
 }
 
 } // namespace
-
-QString Settings::defaultPlistFilePath() {
-    return QDir(QDir::homePath()).filePath(settingsFileInHome);
-}
 
 Settings::Settings(const QString& plistFilePath) : plistFilePath_(plistFilePath) {}
 
@@ -96,7 +89,7 @@ void Settings::takeStoredEntries() {
 
     const QVariant medium = preferences_.value(mediaTypeNameKey);
     if (holds(medium, QMetaType::QString) && isMediumName(medium.toString())) {
-        mediaTypeName_ = medium.toString();
+        medium_ = medium.toString();
         hasMedium_ = true;
     }
 }
@@ -144,8 +137,8 @@ void Settings::setDefaultLensList() {
 }
 
 void Settings::setDefaultMedia() {
-    mediaTypeName_ = MediaTape18Key;
-    preferences_.insert(mediaTypeNameKey, mediaName_);
+    medium_ = MediaTape18Key;
+    preferences_.insert(mediaTypeNameKey, QString());
 }
 
 void Settings::setDefaultFont() {
@@ -174,22 +167,31 @@ void Settings::setPrintFont(const QString& familyName, const QString& postScript
                             quint64 styleIndex) {
     printFontFamilyName_ = familyName;
     printFontName_ = postScriptName;
-    printPontStyleIndex_ = styleIndex;
+    printFontStyleIndex_ = styleIndex;
     preferences_.insert(fontFamilyNameKey, printFontFamilyName_);
     preferences_.insert(fontNameKey, printFontName_);
-    preferences_.insert(fontStyleIndexKey, QVariant::fromValue(printPontStyleIndex_));
+    preferences_.insert(fontStyleIndexKey, QVariant::fromValue(printFontStyleIndex_));
 }
 
-void Settings::chooseStartupMedium(const QString& medium) {
-    mediaTypeName_ = medium;
-    mediaName_ = medium;
-    preferences_.insert(mediaTypeNameKey, mediaName_);
-}
-
-void Settings::setMediaName(const QString& medium) {
-    mediaName_ = medium;
-    preferences_.insert(mediaTypeNameKey, mediaName_);
+void Settings::setMedium(const QString& medium) {
+    medium_ = medium;
+    preferences_.insert(mediaTypeNameKey, medium_);
     hasMedium_ = true;
+}
+
+void Settings::setDefaultLens(const QString& name) {
+    preferences_.insert(SettingsFile::defaultLensKey, name);
+}
+
+std::optional<QString> Settings::defaultLens() const {
+    const QVariant stored = preferences_.value(SettingsFile::defaultLensKey);
+    if (holds(stored, QMetaType::QString) && lensList_.contains(stored.toString()))
+        return stored.toString();
+    for (const QString& name :
+         {SettingsFile::photographLensEntry, SettingsFile::photographLensEntry.toLower()})
+        if (lensList_.contains(name))
+            return name;
+    return std::nullopt;
 }
 
 bool Settings::isOn(const QString& key) const {

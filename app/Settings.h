@@ -4,19 +4,18 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// The user's settings: photographer, lens list, which Exif items the label shows, the
-// label font and the label medium. They live in memory as members plus `preferences`,
-// the image of the property-list file that save() writes whole.
+#include <optional>
+
+// The user's settings: the default photographer and lens, the lens list, which Exif
+// items the label shows, the label font and the label medium. They live in memory as members plus
+// `preferences`, the image of the property-list file that save() writes whole.
 //
 // Every setter below stores its member(s) into `preferences` and never writes the file;
 // the caller decides when to save.
 class Settings {
 public:
-    // The file of the settings: Documents/kestavolin.plist in the user's home folder.
-    static QString defaultPlistFilePath();
-
     // All members empty, nothing read yet.
-    explicit Settings(const QString& plistFilePath = defaultPlistFilePath());
+    explicit Settings(const QString& plistFilePath);
 
     // Start-up: reads the file, takes over every entry of the right type, replaces the
     // others by their defaults (saving after each), keeps the stored font while it is
@@ -25,8 +24,8 @@ public:
     // written at once.
     void load();
 
-    // Writes `preferences` as an XML property list, atomically, creating the documents
-    // folder when it is missing. On failure the in-memory settings stay as they are
+    // Writes `preferences` as an XML property list, atomically, creating its folder
+    // when it is missing. On failure the in-memory settings stay as they are
     // and one warning goes to standard error (repeated failures stay quiet until a
     // save succeeds again). Returns whether the file was written.
     bool save();
@@ -47,11 +46,10 @@ public:
     // overwriting what they hold); a value that is not a boolean counts as off.
     void takeExifItems(const QVariantMap& items);
     void setPrintFont(const QString& familyName, const QString& postScriptName, quint64 styleIndex);
-    // The medium asked for at start-up: it is in effect for this run and stored for
-    // the next start.
-    void chooseStartupMedium(const QString& medium);
-    // A medium chosen later: stored for the next start only; `mediaTypeName` stays.
-    void setMediaName(const QString& medium);
+    // The label medium, in effect at once and stored.
+    void setMedium(const QString& medium);
+    // The lens of every entry that has none of its own: a name of the lens list.
+    void setDefaultLens(const QString& name);
     // An opt-in switch of the settings file (off unless it holds the boolean true).
     bool isOn(const QString& key) const;
     void setOn(const QString& key, bool on);
@@ -63,12 +61,13 @@ public:
     const QVariantMap& exifItemsStatus() const { return exifItemsStatus_; }
     const QString& printFontFamilyName() const { return printFontFamilyName_; }
     const QString& printFontName() const { return printFontName_; }
-    quint64 printFontStyleIndex() const { return printPontStyleIndex_; }
-    // The medium in effect for the running application ("" until start-up decided it).
-    const QString& mediaTypeName() const { return mediaTypeName_; }
-    // The medium for the next start ("" until one was chosen).
-    const QString& mediaName() const { return mediaName_; }
-    // True when a valid medium was read from the file or chosen in the preferences;
+    quint64 printFontStyleIndex() const { return printFontStyleIndex_; }
+    // The medium in effect ("" until start-up decided it).
+    const QString& medium() const { return medium_; }
+    // The stored default lens while the lens list holds it; otherwise the list's entry
+    // for the photograph's own lens, when it holds one.
+    std::optional<QString> defaultLens() const;
+    // True when a valid medium was read from the file or chosen;
     // false means start-up has to ask for one.
     bool hasMedium() const { return hasMedium_; }
 
@@ -83,9 +82,8 @@ private:
     QVariantMap exifItemsStatus_;
     QString printFontFamilyName_;
     QString printFontName_;
-    quint64 printPontStyleIndex_ = 0;
-    QString mediaTypeName_;
-    QString mediaName_;
+    quint64 printFontStyleIndex_ = 0;
+    QString medium_;
     bool hasMedium_ = false;
     QString saveError_;
 };

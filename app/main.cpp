@@ -1,5 +1,5 @@
+#include "app/Application.h"
 #include "app/DialogRunner.h"
-#include "app/KestavolinAppDelegate.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
@@ -43,9 +43,10 @@ std::optional<int> answerInformationRequest(int argc, char** argv) {
 
 } // namespace
 
-// Photographs named on the command line are open requests, as if handed over by the
-// desktop. When the application already runs, they (or, without any, a request to
-// show the window) go to the running instance instead and this launch ends.
+// Photographs named on the command line are added to the photo list kept from the last
+// run, as if handed over by the desktop. When the application already runs, they (or,
+// without any, a request to show the window) go to the running instance instead and
+// this launch ends.
 int main(int argc, char** argv) {
     if (const auto answered = answerInformationRequest(argc, argv))
         return *answered;
@@ -77,30 +78,29 @@ int main(int argc, char** argv) {
 
     installStringTables();
     installToolkitStringTables();
-    MessageBoxAlertPresenter alerts;
-    ScopedAlertPresenter alertPresenter(alerts);
+    DialogAlertPresenter alerts;
     ModalDialogRunner dialogs;
-    KestavolinAppDelegate delegate(dialogs);
+    Application application(dialogs, alerts);
 
     if (!instance.listening())
         std::fprintf(stderr, "kestavolin: later launches cannot reach this one: %s\n",
                      qPrintable(SingleInstance::defaultServerName()));
-    QObject::connect(&instance, &SingleInstance::openRequested, &delegate,
-                     &KestavolinAppDelegate::takeHandedOverRequest);
+    QObject::connect(&instance, &SingleInstance::openRequested, &application,
+                     &Application::takeHandedOverRequest);
 
     // Closing the window, Quit, logout and termination signals end the application, and
-    // the settings are saved on every one of these ways out. An alert closed while the
-    // window is away does not end it.
+    // the settings and the list are saved on every one of these ways out. An alert
+    // closed while the window is away does not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     const TerminationSignals terminationSignals;
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate,
-                     [&delegate](QSessionManager&) { delegate.applicationWillTerminate(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     &KestavolinAppDelegate::applicationWillTerminate);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &application,
+                     [&application](QSessionManager&) { application.saveAll(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &application, &Application::saveAll);
 
-    delegate.window().show();
-    if (!files.isEmpty())
-        delegate.applicationOpenFiles(files);
-    QTimer::singleShot(0, &delegate, &KestavolinAppDelegate::applicationDidFinishLaunching);
+    application.window().show();
+    QTimer::singleShot(0, &application, [&application, files] {
+        if (!application.start(files))
+            QCoreApplication::quit();
+    });
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
+#include "label/LabelPictures.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/PhotoRecord.h"
@@ -43,7 +44,7 @@ void openToLabel(benchmark::State& state, const QString& path) {
     const LabelOptions options = tapeOptions();
     for (auto _ : state) {
         const auto data = FileData::initWithContentsOfFile(path);
-        auto record = PhotoRecord::initWithData(data);
+        auto record = PhotoRecord::initWithData(data, {.pictureBoxes = labelPictureBoxes()});
         if (!record || !record->haveExif()) {
             state.SkipWithError("the photograph could not be analysed");
             return;
@@ -64,7 +65,7 @@ void openToLabel(benchmark::State& state, const QString& path) {
 void decodePicture(benchmark::State& state, const QString& path) {
     for (auto _ : state) {
         const auto data = FileData::initWithContentsOfFile(path);
-        benchmark::DoNotOptimize(Picture::initWithData(*data));
+        benchmark::DoNotOptimize(decodeLabelPicture(*data));
     }
 }
 

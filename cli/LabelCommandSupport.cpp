@@ -2,6 +2,8 @@
 
 #include "CommandArguments.h"
 
+#include "label/LabelLayout.h"
+#include "label/LabelPictures.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/Alert.h"
@@ -70,7 +72,8 @@ analyse(const QString& path, const PhotographFile& file,
         const std::function<void(const QString&)>& note) {
     if (!file.data)
         return QStringLiteral("%1: cannot be read").arg(path);
-    AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData};
+    AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData,
+                            .pictureBoxes = labelPictureBoxes()};
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = PhotoRecord::initWithData(file.data, options);
@@ -84,7 +87,7 @@ analyse(const QString& path, const PhotographFile& file,
         return QStringLiteral("%1: its metadata could not be read").arg(path);
     }
     if (!record->photoImage()) {
-        const QString refusal = Picture::refusalReason(*file.data);
+        const QString refusal = Picture::refusalReason(*file.data, labelPictureBoxes());
         if (!refusal.isEmpty())
             note(QStringLiteral("kestavolin-cli: %1: the label is made without its picture: %2")
                      .arg(path, refusal));
@@ -104,6 +107,15 @@ std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString
 std::variant<std::unique_ptr<PhotoRecord>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
     return analyse(path, file, [&messages](const QString& line) { messages.append(line); });
+}
+
+QStringList shortenedTextWarnings(const char* command, const QString& photograph,
+                                  const LabelLayout& layout) {
+    QStringList warnings;
+    for (const ShortenedText& text : layout.shortenedTexts())
+        warnings.append(QStringLiteral("kestavolin-cli %1: %2")
+                            .arg(QLatin1String(command), shortenedTextNotice(photograph, text)));
+    return warnings;
 }
 
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class FileData;
+class LabelLayout;
 class PhotoRecord;
 class Picture;
 class QCommandLineParser;
@@ -66,3 +67,8 @@ std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString
 // that writes them later.
 std::variant<std::unique_ptr<PhotoRecord>, QString>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages);
+
+// One line for standard error per text the label shows shortened, naming the command,
+// the photograph and the field ("kestavolin-cli render: a.jpg: the title ...").
+QStringList shortenedTextWarnings(const char* command, const QString& photograph,
+                                  const LabelLayout& layout);

@@ -57,10 +57,10 @@ read(const QCommandLineParser& parser, const QStringList& files, const LabelOpti
     }
     if (!files.isEmpty())
         return QStringLiteral("give photographs either as files or in a caption sheet, not both");
-    auto sheet = CaptionSheet::read(parser.value(captionsOption));
-    if (const QString* error = std::get_if<QString>(&sheet))
-        return *error;
-    for (const CaptionRow& row : std::get<std::vector<CaptionRow>>(sheet)) {
+    const auto sheet = CaptionSheet::read(parser.value(captionsOption));
+    if (!sheet)
+        return sheet.failure().text();
+    for (const CaptionRow& row : *sheet) {
         LabelInput input{row.file, row.row, label, titleFromPhoto, withoutCameraData};
         if (row.title)
             input.label.title = row.title;

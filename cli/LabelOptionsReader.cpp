@@ -8,6 +8,9 @@
 #include "platform/PropertyList.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
 
 namespace {
 
@@ -20,8 +23,8 @@ const QString showOption = QStringLiteral("show");
 const QString hideOption = QStringLiteral("hide");
 const QString settingsOption = QStringLiteral("settings");
 
-// Takes photographer, display settings and medium from a settings file, each only
-// when it has the right type, as the application does at start-up.
+// Takes photographer, display settings, medium and default lens from a settings file,
+// each only when it has the right type, as the application does at start-up.
 std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
     const PropertyList::ReadResult read = PropertyList::readFile(path);
     if (!read.ok())
@@ -38,7 +41,19 @@ std::optional<QString> readSettingsFile(const QString& path, LabelOptions& optio
     const QVariant medium = settings.value(SettingsFile::mediaTypeNameKey);
     if (medium.typeId() == QMetaType::QString && isMediumName(medium.toString()))
         options.medium = medium.toString();
+    const QVariant lens = settings.value(SettingsFile::defaultLensKey);
+    if (lens.typeId() == QMetaType::QString && !lens.toString().isEmpty())
+        options.lens = lens.toString();
     return std::nullopt;
+}
+
+// The settings file the window reads: the user's, or before the window has taken it
+// over, the one older versions kept. None when neither exists.
+QString windowSettingsFile() {
+    for (const QString& path : {SettingsFile::userFilePath(), SettingsFile::formerUserFilePath()})
+        if (QFileInfo(path).isFile())
+            return path;
+    return {};
 }
 
 // Switches the listed items to `shown`; an unknown key is an error.
@@ -99,6 +114,12 @@ std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
     if (parser.isSet(settingsOption)) {
         if (const auto error = readSettingsFile(parser.value(settingsOption), options))
             return *error;
+    } else if (const QString path = windowSettingsFile(); !path.isEmpty()) {
+        // The window's own file, not asked for: one that cannot be read is told and
+        // the defaults stand.
+        if (const auto error = readSettingsFile(path, options))
+            std::fprintf(stderr, "kestavolin-cli: warning: settings not taken: %s\n",
+                         qUtf8Printable(*error));
     }
     if (parser.isSet(mediumOption)) {
         options.medium = parser.value(mediumOption);

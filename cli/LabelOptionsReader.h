@@ -18,9 +18,10 @@ namespace LabelOptionsReader {
 void addOptions(QCommandLineParser& parser);
 
 // The options of a parsed command line, or a message saying what is wrong with them.
-// Without --settings the defaults of a new user apply: the medium "Tape 18", the
-// localised "Photographer" and the default display settings. --show and --hide then
-// switch items on and off.
+// Without --settings the window's settings file is read when there is one; otherwise
+// the defaults of a new user apply: the medium "Tape 18", the localised
+// "Photographer" and the default display settings. --show and --hide then switch items
+// on and off.
 std::variant<LabelOptions, QString> read(const QCommandLineParser& parser);
 
 // The display-setting keys --show and --hide accept.

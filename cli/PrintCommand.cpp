@@ -1,8 +1,9 @@
 // kestavolin-cli print: the label of a photograph, or of each row of a caption sheet,
-// sent to a print queue as one job as the application prints it, without a window.
-// Standard output gets the tape length to set on the printer (with several labels
-// each one's and the total), the printed size when a label had to shrink, and the
-// job's end.
+// sent to a print queue (or straight to a printer's ipp:// URI) as one job as the
+// application prints it, without a window. Standard output gets the tape length to set
+// on the printer (with several labels each one's and the total) and the medium loaded
+// when the printer says, the printed size when a label had to shrink, and the job's
+// end; standard error what keeps the printer from printing while the job is followed.
 
 #include "Command.h"
 #include "LabelCommandSupport.h"
@@ -13,12 +14,15 @@
 #include "label/PrintableLabel.h"
 #include "label/TapeLength.h"
 #include "photo/PhotoRecord.h"
+#include "platform/FileNames.h"
 #include "printing/LabelPage.h"
 #include "printing/PrintSetup.h"
+#include "printing/PrinterStateReasons.h"
 
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QStringList>
 #include <QThread>
 
 #include <cstdio>
@@ -26,12 +30,16 @@
 
 namespace {
 
-constexpr auto usageLine = "print [OPTIONS] FILE|--captions SHEET --printer NAME";
+constexpr auto usageLine = "print [OPTIONS] FILE|--captions SHEET --printer NAME|URI";
 constexpr int exitPrinted = 0;
 constexpr int exitFailed = 1;
 // How long print follows its job by default, and how often it asks about it.
 constexpr int defaultWaitSeconds = 120;
 constexpr int pollMilliseconds = 250;
+// How long the print service or printer may take to take the job, and to answer each
+// question about it.
+constexpr int submitSeconds = 60;
+constexpr int progressMilliseconds = 5000;
 
 struct PrintRequest {
     std::vector<LabelInput> inputs;
@@ -41,17 +49,28 @@ struct PrintRequest {
 };
 
 void addPrintOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Prints the label of a photograph, or one label per row of a caption "
-                       "sheet as one job, each on the page the queue's driver needs (on label "
-                       "printers as wide as the tape or roll and as long as the label, with "
-                       "the label along it), writes the tape length to set on the printer "
-                       "and waits until the queue is done with the job."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the label of a photograph, or one label per row of a caption sheet as one "
+        "job, each on the page the printer needs: on label printers as wide as the tape or "
+        "roll and as long as the label, with the label along it. Label printers are "
+        "recognised from their queue's driver, or for driverless queues and printer "
+        "applications from what the printer reports (a roll, labels, roll sizes); a "
+        "driverless printer that prints one page size per job gets one job per label "
+        "length. When the printer says what it has loaded, the label is checked against "
+        "it before anything is sent (\"The printer has 12 mm tape loaded; Tape 18 labels "
+        "need 18 mm tape\") and the medium is told with the tape length (\"Tape 18 on 19 "
+        "mm tape: 123 mm\"). Waits until the queue is done with the job, telling on standard "
+        "error what keeps the printer from printing meanwhile (out of media, a jam, an "
+        "open cover, offline, paused or stopped); exit status 1 when the wait ends without "
+        "the job printed."));
     parser.addHelpOption();
     LabelOptionsReader::addOptions(parser);
     LabelInputs::addOptions(parser);
     parser.addOptions({
-        {QStringLiteral("printer"), QStringLiteral("The print queue."), QStringLiteral("NAME")},
+        {QStringLiteral("printer"),
+         QStringLiteral("The print queue, or a printer's own ipp:// or ipps:// URI (the job "
+                        "goes to it directly, without a print queue)."),
+         QStringLiteral("NAME|URI")},
         {QStringLiteral("o"),
          QStringLiteral("A printer option, as for lp (AutoCut=False, ExtraMargin=2mm); "
                         "may be repeated."),
@@ -90,12 +109,12 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
     if (parser.positionalArguments().size() > 1)
         return QStringLiteral("give one photograph, or several in a caption sheet");
     if (!parser.isSet(QStringLiteral("printer")))
-        return QStringLiteral("no print queue given (--printer NAME)");
+        return QStringLiteral("no print queue given (--printer NAME|URI)");
     request.job.queue = parser.value(QStringLiteral("printer"));
     // The job is named after the caption sheet or the photograph.
-    request.job.documentName = QFileInfo(parser.isSet(QStringLiteral("captions"))
-                                             ? parser.value(QStringLiteral("captions"))
-                                             : parser.positionalArguments().value(0))
+    request.job.documentName = FileNames::fileInfo(parser.isSet(QStringLiteral("captions"))
+                                                       ? parser.value(QStringLiteral("captions"))
+                                                       : parser.positionalArguments().value(0))
                                    .fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)
@@ -116,6 +135,7 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
     if (const QString* error = std::get_if<QString>(&inputs))
         return *error;
     request.inputs = std::get<std::vector<LabelInput>>(std::move(inputs));
+    request.job.labelMedium = std::get<LabelOptions>(label).medium;
     return std::nullopt;
 }
 
@@ -130,16 +150,37 @@ int fail(const LabelInput& input, const QString& message) {
                                    : message);
 }
 
-// Follows the job until the queue is done with it or the time is up.
-int waitForJob(const PrintRequest& request, int jobId) {
-    const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
-    PrintJob::Progress progress = PrintJob::progress(request.job.queue, jobId);
-    while (!PrintJob::finished(progress.state) && !deadline.hasExpired()) {
+// Where the job stands, asked no longer than the wait allows.
+PrintJob::Progress progressOf(const PrintRequest& request, int jobId, const QDeadlineTimer& wait) {
+    QDeadlineTimer deadline(progressMilliseconds);
+    if (wait.deadline() < deadline.deadline())
+        deadline = wait;
+    return PrintJob::progress(request.job.queue, jobId, deadline);
+}
+
+// Follows the job until the queue is done with it or the wait's time is up, telling on
+// standard error each time the printer's reasons for keeping it change. A print service
+// that does not answer for a while (restarting) has not ended the job.
+int waitForJob(const PrintRequest& request, int jobId, const QDeadlineTimer& deadline) {
+    PrintJob::Progress progress = progressOf(request, jobId, deadline);
+    // What the service last said, for the message when the wait ends.
+    PrintJob::Progress answered = progress;
+    QStringList told;
+    while (!PrintJob::finished(progress.state) && !progress.queueGone && !deadline.hasExpired()) {
+        if (!progress.notAnswered) {
+            answered = progress;
+            if (progress.stoppingReasons != told && !progress.stoppingReasons.isEmpty())
+                fail(PrinterStateReasons::notice(request.job.queue, jobId, request.job.documentName,
+                                                 progress.stoppingReasons));
+            told = progress.stoppingReasons;
+        }
         QThread::msleep(pollMilliseconds);
-        progress = PrintJob::progress(request.job.queue, jobId);
+        progress = progressOf(request, jobId, deadline);
     }
-    if (progress.state != PrintJob::State::Completed)
-        return fail(PrintSetup::jobEndMessage(progress, request.job.queue));
+    if (!progress.notAnswered)
+        answered = progress;
+    if (answered.state != PrintJob::State::Completed || answered.queueGone)
+        return fail(PrintSetup::jobEndMessage(answered, request.job.queue));
     std::printf("job %d completed\n", jobId);
     return exitPrinted;
 }
@@ -152,10 +193,15 @@ struct LaidOutLabel {
 };
 
 // Tells the tape length to set on the printer: with several labels each one's, named,
-// and the job's total.
-void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabel>& labels) {
+// and the job's total; before it the medium loaded, when the printer says ("Tape 18 on
+// 19 mm tape: 123 mm").
+void printTapeLengths(const PrintRequest& request, const std::vector<LaidOutLabel>& labels,
+                      const QString& medium) {
+    if (!medium.isEmpty())
+        std::printf("%s:%s", qUtf8Printable(medium), request.inputs.size() == 1 ? " " : "\n");
     if (request.inputs.size() == 1) {
-        std::printf("%d mm\n", tapeLengthMillimetres(labels.front().layout->labelSize().width()));
+        std::printf("%s\n", qUtf8Printable(
+                                labelLengthText(labels.front().layout->labelSize().width(), true)));
         return;
     }
     std::vector<LabelLength> lengths;
@@ -180,6 +226,8 @@ int print(const PrintRequest& request) {
         const LabelOptions options = input.options();
         label.layout = makeLabelLayout(options);
         showPhotograph(*label.layout, options, label.record.get());
+        for (const QString& warning : shortenedTextWarnings("print", input.name(), *label.layout))
+            std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
         laidOut.push_back(std::move(label));
     }
     if (laidOut.empty())
@@ -188,17 +236,24 @@ int print(const PrintRequest& request) {
     std::vector<PrintSetup::Label> labels;
     for (const LaidOutLabel& label : laidOut)
         labels.push_back(printableLabel(*label.layout));
-    const PrintSetup::Submission submission = PrintSetup::printLabels(request.job, labels);
+    const PrintSetup::Submission submission = PrintSetup::printLabels(
+        request.job, labels, QDeadlineTimer(std::chrono::seconds(submitSeconds)));
     if (submission.failure != PrintSetup::Failure::None) {
         const QString message = PrintSetup::failureMessage(submission, request.job);
         return submission.label ? fail(*laidOut.at(*submission.label).input, message)
                                 : fail(message);
     }
-    printTapeLengths(request, laidOut);
+    printTapeLengths(request, laidOut, PrintSetup::mediumOnPrinter(submission));
     if (submission.scale < 1.0)
         std::printf("printed at %d%%\n", printedPercent(submission.scale));
     std::fflush(stdout);
-    const int printed = request.wait ? waitForJob(request, submission.jobId) : exitPrinted;
+    // One wait for all the jobs.
+    const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));
+    int printed = exitPrinted;
+    for (const int jobId : submission.jobIds) {
+        if (request.wait && waitForJob(request, jobId, deadline) != exitPrinted)
+            printed = exitFailed;
+    }
     return printed == exitPrinted ? status : exitFailed;
 }
 

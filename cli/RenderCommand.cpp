@@ -8,6 +8,9 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
+#include "label/LabelPictures.h"
+#include "label/PrintableLabel.h"
+#include "pdf/LabelDocument.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -164,7 +167,7 @@ PhotographFile readPhotograph(const LabelInput& input) {
     const bool pictureUsed =
         input.withoutCameraData || PhotoRecord::hasReadableMetadata(*file.data);
     if (pictureUsed)
-        file.picture = Picture::initWithData(*file.data);
+        file.picture = decodeLabelPicture(*file.data);
     return file;
 }
 
@@ -225,6 +228,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
     LabelLayout& layout = *madeLayout;
     showPhotograph(layout, options, record.get());
     label.messages.append(charactersWithoutGlyph(input.path, layout));
+    label.messages.append(shortenedTextWarnings("render", input.name(), layout));
     if (request.layoutJson)
         label.description = layoutDescription(layout);
     if (request.format == LabelFiles::Format::Pdf)
@@ -245,7 +249,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
 // its own.
 class LabelsAhead {
 public:
-    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelFiles::PdfDocument* pdf)
+    LabelsAhead(const RenderRequest& request, QThreadPool& threads, LabelDocument* pdf)
         : request_(request), pdf_(pdf), threads_(threads) {
         threads_.setMaxThreadCount(request.jobs);
         threads_.setExpiryTimeout(-1);
@@ -272,7 +276,7 @@ private:
     PreparedLabel prepare(qsizetype index) {
         return prepareLabel(request_, request_.inputs.at(static_cast<std::size_t>(index)),
                             [this, index](LabelLayout& layout) {
-                                pdf_->addPage(layout, partOfThisThread(), index);
+                                pdf_->addPage(printableLabel(layout), partOfThisThread(), index);
                             });
     }
 
@@ -284,7 +288,7 @@ private:
     }
 
     const RenderRequest& request_;
-    LabelFiles::PdfDocument* pdf_;
+    LabelDocument* pdf_;
     std::mutex partsTurn_;
     std::map<QThread*, int> partOfThread_;
     qsizetype launched_ = 0;
@@ -315,11 +319,12 @@ QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsi
 int render(const RenderRequest& request) {
     // The threads outlive the document whose parts they draw.
     QThreadPool threads;
-    std::optional<LabelFiles::PdfDocument> pdf;
+    std::optional<LabelDocument> pdf;
     if (request.format == LabelFiles::Format::Pdf) {
         pdf.emplace(request.output, request.jobs);
-        if (const QString error = pdf->error(); !error.isEmpty()) {
-            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+        if (const Status made = pdf->status(); !made) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n",
+                         qUtf8Printable(made.failure().text()));
             return exitSomeFailed;
         }
     }
@@ -349,9 +354,9 @@ int render(const RenderRequest& request) {
         progress.show(index + 1);
     }
     if (pdf && pdf->pageCount() > 0) {
-        const QString error = pdf->save();
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
+        if (const Status saved = pdf->save(); !saved) {
+            std::fprintf(stderr, "kestavolin-cli render: %s\n",
+                         qUtf8Printable(saved.failure().text()));
             return exitSomeFailed;
         }
     }

@@ -17,9 +17,13 @@ void AttributedText::setAttributes(const QFont& font) {
     fixedRowHeight_.reset();
 }
 
-QStringList AttributedText::rows() const {
+QStringList rowsOf(const QString& text) {
     static const QRegularExpression rowBreak(QStringLiteral("\r\n|\r|\n|\u2028|\u2029"));
-    return string_.split(rowBreak);
+    return text.split(rowBreak);
+}
+
+QStringList AttributedText::rows() const {
+    return rowsOf(string_);
 }
 
 float AttributedText::width() const {
@@ -37,4 +41,26 @@ qreal AttributedText::rowHeight() const {
 
 qreal AttributedText::descent() const {
     return FontCatalogue::metricsInPoints(font_).descent();
+}
+
+QList<qreal> AttributedText::baselines(qreal bottom) const {
+    const qsizetype count = rows().size();
+    QList<qreal> heights;
+    for (qsizetype row = 0; row < count; ++row)
+        heights.append(bottom + static_cast<qreal>(count - 1 - row) * rowHeight() + descent());
+    return heights;
+}
+
+QRectF AttributedText::inkAt(const QPointF& lowerLeft) const {
+    const QStringList lines = rows();
+    const QList<qreal> heights = baselines(lowerLeft.y());
+    QRectF ink;
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        // The outline has its baseline at 0 and y downwards.
+        const QRectF glyphs = FontCatalogue::textOutline(lines.at(row), font_).boundingRect();
+        if (!glyphs.isEmpty())
+            ink |= QRectF(lowerLeft.x() + glyphs.left(), heights.at(row) - glyphs.bottom(),
+                          glyphs.width(), glyphs.height());
+    }
+    return ink;
 }

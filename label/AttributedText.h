@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -35,12 +38,21 @@ public:
     qreal rowHeight() const;
     // The distance from the bottom of a row's line box up to its baseline.
     qreal descent() const;
+    // The height of each row's baseline, first row first, for a block whose lower edge
+    // is at bottom (y upwards).
+    QList<qreal> baselines(qreal bottom) const;
+    // The rectangle the glyphs cover when the lower-left corner of the block is at the
+    // point (y upwards); empty when nothing is drawn.
+    QRectF inkAt(const QPointF& lowerLeft) const;
 
 private:
     QString string_;
     QFont font_;
     std::optional<qreal> fixedRowHeight_;
 };
+
+// The rows of a text: it is split at carriage returns and line feeds.
+QStringList rowsOf(const QString& text);
 
 // Keeps the widest of several widths. A width replaces the running value only when
 // it is strictly wider, and every width is a 32-bit float.

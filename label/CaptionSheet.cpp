@@ -1,12 +1,15 @@
 #include "label/CaptionSheet.h"
 
+#include "platform/FileNames.h"
+#include "platform/TextDecoding.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStringConverter>
 #include <QStringList>
 
 #include <array>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -22,10 +25,19 @@ struct Record {
     QList<bool> quoted;
 };
 
+// The records of a sheet's text, and the row (as the sheet numbers them, from 1) that
+// its end falls in.
+struct Table {
+    std::vector<Record> records;
+    // The text ends inside a quoted cell.
+    bool openQuote = false;
+    int endRow = 1;
+};
+
 // Splits RFC 4180 text into records of cells. A quoted cell may hold commas, doubled
 // quotes and line ends; a record ends at CRLF, LF or the end of the text.
-std::variant<std::vector<Record>, QString> records(const QString& text) {
-    std::vector<Record> result;
+Table records(const QString& text) {
+    Table table;
     Record record;
     QString cell;
     bool quoted = false;
@@ -38,7 +50,7 @@ std::variant<std::vector<Record>, QString> records(const QString& text) {
     };
     auto endRecord = [&] {
         endCell();
-        result.push_back(record);
+        table.records.push_back(record);
         record = Record();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -65,11 +77,46 @@ std::variant<std::vector<Record>, QString> records(const QString& text) {
             cell += c;
         }
     }
-    if (quoted)
-        return QStringLiteral("row %1: a quoted cell is not closed").arg(result.size() + 1);
-    if (!cell.isEmpty() || !record.cells.isEmpty() || cellWasQuoted)
+    table.openQuote = quoted;
+    const bool atRecordStart = cell.isEmpty() && record.cells.isEmpty() && !cellWasQuoted;
+    if (!quoted && !atRecordStart)
         endRecord();
-    return result;
+    table.endRow = static_cast<int>(table.records.size()) + (quoted || atRecordStart ? 1 : 0);
+    return table;
+}
+
+Failure rowFailure(const char* key, int row) {
+    return Failure{QString::fromLatin1(key), {QString::number(row)}};
+}
+
+// The sheet's text. A byte order mark tells UTF-8 or UTF-16; without one the sheet is
+// UTF-8 when its bytes are valid UTF-8, else Shift_JIS as Windows writes it (CP932),
+// the encoding spreadsheet programs in Japan save sheets in.
+Result<QString> sheetText(const QByteArray& bytes) {
+    const std::pair<QByteArrayView, const char*> marked[] = {
+        {"\xEF\xBB\xBF", "UTF-8"}, {"\xFF\xFE", "UTF-16LE"}, {"\xFE\xFF", "UTF-16BE"}};
+    std::optional<DecodedText> failed;
+    for (const auto& [mark, encoding] : marked) {
+        if (!bytes.startsWith(mark))
+            continue;
+        DecodedText decoded = decodeText(QByteArrayView(bytes).sliced(mark.size()), encoding);
+        if (decoded.complete)
+            return decoded.text;
+        failed = std::move(decoded);
+        break;
+    }
+    if (!failed) {
+        DecodedText utf8 = decodeText(bytes, "UTF-8");
+        if (utf8.complete)
+            return utf8.text;
+        DecodedText shiftJis = decodeText(bytes, "CP932");
+        if (shiftJis.complete)
+            return shiftJis.text;
+        // The row named is where the sheet stops being text in the encoding that
+        // reads the further into it.
+        failed = utf8.decodedBytes >= shiftJis.decodedBytes ? utf8 : shiftJis;
+    }
+    return rowFailure("sheetNotTextMsg", records(failed->text).endRow);
 }
 
 bool blank(const Record& record) {
@@ -82,8 +129,15 @@ QString pathCell(const Record& record, int column) {
     return record.quoted.value(column) ? cell : cell.trimmed();
 }
 
+// A relative path names a file in the sheet's folder, whatever its first character
+// (Qt's file classes would take a leading ':' for a resource of the program).
 QString resolved(const QString& path, const QString& folder) {
-    return QFileInfo(path).isAbsolute() ? path : QDir(folder).filePath(path);
+    if (path.startsWith(u'/'))
+        return path;
+    QString inFolder = path;
+    while (inFolder.startsWith(QStringLiteral("./")))
+        inFolder.remove(0, 2);
+    return folder.endsWith(u'/') ? folder + inFolder : folder + u'/' + inFolder;
 }
 
 std::optional<QString> cellOrNothing(const Record& record, int column) {
@@ -107,20 +161,18 @@ QString csvCell(const QString& text) {
 
 namespace CaptionSheet {
 
-std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
-                                                     const QString& folder) {
-    QStringDecoder decoder(QStringConverter::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return QStringLiteral("the sheet is not UTF-8 text");
-    auto split = records(text.startsWith(QChar(0xfeff)) ? text.mid(1) : text);
-    if (const QString* error = std::get_if<QString>(&split))
-        return *error;
-    const std::vector<Record>& table = std::get<std::vector<Record>>(split);
-    if (table.empty() || blank(table.front()))
-        return QStringLiteral("the sheet has no header row");
+Result<std::vector<CaptionRow>> parse(const QByteArray& bytes, const QString& folder) {
+    const Result<QString> text = sheetText(bytes);
+    if (!text)
+        return text.failure();
+    const Table table = records(*text);
+    if (table.openQuote)
+        return rowFailure("sheetQuoteNotClosedMsg", table.endRow);
+    constexpr int headerRow = 1;
+    if (table.records.empty() || blank(table.records.front()))
+        return rowFailure("sheetNoHeaderMsg", headerRow);
 
-    QStringList header = table.front().cells;
+    QStringList header = table.records.front().cells;
     for (QString& name : header)
         name = name.trimmed().toLower();
     const auto column = [&header](const QString& name) {
@@ -128,30 +180,33 @@ std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
     };
     const int file = column(fileColumn);
     if (file < 0)
-        return QStringLiteral("the header row has no \"file\" column");
+        return rowFailure("sheetNoFileColumnMsg", headerRow);
     const std::array<int, 3> captions{column(titleColumn), column(photographerColumn),
                                       column(lensColumn)};
 
     std::vector<CaptionRow> rows;
-    for (std::size_t i = 1; i < table.size(); ++i) {
-        const Record& record = table[i];
+    for (std::size_t i = 1; i < table.records.size(); ++i) {
+        const Record& record = table.records[i];
         if (blank(record))
             continue;
         const int rowNumber = static_cast<int>(i) + 1;
         const QString path = pathCell(record, file);
         if (path.isEmpty())
-            return QStringLiteral("row %1: no file given").arg(rowNumber);
+            return rowFailure("sheetNoFileMsg", rowNumber);
         rows.push_back({rowNumber, resolved(path, folder), cellOrNothing(record, captions[0]),
                         cellOrNothing(record, captions[1]), cellOrNothing(record, captions[2])});
     }
     return rows;
 }
 
-std::variant<std::vector<CaptionRow>, QString> read(const QString& path) {
-    QFile file(path);
+Result<std::vector<CaptionRow>> read(const QString& path) {
+    QFile file(FileNames::plainFilePath(path));
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read the caption sheet %1: %2").arg(path, file.errorString());
-    return parse(file.readAll(), QFileInfo(path).absolutePath());
+        return Failure{QStringLiteral("sheetNotReadMsg"), {path, file.errorString()}};
+    auto rows = parse(file.readAll(), FileNames::fileInfo(path).absolutePath());
+    if (!rows)
+        return Failure{QStringLiteral("sheetNotReadMsg"), {path, rows.failure().text()}};
+    return rows;
 }
 
 QByteArray write(const std::vector<CaptionRow>& rows, const QString& folder) {
@@ -159,9 +214,13 @@ QByteArray write(const std::vector<CaptionRow>& rows, const QString& folder) {
     QString text = QStringList{fileColumn, titleColumn, photographerColumn, lensColumn}.join(u',');
     text += QStringLiteral("\r\n");
     for (const CaptionRow& row : rows) {
-        QString path = base.relativeFilePath(row.file);
+        const QString file =
+            row.file.startsWith(u'/') ? row.file : FileNames::fileInfo(row.file).absoluteFilePath();
+        QString path = base.relativeFilePath(file);
         if (path.startsWith(QStringLiteral("../")))
-            path = QFileInfo(row.file).absoluteFilePath();
+            path = file;
+        else if (path.startsWith(u':'))
+            path = FileNames::plainFilePath(path);
         text += QStringList{csvCell(path), csvCell(row.title.value_or(QString())),
                             csvCell(row.photographer.value_or(QString())),
                             csvCell(row.lens.value_or(QString()))}

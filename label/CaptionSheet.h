@@ -1,16 +1,19 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
-#include <variant>
 #include <vector>
 
 // A caption sheet: a CSV table that gives each photograph of a show its own title,
-// photographer and lens. UTF-8 with or without a byte order mark, CRLF or LF line
-// ends, RFC 4180 quoting; a header row names the columns "file" (required), "title",
-// "photographer" and "lens" in any order and letter case; other columns are ignored.
+// photographer and lens. UTF-8 with or without a byte order mark, UTF-16 with one, or
+// Shift_JIS as Windows writes it (CP932, read when the bytes are not UTF-8); CRLF or LF
+// line ends, RFC 4180 quoting; a header row names the columns "file" (required),
+// "title", "photographer" and "lens" in any order and letter case; other columns are
+// ignored. The program writes sheets in UTF-8.
 struct CaptionRow {
     // The row's number in the sheet, the header being row 1, as a spreadsheet counts.
     int row = 0;
@@ -26,11 +29,10 @@ namespace CaptionSheet {
 
 // The rows of a sheet's bytes, relative paths resolved against folder; or what is
 // wrong with the sheet, naming the row.
-std::variant<std::vector<CaptionRow>, QString> parse(const QByteArray& bytes,
-                                                     const QString& folder);
+Result<std::vector<CaptionRow>> parse(const QByteArray& bytes, const QString& folder);
 
-// The rows of the sheet file at path.
-std::variant<std::vector<CaptionRow>, QString> read(const QString& path);
+// The rows of the sheet file at path; a failure names the sheet.
+Result<std::vector<CaptionRow>> read(const QString& path);
 
 // A sheet of the rows (header file,title,photographer,lens; CRLF line ends, cells
 // quoted where they need it), file paths inside folder written relative to it.

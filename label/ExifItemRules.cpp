@@ -4,15 +4,6 @@
 
 namespace ExifItemRules {
 
-QString cutText(const QString& text, qsizetype limit) {
-    if (text.size() <= limit)
-        return text;
-    qsizetype end = limit;
-    if (end > 0 && text.at(end - 1).isHighSurrogate())
-        --end;
-    return text.left(end);
-}
-
 bool isAcceptedLensName(const QString& name) {
     return !name.isEmpty() && name.size() <= longestAcceptedLensName;
 }
@@ -28,6 +19,18 @@ QString lastPathComponent(const QString& path) {
     return trimmed.mid(trimmed.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+QString withoutPadding(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && (text.at(end - 1) == QLatin1Char(' ') || text.at(end - 1).isNull()))
+        --end;
+    return text.left(end);
+}
+
+void appendItem(QString& text, const QString& value, const QString& separator) {
+    if (!value.isEmpty())
+        text += value + separator;
+}
+
 std::optional<QString> signTypeSourceKey(const QVariantMap& settings) {
     static const QString signType = QStringLiteral("SignType");
     if (!settings.contains(signType))
@@ -40,9 +43,17 @@ std::optional<QString> signTypeSourceKey(const QVariantMap& settings) {
     return std::nullopt;
 }
 
+QString ShownItems::value(const QString& key) const {
+    static const QStringList storedTexts{
+        maker,  model,     lensMaker,        lensModel,        imageDescription,
+        artist, copyright, dateTimeOriginal, dateTimeDigitized};
+    const QString stored = info_.value(key).toString();
+    return storedTexts.contains(key) ? withoutPadding(stored) : stored;
+}
+
 void ShownItems::appendIfShown(QString& text, const QString& key, const QString& separator) const {
     if (isOn(key) && isPresent(key))
-        text += value(key) + separator;
+        appendItem(text, value(key), separator);
 }
 
 std::optional<QString> ShownItems::shownDate() const {
@@ -60,7 +71,8 @@ QString ShownItems::shownFileName(const QString& path) const {
 }
 
 QString ShownItems::valueOrSpace(const QString& key) const {
-    return isPresent(key) ? value(key) : QStringLiteral(" ");
+    const QString shown = isPresent(key) ? value(key) : QString();
+    return shown.isEmpty() ? QStringLiteral(" ") : shown;
 }
 
 } // namespace ExifItemRules

@@ -17,16 +17,17 @@ inline constexpr qsizetype longestAcceptedLensName = 255;
 inline constexpr qsizetype shortestShownUserLens = 2;
 inline constexpr qsizetype longestShownUserLens = 254;
 
-// The first `limit` characters of a text that is longer than that, else the text.
-// Characters are UTF-16 code units; a cut never splits a surrogate pair, so a
-// character outside the Basic Multilingual Plane at the limit is left out whole.
-QString cutText(const QString& text, qsizetype limit);
-
 bool isAcceptedLensName(const QString& name);
 bool isShownUserLens(const QString& name);
 
 // The file name of a path (what follows its last slash).
 QString lastPathComponent(const QString& path);
+
+// The text without the padding some cameras store after it: trailing spaces and NULs.
+QString withoutPadding(const QString& text);
+
+// Appends the value and the separator after it; an empty value adds neither.
+void appendItem(QString& text, const QString& value, const QString& separator);
 
 // The photo information key the photographer line is taken from: "Artist" when the
 // settings' "SignType" text is "artist", "Copyright" when it is "copyright", nothing
@@ -41,9 +42,12 @@ public:
 
     bool isOn(const QString& key) const { return SettingsFile::isItemOn(settings_, key); }
     bool isPresent(const QString& key) const { return info_.contains(key); }
-    QString value(const QString& key) const { return info_.value(key).toString(); }
+    // The item's value as the label places it: a text the photograph stores (camera,
+    // lens, description, names, dates) without its padding.
+    QString value(const QString& key) const;
 
-    // Appends the item's value and the separator when the item is on and present.
+    // Appends the item's value and the separator when the item is on, present and not
+    // empty.
     void appendIfShown(QString& text, const QString& key, const QString& separator) const;
     // The capture date when "DateTimeOriginal" is on: the original date, else the
     // digitised one, else nothing.
@@ -51,7 +55,8 @@ public:
     // The last component of the photograph's path when "fileName" is on and the path
     // is known; empty otherwise.
     QString shownFileName(const QString& path) const;
-    // The value of a present item, or one space when the photograph lacks it.
+    // The value of a present item, or one space when the photograph lacks it or
+    // stores nothing but padding.
     QString valueOrSpace(const QString& key) const;
 
 private:

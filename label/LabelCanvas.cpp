@@ -51,6 +51,17 @@ bool drawsTextAsOutlines(const QPainter& painter) {
     return engine && engine->type() == QPaintEngine::SVG;
 }
 
+// The outline without the part given. Cutting a path turns its curves into straight
+// segments, as fine as the path's units: the cut is made on the outline enlarged, so
+// that its segments stay far finer than a printer's dot.
+QPainterPath withoutPart(const QPainterPath& outline, const QPainterPath& part) {
+    if (part.isEmpty() || !outline.intersects(part))
+        return outline;
+    constexpr qreal enlargement = 8;
+    const QTransform enlarged = QTransform::fromScale(enlargement, enlargement);
+    return enlarged.inverted().map(enlarged.map(outline).subtracted(enlarged.map(part)));
+}
+
 } // namespace
 
 LabelCanvas::LabelCanvas(QPainter& painter, qreal viewHeight)
@@ -63,6 +74,10 @@ QRectF LabelCanvas::toPainter(const QRectF& labelRect) const {
 
 QPointF LabelCanvas::toPainter(const QPointF& labelPoint) const {
     return QPointF(labelPoint.x(), viewHeight_ - labelPoint.y());
+}
+
+QPainterPath LabelCanvas::toPainter(const QPainterPath& labelPath) const {
+    return QTransform(1, 0, 0, -1, 0, viewHeight_).map(labelPath);
 }
 
 void LabelCanvas::fillRect(const QRectF& rect, const QColor& colour) {
@@ -95,21 +110,28 @@ void LabelCanvas::drawPicture(const Picture& picture, const QRectF& rect) {
 }
 
 void LabelCanvas::drawText(const AttributedText& text, const QPointF& lowerLeft,
-                           const QColor& colour) {
+                           const QColor& colour, const QPainterPath& keptClear) {
     const QStringList rows = text.rows();
-    const qreal rowHeight = text.rowHeight();
-    const qreal descent = text.descent();
+    const QList<qreal> baselines = text.baselines(lowerLeft.y());
     const bool outlines = drawsTextAsOutlines(painter_);
+    const QPainterPath clear = toPainter(keptClear);
     painter_.save();
     painter_.setFont(fontForDevice(text.font(), painter_.device()));
     painter_.setPen(colour);
+    // Outlines lose the part kept clear themselves; text stays text under a clip.
+    if (!clear.isEmpty() && !outlines) {
+        QPainterPath everywhere;
+        everywhere.addRect(painter_.clipBoundingRect().isEmpty() ? QRectF(-1e6, -1e6, 2e6, 2e6)
+                                                                 : painter_.clipBoundingRect());
+        painter_.setClipPath(everywhere.subtracted(clear), Qt::IntersectClip);
+    }
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        const qreal rowBottom =
-            lowerLeft.y() + static_cast<qreal>(rows.size() - 1 - row) * rowHeight;
-        const QPointF baselineStart = toPainter(QPointF(lowerLeft.x(), rowBottom + descent));
+        const QPointF baselineStart = toPainter(QPointF(lowerLeft.x(), baselines.at(row)));
         if (outlines)
             painter_.fillPath(
-                FontCatalogue::textOutline(rows.at(row), text.font()).translated(baselineStart),
+                withoutPart(
+                    FontCatalogue::textOutline(rows.at(row), text.font()).translated(baselineStart),
+                    clear),
                 colour);
         else
             painter_.drawText(baselineStart, rows.at(row));

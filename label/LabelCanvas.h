@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 
@@ -19,6 +20,7 @@ public:
     // The rectangle or point in the painter's (y-down) coordinates.
     QRectF toPainter(const QRectF& labelRect) const;
     QPointF toPainter(const QPointF& labelPoint) const;
+    QPainterPath toPainter(const QPainterPath& labelPath) const;
 
     void fillRect(const QRectF& rect, const QColor& colour);
     void strokeRect(const QRectF& rect, qreal lineWidth, const QColor& colour);
@@ -26,9 +28,9 @@ public:
     void drawPicture(const Picture& picture, const QRectF& rect);
     // Draws the text with the lower-left corner of its line box at the point; a text
     // of several rows has the lower-left corner of its whole block there, first row
-    // on top.
+    // on top. Nothing of it is drawn inside keptClear (in label coordinates).
     void drawText(const AttributedText& text, const QPointF& lowerLeft,
-                  const QColor& colour = Qt::black);
+                  const QColor& colour = Qt::black, const QPainterPath& keptClear = {});
 
 private:
     QPainter& painter_;

@@ -1,7 +1,9 @@
 #include "label/LabelDropTarget.h"
 
 #include "photo/PhotoFileTypes.h"
+#include "platform/FileNames.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -23,7 +25,7 @@ std::optional<QStringList> LabelDropTarget::fileListInDraggingInfo(const QMimeDa
 QStringList LabelDropTarget::photographsIn(const QMimeData* drag) {
     QStringList photographs;
     for (const QString& path : fileListInDraggingInfo(drag).value_or(QStringList())) {
-        const QFileInfo file(path);
+        const QFileInfo file = FileNames::fileInfo(path);
         if (file.exists() && !file.isDir() && hasPhotoExtension(path))
             photographs.append(path);
     }
@@ -54,4 +56,24 @@ void LabelDropTarget::setDragging(bool dragging) {
     dragging_ = dragging;
     if (redraw_)
         redraw_();
+}
+
+void LabelDropTarget::enter(QDragEnterEvent* event) {
+    if (draggingEntered(event->mimeData())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+QStringList LabelDropTarget::drop(QDropEvent* event) {
+    const QStringList paths = performDragOperation(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+    } else {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+    return paths;
 }

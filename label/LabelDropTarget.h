@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QMimeData;
 
 // What both label views do with photograph files dragged onto them: accept a drag
@@ -31,6 +33,11 @@ public:
     QStringList performDragOperation(const QMimeData* drag);
 
     bool dragging() const { return dragging_; }
+
+    // The same for a widget's drag events: each is accepted as a copy or ignored.
+    void enter(QDragEnterEvent* event);
+    // The dropped photographs' paths; empty (and the event ignored) when not taken.
+    QStringList drop(QDropEvent* event);
 
 private:
     void setDragging(bool dragging);

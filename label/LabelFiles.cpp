@@ -1,26 +1,22 @@
 #include "label/LabelFiles.h"
 
 #include "label/LabelLayout.h"
-#include "pdf/PdfJoin.h"
+#include "pdf/LabelDrawing.h"
 #include "pdf/PdfPageBoxes.h"
-#include "pdf/PdfToUnicode.h"
-#include "platform/DraftFile.h"
+#include "platform/FileNames.h"
 #include "platform/WholeFileWriter.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QSvgGenerator>
 #include <QtMath>
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
-#include <utility>
 
 namespace LabelFiles {
 
@@ -33,13 +29,6 @@ constexpr double roundingTolerance = 1e-6;
 
 int wholePixelsCovering(double length) {
     return static_cast<int>(std::ceil(length - roundingTolerance));
-}
-
-void prepareForLabel(QPainter& painter, double scale) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
 }
 
 // Qt names a font family that several foundries provide as "Family [Foundry]"; other
@@ -64,7 +53,7 @@ QString textsOf(const LabelLayout& layout) {
 } // namespace
 
 std::optional<Format> formatForPath(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString suffix = FileNames::fileInfo(path).suffix().toLower();
     if (suffix == QStringLiteral("pdf"))
         return Format::Pdf;
     if (suffix == QStringLiteral("png"))
@@ -77,7 +66,7 @@ std::optional<Format> formatForPath(const QString& path) {
 QString numberedPath(const QString& path, int index, int count) {
     if (count <= 1)
         return path;
-    const QFileInfo file(path);
+    const QFileInfo file = FileNames::fileInfo(path);
     const int digits = static_cast<int>(QString::number(count).size());
     const QString stem = file.completeBaseName() + QLatin1Char('-') +
                          QStringLiteral("%1").arg(index, digits, 10, QLatin1Char('0'));
@@ -179,177 +168,6 @@ QString writePng(LabelLayout& layout, const QString& path, int dpi) {
 
 QString writeSvg(LabelLayout& layout, const QString& path) {
     return writeFile(path, svgBytes(layout));
-}
-
-QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path) {
-    PdfDocument pdf(path);
-    if (const QString error = pdf.error(); !error.isEmpty())
-        return error;
-    for (LabelLayout* layout : layouts)
-        pdf.addPage(*layout);
-    return pdf.save();
-}
-
-struct PdfDocument::Part {
-    explicit Part(const QString& path) : draft(path) {}
-
-    // Makes the draft and its writer once; false when the draft cannot be made.
-    bool open() {
-        if (!pdf && !tried) {
-            tried = true;
-            if (draft.open()) {
-                pdf = std::make_unique<QPdfWriter>(&draft.device());
-                pdf->setResolution(pdfResolutionDpi);
-                pdf->setCreator(QStringLiteral("Kestavolin"));
-            }
-        }
-        return pdf != nullptr;
-    }
-
-    DraftFile draft;
-    bool tried = false;
-    std::unique_ptr<QPdfWriter> pdf;
-    QPainter painter;
-    std::vector<QSizeF> pageSizes;
-    std::vector<qsizetype> positions;
-    // Set once a page holds ideographs: the finished file's character maps are then
-    // rewritten (see PdfToUnicode.h).
-    bool needsIdeographMaps = false;
-};
-
-PdfDocument::PdfDocument(const QString& path, int parts) : path_(path) {
-    for (int part = 0; part < std::max(parts, 1); ++part)
-        parts_.push_back(std::make_unique<Part>(path));
-    // The first part is made at once, so that error() tells whether drafts can be.
-    parts_.front()->open();
-}
-
-PdfDocument::~PdfDocument() {
-    endPainting();
-}
-
-void PdfDocument::endPainting() {
-    for (const auto& part : parts_)
-        if (part->painter.isActive())
-            part->painter.end();
-}
-
-QString PdfDocument::error() const {
-    for (const auto& part : parts_)
-        if (part->tried && !part->pdf)
-            return QStringLiteral("%1: no draft file can be made beside it: %2")
-                .arg(path_, part->draft.errorString());
-    return QString();
-}
-
-void PdfDocument::addPage(LabelLayout& layout) {
-    addPage(layout, 0, pageCount());
-}
-
-void PdfDocument::addPage(LabelLayout& layout, int partIndex, qsizetype position) {
-    Part& part = *parts_.at(static_cast<std::size_t>(partIndex));
-    if (!part.open())
-        return;
-    const QSizeF labelSize = layout.labelSize();
-    part.pdf->setPageLayout(PdfPageBoxes::wholePointLayout(labelSize));
-    QPainter& painter = part.painter;
-    if (part.pageSizes.empty()) {
-        painter.begin(part.pdf.get());
-        prepareForLabel(painter, pdfResolutionDpi / pointsPerInch);
-    } else {
-        part.pdf->newPage();
-    }
-    part.pageSizes.push_back(labelSize);
-    part.positions.push_back(position);
-    layout.draw(painter, labelSize, false);
-    if (!part.needsIdeographMaps)
-        part.needsIdeographMaps = mayShareGlyphsWithRadicals(textsOf(layout));
-}
-
-int PdfDocument::pageCount() const {
-    std::size_t pages = 0;
-    for (const auto& part : parts_)
-        pages += part->pageSizes.size();
-    return static_cast<int>(pages);
-}
-
-QString PdfDocument::finishParts(std::vector<Part*>& drawn) {
-    endPainting();
-    for (const auto& part : parts_) {
-        if (part->pageSizes.empty())
-            continue;
-        QFileDevice& draft = part->draft.device();
-        // A write the PDF writer could not make (a full disk) leaves its mark here.
-        if (!draft.flush() || draft.error() != QFileDevice::NoError)
-            return draft.errorString();
-        if (const QString failure = PdfPageBoxes::fixPageBoxes(draft, part->pageSizes);
-            !failure.isEmpty())
-            return failure;
-        drawn.push_back(part.get());
-    }
-    return QString();
-}
-
-namespace {
-
-// The pages of the parts in the order of their positions.
-std::vector<PdfJoin::PageSource>
-pagesInOrder(const std::vector<std::vector<qsizetype>>& positions) {
-    std::vector<std::pair<qsizetype, PdfJoin::PageSource>> placed;
-    for (std::size_t part = 0; part < positions.size(); ++part)
-        for (std::size_t page = 0; page < positions[part].size(); ++page)
-            placed.push_back({positions[part][page], {part, page}});
-    std::sort(placed.begin(), placed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<PdfJoin::PageSource> pages;
-    for (const auto& [position, source] : placed)
-        pages.push_back(source);
-    return pages;
-}
-
-} // namespace
-
-QString PdfDocument::save() {
-    if (!error().isEmpty())
-        return error();
-    if (pageCount() == 0)
-        return QStringLiteral("%1: no label to write").arg(path_);
-    std::vector<Part*> drawn;
-    if (const QString failure = finishParts(drawn); !failure.isEmpty())
-        return QStringLiteral("%1: %2").arg(path_, failure);
-    DraftFile* finished = &drawn.front()->draft;
-    std::optional<DraftFile> joined;
-    if (drawn.size() > 1) {
-        joined.emplace(path_);
-        if (!joined->open())
-            return QStringLiteral("%1: %2").arg(path_, joined->errorString());
-        std::vector<QFileDevice*> files;
-        std::vector<std::vector<qsizetype>> positions;
-        for (Part* part : drawn) {
-            files.push_back(&part->draft.device());
-            positions.push_back(part->positions);
-        }
-        if (const QString failure = PdfJoin::join(files, pagesInOrder(positions), joined->device());
-            !failure.isEmpty())
-            return QStringLiteral("%1: %2").arg(path_, failure);
-        finished = &*joined;
-    }
-    const bool needsIdeographMaps = std::any_of(
-        drawn.begin(), drawn.end(), [](const Part* part) { return part->needsIdeographMaps; });
-    if (!needsIdeographMaps) {
-        if (const QString failure = finished->publish(); !failure.isEmpty())
-            return QStringLiteral("%1: %2").arg(path_, failure);
-        return QString();
-    }
-    DraftFile mapped(path_);
-    if (!mapped.open())
-        return QStringLiteral("%1: %2").arg(path_, mapped.errorString());
-    if (const QString failure = copyWithIdeographMaps(finished->device(), mapped.device());
-        !failure.isEmpty())
-        return QStringLiteral("%1: %2").arg(path_, failure);
-    if (const QString failure = mapped.publish(); !failure.isEmpty())
-        return QStringLiteral("%1: %2").arg(path_, failure);
-    return QString();
 }
 
 } // namespace LabelFiles

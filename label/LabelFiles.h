@@ -4,16 +4,14 @@
 #include <QSizeF>
 #include <QString>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 class LabelLayout;
 
-// Labels written to files: PDF (one page per label, each exactly the label's size,
-// text as text with its fonts embedded), PNG at a chosen resolution, and SVG (texts as
-// outlines, so that it needs no font; their words in its description). Every file is
-// drawn by the same code as the preview.
+// Labels written to files: the format a file's name asks for, PNG at a chosen
+// resolution, and SVG (texts as outlines, so that it needs no font; their words in its
+// description). Every file is drawn by the same code as the preview; PDF documents are
+// written by pdf/LabelDocument.
 namespace LabelFiles {
 
 enum class Format { Pdf, Png, Svg };
@@ -24,8 +22,6 @@ inline constexpr int maximumDpi = 9600;
 // The most pixels a PNG may have; a label of several thousand characters at a high
 // resolution would otherwise ask for gigabytes.
 inline constexpr double maximumImagePixels = 250'000'000.0;
-// The resolution of PDF drawing coordinates; pictures keep their decoded pixels.
-inline constexpr int pdfResolutionDpi = 1200;
 
 // The format the file name's extension asks for (in any letter case).
 std::optional<Format> formatForPath(const QString& path);
@@ -52,47 +48,4 @@ QByteArray svgBytes(LabelLayout& layout);
 QString writeFile(const QString& path, const QByteArray& bytes);
 QString writePng(LabelLayout& layout, const QString& path, int dpi);
 QString writeSvg(LabelLayout& layout, const QString& path);
-// One PDF of the labels in their order, one page each of exactly its label's size
-// (the document of PdfDocument, for labels already laid out).
-QString writePdf(const std::vector<LabelLayout*>& layouts, const QString& path);
-
-// A PDF of one page per label added. Each page goes to a draft file beside the
-// output as soon as the next one starts, so memory stays flat however many labels a
-// document holds; saving gives every page its exact size while copying the draft to
-// the output, which appears whole or not at all. Several threads can draw one
-// document at once, each into a part (a draft) of its own; saving joins the parts'
-// pages in their order. The document must be saved or destroyed while the threads
-// that drew its parts still run: the faces a part embeds belong to the thread that
-// loaded them.
-class PdfDocument {
-public:
-    // parts: how many threads may add pages at once.
-    explicit PdfDocument(const QString& path, int parts = 1);
-    ~PdfDocument();
-    PdfDocument(const PdfDocument&) = delete;
-    PdfDocument& operator=(const PdfDocument&) = delete;
-
-    // Empty while pages can be added, else why the draft could not be made.
-    QString error() const;
-    // Adds the label as the last page.
-    void addPage(LabelLayout& layout);
-    // Draws the label into a part as the page at position among all pages: pages come
-    // out in increasing position. Different parts may be drawn at the same time, each
-    // by one thread at a time.
-    void addPage(LabelLayout& layout, int part, qsizetype position);
-    // The pages added so far (not while parts are being drawn).
-    int pageCount() const;
-    QString save();
-
-private:
-    struct Part;
-    // Ends every part's painting: the parts' files are then complete.
-    void endPainting();
-    // The parts that hold pages, each ended with its pages' exact sizes; empty on
-    // success, else why not.
-    QString finishParts(std::vector<Part*>& drawn);
-    QString path_;
-    std::vector<std::unique_ptr<Part>> parts_;
-};
-
 } // namespace LabelFiles

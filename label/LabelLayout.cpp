@@ -67,10 +67,12 @@ void LabelLayout::setDisplaySettings(const QVariantMap& settings) {
 
 void LabelLayout::setTitle(const QString& title) {
     titleText_.assign(title, titleFont_);
+    textsChanged();
 }
 
 void LabelLayout::setPhotographer(const QString& author) {
     photographerText_.assign(author, photographerFont_);
+    textsChanged();
 }
 
 void LabelLayout::setFonts(const QString& postScriptName) {
@@ -78,6 +80,7 @@ void LabelLayout::setFonts(const QString& postScriptName) {
     titleText_.setAttributes(titleFont_);
     photographerText_.setAttributes(photographerFont_);
     applyFonts();
+    textsChanged();
 }
 
 void LabelLayout::takeThumbnail(const std::shared_ptr<Picture>& picture) {
@@ -107,9 +110,10 @@ void LabelLayout::setExifData(const PhotoRecord* record) {
         if (record->withoutCameraData())
             showFileNameAlone(ExifItemRules::ShownItems(displaySettings_, info)
                                   .shownFileName(record->fileName()));
-        return;
+    } else {
+        takeExifTexts(*record, info);
     }
-    takeExifTexts(*record, info);
+    textsChanged();
 }
 
 void LabelLayout::setUserLens(const QString& lensName) {
@@ -117,6 +121,7 @@ void LabelLayout::setUserLens(const QString& lensName) {
         return;
     lens_.pick(lensName);
     showPickedLens();
+    textsChanged();
 }
 
 void LabelLayout::blankExif() {
@@ -131,6 +136,7 @@ void LabelLayout::clear() {
     blankExif();
     titleText_.assign(space, titleFont_);
     photographerText_.assign(space, photographerFont_);
+    textsChanged();
 }
 
 void LabelLayout::drawBackground(LabelCanvas&, const QRectF&) const {}
@@ -143,5 +149,5 @@ void LabelLayout::draw(QPainter& painter, const QSizeF& viewSize, bool dragging)
     if (thumbnail_)
         canvas.drawPicture(*thumbnail_, thumbnailRect());
     for (const PlacedText& placed : placedTexts())
-        canvas.drawText(placed.text, placed.lowerLeft);
+        canvas.drawText(placed.text, placed.lowerLeft, Qt::black, placed.keptClear);
 }

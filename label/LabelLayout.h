@@ -2,10 +2,12 @@
 
 #include "label/AttributedText.h"
 #include "label/LensChoice.h"
+#include "label/ShortenedText.h"
 
 #include <QColor>
 #include <QFont>
 #include <QJsonObject>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -27,6 +29,9 @@ struct PlacedText {
     QString field;
     AttributedText text;
     QPointF lowerLeft;
+    // A part of the label, in label coordinates, the text leaves clear for a text
+    // drawn later; none when empty.
+    QPainterPath keptClear = QPainterPath();
 };
 
 // The background of a label while an acceptable file is dragged over it.
@@ -67,6 +72,9 @@ public:
     void draw(QPainter& painter, const QSizeF& viewSize, bool dragging) const;
     // The texts the next drawing places, in drawing order.
     virtual std::vector<PlacedText> placedTexts() const = 0;
+    // The texts the label has no room for and shows shortened, in drawing order; none on
+    // a label that grows with its texts.
+    virtual std::vector<ShortenedText> shortenedTexts() const { return {}; }
 
     const std::shared_ptr<Picture>& thumbnail() const { return thumbnail_; }
     // The thumbnail's size on the label in points; empty without a thumbnail.
@@ -101,6 +109,9 @@ protected:
     virtual void showFileNameAlone(const QString& name) = 0;
     // Sets the fonts, just made, over the medium's own texts.
     virtual void applyFonts() = 0;
+    // Called whenever a text or font of the label has changed; a medium that fits its
+    // texts to fixed places fits them again here.
+    virtual void textsChanged() {}
     // Draws what lies under the thumbnail and the texts; nothing by default.
     virtual void drawBackground(LabelCanvas& canvas, const QRectF& bounds) const;
 

@@ -1,14 +1,28 @@
 #include "label/LabelView.h"
 
-#include <QDragEnterEvent>
-#include <QDragLeaveEvent>
+#include "platform/LocalizedText.h"
+
 #include <QDropEvent>
 #include <QPainter>
 #include <QtMath>
 
-LabelView::LabelView(std::unique_ptr<LabelLayout> layout, QWidget* parent)
-    : QWidget(parent), layout_(std::move(layout)), dropTarget_([this] { repaint(); }) {
+LabelView::LabelView(QWidget* parent) : QWidget(parent), dropTarget_([this] { repaint(); }) {
     setAcceptDrops(true);
+    setAccessibleName(localizedString(QStringLiteral("labelViewName")));
+    redisplay();
+}
+
+LabelView::~LabelView() = default;
+
+// A screen reader reads the label's texts as the view's description.
+void LabelView::setLabel(std::unique_ptr<LabelLayout> label) {
+    label_ = std::move(label);
+    QStringList texts;
+    if (label_)
+        for (const PlacedText& placed : label_->placedTexts())
+            if (!placed.text.string().trimmed().isEmpty())
+                texts << placed.text.string().simplified();
+    setAccessibleDescription(texts.join(QStringLiteral(", ")));
     redisplay();
 }
 
@@ -17,49 +31,10 @@ void LabelView::setZoom(double factor) {
     redisplay();
 }
 
-void LabelView::setDisplaySettings(const QVariantMap& settings) {
-    layout_->setDisplaySettings(settings);
-    repaint();
-}
-
-void LabelView::setExifData(const PhotoRecord* record) {
-    layout_->setExifData(record);
-    redisplay();
-}
-
-void LabelView::setTitle(const QString& title) {
-    layout_->setTitle(title);
-    redisplay();
-}
-
-void LabelView::setPhotographer(const QString& author) {
-    layout_->setPhotographer(author);
-    redisplay();
-}
-
-void LabelView::setUserLens(const QString& lensName) {
-    layout_->setUserLens(lensName);
-    redisplay();
-}
-
-void LabelView::setFonts(const QString& postScriptName) {
-    layout_->setFonts(postScriptName);
-    redisplay();
-}
-
-void LabelView::clear() {
-    layout_->clear();
-    redisplay();
-}
-
-void LabelView::paintLabel(QPainter& painter) {
-    layout_->draw(painter, layout_->labelSize(), dropTarget_.dragging());
-}
-
 void LabelView::redisplay() {
     // A widget's size is whole pixels; the label's is rounded up so that nothing of it
     // is cut off.
-    const QSizeF labelSize = layout_->labelSize();
+    const QSizeF labelSize = label_ ? label_->labelSize() : QSizeF(0, 0);
     setFixedSize(qCeil(labelSize.width() * zoom_), qCeil(labelSize.height() * zoom_));
     repaint();
     if (labelSize != shownLabelSize_) {
@@ -69,20 +44,17 @@ void LabelView::redisplay() {
 }
 
 void LabelView::paintEvent(QPaintEvent*) {
+    if (!label_)
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(zoom_, zoom_);
-    layout_->draw(painter, QSizeF(size()) / zoom_, dropTarget_.dragging());
+    label_->draw(painter, QSizeF(size()) / zoom_, dropTarget_.dragging());
 }
 
 void LabelView::dragEnterEvent(QDragEnterEvent* event) {
-    if (dropTarget_.draggingEntered(event->mimeData())) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    dropTarget_.enter(event);
 }
 
 void LabelView::dragLeaveEvent(QDragLeaveEvent*) {
@@ -90,12 +62,7 @@ void LabelView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void LabelView::dropEvent(QDropEvent* event) {
-    const QStringList paths = dropTarget_.performDragOperation(event->mimeData());
-    if (paths.isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    emit photosDropped(paths);
+    const QStringList paths = dropTarget_.drop(event);
+    if (!paths.isEmpty())
+        emit photosDropped(paths);
 }

@@ -5,12 +5,6 @@
 
 using namespace ExifItemRules;
 
-namespace {
-
-const QString space = QStringLiteral(" ");
-
-} // namespace
-
 void LensChoice::takePhotograph(const ShownItems& items) {
     lensMaker_ = items.isPresent(lensMaker) ? items.value(lensMaker) : QString();
     photographLensModel_ = items.isPresent(lensModel) ? items.value(lensModel) : QString();
@@ -24,18 +18,18 @@ void LensChoice::pick(const QString& lensName) {
 }
 
 void LensChoice::clear() {
-    lensMaker_ = space;
-    photographLensModel_ = space;
-    pickedLens_ = space;
+    lensMaker_.clear();
+    photographLensModel_.clear();
+    pickedLens_.clear();
 }
 
 QString LensChoice::text(const QVariantMap& settings, const QString& separator) const {
     QString text;
     if (showsPhotographLens_) {
         if (SettingsFile::isItemOn(settings, lensMaker))
-            text += lensMaker_ + separator;
+            appendItem(text, lensMaker_, separator);
         if (SettingsFile::isItemOn(settings, lensModel))
-            text += photographLensModel_ + separator;
+            appendItem(text, photographLensModel_, separator);
     } else if (SettingsFile::isItemOn(settings, lensModel) && isShownUserLens(pickedLens_)) {
         text += pickedLens_;
     }

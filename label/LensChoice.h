@@ -16,12 +16,13 @@ public:
     void takePhotograph(const ExifItemRules::ShownItems& items);
     // The user picked an accepted lens name.
     void pick(const QString& lensName);
-    // Every kept name becomes one space.
+    // Forgets every kept name.
     void clear();
 
     // The lens text under the display settings: with the photograph's own lens, the lens
-    // maker and model whose items are on, each followed by the separator; with a picked
-    // lens, its name alone when the model item is on and the name is long enough to show.
+    // maker and model whose items are on, each that is not empty followed by the
+    // separator; with a picked lens, its name alone when the model item is on and the
+    // name is long enough to show.
     QString text(const QVariantMap& settings, const QString& separator) const;
 
     bool showsPhotographLens() const { return showsPhotographLens_; }

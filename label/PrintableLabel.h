@@ -1,12 +1,13 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "printing/PrintSetup.h"
+#include "pdf/LabelDrawing.h"
 
 #include <QPainter>
 
-// The label as the print path takes it, drawn by its layout, which must outlive it.
-inline PrintSetup::Label printableLabel(const LabelLayout& layout) {
+// The label as printers and PDF files take it, drawn by its layout, which must outlive
+// it.
+inline LabelDrawing printableLabel(const LabelLayout& layout) {
     const QSizeF size = layout.labelSize();
     return {size, [&layout, size](QPainter& painter) { layout.draw(painter, size, false); }};
 }

@@ -2,9 +2,12 @@
 
 #include "label/ExifItemRules.h"
 #include "label/LabelCanvas.h"
+#include "label/TextFitting.h"
 #include "photo/ConstStrings.h"
 #include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
+
+#include <array>
 
 using namespace ExifItemRules;
 
@@ -12,51 +15,87 @@ namespace {
 
 constexpr qreal exifPointSize = 9;
 
-// Every text starts at this distance from the left edge, inside the inner frame.
-constexpr qreal textX = 10;
-constexpr qreal exposureBlockX = 80;
-constexpr qreal titleY = 19;
-constexpr qreal authorY = 8;
-constexpr qreal exposureBlockY = 69;
-constexpr qreal cameraLineY = 58;
-constexpr qreal lens1Y = 47;
-constexpr qreal lens2Y = 36;
-constexpr qreal fileNameY = 150;
-constexpr qreal dateY = 139;
-// The thumbnail's lower-left corner.
-constexpr qreal thumbnailX = 10;
-constexpr qreal thumbnailY = 71;
 constexpr qreal frameInset = 8;
 constexpr qreal outerFrameWidth = 1.0;
 constexpr qreal innerFrameWidth = 0.2;
+// Texts start this far inside the inner frame, and end at least as far from it.
+constexpr qreal textPadding = 2;
+constexpr qreal textX = frameInset + textPadding;
+constexpr qreal exposureBlockX = 80;
+// The thumbnail's lower-left corner.
+constexpr qreal thumbnailX = 10;
+constexpr qreal thumbnailY = 71;
 
 const QChar rowSeparator = QChar(13);
+
+// Where each text goes, as RollLayout numbers its places: the field as the layout
+// description names it and the lower-left corner of its line box (of its whole block
+// for the exposure block).
+struct TextPlace {
+    const char* field;
+    QPointF lowerLeft;
+};
+const std::array<TextPlace, 8> textPlaces{{
+    {"titleString", {textX, 19}},
+    {"authorString", {textX, 8}},
+    {"exifData", {exposureBlockX, 69}},
+    {"exifInst", {textX, 58}},
+    {"exifLens1", {textX, 47}},
+    {"exifLens2", {textX, 36}},
+    {"fileNameStr", {textX, 150}},
+    {"dateTime", {textX, 139}},
+}};
+
+// The room a text that starts at x has before the inner frame, less the padding.
+qreal roomFrom(qreal x) {
+    return RollLayout::innerFrame().right() - textPadding - x;
+}
+
+// A place holds one line: the rows of a text given several go on it one after another.
+QString oneLine(const QString& text) {
+    return rowsOf(text).join(QLatin1Char(' '));
+}
+
+// A face that some characters fall back to may reach below or above the line box of
+// the label font; such a text moves up or down just enough for its glyphs to stay
+// inside the inner frame's line.
+void keepInsideFrame(PlacedText& placed) {
+    const QRectF inside = RollLayout::innerFrame().adjusted(innerFrameWidth, innerFrameWidth,
+                                                            -innerFrameWidth, -innerFrameWidth);
+    // Glyphs reach past their line boxes by less than the size: only a text that close
+    // to the frame needs its ink measured.
+    const qreal size = placed.text.font().pointSizeF();
+    const qreal boxTop = placed.lowerLeft.y() + placed.text.rows().size() * placed.text.rowHeight();
+    if (placed.lowerLeft.y() - size >= inside.top() && boxTop + size <= inside.bottom())
+        return;
+    const QRectF ink = placed.text.inkAt(placed.lowerLeft);
+    if (ink.isEmpty())
+        return;
+    if (ink.top() < inside.top())
+        placed.lowerLeft.ry() += inside.top() - ink.top();
+    else if (ink.bottom() > inside.bottom())
+        placed.lowerLeft.ry() -= ink.bottom() - inside.bottom();
+}
 
 } // namespace
 
 RollLayout::RollLayout() : LabelLayout(exifPointSize) {
-    setExposureBlock(space);
-    for (AttributedText* text : singleLineTexts())
-        text->assign(space, exifFont());
+    blankExifTexts();
+    exif_.fixedRows = true;
+    textsChanged();
 }
 
 QString RollLayout::medium() const {
     return MediaRoll60Key;
 }
 
-std::array<AttributedText*, 5> RollLayout::singleLineTexts() {
-    return {&exifInst_, &exifLens1_, &exifLens2_, &dateTime_, &fileNameStr_};
-}
-
-void RollLayout::setExposureBlock(const QString& block) {
-    exifData_.assign(block, exifFont());
-    exifData_.setFixedRowHeight(exposureRowHeight);
+QRectF RollLayout::innerFrame() {
+    return QRectF(0, 0, labelSide, labelSide)
+        .adjusted(frameInset, frameInset, -frameInset, -frameInset);
 }
 
 void RollLayout::applyFonts() {
-    setExposureBlock(exifData_.string());
-    for (AttributedText* text : singleLineTexts())
-        text->setAttributes(exifFont());
+    exif_.fixedRows = true;
 }
 
 QSizeF RollLayout::thumbnailSizeFor(const QSizeF& pictureSize) const {
@@ -79,18 +118,6 @@ QRectF RollLayout::thumbnailRect() const {
     return QRectF(QPointF(thumbnailX, thumbnailY), thumbnailSize());
 }
 
-void RollLayout::storeLensText(const QString& piece) {
-    const QString block = cutText(piece, lensTextLimit);
-    if (block.size() > lensLineLimit) {
-        const QString firstLine = cutText(block, lensLineLimit);
-        exifLens1_.assign(firstLine, exifFont());
-        exifLens2_.assign(block.mid(firstLine.size()), exifFont());
-    } else {
-        exifLens1_.assign(block, exifFont());
-        exifLens2_.assign(space, exifFont());
-    }
-}
-
 void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& info) {
     // Decided again for every photograph.
     setMakerSkip(info.contains(skipMaker) && info.value(skipMaker).toBool());
@@ -98,16 +125,16 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     const ShownItems items(displaySettings(), info);
     // Camera line: maker and model.
     QString piece;
-    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
-        piece = items.value(maker) + space;
+    if (!makerSkip())
+        items.appendIfShown(piece, maker, space);
     items.appendIfShown(piece, model, QString());
-    exifInst_.assign(cutText(piece, cameraLineLimit), exifFont());
+    exif_.camera = piece;
 
-    // Lens text: an absent lens maker or model still leaves its space.
+    // Lens text: lens maker and model, each followed by a space.
     lens().takePhotograph(items);
-    storeLensText(lens().text(displaySettings(), space));
+    exif_.lens = lens().text(displaySettings(), space);
 
-    // Exposure block: six rows, each cut on its own; an empty row keeps its place.
+    // Exposure block: six rows; an empty row keeps its place.
     const std::vector<std::vector<std::pair<QString, QString>>> rows{
         {{focalLength, QString()}, {focalLengthIn35mmFormat, QString()}},
         {{fNumber, space}, {exposureTime, QString()}},
@@ -116,62 +143,105 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
         {{meteringMode, QString()}},
         {{whiteBalance, QString()}},
     };
-    QString block;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
+    QStringList block;
+    for (const auto& row : rows) {
         piece.clear();
-        for (const auto& [key, separator] : rows[row])
+        for (const auto& [key, separator] : row)
             items.appendIfShown(piece, key, separator);
-        block += cutText(piece, shortTextLimit);
-        if (row + 1 < rows.size())
-            block += rowSeparator;
+        block << piece;
     }
-    setExposureBlock(block);
+    exif_.exposure = block.join(rowSeparator);
+    exif_.fixedRows = true;
 
-    // The date is never cut.
-    dateTime_.assign(items.shownDate().value_or(QString()), exifFont());
-
-    showFileNameAlone(items.shownFileName(record.fileName()));
+    exif_.captureDate = items.shownDate().value_or(QString());
+    exif_.fileName = items.shownFileName(record.fileName());
 
     if (items.isOn(imageDescription))
-        setTitle(cutText(items.valueOrSpace(imageDescription), shortTextLimit));
+        setTitle(items.valueOrSpace(imageDescription));
     if (const auto source = signTypeSourceKey(displaySettings()))
-        setPhotographer(cutText(items.valueOrSpace(*source), shortTextLimit));
+        setPhotographer(items.valueOrSpace(*source));
 }
 
 void RollLayout::showPickedLens() {
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
-    QString piece;
+    exif_.lens.clear();
     if (SettingsFile::isItemOn(displaySettings(), lensModel)) {
         if (lens().showsPhotographLens())
-            piece = lens().photographLensModel();
+            exif_.lens = lens().photographLensModel();
         else if (isShownUserLens(lens().pickedLens()))
-            piece = lens().pickedLens();
+            exif_.lens = lens().pickedLens();
     }
-    storeLensText(piece);
+}
+
+void RollLayout::showFileNameAlone(const QString& name) {
+    exif_.fileName = name;
 }
 
 // The exposure block keeps only its font until the next photograph or font change.
-void RollLayout::showFileNameAlone(const QString& name) {
-    fileNameStr_.assign(cutText(name, shortTextLimit), exifFont());
-}
-
 void RollLayout::blankExifTexts() {
-    for (AttributedText* text : singleLineTexts())
-        text->assign(space, exifFont());
-    exifData_.assign(space, exifFont());
+    exif_ = ExifTexts{space, space, space, false, space, space};
 }
 
-std::vector<PlacedText> RollLayout::placedTexts() const {
-    return {
-        {QStringLiteral("titleString"), titleText(), {textX, titleY}},
-        {QStringLiteral("authorString"), photographerText(), {textX, authorY}},
-        {QStringLiteral("exifData"), exifData_, {exposureBlockX, exposureBlockY}},
-        {QStringLiteral("exifInst"), exifInst_, {textX, cameraLineY}},
-        {QStringLiteral("exifLens1"), exifLens1_, {textX, lens1Y}},
-        {QStringLiteral("exifLens2"), exifLens2_, {textX, lens2Y}},
-        {QStringLiteral("fileNameStr"), fileNameStr_, {textX, fileNameY}},
-        {QStringLiteral("dateTime"), dateTime_, {textX, dateY}},
-    };
+void RollLayout::fitLine(Place place, const QString& text, const QFont& font) {
+    PlacedText& placed = placed_[place];
+    const QString line = oneLine(text);
+    const TextFitting::Fitted fit = TextFitting::fit({line}, font, roomFrom(placed.lowerLeft.x()));
+    placed.text = AttributedText(fit.rows.front(), fit.font);
+    if (fit.shortened.front())
+        shortened_.push_back({placed.field, line, fit.rows.front()});
+}
+
+void RollLayout::fitLensText() {
+    const QString text = oneLine(exif_.lens);
+    const qreal room = roomFrom(textX);
+    AttributedText& first = placed_[LensFirstLine].text;
+    AttributedText& second = placed_[LensSecondLine].text;
+    if (TextFitting::fits(text, exifFont(), room)) {
+        first.assign(text, exifFont());
+        second.assign(space, exifFont());
+        return;
+    }
+    // The first line ends before a space where it can; the second takes the rest.
+    const qsizetype firstEnd = TextFitting::longestFittingStart(text, exifFont(), room, true);
+    qsizetype secondStart = firstEnd;
+    while (secondStart < text.size() && text.at(secondStart).isSpace())
+        ++secondStart;
+    first.assign(text.left(firstEnd), exifFont());
+    const TextFitting::Fitted fit = TextFitting::fit({text.mid(secondStart)}, exifFont(), room);
+    second.assign(fit.rows.front(), fit.font);
+    if (fit.shortened.front())
+        shortened_.push_back(
+            {placed_[LensSecondLine].field, text, text.left(secondStart) + fit.rows.front()});
+}
+
+void RollLayout::fitExposureBlock() {
+    PlacedText& placed = placed_[Exposure];
+    const QStringList rows = rowsOf(exif_.exposure);
+    const TextFitting::Fitted fit =
+        TextFitting::fit(rows, exifFont(), roomFrom(placed.lowerLeft.x()));
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        if (fit.shortened.at(row))
+            shortened_.push_back({placed.field, rows.at(row), fit.rows.at(row)});
+    placed.text.assign(fit.rows.join(rowSeparator), fit.font);
+    if (exif_.fixedRows)
+        placed.text.setFixedRowHeight(exposureRowHeight);
+}
+
+// In drawing order, so that the shortened texts are told in that order too.
+void RollLayout::textsChanged() {
+    shortened_.clear();
+    placed_.clear();
+    for (const TextPlace& place : textPlaces)
+        placed_.push_back({QString::fromLatin1(place.field), AttributedText(), place.lowerLeft});
+    fitLine(Title, titleText().string(), titleText().font());
+    fitLine(Photographer, photographerText().string(), photographerText().font());
+    fitExposureBlock();
+    fitLine(Camera, exif_.camera, exifFont());
+    fitLensText();
+    fitLine(FileName, exif_.fileName, exifFont());
+    fitLine(CaptureDate, exif_.captureDate, exifFont());
+    for (PlacedText& placed : placed_)
+        keepInsideFrame(placed);
 }
 
 void RollLayout::drawBackground(LabelCanvas& canvas, const QRectF& bounds) const {

@@ -1,23 +1,19 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "pictures/Picture.h"
 
-#include <array>
+#include <QString>
 
 // The "Roll 60" label: a fixed square of 170 by 170 points with a double frame, a
 // thumbnail with a six-row exposure block beside it, the date and file name above,
-// camera and lens lines below, title and photographer at the bottom. Texts taken from
-// the photograph are cut to fixed character counts instead of growing the label.
+// camera and lens lines below, title and photographer at the bottom. The square never
+// grows: each text is fitted to its place, measured in its font (see TextFitting), and
+// nothing is drawn outside the inner frame.
 class RollLayout : public LabelLayout {
 public:
     static constexpr double labelSide = 170.0;
     // The thumbnail fits a square of this side and is never enlarged.
-    static constexpr double thumbnailSide = Picture::rollThumbnailSide;
-    static constexpr qsizetype cameraLineLimit = 34;
-    static constexpr qsizetype lensLineLimit = 34;
-    static constexpr qsizetype lensTextLimit = 68;
-    static constexpr qsizetype shortTextLimit = 19;
+    static constexpr double thumbnailSide = 67.0;
     static constexpr int exposureRows = 6;
     static constexpr qreal exposureRowHeight = 11;
 
@@ -25,14 +21,19 @@ public:
 
     QString medium() const override;
     QSizeF labelSize() const override { return QSizeF(labelSide, labelSide); }
-    std::vector<PlacedText> placedTexts() const override;
+    std::vector<PlacedText> placedTexts() const override { return placed_; }
+    std::vector<ShortenedText> shortenedTexts() const override { return shortened_; }
 
-    const AttributedText& exifInst() const { return exifInst_; }
-    const AttributedText& exifLens1() const { return exifLens1_; }
-    const AttributedText& exifLens2() const { return exifLens2_; }
-    const AttributedText& dateTime() const { return dateTime_; }
-    const AttributedText& fileNameStr() const { return fileNameStr_; }
-    const AttributedText& exifData() const { return exifData_; }
+    // The inner frame, in label coordinates: every text lies inside it.
+    static QRectF innerFrame();
+
+    // The texts as placed, fitted to their places.
+    const AttributedText& cameraLine() const { return placed_[Camera].text; }
+    const AttributedText& lensFirstLine() const { return placed_[LensFirstLine].text; }
+    const AttributedText& lensSecondLine() const { return placed_[LensSecondLine].text; }
+    const AttributedText& captureDate() const { return placed_[CaptureDate].text; }
+    const AttributedText& fileNameLine() const { return placed_[FileName].text; }
+    const AttributedText& exposureBlock() const { return placed_[Exposure].text; }
 
 protected:
     QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
@@ -42,19 +43,44 @@ protected:
     void blankExifTexts() override;
     void showFileNameAlone(const QString& name) override;
     void applyFonts() override;
+    void textsChanged() override;
     void drawBackground(LabelCanvas& canvas, const QRectF& bounds) const override;
 
 private:
-    // The single-line Exif texts: camera, both lens lines, date and file name.
-    std::array<AttributedText*, 5> singleLineTexts();
-    // Cuts the lens text to its limit and splits it over the two lens lines.
-    void storeLensText(const QString& piece);
-    void setExposureBlock(const QString& block);
+    // The texts taken from the photograph, whole, before they are fitted.
+    struct ExifTexts {
+        QString camera;
+        QString lens;
+        // The exposure block, its rows separated by carriage returns.
+        QString exposure;
+        // The block's rows are exactly exposureRowHeight apart (after a photograph or a
+        // font change, not after clearing).
+        bool fixedRows = false;
+        QString captureDate;
+        QString fileName;
+    };
 
-    AttributedText exifInst_;
-    AttributedText exifLens1_;
-    AttributedText exifLens2_;
-    AttributedText dateTime_;
-    AttributedText fileNameStr_;
-    AttributedText exifData_;
+    // The placed texts, in drawing order.
+    enum Place {
+        Title,
+        Photographer,
+        Exposure,
+        Camera,
+        LensFirstLine,
+        LensSecondLine,
+        FileName,
+        CaptureDate,
+        placeCount
+    };
+
+    // Fits a single-line text to the room from its place to the inner frame.
+    void fitLine(Place place, const QString& text, const QFont& font);
+    // Fits the lens text to the first lens line, going on in the second when it is too
+    // long for one.
+    void fitLensText();
+    void fitExposureBlock();
+
+    ExifTexts exif_;
+    std::vector<PlacedText> placed_;
+    std::vector<ShortenedText> shortened_;
 };

@@ -39,10 +39,8 @@ const QColor& rulerColour() {
 
 constexpr qreal rulerFontSize = 12;
 constexpr qreal lineWidth = 1;
-// The least room between one number's end and the next number.
-constexpr double numberGap = 2;
 
-// Keeps every nth number.
+// Keeps every nth number, from zero.
 std::vector<Number> everyNth(const std::vector<Number>& numbers, std::size_t nth) {
     std::vector<Number> kept;
     for (std::size_t index = 0; index < numbers.size(); index += nth)
@@ -50,27 +48,32 @@ std::vector<Number> everyNth(const std::vector<Number>& numbers, std::size_t nth
     return kept;
 }
 
-// Whether, keeping every nth number, one would run into the next.
-bool overlapAtEvery(std::size_t nth, const std::vector<Number>& numbers,
-                    const std::vector<double>& widths) {
+// Whether, keeping every nth number, each stands apart from the next.
+bool apartAtEvery(std::size_t nth, const std::vector<Number>& numbers,
+                  const std::vector<double>& widths) {
     for (std::size_t index = nth; index < numbers.size(); index += nth)
         if (numbers[index - nth].x + widths[index - nth] + numberGap > numbers[index].x)
-            return true;
-    return false;
+            return false;
+    return true;
 }
 
-// The fewest numbers left out for the rest to stand apart: every number, or every
-// 2nd, 5th or 10th.
-std::vector<Number> thinnedOut(const std::vector<Number>& numbers) {
+// The numbers drawn whole within the width, as many as can stand apart: every one, or
+// every 2nd, 5th, 10th, 20th, 50th and so on.
+std::vector<Number> wholeAndApart(const std::vector<Number>& numbers, double width) {
     const QFont font = numberFont();
+    std::vector<Number> whole;
     std::vector<double> widths;
-    for (const Number& number : numbers)
-        widths.push_back(AttributedText(number.text, font).width());
-    constexpr std::size_t sparsest = 10;
-    for (const std::size_t nth : {1, 2, 5})
-        if (!overlapAtEvery(nth, numbers, widths))
-            return everyNth(numbers, nth);
-    return everyNth(numbers, sparsest);
+    for (const Number& number : numbers) {
+        const double numberWidth = AttributedText(number.text, font).width();
+        if (number.x >= 0 && number.x + numberWidth <= width) {
+            whole.push_back(number);
+            widths.push_back(numberWidth);
+        }
+    }
+    for (std::size_t decade = 1;; decade *= 10)
+        for (const std::size_t nth : {decade, 2 * decade, 5 * decade})
+            if (nth >= whole.size() || apartAtEvery(nth, whole, widths))
+                return everyNth(whole, nth);
 }
 
 } // namespace
@@ -116,7 +119,7 @@ Marks marksAtZoom(double width, bool metric, double zoom) {
         number.x += number.tickX * (zoom - 1);
         number.tickX *= zoom;
     }
-    marks.numbers = thinnedOut(marks.numbers);
+    marks.numbers = wholeAndApart(marks.numbers, width);
     return marks;
 }
 

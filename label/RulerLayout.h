@@ -42,10 +42,15 @@ struct Marks {
 // as the ruler draws them, and the last short tick may lie at or just past the width.
 Marks marksForWidth(double width, bool metric);
 
+// The least room between one number's end and the next number: closer, two numbers
+// read as one.
+inline constexpr double numberGap = 4;
+
 // The marks for a ruler `width` pixels wide above a label shown at `zoom`: the ticks
 // follow the label's lengths at that zoom, while tick heights and each number's
-// distance from its tick stay those of actual size. Where numbers would run into each
-// other, only every 2nd, 5th or 10th is kept.
+// distance from its tick stay those of actual size. Only numbers drawn whole within
+// the width are kept, and where they would come closer than numberGap, only every 2nd,
+// 5th, 10th, 20th, 50th ... from zero.
 Marks marksAtZoom(double width, bool metric, double zoom);
 
 // The font of the ruler's numbers, the same at every zoom.

@@ -4,6 +4,7 @@
 #include "photo/ConstStrings.h"
 #include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
+#include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
 using namespace ExifItemRules;
@@ -27,6 +28,28 @@ constexpr qreal exifInstY = 31.5;
 constexpr double blankThumbnailWidth = 1.0;
 
 const QString fullStopSeparator = QStringLiteral(". ");
+
+// The room the title's glyphs leave above the small caption below it.
+constexpr qreal captionClearance = 0.75;
+
+// The clear band the small caption stands on: under each of its glyphs, everything
+// from a little above the glyph's top down to the strip's bottom edge.
+QPainterPath clearBandUnder(const AttributedText& caption, const QPointF& lowerLeft) {
+    QPainterPath band;
+    const QStringList rows = caption.rows();
+    const QList<qreal> baselines = caption.baselines(lowerLeft.y());
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        // Outlines have their baseline at 0 and y downwards.
+        const QPainterPath outline = FontCatalogue::textOutline(rows.at(row), caption.font());
+        for (const QPolygonF& contour : outline.toSubpathPolygons()) {
+            const QRectF glyph = contour.boundingRect();
+            band.addRect(QRectF(QPointF(lowerLeft.x() + glyph.left() - captionClearance, 0),
+                                QPointF(lowerLeft.x() + glyph.right() + captionClearance,
+                                        baselines.at(row) - glyph.top() + captionClearance)));
+        }
+    }
+    return band.simplified();
+}
 
 float widest(const std::array<const AttributedText*, 4>& texts) {
     RunningMaximum maximum;
@@ -101,17 +124,17 @@ void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
         setMakerSkip(info.value(skipMaker).toBool());
 
     const ShownItems items(displaySettings(), info);
-    // Line 1: maker, model and lens, each closed by a full stop. Only the maker is
-    // tested for presence; an absent model or lens still leaves its separator.
+    // Line 1: maker, model and lens, each closed by a full stop; an empty or absent
+    // one leaves no separator either.
     QString work;
     if (items.isPresent(maker))
         exifMaker_ = items.value(maker);
-    if (items.isOn(maker) && !makerSkip() && items.isPresent(maker))
-        work = exifMaker_ + fullStopSeparator;
+    if (items.isOn(maker) && !makerSkip())
+        appendItem(work, exifMaker_, fullStopSeparator);
     if (items.isPresent(model))
         exifModel_ = items.value(model);
     if (items.isOn(model))
-        work += exifModel_ + fullStopSeparator;
+        appendItem(work, exifModel_, fullStopSeparator);
     lens().takePhotograph(items);
     work += lens().text(displaySettings(), fullStopSeparator);
     exifInst_.assign(work, exifFont());
@@ -134,8 +157,7 @@ void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     // Line 4: white balance, date and file name.
     work.clear();
     items.appendIfShown(work, whiteBalance, space);
-    if (const auto date = items.shownDate())
-        work += *date + space;
+    appendItem(work, items.shownDate().value_or(QString()), space);
     work += items.shownFileName(record.fileName());
     exifOther_.assign(work, exifFont());
 
@@ -149,9 +171,9 @@ void TapeLayout::showPickedLens() {
     // Maker and model as kept from the last photograph, separated by single spaces.
     QString work;
     if (SettingsFile::isItemOn(displaySettings(), maker) && !makerSkip())
-        work = exifMaker_ + space;
+        appendItem(work, exifMaker_, space);
     if (SettingsFile::isItemOn(displaySettings(), model))
-        work += exifModel_ + space;
+        appendItem(work, exifModel_, space);
     work += lens().text(displaySettings(), space);
     exifInst_.assign(work, exifFont());
 }
@@ -162,8 +184,8 @@ void TapeLayout::showFileNameAlone(const QString& name) {
 }
 
 void TapeLayout::blankExifTexts() {
-    exifMaker_ = space;
-    exifModel_ = space;
+    exifMaker_.clear();
+    exifModel_.clear();
     for (AttributedText* line : exifLines())
         line->assign(space, exifFont());
 }
@@ -171,8 +193,13 @@ void TapeLayout::blankExifTexts() {
 std::vector<PlacedText> TapeLayout::placedTexts() const {
     const float titleColumn = imageWidth() + gap + gap;
     const float exifColumn = imageWidth() + gap + gap + titleWidth() + gap;
+    // The tails of the title's g, j, p, q and y would run into the "Photographer" caption
+    // below, which stands on a clear band instead.
     return {
-        {QStringLiteral("titleString"), titleText(), {titleColumn, titleY}},
+        {QStringLiteral("titleString"),
+         titleText(),
+         {titleColumn, titleY},
+         clearBandUnder(indexAuthorString_, {titleColumn, indexAuthorY})},
         {QStringLiteral("authorString"), photographerText(), {titleColumn, authorY}},
         {QStringLiteral("indexAuthorString"), indexAuthorString_, {titleColumn, indexAuthorY}},
         {QStringLiteral("indexTitleString"), indexTitleString_, {titleColumn, indexTitleY}},

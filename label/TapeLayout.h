@@ -1,7 +1,6 @@
 #pragma once
 
 #include "label/LabelLayout.h"
-#include "pictures/Picture.h"
 
 #include <array>
 
@@ -11,7 +10,7 @@
 class TapeLayout : public LabelLayout {
 public:
     // The thumbnail fills the strip's height.
-    static constexpr double tapeHeight = Picture::tapeThumbnailHeight;
+    static constexpr double tapeHeight = 43.0;
     // Left margin, gap after the thumbnail, gap after the title column, right margin.
     static constexpr float gap = 6.0f;
 

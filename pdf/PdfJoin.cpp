@@ -1,5 +1,7 @@
 #include "pdf/PdfJoin.h"
 
+#include "pdf/PdfFailures.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QRegularExpression>
@@ -22,21 +24,17 @@ constexpr qsizetype tableBlockBytes = 64 * 1024;
 constexpr int subsetTagLetters = 5;
 constexpr int lettersInTag = 26;
 
-// Why the join stopped; caught where it began.
-struct Failure {
-    QString reason;
-};
-
+// The join stops by throwing the Failure that says why; it is caught where it began.
 [[noreturn]] void failUnknownForm() {
-    throw Failure{QStringLiteral("a part of the PDF is not as Qt's PDF writer makes it")};
+    throw PdfFailures::unknownForm();
 }
 
 QByteArray readAt(QFileDevice& file, qint64 offset, qint64 length) {
     if (!file.seek(offset))
-        throw Failure{file.errorString()};
+        throw PdfFailures::ofDevice(file);
     QByteArray bytes = file.read(length);
     if (bytes.size() != length)
-        throw Failure{file.errorString()};
+        throw PdfFailures::ofDevice(file);
     return bytes;
 }
 
@@ -231,7 +229,7 @@ public:
     explicit Output(QIODevice& device) : device_(device) {}
     void write(const QByteArray& bytes) {
         if (device_.write(bytes) != bytes.size())
-            throw Failure{device_.errorString()};
+            throw PdfFailures::ofDevice(device_);
         written_ += bytes.size();
     }
     qint64 written() const { return written_; }
@@ -317,13 +315,11 @@ void checkPages(const std::vector<Part>& parts, const std::vector<PdfJoin::PageS
     for (const PdfJoin::PageSource& page : pages) {
         if (page.part >= parts.size() || page.page >= taken[page.part].size() ||
             taken[page.part][page.page])
-            throw Failure{QStringLiteral("the parts of the PDF do not hold the pages asked for")};
+            failUnknownForm();
         taken[page.part][page.page] = true;
     }
     if (pages.size() != total)
-        throw Failure{QStringLiteral("the parts of the PDF hold %1 pages, not %2")
-                          .arg(total)
-                          .arg(pages.size())};
+        failUnknownForm();
 }
 
 void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages,
@@ -372,10 +368,10 @@ void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource
 
 namespace PdfJoin {
 
-QString join(const std::vector<QFileDevice*>& parts, const std::vector<PageSource>& pages,
-             QIODevice& target) {
+Status join(const std::vector<QFileDevice*>& parts, const std::vector<PageSource>& pages,
+            QIODevice& target) {
     if (parts.empty())
-        return QStringLiteral("no PDF to join");
+        return PdfFailures::unknownForm();
     try {
         std::vector<Part> read;
         for (QFileDevice* part : parts)
@@ -383,9 +379,9 @@ QString join(const std::vector<QFileDevice*>& parts, const std::vector<PageSourc
         Output output(target);
         writeJoined(read, pages, output);
     } catch (const Failure& failure) {
-        return failure.reason;
+        return failure;
     }
-    return QString();
+    return {};
 }
 
 } // namespace PdfJoin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
 #include <cstddef>
 #include <vector>
@@ -22,9 +22,8 @@ struct PageSource {
 };
 
 // Writes to target the pages in the given order (each page of every part exactly
-// once) as one document with the first part's document information. Empty on
-// success, else why not.
-QString join(const std::vector<QFileDevice*>& parts, const std::vector<PageSource>& pages,
-             QIODevice& target);
+// once) as one document with the first part's document information.
+Status join(const std::vector<QFileDevice*>& parts, const std::vector<PageSource>& pages,
+            QIODevice& target);
 
 } // namespace PdfJoin

@@ -1,17 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPageLayout>
 #include <QSize>
 #include <QSizeF>
-#include <QString>
 
-#include <vector>
-
-class QFileDevice;
+#include <optional>
 
 // Pages of exact, fractional sizes in PDF files made with Qt's PDF writer, whose pages
 // are whole points: each page is begun with a layout large enough for it, and once the
-// document is finished its page boxes are given the exact sizes in place.
+// document is finished its page boxes are given the exact sizes in place (see
+// PdfInPlace.h).
 namespace PdfPageBoxes {
 
 // The whole points that cover size points in each direction.
@@ -20,8 +19,9 @@ QSize pointsCovering(const QSizeF& size);
 // The whole-point page layout that holds a page of size points.
 QPageLayout wholePointLayout(const QSizeF& size);
 
-// Rewrites the finished PDF's page boxes, in page order, as the exact sizes; empty on
-// success, else why the file is not as Qt's writer makes it.
-QString fixPageBoxes(QFileDevice& pdf, const std::vector<QSizeF>& sizes);
+// The box of a page of exact size as it replaces the box Qt wrote for it ("0 0
+// W.000000 H.000000", the text between the brackets of /MediaBox), in exactly as many
+// bytes; nothing when the written box is of another form or size.
+std::optional<QByteArray> exactBox(const QByteArray& written, const QSizeF& exact);
 
 } // namespace PdfPageBoxes

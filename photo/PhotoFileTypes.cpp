@@ -1,11 +1,11 @@
 #include "photo/PhotoFileTypes.h"
 
-#include <QFileInfo>
+#include "platform/FileNames.h"
 
 namespace {
 
 QString pathExtension(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = FileNames::fileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot > 0 ? name.mid(dot + 1) : QString();
 }

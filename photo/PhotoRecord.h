@@ -1,6 +1,7 @@
 #pragma once
 
 #include "photo/AnalysisFailure.h"
+#include "pictures/PrintBoxes.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -23,6 +24,9 @@ struct AnalysisOptions {
     // succeeds when its picture decodes: the record then has the picture, an empty
     // dictionary and withoutCameraData() set. Off, such a photograph fails.
     bool acceptWithoutCameraData = false;
+    // The sizes the picture prints at, which decide how finely it is decoded (the
+    // labels': labelPictureBoxes()); none decodes every pixel.
+    PrintBoxes pictureBoxes = {};
 };
 
 // One opened photograph: its picture, the photo information dictionary built from its

@@ -26,7 +26,8 @@ void PhotoRecord::setPhotoData(const FileData& data) {
 namespace {
 
 std::shared_ptr<Picture> decodedPicture(const AnalysisOptions& options, const FileData& data) {
-    return options.pictureDecoder ? options.pictureDecoder(data) : Picture::initWithData(data);
+    return options.pictureDecoder ? options.pictureDecoder(data)
+                                  : Picture::initWithData(data, options.pictureBoxes);
 }
 
 } // namespace

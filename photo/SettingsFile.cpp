@@ -1,8 +1,19 @@
 #include "photo/SettingsFile.h"
 
 #include "platform/FontCatalogue.h"
+#include "platform/UserFolders.h"
+
+#include <QDir>
 
 namespace SettingsFile {
+
+QString userFilePath() {
+    return QDir(userConfigFolder()).filePath(QStringLiteral("kestavolin/kestavolin.plist"));
+}
+
+QString formerUserFilePath() {
+    return QDir(QDir::homePath()).filePath(QStringLiteral("Documents/kestavolin.plist"));
+}
 
 bool isTrue(const QVariant& value) {
     return value.typeId() == QMetaType::Bool && value.toBool();

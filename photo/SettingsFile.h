@@ -9,6 +9,12 @@
 // the lens entry standing for the photograph's own lens, and the default label font.
 namespace SettingsFile {
 
+// The user's settings file: $XDG_CONFIG_HOME/kestavolin/kestavolin.plist (by default
+// ~/.config/kestavolin/kestavolin.plist).
+QString userFilePath();
+// Where older versions kept it: ~/Documents/kestavolin.plist. Read, never written.
+QString formerUserFilePath();
+
 // Keys of the property-list file.
 inline const QString photographerKey = QStringLiteral("photographer");
 inline const QString lensListKey = QStringLiteral("lensList");
@@ -23,6 +29,8 @@ inline const QString labelWithoutCameraDataKey = QStringLiteral("labelWithoutCam
 // Whether a listed photograph given no title takes the title stored in its own
 // metadata (off when absent).
 inline const QString titlesFromPhotosKey = QStringLiteral("titlesFromPhotos");
+// The lens of photographs without one of their own (absent in older files).
+inline const QString defaultLensKey = QStringLiteral("defaultLens");
 
 // A display setting is on only when it holds the boolean true: a missing key, and a
 // hand-edited value of another type ("yes", 1), mean off.

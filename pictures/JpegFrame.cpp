@@ -13,6 +13,10 @@ constexpr unsigned char startOfScan = 0xDA;
 constexpr unsigned char endOfImage = 0xD9;
 constexpr int blockSide = 8;
 constexpr qint64 bytesPerBlock = 64 * 2;
+// The JPEG decoder reduces by at most this factor in each direction while decoding;
+// Qt scales what it yields the rest of the way.
+constexpr qint64 largestReduction = 8;
+constexpr qint64 bytesPerPixel = 4;
 
 struct Component {
     int horizontal = 1;
@@ -110,4 +114,14 @@ std::optional<JpegFrame> JpegFrame::read(const unsigned char* bytes, std::size_t
     if (frame && frame->needsWholeCoefficientBuffer)
         frame->coefficientBufferBytes = coefficientBytes(frame->width, frame->height, components);
     return frame;
+}
+
+qint64 JpegFrame::decodeBytes(const PrintBoxes& boxes) const {
+    const QSize full(width, height);
+    const QSize decoded =
+        PictureReduction::halvedAtLeast(full, PictureReduction::neededSize(full, boxes));
+    const qint64 reducedPixels =
+        ceilDiv(width, largestReduction) * ceilDiv(height, largestReduction);
+    const qint64 pixels = std::max(qint64(decoded.width()) * decoded.height(), reducedPixels);
+    return coefficientBufferBytes + pixels * bytesPerPixel;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/PictureReduction.h"
+
 #include <QtGlobal>
 
 #include <cstddef>
@@ -21,4 +23,9 @@ struct JpegFrame {
     // The frame of the JPEG in bytes, or nothing when they are not a JPEG with a
     // frame header.
     static std::optional<JpegFrame> read(const unsigned char* bytes, std::size_t length);
+
+    // The memory decoding the picture for its print boxes takes at most: the
+    // coefficient buffer, when it needs one, and the pixels the decoder hands over
+    // before Qt's final scaling.
+    qint64 decodeBytes(const PrintBoxes& boxes) const;
 };

@@ -2,136 +2,72 @@
 
 #include "pictures/DecodeLimits.h"
 #include "pictures/JpegFrame.h"
-#include "pictures/PictureReduction.h"
+#include "pictures/PluginDecoder.h"
 #include "pictures/PsdDecoder.h"
 #include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 
-#include <algorithm>
-#include <cmath>
+#include <cstring>
+#include <optional>
 
 namespace {
 
-constexpr double pointsPerInch = 72.0;
 constexpr qint64 bytesPerMebibyte = 1024 * 1024;
-// Qt's plug-ins refuse images whose pixels alone would take more than this.
-constexpr int imageAllocationLimitMegabytes =
-    static_cast<int>(pictureDecodeMemoryLimit / bytesPerMebibyte);
-// The JPEG decoder reduces by at most this factor in each direction while decoding;
-// Qt scales what it yields the rest of the way.
-constexpr qint64 largestJpegReduction = 8;
-constexpr qint64 bytesPerPixel = 4;
 
-QSize transposed(QSize size, bool swap) {
-    return swap ? size.transposed() : size;
+enum class Format { Jpeg, Tiff, Psd, Other };
+
+// The format the bytes start as. A document whose header the PSD decoder cannot read,
+// like anything else unknown, is left to the image plug-ins.
+Format formatOf(const unsigned char* bytes, std::size_t length) {
+    const auto startsWith = [&](const char* magic, std::size_t size) {
+        return length >= size && std::memcmp(bytes, magic, size) == 0;
+    };
+    if (startsWith("\xFF\xD8", 2))
+        return Format::Jpeg;
+    // Classic and big TIFF, in either byte order.
+    if (startsWith("II*\0", 4) || startsWith("MM\0*", 4) || startsWith("II+\0", 4) ||
+        startsWith("MM\0+", 4))
+        return Format::Tiff;
+    PsdDecoder::Header header;
+    if (PsdDecoder::readHeader(bytes, length, header))
+        return Format::Psd;
+    return Format::Other;
 }
 
-// The size reached by halving full as often as it stays at least needed. The JPEG
-// decoder scales by halves within its transform, so such a size is decoded directly,
-// without a resampling pass that would cost time and detail.
-QSize halvedAtLeast(QSize full, QSize needed) {
-    return PictureReduction::reducedSize(full, PictureReduction::powerOfTwoFactor(full, needed));
-}
-
-std::shared_ptr<Picture> decodeWithImagePlugins(const FileData& data) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.bytes()),
-                                                     static_cast<qsizetype>(data.length()));
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return nullptr;
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(imageAllocationLimitMegabytes);
-
-    const QSize storedSize = reader.size();
-    // The scaled size is given in the file's stored orientation; the orientation is
-    // applied after decoding.
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    QSize fullSize = transposed(storedSize, turned);
-    if (storedSize.isValid()) {
-        const QSize decoded = halvedAtLeast(fullSize, Picture::decodedSizeFor(fullSize));
-        if (decoded != fullSize)
-            reader.setScaledSize(transposed(decoded, turned));
+std::optional<DecodedPicture> decoded(const FileData& data, const PrintBoxes& boxes) {
+    const unsigned char* bytes = data.bytes();
+    const auto length = static_cast<std::size_t>(data.length());
+    switch (formatOf(bytes, length)) {
+    case Format::Jpeg:
+        // Refused from its frame header, before anything is allocated for it.
+        if (!Picture::refusalReason(data, boxes).isEmpty())
+            return std::nullopt;
+        break;
+    case Format::Tiff:
+        // TIFFs the reducing decoder does not read, and those small enough to need no
+        // reduction, come whole from the image plug-ins.
+        if (auto reduced = TiffDecoder::decode(bytes, length, boxes))
+            return reduced;
+        break;
+    case Format::Psd:
+        return PsdDecoder::decode(bytes, length, boxes);
+    case Format::Other:
+        break;
     }
-    QImage image = reader.read();
-    if (image.isNull())
-        return nullptr;
-    if (!storedSize.isValid())
-        fullSize = image.size();
-    return Picture::initWithImage(std::move(image), QSizeF(fullSize));
-}
-
-// A TIFF larger than the labels need is reduced while it is read rather than decoded
-// whole first; null when the file is not one the TIFF decoder reads or needs no
-// reduction, so the image plug-ins decode it.
-std::shared_ptr<Picture> decodeTiffReduced(const FileData& data) {
-    const auto length = static_cast<std::size_t>(data.length());
-    const auto header = TiffDecoder::readHeader(data.bytes(), length);
-    if (!header)
-        return nullptr;
-    const bool turned = header->transformation.testFlag(QImageIOHandler::TransformationRotate90);
-    const QSize fullSize = transposed(header->size, turned);
-    const QSize decoded = halvedAtLeast(fullSize, Picture::decodedSizeFor(fullSize));
-    if (decoded == fullSize)
-        return nullptr;
-    const QImage stored =
-        TiffDecoder::decodeReduced(data.bytes(), length, transposed(decoded, turned));
-    if (stored.isNull())
-        return nullptr;
-    return Picture::initWithImage(TiffDecoder::upright(stored, header->transformation),
-                                  QSizeF(fullSize));
-}
-
-std::shared_ptr<Picture> decodePsd(const FileData& data, const PsdDecoder::Header& header) {
-    const auto length = static_cast<std::size_t>(data.length());
-    QImage image = PsdDecoder::decode(data.bytes(), length, Picture::decodedSizeFor(header.size));
-    if (image.isNull())
-        return nullptr;
-    return Picture::initWithImage(std::move(image), QSizeF(header.size));
-}
-
-// The memory a JPEG's decode takes at most: its coefficient buffer, when it needs
-// one, and the pixels the decoder hands over before Qt's final scaling.
-qint64 jpegDecodeBytes(const JpegFrame& frame) {
-    const QSize full(frame.width, frame.height);
-    const QSize decoded = halvedAtLeast(full, Picture::decodedSizeFor(full));
-    const qint64 reducedPixels = ((frame.width + largestJpegReduction - 1) / largestJpegReduction) *
-                                 ((frame.height + largestJpegReduction - 1) / largestJpegReduction);
-    const qint64 pixels = std::max(qint64(decoded.width()) * decoded.height(), reducedPixels);
-    return frame.coefficientBufferBytes + pixels * bytesPerPixel;
+    return PluginDecoder::decode(bytes, length, boxes);
 }
 
 } // namespace
 
 Picture::Picture(QImage image, QSizeF size) : image_(std::move(image)), size_(size) {}
 
-QSize Picture::decodedSizeFor(QSize fullSize) {
-    if (fullSize.isEmpty())
-        return fullSize;
-    const double pixelsPerPoint = printResolutionDpi / pointsPerInch;
-    const double width = fullSize.width();
-    const double height = fullSize.height();
-    // Tape 18 draws the picture tapeThumbnailHeight points high whatever its width;
-    // Roll 60 fits its longer side into rollThumbnailSide points.
-    const double forTape = tapeThumbnailHeight * pixelsPerPoint / height;
-    const double forRoll = rollThumbnailSide * pixelsPerPoint / std::max(width, height);
-    const double scale = std::max(forTape, forRoll);
-    if (scale >= 1.0)
-        return fullSize;
-    return QSize(std::min(fullSize.width(), static_cast<int>(std::ceil(width * scale))),
-                 std::min(fullSize.height(), static_cast<int>(std::ceil(height * scale))));
-}
-
-QString Picture::refusalReason(const FileData& data) {
+QString Picture::refusalReason(const FileData& data, const PrintBoxes& boxes) {
     const auto frame = JpegFrame::read(data.bytes(), static_cast<std::size_t>(data.length()));
     if (!frame)
         return QString();
-    const qint64 needed = jpegDecodeBytes(*frame);
+    const qint64 needed = frame->decodeBytes(boxes);
     if (needed <= pictureDecodeMemoryLimit)
         return QString();
     return QStringLiteral("decoding its %1 × %2 pixel picture would need %3 MiB, more than the "
@@ -142,15 +78,11 @@ QString Picture::refusalReason(const FileData& data) {
         .arg(pictureDecodeMemoryLimit / bytesPerMebibyte);
 }
 
-std::shared_ptr<Picture> Picture::initWithData(const FileData& data) {
-    if (!refusalReason(data).isEmpty())
+std::shared_ptr<Picture> Picture::initWithData(const FileData& data, const PrintBoxes& boxes) {
+    auto picture = decoded(data, boxes);
+    if (!picture)
         return nullptr;
-    PsdDecoder::Header header;
-    if (PsdDecoder::readHeader(data.bytes(), static_cast<std::size_t>(data.length()), header))
-        return decodePsd(data, header);
-    if (auto reduced = decodeTiffReduced(data))
-        return reduced;
-    return decodeWithImagePlugins(data);
+    return initWithImage(std::move(picture->image), QSizeF(picture->fullSize));
 }
 
 std::shared_ptr<Picture> Picture::initWithImage(QImage image, QSizeF fullSize) {

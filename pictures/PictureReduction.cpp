@@ -1,6 +1,41 @@
 #include "pictures/PictureReduction.h"
 
+#include <cmath>
+
+namespace {
+
+constexpr double pointsPerInch = 72.0;
+
+} // namespace
+
 namespace PictureReduction {
+
+// Each box asks for the scale at which the picture just fits it, at the print
+// resolution; the largest of them is needed.
+QSize neededSize(QSize fullSize, const PrintBoxes& boxes) {
+    if (fullSize.isEmpty() || boxes.empty())
+        return fullSize;
+    const double pixelsPerPoint = printResolutionDpi / pointsPerInch;
+    const double width = fullSize.width();
+    const double height = fullSize.height();
+    double scale = 0.0;
+    for (const QSizeF& box : boxes)
+        scale = std::max(scale, std::min(box.width() * pixelsPerPoint / width,
+                                         box.height() * pixelsPerPoint / height));
+    if (scale >= 1.0)
+        return fullSize;
+    return QSize(std::min(fullSize.width(), static_cast<int>(std::ceil(width * scale))),
+                 std::min(fullSize.height(), static_cast<int>(std::ceil(height * scale))));
+}
+
+QSize halvedAtLeast(QSize full, QSize needed) {
+    return reducedSize(full, powerOfTwoFactor(full, needed));
+}
+
+QSize turnedSize(QSize size, QImageIOHandler::Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90) ? size.transposed()
+                                                                            : size;
+}
 
 int powerOfTwoFactor(QSize size, QSize atLeast, int largestFactor) {
     int factor = 1;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "pictures/PrintBoxes.h"
+
 #include <QImage>
+#include <QImageIOHandler>
 #include <QSize>
 
 #include <algorithm>
@@ -9,8 +12,33 @@
 #include <limits>
 #include <vector>
 
+// A picture as a decoder hands it over: its pixels upright and reduced to what its
+// print boxes need, and the photograph's full upright size in pixels.
+struct DecodedPicture {
+    QImage image;
+    QSize fullSize;
+};
+
 // How a picture is reduced while it is decoded, shared by the picture decoders.
 namespace PictureReduction {
+
+// Pictures print at up to this resolution, so pixels beyond it are never seen.
+inline constexpr int printResolutionDpi = 600;
+
+// The fewest pixels a picture of fullSize upright pixels needs: the smallest scale
+// that gives printResolutionDpi in every box, never enlarged. With no box, every
+// pixel. Decoding keeps at least this many (up to twice as many in each direction,
+// whatever the decoder reaches without resampling).
+QSize neededSize(QSize fullSize, const PrintBoxes& boxes);
+
+// The size reached by halving full as often as it stays at least needed. The JPEG
+// decoder scales by halves within its transform, so such a size is decoded directly,
+// without a resampling pass that would cost time and detail.
+QSize halvedAtLeast(QSize full, QSize needed);
+
+// The size of a picture once the transformation is applied (a quarter turn swaps its
+// sides); applied again, the size it was stored at.
+QSize turnedSize(QSize size, QImageIOHandler::Transformations transformation);
 
 // The largest power of two, up to largestFactor, that reduces size (each side rounded
 // up) to no less than atLeast. The JPEG decoder scales by such factors within its

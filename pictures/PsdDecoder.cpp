@@ -2,11 +2,11 @@
 
 #include "pictures/ByteCursor.h"
 #include "pictures/DecodeLimits.h"
-#include "pictures/PictureReduction.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -163,7 +163,7 @@ bool skipSection(ByteCursor& cursor, int lengthWidth) {
 }
 
 // The largest whole factor that leaves the document at least atLeast in both
-// directions; an empty atLeast keeps every pixel.
+// directions.
 int reductionFactor(QSize size, QSize atLeast) {
     if (atLeast.isEmpty())
         return 1;
@@ -220,10 +220,11 @@ bool readHeader(const unsigned char* bytes, std::size_t length, Header& header) 
     return true;
 }
 
-QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
+std::optional<DecodedPicture> decode(const unsigned char* bytes, std::size_t length,
+                                     const PrintBoxes& boxes) {
     Header header;
     if (!readHeader(bytes, length, header))
-        return QImage();
+        return std::nullopt;
     const bool largeDocument = bytes[5] == psbVersion;
 
     ByteCursor cursor(bytes, length);
@@ -232,22 +233,23 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
     // format); the composite image data follows them.
     if (!skipSection(cursor, 4) || !skipSection(cursor, 4) ||
         !skipSection(cursor, largeDocument ? 8 : 4))
-        return QImage();
+        return std::nullopt;
 
     PlaneReader planes;
     if (!planes.open(bytes, length, cursor, header, largeDocument))
-        return QImage();
+        return std::nullopt;
 
-    const int factor = reductionFactor(header.size, atLeast);
+    const int factor =
+        reductionFactor(header.size, PictureReduction::neededSize(header.size, boxes));
     const int channels = channelsFor(header.colorMode);
     PictureReduction::BlockAverager blocks(header.size, factor, channels);
     const QSize reduced = blocks.outputSize();
     if (static_cast<std::uint64_t>(reduced.width()) * static_cast<std::uint64_t>(reduced.height()) >
         maxOutputPixels)
-        return QImage();
+        return std::nullopt;
     QImage image(reduced, QImage::Format_RGB32);
     if (image.isNull())
-        return QImage();
+        return std::nullopt;
 
     const int height = header.size.height();
     const auto pixel = [&header](const auto& means) { return toRgb(means, header.colorMode); };
@@ -258,13 +260,13 @@ QImage decode(const unsigned char* bytes, std::size_t length, QSize atLeast) {
             for (int y = firstY; y < lastY; ++y) {
                 const unsigned char* row = planes.row(c, static_cast<std::size_t>(y));
                 if (!row)
-                    return QImage();
+                    return std::nullopt;
                 blocks.addSamples(c, row, 1);
             }
         }
         blocks.writeRow(outY, reinterpret_cast<QRgb*>(image.scanLine(outY)), pixel);
     }
-    return image;
+    return DecodedPicture{std::move(image), header.size};
 }
 
 } // namespace PsdDecoder

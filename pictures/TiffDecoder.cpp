@@ -1,7 +1,6 @@
 #include "pictures/TiffDecoder.h"
 
 #include "pictures/DecodeLimits.h"
-#include "pictures/PictureReduction.h"
 
 #include <QTransform>
 
@@ -167,36 +166,18 @@ QImageIOHandler::Transformations transformationFor(uint16_t orientation) {
     }
 }
 
-} // namespace
-
-namespace TiffDecoder {
-
-std::optional<Header> readHeader(const unsigned char* bytes, std::size_t length) {
-    const TiffFile file(bytes, length);
-    const QSize size = file.get() ? file.size() : QSize();
-    if (size.isEmpty() || file.channels() == 0)
-        return std::nullopt;
-    uint16_t orientation = ORIENTATION_TOPLEFT;
-    TIFFGetFieldDefaulted(file.get(), TIFFTAG_ORIENTATION, &orientation);
-    return Header{size, transformationFor(orientation)};
-}
-
-QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLeast) {
-    const TiffFile file(bytes, length);
-    const int channels = file.get() ? file.channels() : 0;
-    const QSize size = channels ? file.size() : QSize();
-    if (size.isEmpty() || atLeast.isEmpty())
-        return {};
-    const int factor = PictureReduction::powerOfTwoFactor(size, atLeast, maximumFactor);
+// The picture as stored, reduced by factor, each pixel the mean of its block; null
+// when a scanline cannot be read or the result would be too large.
+QImage reduced(const TiffFile& file, int channels, QSize size, int factor) {
     const tmsize_t lineSize = TIFFScanlineSize(file.get());
     if (lineSize < static_cast<tmsize_t>(size.width()) * channels ||
         lineSize > maximumScanlineBytes)
         return {};
     PictureReduction::BlockAverager blocks(size, factor, channels);
-    const QSize reduced = blocks.outputSize();
-    if (static_cast<qint64>(reduced.width()) * reduced.height() > maximumDecodedPixels)
+    const QSize reducedSize = blocks.outputSize();
+    if (static_cast<qint64>(reducedSize.width()) * reducedSize.height() > maximumDecodedPixels)
         return {};
-    QImage image(reduced, QImage::Format_RGB32);
+    QImage image(reducedSize, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     const bool invert = file.whiteIsZero();
@@ -220,12 +201,40 @@ QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLea
     return image;
 }
 
+// The image turned upright by the transformation (mirrors first, then the turn).
 QImage upright(const QImage& image, QImageIOHandler::Transformations transformation) {
     QImage turned = image.mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
                                    transformation.testFlag(QImageIOHandler::TransformationFlip));
     if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
         turned = turned.transformed(QTransform().rotate(90));
     return turned;
+}
+
+} // namespace
+
+namespace TiffDecoder {
+
+std::optional<DecodedPicture> decode(const unsigned char* bytes, std::size_t length,
+                                     const PrintBoxes& boxes) {
+    const TiffFile file(bytes, length);
+    const int channels = file.get() ? file.channels() : 0;
+    const QSize stored = channels ? file.size() : QSize();
+    if (stored.isEmpty())
+        return std::nullopt;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    TIFFGetFieldDefaulted(file.get(), TIFFTAG_ORIENTATION, &orientation);
+    const auto transformation = transformationFor(orientation);
+    const QSize full = PictureReduction::turnedSize(stored, transformation);
+    const QSize decoded =
+        PictureReduction::halvedAtLeast(full, PictureReduction::neededSize(full, boxes));
+    if (decoded == full)
+        return std::nullopt;
+    const int factor = PictureReduction::powerOfTwoFactor(
+        stored, PictureReduction::turnedSize(decoded, transformation), maximumFactor);
+    const QImage image = reduced(file, channels, stored, factor);
+    if (image.isNull())
+        return std::nullopt;
+    return DecodedPicture{upright(image, transformation), full};
 }
 
 } // namespace TiffDecoder

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QImage>
-#include <QImageIOHandler>
-#include <QSize>
+#include "pictures/PictureReduction.h"
 
 #include <cstddef>
 #include <optional>
@@ -10,24 +8,15 @@
 // Large TIFF photographs decoded a scanline at a time, each block of pixels averaged
 // into the reduced picture as it is read, so the picture never exists at full size
 // in memory (Qt's TIFF plug-in can only decode whole). Reads single images stored in
-// strips of 8-bit grayscale or RGB samples, any compression libtiff decodes; anything
-// else is left to the image plug-ins.
+// strips of 8-bit grayscale or RGB samples, any compression libtiff decodes.
 namespace TiffDecoder {
 
-struct Header {
-    QSize size; // as stored, before the orientation is applied
-    QImageIOHandler::Transformations transformation;
-};
-
-// The header of a TIFF this decoder reads, or nothing.
-std::optional<Header> readHeader(const unsigned char* bytes, std::size_t length);
-
-// The picture (as stored) reduced by the largest power of two that keeps it at least
-// atLeast, each pixel the mean of its block; a null image when the file cannot be
-// decoded or the result would be larger than any picture the labels could use.
-QImage decodeReduced(const unsigned char* bytes, std::size_t length, QSize atLeast);
-
-// The image turned upright by the transformation (mirrors first, then the turn).
-QImage upright(const QImage& image, QImageIOHandler::Transformations transformation);
+// The picture, larger than its print boxes need, reduced by the largest power of two
+// that keeps it at least the size they need (each pixel the mean of its block) and
+// turned upright. Nothing when the file is of another kind, needs no reduction,
+// cannot be decoded, or would give a picture larger than any print could use: the
+// image plug-ins then read it.
+std::optional<DecodedPicture> decode(const unsigned char* bytes, std::size_t length,
+                                     const PrintBoxes& boxes);
 
 } // namespace TiffDecoder

@@ -32,7 +32,10 @@ ScopedAlertPresenter::~ScopedAlertPresenter() {
 }
 
 QString standardErrorLine(const AlertContent& alert) {
-    return QStringLiteral("%1: %2").arg(alert.title, alert.message);
+    QString line = QStringLiteral("%1: %2").arg(alert.title, alert.message);
+    for (const QString& detail : alert.details)
+        line += QStringLiteral("\n  ") + detail;
+    return line;
 }
 
 int StandardErrorAlertPresenter::present(const AlertContent& alert) {

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
-// Modal alerts: a title, a message and up to three buttons. Where an alert appears
-// depends on the installed presenter: a dialog in the application, standard error on
-// the command line, a record in tests.
+class QWidget;
+
+// Modal alerts: a title, a message, the lines it is about and up to three buttons. Where an alert
+// appears depends on the installed presenter: a dialog in the application, standard error on the
+// command line, a record in tests.
 
 struct AlertContent {
-    QString title;
-    QString message;
-    QString defaultButton;
-    QString alternateButton;
-    QString otherButton;
+    QString title{};
+    QString message{};
+    QString defaultButton{};
+    QString alternateButton{};
+    QString otherButton{};
+    // The items the message is about (files, labels), one a line, shown in a list that
+    // scrolls when it is long.
+    QStringList details{};
 };
 
 // Results of an alert: which button ended it.
@@ -50,13 +56,20 @@ private:
     AlertPresenter* previous_;
 };
 
-// A modal message box with the alert's buttons.
-class MessageBoxAlertPresenter : public AlertPresenter {
+// A modal dialog of the alert: its title whole at the top, the message, the details in
+// a list, and its buttons; never larger than the screen it is shown on.
+class DialogAlertPresenter : public AlertPresenter {
 public:
+    // The dialogs are shown over the parent (none: over the active window).
+    explicit DialogAlertPresenter(QWidget* parent = nullptr) : parent_(parent) {}
     int present(const AlertContent& alert) override;
+
+private:
+    QWidget* parent_;
 };
 
-// The alert as one line of standard error: "title: message".
+// The alert as standard error shows it: "title: message", then each detail on a line
+// of its own.
 QString standardErrorLine(const AlertContent& alert);
 
 // Writes standardErrorLine to standard error and answers the default button.

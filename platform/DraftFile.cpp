@@ -1,5 +1,7 @@
 #include "platform/DraftFile.h"
 
+#include "platform/FileNames.h"
+
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -44,7 +46,7 @@ DraftFile::DraftFile(const QString& target) : target_(target) {}
 DraftFile::~DraftFile() = default;
 
 bool DraftFile::open() {
-    const QString folder = QFileInfo(target_).absolutePath();
+    const QString folder = FileNames::fileInfo(target_).absolutePath();
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
     if (fd >= 0)

@@ -87,4 +87,12 @@ QByteArray toNative(const QString& name) {
     return bytes;
 }
 
+QString plainFilePath(const QString& path) {
+    return path.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + path : path;
+}
+
+QFileInfo fileInfo(const QString& path) {
+    return QFileInfo(plainFilePath(path));
+}
+
 } // namespace FileNames

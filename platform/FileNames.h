@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 // File names as the system hands them over (bytes, from the command line or another
@@ -14,5 +15,12 @@ namespace FileNames {
 
 QString fromNative(const QByteArray& name);
 QByteArray toNative(const QString& name);
+
+// The path as Qt's file classes (QFile, QFileInfo, QSaveFile) must be given it to name
+// a file of the file system: they take a name that begins with ':' for one of the
+// program's own resources, so such a relative path becomes "./:name". Every path a
+// user gives goes through here before it reaches them.
+QString plainFilePath(const QString& path);
+QFileInfo fileInfo(const QString& path);
 
 } // namespace FileNames

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
+#include <QTransform>
 
 #include <fontconfig/fontconfig.h>
 
@@ -356,9 +357,15 @@ QString charactersWithoutGlyph(const QString& text, const QFont& font) {
 }
 
 QPainterPath textOutline(const QString& text, const QFont& font) {
+    // Laid out at the measuring size and scaled back, as widths are measured: at its own
+    // size on a device of one dot per point, hinting would round every advance to a
+    // whole point.
+    QFont reference = font;
+    reference.setPointSizeF(measuringSize);
     QPainterPath outline;
-    outline.addText(QPointF(), QFont(font, &pointDevice()), text);
-    return outline;
+    outline.addText(QPointF(), QFont(reference, &pointDevice()), text);
+    const qreal scale = font.pointSizeF() / measuringSize;
+    return QTransform::fromScale(scale, scale).map(outline);
 }
 
 QFontMetricsF metricsInPoints(const QFont& font) {

@@ -57,8 +57,9 @@ qreal textWidth(const QString& text, const QFont& font);
 QString charactersWithoutGlyph(const QString& text, const QFont& font);
 
 // The outlines of one line of text in the font at its point size, in points, with the
-// start of its baseline at the origin and y downwards. Characters the font lacks take
-// the outlines of the face Qt falls back to, as when the text is drawn.
+// start of its baseline at the origin and y downwards, unhinted like textWidth, so the
+// outlines span the text's width. Characters the font lacks take the outlines of the
+// face Qt falls back to, as when the text is drawn.
 QPainterPath textOutline(const QString& text, const QFont& font);
 
 // The font's metrics (ascent, descent, line spacing) in points.

@@ -61,3 +61,31 @@ bool installToolkitStringTables(const QLocale& locale) {
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
            QCoreApplication::installTranslator(&toolkitTable);
 }
+
+QString localizedText(const QString& key, const QStringList& arguments) {
+    const QString pattern = localizedString(key);
+    QString filled;
+    filled.reserve(pattern.size());
+    bool placed = false;
+    for (qsizetype at = 0; at < pattern.size(); ++at) {
+        const QChar c = pattern.at(at);
+        if (c != QLatin1Char('%') || at + 1 >= pattern.size() || !pattern.at(at + 1).isDigit()) {
+            filled += c;
+            continue;
+        }
+        qsizetype end = at + 1;
+        int number = 0;
+        while (end < pattern.size() && pattern.at(end).isDigit() && number < 100)
+            number = number * 10 + pattern.at(end++).digitValue();
+        if (number >= 1 && number <= arguments.size()) {
+            filled += arguments.at(number - 1);
+            placed = true;
+            at = end - 1;
+        } else {
+            filled += c;
+        }
+    }
+    if (!placed && !arguments.isEmpty())
+        filled += QStringLiteral(" (%1)").arg(arguments.join(QStringLiteral(", ")));
+    return filled;
+}

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // Texts shown to the user are looked up by key in the application's string table
 // (Qt Linguist tables compiled into the program, looked up by message id). A key the
@@ -9,6 +10,11 @@
 
 // The text for the key in the current string table, or the key itself.
 QString localizedString(const QString& key);
+// That text with its numbered places (%1, %2, ...) filled by the arguments in one pass,
+// so that an argument holding "%2" (a file name, say) is taken as it stands. A text
+// without places (a key the table does not hold) is followed by its arguments, so that
+// nothing given is lost.
+QString localizedText(const QString& key, const QStringList& arguments);
 
 // From now on every lookup yields its key (tests, the command line's
 // --no-translations), the texts of windows and panels included.

@@ -1,5 +1,6 @@
 #include "platform/PropertyList.h"
 
+#include "platform/FileNames.h"
 #include "platform/PropertyListNesting.h"
 #include "platform/WholeFileWriter.h"
 
@@ -249,8 +250,8 @@ ReadResult readData(const QByteArray& bytes) {
 }
 
 ReadResult readFile(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
+    QFile file(FileNames::plainFilePath(path));
+    if (FileNames::fileInfo(path).isDir())
         return {QVariant(), QStringLiteral("Cannot read “%1”: it is a folder").arg(path)};
     if (!file.open(QIODevice::ReadOnly))
         return {QVariant(), QStringLiteral("Cannot read “%1”: %2").arg(path, file.errorString())};
@@ -296,7 +297,7 @@ QString writeXmlFile(const QString& path, const QVariantMap& map) {
 }
 
 bool ensureParentFolder(const QString& path) {
-    const QString folder = QFileInfo(path).absolutePath();
+    const QString folder = FileNames::fileInfo(path).absolutePath();
     return QDir().mkpath(folder) && QFileInfo(folder).isDir();
 }
 

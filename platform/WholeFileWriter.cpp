@@ -1,11 +1,13 @@
 #include "platform/WholeFileWriter.h"
 
+#include "platform/FileNames.h"
+
 #include <QSaveFile>
 
 namespace WholeFileWriter {
 
 QString write(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
+    QSaveFile file(FileNames::plainFilePath(path));
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     // The bytes may wait in the file's buffer until commit(), and commit() renames the

@@ -21,15 +21,24 @@ MediumDialog::MediumDialog(QWidget* parent)
     // Without a close button the only way out is a choice.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui_->mediumBox, &QComboBox::activated, this, [this] { userChose_ = true; });
     applyPanelColours(this);
 }
 
 MediumDialog::~MediumDialog() = default;
 
-std::unique_ptr<MediumDialog> MediumDialog::run(QWidget* parent) {
+std::unique_ptr<MediumDialog> MediumDialog::run(QWidget* parent,
+                                                const std::function<void(MediumDialog&)>& prepare) {
     auto panel = std::make_unique<MediumDialog>(parent);
+    if (prepare)
+        prepare(*panel);
     panel->exec();
     return panel;
+}
+
+void MediumDialog::suggest(const QString& medium) {
+    if (!userChose_)
+        ui_->mediumBox->setCurrentIndex(medium == MediaRoll60Key ? rollItemIndex : 0);
 }
 
 QComboBox* MediumDialog::mediumBox() const {

@@ -4,11 +4,13 @@
 #include "photo/DefaultExifItems.h"
 #include "photo/SettingsFile.h"
 #include "preferences/PanelColours.h"
+#include "preferences/PanelFit.h"
 #include "ui_PreferencesDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -75,6 +77,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     setExifItemState(defaultExifItemsStatus());
     awakeFromNib();
     applyPanelColours(this);
+    fitPanelToScreen(*this, *ui_->panelScroll);
 }
 
 PreferencesDialog::~PreferencesDialog() = default;
@@ -222,6 +225,24 @@ bool PreferencesDialog::titlesFromPhotos() const {
 
 bool PreferencesDialog::labelWithoutCameraData() const {
     return ui_->withoutCameraDataCk->isChecked();
+}
+
+void PreferencesDialog::setDefaults(const QString& photographer, const QStringList& lensNames,
+                                    const QString& lens) {
+    givenPhotographer_ = photographer;
+    ui_->defaultPhotographerBox->setText(photographer);
+    ui_->defaultLensBox->clear();
+    ui_->defaultLensBox->addItems(lensNames);
+    ui_->defaultLensBox->setCurrentIndex(int(lensNames.indexOf(lens)));
+}
+
+QString PreferencesDialog::defaultPhotographer() const {
+    const QString typed = ui_->defaultPhotographerBox->text();
+    return typed.isEmpty() ? givenPhotographer_ : typed;
+}
+
+QString PreferencesDialog::defaultLens() const {
+    return ui_->defaultLensBox->currentText();
 }
 
 void PreferencesDialog::accept() {

@@ -21,7 +21,8 @@ class PreferencesDialog;
 }
 
 // The preferences panel: the label medium, the label font (family and style), which
-// Exif items the label shows and how the photo list takes photographs in. The caller loads the
+// Exif items the label shows, the photographer and lens of photographs that have none
+// of their own, and how the photo list takes photographs in. The caller loads the
 // current settings into it, runs it with openPreferencesPanel() and, when that answers true, reads
 // the choices back. The panel itself reads and writes no file.
 class PreferencesDialog : public QDialog {
@@ -47,6 +48,13 @@ public:
     void setListOptions(bool titlesFromPhotos, bool labelWithoutCameraData);
     bool titlesFromPhotos() const;
     bool labelWithoutCameraData() const;
+    // The default photographer, and the default lens among the lens list's names
+    // (none shown when the list does not hold it).
+    void setDefaults(const QString& photographer, const QStringList& lensNames,
+                     const QString& lens);
+    // The photographer typed; an emptied field answers the one it was given.
+    QString defaultPhotographer() const;
+    QString defaultLens() const;
 
     // Runs the panel modally; true when the user confirmed.
     bool openPreferencesPanel();
@@ -98,6 +106,7 @@ private:
     QString fontFamilyName_;
     quint64 fontStyleIndex_ = 0;
     QString mediaType_;
+    QString givenPhotographer_;
     QVariantMap exifItemState_;
     bool makerSkip_ = true;
 };

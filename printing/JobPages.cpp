@@ -33,4 +33,14 @@ double smallestScale(const std::vector<Page>& pages) {
     return scale;
 }
 
+std::vector<std::vector<Page>> runsOfOneSize(const std::vector<Page>& pages) {
+    std::vector<std::vector<Page>> runs;
+    for (const Page& page : pages) {
+        if (runs.empty() || runs.back().back().page.size != page.page.size)
+            runs.emplace_back();
+        runs.back().push_back(page);
+    }
+    return runs;
+}
+
 } // namespace JobPages

@@ -41,4 +41,7 @@ bool sizesDiffer(const std::vector<Page>& pages);
 // The smallest printed scale of the pages: below 1 when a label had to shrink.
 double smallestScale(const std::vector<Page>& pages);
 
+// The pages in runs of one size, in their order.
+std::vector<std::vector<Page>> runsOfOneSize(const std::vector<Page>& pages);
+
 } // namespace JobPages

@@ -42,6 +42,7 @@ std::variant<LabelPage, PageProblem> labelPage(const QueueMedium& medium, QSizeF
         length = medium.maximumLength;
 
     LabelPage page;
+    page.medium = medium;
     page.scale = scale;
     page.size = QSizeF(medium.width, length);
     page.pageSizeOption = medium.customLength ? customPageSizeOption(page.size) : medium.sizeName;

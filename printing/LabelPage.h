@@ -22,13 +22,16 @@ struct LabelPage {
     QString pageSizeOption;
     // True when the driver must take the page as it is, without turning it.
     bool keepOrientation = false;
+    // The label printer's medium the page is made for; kind Other on other queues.
+    QueueMedium medium;
 };
 
 // Why a label cannot be printed on a queue's medium.
 enum class PageProblem {
-    NoLabelMedium, // a tape printer without tape of the label's width
-    LabelTooLong,  // longer than the longest page the driver takes
-    LabelTooWide,  // it would have to shrink below minimumPrintScale to fit across
+    NoLabelMedium,         // no tape or roll at least as wide as the label across it
+    LabelTooLong,          // longer than the longest page the driver takes
+    LabelTooWide,          // it would have to shrink below minimumPrintScale to fit across
+    LoadedMediumTooNarrow, // the printer says what it has loaded, and none is wide enough
 };
 
 // A label is shrunk to fit the printable band across a roll, but not below this.

@@ -3,16 +3,14 @@
 #include "pdf/PdfPageBoxes.h"
 #include "platform/DraftFile.h"
 #include "platform/LocalizedText.h"
-#include "printing/JobPages.h"
+#include "printing/IppLabelPrinter.h"
 #include "printing/LabelPage.h"
-#include "printing/PrintQueue.h"
+#include "printing/PrinterStateReasons.h"
 
 #include <QDir>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QStringList>
@@ -25,13 +23,13 @@ namespace {
 // The print engine key under which Qt's system print engine keeps the job options
 // the print dialog set, as a flat list of name, value, name, value...
 const auto rawJobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-// The resolution of the PDF's drawing coordinates.
-constexpr int pdfResolutionDpi = 1200;
 // The print service's PDF filter puts every page of a job on the one page size the job
 // asks for. A job whose pages differ goes in the format that filter itself produces,
 // so that each label keeps its own page, and its length, on to the driver; the
 // filters after it give each page whole points.
 const QString finishedPdfFormat = QStringLiteral("application/vnd.cups-pdf");
+// The resolution of a printer's raster documents when it names none.
+constexpr int defaultRasterDpi = 300;
 
 // Options that decide the pages; the labels' pages replace whatever the user had, and
 // copies are written into the document, as the filter that makes them may not run.
@@ -52,16 +50,38 @@ QPageSize pointPageSize(QSizeF size) {
     return QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch);
 }
 
-PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings,
-                             const std::vector<JobPages::Page>& pages) {
+// The format the queue's pages go in: PDF for queues with a driver; for a driverless
+// queue the raster its printer takes, which passes the queue unchanged with each page
+// at its own size (its PDF filter would put every page on the first one's); for a
+// printer of a URI PDF when it takes it, else its raster.
+QString documentFormat(const PrintQueue& queue) {
+    const QStringList& formats = queue.documentFormats;
+    const QStringList preferred =
+        queue.direct ? QStringList{JobDocument::pdfFormat, JobDocument::pwgRasterFormat,
+                                   JobDocument::appleRasterFormat}
+                     : QStringList{JobDocument::appleRasterFormat, JobDocument::pwgRasterFormat};
+    for (const QString& format : preferred) {
+        if (formats.contains(format))
+            return format;
+    }
+    return queue.direct ? QString() : JobDocument::pdfFormat;
+}
+
+PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings, const PrintQueue& queue,
+                             const std::vector<JobPages::Page>& pages, const QString& format) {
     PrintJob::Options options;
     for (const auto& option : settings.printerOptions) {
         if (!pageOptions.contains(option.first))
             options << option;
     }
+    // A printer of a URI takes the page size from the document and its media-col.
+    if (queue.direct)
+        return options;
     const LabelPage& first = pages.front().page;
     // The driver chooses its medium (the tape's width) from the job's page size.
     options << qMakePair(QStringLiteral("PageSize"), first.pageSizeOption);
+    if (format != JobDocument::pdfFormat)
+        return options;
     // The PDF filter turns pages that look like landscape ones; a label printer's page
     // is already the way round its driver wants it.
     if (first.keepOrientation)
@@ -69,44 +89,6 @@ PrintJob::Options jobOptions(const PrintSetup::JobSettings& settings,
     if (JobPages::sizesDiffer(pages))
         options << qMakePair(QStringLiteral("document-format"), finishedPdfFormat);
     return options;
-}
-
-// Writes each page with its label on it, every page of its own exact size; false with
-// the reason when the file could not be written.
-bool writePages(QFileDevice& file, const std::vector<JobPages::Page>& pages,
-                const std::vector<PrintSetup::Label>& labels, const QString& title,
-                QString* error) {
-    QPdfWriter pdf(&file);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Kestavolin"));
-    pdf.setResolution(pdfResolutionDpi);
-    QPainter painter;
-    std::vector<QSizeF> sizes;
-    for (const auto& [label, page] : pages) {
-        pdf.setPageLayout(PdfPageBoxes::wholePointLayout(page.size));
-        if (sizes.empty()) {
-            if (!painter.begin(&pdf)) {
-                *error = file.errorString();
-                return false;
-            }
-            painter.setRenderHint(QPainter::Antialiasing);
-        } else {
-            pdf.newPage();
-        }
-        sizes.push_back(page.size);
-        painter.save();
-        painter.scale(pdfResolutionDpi / 72.0, pdfResolutionDpi / 72.0);
-        painter.setTransform(page.labelToPage, true);
-        painter.setClipRect(QRectF(QPointF(0, 0), labels[label].size));
-        labels[label].draw(painter);
-        painter.restore();
-    }
-    if (!painter.end() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    *error = PdfPageBoxes::fixPageBoxes(file, sizes);
-    return error->isEmpty();
 }
 
 // The page a label takes on an ordinary queue or in a file: the paper the user chose,
@@ -124,26 +106,22 @@ LabelPage ordinaryPage(const PrintSetup::JobSettings& settings, QSizeF labelSize
     return page;
 }
 
-// The job's pages, copies times over: on a label printer's medium the page each label
-// needs there, on an ordinary queue or in a file the page of ordinaryPage.
-std::variant<std::vector<JobPages::Page>, JobPages::Unprintable>
-plannedPages(const PrintSetup::JobSettings& settings, const QueueMedium& medium,
-             const std::vector<PrintSetup::Label>& labels, int copies) {
-    std::vector<QSizeF> labelSizes;
-    for (const PrintSetup::Label& label : labels)
-        labelSizes.push_back(label.size);
-    return JobPages::plan(labelSizes, copies,
-                          [&](QSizeF labelSize) -> std::variant<LabelPage, PageProblem> {
-                              if (medium.kind == QueueKind::Other)
-                                  return ordinaryPage(settings, labelSize);
-                              return labelPage(medium, labelSize);
-                          });
+// The page of a label on the queue: on its label printer's medium, else the ordinary page.
+std::variant<LabelPage, PageProblem> pageOn(const PrintSetup::JobSettings& settings,
+                                            const PrintQueue& queue, QSizeF labelSize) {
+    if (queue.medium.kind != QueueKind::Other)
+        return labelPage(queue.medium, labelSize);
+    if (queue.ippPrinter)
+        return ippLabelPage(*queue.ippPrinter, labelSize);
+    return ordinaryPage(settings, labelSize);
 }
 
 PrintSetup::Failure failureOf(PageProblem problem) {
     switch (problem) {
     case PageProblem::NoLabelMedium:
         return PrintSetup::Failure::NoLabelMedium;
+    case PageProblem::LoadedMediumTooNarrow:
+        return PrintSetup::Failure::LoadedMediumTooNarrow;
     case PageProblem::LabelTooLong:
         return PrintSetup::Failure::LabelTooLong;
     case PageProblem::LabelTooWide:
@@ -161,16 +139,24 @@ QString failureKey(PrintSetup::Failure failure) {
         return QStringLiteral("printNoLabelsMsg");
     case PrintSetup::Failure::NoSuchQueue:
         return QStringLiteral("printNoQueueMsg");
+    case PrintSetup::Failure::ServiceNotAnswering:
+        return QStringLiteral("printServiceNotAnsweringMsg");
+    case PrintSetup::Failure::ServiceUnreachable:
+        return QStringLiteral("printServiceUnreachableMsg");
     case PrintSetup::Failure::QueueStopped:
         return QStringLiteral("printQueueStoppedMsg");
     case PrintSetup::Failure::QueueRefusesJobs:
         return QStringLiteral("printQueueRefusesMsg");
     case PrintSetup::Failure::NoLabelMedium:
         return QStringLiteral("printNoTapeSizeMsg");
+    case PrintSetup::Failure::LoadedMediumTooNarrow:
+        return QStringLiteral("printLoadedTooNarrowMsg");
     case PrintSetup::Failure::LabelTooLong:
         return QStringLiteral("printLabelTooLongMsg");
     case PrintSetup::Failure::LabelTooWide:
         return QStringLiteral("printLabelTooWideMsg");
+    case PrintSetup::Failure::NoDocumentFormat:
+        return QStringLiteral("printNoDocumentFormatMsg");
     case PrintSetup::Failure::NotWritten:
         return QStringLiteral("printNotWrittenMsg");
     case PrintSetup::Failure::JobNotCreated:
@@ -181,6 +167,40 @@ QString failureKey(PrintSetup::Failure failure) {
 
 QString withDetail(const QString& message, const QString& detail) {
     return detail.isEmpty() ? message : QStringLiteral("%1 (%2)").arg(message, detail);
+}
+
+QString labelMediumOf(const PrintSetup::JobSettings& settings, QSizeF labelSize) {
+    if (!settings.labelMedium.isEmpty())
+        return settings.labelMedium;
+    return labelSize.width() > labelSize.height() ? QStringLiteral("Tape 18")
+                                                  : QStringLiteral("Roll 60");
+}
+
+QueueKind kindOf(const PrintQueue& queue) {
+    if (queue.medium.kind != QueueKind::Other)
+        return queue.medium.kind;
+    return queue.ippPrinter ? queue.ippPrinter->kind : QueueKind::Other;
+}
+
+// The medium whose margins a needed medium is told with: the first the printer has
+// loaded, or the queue's own.
+QueueMedium loadedOrMedium(const PrintQueue& queue) {
+    if (queue.ippPrinter && !queue.ippPrinter->media.empty())
+        return queue.ippPrinter->media.front();
+    return queue.medium;
+}
+
+// What the printer has loaded, as the user is told, each medium once.
+QString loadedMediaText(const PrintQueue& queue) {
+    QStringList loaded;
+    if (queue.ippPrinter && queue.ippPrinter->reportsLoaded) {
+        for (const QueueMedium& medium : queue.ippPrinter->media) {
+            const QString text = loadedMediumText(medium);
+            if (!loaded.contains(text))
+                loaded << text;
+        }
+    }
+    return loaded.join(localizedString(QStringLiteral("listSeparator")));
 }
 
 } // namespace
@@ -208,68 +228,160 @@ JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
     return settings;
 }
 
-Submission printLabels(const JobSettings& settings, const std::vector<Label>& labels) {
+Submission lookupFailure(const QueueLookup& lookup) {
     Submission submission;
-    if (labels.empty()) {
-        submission.failure = Failure::NoLabels;
-        return submission;
-    }
-    if (!settings.outputFile.isEmpty()) {
-        // Every label fits a page of its own size; a file holds each label once, as a
-        // PDF file chosen in the print dialog always has.
-        const auto pages =
-            std::get<std::vector<JobPages::Page>>(plannedPages(settings, QueueMedium(), labels, 1));
-        DraftFile file(settings.outputFile);
-        if (!file.open() ||
-            !writePages(file.device(), pages, labels, settings.documentName, &submission.detail) ||
-            !(submission.detail = file.publish()).isEmpty()) {
-            submission.failure = Failure::NotWritten;
-            if (submission.detail.isEmpty())
-                submission.detail = file.errorString();
-        }
-        return submission;
-    }
-    const std::optional<PrintQueue> queue = findPrintQueue(settings.queue);
-    if (!queue) {
+    submission.address = lookup.address;
+    switch (lookup.failure) {
+    case LookupFailure::None:
+        break;
+    case LookupFailure::NoSuchQueue:
         submission.failure = Failure::NoSuchQueue;
-        return submission;
+        break;
+    case LookupFailure::NotAnswering:
+        submission.failure = Failure::ServiceNotAnswering;
+        break;
+    case LookupFailure::Unreachable:
+        submission.failure = Failure::ServiceUnreachable;
+        break;
     }
-    if (queue->stopped || !queue->acceptingJobs) {
-        submission.failure = queue->stopped ? Failure::QueueStopped : Failure::QueueRefusesJobs;
-        submission.detail = queue->stateReasons;
-        return submission;
-    }
-    auto planned = plannedPages(settings, queue->medium, labels, settings.copies);
-    if (const auto* unprintable = std::get_if<JobPages::Unprintable>(&planned)) {
-        submission.failure = failureOf(unprintable->problem);
-        submission.label = unprintable->label;
-        return submission;
-    }
-    const auto pages = std::get<std::vector<JobPages::Page>>(std::move(planned));
-    submission.scale = JobPages::smallestScale(pages);
-
-    QTemporaryFile pdf(QDir::tempPath() + QStringLiteral("/kestavolin-XXXXXX.pdf"));
-    if (!pdf.open() || !writePages(pdf, pages, labels, settings.documentName, &submission.detail)) {
-        submission.failure = Failure::NotWritten;
-        if (submission.detail.isEmpty())
-            submission.detail = pdf.errorString();
-        return submission;
-    }
-    submission.jobId = PrintJob::submit(settings.queue, pdf.fileName(), settings.documentName,
-                                        jobOptions(settings, pages), &submission.detail);
-    if (submission.jobId == 0)
-        submission.failure = Failure::JobNotCreated;
     return submission;
 }
 
-Submission printLabel(const JobSettings& settings, const Label& label) {
-    return printLabels(settings, {label});
+Plan plan(const JobSettings& settings, const PrintQueue& queue, const std::vector<Label>& labels) {
+    Plan result;
+    result.queue = queue;
+    Submission& submission = result.submission;
+    if (labels.empty()) {
+        submission.failure = Failure::NoLabels;
+        return result;
+    }
+    if (queue.stopped || !queue.acceptingJobs) {
+        submission.failure = queue.stopped ? Failure::QueueStopped : Failure::QueueRefusesJobs;
+        submission.detail = queue.stateReasons;
+        return result;
+    }
+    std::vector<QSizeF> labelSizes;
+    for (const Label& label : labels)
+        labelSizes.push_back(label.size);
+    // A file holds each label once, as a PDF file chosen in the print dialog always has.
+    const int copies = settings.outputFile.isEmpty() ? settings.copies : 1;
+    auto planned = JobPages::plan(
+        labelSizes, copies, [&](QSizeF labelSize) { return pageOn(settings, queue, labelSize); });
+    submission.labelMedium = labelMediumOf(settings, labelSizes.front());
+    submission.loadedMedium = loadedMediaText(queue);
+    if (const auto* unprintable = std::get_if<JobPages::Unprintable>(&planned)) {
+        submission.failure = failureOf(unprintable->problem);
+        submission.label = unprintable->label;
+        submission.neededMedium =
+            neededMediumText(kindOf(queue), labelSizes[unprintable->label], loadedOrMedium(queue));
+        return result;
+    }
+    const auto pages = std::get<std::vector<JobPages::Page>>(std::move(planned));
+    submission.scale = JobPages::smallestScale(pages);
+    if (queue.ippPrinter && queue.ippPrinter->reportsLoaded)
+        submission.loadedMedium = loadedMediumText(pages.front().page.medium);
+    result.documentFormat = documentFormat(queue);
+    if (result.documentFormat.isEmpty()) {
+        submission.failure = Failure::NoDocumentFormat;
+        return result;
+    }
+    const auto runs = queue.ippPrinter ? JobPages::runsOfOneSize(pages)
+                                       : std::vector<std::vector<JobPages::Page>>{pages};
+    for (const auto& run : runs)
+        result.jobs.push_back({run, jobOptions(settings, queue, run, result.documentFormat)});
+    return result;
 }
 
-void proposePageSetup(QPrinter& printer, QSizeF labelSize) {
+Document writeDocument(const Plan& plan, const PlannedJob& job, const std::vector<Label>& labels,
+                       const QString& title) {
+    Document document;
+    Submission& submission = document.submission;
+    const PrintQueue& queue = plan.queue;
+    const bool pdf = plan.documentFormat == JobDocument::pdfFormat;
+    document.file = std::make_shared<QTemporaryFile>(
+        QDir::tempPath() + (pdf ? QStringLiteral("/kestavolin-XXXXXX.pdf")
+                                : QStringLiteral("/kestavolin-XXXXXX.raster")));
+    QTemporaryFile& file = *document.file;
+    const int dpi =
+        queue.rasterResolutions.empty() ? defaultRasterDpi : queue.rasterResolutions.front();
+    if (!file.open() ||
+        !(pdf ? JobDocument::writePdf(file, job.pages, labels, title, &submission.detail)
+              : JobDocument::writeRaster(file, plan.documentFormat, job.pages, labels, dpi,
+                                         &submission.detail))) {
+        submission.failure = Failure::NotWritten;
+        if (submission.detail.isEmpty())
+            submission.detail = file.errorString();
+        return document;
+    }
+    file.close();
+    const LabelPage& first = job.pages.front().page;
+    document.document = {
+        file.fileName(),        plan.documentFormat, first.size, first.medium.printableLeft,
+        first.medium.endMargin, first.medium.source};
+    return document;
+}
+
+Submission submitted(const Plan& plan, const std::vector<PrintJob::Submitted>& answers) {
+    Submission submission = plan.submission;
+    for (const PrintJob::Submitted& answer : answers) {
+        if (answer.jobId == 0) {
+            submission.failure =
+                answer.notAnswered ? Failure::ServiceNotAnswering : Failure::JobNotCreated;
+            submission.detail = answer.notAnswered ? QString() : answer.error;
+            break;
+        }
+        submission.jobIds.push_back(answer.jobId);
+    }
+    return submission;
+}
+
+Submission printToFile(const JobSettings& settings, const std::vector<Label>& labels) {
+    // Every label fits a page of its own size.
+    Plan planned = plan(settings, PrintQueue(), labels);
+    Submission& submission = planned.submission;
+    if (submission.failure != Failure::None)
+        return submission;
+    DraftFile file(settings.outputFile);
+    if (!file.open() ||
+        !JobDocument::writePdf(file.device(), planned.jobs.front().pages, labels,
+                               settings.documentName, &submission.detail) ||
+        !(submission.detail = file.publish()).isEmpty()) {
+        submission.failure = Failure::NotWritten;
+        if (submission.detail.isEmpty())
+            submission.detail = file.errorString();
+    }
+    return submission;
+}
+
+Submission printLabels(const JobSettings& settings, const std::vector<Label>& labels,
+                       QDeadlineTimer deadline) {
+    if (!settings.outputFile.isEmpty())
+        return printToFile(settings, labels);
+    if (labels.empty())
+        return plan(settings, PrintQueue(), labels).submission;
+    const QueueLookup lookup = lookUpQueue(settings.queue, deadline);
+    if (!lookup.queue)
+        return lookupFailure(lookup);
+    const Plan planned = plan(settings, *lookup.queue, labels);
+    if (planned.submission.failure != Failure::None)
+        return planned.submission;
+    std::vector<PrintJob::Submitted> answers;
+    for (const PlannedJob& job : planned.jobs) {
+        const Document document = writeDocument(planned, job, labels, settings.documentName);
+        if (document.submission.failure != Failure::None)
+            return document.submission;
+        answers.push_back(PrintJob::submit(planned.queue, document.document, settings.documentName,
+                                           job.options, deadline));
+        if (answers.back().jobId == 0)
+            break;
+    }
+    return submitted(planned, answers);
+}
+
+void proposePageSetup(QPrinter& printer, QSizeF labelSize, const PrintQueue* queue) {
     QSizeF pageSize = labelSize;
-    if (const auto queue = findPrintQueue(printer.printerName())) {
-        const auto page = labelPage(queue->medium, labelSize);
+    if (queue) {
+        const auto page = pageOn(JobSettings(), *queue, labelSize);
         if (const LabelPage* labelPage = std::get_if<LabelPage>(&page))
             pageSize = labelPage->size;
     }
@@ -281,16 +393,26 @@ void proposePageSetup(QPrinter& printer, QSizeF labelSize) {
 QString failureMessage(const Submission& submission, const JobSettings& settings) {
     const QString destination =
         settings.outputFile.isEmpty() ? settings.queue : settings.outputFile;
-    return withDetail(localizedString(failureKey(submission.failure)).arg(destination),
-                      submission.detail);
+    const QString text = localizedString(failureKey(submission.failure));
+    switch (submission.failure) {
+    case Failure::LoadedMediumTooNarrow:
+        return text.arg(submission.loadedMedium, submission.labelMedium, submission.neededMedium);
+    case Failure::NoLabelMedium:
+        return text.arg(destination, submission.neededMedium);
+    case Failure::ServiceNotAnswering:
+    case Failure::ServiceUnreachable:
+        return text.arg(destination, submission.address);
+    default:
+        return withDetail(text.arg(destination), submission.detail);
+    }
 }
 
 QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue) {
+    if (progress.queueGone)
+        return localizedString(QStringLiteral("printJobQueueGoneMsg")).arg(queue);
     QString key;
+    QString detail = progress.message;
     switch (progress.state) {
-    case PrintJob::State::Stopped:
-        key = QStringLiteral("printJobStoppedMsg");
-        break;
     case PrintJob::State::Cancelled:
         key = QStringLiteral("printJobCancelledMsg");
         break;
@@ -302,11 +424,20 @@ QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue) 
         break;
     case PrintJob::State::Waiting:
         key = QStringLiteral("printJobWaitingMsg");
+        if (!progress.stoppingReasons.isEmpty())
+            detail = PrinterStateReasons::describe(progress.stoppingReasons);
         break;
     case PrintJob::State::Completed:
         return QString();
     }
-    return withDetail(localizedString(key).arg(queue), progress.message);
+    return withDetail(localizedString(key).arg(queue), detail);
+}
+
+QString mediumOnPrinter(const Submission& submission) {
+    if (submission.loadedMedium.isEmpty())
+        return QString();
+    return localizedString(QStringLiteral("mediumOnPrinter"))
+        .arg(submission.labelMedium, submission.loadedMedium);
 }
 
 } // namespace PrintSetup

@@ -81,7 +81,7 @@
     </message>
     <message id="lensDelMessage">
         <source>lensDelMessage</source>
-        <translation>Do you want to delete this lens from your lens list?</translation>
+        <translation>Do you want to delete the lens “%1” from your lens list?</translation>
     </message>
     <message id="lensNotDelete">
         <source>lensNotDelete</source>
@@ -89,7 +89,7 @@
     </message>
     <message id="lensNotDeleteMsg">
         <source>lensNotDeleteMsg</source>
-        <translation>This lens is not in your lens list.</translation>
+        <translation>The lens “%1” is not in your lens list.</translation>
     </message>
     <message id="settingsNotSaved">
         <source>settingsNotSaved</source>
@@ -110,10 +110,6 @@
     <message id="tapeLengthTitle">
         <source>tapeLengthTitle</source>
         <translation>Tape Length</translation>
-    </message>
-    <message id="tapeTotalMsg">
-        <source>tapeTotalMsg</source>
-        <translation>Total: %1 mm</translation>
     </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
@@ -137,7 +133,7 @@
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>The printer of the queue “%1” offers no tape of the label's width (18 mm).</translation>
+        <translation>The printer of the queue “%1” takes no %2.</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
@@ -159,9 +155,25 @@
         <source>printNotWrittenMsg</source>
         <translation>The label could not be written to “%1”.</translation>
     </message>
-    <message id="printJobStoppedMsg">
-        <source>printJobStoppedMsg</source>
-        <translation>The print queue “%1” stopped the job; the label was not printed.</translation>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>There is no label to write to “%1”.</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>“%1” cannot be written: no draft file can be made beside it (%2).</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>“%1” could not be written: %2.</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>the PDF writer made a file of a form this program does not know</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>the file could not be read or written (%1)</translation>
     </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
@@ -178,6 +190,86 @@
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
         <translation>The label is still waiting in the print queue “%1”.</translation>
+    </message>
+    <message id="printServiceNotAnsweringMsg">
+        <source>printServiceNotAnsweringMsg</source>
+        <translation>The print service (%2) does not answer; nothing was sent to “%1”.</translation>
+    </message>
+    <message id="printServiceUnreachableMsg">
+        <source>printServiceUnreachableMsg</source>
+        <translation>The print service (%2) cannot be reached; nothing was sent to “%1”.</translation>
+    </message>
+    <message id="printServiceSilentMsg">
+        <source>printServiceSilentMsg</source>
+        <translation>The print service (%1) does not answer, so nothing can be printed now. Try again once it answers.</translation>
+    </message>
+    <message id="printLoadedTooNarrowMsg">
+        <source>printLoadedTooNarrowMsg</source>
+        <translation>The printer has %1 loaded; %2 labels need %3</translation>
+    </message>
+    <message id="printNoDocumentFormatMsg">
+        <source>printNoDocumentFormatMsg</source>
+        <translation>The printer “%1” takes neither PDF nor PWG raster documents.</translation>
+    </message>
+    <message id="printJobQueueGoneMsg">
+        <source>printJobQueueGoneMsg</source>
+        <translation>The print queue “%1” was deleted while the job waited in it; the label was not printed.</translation>
+    </message>
+    <message id="mediumTape">
+        <source>mediumTape</source>
+        <translation>%1 mm tape</translation>
+    </message>
+    <message id="mediumRoll">
+        <source>mediumRoll</source>
+        <translation>a %1 mm roll</translation>
+    </message>
+    <message id="mediumLabels">
+        <source>mediumLabels</source>
+        <translation>%1 × %2 mm labels</translation>
+    </message>
+    <message id="mediumRollAtLeast">
+        <source>mediumRollAtLeast</source>
+        <translation>a roll at least %1 mm wide</translation>
+    </message>
+    <message id="mediumOnPrinter">
+        <source>mediumOnPrinter</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message id="listSeparator">
+        <source>listSeparator</source>
+        <translation>, </translation>
+    </message>
+    <message id="printerMediaEmpty">
+        <source>printerMediaEmpty</source>
+        <translation>out of media</translation>
+    </message>
+    <message id="printerMediaNeeded">
+        <source>printerMediaNeeded</source>
+        <translation>waiting for media to be loaded</translation>
+    </message>
+    <message id="printerMediaJam">
+        <source>printerMediaJam</source>
+        <translation>media jammed</translation>
+    </message>
+    <message id="printerCoverOpen">
+        <source>printerCoverOpen</source>
+        <translation>cover open</translation>
+    </message>
+    <message id="printerOffline">
+        <source>printerOffline</source>
+        <translation>offline</translation>
+    </message>
+    <message id="printerPaused">
+        <source>printerPaused</source>
+        <translation>paused</translation>
+    </message>
+    <message id="printerStopped">
+        <source>printerStopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message id="printerNoticeMsg">
+        <source>printerNoticeMsg</source>
+        <translation>Printer “%1”: %2. Job %3 (%4) waits until this is seen to.</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>
@@ -463,17 +555,9 @@
         <source>Caption</source>
         <translation>Caption</translation>
     </message>
-    <message id="Press Enter to put the title on the label">
-        <source>Press Enter to put the title on the label</source>
-        <translation>Press Enter to put the title on the label</translation>
-    </message>
     <message id="Title of the photograph">
         <source>Title of the photograph</source>
         <translation>Title of the photograph</translation>
-    </message>
-    <message id="Press Enter to put the name on the label; it is kept for the next start">
-        <source>Press Enter to put the name on the label; it is kept for the next start</source>
-        <translation>Press Enter to put the name on the label; it is kept for the next start</translation>
     </message>
     <message id="Print the label on a page of its own size">
         <source>Print the label on a page of its own size</source>
@@ -566,10 +650,6 @@ Licence: see the package's copyright file.</translation>
     <message id="Label medium">
         <source>Label medium</source>
         <translation>Label medium</translation>
-    </message>
-    <message id="A new medium is used from the next start of Kestavolin.">
-        <source>A new medium is used from the next start of Kestavolin.</source>
-        <translation>A new medium is used from the next start of Kestavolin.</translation>
     </message>
     <message id="Label font">
         <source>Label font</source>
@@ -745,15 +825,15 @@ Licence: see the package's copyright file.</translation>
     </message>
     <message id="listNotReadTitle">
         <source>listNotReadTitle</source>
-        <translation>Photographs Not Added</translation>
+        <translation>Some Photographs Cannot Be Read</translation>
     </message>
     <message id="listNotReadMsg">
         <source>listNotReadMsg</source>
-        <translation>These photographs could not be read:</translation>
+        <translation>%1 photographs cannot be read. They stay in the list, marked, and are left out of printing and export:</translation>
     </message>
     <message id="exportAllTitle">
         <source>exportAllTitle</source>
-        <translation>Export All as PDF</translation>
+        <translation>Export %1 Labels as PDF</translation>
     </message>
     <message id="importSheetTitle">
         <source>importSheetTitle</source>
@@ -774,6 +854,240 @@ Licence: see the package's copyright file.</translation>
     <message id="sheetRowName">
         <source>sheetRowName</source>
         <translation>Row %1 (%2)</translation>
+    </message>
+    <message id="The title of the selected photograph; the label follows as you type">
+        <source>The title of the selected photograph; the label follows as you type</source>
+        <translation>The title of the selected photograph; the label follows as you type</translation>
+    </message>
+    <message id="The photographer of the selected photograph; left empty, the default set in the preferences">
+        <source>The photographer of the selected photograph; left empty, the default set in the preferences</source>
+        <translation>The photographer of the selected photograph; left empty, the default set in the preferences</translation>
+    </message>
+    <message id="Every label and the next print use the medium at once.">
+        <source>Every label and the next print use the medium at once.</source>
+        <translation>Every label and the next print use the medium at once.</translation>
+    </message>
+    <message id="&amp;Undo">
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="&amp;Redo">
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message id="For photographs without their own">
+        <source>For photographs without their own</source>
+        <translation>For photographs without their own</translation>
+    </message>
+    <message id="&amp;Photographer:">
+        <source>&amp;Photographer:</source>
+        <translation>&amp;Photographer:</translation>
+    </message>
+    <message id="&amp;Lens:">
+        <source>&amp;Lens:</source>
+        <translation>&amp;Lens:</translation>
+    </message>
+    <message id="openDialogTitle">
+        <source>openDialogTitle</source>
+        <translation>Open Photographs</translation>
+    </message>
+    <message id="emptyWindowPrompt">
+        <source>emptyWindowPrompt</source>
+        <translation>Open photographs with File &gt; Open… or drop them here, or import a caption sheet with File &gt; Import Caption Sheet…</translation>
+    </message>
+    <message id="entryReadingPrompt">
+        <source>entryReadingPrompt</source>
+        <translation>Reading %1…</translation>
+    </message>
+    <message id="entryNotReadPrompt">
+        <source>entryNotReadPrompt</source>
+        <translation>%1 cannot be read:
+%2
+
+It stays in the list and is left out of printing and export.</translation>
+    </message>
+    <message id="PhotoListReading">
+        <source>PhotoListReading</source>
+        <translation>Reading…</translation>
+    </message>
+    <message id="editTitleUndo">
+        <source>editTitleUndo</source>
+        <translation>Title</translation>
+    </message>
+    <message id="editPhotographerUndo">
+        <source>editPhotographerUndo</source>
+        <translation>Photographer</translation>
+    </message>
+    <message id="chooseLensUndo">
+        <source>chooseLensUndo</source>
+        <translation>Lens</translation>
+    </message>
+    <message id="moveUndo">
+        <source>moveUndo</source>
+        <translation>Move</translation>
+    </message>
+    <message id="removeUndo">
+        <source>removeUndo</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="clearListUndo">
+        <source>clearListUndo</source>
+        <translation>Clear List</translation>
+    </message>
+    <message id="cancelReadingUndo">
+        <source>cancelReadingUndo</source>
+        <translation>Cancel Reading</translation>
+    </message>
+    <message id="undoAction">
+        <source>undoAction</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message id="undoActionNothing">
+        <source>undoActionNothing</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="redoAction">
+        <source>redoAction</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message id="redoActionNothing">
+        <source>redoActionNothing</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message id="printJobDone">
+        <source>printJobDone</source>
+        <translation>“%1” has printed the labels (job %2).</translation>
+    </message>
+    <message id="printAllLeavesOutTitle">
+        <source>printAllLeavesOutTitle</source>
+        <translation>Some Photographs Will Not Be Printed</translation>
+    </message>
+    <message id="exportAllLeavesOutTitle">
+        <source>exportAllLeavesOutTitle</source>
+        <translation>Some Photographs Will Not Be Exported</translation>
+    </message>
+    <message id="jobLeavesOutMsg">
+        <source>jobLeavesOutMsg</source>
+        <translation>%1 labels will be made. These %2 photographs cannot be read and are left out:</translation>
+    </message>
+    <message id="continueButton">
+        <source>continueButton</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="tapeCountTotalMsg">
+        <source>tapeCountTotalMsg</source>
+        <translation>%1 labels. %2</translation>
+    </message>
+    <message id="listDamagedMsg">
+        <source>listDamagedMsg</source>
+        <translation>The photo list kept from the last run (%1) cannot be read: %2
+It was kept as %3, and the list starts empty.</translation>
+    </message>
+    <message id="listNotKeptAsideMsg">
+        <source>listNotKeptAsideMsg</source>
+        <translation>The photo list kept from the last run (%1) cannot be read: %2
+It could not be renamed either; it will be replaced when the list changes.</translation>
+    </message>
+    <message id="listNotWrittenMsg">
+        <source>listNotWrittenMsg</source>
+        <translation>The photo list cannot be saved to %1: %2
+It is tried again at the next change.</translation>
+    </message>
+    <message id="listNotWrittenTitle">
+        <source>listNotWrittenTitle</source>
+        <translation>Photo List Not Saved</translation>
+    </message>
+    <message id="listNotRestoredTitle">
+        <source>listNotRestoredTitle</source>
+        <translation>Photo List Not Restored</translation>
+    </message>
+    <message id="photoMissing">
+        <source>photoMissing</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message id="photoIsFolder">
+        <source>photoIsFolder</source>
+        <translation>This is a folder, not a photograph.</translation>
+    </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>Label preview</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>Ruler</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>Marks in millimetres from the label's left edge</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>Marks in inches from the label's left edge</translation>
+    </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>Remove the selected photographs from the list</translation>
+    </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>The caption sheet “%1” cannot be read. %2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>Row %1 is not text in an encoding a caption sheet may have: UTF-8, UTF-16 with a byte order mark, or Shift_JIS.</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>Row %1 is empty; it must be the header row that names the columns.</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>Row %1, the header row, has no “file” column.</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>Row %1 has a quoted cell that is not closed.</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>Row %1 names no photograph: its “file” cell is empty.</translation>
+    </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1: the %2 “%3” does not fit the label and is shown as “%4”.</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>title</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>photographer</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>camera</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>lens</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>exposure</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>date</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>file name</translation>
     </message>
 </context>
 </TS>

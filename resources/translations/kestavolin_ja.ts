@@ -81,7 +81,7 @@
     </message>
     <message id="lensDelMessage">
         <source>lensDelMessage</source>
-        <translation>このレンズをレンズリストから削除しますか？</translation>
+        <translation>レンズ「%1」をレンズリストから削除しますか？</translation>
     </message>
     <message id="lensNotDelete">
         <source>lensNotDelete</source>
@@ -89,7 +89,7 @@
     </message>
     <message id="lensNotDeleteMsg">
         <source>lensNotDeleteMsg</source>
-        <translation>このレンズはレンズリストにありません。</translation>
+        <translation>レンズ「%1」はレンズリストにありません。</translation>
     </message>
     <message id="settingsNotSaved">
         <source>settingsNotSaved</source>
@@ -111,13 +111,9 @@
         <source>tapeLengthTitle</source>
         <translation>テープの長さ</translation>
     </message>
-    <message id="tapeTotalMsg">
-        <source>tapeTotalMsg</source>
-        <translation>合計：%1 mm</translation>
-    </message>
     <message id="tapeSetMsg">
         <source>tapeSetMsg</source>
-        <translation>プリンタのテープの長さを次の値に設定してください:</translation>
+        <translation>プリンターのテープの長さを次の値に設定してください:</translation>
     </message>
     <message id="printFailedTitle">
         <source>printFailedTitle</source>
@@ -125,31 +121,31 @@
     </message>
     <message id="printNoQueueMsg">
         <source>printNoQueueMsg</source>
-        <translation>「%1」という名前のプリンタキューはありません。</translation>
+        <translation>「%1」という名前のプリンターキューはありません。</translation>
     </message>
     <message id="printQueueStoppedMsg">
         <source>printQueueStoppedMsg</source>
-        <translation>プリンタキュー「%1」は停止しています。</translation>
+        <translation>プリンターキュー「%1」は停止しています。</translation>
     </message>
     <message id="printQueueRefusesMsg">
         <source>printQueueRefusesMsg</source>
-        <translation>プリンタキュー「%1」はジョブを受け付けていません。</translation>
+        <translation>プリンターキュー「%1」はジョブを受け付けていません。</translation>
     </message>
     <message id="printNoTapeSizeMsg">
         <source>printNoTapeSizeMsg</source>
-        <translation>キュー「%1」のプリンタには、ラベルの幅（18 mm）のテープがありません。</translation>
+        <translation>キュー「%1」のプリンターは%2に対応していません。</translation>
     </message>
     <message id="printLabelTooLongMsg">
         <source>printLabelTooLongMsg</source>
-        <translation>ラベルが長すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルが長すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printLabelTooWideMsg">
         <source>printLabelTooWideMsg</source>
-        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンタでは印刷できません。</translation>
+        <translation>ラベルの幅が広すぎて、キュー「%1」のプリンターでは印刷できません。</translation>
     </message>
     <message id="printJobNotCreatedMsg">
         <source>printJobNotCreatedMsg</source>
-        <translation>ラベルをプリンタキュー「%1」に送れませんでした。</translation>
+        <translation>ラベルをプリンターキュー「%1」に送れませんでした。</translation>
     </message>
     <message id="printNoLabelsMsg">
         <source>printNoLabelsMsg</source>
@@ -159,25 +155,121 @@
         <source>printNotWrittenMsg</source>
         <translation>ラベルを「%1」に書き込めませんでした。</translation>
     </message>
-    <message id="printJobStoppedMsg">
-        <source>printJobStoppedMsg</source>
-        <translation>プリンタキュー「%1」がジョブを停止しました。ラベルは印刷されていません。</translation>
+    <message id="pdfNoLabelsMsg">
+        <source>pdfNoLabelsMsg</source>
+        <translation>「%1」に書き込むラベルがありません。</translation>
+    </message>
+    <message id="pdfNoDraftMsg">
+        <source>pdfNoDraftMsg</source>
+        <translation>「%1」を書き込めません。その隣に下書きのファイルを作れません（%2）。</translation>
+    </message>
+    <message id="pdfNotWrittenMsg">
+        <source>pdfNotWrittenMsg</source>
+        <translation>「%1」を書き込めませんでした: %2。</translation>
+    </message>
+    <message id="pdfUnknownFormMsg">
+        <source>pdfUnknownFormMsg</source>
+        <translation>PDF の書き出しがこのプログラムの知らない形のファイルを作りました</translation>
+    </message>
+    <message id="pdfFileErrorMsg">
+        <source>pdfFileErrorMsg</source>
+        <translation>ファイルを読み書きできませんでした（%1）</translation>
     </message>
     <message id="printJobCancelledMsg">
         <source>printJobCancelledMsg</source>
-        <translation>プリンタキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
+        <translation>プリンターキュー「%1」のジョブは取り消されました。ラベルは印刷されていません。</translation>
     </message>
     <message id="printJobAbortedMsg">
         <source>printJobAbortedMsg</source>
-        <translation>プリンタキュー「%1」はラベルを印刷できませんでした。</translation>
+        <translation>プリンターキュー「%1」はラベルを印刷できませんでした。</translation>
     </message>
     <message id="printJobLostMsg">
         <source>printJobLostMsg</source>
-        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンタを確認してください。</translation>
+        <translation>「%1」に送ったジョブが印刷サービスに見つかりません。プリンターを確認してください。</translation>
     </message>
     <message id="printJobWaitingMsg">
         <source>printJobWaitingMsg</source>
-        <translation>ラベルはまだプリンタキュー「%1」で待機しています。</translation>
+        <translation>ラベルはまだプリンターキュー「%1」で待機しています。</translation>
+    </message>
+    <message id="printServiceNotAnsweringMsg">
+        <source>printServiceNotAnsweringMsg</source>
+        <translation>印刷サービス（%2）が応答しません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceUnreachableMsg">
+        <source>printServiceUnreachableMsg</source>
+        <translation>印刷サービス（%2）に接続できません。「%1」には何も送られていません。</translation>
+    </message>
+    <message id="printServiceSilentMsg">
+        <source>printServiceSilentMsg</source>
+        <translation>印刷サービス（%1）が応答しないため、いまは印刷できません。応答するようになってから、もう一度お試しください。</translation>
+    </message>
+    <message id="printLoadedTooNarrowMsg">
+        <source>printLoadedTooNarrowMsg</source>
+        <translation>プリンターには%1がセットされています。%2のラベルには%3が必要です</translation>
+    </message>
+    <message id="printNoDocumentFormatMsg">
+        <source>printNoDocumentFormatMsg</source>
+        <translation>プリンター「%1」は PDF も PWG ラスターも受け付けません。</translation>
+    </message>
+    <message id="printJobQueueGoneMsg">
+        <source>printJobQueueGoneMsg</source>
+        <translation>ジョブの待機中にプリンターキュー「%1」が削除されました。ラベルは印刷されていません。</translation>
+    </message>
+    <message id="mediumTape">
+        <source>mediumTape</source>
+        <translation>%1 mm テープ</translation>
+    </message>
+    <message id="mediumRoll">
+        <source>mediumRoll</source>
+        <translation>%1 mm ロール</translation>
+    </message>
+    <message id="mediumLabels">
+        <source>mediumLabels</source>
+        <translation>%1 × %2 mm ラベル</translation>
+    </message>
+    <message id="mediumRollAtLeast">
+        <source>mediumRollAtLeast</source>
+        <translation>幅 %1 mm 以上のロール</translation>
+    </message>
+    <message id="mediumOnPrinter">
+        <source>mediumOnPrinter</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message id="listSeparator">
+        <source>listSeparator</source>
+        <translation>、</translation>
+    </message>
+    <message id="printerMediaEmpty">
+        <source>printerMediaEmpty</source>
+        <translation>用紙切れ</translation>
+    </message>
+    <message id="printerMediaNeeded">
+        <source>printerMediaNeeded</source>
+        <translation>用紙のセット待ち</translation>
+    </message>
+    <message id="printerMediaJam">
+        <source>printerMediaJam</source>
+        <translation>用紙詰まり</translation>
+    </message>
+    <message id="printerCoverOpen">
+        <source>printerCoverOpen</source>
+        <translation>カバーが開いています</translation>
+    </message>
+    <message id="printerOffline">
+        <source>printerOffline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message id="printerPaused">
+        <source>printerPaused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message id="printerStopped">
+        <source>printerStopped</source>
+        <translation>停止中</translation>
+    </message>
+    <message id="printerNoticeMsg">
+        <source>printerNoticeMsg</source>
+        <translation>プリンター「%1」: %2。ジョブ %3（%4）はこれが解決するまで待機します。</translation>
     </message>
     <message id="printScaledTitle">
         <source>printScaledTitle</source>
@@ -185,7 +277,7 @@
     </message>
     <message id="printScaledMsg">
         <source>printScaledMsg</source>
-        <translation>プリンタの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
+        <translation>プリンターの印刷幅がラベルより狭いため、ラベルは %1% の大きさで印刷されます。</translation>
     </message>
     <message id="Title">
         <source>Title</source>
@@ -463,17 +555,9 @@
         <source>Caption</source>
         <translation>キャプション</translation>
     </message>
-    <message id="Press Enter to put the title on the label">
-        <source>Press Enter to put the title on the label</source>
-        <translation>Enter キーを押すと、タイトルがラベルに入ります</translation>
-    </message>
     <message id="Title of the photograph">
         <source>Title of the photograph</source>
         <translation>写真のタイトル</translation>
-    </message>
-    <message id="Press Enter to put the name on the label; it is kept for the next start">
-        <source>Press Enter to put the name on the label; it is kept for the next start</source>
-        <translation>Enter キーを押すと、名前がラベルに入ります。名前は次回の起動にも引き継がれます</translation>
     </message>
     <message id="Print the label on a page of its own size">
         <source>Print the label on a page of its own size</source>
@@ -545,7 +629,7 @@
     </message>
     <message id="Which labels does your printer use?">
         <source>Which labels does your printer use?</source>
-        <translation>お使いのプリンタで使うラベルはどれですか?</translation>
+        <translation>お使いのプリンターで使うラベルはどれですか?</translation>
     </message>
     <message id="Tape 18 (18 mm tape)">
         <source>Tape 18 (18 mm tape)</source>
@@ -566,10 +650,6 @@
     <message id="Label medium">
         <source>Label medium</source>
         <translation>ラベルの種類</translation>
-    </message>
-    <message id="A new medium is used from the next start of Kestavolin.">
-        <source>A new medium is used from the next start of Kestavolin.</source>
-        <translation>新しいラベルの種類は、Kestavolin を次に起動したときから使われます。</translation>
     </message>
     <message id="Label font">
         <source>Label font</source>
@@ -745,15 +825,15 @@
     </message>
     <message id="listNotReadTitle">
         <source>listNotReadTitle</source>
-        <translation>追加できなかった写真</translation>
+        <translation>読み込めない写真があります</translation>
     </message>
     <message id="listNotReadMsg">
         <source>listNotReadMsg</source>
-        <translation>次の写真を読み込めませんでした:</translation>
+        <translation>%1 枚の写真を読み込めません。これらはリストに印付きで残り、印刷と書き出しからは除かれます:</translation>
     </message>
     <message id="exportAllTitle">
         <source>exportAllTitle</source>
-        <translation>すべてをPDFに書き出す</translation>
+        <translation>%1 枚のラベルを PDF に書き出す</translation>
     </message>
     <message id="importSheetTitle">
         <source>importSheetTitle</source>
@@ -774,6 +854,240 @@
     <message id="sheetRowName">
         <source>sheetRowName</source>
         <translation>%1行目 (%2)</translation>
+    </message>
+    <message id="The title of the selected photograph; the label follows as you type">
+        <source>The title of the selected photograph; the label follows as you type</source>
+        <translation>選択した写真のタイトル。入力に合わせてラベルが変わります</translation>
+    </message>
+    <message id="The photographer of the selected photograph; left empty, the default set in the preferences">
+        <source>The photographer of the selected photograph; left empty, the default set in the preferences</source>
+        <translation>選択した写真の撮影者。空欄のときは環境設定の既定の撮影者になります</translation>
+    </message>
+    <message id="Every label and the next print use the medium at once.">
+        <source>Every label and the next print use the medium at once.</source>
+        <translation>選んだラベルの種類は、すべてのラベルと次の印刷にすぐ使われます。</translation>
+    </message>
+    <message id="&amp;Undo">
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message id="&amp;Redo">
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message id="For photographs without their own">
+        <source>For photographs without their own</source>
+        <translation>写真に指定がないときの既定</translation>
+    </message>
+    <message id="&amp;Photographer:">
+        <source>&amp;Photographer:</source>
+        <translation>撮影者(&amp;P):</translation>
+    </message>
+    <message id="&amp;Lens:">
+        <source>&amp;Lens:</source>
+        <translation>レンズ(&amp;L):</translation>
+    </message>
+    <message id="openDialogTitle">
+        <source>openDialogTitle</source>
+        <translation>写真を開く</translation>
+    </message>
+    <message id="emptyWindowPrompt">
+        <source>emptyWindowPrompt</source>
+        <translation>「ファイル」&gt;「開く…」で写真を開くか、ここに写真をドロップしてください。キャプションシートは「ファイル」&gt;「キャプションシートを読み込む…」で読み込めます。</translation>
+    </message>
+    <message id="entryReadingPrompt">
+        <source>entryReadingPrompt</source>
+        <translation>%1 を読み込んでいます…</translation>
+    </message>
+    <message id="entryNotReadPrompt">
+        <source>entryNotReadPrompt</source>
+        <translation>%1 を読み込めません:
+%2
+
+この写真はリストに残り、印刷と書き出しからは除かれます。</translation>
+    </message>
+    <message id="PhotoListReading">
+        <source>PhotoListReading</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message id="editTitleUndo">
+        <source>editTitleUndo</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="editPhotographerUndo">
+        <source>editPhotographerUndo</source>
+        <translation>撮影者</translation>
+    </message>
+    <message id="chooseLensUndo">
+        <source>chooseLensUndo</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="moveUndo">
+        <source>moveUndo</source>
+        <translation>移動</translation>
+    </message>
+    <message id="removeUndo">
+        <source>removeUndo</source>
+        <translation>削除</translation>
+    </message>
+    <message id="clearListUndo">
+        <source>clearListUndo</source>
+        <translation>リストの消去</translation>
+    </message>
+    <message id="cancelReadingUndo">
+        <source>cancelReadingUndo</source>
+        <translation>読み込みの中止</translation>
+    </message>
+    <message id="undoAction">
+        <source>undoAction</source>
+        <translation>%1を元に戻す(&amp;U)</translation>
+    </message>
+    <message id="undoActionNothing">
+        <source>undoActionNothing</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message id="redoAction">
+        <source>redoAction</source>
+        <translation>%1をやり直す(&amp;R)</translation>
+    </message>
+    <message id="redoActionNothing">
+        <source>redoActionNothing</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message id="printJobDone">
+        <source>printJobDone</source>
+        <translation>「%1」でラベルを印刷しました (ジョブ %2)。</translation>
+    </message>
+    <message id="printAllLeavesOutTitle">
+        <source>printAllLeavesOutTitle</source>
+        <translation>印刷されない写真があります</translation>
+    </message>
+    <message id="exportAllLeavesOutTitle">
+        <source>exportAllLeavesOutTitle</source>
+        <translation>書き出されない写真があります</translation>
+    </message>
+    <message id="jobLeavesOutMsg">
+        <source>jobLeavesOutMsg</source>
+        <translation>%1 枚のラベルを作ります。次の %2 枚の写真は読み込めないため除かれます:</translation>
+    </message>
+    <message id="continueButton">
+        <source>continueButton</source>
+        <translation>続ける</translation>
+    </message>
+    <message id="tapeCountTotalMsg">
+        <source>tapeCountTotalMsg</source>
+        <translation>ラベル %1 枚。%2</translation>
+    </message>
+    <message id="listDamagedMsg">
+        <source>listDamagedMsg</source>
+        <translation>前回のフォトリスト (%1) を読み込めません: %2
+このファイルは %3 として残し、空のリストで始めます。</translation>
+    </message>
+    <message id="listNotKeptAsideMsg">
+        <source>listNotKeptAsideMsg</source>
+        <translation>前回のフォトリスト (%1) を読み込めません: %2
+名前も変更できなかったため、リストが変わると置き換えられます。</translation>
+    </message>
+    <message id="listNotWrittenMsg">
+        <source>listNotWrittenMsg</source>
+        <translation>フォトリストを %1 に保存できません: %2
+次に変更したときにもう一度保存します。</translation>
+    </message>
+    <message id="listNotWrittenTitle">
+        <source>listNotWrittenTitle</source>
+        <translation>フォトリストを保存できません</translation>
+    </message>
+    <message id="listNotRestoredTitle">
+        <source>listNotRestoredTitle</source>
+        <translation>フォトリストを復元できません</translation>
+    </message>
+    <message id="photoMissing">
+        <source>photoMissing</source>
+        <translation>ファイルがありません。</translation>
+    </message>
+    <message id="photoIsFolder">
+        <source>photoIsFolder</source>
+        <translation>これはフォルダーで、写真ではありません。</translation>
+    </message>
+    <message id="labelViewName">
+        <source>labelViewName</source>
+        <translation>ラベルのプレビュー</translation>
+    </message>
+    <message id="rulerName">
+        <source>rulerName</source>
+        <translation>定規</translation>
+    </message>
+    <message id="rulerInMillimetres">
+        <source>rulerInMillimetres</source>
+        <translation>ラベルの左端からのミリメートル目盛り</translation>
+    </message>
+    <message id="rulerInInches">
+        <source>rulerInInches</source>
+        <translation>ラベルの左端からのインチ目盛り</translation>
+    </message>
+    <message id="Remove the selected photographs from the list">
+        <source>Remove the selected photographs from the list</source>
+        <translation>選択した写真をリストから削除します</translation>
+    </message>
+    <message id="tapeTotalLengthMsg">
+        <source>tapeTotalLengthMsg</source>
+        <translation>合計：%1</translation>
+    </message>
+    <message id="sheetNotReadMsg">
+        <source>sheetNotReadMsg</source>
+        <translation>キャプションシート「%1」を読み込めません。%2</translation>
+    </message>
+    <message id="sheetNotTextMsg">
+        <source>sheetNotTextMsg</source>
+        <translation>%1 行目が、キャプションシートに使える文字コード（UTF-8、BOM 付きの UTF-16、Shift_JIS）のテキストではありません。</translation>
+    </message>
+    <message id="sheetNoHeaderMsg">
+        <source>sheetNoHeaderMsg</source>
+        <translation>%1 行目が空です。1 行目は列の名前を並べた見出し行にしてください。</translation>
+    </message>
+    <message id="sheetNoFileColumnMsg">
+        <source>sheetNoFileColumnMsg</source>
+        <translation>見出し行（%1 行目）に「file」の列がありません。</translation>
+    </message>
+    <message id="sheetQuoteNotClosedMsg">
+        <source>sheetQuoteNotClosedMsg</source>
+        <translation>%1 行目に、引用符が閉じられていないセルがあります。</translation>
+    </message>
+    <message id="sheetNoFileMsg">
+        <source>sheetNoFileMsg</source>
+        <translation>%1 行目に写真のファイルがありません（「file」の列が空です）。</translation>
+    </message>
+    <message id="textShortenedMsg">
+        <source>textShortenedMsg</source>
+        <translation>%1：%2「%3」はラベルに収まらないため「%4」と表示します。</translation>
+    </message>
+    <message id="fieldTitle">
+        <source>fieldTitle</source>
+        <translation>タイトル</translation>
+    </message>
+    <message id="fieldPhotographer">
+        <source>fieldPhotographer</source>
+        <translation>撮影者</translation>
+    </message>
+    <message id="fieldCamera">
+        <source>fieldCamera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message id="fieldLens">
+        <source>fieldLens</source>
+        <translation>レンズ</translation>
+    </message>
+    <message id="fieldExposure">
+        <source>fieldExposure</source>
+        <translation>露出</translation>
+    </message>
+    <message id="fieldDate">
+        <source>fieldDate</source>
+        <translation>撮影日時</translation>
+    </message>
+    <message id="fieldFileName">
+        <source>fieldFileName</source>
+        <translation>ファイル名</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,23 @@
 #include "AppTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "app/PhotoList.h"
+#include "app/PhotoListPanel.h"
+#include "label/LabelLayout.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "preferences/PreferencesDialog.h"
+#include "printing/LabelPrinting.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListView>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTest>
 
 void ScriptedDialogRunner::chooseFilesToOpen(QWidget*, const QString& message,
                                              const QStringList& nameFilters, bool several,
@@ -16,29 +25,29 @@ void ScriptedDialogRunner::chooseFilesToOpen(QWidget*, const QString& message,
     openMessage = message;
     openFilters = nameFilters;
     openOffersSeveral = several;
-    pendingOpenSeveral = chosen;
-    pendingOpen = [chosen](const QString& path) { chosen({path}); };
+    if (openAnswer)
+        chosen(*openAnswer);
 }
 
-std::optional<QString> ScriptedDialogRunner::chooseFileToSave(QWidget*, const QString&,
+std::optional<QString> ScriptedDialogRunner::chooseFileToSave(QWidget*, const QString& message,
                                                               const QString& nameFilter,
                                                               const QString&) {
+    saveMessage = message;
     saveFilter = nameFilter;
     return saveAnswer;
 }
 
-std::optional<QString> ScriptedDialogRunner::askForMedium() {
+std::optional<QString> ScriptedDialogRunner::askForMedium(const LabelPrinting& suggestions) {
     ++mediumQuestions;
     if (realMediaPanel)
-        return ModalDialogRunner().askForMedium();
+        return ModalDialogRunner().askForMedium(suggestions);
     if (whileAskingForMedium)
-        whileAskingForMedium();
+        whileAskingForMedium(suggestions);
     return medium;
 }
 
 bool ScriptedDialogRunner::runPreferences(PreferencesDialog& panel) {
     ++preferencesShown;
-    preferencesMediumShown = panel.mediaType();
     if (preferencesChoice)
         preferencesChoice(panel);
     if (confirmPreferences)
@@ -56,6 +65,7 @@ bool ScriptedDialogRunner::runPageSetup(QPrinter& printer, QWidget*) {
 }
 
 bool ScriptedDialogRunner::runPrintDialog(QPrinter& printer, QWidget*) {
+    ++printDialogsShown;
     printDialogShown = printer.pageLayout();
     if (confirmPrint && queue.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -69,29 +79,40 @@ bool ScriptedDialogRunner::runPrintDialog(QPrinter& printer, QWidget*) {
 
 void ScriptedDialogRunner::showAbout(QWidget*, const QString&, const QString&) {}
 
-AppFixture::AppFixture() : m_previousHome(qgetenv("HOME")) {
-    qputenv("HOME", m_home.path().toLocal8Bit());
+AppFixture::AppFixture(const QString& home) : home_(home.isEmpty() ? freshHome_.path() : home) {
+    for (const auto& [name, value] :
+         {std::pair{"HOME", home_},
+          std::pair{"XDG_CONFIG_HOME", home_ + QStringLiteral("/.config")},
+          std::pair{"XDG_STATE_HOME", home_ + QStringLiteral("/.local/state")}}) {
+        environment_.append({name, qgetenv(name)});
+        qputenv(name, value.toLocal8Bit());
+    }
+    // The machine's own print queues are never seen: without a print service of the
+    // test's own (the end-to-end scripts export theirs), none answers.
+    if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE"))
+        printService_ = std::make_unique<ScopedPrintService>(absentPrintService());
     useEmptyStringTable();
-    m_alertScope = std::make_unique<ScopedAlertPresenter>(alerts);
-    dialogs.pdfPath = QDir(m_home.path()).filePath(QStringLiteral("label.pdf"));
+    dialogs.pdfPath = QDir(home_).filePath(QStringLiteral("label.pdf"));
 }
 
 AppFixture::~AppFixture() {
-    m_app.reset();
-    qputenv("HOME", m_previousHome);
+    app_.reset();
+    printService_.reset();
+    for (const auto& [name, value] : environment_)
+        qputenv(name, value);
 }
 
-QString AppFixture::settingsPath() const {
-    return QDir(m_home.path()).filePath(QStringLiteral("Documents/kestavolin.plist"));
+AppPaths AppFixture::paths() const {
+    return AppPaths::standard();
 }
 
 void AppFixture::writeSettings(const QVariantMap& settings) const {
-    PropertyList::ensureParentFolder(settingsPath());
-    PropertyList::writeXmlFile(settingsPath(), settings);
+    PropertyList::ensureParentFolder(paths().settingsFile);
+    PropertyList::writeXmlFile(paths().settingsFile, settings);
 }
 
 QVariantMap AppFixture::readSettings() const {
-    return PropertyList::readFile(settingsPath()).value.toMap();
+    return PropertyList::readFile(paths().settingsFile).value.toMap();
 }
 
 void AppFixture::writeSettingsWithMedium(const QString& medium) const {
@@ -100,31 +121,109 @@ void AppFixture::writeSettingsWithMedium(const QString& medium) const {
                    {QStringLiteral("mediaTypeName"), medium}});
 }
 
-KestavolinAppDelegate& AppFixture::startOn(const QString& medium) {
-    writeSettingsWithMedium(medium);
-    return start();
+Application& AppFixture::start(const QStringList& photographs) {
+    app_ = std::make_unique<Application>(dialogs, alerts, paths());
+    app_->window().show();
+    app_->start(photographs);
+    return *app_;
 }
 
-KestavolinAppDelegate& AppFixture::start(bool finishLaunching) {
-    m_app = std::make_unique<KestavolinAppDelegate>(dialogs, settingsPath());
-    m_app->window().show();
-    if (finishLaunching)
-        m_app->applicationDidFinishLaunching();
-    return *m_app;
+Application& AppFixture::startOn(const QString& medium, const QStringList& photographs) {
+    writeSettingsWithMedium(medium);
+    return start(photographs);
+}
+
+void AppFixture::quit() {
+    app_->saveAll();
+    app_.reset();
 }
 
 QString AppFixture::samplePhoto(const QString& name) const {
-    const QString path = QDir(m_home.path()).filePath(name);
+    const QString path = QDir(home()).filePath(name);
     QFile::copy(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg"), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     return path;
 }
 
 QString AppFixture::fileWithBytes(const QString& name, const QByteArray& bytes) const {
-    const QString path = QDir(m_home.path()).filePath(name);
+    const QString path = QDir(home()).filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+MainWindow& AppFixture::window() const {
+    return app_->window();
+}
+
+const QAbstractItemModel& AppFixture::list() const {
+    return *window().photoListPanel()->findChild<QListView*>()->model();
+}
+
+const LabelLayout* AppFixture::label() const {
+    return window().shownLabel();
+}
+
+QLineEdit* AppFixture::titleField() const {
+    return window().findChild<QLineEdit*>(QStringLiteral("titleMessageBox"));
+}
+
+QLineEdit* AppFixture::photographerField() const {
+    return window().findChild<QLineEdit*>(QStringLiteral("photographerBox"));
+}
+
+QComboBox* AppFixture::lensBox() const {
+    return window().findChild<QComboBox*>(QStringLiteral("lensName"));
+}
+
+QAction* AppFixture::action(const char* name) const {
+    return window().findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QString AppFixture::labelTexts() const {
+    QStringList texts;
+    if (const LabelLayout* shown = label())
+        for (const PlacedText& placed : shown->placedTexts())
+            texts << placed.text.string();
+    return texts.join(QLatin1Char('|'));
+}
+
+// The progress row hides once the intake's run has ended and its alert was shown.
+bool AppFixture::waitForPrinting() const {
+    return QTest::qWaitFor([this] { return !app_->printing().busy(); },
+                           PrintService::lookupMilliseconds * 2 + PrintService::submitMilliseconds);
+}
+
+bool AppFixture::waitForReading() const {
+    const QWidget* progress = window().findChild<QWidget*>(QStringLiteral("progressRow"));
+    return QTest::qWaitFor(
+        [this, progress] {
+            if (!progress->isHidden())
+                return false;
+            const QAbstractItemModel& model = list();
+            for (int row = 0; row < model.rowCount(); ++row)
+                if (model.index(row, 0).data(PhotoList::BeingReadRole).toBool())
+                    return false;
+            return true;
+        },
+        20000);
+}
+
+void AppFixture::select(int row) const {
+    window().photoListPanel()->setCurrentRow(row);
+}
+
+void AppFixture::typeTitle(const QString& text) const {
+    QTest::keyClicks(titleField(), text);
+}
+
+void AppFixture::typePhotographer(const QString& text) const {
+    QTest::keyClicks(photographerField(), text);
+}
+
+void AppFixture::trigger(const char* actionName) const {
+    action(actionName)->trigger();
 }
 
 QList<QSizeF> pdfPageSizes(const QString& path) {

@@ -19,4 +19,11 @@ TEST(InterfaceTexts, TheWindowFollowsTheStringTable) {
     EXPECT_EQ(fileMenuTitle(), QStringLiteral("&File"));
 }
 
+// The main window asks for no more room than a small laptop screen offers.
+TEST(InterfaceTexts, TheWindowFitsASmallScreen) {
+    MainWindow window;
+    EXPECT_LE(window.minimumSizeHint().width(), 1024);
+    EXPECT_LE(window.minimumSizeHint().height(), 600);
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/PhotoList.h"
+#include "app/ListEdits.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoListPanel.h"
 #include "photo/PhotoRecord.h"
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -26,10 +28,12 @@ QStringList pathsOf(const PhotoList& list) {
     return paths;
 }
 
-// A list of entries named a, b, c, ... that were never read.
-void fill(PhotoList& list, const QString& names) {
+// Entries named a, b, c, ... that could not be read.
+std::vector<PhotoEntry> unread(const QString& names) {
+    std::vector<PhotoEntry> entries;
     for (const QChar name : names)
-        list.append({.path = name, .failure = QStringLiteral("unread")});
+        entries.push_back({.path = name, .failure = QStringLiteral("unread")});
+    return entries;
 }
 
 LabelOptions tape18() {
@@ -51,16 +55,13 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
     window.photographer = QStringLiteral("Window");
     window.lens = QStringLiteral("Window lens");
     list.setLabelDefaults(window);
-    list.append({.path = sample, .record = analysedSample()});
-    list.append({.path = sample, .record = analysedSample(), .photographer = "Own"});
+    list.append({{.path = sample, .record = analysedSample()},
+                 {.path = sample, .record = analysedSample(), .photographer = "Own"}});
     const double plainLength = list.data(list.index(0), PhotoList::LabelWidthRole).toDouble();
     EXPECT_GT(plainLength, 30);
 
     QSignalSpy changed(&list, &PhotoList::dataChanged);
-    EXPECT_TRUE(list.setData(list.index(0),
-                             QStringLiteral("A much longer title for the first "
-                                            "photograph of the show"),
-                             Qt::EditRole));
+    list.setTitle(0, QStringLiteral("A much longer title for the first photograph of the show"));
     EXPECT_EQ(changed.size(), 1);
     EXPECT_GT(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), plainLength);
     EXPECT_EQ(list.labelOptions(0).photographer, "Window");
@@ -75,12 +76,42 @@ TEST(PhotoList, EachPhotographKeepsItsCaptionsAndTheWindowsOtherwise) {
     EXPECT_EQ(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), plainLength);
 }
 
+// Undone and redone in any order, edits find their entries by id wherever the entries
+// moved, and removed entries return to their places with what they held.
+TEST(ListEdits, UndoAndRedoFindTheirEntriesWhereverTheyMoved) {
+    PhotoList list;
+    list.append(unread("abcd"));
+    QUndoStack edits;
+    const quint64 c = list.entry(2).id;
+    edits.push(new ListEdits::EditCaption(list, c, ListEdits::Caption::Title, "Sea", 1));
+    edits.push(new ListEdits::EditCaption(list, c, ListEdits::Caption::Title, "Sea view", 1));
+    EXPECT_EQ(edits.count(), 1) << "typing in one session is one edit";
+    edits.push(new ListEdits::MoveEntry(list, c, -1));
+    edits.push(new ListEdits::RemoveEntries(list, {list.entry(0).id, list.entry(3).id}, "Remove"));
+    EXPECT_EQ(pathsOf(list), QStringList({"c", "b"}));
+    list.append(unread("e"));
+    edits.push(new ListEdits::EditCaption(list, c, ListEdits::Caption::Lens, "Macro", 2));
+    edits.undo();
+    edits.undo();
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "c", "b", "d", "e"}));
+    edits.undo();
+    edits.undo();
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "b", "c", "d", "e"}));
+    EXPECT_TRUE(list.entry(2).title.isEmpty());
+    while (edits.canRedo())
+        edits.redo();
+    EXPECT_EQ(pathsOf(list), QStringList({"c", "b", "e"}));
+    EXPECT_EQ(list.entry(0).title, "Sea view");
+    EXPECT_EQ(list.entry(0).lens, "Macro");
+}
+
 class Intake : public testing::Test {
 protected:
     void SetUp() override {
         useEmptyStringTable();
         ASSERT_TRUE(folder.isValid());
         list.setLabelDefaults(tape18());
+        QObject::connect(&list, &PhotoList::entriesToRead, &intake, &PhotoIntake::read);
     }
     QString copyOfSample(int number) const {
         const QString path = folder.filePath(QStringLiteral("photo-%1.jpg").arg(number));
@@ -99,11 +130,11 @@ protected:
         EXPECT_TRUE(picture.save(path, "JPEG"));
         return path;
     }
-    // Runs the event loop until the intake has finished; whether it was cancelled.
-    bool finish() {
+    // Runs the event loop until the intake has finished; the entries a cancel dropped.
+    QList<quint64> finish() {
         QSignalSpy finished(&intake, &PhotoIntake::finished);
         EXPECT_TRUE(finished.wait(60000));
-        return finished.value(0).value(0).toBool();
+        return finished.value(0).value(0).value<QList<quint64>>();
     }
 
     QTemporaryDir folder;
@@ -112,14 +143,17 @@ protected:
     PhotoIntake intake{list, 8};
 };
 
-TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
+// Entries are listed at once and read afterwards, each in place, in the order given;
+// one that cannot be read says why.
+TEST_F(Intake, ReadsEachEntryInPlaceAndSaysWhyAFileFailed) {
     const QStringList paths{copyOfSample(1), damaged(), folder.filePath("missing.jpg"),
                             jpegWithoutExif(), copyOfSample(2)};
     QSignalSpy progress(&intake, &PhotoIntake::progressChanged);
-    intake.add(paths);
-    EXPECT_TRUE(intake.isBusy());
-    EXPECT_FALSE(finish());
+    list.append(PhotoList::entriesFor(paths));
     EXPECT_EQ(pathsOf(list), paths);
+    EXPECT_TRUE(list.entry(4).beingRead());
+    EXPECT_TRUE(intake.isBusy());
+    EXPECT_TRUE(finish().isEmpty());
     EXPECT_EQ(progress.last(), QVariantList({5, 5}));
 
     for (const int good : {0, 4}) {
@@ -132,13 +166,13 @@ TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
     }
     EXPECT_FALSE(list.entry(1).record);
     EXPECT_FALSE(list.entry(1).failure.isEmpty());
-    EXPECT_EQ(list.entry(2).failure, "PhotoListUnreadable");
+    EXPECT_EQ(list.entry(2).failure, "photoMissing");
     EXPECT_FALSE(list.entry(3).record) << "no camera data, not accepted";
     EXPECT_FALSE(list.entry(3).failure.isEmpty());
 
-    // Accepted, a photograph without camera data is listed with its picture.
+    // Accepted, a photograph without camera data is labelled from its picture.
     intake.setAcceptWithoutCameraData(true);
-    intake.add(QStringList{paths[3], paths[1]});
+    list.append(PhotoList::entriesFor({paths[3], paths[1]}));
     finish();
     EXPECT_FALSE(list.entry(6).record) << "not a picture either";
     ASSERT_TRUE(list.entry(5).record);
@@ -146,81 +180,77 @@ TEST_F(Intake, FillsTheListInTheOrderGivenAndSaysWhyAFileFailed) {
     EXPECT_EQ(list.entry(5).thumbnail.size(), QSize(96, 64));
 }
 
-// Taking photographs' own titles, the worker reads each with its photograph: the entry
-// reaches the list with its title, cut to the longest accepted, with nothing left for
-// the event loop to read. A given title stays.
-TEST_F(Intake, APhotographsOwnTitleComesWithItsEntry) {
+// Taking photographs' own titles, the worker reads each with its photograph, cut to the
+// longest accepted; a given title, or one typed while it was read, stays.
+TEST_F(Intake, APhotographsOwnTitleComesWithItsEntryUnlessItHasOne) {
     const QString titled = copyOfSample(1);
     auto image = Exiv2::ImageFactory::open(QFile::encodeName(titled).toStdString());
     image->readMetadata();
     image->iptcData()["Iptc.Application2.ObjectName"] = "Old mill by the river";
     image->writeMetadata();
     intake.setTitlesFromPhotos(true);
-    intake.add({{.path = titled}, {.path = titled, .title = "Given"}});
+    list.append({{.path = titled}, {.path = titled, .title = "Given"}, {.path = titled}});
+    list.setTitle(2, QStringLiteral("Typed"));
     finish();
-    EXPECT_EQ(list.entry(0).title, "Old mill") << "no list filler here to read it";
+    EXPECT_EQ(list.entry(0).title, "Old mill");
     EXPECT_EQ(list.entry(1).title, "Given");
+    EXPECT_EQ(list.entry(2).title, "Typed");
 }
 
-TEST_F(Intake, CancelKeepsWhatWasReadInOrderAndDropsTheRest) {
+// A cancel leaves the entries read as they are and names those left unread; a later
+// run starts afresh.
+TEST_F(Intake, CancelNamesTheEntriesLeftUnread) {
     // Enough photographs that the worker cannot read them all before the event loop,
     // however busy the machine, hears of the first.
     QStringList paths;
     for (int number = 0; number < 2000; ++number)
         paths.append(copyOfSample(number));
-    // Cancelled as the first photograph arrives.
     const auto cancelling =
         QObject::connect(&intake, &PhotoIntake::progressChanged, &intake,
                          [this](int done) { done == 1 ? intake.cancel() : void(); });
-    intake.add(paths);
-    EXPECT_TRUE(finish());
-    EXPECT_GE(list.rowCount(), 1);
-    EXPECT_LT(list.rowCount(), paths.size());
-    EXPECT_EQ(pathsOf(list), paths.first(list.rowCount()));
+    list.append(PhotoList::entriesFor(paths));
+    const QList<quint64> dropped = finish();
+    ASSERT_FALSE(dropped.isEmpty());
+    ASSERT_LT(dropped.size(), paths.size());
+    const int firstDropped = list.rowOf(dropped.first());
+    EXPECT_TRUE(list.entry(firstDropped).beingRead());
+    EXPECT_TRUE(list.entry(firstDropped - 1).readable());
+    EXPECT_EQ(list.rowOf(dropped.last()), paths.size() - 1);
 
     QObject::disconnect(cancelling);
-    intake.add(QStringList{paths.last()});
-    EXPECT_FALSE(finish()) << "a later run starts afresh";
-    EXPECT_EQ(list.entry(list.rowCount() - 1).path, paths.last());
+    list.append(PhotoList::entriesFor({paths.last()}));
+    EXPECT_TRUE(finish().isEmpty()) << "a later run starts afresh";
+    EXPECT_TRUE(list.entry(list.rowCount() - 1).readable());
 }
 
-// The panel's buttons move, remove and clear entries and tell the window; the list
-// refuses edits past its end.
-TEST(PhotoListPanel, ButtonsEditTheListAndTellTheWindow) {
+// The panel's buttons ask for the edits of the current and selected entries.
+TEST(PhotoListPanel, ButtonsAskForTheirEdits) {
     PhotoList list;
-    fill(list, "abcd");
+    list.append(unread("abcd"));
     PhotoListPanel panel;
     panel.setList(&list);
     const auto button = [&panel](const char* name) {
         return panel.findChild<QToolButton*>(QString::fromLatin1(name));
     };
     QSignalSpy current(&panel, &PhotoListPanel::currentEntryChanged);
-    QSignalSpy removed(&panel, &PhotoListPanel::entriesRemoved);
-    QSignalSpy moved(&panel, &PhotoListPanel::entryMoved);
+    QSignalSpy removal(&panel, &PhotoListPanel::removeRequested);
+    QSignalSpy moves(&panel, &PhotoListPanel::moveRequested);
+    QSignalSpy clearing(&panel, &PhotoListPanel::clearRequested);
     EXPECT_FALSE(button("moveUpButton")->isEnabled());
 
     panel.setCurrentRow(1);
     EXPECT_EQ(current.last(), QVariantList({1}));
     button("moveDownButton")->click();
-    EXPECT_EQ(pathsOf(list), QStringList({"a", "c", "b", "d"}));
-    EXPECT_EQ(moved.last(), QVariantList({1, 2}));
-    EXPECT_EQ(panel.currentRow(), 2);
     button("moveUpButton")->click();
-    button("moveUpButton")->click();
-    EXPECT_EQ(pathsOf(list), QStringList({"b", "a", "c", "d"}));
-    EXPECT_FALSE(button("moveUpButton")->isEnabled());
-
+    EXPECT_EQ(moves.at(0), QVariantList({1, 1}));
+    EXPECT_EQ(moves.at(1), QVariantList({1, -1}));
     button("removeButton")->click();
-    EXPECT_EQ(pathsOf(list), QStringList({"a", "c", "d"}));
-    EXPECT_EQ(removed.size(), 1);
-    EXPECT_FALSE(list.moveRow({}, 0, {}, 4)) << "past the end";
-    EXPECT_FALSE(list.removeRows(2, 2)) << "past the end";
-    EXPECT_EQ(list.data(list.index(0), PhotoList::LabelWidthRole).toDouble(), 0.0)
-        << "no label unread";
+    EXPECT_EQ(removal.last().at(0).value<QList<int>>(), QList<int>{1});
     button("clearButton")->click();
-    EXPECT_EQ(list.rowCount(), 0);
-    EXPECT_EQ(removed.size(), 2);
-    EXPECT_FALSE(button("clearButton")->isEnabled());
+    EXPECT_EQ(clearing.size(), 1);
+    EXPECT_EQ(pathsOf(list), QStringList({"a", "b", "c", "d"})) << "the panel edits nothing";
+    EXPECT_FALSE(list.moveRow({}, 0, {}, 5)) << "past the end";
+    EXPECT_TRUE(list.take(2, 3).empty()) << "past the end";
 }
 
 } // namespace

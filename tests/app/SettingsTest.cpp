@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(home.isValid());
     }
 
-    QString documents() const { return home.filePath("Documents"); }
+    QString documents() const { return home.filePath("config"); }
     QString plistPath() const { return documents() + "/kestavolin.plist"; }
 
     void writeFile(const QVariantMap& contents) const {
@@ -62,9 +62,7 @@ protected:
     QTemporaryDir home;
 };
 
-TEST_F(SettingsTest, FirstStartCreatesDocumentsFolderAndWritesEveryDefault) {
-    EXPECT_EQ(Settings::defaultPlistFilePath(),
-              QDir::homePath() + QStringLiteral("/Documents/kestavolin.plist"));
+TEST_F(SettingsTest, FirstStartCreatesItsFolderAndWritesEveryDefault) {
     const Settings settings = loaded();
 
     EXPECT_FALSE(settings.hasMedium());
@@ -147,7 +145,7 @@ TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
         writeFile(contents);
         const Settings settings = loaded();
         EXPECT_EQ(settings.hasMedium(), !taken.isEmpty()) << stored.toString().toStdString();
-        EXPECT_EQ(settings.mediaTypeName(), taken);
+        EXPECT_EQ(settings.medium(), taken);
         EXPECT_EQ(fileContents().value("mediaTypeName"), stored);
     }
 }

@@ -2,25 +2,21 @@
 
 #include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
-#include "label/RollView.h"
-#include "label/Ruler.h"
-#include "label/TapeLength.h"
-#include "label/TapeView.h"
-#include "photo/PhotoRecord.h"
+#include "label/LabelLayout.h"
+#include "label/LabelPreview.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
-#include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -39,72 +35,103 @@ TEST(Startup, EndingTheApplicationDuringTheMediaPanelStoresNoMedium) {
     QTimer::singleShot(0, [&fixture] { fixture.start(); });
     QTimer::singleShot(0, &termination, &TerminationSignals::terminationRequested);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &termination,
-                     [&fixture] { fixture.app().applicationWillTerminate(); });
+                     [&fixture] { fixture.app().saveAll(); });
     QApplication::exec();
 
-    EXPECT_EQ(fixture.app().tapeView(), nullptr);
+    EXPECT_EQ(fixture.label(), nullptr);
     const QVariantMap stored = fixture.readSettings();
     EXPECT_TRUE(stored.contains("photographer")) << "the termination save ran";
     EXPECT_EQ(stored.value("mediaTypeName"), QVariant(QString()));
 
-    // The next start asks again, before any label exists, and stores the choice at
-    // once, whatever happens later in the run.
+    // The next start asks again and stores the choice at once.
     fixture.dialogs.realMediaPanel = false;
     fixture.dialogs.medium = roll;
-    bool labelExistedWhileAsking = true;
-    fixture.dialogs.whileAskingForMedium = [&] {
-        labelExistedWhileAsking =
-            fixture.app().tapeView() != nullptr || fixture.app().rollView() != nullptr;
-    };
-    KestavolinAppDelegate& app = fixture.start();
+    fixture.start({fixture.samplePhoto(QStringLiteral("a.jpg"))});
     EXPECT_EQ(fixture.dialogs.mediumQuestions, 2);
-    EXPECT_FALSE(labelExistedWhileAsking);
     EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), roll);
-    EXPECT_NE(app.rollView(), nullptr);
+    ASSERT_TRUE(fixture.waitForReading());
+    ASSERT_NE(fixture.label(), nullptr);
+    EXPECT_EQ(fixture.label()->medium(), roll);
 }
 
-// The window starts at the size designed for the medium: the roll label is taller.
-TEST(Startup, EachMediumShowsItsLabelInAWindowOfItsSize) {
-    AppFixture rollFixture;
-    AppFixture tapeFixture;
-    KestavolinAppDelegate& tapeApp = tapeFixture.startOn(tape);
-    KestavolinAppDelegate& rollApp = rollFixture.startOn(roll);
+// The settings live in the configuration folder; a file an older version kept in the
+// documents folder is taken over once and left as it was; no documents folder is made.
+TEST(Startup, SettingsLiveInTheConfigurationFolderAndAreTakenOverFromDocumentsOnce) {
+    AppFixture fresh;
+    fresh.start();
+    EXPECT_TRUE(
+        QFile::exists(fresh.home() + QStringLiteral("/.config/kestavolin/kestavolin.plist")));
+    EXPECT_FALSE(QDir(fresh.home()).exists(QStringLiteral("Documents")));
 
-    EXPECT_EQ(rollFixture.dialogs.mediumQuestions + tapeFixture.dialogs.mediumQuestions, 0);
-    ASSERT_NE(rollApp.rollView(), nullptr);
-    EXPECT_EQ(rollApp.scale(), nullptr);
-    ASSERT_NE(tapeApp.tapeView(), nullptr);
-    ASSERT_NE(tapeApp.scale(), nullptr);
-    EXPECT_EQ(rollApp.window().height() - tapeApp.window().height(), 97);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(tapeApp.tapeView()->isVisible());
-    EXPECT_TRUE(rollApp.rollView()->isVisible());
-    // The ruler lies above the tape label, as long as it at least.
-    EXPECT_LT(tapeApp.scale()->geometry().bottom(), tapeApp.tapeView()->geometry().top());
-    EXPECT_GE(tapeApp.scale()->width(), tapeApp.tapeView()->width());
-    // The tape length beside the print button follows the label.
-    const auto* length = tapeApp.window().findChild<QLabel*>("tapeLengthLabel");
-    tapeApp.titleInput(QString(60, u'T'));
-    EXPECT_EQ(length->text(),
-              tapeLengthText(tapeApp.tapeView()->tapeSize().width(), tapeApp.scale()->metric()));
-    EXPECT_TRUE(tapeApp.window().findChild<QPushButton*>("printButton")->isEnabled());
-    EXPECT_EQ(tapeApp.window().findChild<QLineEdit*>("photographerBox")->text(),
-              QStringLiteral("Ann Example"));
-    EXPECT_EQ(tapeApp.window().lensName(), QStringLiteral("Exif"));
+    AppFixture upgraded;
+    const QByteArray former = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+                              "<dict><key>mediaTypeName</key><string>Roll 60</string>"
+                              "<key>photographer</key><string>Old Hand</string></dict></plist>\n";
+    QDir(upgraded.home()).mkdir(QStringLiteral("Documents"));
+    const QString formerPath =
+        upgraded.fileWithBytes(QStringLiteral("Documents/kestavolin.plist"), former);
+    upgraded.start();
+    EXPECT_EQ(upgraded.dialogs.mediumQuestions, 0);
+    EXPECT_EQ(upgraded.readSettings().value("photographer").toString(), QStringLiteral("Old Hand"));
+    QFile kept(formerPath);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), former);
+    // Once taken over, the new file is the one read.
+    upgraded.writeSettings({{QStringLiteral("mediaTypeName"), tape},
+                            {QStringLiteral("photographer"), QStringLiteral("New Hand")}});
+    upgraded.start();
+    EXPECT_EQ(upgraded.readSettings().value("photographer").toString(), QStringLiteral("New Hand"));
+}
+
+// A first window is sized to the screen with the label fitted; the next start puts the
+// window, the list's width and the zoom back as they were left.
+TEST(Startup, TheWindowOpensToTheScreenAndRemembersHowItWasLeft) {
+    AppFixture fixture;
+    fixture.startOn(tape, {fixture.samplePhoto(QStringLiteral("a.jpg"))});
+    const QSize room = fixture.window().screen()->availableSize();
+    EXPECT_GE(fixture.window().width(), std::min(room.width(), int(room.width() * 0.7)));
+    EXPECT_LE(fixture.window().height(), room.height());
+    const auto* preview = fixture.window().findChild<LabelPreview*>();
+    EXPECT_TRUE(preview->fitsToWindow());
+    fixture.trigger("actionActualSize");
+    fixture.window().resize(900, 560);
+    fixture.quit();
+
+    fixture.start();
+    EXPECT_EQ(fixture.window().size(), QSize(900, 560));
+    preview = fixture.window().findChild<LabelPreview*>();
+    EXPECT_FALSE(preview->fitsToWindow());
+    EXPECT_DOUBLE_EQ(preview->zoom(), 1.0);
+}
+
+// With nothing open the window says what to do; nothing can be printed or exported.
+TEST(Startup, AnEmptyWindowSaysWhatToDoAndOffersNothingToPrint) {
+    AppFixture fixture;
+    fixture.startOn(tape);
+    EXPECT_EQ(fixture.label(), nullptr);
+    const auto* preview = fixture.window().findChild<QWidget*>(QStringLiteral("labelPreview"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(fixture.window().windowTitle(), QStringLiteral("Kestavolin"));
+    for (const char* action : {"actionPrint", "actionPageSetup", "actionPrintAll",
+                               "actionExportAllPdf", "actionExportSheet"})
+        EXPECT_FALSE(fixture.action(action)->isEnabled()) << action;
+    EXPECT_FALSE(fixture.window().findChild<QPushButton*>("printButton")->isEnabled());
+    EXPECT_FALSE(fixture.titleField()->isEnabled());
+    EXPECT_FALSE(fixture.photographerField()->isEnabled());
 }
 
 // A hand-edited lens list without "Exif" and with an entry that is no name shows its
-// names and selects nothing.
-TEST(Startup, AHandEditedLensListSelectsNothingWithoutExif) {
+// names; a photograph opened then has no lens chosen.
+TEST(Startup, AHandEditedLensListChoosesNoLensWithoutExif) {
     AppFixture fixture;
     fixture.writeSettings(
         {{QStringLiteral("lensList"),
           QVariantList{QStringLiteral("Zoom"), qint64(3), QStringLiteral("Macro 100")}},
          {QStringLiteral("mediaTypeName"), tape}});
-    KestavolinAppDelegate& app = fixture.start();
-    const auto* lenses = app.window().findChild<QComboBox*>("lensName");
-    EXPECT_EQ(lenses->count(), 2);
-    EXPECT_EQ(lenses->currentIndex(), -1);
+    fixture.start({fixture.samplePhoto(QStringLiteral("a.jpg"))});
+    ASSERT_TRUE(fixture.waitForReading());
+    EXPECT_EQ(fixture.lensBox()->count(), 2);
+    EXPECT_EQ(fixture.lensBox()->currentIndex(), -1);
 }
 
 TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
@@ -115,74 +142,43 @@ TEST(Startup, TheLabelStartsInTheFontChosenInThePreferences) {
                            {QStringLiteral("fontFamilyName"), QStringLiteral("DejaVu Sans")},
                            {QStringLiteral("fontName"), QStringLiteral("DejaVuSans-Bold")},
                            {QStringLiteral("fontStyleIndex"), 1}});
-    KestavolinAppDelegate& app = fixture.start();
-    EXPECT_EQ(app.settings().printFontName(), QStringLiteral("DejaVuSans-Bold"));
-    for (const PlacedText& placed : app.tapeView()->layout().placedTexts()) {
+    fixture.start({fixture.samplePhoto(QStringLiteral("a.jpg"))});
+    ASSERT_TRUE(fixture.waitForReading());
+    ASSERT_NE(fixture.label(), nullptr);
+    for (const PlacedText& placed : fixture.label()->placedTexts()) {
         const QFontInfo font(placed.text.font());
         EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
         EXPECT_EQ(font.styleName(), QStringLiteral("Bold")) << placed.field.toStdString();
     }
 }
 
-// The window of an application started on the tape.
-class Window : public testing::Test {
-protected:
+// The application has one window: closing it ends the application's event loop, and
+// the application saves on its way out.
+TEST(Startup, ClosingTheWindowEndsTheApplication) {
     AppFixture fixture;
-    KestavolinAppDelegate& app = fixture.startOn(tape);
-};
-
-// The application has one window: closing it saves the settings and ends the
-// application's event loop.
-TEST_F(Window, ClosingTheWindowSavesTheSettingsAndQuits) {
-    QFile::remove(fixture.settingsPath());
-    QTimer::singleShot(0, &app.window(), &QWidget::close);
+    fixture.startOn(tape);
+    QTimer::singleShot(0, &fixture.window(), &QWidget::close);
     // Fails the test instead of hanging when the loop is not ended.
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(fixture.readSettings().value("mediaTypeName").toString(), tape);
 }
 
-TEST(Startup, AnUnwritableDocumentsFolderKeepsTheSettingsInMemory) {
+TEST(Startup, SettingsThatCannotBeSavedAreKeptInMemoryAndTold) {
     AppFixture fixture;
-    // A file where the documents folder should be: nothing can be saved.
-    fixture.fileWithBytes(QStringLiteral("Documents"), "not a folder");
-    KestavolinAppDelegate& app = fixture.start();
-    EXPECT_FALSE(QFile::exists(fixture.settingsPath()));
-    EXPECT_EQ(app.settings().lensList(), QStringList{QStringLiteral("Exif")});
-    EXPECT_NE(app.tapeView(), nullptr);
-    // The user is told in the window, once for the start-up and again for a change.
+    // A file where the configuration folder should be: nothing can be saved.
+    fixture.fileWithBytes(QStringLiteral(".config"), "not a folder");
+    fixture.start({fixture.samplePhoto(QStringLiteral("a.jpg"))});
+    ASSERT_TRUE(fixture.waitForReading());
+    EXPECT_FALSE(QFile::exists(fixture.paths().settingsFile));
+    EXPECT_NE(fixture.label(), nullptr);
+    // Told once, until a save succeeds again.
     ASSERT_EQ(fixture.alerts.alerts().size(), 1);
     EXPECT_EQ(fixture.alerts.alerts()[0].title, QStringLiteral("settingsNotSaved"));
-    EXPECT_TRUE(
-        fixture.alerts.alerts()[0].message.startsWith(QStringLiteral("settingsNotSavedMsg")));
-    EXPECT_TRUE(fixture.alerts.alerts()[0].message.contains(fixture.settingsPath()));
-    app.inputLensName(QStringLiteral("Zoom 24-70"));
-    EXPECT_EQ(fixture.alerts.alerts().size(), 2);
-}
-
-// The title names the opened photograph; a file that could not be analysed leaves the
-// label, and so the title, as it was. A new window reshows a closed one in a clean state.
-TEST_F(Window, NewWindowReshowsAClosedWindowInACleanState) {
-    QLineEdit* titleBox = app.window().findChild<QLineEdit*>("titleMessageBox");
-    app.applicationOpenFiles({fixture.samplePhoto(QStringLiteral("Harbour.JPG"))});
-    app.applicationOpenFiles(
-        {fixture.fileWithBytes(QStringLiteral("bad.jpg"), QByteArray(64, 'x'))});
-    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Harbour.JPG"));
-    titleBox->setText(QStringLiteral("Harbour"));
-    app.titleInput(titleBox->text());
-    app.newWindow(); // visible: nothing happens
-    EXPECT_EQ(titleBox->text(), QStringLiteral("Harbour"));
-
-    app.window().close();
-    app.newWindow();
-    EXPECT_TRUE(app.window().isVisible());
-    EXPECT_EQ(titleBox->text(), QString());
-    EXPECT_EQ(app.window().lensName(), QStringLiteral("Exif"));
-    EXPECT_EQ(app.window().windowTitle(), QStringLiteral("Kestavolin"));
-    EXPECT_EQ(app.record(), nullptr);
-    EXPECT_EQ(app.tapeView()->thumbnail(), nullptr);
-    // The title member survives for the next preferences confirmation.
-    EXPECT_EQ(app.titleName(), QStringLiteral("Harbour"));
+    EXPECT_TRUE(fixture.alerts.alerts()[0].message.contains(fixture.paths().settingsFile));
+    fixture.lensBox()->setEditText(QStringLiteral("Zoom 24-70"));
+    emit fixture.window().lensChosen(QStringLiteral("Zoom 24-70"));
+    EXPECT_EQ(fixture.lensBox()->count(), 2);
+    EXPECT_EQ(fixture.alerts.alerts().size(), 1);
 }
 
 } // namespace

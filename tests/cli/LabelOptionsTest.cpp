@@ -94,7 +94,7 @@ TEST_F(LabelOptionsTest, LayoutIsPreparedAndFedInTheApplicationsOrder) {
     const auto& roll = static_cast<const RollLayout&>(*layout);
     EXPECT_EQ(roll.titleText().string(), "Quay");
     EXPECT_EQ(roll.photographerText().string(), "Ana");
-    EXPECT_EQ(roll.exifLens1().string(), "Tele 300") << "the lens comes after the photograph";
+    EXPECT_EQ(roll.lensFirstLine().string(), "Tele 300") << "the lens comes after the photograph";
 }
 
 } // namespace

@@ -1,10 +1,17 @@
 #include "ProgramRun.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 ProgramRun runProgram(const QString& program, const QStringList& arguments, const QString& folder,
-                      rlim_t addressSpaceLimit) {
+                      rlim_t addressSpaceLimit, const QString& home) {
+    static const QTemporaryDir testsHome;
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString homeFolder = home.isEmpty() ? testsHome.path() : home;
+    environment.insert(QStringLiteral("HOME"), homeFolder);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), homeFolder + QStringLiteral("/.config"));
+    process.setProcessEnvironment(environment);
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
     if (addressSpaceLimit) {

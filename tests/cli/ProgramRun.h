@@ -16,9 +16,11 @@ struct ProgramRun {
 
 // Runs the program with the arguments, in folder when one is given, and under a hard
 // address-space limit when one is given: an allocation past it fails instead of
-// succeeding.
+// succeeding. The program's home and configuration folder are the tests' own, holding
+// no settings unless home names another.
 ProgramRun runProgram(const QString& program, const QStringList& arguments,
-                      const QString& folder = QString(), rlim_t addressSpaceLimit = 0);
+                      const QString& folder = QString(), rlim_t addressSpaceLimit = 0,
+                      const QString& home = QString());
 
 // kestavolin-cli as installed on the path.
 inline ProgramRun runCli(const QStringList& arguments) {

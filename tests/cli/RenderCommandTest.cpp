@@ -2,8 +2,10 @@
 #include "common/HostileJpeg.h"
 #include "common/PdfPages.h"
 #include "common/SmallFileSystem.h"
+#include "platform/PropertyList.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -107,6 +109,115 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_TRUE(QJsonDocument::fromJson(lines[2]).object().contains("error"));
     EXPECT_TRUE(QJsonDocument::fromJson(lines[3]).object().contains("error"));
     EXPECT_TRUE(QFile::exists(out("b.pdf")));
+}
+
+// Without --settings the command line reads the window's settings file, or before the
+// window took it over, the one older versions kept; --settings names another.
+TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
+    QTemporaryDir home;
+    const auto photographerIn = [&](const QStringList& options) {
+        const ProgramRun run =
+            runProgram(QStringLiteral(KESTAVOLIN_CLI),
+                       QStringList{"render", "--layout-json", sample, "-o", out("s.png")} + options,
+                       QString(), 0, home.path());
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return QString::fromUtf8(run.out);
+    };
+    const auto settingsWith = [](const QString& path, const QString& photographer) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}});
+    };
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Photographer")));
+    settingsWith(home.filePath("Documents/kestavolin.plist"), QStringLiteral("Old Hand"));
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Old Hand")));
+    settingsWith(home.filePath(".config/kestavolin/kestavolin.plist"),
+                 QStringLiteral("Ann Example"));
+    EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Ann Example")));
+    settingsWith(home.filePath("other.plist"), QStringLiteral("Kim Doe"));
+    EXPECT_TRUE(photographerIn({"--settings", home.filePath("other.plist")})
+                    .contains(QStringLiteral("Kim Doe")));
+}
+
+// Qt's file classes take a name beginning with ':' for a resource of the program; on
+// the command line it names a file of the working folder wherever a path is taken.
+TEST_F(RenderCommandTest, PathsBeginningWithAColonNameFilesOfTheWorkingFolder) {
+    const QString here = folder.path() + '/';
+    ASSERT_TRUE(QFile::copy(sample, here + ":r.jpg"));
+    for (const auto& [name, content] :
+         {std::pair{":sheet.csv", QByteArray("file,title\n:r.jpg,Colon\n")},
+          {":settings.plist", "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>"
+                              "photographer</key><string>Kim</string></dict></plist>"}}) {
+        QFile file(here + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    const ProgramRun run = runProgram(QStringLiteral(KESTAVOLIN_CLI),
+                                      {"render", "--layout-json", "--settings", ":settings.plist",
+                                       "--captions", ":sheet.csv", "-o", ":labels.pdf"},
+                                      folder.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value("file").toString(), here + ":r.jpg");
+    EXPECT_TRUE(textsOf(run.out).contains("Colon"));
+    EXPECT_TRUE(textsOf(run.out).contains("Kim"));
+    EXPECT_TRUE(QFile::exists(here + ":labels.pdf"));
+    EXPECT_EQ(
+        runProgram(QStringLiteral(KESTAVOLIN_CLI), {"info", ":r.jpg"}, folder.path()).exitCode, 0);
+}
+
+// The Roll 60 square keeps every text inside its inner frame, whatever the face: long
+// texts are set smaller and shortened, and each shortened text is told once.
+TEST_F(RenderCommandTest, RollTextsStayInsideTheInnerFrameAndEachShortenedOneIsTold) {
+    const QString photo = out("IMG_20240101_123456_a_long_file_name_from_a_phone_camera.jpg");
+    ASSERT_TRUE(QFile::copy(sample, photo));
+    const QRectF innerFrame(8, 8, 154, 154);
+    const QStringList longTexts{
+        "--medium",
+        "Roll 60",
+        "--title",
+        "The long title of a photograph that runs far past the frame of its label",
+        "--photographer",
+        "Bartholomew Featherstonehaugh-Smythe of the Harbour Club",
+        photo};
+    for (const char* font : {"Helvetica", "DejaVuSerif", "NotoSerifCJKjp-Regular"}) {
+        const ProgramRun run = runCli(QStringList{"render", "--layout-json", "--font", font} +
+                                      longTexts + QStringList{"-o", out("roll.pdf")});
+        ASSERT_EQ(run.exitCode, 0) << font << run.err.toStdString();
+        QStringList shortened;
+        for (const auto& value :
+             QJsonDocument::fromJson(run.out).object().value("texts").toArray()) {
+            const QJsonObject text = value.toObject();
+            const QString field = text.value("field").toString();
+            const double x = text.value("x").toDouble();
+            const double y = text.value("y").toDouble();
+            EXPECT_GE(x, innerFrame.left()) << font << qPrintable(field);
+            EXPECT_LE(x + text.value("width").toDouble(), innerFrame.right()) << font;
+            EXPECT_GE(y, innerFrame.top()) << font << qPrintable(field);
+            EXPECT_LE(y + text.value("fontSize").toDouble(), innerFrame.bottom()) << font;
+            if (text.value("text").toString().endsWith(QStringLiteral("…")))
+                shortened << field;
+        }
+        EXPECT_EQ(shortened, QStringList({"titleString", "authorString", "fileNameStr"})) << font;
+        const QList<QByteArray> warnings = run.err.trimmed().split('\n');
+        ASSERT_EQ(warnings.size(), 3) << run.err.toStdString();
+        for (const QByteArray& warning : warnings) {
+            EXPECT_TRUE(warning.startsWith("kestavolin-cli render: " + photo.toUtf8()));
+            EXPECT_TRUE(warning.contains("…")) << warning.toStdString();
+        }
+    }
+    // print tells them alike before it sends the job, here to a queue that is not there.
+    const std::optional<QByteArray> cupsServer = qEnvironmentVariableIsSet("CUPS_SERVER")
+                                                     ? std::optional(qgetenv("CUPS_SERVER"))
+                                                     : std::nullopt;
+    qputenv("CUPS_SERVER", "localhost:1");
+    const ProgramRun print = runCli(QStringList{"print", "--printer", "nowhere"} + longTexts);
+    if (cupsServer)
+        qputenv("CUPS_SERVER", *cupsServer);
+    else
+        qunsetenv("CUPS_SERVER");
+    EXPECT_EQ(print.exitCode, 1);
+    const QList<QByteArray> lines = print.err.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 4) << print.err.toStdString();
+    for (qsizetype line = 0; line < 3; ++line)
+        EXPECT_TRUE(lines[line].startsWith("kestavolin-cli print: " + photo.toUtf8()));
 }
 
 TEST_F(RenderCommandTest, BadOptionsAreUsageErrors) {

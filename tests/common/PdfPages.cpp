@@ -1,6 +1,7 @@
 #include "common/PdfPages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,6 +18,20 @@ QByteArray runPoppler(const QString& tool, const QStringList& arguments, PdfPage
 }
 
 } // namespace
+
+QList<QRectF> writtenPageBoxes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression box(
+        QStringLiteral(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+) *\])"));
+    QList<QRectF> boxes;
+    for (const QRegularExpressionMatch& found :
+         box.globalMatch(QString::fromLatin1(file.readAll())))
+        boxes << QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
+                        QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
+    return boxes;
+}
 
 std::optional<PdfPages> readPdfPages(const QString& path) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +19,7 @@ struct PdfPages {
 
 // Nothing when poppler's tools are not installed.
 std::optional<PdfPages> readPdfPages(const QString& path);
+
+// The page boxes (/MediaBox) of a PDF file as written, in the order they stand in the
+// file: page order in a file that Qt's writer made in one piece.
+QList<QRectF> writtenPageBoxes(const QString& path);

@@ -35,9 +35,12 @@ std::vector<bool> dotsOf(const QByteArray& bytes) {
     return dots;
 }
 
-class Decoder {
+// What both printers' decoders share: the stream, the place in it, the page being
+// decoded and the pages decoded, and the error that stops them.
+class StreamDecoder {
 public:
-    explicit Decoder(const QByteArray& stream) : data_(stream) {}
+    explicit StreamDecoder(const QByteArray& stream) : data_(stream) {}
+    virtual ~StreamDecoder() = default;
 
     PrinterStream run() {
         while (pos_ < data_.size() && result_.error.isEmpty())
@@ -47,7 +50,9 @@ public:
         return result_;
     }
 
-private:
+protected:
+    virtual void step() = 0;
+
     unsigned char byte(qsizetype at) const { return static_cast<unsigned char>(data_[at]); }
     bool have(qsizetype count) {
         if (pos_ + count <= data_.size())
@@ -58,8 +63,24 @@ private:
     void fail(const QString& what) {
         result_.error = QStringLiteral("%1 at byte %2").arg(what).arg(pos_);
     }
+    void endPage() {
+        result_.pages.push_back(page_);
+        page_.lines.clear();
+    }
 
-    void step() {
+    const QByteArray& data_;
+    qsizetype pos_ = 0;
+    PrintedPage page_;
+    PrinterStream result_;
+};
+
+// The P-touch raster command set.
+class PtouchDecoder : public StreamDecoder {
+public:
+    using StreamDecoder::StreamDecoder;
+
+private:
+    void step() override {
         const unsigned char command = byte(pos_);
         switch (command) {
         case 0x00: // the invalidate run that starts a job
@@ -86,8 +107,7 @@ private:
             return;
         case 0x0c: // print, more pages follow
         case 0x1a: // print and feed: the last page
-            result_.pages.push_back(page_);
-            page_.lines.clear();
+            endPage();
             ++pos_;
             return;
         default:
@@ -180,17 +200,147 @@ private:
         pos_ += 3 + length;
     }
 
-    const QByteArray& data_;
-    qsizetype pos_ = 0;
     bool compressed_ = false;
-    PrintedPage page_;
-    PrinterStream result_;
+};
+
+// The LabelWriter command set: ESC commands of fixed lengths, SYN and ETB lines.
+class LabelWriterDecoder : public StreamDecoder {
+public:
+    explicit LabelWriterDecoder(const QByteArray& stream) : StreamDecoder(stream) {
+        page_.reversedRows = false;
+    }
+
+private:
+    static constexpr char syn = 0x16;
+    static constexpr char etb = 0x17;
+
+    // A line starts with the dot tab's blank bytes; a fed line is blank throughout.
+    std::vector<bool> dotTab() const { return std::vector<bool>(std::size_t(dotTab_) * 8); }
+    std::vector<bool> blankLine() const {
+        return std::vector<bool>(std::size_t(dotTab_ + bytesPerLine_) * 8);
+    }
+
+    void step() override {
+        switch (data_[pos_]) {
+        case escape:
+            escapeCommand();
+            return;
+        case syn:
+            rawLine();
+            return;
+        case etb:
+            compressedLine();
+            return;
+        case 0x0c: // form feed: the end of a label
+            endPage();
+            ++pos_;
+            return;
+        default:
+            fail(QStringLiteral("unknown command 0x%1").arg(byte(pos_), 2, 16, QLatin1Char('0')));
+        }
+    }
+
+    void escapeCommand() {
+        if (!have(2))
+            return;
+        const char command = data_[pos_ + 1];
+        switch (command) {
+        case escape: // the run of ESC bytes that flushes a command in progress
+            ++pos_;
+            return;
+        case '@': // reset
+        case '*': // defaults
+        case 'A': // status
+        case 'c': // densities
+        case 'd':
+        case 'e':
+        case 'g':
+        case 'h': // text and barcode quality
+        case 'i':
+            pos_ += 2;
+            return;
+        case 'E': // form feed
+        case 'G': // short form feed
+            endPage();
+            pos_ += 2;
+            return;
+        case 'B':
+            if (have(3))
+                dotTab_ = byte(pos_ + 2);
+            pos_ += 3;
+            return;
+        case 'D':
+            if (have(3))
+                bytesPerLine_ = byte(pos_ + 2);
+            pos_ += 3;
+            return;
+        case 'q': // roll: an ASCII digit
+            pos_ += 3;
+            return;
+        case 'L':
+            if (have(4))
+                page_.declaredLines = std::uint32_t(byte(pos_ + 2)) << 8 | byte(pos_ + 3);
+            pos_ += 4;
+            return;
+        case 'Q': // top of form
+            pos_ += 4;
+            return;
+        case 'f': // feed: ESC f 1 n skips n lines
+            if (have(4)) {
+                for (int line = 0; line < byte(pos_ + 3); ++line)
+                    page_.lines.push_back(blankLine());
+            }
+            pos_ += 4;
+            return;
+        default:
+            fail(QStringLiteral("unknown command ESC %1").arg(QLatin1Char(command)));
+        }
+    }
+
+    void rawLine() {
+        if (!have(1 + bytesPerLine_))
+            return;
+        std::vector<bool> line = dotTab();
+        const std::vector<bool> dots = dotsOf(data_.mid(pos_ + 1, bytesPerLine_));
+        line.insert(line.end(), dots.begin(), dots.end());
+        page_.lines.push_back(std::move(line));
+        pos_ += 1 + bytesPerLine_;
+    }
+
+    // Each byte gives a run: bit 7 black or white, bits 0 to 6 the run's length less one;
+    // the runs fill the ESC D length exactly.
+    void compressedLine() {
+        std::vector<bool> line = dotTab();
+        const std::size_t wanted = line.size() + std::size_t(bytesPerLine_) * 8;
+        qsizetype at = pos_ + 1;
+        while (line.size() < wanted) {
+            if (at >= data_.size()) {
+                fail(QStringLiteral("stream ends inside a compressed line"));
+                return;
+            }
+            const unsigned char run = byte(at++);
+            line.insert(line.end(), std::size_t(run & 0x7f) + 1, (run & 0x80) != 0);
+        }
+        if (line.size() != wanted) {
+            fail(QStringLiteral("compressed line longer than the ESC D length"));
+            return;
+        }
+        page_.lines.push_back(std::move(line));
+        pos_ = at;
+    }
+
+    int bytesPerLine_ = 0;
+    int dotTab_ = 0;
 };
 
 } // namespace
 
 PrinterStream decodePtouchStream(const QByteArray& stream) {
-    return Decoder(stream).run();
+    return PtouchDecoder(stream).run();
+}
+
+PrinterStream decodeLabelWriterStream(const QByteArray& stream) {
+    return LabelWriterDecoder(stream).run();
 }
 
 QImage pageImage(const PrintedPage& page) {
@@ -204,7 +354,8 @@ QImage pageImage(const PrintedPage& page) {
         const auto& line = page.lines[y];
         for (std::size_t dot = 0; dot < line.size(); ++dot) {
             if (line[dot])
-                image.setPixel(static_cast<int>(width - 1 - dot), y, qRgb(0, 0, 0));
+                image.setPixel(static_cast<int>(page.reversedRows ? width - 1 - dot : dot), y,
+                               qRgb(0, 0, 0));
         }
     }
     return image;

@@ -6,6 +6,11 @@
 //   printer_stream_check STREAM REFERENCE.png... --dpi N --width-mm W --band FIRST-LAST
 //                        (--turned | --upright) [--scale S] [--line-tolerance T]
 //                        [--pages N] [--decoded OUT.png]
+//                        [--format ptouch|labelwriter] [--end-margin-dots M]
+//                        [--page-lines N]
+// A LabelWriter stream declares no medium (give --width-mm 0); its driver leaves M lines
+// unsent at each end of the page it declares, whose length is checked instead: the
+// label's and both margins on a continuous roll, N lines on a die-cut label.
 
 #include "PrinterStream.h"
 
@@ -25,6 +30,7 @@ using Profile = std::vector<double>;
 
 constexpr double minimumCorrelation = 0.85;
 constexpr double reversalMargin = 0.2;
+constexpr double minimumPictureCorrelation = 0.6;
 
 struct Expectation {
     int dpi = 0;
@@ -35,6 +41,8 @@ struct Expectation {
     double scale = 1.0;
     int lineTolerance = 3;
     int pages = 1;
+    int endMarginDots = 0;
+    int pageLines = 0;
 };
 
 // How much ink each row (along) or column (across) of a picture holds.
@@ -96,6 +104,39 @@ std::pair<int, int> inkExtent(const Profile& profile, double threshold) {
     return {first, last};
 }
 
+// Pearson correlation of the page's ink with the picture's, the picture's upper left at
+// (x, y) on the page, both averaged over blocks of 4 by 4 dots so that dithering counts
+// as the grey it stands for.
+double pictureCorrelation(const QImage& page, const QImage& picture, int x, int y) {
+    constexpr int block = 4;
+    const QImage a = page.convertToFormat(QImage::Format_Grayscale8);
+    const QImage b = picture.convertToFormat(QImage::Format_Grayscale8);
+    double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+    int n = 0;
+    for (int by = 0; by + block <= b.height(); by += block) {
+        for (int bx = 0; bx + block <= b.width(); bx += block) {
+            double inkA = 0, inkB = 0;
+            for (int dy = 0; dy < block; ++dy) {
+                for (int dx = 0; dx < block; ++dx) {
+                    const int px = x + bx + dx, py = y + by + dy;
+                    if (px >= 0 && py >= 0 && px < a.width() && py < a.height())
+                        inkA += (255 - a.constScanLine(py)[px]) / 255.0;
+                    inkB += (255 - b.constScanLine(by + dy)[bx + dx]) / 255.0;
+                }
+            }
+            sa += inkA;
+            sb += inkB;
+            saa += inkA * inkA;
+            sbb += inkB * inkB;
+            sab += inkA * inkB;
+            ++n;
+        }
+    }
+    const double cov = sab - sa * sb / n;
+    const double var = (saa - sa * sa / n) * (sbb - sb * sb / n);
+    return var > 0 ? cov / std::sqrt(var) : 0.0;
+}
+
 bool checkPage(int number, const PrintedPage& page, const QImage& label, const Expectation& want) {
     bool ok = true;
     auto fail = [&](const QString& what) {
@@ -126,20 +167,42 @@ bool checkPage(int number, const PrintedPage& page, const QImage& label, const E
     const auto [expectedFirstLine, expectedLastLine] = inkExtent(expectedAlong, 0.5);
     const auto [expectedFirstDot, expectedLastDot] = inkExtent(expectedAcross, 0.5);
 
+    // The whole picture where the profiles place it, against its mirror image across the
+    // medium where that would lie.
+    const double picture = pictureCorrelation(printed, expected, across.offset, along.offset);
+    const double mirror = pictureCorrelation(printed, expected.mirrored(true, false),
+                                             acrossReversed.offset, along.offset);
+
     std::printf("page %d: %d mm tape, %zu lines (label %d), %d dots across, ink on dots %d-%d, "
-                "along r=%.3f (reversed %.3f), across r=%.3f (reversed %.3f)\n",
+                "along r=%.3f (reversed %.3f), across r=%.3f (reversed %.3f), picture r=%.3f "
+                "(mirrored %.3f)\n",
                 number, page.widthMillimetres, page.lines.size(), expected.height(),
                 printed.width(), firstDot, lastDot, along.correlation, alongReversed.correlation,
-                across.correlation, acrossReversed.correlation);
+                across.correlation, acrossReversed.correlation, picture, mirror);
 
     if (page.widthMillimetres != want.widthMillimetres)
         fail(QStringLiteral("%1 mm declared, %2 mm wanted")
                  .arg(page.widthMillimetres)
                  .arg(want.widthMillimetres));
-    if (std::abs(static_cast<int>(page.lines.size()) - expected.height()) > want.lineTolerance)
+    if (want.endMarginDots > 0) {
+        // The page is the label and both end margins, in whole points, or the die-cut
+        // label's own.
+        const int pageLines =
+            want.pageLines > 0 ? want.pageLines : expected.height() + 2 * want.endMarginDots;
+        const int wholePoint = (want.dpi + 71) / 72;
+        if (std::abs(static_cast<int>(page.declaredLines) - pageLines) >
+            want.lineTolerance + wholePoint)
+            fail(QStringLiteral("a page of %1 lines declared for a label and margins of %2")
+                     .arg(page.declaredLines)
+                     .arg(pageLines));
+        if (page.lines.size() + want.endMarginDots > page.declaredLines)
+            fail(QStringLiteral("%1 raster lines past the declared page").arg(page.lines.size()));
+    } else if (std::abs(static_cast<int>(page.lines.size()) - expected.height()) >
+               want.lineTolerance) {
         fail(QStringLiteral("%1 raster lines for a label of %2")
                  .arg(page.lines.size())
                  .arg(expected.height()));
+    }
     // Models whose stream declares no medium (width 0 wanted) declare no line count either.
     if (want.widthMillimetres != 0 && page.declaredLines != page.lines.size())
         fail(QStringLiteral("%1 lines declared, %2 sent")
@@ -156,8 +219,8 @@ bool checkPage(int number, const PrintedPage& page, const QImage& label, const E
     if (along.correlation < minimumCorrelation ||
         along.correlation - alongReversed.correlation < reversalMargin)
         fail(QStringLiteral("the picture along the tape is not the label's"));
-    if (across.correlation < minimumCorrelation ||
-        across.correlation - acrossReversed.correlation < reversalMargin)
+    if (across.correlation < minimumCorrelation || picture < minimumPictureCorrelation ||
+        picture - mirror < reversalMargin)
         fail(QStringLiteral("the picture across the tape is not the label's (mirrored or turned)"));
     // Not scaled and not clipped: the ink spans what the label's ink spans.
     if (std::abs((lastLine - firstLine) - (expectedLastLine - expectedFirstLine)) > 3)
@@ -187,15 +250,19 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument("REFERENCE",
                                  "The label rendered at the driver's resolution, or one per page.",
                                  "REFERENCE...");
-    parser.addOptions({{"dpi", "Driver resolution.", "N"},
-                       {"width-mm", "Tape or roll width the page must declare.", "W"},
-                       {"band", "Printable dots across.", "FIRST-LAST"},
-                       {"turned", "The label reads along the tape."},
-                       {"upright", "The label stands upright across the roll."},
-                       {"scale", "Expected printed scale.", "S", "1"},
-                       {"line-tolerance", "Raster lines the length may differ by.", "T", "3"},
-                       {"pages", "Pages expected.", "N", "1"},
-                       {"decoded", "Write the decoded first page here.", "PNG"}});
+    parser.addOptions(
+        {{"dpi", "Driver resolution.", "N"},
+         {"width-mm", "Tape or roll width the page must declare.", "W"},
+         {"band", "Printable dots across.", "FIRST-LAST"},
+         {"turned", "The label reads along the tape."},
+         {"upright", "The label stands upright across the roll."},
+         {"scale", "Expected printed scale.", "S", "1"},
+         {"line-tolerance", "Raster lines the length may differ by.", "T", "3"},
+         {"pages", "Pages expected.", "N", "1"},
+         {"decoded", "Write the decoded first page here.", "PNG"},
+         {"format", "The printer's command set: ptouch or labelwriter.", "NAME", "ptouch"},
+         {"end-margin-dots", "Lines the driver leaves unsent at each end.", "M", "0"},
+         {"page-lines", "Lines of the die-cut label each page is.", "N", "0"}});
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     const QStringList band = parser.value("band").split('-');
@@ -212,13 +279,23 @@ int main(int argc, char** argv) {
     want.scale = parser.value("scale").toDouble();
     want.lineTolerance = parser.value("line-tolerance").toInt();
     want.pages = parser.value("pages").toInt();
+    want.endMarginDots = parser.value("end-margin-dots").toInt();
+    want.pageLines = parser.value("page-lines").toInt();
+    const QString format = parser.value("format");
+    if (format != QLatin1String("ptouch") && format != QLatin1String("labelwriter")) {
+        std::fprintf(stderr, "unknown format %s\n", qUtf8Printable(format));
+        return 2;
+    }
 
     QFile streamFile(files[0]);
     if (!streamFile.open(QIODevice::ReadOnly)) {
         std::printf("FAIL: cannot read %s\n", qUtf8Printable(files[0]));
         return 1;
     }
-    const PrinterStream stream = decodePtouchStream(streamFile.readAll());
+    const QByteArray bytes = streamFile.readAll();
+    const PrinterStream stream = format == QLatin1String("labelwriter")
+                                     ? decodeLabelWriterStream(bytes)
+                                     : decodePtouchStream(bytes);
     std::vector<QImage> labels;
     for (const QString& reference : files.mid(1)) {
         labels.emplace_back(reference);

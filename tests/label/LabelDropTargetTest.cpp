@@ -1,5 +1,6 @@
-#include "label/RollView.h"
-#include "label/TapeView.h"
+#include "label/DropPrompt.h"
+#include "label/LabelView.h"
+#include "label/TapeLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,10 +23,11 @@ protected:
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("album.jpg")));
+        tape.setLabel(std::make_unique<TapeLayout>());
         QObject::connect(&tape, &LabelView::photosDropped,
                          [this](const QStringList& paths) { tapeDrops.append(paths); });
-        QObject::connect(&roll, &LabelView::photosDropped,
-                         [this](const QStringList& paths) { rollDrops.append(paths); });
+        QObject::connect(&prompt, &DropPrompt::photosDropped,
+                         [this](const QStringList& paths) { promptDrops.append(paths); });
     }
 
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
@@ -57,10 +59,10 @@ protected:
     }
 
     QTemporaryDir folder;
-    TapeView tape;
-    RollView roll;
+    LabelView tape;
+    DropPrompt prompt;
     QStringList tapeDrops;
-    QStringList rollDrops;
+    QStringList promptDrops;
 };
 
 TEST_F(LabelDropTargetTest, AcceptsExistingPhotographFilesInAnyLetterCase) {
@@ -81,14 +83,13 @@ TEST_F(LabelDropTargetTest, AcceptsExistingPhotographFilesInAnyLetterCase) {
 }
 
 // A refused drag neither highlights nor signals; entering highlights and leaving
-// restores; each drop signals its path from the view it landed on.
-TEST_F(LabelDropTargetTest, ViewsHighlightWhileDraggedAndSignalEachDrop) {
+// restores; each drop signals its path from the label or the prompt it landed on.
+TEST_F(LabelDropTargetTest, LabelAndPromptHighlightWhileDraggedAndSignalEachDrop) {
     const auto two = dragOf({path("album.jpg"), path("shot.png")});
     EXPECT_FALSE(enter(tape, *two));
     EXPECT_FALSE(tape.dragging());
     EXPECT_FALSE(drop(tape, *two));
 
-    tape.setPhotographer(QStringLiteral("Someone"));
     const auto first = dragOf({path("PHOTO2.JPG")});
     EXPECT_TRUE(enter(tape, *first));
     EXPECT_EQ(tape.grab().toImage().pixel(2, 2), dragHighlightColour.rgb());
@@ -101,16 +102,16 @@ TEST_F(LabelDropTargetTest, ViewsHighlightWhileDraggedAndSignalEachDrop) {
     EXPECT_TRUE(drop(tape, *first));
     EXPECT_FALSE(tape.dragging());
     const auto second = dragOf({path("photo.jpg")});
-    ASSERT_TRUE(enter(roll, *second));
-    EXPECT_TRUE(roll.dragging());
-    EXPECT_TRUE(drop(roll, *second));
+    ASSERT_TRUE(enter(prompt, *second));
+    EXPECT_TRUE(prompt.dragging());
+    EXPECT_TRUE(drop(prompt, *second));
     EXPECT_EQ(tapeDrops, QStringList{path("PHOTO2.JPG")});
-    EXPECT_EQ(rollDrops, QStringList{path("photo.jpg")});
+    EXPECT_EQ(promptDrops, QStringList{path("photo.jpg")});
     // Of several files, the photographs are given, in their order.
     const auto several = dragOf({path("scan.TiFf"), path("shot.png"), path("photo.jpg")});
-    ASSERT_TRUE(enter(roll, *several));
-    EXPECT_TRUE(drop(roll, *several));
-    EXPECT_EQ(rollDrops, (QStringList{path("photo.jpg"), path("scan.TiFf"), path("photo.jpg")}));
+    ASSERT_TRUE(enter(prompt, *several));
+    EXPECT_TRUE(drop(prompt, *several));
+    EXPECT_EQ(promptDrops, (QStringList{path("photo.jpg"), path("scan.TiFf"), path("photo.jpg")}));
 }
 
 } // namespace

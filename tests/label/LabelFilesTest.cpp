@@ -1,9 +1,10 @@
 #include "LabelFixtures.h"
-#include "common/PdfPages.h"
 
 #include "label/LabelFiles.h"
+#include "label/PrintableLabel.h"
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
+#include "pdf/LabelDocument.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 
@@ -53,16 +54,12 @@ protected:
     RollLayout roll;
 };
 
-// The pages hold the texts, in the faces they fall back to, embedded.
+// The labels' PDF pages hold the texts, in the faces they fall back to, embedded.
 TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTextsInEmbeddedFaces) {
     tape.setTitle(QStringLiteral("富士山の朝"));
     roll.setPhotographer(QStringLiteral("김지수"));
     const QString path = folder.filePath(QStringLiteral("labels.pdf"));
-    EXPECT_EQ(LabelFiles::writePdf({}, path), path + QStringLiteral(": no label to write"));
-    EXPECT_FALSE(QFile::exists(path));
-    ASSERT_EQ(LabelFiles::writePdf({&tape, &roll}, path), QString());
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"labels.pdf"})
-        << "the draft is gone";
+    ASSERT_TRUE(writeLabelDocument(path, {printableLabel(tape), printableLabel(roll)}).ok());
     const auto info = runTool(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "2", "-box", path});
     if (!info)
         GTEST_SKIP() << "pdfinfo is not installed";
@@ -113,39 +110,6 @@ TEST_F(LabelFilesTest, PdfPagesAreExactlyTheLabelsAndHoldTheTextsInEmbeddedFaces
         ASSERT_GE(columns.size(), 5);
         EXPECT_EQ(columns.at(columns.size() - 5), "yes") << "embedded: " << row.toStdString();
     }
-}
-
-TEST_F(LabelFilesTest, PartsDrawnAtOnceAreJoinedInTheOrderOfTheirPages) {
-    // Pages into three parts as three threads would draw them, at positions with gaps
-    // (labels that failed), against the same pages into one part.
-    const QString joinedPath = folder.filePath(QStringLiteral("joined.pdf"));
-    const QString onePath = folder.filePath(QStringLiteral("one.pdf"));
-    LabelFiles::PdfDocument joined(joinedPath, 3);
-    LabelFiles::PdfDocument one(onePath);
-    const std::pair<const char*, int> pages[] = {
-        {"First", 2}, {"Second", 0}, {"Third", 2}, {"Fourth", 1}, {"Fifth", 0}};
-    for (int page = 0; page < std::ssize(pages); ++page) {
-        LabelLayout& layout = page == 1 ? static_cast<LabelLayout&>(roll) : tape;
-        layout.setTitle(QString::fromLatin1(pages[page].first));
-        joined.addPage(layout, pages[page].second, 3 * page);
-        one.addPage(layout);
-    }
-    ASSERT_EQ(joined.pageCount(), 5);
-    ASSERT_EQ(joined.save(), QString());
-    ASSERT_EQ(one.save(), QString());
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"joined.pdf", "one.pdf"}))
-        << "no draft is left behind";
-
-    const auto joinedPages = readPdfPages(joinedPath);
-    if (!joinedPages)
-        GTEST_SKIP() << "poppler's tools are not installed";
-    const auto onePages = readPdfPages(onePath);
-    EXPECT_EQ(joinedPages->complaints, QByteArray());
-    ASSERT_EQ(joinedPages->drawn.size(), 5);
-    EXPECT_TRUE(joinedPages->drawn == onePages->drawn);
-    EXPECT_EQ(joinedPages->sizes, onePages->sizes);
-    EXPECT_EQ(joinedPages->text, onePages->text);
 }
 
 TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {

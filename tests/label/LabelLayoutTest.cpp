@@ -219,10 +219,9 @@ TEST_F(LabelLayoutTest, SampleLabelsKeepTheirSizesAndPlaces) {
     EXPECT_EQ(placed[3].lowerLeft, QPointF(75.23529052734375, 34));
     EXPECT_EQ(placed[4].lowerLeft, QPointF(153.30728149414062, 0));
     EXPECT_EQ(placed[7].lowerLeft, QPointF(153.30728149414062, 31.5));
-    EXPECT_EQ(placed[7].text.width(), 85.08999633789062f);
-    EXPECT_EQ(exifTexts(tape),
-              QStringList({"AWB 2008:05:30 15:56:01 Canon_40D.jpg", "",
-                           "135.0 mm  F/7.1 1/160s ISO100  ", "Canon EOS 40D. . "}));
+    EXPECT_EQ(placed[7].text.width(), 79.52999877929688f);
+    EXPECT_EQ(exifTexts(tape), QStringList({"AWB 2008:05:30 15:56:01 Canon_40D.jpg", "",
+                                            "135.0 mm  F/7.1 1/160s ISO100  ", "Canon EOS 40D. "}));
     EXPECT_EQ(roll.labelSize(), QSizeF(170, 170));
     const auto rollPlaced = roll.placedTexts();
     EXPECT_EQ(rollPlaced[2].field, "exifData");
@@ -256,7 +255,7 @@ TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
     EXPECT_LT(tape.tapeSize().width(), inRegularFace);
 }
 
-TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
+TEST_F(LabelLayoutTest, ExifLinesFollowTheSettingsWithSeparatorsOnlyAfterValuesWithoutPadding) {
     const auto tapeTexts = [this](const QVariantMap& settings, const QVariantMap& info) {
         TapeLayout fresh;
         show(fresh, settings, info);
@@ -266,16 +265,35 @@ TEST_F(LabelLayoutTest, TapeLinesFollowTheSettingsAndTheirSeparators) {
               QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
                            "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
                            "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}));
-    // Absent items are skipped; line one keeps the separators of model and lens.
-    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"}, {whiteBalance, "AutoWB"}}),
-              QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ". . . "}));
+    // Absent and empty items are skipped with their separators.
+    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"},
+                                        {sensitivity, ""},
+                                        {whiteBalance, "AutoWB"},
+                                        {dateTimeOriginal, ""}}),
+              QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ""}));
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith({}, {lensMaker, lensModel})).last(),
+              "Canon. Canon EOS 40D. ");
+    // The padding cameras store after their texts is not placed; a value of nothing
+    // but padding is empty.
+    EXPECT_EQ(
+        tapeTexts(everyItemOn(), infoWith({{maker, "FUJIFILM"},
+                                           {model, QString("FinePix E500   ") + QChar(0)},
+                                           {lensMaker, "    "},
+                                           {dateTimeOriginal, "2008:05:30 15:56:01 "}}))
+            .replaceInStrings("EF-S 17-85mm", "lens"),
+        QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                     "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV", "FUJIFILM. FinePix E500. lens. "}));
+    show(roll, everyItemOn(),
+         infoWith({{maker, "wwl     "}, {model, "RR330      "}, {lensModel, "    "}}));
+    EXPECT_EQ(roll.cameraLine().string(), "wwl RR330");
+    EXPECT_EQ(roll.lensFirstLine().string(), "Canon ");
     EXPECT_EQ(tapeTexts(itemsOn({dateTimeOriginal}), infoWith({}, {dateTimeOriginal})),
               QStringList({"2008:05:30 15:56:02 ", "", "", ""}))
         << "the digitised date stands in for the original";
     EXPECT_EQ(tapeTexts(itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}})),
               QStringList({"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}));
     EXPECT_EQ(tapeTexts(itemsOn({maker, model}), infoWith({{skipMaker, true}}, {model})),
-              QStringList({"", "", "", ". "}))
+              QStringList({"", "", "", ""}))
         << "a model on but absent";
 }
 
@@ -287,9 +305,9 @@ TEST_F(LabelLayoutTest, MakerSkipOutlivesATapePhotographWithoutTheEntryButNotARo
     EXPECT_TRUE(tape.makerSkip());
     EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D. ");
     show(roll, itemsOn({maker, model}), infoWith({{skipMaker, true}}));
-    EXPECT_EQ(roll.exifInst().string(), "Canon EOS 40D");
+    EXPECT_EQ(roll.cameraLine().string(), "Canon EOS 40D");
     show(roll, itemsOn({maker, model}), infoWith());
-    EXPECT_EQ(roll.exifInst().string(), "Canon Canon EOS 40D");
+    EXPECT_EQ(roll.cameraLine().string(), "Canon Canon EOS 40D");
 }
 
 TEST_F(LabelLayoutTest, TapeShowsChosenLensNamesOfTwoToTwoHundredFiftyFourCharacters) {
@@ -315,59 +333,6 @@ TEST_F(LabelLayoutTest, RollThumbnailFitsSixtySevenPointsAndIsNeverEnlarged) {
         show(roll, everyItemOn(), infoWith(), photoPath, picture);
         EXPECT_NEAR(roll.thumbnailSize().width(), thumbnail.width(), 1e-4);
         EXPECT_NEAR(roll.thumbnailSize().height(), thumbnail.height(), 1e-4);
-    }
-}
-
-TEST_F(LabelLayoutTest, RollTextsAreCutToTheirLimits) {
-    const auto rollTexts = [this](const QVariantMap& settings, const QVariantMap& info,
-                                  const QString& path = photoPath) {
-        show(roll, settings, info, path);
-        EXPECT_EQ(roll.exifData().rowHeight(), RollLayout::exposureRowHeight);
-        return exifTexts(roll);
-    };
-    EXPECT_EQ(rollTexts(everyItemOn(), infoWith()),
-              QStringList({"35mm(56mm)\rF/7.1 1/160s\rISO100  +0.3EV\rProgram\rPattern\rAutoWB",
-                           "Canon Canon EOS 40D", "Canon EF-S 17-85mm ", " ", "IMG_0001.JPG",
-                           "2008:05:30 15:56:01"}));
-    // Rows cut at nineteen; empty rows keep their place; no date is empty.
-    EXPECT_EQ(
-        rollTexts(itemsOn({focalLength, focalLengthIn35mmFormat, whiteBalance}),
-                  infoWith({{focalLength, "18.0-55.0mm"}, {focalLengthIn35mmFormat, "(27-83mm)"}})),
-        QStringList({"18.0-55.0mm(27-83mm\r\r\r\r\rAutoWB", "", "", " ", "", ""}));
-    // The camera line is cut at thirty-four.
-    EXPECT_EQ(
-        rollTexts(itemsOn({maker, model}), infoWith({{model, "Model Name Of Twenty Two Plus"}})),
-        QStringList({"\r\r\r\r\r", "Canon Model Name Of Twenty Two Plu", "", " ", "", ""}));
-    // The file name is cut at nineteen, the date never.
-    EXPECT_EQ(rollTexts(itemsOn({dateTimeOriginal, fileName}),
-                        infoWith({{dateTimeOriginal, "2008:05:30 15:56:01 and more"}}),
-                        QStringLiteral("/photos/IMG_20240101_123456_x.jpg")),
-              QStringList({"\r\r\r\r\r", "", "", " ", "IMG_20240101_123456",
-                           "2008:05:30 15:56:01 and more"}));
-    const QVariantMap long19 = infoWith(
-        {{artist, "Somebody With A Long Name"}, {imageDescription, "A description of the view"}});
-    show(roll, withSignType(itemsOn({imageDescription}), QStringLiteral("artist")), long19);
-    EXPECT_EQ(roll.photographerText().string(), "Somebody With A Lon");
-    EXPECT_EQ(roll.titleText().string(), "A description of th");
-    roll.setTitle(QStringLiteral("A typed title that is not cut at all"));
-    EXPECT_EQ(roll.titleText().string(), "A typed title that is not cut at all");
-}
-
-TEST_F(LabelLayoutTest, RollLensTextSplitsAfterThirtyFourAndIsCutAtSixtyEight) {
-    show(roll, itemsOn({lensMaker, lensModel}), infoWith());
-    EXPECT_EQ(roll.exifLens1().string(), "Canon EF-S 17-85mm ");
-    // A chosen lens shows no lens maker and no trailing space.
-    roll.setUserLens(QStringLiteral("Exif"));
-    EXPECT_EQ(roll.exifLens1().string(), "EF-S 17-85mm");
-    roll.setUserLens(QStringLiteral("Z"));
-    EXPECT_EQ(roll.exifLens1().string(), "");
-    const QString eighty = QString::fromLatin1("0123456789").repeated(8);
-    const std::pair<int, QStringList> cases[] = {{34, {eighty.left(34), " "}},
-                                                 {35, {eighty.left(34), eighty.mid(34, 1)}},
-                                                 {80, {eighty.left(34), eighty.mid(34, 34)}}};
-    for (const auto& [length, lines] : cases) {
-        roll.setUserLens(eighty.left(length));
-        EXPECT_EQ(QStringList({roll.exifLens1().string(), roll.exifLens2().string()}), lines);
     }
 }
 

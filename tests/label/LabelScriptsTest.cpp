@@ -47,10 +47,10 @@ std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
 }
 
 // The label as a PNG file has it, or as an SVG file of it draws at the same resolution.
-QImage drawn(LabelLayout& layout, const QString& format) {
+QImage drawn(LabelLayout& layout, const QString& format, int resolution = dpi) {
     QString error;
     if (format == QStringLiteral("PNG")) {
-        QImage image = LabelFiles::renderImage(layout, dpi, &error);
+        QImage image = LabelFiles::renderImage(layout, resolution, &error);
         EXPECT_FALSE(image.isNull()) << error.toStdString();
         return image;
     }
@@ -60,10 +60,10 @@ QImage drawn(LabelLayout& layout, const QString& format) {
     QSvgRenderer svg(path);
     EXPECT_TRUE(svg.isValid());
     const QSizeF labelSize = layout.labelSize();
-    QImage image(LabelFiles::pixelSizeAt(labelSize, dpi), QImage::Format_RGB32);
+    QImage image(LabelFiles::pixelSizeAt(labelSize, resolution), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    svg.render(&painter, QRectF(QPointF(), labelSize * pixelsPerPoint));
+    svg.render(&painter, QRectF(QPointF(), labelSize * resolution / 72.0));
     return image;
 }
 
@@ -149,5 +149,58 @@ INSTANTIATE_TEST_SUITE_P(MediaFormatsAndScripts, LabelScriptsTest,
                                             ::testing::Values("PNG", "SVG"),
                                             ::testing::ValuesIn(scripts)),
                          caseName);
+
+// The tails of the title's g, j, p, q and y stop short of the "Photographer" caption
+// below it, which stands on a clear band: in each column of the caption, the white
+// between the caption's highest ink and the title's lowest, at 600 dpi.
+TEST(TapeCaptions, TheTitlesTailsStayClearOfTheCaptionBelow) {
+    useEmptyStringTable();
+    constexpr int fine = 600;
+    constexpr double perPoint = fine / 72.0;
+    const auto inked = [](const QImage& image, int x, int y) {
+        return qGray(image.pixel(x, y)) < 224;
+    };
+    for (const char* font : {"Helvetica", "DejaVuSerif", "NotoSerifCJKjp-Regular"}) {
+        for (const QString format : {"PNG", "SVG"}) {
+            SCOPED_TRACE(std::string(font) + " " + format.toStdString());
+            TapeLayout titled;
+            TapeLayout untitled;
+            for (TapeLayout* tape : {&titled, &untitled}) {
+                tape->setFonts(QString::fromLatin1(font));
+                tape->setPhotographer(QStringLiteral("Photographer"));
+            }
+            titled.setTitle(QStringLiteral("Foggy jungle, Ipanema"));
+            const QImage withTitle = drawn(titled, format, fine);
+            const QImage captionAlone = drawn(untitled, format, fine);
+            // Between the title's baseline and the caption's only the caption has ink
+            // in the label without a title.
+            const auto placed = untitled.placedTexts();
+            const auto baselineRow = [&](const QString& field) {
+                for (const PlacedText& text : placed)
+                    if (text.field == field)
+                        return qRound((43 - text.lowerLeft.y() - text.text.descent()) * perPoint);
+                return 0;
+            };
+            const int from = baselineRow("titleString");
+            const int to = baselineRow("indexAuthorString");
+            int columns = 0;
+            int narrowest = fine;
+            for (int x = 0; x < captionAlone.width(); ++x) {
+                int captionTop = from;
+                while (captionTop < to && !inked(captionAlone, x, captionTop))
+                    ++captionTop;
+                if (captionTop == to)
+                    continue;
+                ++columns;
+                int gap = 0;
+                while (captionTop - gap - 1 >= 0 && !inked(withTitle, x, captionTop - gap - 1))
+                    ++gap;
+                narrowest = std::min(narrowest, gap);
+            }
+            EXPECT_GT(columns, 200) << "the caption was found";
+            EXPECT_GE(narrowest, 2) << "pixels of white at least, at " << fine << " dpi";
+        }
+    }
+}
 
 } // namespace

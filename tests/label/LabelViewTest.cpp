@@ -1,8 +1,9 @@
 #include "LabelFixtures.h"
 
-#include "label/RollView.h"
+#include "label/LabelView.h"
+#include "label/RollLayout.h"
 #include "label/Ruler.h"
-#include "label/TapeView.h"
+#include "label/TapeLayout.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 
@@ -16,8 +17,9 @@ bool isDark(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
 }
 
-TEST(LabelViewTest, RollViewDrawsTheDoubleFrame) {
-    RollView roll;
+TEST(LabelViewTest, RollLabelDrawsTheDoubleFrame) {
+    LabelView roll;
+    roll.setLabel(std::make_unique<RollLayout>());
     const QImage image = roll.grab().toImage();
     ASSERT_EQ(image.size(), QSize(170, 170));
     EXPECT_TRUE(isDark(image, 85, 0)) << "outer frame along the edge";
@@ -26,10 +28,12 @@ TEST(LabelViewTest, RollViewDrawsTheDoubleFrame) {
 }
 
 TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
-    TapeView tape;
     auto record = recordWith({{model, QStringLiteral("EOS")}}, QString(), QSizeF(100, 68));
-    tape.setDisplaySettings(defaultExifItemsStatus());
-    tape.setExifData(record.get());
+    auto layout = std::make_unique<TapeLayout>();
+    layout->setDisplaySettings(defaultExifItemsStatus());
+    layout->setExifData(record.get());
+    LabelView tape;
+    tape.setLabel(std::move(layout));
     const QImage image = tape.grab().toImage();
     // The sample photograph is a dark scene: pixels inside the thumbnail are not white,
     // the margin to its left is.

@@ -79,19 +79,33 @@ TEST(RulerLayoutTest, MarksFollowTheZoomAndKeepTheirSize) {
         }
 }
 
-// Zoomed out, numbers that would run into each other are thinned out to every 2nd,
-// 5th or 10th, from zero; none overlaps the next.
-TEST(RulerLayoutTest, NumbersStandApartAtEveryZoom) {
-    const std::tuple<bool, double, QStringList> cases[] = {{true, 0.5, {"0", "20", "40"}},
-                                                           {true, 0.25, {"0", "50", "100"}},
-                                                           {false, 0.25, {"0.0", "2.0", "4.0"}}};
-    for (const auto& [metric, zoom, firstTexts] : cases) {
-        const auto marks = marksAtZoom(1400 * zoom, metric, zoom);
-        EXPECT_EQ(textsOf(marks).first(3), firstTexts) << zoom;
-        for (std::size_t index = 1; index < marks.numbers.size(); ++index) {
-            const auto& before = marks.numbers[index - 1];
-            EXPECT_LT(before.x + AttributedText(before.text, RulerLayout::numberFont()).width(),
-                      marks.numbers[index].x);
+// At every zoom step, in both units, each number is drawn whole within the ruler and
+// stands apart from the next, measured in the numbers' own font; the numbers kept are
+// every one, or every 2nd, 5th, 10th ... from zero.
+TEST(RulerLayoutTest, NumbersStandWholeAndApartAtEveryZoom) {
+    const QFont font = RulerLayout::numberFont();
+    for (const bool metric : {true, false}) {
+        for (const double zoom : {0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 6.0, 8.0}) {
+            // A long label, and one ending just past a number, as wide as its start.
+            for (const double width : {3000 * zoom, 72 * 5 * zoom + 6}) {
+                SCOPED_TRACE(std::to_string(zoom) + (metric ? " mm " : " in ") +
+                             std::to_string(width));
+                const auto marks = marksAtZoom(width, metric, zoom);
+                ASSERT_GE(marks.numbers.size(), 2u);
+                const double step = marks.numbers[1].text.toDouble();
+                for (std::size_t index = 0; index < marks.numbers.size(); ++index) {
+                    const auto& number = marks.numbers[index];
+                    const double numberWidth = AttributedText(number.text, font).width();
+                    EXPECT_GE(number.x, 0);
+                    EXPECT_LE(number.x + numberWidth, width) << number.text.toStdString();
+                    EXPECT_DOUBLE_EQ(number.text.toDouble(), step * static_cast<double>(index));
+                    if (index + 1 < marks.numbers.size()) {
+                        EXPECT_GE(marks.numbers[index + 1].x - (number.x + numberWidth),
+                                  RulerLayout::numberGap)
+                            << number.text.toStdString();
+                    }
+                }
+            }
         }
     }
 }

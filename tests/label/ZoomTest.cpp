@@ -1,6 +1,8 @@
 #include "label/LabelPreview.h"
+#include "label/LabelView.h"
+#include "label/RollLayout.h"
 #include "label/Ruler.h"
-#include "label/TapeView.h"
+#include "label/TapeLayout.h"
 #include "label/ZoomSteps.h"
 
 #include <QCoreApplication>
@@ -33,10 +35,15 @@ TEST(ZoomSteps, FittingTakesTheTighterSideWithinTheLimits) {
 class Preview : public testing::Test {
 protected:
     void SetUp() override {
-        tape->setPhotographer(QStringLiteral("A photographer"));
-        preview.showLabel(tape, ruler);
+        showTape(QStringLiteral("A photographer"));
         preview.resize(700, 300);
     }
+    void showTape(const QString& photographer) {
+        auto label = std::make_unique<TapeLayout>();
+        label->setPhotographer(photographer);
+        preview.showLabel(std::move(label));
+    }
+    const LabelLayout& label() const { return *tape->label(); }
     void wheel(int turn, Qt::KeyboardModifiers modifiers) {
         QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, turn), Qt::NoButton,
                           modifiers, Qt::NoScrollPhase, false);
@@ -44,35 +51,62 @@ protected:
     }
 
     LabelPreview preview;
-    TapeView* tape = new TapeView;
-    Ruler* ruler = new Ruler(true, nullptr);
+    LabelView* tape = preview.findChild<LabelView*>();
+    Ruler* ruler = preview.findChild<Ruler*>();
 };
 
 TEST_F(Preview, ZoomSizesLabelAndRulerAndKeepsTheRulerAsLongAsTheLabel) {
-    const QSizeF label = tape->layout().labelSize();
+    const QSizeF size = label().labelSize();
     wheel(120, Qt::NoModifier);
     EXPECT_DOUBLE_EQ(preview.zoom(), 1.0) << "a plain wheel scrolls";
     wheel(120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(preview.zoom(), 1.5);
     preview.zoomIn();
     EXPECT_DOUBLE_EQ(preview.zoom(), 2.0);
-    EXPECT_EQ(tape->size(), QSize(qCeil(label.width() * 2), qCeil(label.height() * 2)));
+    EXPECT_EQ(tape->size(), QSize(qCeil(size.width() * 2), qCeil(size.height() * 2)));
     EXPECT_EQ(ruler->height(), 30) << "only the ruler's marks follow the zoom";
     EXPECT_GE(ruler->minimumWidth(), tape->width());
     wheel(-120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(preview.zoom(), 1.5);
-    tape->setTitle(QStringLiteral("A much longer title than before, for a longer strip"));
+    showTape(QStringLiteral("A much longer photographer's name than before, for a longer strip"));
     EXPECT_GE(ruler->minimumWidth(), tape->width());
     preview.zoomToActualSize();
-    EXPECT_EQ(tape->size(), QSize(qCeil(tape->layout().labelSize().width()), 43));
+    EXPECT_EQ(tape->size(), QSize(qCeil(label().labelSize().width()), 43));
 }
 
-TEST_F(Preview, FitToWindowShowsLabelAndRulerWithoutScrolling) {
+// Fit to Window holds as the area is resized and as another label is shown, until
+// another zoom is chosen; a roll label shows no ruler.
+TEST_F(Preview, FitToWindowKeepsFittingTheLabelAndRulerWithoutScrolling) {
+    const auto fits = [this] {
+        const QSize stage = preview.widget()->minimumSizeHint();
+        return stage.width() <= preview.viewport()->width() &&
+               stage.height() <= preview.viewport()->height();
+    };
+    preview.show();
     preview.zoomToFit();
     EXPECT_GT(preview.zoom(), 1.0);
-    const QSize stage = preview.widget()->minimumSizeHint();
-    EXPECT_LE(stage.width(), preview.viewport()->width());
-    EXPECT_LE(stage.height(), preview.viewport()->height());
+    EXPECT_TRUE(fits());
+    const double wide = preview.zoom();
+    preview.resize(350, 300);
+    EXPECT_LT(preview.zoom(), wide);
+    EXPECT_TRUE(fits());
+    preview.showLabel(std::make_unique<RollLayout>());
+    EXPECT_TRUE(ruler->isHidden());
+    EXPECT_TRUE(fits());
+    preview.zoomToActualSize();
+    preview.resize(700, 300);
+    EXPECT_DOUBLE_EQ(preview.zoom(), 1.0);
+}
+
+// In place of a label the preview shows a message; the label comes back in its place.
+TEST_F(Preview, AMessageTakesTheLabelsPlace) {
+    preview.showMessage(QStringLiteral("Open photographs"));
+    EXPECT_EQ(preview.label(), nullptr);
+    EXPECT_EQ(preview.message(), QStringLiteral("Open photographs"));
+    showTape(QStringLiteral("Someone"));
+    ASSERT_NE(preview.label(), nullptr);
+    EXPECT_TRUE(preview.message().isEmpty());
+    EXPECT_FALSE(ruler->isHidden());
 }
 
 // Drawn at the zoom as vectors: the view shows the label as it is drawn on paper at
@@ -81,8 +115,8 @@ TEST_F(Preview, TheLabelIsDrawnAtTheZoomNotEnlarged) {
     const QImage actual = tape->grab().toImage();
     preview.setZoom(4.0);
     const QImage zoomed = tape->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QSizeF label = tape->layout().labelSize();
-    ASSERT_EQ(zoomed.size(), QSize(qCeil(label.width() * 4), qCeil(label.height() * 4)));
+    const QSizeF size = label().labelSize();
+    ASSERT_EQ(zoomed.size(), QSize(qCeil(size.width() * 4), qCeil(size.height() * 4)));
 
     QImage drawn(zoomed.size(), QImage::Format_RGB32);
     drawn.fill(Qt::white);
@@ -90,7 +124,7 @@ TEST_F(Preview, TheLabelIsDrawnAtTheZoomNotEnlarged) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(4, 4);
-    tape->paintLabel(painter); // as on paper
+    label().draw(painter, size, false); // as on paper
     painter.end();
     EXPECT_EQ(zoomed, drawn);
     EXPECT_NE(zoomed, actual.scaled(zoomed.size()).convertToFormat(QImage::Format_RGB32));

@@ -92,7 +92,11 @@ QSet<QString> interfaceIds() {
 const QStringList otherKeys =
     QStringLiteral("Ok OK Cancel Close DropError OnlyTiffOrJpegOrPsdMessage lensDelCaution "
                    "lensDelMessage lensNotDelete lensNotDeleteMsg lensOverFlow lensOverMsg "
-                   "tapeLengthTitle tapeSetMsg Title Photographer Photographs")
+                   "tapeLengthTitle tapeSetMsg Title Photographer Photographs tapeTotalLengthMsg "
+                   "sheetNotReadMsg "
+                   "sheetNotTextMsg sheetNoHeaderMsg sheetNoFileColumnMsg sheetQuoteNotClosedMsg "
+                   "sheetNoFileMsg textShortenedMsg fieldTitle fieldPhotographer fieldCamera "
+                   "fieldLens fieldExposure fieldDate fieldFileName")
         .split(QLatin1Char(' '));
 
 // The numbered places %1, %2, ... of a text, which the code fills in.

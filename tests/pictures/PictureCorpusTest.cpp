@@ -1,3 +1,4 @@
+#include "PrintBoxFixtures.h"
 #include "common/QStringPrinter.h"
 #include "common/SampleFolder.h"
 
@@ -16,7 +17,7 @@ QString samplesDir(const char* folder) {
 
 std::shared_ptr<Picture> pictureAt(const QString& path) {
     const auto data = FileData::initWithContentsOfFile(path);
-    return data ? Picture::initWithData(*data) : nullptr;
+    return data ? Picture::initWithData(*data, thumbnailBoxes) : nullptr;
 }
 
 // Mean difference of grey levels, 0 to 255, between two pictures reduced to a coarse

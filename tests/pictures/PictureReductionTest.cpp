@@ -1,11 +1,26 @@
+#include "PrintBoxFixtures.h"
+
 #include "pictures/PictureReduction.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using PictureReduction::neededSize;
 using PictureReduction::powerOfTwoFactor;
 using PictureReduction::reducedSize;
+
+// Enough pixels for 600 dpi in every box: the strip draws a picture 43 points high,
+// the square fits it into 67 points; small pictures are never enlarged, and without
+// a box nothing is reduced.
+TEST(PictureReduction, NeededSizeServesEveryBox) {
+    EXPECT_EQ(neededSize(QSize(20000, 1000), thumbnailBoxes), QSize(7167, 359));
+    EXPECT_EQ(neededSize(QSize(3000, 6000), thumbnailBoxes), QSize(280, 559));
+    EXPECT_EQ(neededSize(QSize(300, 200), thumbnailBoxes), QSize(300, 200));
+    EXPECT_EQ(neededSize(QSize(3000, 6000), {QSizeF(67, 67)}), QSize(280, 559));
+    EXPECT_EQ(neededSize(QSize(6000, 3000), {QSizeF(67, 67)}), QSize(559, 280));
+    EXPECT_EQ(neededSize(QSize(6000, 3000), {}), QSize(6000, 3000));
+}
 
 TEST(PictureReduction, HalvesAsLongAsTheSizeStaysLargeEnough) {
     struct Case {

@@ -1,3 +1,4 @@
+#include "PrintBoxFixtures.h"
 #include "common/HostileJpeg.h"
 #include "common/QStringPrinter.h"
 
@@ -53,7 +54,7 @@ QByteArray orientedJpeg(QSize stored, quint16 orientation) {
 }
 
 std::shared_ptr<Picture> pictureFrom(const QByteArray& bytes) {
-    return Picture::initWithData(*FileData::fromByteArray(bytes));
+    return Picture::initWithData(*FileData::fromByteArray(bytes), thumbnailBoxes);
 }
 
 bool isReddish(QRgb c) {
@@ -80,14 +81,6 @@ TEST(Picture, OrientationIsAppliedAndLargePhotographsAreDecodedScaled) {
     EXPECT_TRUE(isReddish(large->image().pixel(250, 125)));
 }
 
-// Enough pixels for 600 dpi on both labels: the tape draws a picture 43 points high,
-// the roll fits it into 67 points square; small pictures are never enlarged.
-TEST(Picture, DecodedSizeServesBothThumbnails) {
-    EXPECT_EQ(Picture::decodedSizeFor(QSize(20000, 1000)), QSize(7167, 359));
-    EXPECT_EQ(Picture::decodedSizeFor(QSize(3000, 6000)), QSize(280, 559));
-    EXPECT_EQ(Picture::decodedSizeFor(QSize(300, 200)), QSize(300, 200));
-}
-
 TEST(Picture, NonPicturesGiveNoPicture) {
     EXPECT_FALSE(pictureFrom(QByteArray()));
     EXPECT_FALSE(pictureFrom(QByteArray("not a picture at all")));
@@ -107,11 +100,11 @@ TEST(Picture, JpegsWhoseDecodeWouldPassTheMemoryLimitAreRefusedFromTheirHeader) 
     // coefficient two bytes.
     EXPECT_EQ(frame->coefficientBufferBytes, (6126LL * 3376 + 2 * 3063LL * 1688) * 128);
     const auto data = FileData::fromByteArray(bomb);
-    const QString reason = Picture::refusalReason(*data);
+    const QString reason = Picture::refusalReason(*data, thumbnailBoxes);
     EXPECT_TRUE(reason.contains("49000 × 27000")) << reason.toStdString();
     EXPECT_TRUE(reason.contains(QString::number(pictureDecodeMemoryLimit >> 20)))
         << reason.toStdString();
-    EXPECT_EQ(Picture::initWithData(*data), nullptr);
+    EXPECT_EQ(pictureFrom(bomb), nullptr);
 
     // The same declared size decodes row by row when it is baseline: only the decoder's
     // reduced output counts, which stays within the limit.
@@ -120,13 +113,15 @@ TEST(Picture, JpegsWhoseDecodeWouldPassTheMemoryLimitAreRefusedFromTheirHeader) 
         reinterpret_cast<const unsigned char*>(baseline.constData()), std::size_t(baseline.size()));
     ASSERT_TRUE(baselineFrame);
     EXPECT_FALSE(baselineFrame->needsWholeCoefficientBuffer);
-    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(baseline)), QString());
+    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(baseline), thumbnailBoxes),
+              QString());
 
     // An honest progressive photograph decodes.
     QImage photo(1600, 1200, QImage::Format_RGB32);
     photo.fill(Qt::darkGreen);
     const QByteArray progressive = encode(photo, "jpeg", true);
-    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(progressive)), QString());
+    EXPECT_EQ(Picture::refusalReason(*FileData::fromByteArray(progressive), thumbnailBoxes),
+              QString());
     const auto picture = pictureFrom(progressive);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSizeF(1600, 1200));

@@ -1,3 +1,4 @@
+#include "PrintBoxFixtures.h"
 #include "PsdBuilder.h"
 
 #include "pictures/Picture.h"
@@ -8,9 +9,12 @@
 
 namespace {
 
-QImage decode(const QByteArray& bytes, QSize atLeast = QSize()) {
-    return PsdDecoder::decode(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                              static_cast<std::size_t>(bytes.size()), atLeast);
+// The picture decoded for the boxes (none: every pixel); a null image when refused.
+QImage decode(const QByteArray& bytes, const PrintBoxes& boxes = {}) {
+    const auto decoded =
+        PsdDecoder::decode(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size()), boxes);
+    return decoded ? decoded->image : QImage();
 }
 
 // A gradient that differs per channel and per position, so swapped channels, rows or
@@ -97,8 +101,9 @@ TEST(PsdDecoder, ReducedDecodeAveragesBlocksKeepsEnoughPixelsAndTheFullSize) {
     document.channels = 1;
     document.rle = true;
     document.sample = [](int, int x, int y) -> std::uint16_t { return (x + y) % 2 ? 255 : 0; };
-    const QImage image = decode(buildPsd(document), QSize(10, 10));
-    // The largest whole factor leaving 10 rows is 6: 17 by 10 with a partial column.
+    // Printed at 0.155 of its pixels the document needs 16 by 10 of them; the largest
+    // whole factor leaving that many is 6: 17 by 10 with a partial column.
+    const QImage image = decode(buildPsd(document), boxesScaling(0.155, 60));
     ASSERT_EQ(image.size(), QSize(17, 10));
     EXPECT_NEAR(qGray(image.pixel(3, 3)), 128, 1);
     EXPECT_NEAR(qGray(image.pixel(16, 9)), 128, 1);
@@ -107,7 +112,8 @@ TEST(PsdDecoder, ReducedDecodeAveragesBlocksKeepsEnoughPixelsAndTheFullSize) {
     document.width = 3000;
     document.height = 2000;
     document.sample = [](int, int, int) -> std::uint16_t { return 90; };
-    const auto picture = Picture::initWithData(*FileData::fromByteArray(buildPsd(document)));
+    const auto picture =
+        Picture::initWithData(*FileData::fromByteArray(buildPsd(document)), thumbnailBoxes);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->size(), QSizeF(3000, 2000));
     EXPECT_EQ(picture->image().size(), QSize(600, 400)); // reduced by 5
@@ -126,7 +132,7 @@ TEST(PsdDecoder, EveryTruncationIsRefused) {
     ASSERT_FALSE(decode(whole).isNull());
     for (qsizetype length = 0; length < whole.size(); ++length)
         EXPECT_TRUE(decode(whole.left(length)).isNull()) << length;
-    EXPECT_FALSE(Picture::initWithData(*FileData::fromByteArray(whole.chopped(1))));
+    EXPECT_FALSE(Picture::initWithData(*FileData::fromByteArray(whole.chopped(1)), {}));
 }
 
 TEST(PsdDecoder, DamagedDocumentsAreRefused) {

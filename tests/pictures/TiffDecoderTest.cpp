@@ -1,5 +1,7 @@
-#include "pictures/TiffDecoder.h"
+#include "PrintBoxFixtures.h"
+
 #include "pictures/Picture.h"
+#include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
 
 #include <QBuffer>
@@ -26,8 +28,17 @@ tiffOf(const QImage& image, int compression,
     return bytes;
 }
 
-const unsigned char* bytesOf(const QByteArray& bytes) {
-    return reinterpret_cast<const unsigned char*>(bytes.constData());
+// The reducing decoder's picture of the file for the boxes; a null image when it
+// leaves the file to the image plug-ins.
+QImage reduced(const QByteArray& tiff, const PrintBoxes& boxes) {
+    const auto decoded =
+        TiffDecoder::decode(reinterpret_cast<const unsigned char*>(tiff.constData()),
+                            static_cast<std::size_t>(tiff.size()), boxes);
+    return decoded ? decoded->image : QImage();
+}
+
+std::shared_ptr<Picture> pictureOf(const QByteArray& tiff) {
+    return Picture::initWithData(*FileData::fromByteArray(tiff), thumbnailBoxes);
 }
 
 // An RGB picture of size whose pixel (x, y) is a colour worked out from them.
@@ -40,16 +51,16 @@ QImage pattern(QSize size) {
 }
 
 // Each 4 × 4 block becomes its mean, rounded to nearest; the blocks at the right and
-// bottom edges hold only the pixels left there.
+// bottom edges hold only the pixels left there. Printed at a fifth of its pixels, the
+// picture needs about 6 by 5 of them: halved twice it still has 8 by 6.
 TEST(TiffDecoder, ReducesEachBlockToItsMean) {
     const QImage source = pattern(QSize(30, 21));
     for (const int compression : {noCompression, lzwCompression}) {
         SCOPED_TRACE(compression);
-        const QByteArray tiff = tiffOf(source, compression);
-        const QImage reduced = TiffDecoder::decodeReduced(bytesOf(tiff), tiff.size(), QSize(8, 6));
-        ASSERT_EQ(reduced.size(), QSize(8, 6));
-        EXPECT_EQ(reduced.pixel(0, 0), qRgb(56, 80, 2));
-        EXPECT_EQ(reduced.pixel(7, 5), qRgb(31, 36, 58));
+        const QImage image = reduced(tiffOf(source, compression), boxesScaling(0.2, 21));
+        ASSERT_EQ(image.size(), QSize(8, 6));
+        EXPECT_EQ(image.pixel(0, 0), qRgb(56, 80, 2));
+        EXPECT_EQ(image.pixel(7, 5), qRgb(31, 36, 58));
     }
 }
 
@@ -59,38 +70,40 @@ TEST(TiffDecoder, ReadsGrayscale) {
         for (int x = 0; x < 16; ++x)
             gray.scanLine(y)[x] = static_cast<uchar>(x < 8 ? 40 : 200);
     const QByteArray tiff = tiffOf(gray, noCompression);
-    ASSERT_TRUE(TiffDecoder::readHeader(bytesOf(tiff), tiff.size()));
-    const QImage reduced = TiffDecoder::decodeReduced(bytesOf(tiff), tiff.size(), QSize(2, 2));
-    ASSERT_EQ(reduced.size(), QSize(2, 2));
-    EXPECT_EQ(reduced.pixel(0, 1), qRgb(40, 40, 40));
-    EXPECT_EQ(reduced.pixel(1, 0), qRgb(200, 200, 200));
+    const QImage image = reduced(tiff, boxesScaling(0.1, 16));
+    ASSERT_EQ(image.size(), QSize(2, 2));
+    EXPECT_EQ(image.pixel(0, 1), qRgb(40, 40, 40));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(200, 200, 200));
     // Small enough to need no reduction, the picture comes whole from the plug-ins.
-    const auto picture = Picture::initWithData(*FileData::fromByteArray(tiff));
+    EXPECT_TRUE(reduced(tiff, thumbnailBoxes).isNull());
+    const auto picture = pictureOf(tiff);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->image().size(), QSize(16, 16));
 }
 
-// Samples of other widths, alpha channels and anything not a TIFF stay with the
-// image plug-ins.
+// Samples of other widths and alpha channels stay with the image plug-ins, which
+// still give the picture; a cut-off file gives no picture from this decoder rather
+// than a partial one.
 TEST(TiffDecoder, LeavesWhatItDoesNotReadToThePluginsAndRefusesCutFiles) {
+    const PrintBoxes tiny = boxesScaling(0.25, 8);
     QImage deep(8, 8, QImage::Format_RGBX64);
     deep.fill(Qt::darkGreen);
-    const QByteArray sixteenBit = tiffOf(deep, noCompression);
-    EXPECT_FALSE(TiffDecoder::readHeader(bytesOf(sixteenBit), sixteenBit.size()));
     QImage translucent(8, 8, QImage::Format_ARGB32);
     translucent.fill(qRgba(10, 20, 30, 128));
-    const QByteArray alpha = tiffOf(translucent, noCompression);
-    EXPECT_FALSE(TiffDecoder::readHeader(bytesOf(alpha), alpha.size()));
-    const QByteArray text("not a photograph at all");
-    EXPECT_FALSE(TiffDecoder::readHeader(bytesOf(text), text.size()));
-    EXPECT_TRUE(TiffDecoder::decodeReduced(bytesOf(text), text.size(), QSize(1, 1)).isNull());
-    // A cut-off file gives no picture from this decoder rather than a partial one.
+    for (const QImage& image : {deep, translucent}) {
+        const QByteArray tiff = tiffOf(image, noCompression);
+        EXPECT_TRUE(reduced(tiff, tiny).isNull());
+        const auto picture = pictureOf(tiff);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->image().size(), QSize(8, 8));
+    }
+    EXPECT_TRUE(reduced(QByteArray("not a photograph at all"), tiny).isNull());
     const QByteArray tiff = tiffOf(pattern(QSize(64, 64)), noCompression);
-    const QByteArray cut = tiff.left(tiff.size() / 2);
-    EXPECT_TRUE(TiffDecoder::decodeReduced(bytesOf(cut), cut.size(), QSize(16, 16)).isNull());
+    ASSERT_FALSE(reduced(tiff, tiny).isNull());
+    EXPECT_TRUE(reduced(tiff.left(tiff.size() / 2), tiny).isNull());
 }
 
-// A picture larger than the labels need goes through the reducing decoder and comes
+// A picture larger than its print boxes need goes through the reducing decoder and comes
 // out upright and as the image plug-ins would show it.
 TEST(TiffDecoder, LargePicturesAreReducedUprightLikeThePluginsShowThem) {
     const QSize stored(1600, 1200);
@@ -104,7 +117,7 @@ TEST(TiffDecoder, LargePicturesAreReducedUprightLikeThePluginsShowThem) {
           QImageIOHandler::TransformationMirror}) {
         SCOPED_TRACE(static_cast<int>(transformation));
         const QByteArray tiff = tiffOf(source, lzwCompression, transformation);
-        const auto picture = Picture::initWithData(*FileData::fromByteArray(tiff));
+        const auto picture = pictureOf(tiff);
         ASSERT_NE(picture, nullptr);
 
         QBuffer buffer;

@@ -1,8 +1,10 @@
 #include "platform/FileData.h"
 
 #include "pictures/Picture.h"
+#include "platform/DraftFile.h"
 #include "platform/FileNames.h"
 #include "platform/MappingGuard.h"
+#include "platform/PropertyList.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +92,7 @@ TEST(FileData, FileTruncatedWhileReadCostsOnlyThatFile) {
     const auto photoData = FileData::initWithContentsOfFile(photo);
     ASSERT_TRUE(photoData);
     ASSERT_EQ(::truncate(QFile::encodeName(photo).constData(), 1000), 0);
-    Picture::initWithData(*photoData);
+    Picture::initWithData(*photoData, {});
     EXPECT_TRUE(photoData->changedWhileRead());
 }
 
@@ -145,6 +147,28 @@ TEST(FileData, FilesWithNamesInAnotherEncodingAreRead) {
     const auto data = FileData::initWithContentsOfFile(FileNames::fromNative(native));
     ASSERT_TRUE(data);
     EXPECT_EQ(data->length(), 3);
+}
+
+// Qt's file classes take a name that begins with ':' for one of the program's own
+// resources; a file of that name in the working folder is still written, found and read.
+TEST(FileNames, RelativeNamesBeginningWithAColonAreFilesNotResources) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    EXPECT_EQ(FileNames::plainFilePath(QStringLiteral("/photos/:r.jpg")), "/photos/:r.jpg");
+    EXPECT_EQ(
+        PropertyList::writeXmlFile(QStringLiteral(":settings.plist"), {{"photographer", "Kim"}}),
+        QString());
+    EXPECT_TRUE(QFile::exists(dir.path() + "/:settings.plist"));
+    EXPECT_TRUE(FileNames::fileInfo(QStringLiteral(":settings.plist")).isFile());
+    EXPECT_EQ(PropertyList::readFile(QStringLiteral(":settings.plist")).value.toMap(),
+              QVariantMap({{"photographer", "Kim"}}));
+    DraftFile draft(QStringLiteral(":labels.pdf"));
+    ASSERT_TRUE(draft.open()) << draft.errorString().toStdString();
+    draft.device().write("%PDF");
+    EXPECT_EQ(draft.publish(), QString());
+    EXPECT_TRUE(QFile::exists(dir.path() + "/:labels.pdf"));
+    ASSERT_TRUE(QDir::setCurrent(previous));
 }
 
 } // namespace

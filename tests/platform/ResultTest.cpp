@@ -12,6 +12,8 @@ TEST(Failure, FillsEveryPlaceOnceAndTakesArgumentsAsTheyStand) {
               "Row 4 (100%2.jpg): gone");
     EXPECT_EQ((Failure{"%2 before %1, %3 unfilled, 50% kept", {"a", "b"}}.text()),
               "b before a, %3 unfilled, 50% kept");
+    // A key the table does not hold keeps its arguments.
+    EXPECT_EQ((Failure{"sheetNotRead", {"a.csv", "row 4"}}.text()), "sheetNotRead (a.csv, row 4)");
 }
 
 TEST(Result, HoldsEitherTheValueOrTheFailure) {

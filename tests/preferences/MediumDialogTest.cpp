@@ -28,6 +28,18 @@ TEST(MediumDialogTest, OffersTheTwoMediaAndCannotBeDismissedWithoutAChoice) {
     EXPECT_FALSE(panel.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
+// The printer's loaded medium is chosen for the user until the user chooses.
+TEST(MediumDialogTest, ASuggestedMediumIsChosenUntilTheUserChooses) {
+    MediumDialog panel;
+    panel.suggest(MediaRoll60Key);
+    EXPECT_EQ(panel.mediumBox()->currentIndex(), 1);
+    panel.mediumBox()->setCurrentIndex(0);
+    emit panel.mediumBox()->activated(0);
+    panel.suggest(MediaRoll60Key);
+    panel.accept();
+    EXPECT_EQ(panel.mediaName(), MediaTape18Key);
+}
+
 TEST(MediumDialogTest, InitRunsThePanelUntilConfirmed) {
     // The panel is answered from the event loop its own modal run starts.
     QTimer::singleShot(0, [] {

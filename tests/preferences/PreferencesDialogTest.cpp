@@ -6,6 +6,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -138,6 +141,19 @@ TEST_F(PreferencesDialogTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
         EXPECT_EQ(state.value(item.key()), item.value()) << item.key().toStdString();
     for (auto item = state.cbegin(); item != state.cend(); ++item)
         EXPECT_EQ(item.value().typeId(), QMetaType::Bool) << item.key().toStdString();
+}
+
+// The panel never opens beyond its screen; what does not fit scrolls, and OK and
+// Cancel stay within the panel. It needs no more than a small laptop screen offers.
+TEST_F(PreferencesDialogTest, FitsItsScreenWithItsButtonsInReach) {
+    const QSize room = panel.screen()->availableSize();
+    EXPECT_LE(panel.width(), room.width());
+    EXPECT_LE(panel.height(), room.height());
+    EXPECT_LE(panel.minimumSizeHint().height(), 600);
+    EXPECT_LE(panel.minimumSizeHint().width(), 1024);
+    panel.show();
+    for (QPushButton* button : {panel.setPreferenceButton(), panel.cancelPreferenceButton()})
+        EXPECT_TRUE(panel.rect().contains(button->mapTo(&panel, button->rect().bottomRight())));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "printing/LabelPage.h"
+#include "common/PdfPages.h"
 #include "platform/LocalizedText.h"
 #include "printing/JobPages.h"
 #include "printing/PrintSetup.h"
@@ -6,7 +7,6 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -174,39 +174,6 @@ TEST(JobPages, EachLabelGetsAPageAsLongAsItselfAndEachCopyRepeatsTheSet) {
     EXPECT_FALSE(JobPages::sizesDiffer(shrunk));
 }
 
-TEST(PrintLabel, AQueueThePrintServiceDoesNotKnowIsTold) {
-    // A print service address where none listens: no queue can be found.
-    const QByteArray previous = qgetenv("CUPS_SERVER");
-    qputenv("CUPS_SERVER", "localhost:1");
-    installStringTables(QLocale(QLocale::English));
-    PrintSetup::JobSettings job;
-    job.queue = QStringLiteral("NoSuchQueue");
-    bool drawn = false;
-    const auto submission =
-        PrintSetup::printLabel(job, {QSizeF(100, 43), [&](QPainter&) { drawn = true; }});
-    qputenv("CUPS_SERVER", previous);
-    EXPECT_EQ(submission.failure, PrintSetup::Failure::NoSuchQueue);
-    EXPECT_EQ(submission.jobId, 0);
-    EXPECT_FALSE(drawn);
-    EXPECT_TRUE(
-        PrintSetup::failureMessage(submission, job).contains(QStringLiteral("NoSuchQueue")));
-}
-
-// The page boxes of a PDF file, in page order.
-QList<QRectF> pageBoxes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression box(
-        QStringLiteral(R"(/MediaBox \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+) *\])"));
-    QList<QRectF> boxes;
-    for (auto match = box.globalMatch(QString::fromLatin1(file.readAll())); match.hasNext();) {
-        const auto found = match.next();
-        boxes << QRectF(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
-                        QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
-    }
-    return boxes;
-}
-
 TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     QTemporaryDir folder;
     PrintSetup::JobSettings job;
@@ -223,13 +190,13 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
                               drawnWith = painter.transform();
                           }});
     }
-    const auto submission = PrintSetup::printLabels(job, labels);
+    const auto submission = PrintSetup::printToFile(job, labels);
     ASSERT_EQ(submission.failure, PrintSetup::Failure::None) << qPrintable(submission.detail);
     EXPECT_EQ(drawn, QList<int>({0, 1, 2}));
     // Points to the PDF's 1200 dpi drawing units, the label at the page's corner.
     EXPECT_EQ(drawnWith.map(QPointF(0, 0)), QPointF(0, 0));
     EXPECT_DOUBLE_EQ(drawnWith.map(QPointF(72, 0)).x(), 1200);
-    const QList<QRectF> boxes = pageBoxes(job.outputFile);
+    const QList<QRectF> boxes = writtenPageBoxes(job.outputFile);
     ASSERT_EQ(boxes.size(), 3);
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         const QSizeF want = labels[static_cast<std::size_t>(i)].size;
@@ -239,7 +206,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
 
     // An empty list is no job, and says so.
     installStringTables(QLocale(QLocale::English));
-    const auto nothing = PrintSetup::printLabels(job, {});
+    const auto nothing = PrintSetup::printToFile(job, {});
     EXPECT_EQ(nothing.failure, PrintSetup::Failure::NoLabels);
     EXPECT_TRUE(
         PrintSetup::failureMessage(nothing, job).startsWith(QStringLiteral("There is no label")));

@@ -9,6 +9,7 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
+#include "label/LabelPictures.h"
 #include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 #include "photo/PhotoRecord.h"
@@ -121,7 +122,8 @@ private:
         SCOPED_TRACE(qUtf8Printable(file.name));
         alerts_.clear();
         startClock(file.name);
-        const auto record = PhotoRecord::initWithData(FileData::fromByteArray(file.bytes));
+        const auto record = PhotoRecord::initWithData(FileData::fromByteArray(file.bytes),
+                                                      {.pictureBoxes = labelPictureBoxes()});
         classify(file, record.get());
         EXPECT_TRUE(alerts_.alerts().isEmpty()) << "the analysis raised an alert itself";
         for (const QString& medium : {MediaTape18Key, MediaRoll60Key})

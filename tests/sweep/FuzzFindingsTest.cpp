@@ -2,7 +2,9 @@
 // relatives built here. Photographs of every target are also swept by
 // BadFileSweepTest (it reads all of tests/data).
 
-#include "pictures/Picture.h"
+#include "common/QStringPrinter.h"
+#include "label/CaptionSheet.h"
+#include "label/LabelPictures.h"
 #include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
 #include "platform/PropertyList.h"
@@ -10,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -112,19 +116,50 @@ TEST(FuzzFindings, SettingsFilesWithDatesBeyondTheListsRangeCanBeSavedAgain) {
 }
 
 // A TIFF header may declare a picture of any size: asked for it at full size, the
-// reducing decoder allocated 6 GB. It now refuses pictures it could never hand out.
+// reducing decoder allocated 6 GB. It now refuses pictures it could never hand out:
+// the finding declares 23320 × 65520 pixels, which halved are still four times what
+// a picture may take.
 TEST(FuzzFindings, TiffsDeclaringHugePicturesAllocateNothingOfThatSize) {
+    constexpr double declaredHeight = 65520;
+    constexpr double pointsPerPixel = 72.0 / PictureReduction::printResolutionDpi;
+    const PrintBoxes nearlyHalf{
+        QSizeF(std::numeric_limits<double>::infinity(), 0.45 * declaredHeight * pointsPerPixel)};
     ASSERT_FALSE(findings(QStringLiteral("tiff")).isEmpty());
     for (const QString& path : findings(QStringLiteral("tiff"))) {
         const auto data = FileData::initWithContentsOfFile(path);
         ASSERT_TRUE(data) << qUtf8Printable(path);
-        const auto bytes = data->bytes();
-        const auto length = static_cast<std::size_t>(data->length());
-        const auto header = TiffDecoder::readHeader(bytes, length);
-        ASSERT_TRUE(header);
-        EXPECT_TRUE(TiffDecoder::decodeReduced(bytes, length, header->size).isNull());
+        EXPECT_FALSE(TiffDecoder::decode(data->bytes(), static_cast<std::size_t>(data->length()),
+                                         nearlyHalf));
         // The application's own path asks for a thumbnail and must not fail loudly.
-        Picture::initWithData(*data);
+        decodeLabelPicture(*data);
+    }
+}
+
+// A sheet the program writes reads back as the rows it was written from. Every seed
+// of the caption sheet target is checked, its finding among them: a photograph named
+// ":r" in the sheet's folder was written as ":r", which read back as a resource.
+TEST(FuzzFindings, CaptionSheetsReadBackTheRowsTheyWereWrittenFrom) {
+    const QDir seeds(QStringLiteral(KESTAVOLIN_FUZZ_SEEDS_DIR "/caption_sheet"));
+    const QString folder = QStringLiteral("/exhibition/sheets");
+    ASSERT_TRUE(seeds.exists(QStringLiteral("colon-relative-path.csv")));
+    for (const QString& name : seeds.entryList(QDir::Files)) {
+        QFile seed(seeds.filePath(name));
+        ASSERT_TRUE(seed.open(QIODevice::ReadOnly)) << qUtf8Printable(name);
+        const auto rows = CaptionSheet::parse(seed.readAll(), folder);
+        if (!rows)
+            continue;
+        const auto again = CaptionSheet::parse(CaptionSheet::write(*rows, folder), folder);
+        ASSERT_TRUE(again && again->size() == rows->size()) << qUtf8Printable(name);
+        for (std::size_t index = 0; index < rows->size(); ++index) {
+            const CaptionRow& row = (*rows)[index];
+            const CaptionRow& rowAgain = (*again)[index];
+            // A path outside the folder is written whole, its ".." resolved.
+            EXPECT_EQ(QDir::cleanPath(rowAgain.file), QDir::cleanPath(row.file))
+                << qUtf8Printable(name);
+            EXPECT_EQ(rowAgain.title, row.title);
+            EXPECT_EQ(rowAgain.photographer, row.photographer);
+            EXPECT_EQ(rowAgain.lens, row.lens);
+        }
     }
 }
 

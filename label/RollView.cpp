@@ -1,3 +1,0 @@
-#include "label/RollView.h"
-
-RollView::RollView(QWidget* parent) : LabelView(std::make_unique<RollLayout>(), parent) {}
