@@ -6,15 +6,18 @@
 namespace fixture {
 namespace {
 
+// The dump is written to memory rather than to a file, so that dumps on several
+// threads at once do not wait for each other's disk.
 template <typename Dump> std::string captureDump(Dump dump) {
-    std::FILE* file = std::tmpfile();
-    if (file == nullptr)
-        return "(no temporary file)";
-    dump(file);
-    std::string text(static_cast<size_t>(std::ftell(file)), '\0');
-    std::rewind(file);
-    text.resize(std::fread(text.data(), 1, text.size(), file));
-    std::fclose(file);
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* memory = open_memstream(&buffer, &size);
+    if (memory == nullptr)
+        return "(no memory stream)";
+    dump(memory);
+    std::fclose(memory);
+    std::string text(buffer, size);
+    std::free(buffer);
     return text;
 }
 

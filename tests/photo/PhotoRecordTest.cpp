@@ -11,10 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <latch>
-#include <thread>
-
 namespace {
 
 using fixture::asciiEntry;
@@ -214,51 +210,6 @@ TEST_F(PhotoRecordTest, PictureIsDecodedUnlessTheAnalysisSkipsIt) {
     };
     expectMetadataOnly(PhotoRecord::initWithData(photograph, {.decodePicture = false}));
     expectMetadataOnly(PhotoRecord::initWithMetadata(photograph));
-}
-
-// Analyses running at the same moment on two threads each keep to their own
-// photograph: a little-endian JPEG, a big-endian TIFF and a PSD, each with its TIFF
-// structure at another offset, analysed over and over, the two threads never on the
-// same one.
-TEST_F(PhotoRecordTest, PhotographsAnalysedOnTwoThreadsAtOnceEachGetTheirOwnDictionary) {
-    fixture::TiffBuilder tiff;
-    tiff.order = fixture::Order::big;
-    tiff.zeroth = {asciiEntry(TAG_MODEL, "Big-endian TIFF")};
-    tiff.exif = std::vector{rationalEntry(TAG_FNUMBER, TIFF_TYPE_RATIONAL, {56, 10})};
-    fixture::TiffBuilder inPsd;
-    inPsd.zeroth = {asciiEntry(TAG_ARTIST, "Someone"), asciiEntry(TAG_MODEL, "PSD")};
-    const fixture::Bytes psd = fixture::psdWithExif(inPsd.build());
-    const std::shared_ptr<const FileData> photographs[] = {
-        FileData::initWithContentsOfFile(QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg")),
-        bytes(tiff),
-        bytes(QByteArray(reinterpret_cast<const char*>(psd.data()), qsizetype(psd.size()))),
-    };
-    const QString models[] = {"Canon EOS 40D", "Big-endian TIFF", "PSD"};
-    std::vector<QVariantMap> expected;
-    for (std::size_t index = 0; index < std::size(photographs); ++index) {
-        const auto alone = PhotoRecord::initWithMetadata(photographs[index]);
-        ASSERT_TRUE(alone && alone->haveExif()) << index;
-        ASSERT_EQ(alone->exifData().value(model), models[index]);
-        expected.push_back(alone->exifData());
-    }
-
-    constexpr int rounds = 30000;
-    std::latch start(2);
-    std::atomic<int> wrong = 0;
-    const auto analyseInTurn = [&](std::size_t offset) {
-        start.arrive_and_wait();
-        for (int round = 0; round < rounds; ++round) {
-            const std::size_t index = (round + offset) % std::size(photographs);
-            const auto record = PhotoRecord::initWithMetadata(photographs[index]);
-            if (!record || !record->haveExif() || record->exifData() != expected[index])
-                ++wrong;
-        }
-    };
-    std::thread first(analyseInTurn, 0);
-    std::thread second(analyseInTurn, 1);
-    first.join();
-    second.join();
-    EXPECT_EQ(wrong, 0);
 }
 
 } // namespace
