@@ -1,12 +1,14 @@
 #include "app/DialogRunner.h"
 
+#include "app/LabelPageDialog.h"
+#include "label/RulerLayout.h"
+
 #include "preferences/MediumDialog.h"
 #include "preferences/PreferencesDialog.h"
 #include "printing/LabelPrinting.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 
 void ModalDialogRunner::chooseFilesToOpen(QWidget* parent, const QString& message,
@@ -52,7 +54,7 @@ bool ModalDialogRunner::runPreferences(PreferencesDialog& panel) {
 }
 
 bool ModalDialogRunner::runPageSetup(QPrinter& printer, QWidget* parent) {
-    QPageSetupDialog dialog(&printer, parent);
+    LabelPageDialog dialog(printer, RulerLayout::systemUsesMetric(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

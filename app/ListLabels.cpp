@@ -26,6 +26,8 @@ ListLabels layOutList(const PhotoList& list) {
             continue;
         }
         labels.lengths.push_back({name, layout->labelSize().width()});
+        for (const ShortenedText& text : layout->shortenedTexts())
+            labels.shortened << shortenedTextNotice(name, text);
         labels.layouts.push_back(std::move(layout));
     }
     return labels;

@@ -30,9 +30,12 @@ QString secondLine(const QModelIndex& index, bool metric) {
     QString title = index.data(PhotoList::TitleRole).toString();
     if (title.isEmpty())
         title = localizedString(QStringLiteral("PhotoListNoTitle"));
-    return localizedString(QStringLiteral("PhotoListTitleAndLength"))
-        .arg(title)
-        .arg(labelLengthText(index.data(PhotoList::LabelWidthRole).toDouble(), metric));
+    const QString line = localizedText(
+        QStringLiteral("PhotoListTitleAndLength"),
+        {title, labelLengthText(index.data(PhotoList::LabelWidthRole).toDouble(), metric)});
+    if (index.data(PhotoList::ShortenedRole).toStringList().isEmpty())
+        return line;
+    return localizedText(QStringLiteral("PhotoListShortened"), {line});
 }
 
 } // namespace
@@ -69,6 +72,13 @@ void PhotoEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         QRect target(QPoint(), shown);
         target.moveCenter(column.center());
         painter->drawImage(target, thumbnail);
+    }
+    // A label that shows some of its texts shortened is marked on the thumbnail's corner.
+    if (!index.data(PhotoList::ShortenedRole).toStringList().isEmpty()) {
+        const int side = thumbnailColumn / 3;
+        const QRect mark(column.right() - side + 1, column.bottom() - side + 1, side, side);
+        style->standardIcon(QStyle::SP_MessageBoxInformation, &item, item.widget)
+            .paint(painter, mark);
     }
 
     const bool selected = option.state & QStyle::State_Selected;

@@ -8,6 +8,14 @@
 
 #include <algorithm>
 
+namespace {
+
+// What measuring a row's label changes.
+const QList<int> measuredRoles = {PhotoList::LabelWidthRole, PhotoList::ShortenedRole,
+                                  Qt::ToolTipRole, Qt::AccessibleDescriptionRole};
+
+} // namespace
+
 PhotoList::PhotoList(QObject* parent) : QAbstractListModel(parent) {}
 
 int PhotoList::rowCount(const QModelIndex& parent) const {
@@ -24,15 +32,14 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         return photo.thumbnail;
     case Qt::ToolTipRole:
-        return photo.failure.isEmpty() ? photo.path
-                                       : photo.path + QLatin1Char('\n') + photo.failure;
+        return (QStringList{photo.path} + notices(index.row())).join(QLatin1Char('\n'));
     case Qt::AccessibleTextRole:
         return photo.title.isEmpty()
                    ? QFileInfo(photo.path).fileName()
                    : QStringLiteral("%1, %2").arg(QFileInfo(photo.path).fileName(), photo.title);
     case Qt::AccessibleDescriptionRole:
         return photo.beingRead() ? localizedString(QStringLiteral("PhotoListReading"))
-                                 : photo.failure;
+                                 : notices(index.row()).join(QLatin1Char(' '));
     case TitleRole:
         return photo.title;
     case PathRole:
@@ -46,7 +53,9 @@ QVariant PhotoList::data(const QModelIndex& index, int role) const {
     case BeingReadRole:
         return photo.beingRead();
     case LabelWidthRole:
-        return labelWidths_.at(static_cast<std::size_t>(index.row()));
+        return measures_.at(static_cast<std::size_t>(index.row())).width;
+    case ShortenedRole:
+        return measures_.at(static_cast<std::size_t>(index.row())).shortened;
     default:
         return {};
     }
@@ -73,7 +82,7 @@ bool PhotoList::moveRows(const QModelIndex& sourceParent, int sourceRow, int cou
             std::rotate(first, last, rows.begin() + destinationChild);
     };
     moveBlock(entries_);
-    moveBlock(labelWidths_);
+    moveBlock(measures_);
     endMoveRows();
     return true;
 }
@@ -86,7 +95,8 @@ QHash<int, QByteArray> PhotoList::roleNames() const {
                   {LensRole, "lens"},
                   {FailureRole, "failure"},
                   {BeingReadRole, "beingRead"},
-                  {LabelWidthRole, "labelWidth"}});
+                  {LabelWidthRole, "labelWidth"},
+                  {ShortenedRole, "shortened"}});
     return names;
 }
 
@@ -105,7 +115,7 @@ int PhotoList::insert(int row, std::vector<PhotoEntry> entries) {
     beginInsertRows(QModelIndex(), row, row + count - 1);
     entries_.insert(entries_.begin() + row, std::make_move_iterator(entries.begin()),
                     std::make_move_iterator(entries.end()));
-    labelWidths_.insert(labelWidths_.begin() + row, static_cast<std::size_t>(count), 0.0);
+    measures_.insert(measures_.begin() + row, static_cast<std::size_t>(count), Measure{});
     for (int inserted = row; inserted < row + count; ++inserted)
         measure(inserted);
     endInsertRows();
@@ -122,7 +132,7 @@ std::vector<PhotoEntry> PhotoList::take(int row, int count) {
     std::vector<PhotoEntry> taken(std::make_move_iterator(first),
                                   std::make_move_iterator(first + count));
     entries_.erase(first, first + count);
-    labelWidths_.erase(labelWidths_.begin() + row, labelWidths_.begin() + row + count);
+    measures_.erase(measures_.begin() + row, measures_.begin() + row + count);
     endRemoveRows();
     return taken;
 }
@@ -144,28 +154,28 @@ void PhotoList::setRead(quint64 id, PhotoEntry read) {
     if (photo.title.isEmpty())
         photo.title = read.title;
     changed(row, {Qt::DisplayRole, Qt::DecorationRole, Qt::ToolTipRole, TitleRole, FailureRole,
-                  BeingReadRole, LabelWidthRole});
+                  BeingReadRole});
 }
 
 void PhotoList::setTitle(int row, const QString& title) {
     if (!validRow(row) || entry(row).title == title)
         return;
     mutableEntry(row).title = title;
-    changed(row, {TitleRole, Qt::AccessibleTextRole, LabelWidthRole});
+    changed(row, {TitleRole, Qt::AccessibleTextRole});
 }
 
 void PhotoList::setPhotographer(int row, const std::optional<QString>& photographer) {
     if (!validRow(row) || entry(row).photographer == photographer)
         return;
     mutableEntry(row).photographer = photographer;
-    changed(row, {PhotographerRole, LabelWidthRole});
+    changed(row, {PhotographerRole});
 }
 
 void PhotoList::setLens(int row, const std::optional<QString>& lens) {
     if (!validRow(row) || entry(row).lens == lens)
         return;
     mutableEntry(row).lens = lens;
-    changed(row, {LensRole, LabelWidthRole});
+    changed(row, {LensRole});
 }
 
 void PhotoList::setLabelDefaults(const LabelOptions& defaults) {
@@ -173,7 +183,7 @@ void PhotoList::setLabelDefaults(const LabelOptions& defaults) {
     for (int row = 0; row < rowCount(); ++row)
         measure(row);
     if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1), {LabelWidthRole});
+        emit dataChanged(index(0), index(rowCount() - 1), measuredRoles);
 }
 
 LabelOptions PhotoList::labelOptions(int row) const {
@@ -231,12 +241,26 @@ std::vector<PhotoEntry> PhotoList::entriesFor(const QStringList& paths) {
 }
 
 void PhotoList::measure(int row) {
+    Measure& measure = measures_.at(static_cast<std::size_t>(row));
+    measure = {};
     const std::unique_ptr<LabelLayout> layout = labelLayout(row);
-    labelWidths_.at(static_cast<std::size_t>(row)) = layout ? layout->labelSize().width() : 0.0;
+    if (!layout)
+        return;
+    measure.width = layout->labelSize().width();
+    const QString name = QFileInfo(entry(row).path).fileName();
+    for (const ShortenedText& text : layout->shortenedTexts())
+        measure.shortened << shortenedTextNotice(name, text);
+}
+
+QStringList PhotoList::notices(int row) const {
+    const PhotoEntry& photo = entry(row);
+    if (!photo.failure.isEmpty())
+        return {photo.failure};
+    return measures_.at(static_cast<std::size_t>(row)).shortened;
 }
 
 void PhotoList::changed(int row, const QList<int>& roles) {
     measure(row);
     const QModelIndex at = index(row);
-    emit dataChanged(at, at, roles);
+    emit dataChanged(at, at, roles + measuredRoles);
 }

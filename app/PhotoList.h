@@ -15,7 +15,8 @@ class LabelLayout;
 // The photographs of an exhibition in the order they are labelled: the photographer's
 // document. Each row is a PhotoEntry; the view shows its thumbnail, file name, title and
 // the length of its label, which is measured with the window's label options (medium,
-// font, display settings, photographer and lens) overridden by the entry's own captions.
+// font, display settings, photographer and lens) overridden by the entry's own captions,
+// and whether the label had to shorten any of its texts.
 class PhotoList : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -29,6 +30,9 @@ public:
         BeingReadRole,
         // The label's length in points (double); 0 for a photograph that has no label.
         LabelWidthRole,
+        // The notices of the texts the label shows shortened (QStringList); empty when
+        // every text fits.
+        ShortenedRole,
     };
 
     explicit PhotoList(QObject* parent = nullptr);
@@ -84,11 +88,19 @@ private:
     PhotoEntry& mutableEntry(int row) { return entries_.at(static_cast<std::size_t>(row)); }
     bool validRow(int row) const { return row >= 0 && row < rowCount(); }
     void measure(int row);
+    // What the row's tooltip and description tell beside its path: why the photograph
+    // cannot be read, or which texts its label shortens.
+    QStringList notices(int row) const;
     void changed(int row, const QList<int>& roles);
 
     std::vector<PhotoEntry> entries_;
-    // Parallel to entries_: the label length of each row in points.
-    std::vector<double> labelWidths_;
+    // What measuring a row's label found.
+    struct Measure {
+        double width = 0.0;
+        QStringList shortened;
+    };
+    // Parallel to entries_.
+    std::vector<Measure> measures_;
     LabelOptions defaults_;
     quint64 lastId_ = 0;
 };

@@ -68,7 +68,8 @@ void PrintController::pageSetup() {
 void PrintController::printLabel() {
     const int row = entries_.currentRow();
     std::shared_ptr<const LabelLayout> label = row >= 0 ? list_.labelLayout(row) : nullptr;
-    if (!window_.isVisible() || !label)
+    if (!window_.isVisible() || !label ||
+        !acceptShortened(list_.index(row).data(PhotoList::ShortenedRole).toStringList()))
         return;
     LabelPrinting::Request request;
     request.documentName = QFileInfo(list_.entry(row).path).fileName();
@@ -95,7 +96,8 @@ void PrintController::printLabel() {
 void PrintController::printAll() {
     auto labels = std::make_shared<const ListLabels>(layOutList(list_));
     if (!window_.isVisible() || labels->layouts.empty() ||
-        !acceptLeavingOut(*labels, QStringLiteral("printAllLeavesOutTitle")))
+        !acceptLeavingOut(*labels, QStringLiteral("printAllLeavesOutTitle")) ||
+        !acceptShortened(labels->shortened))
         return;
     LabelPrinting::Request request;
     request.documentName = applicationName;
@@ -115,7 +117,8 @@ void PrintController::printAll() {
 void PrintController::exportAll() {
     const ListLabels labels = layOutList(list_);
     if (labels.layouts.empty() ||
-        !acceptLeavingOut(labels, QStringLiteral("exportAllLeavesOutTitle")))
+        !acceptLeavingOut(labels, QStringLiteral("exportAllLeavesOutTitle")) ||
+        !acceptShortened(labels.shortened))
         return;
     const std::optional<QString> path = dialogs_.chooseFileToSave(
         &window_,
@@ -137,6 +140,16 @@ bool PrintController::acceptLeavingOut(const ListLabels& labels, const QString& 
                             .defaultButton = localizedString(QStringLiteral("continueButton")),
                             .alternateButton = localizedString(QStringLiteral("Cancel")),
                             .details = labels.leftOut}) == alertDefaultReturn;
+}
+
+bool PrintController::acceptShortened(const QStringList& notices) {
+    if (notices.isEmpty())
+        return true;
+    return alerts_.present({.title = localizedString(QStringLiteral("textsShortenedTitle")),
+                            .message = localizedString(QStringLiteral("textsShortenedMsg")),
+                            .defaultButton = localizedString(QStringLiteral("continueButton")),
+                            .alternateButton = localizedString(QStringLiteral("Cancel")),
+                            .details = notices}) == alertDefaultReturn;
 }
 
 // The count and the total first, each label's length in the list below.

@@ -22,7 +22,8 @@ struct ListLabels;
 // before a job is sent, with the medium the printer has loaded when it says, and the
 // job is followed until the queue is done with it, what keeps the printer from printing
 // and a printed job shown in the status line. Entries without a label are named before
-// Print All or Export All starts.
+// Print All or Export All starts, and texts the labels show shortened before any print
+// or export.
 class PrintController : public QObject {
     Q_OBJECT
 
@@ -42,6 +43,8 @@ public slots:
 private:
     // Tells which entries a job of the list leaves out; false when the user stops.
     bool acceptLeavingOut(const ListLabels& labels, const QString& titleKey);
+    // Tells which texts the labels show shortened; false when the user stops.
+    bool acceptShortened(const QStringList& notices);
     // The alert of the lengths to set, the medium loaded above them when the printer says.
     AlertContent lengthsAlert(const std::shared_ptr<const ListLabels>& labels, int copies,
                               const QString& medium) const;

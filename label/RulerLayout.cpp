@@ -124,7 +124,9 @@ Marks marksAtZoom(double width, bool metric, double zoom) {
 }
 
 bool systemUsesMetric() {
-    return QLocale::system().measurementSystem() == QLocale::MetricSystem;
+    // Britain measures in metric units for most things, label tapes among them; Qt
+    // tells its system apart from the metric one only for its miles and pints.
+    return QLocale::system().measurementSystem() != QLocale::ImperialUSSystem;
 }
 
 void drawRuler(QPainter& painter, const QSizeF& viewSize, bool metric, double zoom) {

@@ -41,7 +41,8 @@ pagesInOrder(const std::vector<std::vector<qsizetype>>& positions) {
 } // namespace
 
 struct LabelDocument::Part {
-    explicit Part(const QString& path) : draft(path), title(FileNames::fileInfo(path).completeBaseName()) {}
+    explicit Part(const QString& path)
+        : draft(path), title(FileNames::fileInfo(path).completeBaseName()) {}
 
     // Makes the draft and its writer once; false when the draft cannot be made.
     bool open() {

@@ -1089,5 +1089,41 @@ It is tried again at the next change.</translation>
         <source>fieldFileName</source>
         <translation>file name</translation>
     </message>
+    <message id="PhotoListShortened">
+        <source>PhotoListShortened</source>
+        <translation>Texts shortened · %1</translation>
+    </message>
+    <message id="textsShortenedTitle">
+        <source>textsShortenedTitle</source>
+        <translation>Some Texts Are Shortened</translation>
+    </message>
+    <message id="textsShortenedMsg">
+        <source>textsShortenedMsg</source>
+        <translation>These texts have no room on their labels and are shown shortened with “…”:</translation>
+    </message>
+    <message id="Page Setup">
+        <source>Page Setup</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message id="Page:">
+        <source>Page:</source>
+        <translation>Page:</translation>
+    </message>
+    <message id="Orientation:">
+        <source>Orientation:</source>
+        <translation>Orientation:</translation>
+    </message>
+    <message id="Labels are printed on the page of their medium, without margins.">
+        <source>Labels are printed on the page of their medium, without margins.</source>
+        <translation>Labels are printed on the page of their medium, without margins.</translation>
+    </message>
+    <message id="Upright">
+        <source>Upright</source>
+        <translation>Upright</translation>
+    </message>
+    <message id="Sideways">
+        <source>Sideways</source>
+        <translation>Sideways</translation>
+    </message>
 </context>
 </TS>

@@ -1089,5 +1089,41 @@
         <source>fieldFileName</source>
         <translation>ファイル名</translation>
     </message>
+    <message id="PhotoListShortened">
+        <source>PhotoListShortened</source>
+        <translation>文字を縮めて表示 · %1</translation>
+    </message>
+    <message id="textsShortenedTitle">
+        <source>textsShortenedTitle</source>
+        <translation>縮めて表示する文字があります</translation>
+    </message>
+    <message id="textsShortenedMsg">
+        <source>textsShortenedMsg</source>
+        <translation>次の文字はラベルに収まらないため、「…」で縮めて表示します：</translation>
+    </message>
+    <message id="Page Setup">
+        <source>Page Setup</source>
+        <translation>ページ設定</translation>
+    </message>
+    <message id="Page:">
+        <source>Page:</source>
+        <translation>用紙：</translation>
+    </message>
+    <message id="Orientation:">
+        <source>Orientation:</source>
+        <translation>向き：</translation>
+    </message>
+    <message id="Labels are printed on the page of their medium, without margins.">
+        <source>Labels are printed on the page of their medium, without margins.</source>
+        <translation>ラベルは、その種類の用紙に余白なしで印刷されます。</translation>
+    </message>
+    <message id="Upright">
+        <source>Upright</source>
+        <translation>縦向き</translation>
+    </message>
+    <message id="Sideways">
+        <source>Sideways</source>
+        <translation>横向き</translation>
+    </message>
 </context>
 </TS>

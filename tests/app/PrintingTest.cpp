@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "common/PdfPages.h"
 
+#include "app/LabelPageDialog.h"
 #include "app/MainWindow.h"
 #include "app/PhotoList.h"
 #include "label/LabelLayout.h"
@@ -14,8 +15,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -74,6 +78,26 @@ TEST_F(Printing, EachLabelPrintsToAChosenFileOnAPageOfExactlyItsSize) {
         QFile::remove(fixture.dialogs.pdfPath);
         fixture.quit();
         QFile::remove(fixture.paths().listFile);
+    }
+}
+
+// The page set-up shows the label's page alone, in the window's unit; confirming it
+// keeps that page and sets the orientation chosen.
+TEST(LabelPageSetup, ShowsTheLabelsPageAndKeepsIt) {
+    for (const bool metric : {true, false}) {
+        QPrinter printer(QPrinter::HighResolution);
+        const QPageSize label(QSizeF(51, 170), QPageSize::Point, QString(), QPageSize::ExactMatch);
+        printer.setPageLayout(
+            QPageLayout(label, QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
+        LabelPageDialog dialog(printer, metric);
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("pageSize"))->text(),
+                  metric ? QStringLiteral("18 mm × 60 mm") : QStringLiteral("0.71 in × 2.37 in"));
+        dialog.findChild<QRadioButton*>(QStringLiteral("landscape"))->setChecked(true);
+        dialog.accept();
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        const QSizeF page = printer.pageLayout().pageSize().size(QPageSize::Point);
+        EXPECT_NEAR(page.width(), 51, 0.5);
+        EXPECT_NEAR(page.height(), 170, 0.5);
     }
 }
 
@@ -177,6 +201,54 @@ TEST_F(Printing, PrintAllAndExportAllMakeOnePagePerReadablePhotographAndNameTheR
     EXPECT_EQ(fixture.alerts.alerts().size(), 1) << "the entry left out";
     EXPECT_EQ(fixture.dialogs.saveMessage, QStringLiteral("exportAllTitle (3)"));
     EXPECT_EQ(pdfPageSizes(*fixture.dialogs.saveAnswer), printed);
+}
+
+// A Roll 60 label that has no room for a text shows it shortened: its entry says so,
+// and every print or export tells which texts before it starts, letting the user stop.
+TEST_F(Printing, TextsShownShortenedAreMarkedAndToldBeforeAnythingIsMade) {
+    fixture.startOn(QStringLiteral("Roll 60"), photographs({"long.jpg", "short.jpg"}));
+    ASSERT_TRUE(fixture.waitForReading());
+    fixture.select(0);
+    fixture.typeTitle(QStringLiteral("The harbour at dawn, seen from the old lighthouse above "
+                                     "the bay on the last morning of a long and windy summer"));
+    const auto shortened = [this](int row) {
+        return fixture.list().index(row, 0).data(PhotoList::ShortenedRole).toStringList();
+    };
+    ASSERT_EQ(shortened(0).size(), 1);
+    EXPECT_TRUE(shortened(0)[0].contains(QStringLiteral("long.jpg, fieldTitle")))
+        << shortened(0)[0].toStdString();
+    EXPECT_TRUE(
+        fixture.list().index(0, 0).data(Qt::ToolTipRole).toString().contains(shortened(0)[0]));
+    EXPECT_TRUE(shortened(1).isEmpty());
+
+    const auto alertTitles = [this] {
+        QStringList titles;
+        for (const AlertContent& alert : fixture.alerts.alerts())
+            titles << alert.title;
+        return titles;
+    };
+    fixture.alerts.clear();
+    fixture.alerts.setAnswer(alertAlternateReturn);
+    fixture.window().findChild<QPushButton*>("printButton")->click();
+    fixture.trigger("actionPrintAll");
+    fixture.dialogs.saveAnswer = QDir(fixture.home()).filePath(QStringLiteral("show.pdf"));
+    fixture.trigger("actionExportAllPdf");
+    EXPECT_EQ(alertTitles(), QStringList(3, QStringLiteral("textsShortenedTitle")));
+    EXPECT_EQ(fixture.alerts.alerts()[0].details, shortened(0));
+    EXPECT_EQ(fixture.dialogs.printDialogsShown, 0) << "the user stopped";
+    EXPECT_TRUE(fixture.dialogs.saveMessage.isEmpty()) << "the user stopped";
+
+    fixture.select(1);
+    fixture.alerts.clear();
+    fixture.alerts.setAnswer(alertDefaultReturn);
+    fixture.window().findChild<QPushButton*>("printButton")->click();
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_FALSE(alertTitles().contains(QStringLiteral("textsShortenedTitle")));
+    fixture.alerts.clear();
+    fixture.trigger("actionPrintAll");
+    ASSERT_TRUE(fixture.waitForPrinting());
+    EXPECT_EQ(alertTitles().value(0), QStringLiteral("textsShortenedTitle"));
+    EXPECT_EQ(pdfPageSizes(fixture.dialogs.pdfPath).size(), 2);
 }
 
 // Export All writes the document that kestavolin-cli render writes for the same
