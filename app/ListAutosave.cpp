@@ -63,12 +63,13 @@ void ListAutosave::flush() {
 }
 
 void ListAutosave::write() {
-    QString problem;
-    if (!PropertyList::ensureParentFolder(path_))
-        problem = path_;
-    else
-        problem = WholeFileWriter::write(
+    QString problem = path_;
+    if (PropertyList::ensureParentFolder(path_)) {
+        const Status written = WholeFileWriter::write(
             path_, CaptionSheet::write(list_.captionRows(), QFileInfo(path_).absolutePath()));
-    if (!problem.isEmpty())
-        emit writeFailed({QStringLiteral("listNotWrittenMsg"), {path_, problem}});
+        if (written)
+            return;
+        problem = written.failure().text();
+    }
+    emit writeFailed({QStringLiteral("listNotWrittenMsg"), {path_, problem}});
 }

@@ -9,6 +9,7 @@
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/LocalizedText.h"
+#include "platform/Result.h"
 
 #include <QFileInfo>
 #include <QThread>
@@ -51,16 +52,16 @@ struct PhotoIntake::Queue {
 
 namespace {
 
-// Why the file at the path is not even read as a photograph: missing, a folder, or of
-// another kind than the photographs taken in. Empty when it is read.
-QString refusalOf(const QString& path) {
+// Whether the file at the path is read as a photograph at all: it fails when the file
+// is missing, a folder, or of another kind than the photographs taken in.
+Status readAsPhotograph(const QString& path) {
     const QFileInfo file = FileNames::fileInfo(path);
     if (!file.exists())
-        return localizedString(QStringLiteral("photoMissing"));
+        return Failure{QStringLiteral("photoMissing"), {}};
     if (file.isDir())
-        return localizedString(QStringLiteral("photoIsFolder"));
+        return Failure{QStringLiteral("photoIsFolder"), {}};
     if (!hasPhotoExtension(path))
-        return localizedString(QStringLiteral("OnlyTiffOrJpegOrPsdMessage"));
+        return Failure{QStringLiteral("OnlyTiffOrJpegOrPsdMessage"), {}};
     return {};
 }
 
@@ -78,9 +79,10 @@ QString failureOf(const std::shared_ptr<const FileData>& data, const PhotoRecord
 // Fills in the entry's record, thumbnail and own title, or its failure. Runs on the
 // worker thread.
 void readEntry(PhotoEntry& entry, const ReadOptions& options) {
-    entry.failure = refusalOf(entry.path);
-    if (!entry.failure.isEmpty())
+    if (const Status read = readAsPhotograph(entry.path); !read) {
+        entry.failure = read.failure().text();
         return;
+    }
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(entry.path);
     std::shared_ptr<PhotoRecord> record;
     if (data)

@@ -132,10 +132,10 @@ void PhotoListController::exportCaptionSheet() {
         return;
     const QByteArray sheet =
         CaptionSheet::write(list_.captionRows(), QFileInfo(*path).absolutePath());
-    const QString problem = WholeFileWriter::write(*path, sheet);
-    if (!problem.isEmpty())
+    const Status written = WholeFileWriter::write(*path, sheet);
+    if (!written)
         alerts_.present(alertOf(QStringLiteral("sheetNotWrittenTitle"),
-                                QStringLiteral("%1\n\n%2").arg(*path, problem)));
+                                QStringLiteral("%1\n\n%2").arg(*path, written.failure().text())));
 }
 
 // The list pane shows while it holds several photographs, so that one photograph alone

@@ -1,13 +1,15 @@
 #include "app/Settings.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QDebug>
+
+#include <tuple>
 
 using namespace SettingsFile;
 
@@ -42,18 +44,18 @@ Settings::Settings(const QString& plistFilePath) : plistFilePath_(plistFilePath)
 
 void Settings::load() {
     hasMedium_ = false;
-    const PropertyList::ReadResult read = PropertyList::readFile(plistFilePath_);
-    if (!read.ok() || !holds(read.value, QMetaType::QVariantMap)) {
+    const Result<QVariant> read = PropertyList::readFile(plistFilePath_);
+    if (!read || !holds(*read, QMetaType::QVariantMap)) {
         preferences_.clear();
         setDefaultExifItems();
         setDefaultPhotographer();
         setDefaultLensList();
         setDefaultMedia();
         setDefaultFont();
-        save();
+        saveAfterChange();
         return;
     }
-    preferences_ = read.value.toMap();
+    preferences_ = read->toMap();
     takeStoredEntries();
 }
 
@@ -65,7 +67,7 @@ void Settings::takeStoredEntries() {
         photographer_ = photographer.toString();
     } else {
         setDefaultPhotographer();
-        save();
+        saveAfterChange();
     }
 
     const QVariant lenses = preferences_.value(lensListKey);
@@ -73,7 +75,7 @@ void Settings::takeStoredEntries() {
         setLensList(lensNamesIn(lenses.toList()));
     } else {
         setDefaultLensList();
-        save();
+        saveAfterChange();
     }
 
     const QVariant items = preferences_.value(exifItemKey);
@@ -81,14 +83,14 @@ void Settings::takeStoredEntries() {
         takeExifItems(items.toMap());
     } else {
         setDefaultExifItems();
-        save();
+        saveAfterChange();
     }
 
     takeStoredFont();
-    save();
+    saveAfterChange();
 
     const QVariant medium = preferences_.value(mediaTypeNameKey);
-    if (holds(medium, QMetaType::QString) && isMediumName(medium.toString())) {
+    if (holds(medium, QMetaType::QString) && LabelMedia::isMediumName(medium.toString())) {
         medium_ = medium.toString();
         hasMedium_ = true;
     }
@@ -107,22 +109,25 @@ void Settings::takeStoredFont() {
         setDefaultFont();
 }
 
-bool Settings::save() {
-    QString error;
-    if (!PropertyList::ensureParentFolder(plistFilePath_))
-        error = QStringLiteral("cannot create the folder of %1").arg(plistFilePath_);
-    else
-        error = PropertyList::writeXmlFile(plistFilePath_, preferences_);
+Status Settings::save() {
+    const Status saved =
+        PropertyList::ensureParentFolder(plistFilePath_)
+            ? PropertyList::writeXmlFile(plistFilePath_, preferences_)
+            : Status(Failure{QStringLiteral("folderNotMadeMsg"), {plistFilePath_}});
+    if (!saved && !saveFailing_)
+        qWarning().noquote() << "kestavolin:"
+                             << localizedText(QStringLiteral("settingsNotSavedWarning"),
+                                              {saved.failure().text()});
+    saveFailing_ = !saved;
+    return saved;
+}
 
-    if (!error.isEmpty() && saveError_.isEmpty())
-        qWarning().noquote() << "kestavolin: the settings were not saved:" << error;
-    saveError_ = error;
-    return error.isEmpty();
+void Settings::saveAfterChange() {
+    std::ignore = save();
 }
 
 void Settings::setDefaultExifItems() {
-    for (const auto& [key, shown] : defaultExifItems())
-        exifItemsStatus_.insert(key, shown);
+    exifItemsStatus_.insert(defaultExifItemsStatus());
     preferences_.insert(exifItemKey, exifItemsStatus_);
 }
 
@@ -137,7 +142,7 @@ void Settings::setDefaultLensList() {
 }
 
 void Settings::setDefaultMedia() {
-    medium_ = MediaTape18Key;
+    medium_ = LabelMedia::tape18Name;
     preferences_.insert(mediaTypeNameKey, QString());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -27,11 +29,8 @@ public:
     // Writes `preferences` as an XML property list, atomically, creating its folder
     // when it is missing. On failure the in-memory settings stay as they are
     // and one warning goes to standard error (repeated failures stay quiet until a
-    // save succeeds again). Returns whether the file was written.
-    bool save();
-    // Why the last save failed, naming the file and the system's reason; empty when it
-    // succeeded or nothing was saved yet.
-    const QString& saveError() const { return saveError_; }
+    // save succeeds again). A failure names the file and the system's reason.
+    Status save();
 
     // Defaults; each sets its member(s) and stores them in `preferences`.
     void setDefaultExifItems();
@@ -72,6 +71,8 @@ public:
     bool hasMedium() const { return hasMedium_; }
 
 private:
+    // Saves after the loader changed an entry; a failure is told by save() itself.
+    void saveAfterChange();
     void takeStoredEntries();
     void takeStoredFont();
 
@@ -85,5 +86,5 @@ private:
     quint64 printFontStyleIndex_ = 0;
     QString medium_;
     bool hasMedium_ = false;
-    QString saveError_;
+    bool saveFailing_ = false;
 };

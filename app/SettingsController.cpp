@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/Alert.h"
 #include "platform/LocalizedText.h"
@@ -14,6 +14,8 @@
 #include "printing/LabelPrinting.h"
 
 #include <QFile>
+
+#include <tuple>
 
 namespace {
 
@@ -39,7 +41,8 @@ bool SettingsController::start(LabelPrinting& printing) {
     settings_.load();
     save();
     if (!settings_.hasMedium()) {
-        printing.suggestMedium({{MediaTape18Key, typicalTapeLabel}, {MediaRoll60Key, rollLabel}});
+        printing.suggestMedium(
+            {{LabelMedia::tape18Name, typicalTapeLabel}, {LabelMedia::roll60Name, rollLabel}});
         const std::optional<QString> medium = dialogs_.askForMedium(printing);
         // The panel ends without a choice only when the application is being ended:
         // nothing is stored for the medium, so the next start asks again.
@@ -61,7 +64,7 @@ void SettingsController::adoptFormerFile() {
         return;
     QFile former(formerPath_);
     if (former.open(QIODevice::ReadOnly) && PropertyList::ensureParentFolder(path))
-        WholeFileWriter::write(path, former.readAll());
+        std::ignore = WholeFileWriter::write(path, former.readAll());
 }
 
 void SettingsController::applyDefaults() {
@@ -83,7 +86,8 @@ void SettingsController::setLensList(const QStringList& names) {
 }
 
 void SettingsController::save() {
-    if (settings_.save()) {
+    const Status saved = settings_.save();
+    if (saved) {
         saveFailureTold_ = false;
         return;
     }
@@ -91,7 +95,7 @@ void SettingsController::save() {
         return;
     alerts_.present({.title = localizedString(QStringLiteral("settingsNotSaved")),
                      .message = localizedString(QStringLiteral("settingsNotSavedMsg")) +
-                                QStringLiteral("\n\n") + settings_.saveError(),
+                                QStringLiteral("\n\n") + saved.failure().text(),
                      .defaultButton = localizedString(QStringLiteral("Ok"))});
 }
 

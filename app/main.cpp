@@ -64,27 +64,29 @@ int main(int argc, char** argv) {
         files.append(decodedPath(arguments.last()));
     }
 
+    const auto strings = installStringTables();
+    const auto toolkitStrings = installToolkitStringTables();
     SingleInstance instance;
     switch (instance.start(arguments)) {
     case SingleInstance::Launch::HandedOver:
         return 0;
     case SingleInstance::Launch::Unanswered:
-        std::fprintf(stderr, "kestavolin: the running instance did not take the request: %s\n",
-                     qPrintable(SingleInstance::defaultServerName()));
+        std::fprintf(stderr, "kestavolin: %s\n",
+                     qUtf8Printable(localizedText(QStringLiteral("instanceNotAnsweringWarning"),
+                                                  {SingleInstance::defaultServerName()})));
         return 1;
     case SingleInstance::Launch::Running:
         break;
     }
 
-    installStringTables();
-    installToolkitStringTables();
     DialogAlertPresenter alerts;
     ModalDialogRunner dialogs;
     Application application(dialogs, alerts);
 
     if (!instance.listening())
-        std::fprintf(stderr, "kestavolin: later launches cannot reach this one: %s\n",
-                     qPrintable(SingleInstance::defaultServerName()));
+        std::fprintf(stderr, "kestavolin: %s\n",
+                     qUtf8Printable(localizedText(QStringLiteral("instanceNotReachableWarning"),
+                                                  {SingleInstance::defaultServerName()})));
     QObject::connect(&instance, &SingleInstance::openRequested, &application,
                      &Application::takeHandedOverRequest);
 

@@ -9,7 +9,7 @@
 // the machine itself costs the event loop (the floor of the measurement).
 // Prints: <photographs> <total ms> <longest stall ms> <ticks> <idle longest gap ms>
 
-#include "app/KestavolinAppDelegate.h"
+#include "app/Application.h"
 #include "app/PhotoIntake.h"
 #include "app/PhotoList.h"
 #include "label/LabelLayout.h"
@@ -31,13 +31,13 @@ int main(int argc, char** argv) {
         std::fputs("usage: bench_list_intake [--titles-from-photos] FILE...\n", stderr);
         return 2;
     }
-    installStringTables();
+    const auto strings = installStringTables();
 
     PhotoList list;
     LabelOptions tape18;
     tape18.medium = QStringLiteral("Tape 18");
     list.setLabelDefaults(tape18);
-    PhotoIntake intake(list, KestavolinAppDelegate::maximumTitleLength);
+    PhotoIntake intake(list, Application::maximumTitleLength);
     intake.setTitlesFromPhotos(titlesFromPhotos);
     // The window shows its empty label before any photograph is added, so the fonts
     // are loaded before the measurement starts.
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
 
     QObject::connect(&intake, &PhotoIntake::finished, &application, &QApplication::quit);
     restartTicks();
-    intake.add(paths);
+    QObject::connect(&list, &PhotoList::entriesToRead, &intake, &PhotoIntake::read);
+    list.append(PhotoList::entriesFor(paths));
     application.exec();
     const qint64 total = clock.nsecsElapsed();
     longestStall = std::max(longestStall, total - lastTick);

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Usage: bench_open_memory FILE\n");
         return 2;
     }
-    installStringTables();
+    const auto strings = installStringTables();
     const long before = ProcessMemory::residentKib();
     const auto data = FileData::initWithContentsOfFile(QString::fromLocal8Bit(argv[1]));
     const auto record = PhotoRecord::initWithData(data, {.pictureBoxes = labelPictureBoxes()});

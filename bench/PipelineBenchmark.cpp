@@ -8,8 +8,8 @@
 #include "label/LabelFiles.h"
 #include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/PhotoRecord.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
@@ -33,7 +33,7 @@ constexpr QSize photographSize(6000, 4000);
 
 LabelOptions tapeOptions() {
     LabelOptions options;
-    options.medium = MediaTape18Key;
+    options.medium = LabelMedia::tape18Name;
     options.title = QStringLiteral("Harbour at dawn");
     options.photographer = localizedString(QStringLiteral("Photographer"));
     options.displaySettings = defaultExifItemsStatus();
@@ -52,10 +52,9 @@ void openToLabel(benchmark::State& state, const QString& path) {
         record->setFileName(path);
         const auto layout = makeLabelLayout(options);
         showPhotograph(*layout, options, record.get());
-        QString error;
-        const QImage label = LabelFiles::renderImage(*layout, LabelFiles::defaultPngDpi, &error);
-        if (label.isNull()) {
-            state.SkipWithError(qUtf8Printable(error));
+        const Result<QImage> label = LabelFiles::renderImage(*layout, LabelFiles::defaultPngDpi);
+        if (!label) {
+            state.SkipWithError(qUtf8Printable(label.failure().text()));
             return;
         }
     }
@@ -95,7 +94,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    installStringTables();
+    const auto strings = installStringTables();
     benchmark::Initialize(&argc, argv);
 
     QTemporaryDir folder;

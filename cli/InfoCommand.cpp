@@ -1,5 +1,5 @@
-// kestavolin-cli info: the photo information dictionary of each file, computed by the
-// application's own analysis without decoding the picture.
+// kestavolin-cli info: the photo information of each file, computed by the application's
+// own analysis without decoding the picture.
 
 #include "Command.h"
 #include "CommandArguments.h"
@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMetaType>
 
 #include <cstdio>
 #include <memory>
@@ -31,7 +30,7 @@ struct InfoOptions {
     QStringList paths;
 };
 
-// Why a file gave no dictionary: the alert texts of the analysis's failure, with the
+// Why a file gave no photo information: the alert texts of the analysis's failure, with the
 // reader code that chose them, or (no code) the reason no record could be made.
 struct InfoFailure {
     std::optional<int> code;
@@ -41,7 +40,8 @@ struct InfoFailure {
 
 struct FileInfo {
     QString path;
-    QVariantMap dictionary;
+    // The photo information's items by name.
+    QJsonObject entries;
     std::optional<InfoFailure> failure;
 };
 
@@ -61,46 +61,37 @@ FileInfo analyseFile(const QString& path) {
     FileInfo info{path, {}, std::nullopt};
     const std::shared_ptr<const FileData> data = FileData::initWithContentsOfFile(path);
     if (!data) {
-        info.failure = InfoFailure{
-            std::nullopt, QStringLiteral("Cannot read the file"),
-            QStringLiteral("It does not exist, is not a regular file or cannot be read.")};
+        info.failure =
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoNotReadTitle")),
+                        localizedString(QStringLiteral("infoNotReadMsg"))};
         return info;
     }
     const auto record = PhotoRecord::initWithMetadata(data);
     if (!record) {
-        info.failure = InfoFailure{
-            std::nullopt, QStringLiteral("Not a photograph"),
-            QStringLiteral("The file is shorter than %1 bytes.").arg(PhotoRecord::minimumLength)};
+        info.failure =
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoNotPhotoTitle")),
+                        localizedText(QStringLiteral("infoTooShortMsg"),
+                                      {QString::number(PhotoRecord::minimumLength)})};
     } else if (data->changedWhileRead()) {
         info.failure =
-            InfoFailure{std::nullopt, QStringLiteral("The file changed while it was read"),
-                        QStringLiteral("It became shorter; read it again once it is "
-                                       "complete.")};
+            InfoFailure{std::nullopt, localizedString(QStringLiteral("infoChangedTitle")),
+                        localizedString(QStringLiteral("infoChangedMsg"))};
     } else if (const auto& failure = record->failure()) {
         const AlertContent alert = analysisAlert(*failure);
         info.failure = InfoFailure{failure->code, alert.title, alert.message};
     } else {
-        info.dictionary = record->exifData();
+        info.entries = record->info().toJson();
     }
     return info;
 }
 
-// Dictionary values are texts, except the boolean "skipMaker" and the number "Flash".
-QJsonValue jsonValue(const QVariant& value) {
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
-        return value.toBool();
-    case QMetaType::UShort:
-        return value.toInt();
-    default:
-        return value.toString();
-    }
-}
-
-QString textValue(const QVariant& value) {
-    return value.metaType().id() == QMetaType::Bool
-               ? (value.toBool() ? QStringLiteral("true") : QStringLiteral("false"))
-               : value.toString();
+// Items are texts, except the boolean "skipMaker" and the number "Flash".
+QString textValue(const QJsonValue& value) {
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (value.isDouble())
+        return QString::number(value.toInt());
+    return value.toString();
 }
 
 QJsonObject jsonEntry(const FileInfo& info) {
@@ -112,10 +103,7 @@ QJsonObject jsonEntry(const FileInfo& info) {
                              {QStringLiteral("title"), failure.title},
                              {QStringLiteral("message"), failure.message}}}};
     }
-    QJsonObject dictionary;
-    for (auto entry = info.dictionary.cbegin(); entry != info.dictionary.cend(); ++entry)
-        dictionary.insert(entry.key(), jsonValue(entry.value()));
-    return dictionary;
+    return info.entries;
 }
 
 void printText(const FileInfo& info, bool& printedBefore) {
@@ -126,7 +114,7 @@ void printText(const FileInfo& info, bool& printedBefore) {
     }
     std::printf("%s%s\n", printedBefore ? "\n" : "", qUtf8Printable(info.path));
     printedBefore = true;
-    for (auto entry = info.dictionary.cbegin(); entry != info.dictionary.cend(); ++entry)
+    for (auto entry = info.entries.constBegin(); entry != info.entries.constEnd(); ++entry)
         std::printf("  %s: %s\n", qUtf8Printable(entry.key()),
                     qUtf8Printable(textValue(entry.value())));
 }
@@ -157,10 +145,7 @@ int runInfo(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     if (!QCoreApplication::instance())
         application = std::make_unique<QCoreApplication>(argc, argv);
-    if (options->noTranslations)
-        useEmptyStringTable();
-    else
-        installStringTables();
+    const auto strings = options->noTranslations ? nullptr : installStringTables();
 
     bool allAnalysed = true;
     bool printedBefore = false;

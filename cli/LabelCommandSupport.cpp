@@ -57,8 +57,7 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
-                                                                   bool withoutCameraData) {
+Result<std::unique_ptr<PhotoRecord>> openPhotograph(const QString& path, bool withoutCameraData) {
     return openPhotograph(
         path, {FileData::initWithContentsOfFile(path), std::nullopt, withoutCameraData});
 }
@@ -67,30 +66,30 @@ namespace {
 
 // The photo record of a file; why its metadata could not be read, and a picture
 // refused for its memory, are told through `note`.
-std::variant<std::unique_ptr<PhotoRecord>, QString>
-analyse(const QString& path, const PhotographFile& file,
-        const std::function<void(const QString&)>& note) {
+Result<std::unique_ptr<PhotoRecord>> analyse(const QString& path, const PhotographFile& file,
+                                             const std::function<void(const QString&)>& note) {
     if (!file.data)
-        return QStringLiteral("%1: cannot be read").arg(path);
+        return Failure{QStringLiteral("cliNotReadMsg"), {path}};
     AnalysisOptions options{.acceptWithoutCameraData = file.withoutCameraData,
                             .pictureBoxes = labelPictureBoxes()};
     if (file.picture)
         options.pictureDecoder = [&](const FileData&) { return *file.picture; };
     auto record = PhotoRecord::initWithData(file.data, options);
     if (file.data->changedWhileRead())
-        return QStringLiteral("%1: the file changed while it was read").arg(path);
+        return Failure{QStringLiteral("cliChangedWhileReadMsg"), {path}};
     if (!record)
-        return QStringLiteral("%1: too short to be a photograph").arg(path);
+        return Failure{QStringLiteral("cliTooShortMsg"), {path}};
     if (!record->haveExif()) {
         if (const auto& failure = record->failure())
             note(standardErrorLine(analysisAlert(*failure)));
-        return QStringLiteral("%1: its metadata could not be read").arg(path);
+        return Failure{QStringLiteral("cliMetadataNotReadMsg"), {path}};
     }
     if (!record->photoImage()) {
-        const QString refusal = Picture::refusalReason(*file.data, labelPictureBoxes());
-        if (!refusal.isEmpty())
-            note(QStringLiteral("kestavolin-cli: %1: the label is made without its picture: %2")
-                     .arg(path, refusal));
+        const Status decodable = Picture::withinDecodeMemory(*file.data, labelPictureBoxes());
+        if (!decodable)
+            note(QStringLiteral("kestavolin-cli: ") +
+                 localizedText(QStringLiteral("cliWithoutPictureWarning"),
+                               {path, decodable.failure().text()}));
     }
     record->setFileName(path);
     return record;
@@ -98,13 +97,13 @@ analyse(const QString& path, const PhotographFile& file,
 
 } // namespace
 
-std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
-                                                                   const PhotographFile& file) {
+Result<std::unique_ptr<PhotoRecord>> openPhotograph(const QString& path,
+                                                    const PhotographFile& file) {
     return analyse(path, file,
                    [](const QString& line) { std::fprintf(stderr, "%s\n", qUtf8Printable(line)); });
 }
 
-std::variant<std::unique_ptr<PhotoRecord>, QString>
+Result<std::unique_ptr<PhotoRecord>>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages) {
     return analyse(path, file, [&messages](const QString& line) { messages.append(line); });
 }
@@ -130,12 +129,10 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
         std::fputs(qUtf8Printable(parser.helpText()), stdout);
         return 0;
     }
-    if (parser.isSet(QStringLiteral("no-translations")))
-        useEmptyStringTable();
-    else
-        installStringTables();
+    const auto strings =
+        parser.isSet(QStringLiteral("no-translations")) ? nullptr : installStringTables();
 
-    if (const auto error = command.readRequest(parser))
-        return usageError(command, *error);
+    if (const Status read = command.readRequest(parser); !read)
+        return usageError(command, read.failure().text());
     return command.run();
 }

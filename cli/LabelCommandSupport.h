@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 class FileData;
@@ -25,7 +26,7 @@ struct LabelCommand {
     const char* name;
     const char* usageLine;
     std::function<void(QCommandLineParser&)> addOptions;
-    std::function<std::optional<QString>(const QCommandLineParser&)> readRequest;
+    std::function<Status(const QCommandLineParser&)> readRequest;
     std::function<int()> run;
 };
 
@@ -57,15 +58,14 @@ struct PhotographFile {
 // The photo record of a file, or the reason there is none to draw. The alert texts of
 // a failed analysis are written to standard error first; a picture refused for the
 // memory its decoding would take is reported there too, and the label made without it.
-std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
-                                                                   bool withoutCameraData);
+Result<std::unique_ptr<PhotoRecord>> openPhotograph(const QString& path, bool withoutCameraData);
 // The same for a file already read; a picture decoded ahead is used as the analysis's.
-std::variant<std::unique_ptr<PhotoRecord>, QString> openPhotograph(const QString& path,
-                                                                   const PhotographFile& file);
+Result<std::unique_ptr<PhotoRecord>> openPhotograph(const QString& path,
+                                                    const PhotographFile& file);
 // The same, with every line it would write to standard error (why the analysis
 // failed, a refused picture) appended to `messages` instead, in order, for a caller
 // that writes them later.
-std::variant<std::unique_ptr<PhotoRecord>, QString>
+Result<std::unique_ptr<PhotoRecord>>
 openPhotographQuietly(const QString& path, const PhotographFile& file, QStringList& messages);
 
 // One line for standard error per text the label shows shortened, naming the command,

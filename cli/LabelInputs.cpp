@@ -2,6 +2,7 @@
 
 #include "label/CaptionSheet.h"
 #include "photo/EmbeddedTitle.h"
+#include "platform/LocalizedText.h"
 
 #include <QCommandLineParser>
 
@@ -14,7 +15,15 @@ const QString withoutCameraDataOption = QStringLiteral("without-camera-data");
 } // namespace
 
 QString LabelInput::name() const {
-    return sheetRow > 0 ? QStringLiteral("row %1 (%2)").arg(sheetRow).arg(path) : path;
+    return sheetRow > 0
+               ? localizedText(QStringLiteral("cliSheetRowName"), {QString::number(sheetRow), path})
+               : path;
+}
+
+QString LabelInput::withRow(const QString& message) const {
+    return sheetRow > 0 ? localizedText(QStringLiteral("cliSheetRowFailure"),
+                                        {QString::number(sheetRow), message})
+                        : message;
 }
 
 LabelOptions LabelInput::options() const {
@@ -43,23 +52,27 @@ void addOptions(QCommandLineParser& parser) {
     });
 }
 
-std::variant<std::vector<LabelInput>, QString>
-read(const QCommandLineParser& parser, const QStringList& files, const LabelOptions& label) {
+Result<std::vector<LabelInput>> read(const QCommandLineParser& parser) {
+    const Result<LabelOptions> options = LabelOptionsReader::read(parser);
+    if (!options)
+        return options.failure();
+    const LabelOptions& label = *options;
+    const QStringList files = parser.positionalArguments();
     const bool titleFromPhoto = parser.isSet(titlesFromPhotosOption);
     const bool withoutCameraData = parser.isSet(withoutCameraDataOption);
     std::vector<LabelInput> inputs;
     if (!parser.isSet(captionsOption)) {
         if (files.isEmpty())
-            return QStringLiteral("no photograph given");
+            return Failure{QStringLiteral("cliNoPhotographMsg"), {}};
         for (const QString& path : files)
             inputs.push_back({path, 0, label, titleFromPhoto, withoutCameraData});
         return inputs;
     }
     if (!files.isEmpty())
-        return QStringLiteral("give photographs either as files or in a caption sheet, not both");
+        return Failure{QStringLiteral("cliFilesAndSheetMsg"), {}};
     const auto sheet = CaptionSheet::read(parser.value(captionsOption));
     if (!sheet)
-        return sheet.failure().text();
+        return sheet.failure();
     for (const CaptionRow& row : *sheet) {
         LabelInput input{row.file, row.row, label, titleFromPhoto, withoutCameraData};
         if (row.title)
@@ -71,7 +84,7 @@ read(const QCommandLineParser& parser, const QStringList& files, const LabelOpti
         inputs.push_back(std::move(input));
     }
     if (inputs.empty())
-        return QStringLiteral("the caption sheet lists no photograph");
+        return Failure{QStringLiteral("cliEmptySheetMsg"), {}};
     return inputs;
 }
 

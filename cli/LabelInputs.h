@@ -1,11 +1,11 @@
 #pragma once
 
 #include "cli/LabelOptionsReader.h"
+#include "platform/Result.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <variant>
 #include <vector>
 
 class QCommandLineParser;
@@ -26,6 +26,8 @@ struct LabelInput {
 
     // Names the input in messages: "row 3 (a.jpg)" for a sheet row, else the path.
     QString name() const;
+    // A message about the input, preceded by the sheet row it came from ("row 3: ...").
+    QString withRow(const QString& message) const;
     // The label options with the photograph's own title filled in where asked for.
     LabelOptions options() const;
 };
@@ -35,9 +37,9 @@ namespace LabelInputs {
 // Adds --captions, --titles-from-photos and --without-camera-data.
 void addOptions(QCommandLineParser& parser);
 
-// The inputs of a parsed command line, or a usage error.
-std::variant<std::vector<LabelInput>, QString>
-read(const QCommandLineParser& parser, const QStringList& files, const LabelOptions& label);
+// The inputs of a parsed command line, at least one, each with the label options the
+// command line gives (see LabelOptionsReader::read), or a usage error.
+Result<std::vector<LabelInput>> read(const QCommandLineParser& parser);
 
 QStringList paths(const std::vector<LabelInput>& inputs);
 

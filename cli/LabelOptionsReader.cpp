@@ -1,7 +1,7 @@
 #include "cli/LabelOptionsReader.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
@@ -25,13 +25,13 @@ const QString settingsOption = QStringLiteral("settings");
 
 // Takes photographer, display settings, medium and default lens from a settings file,
 // each only when it has the right type, as the application does at start-up.
-std::optional<QString> readSettingsFile(const QString& path, LabelOptions& options) {
-    const PropertyList::ReadResult read = PropertyList::readFile(path);
-    if (!read.ok())
-        return QStringLiteral("%1: %2").arg(path, read.error);
-    if (read.value.typeId() != QMetaType::QVariantMap)
-        return QStringLiteral("%1: not a settings file (its root is not a dictionary)").arg(path);
-    const QVariantMap settings = read.value.toMap();
+Status readSettingsFile(const QString& path, LabelOptions& options) {
+    const Result<QVariant> read = PropertyList::readFile(path);
+    if (!read)
+        return fileFailure(path, read.failure());
+    if (read->typeId() != QMetaType::QVariantMap)
+        return Failure{QStringLiteral("cliNotSettingsFileMsg"), {path}};
+    const QVariantMap settings = read->toMap();
     const QVariant photographer = settings.value(SettingsFile::photographerKey);
     if (photographer.typeId() == QMetaType::QString)
         options.photographer = photographer.toString();
@@ -39,12 +39,12 @@ std::optional<QString> readSettingsFile(const QString& path, LabelOptions& optio
     if (items.typeId() == QMetaType::QVariantMap)
         options.displaySettings = items.toMap();
     const QVariant medium = settings.value(SettingsFile::mediaTypeNameKey);
-    if (medium.typeId() == QMetaType::QString && isMediumName(medium.toString()))
+    if (medium.typeId() == QMetaType::QString && LabelMedia::isMediumName(medium.toString()))
         options.medium = medium.toString();
     const QVariant lens = settings.value(SettingsFile::defaultLensKey);
     if (lens.typeId() == QMetaType::QString && !lens.toString().isEmpty())
         options.lens = lens.toString();
-    return std::nullopt;
+    return {};
 }
 
 // The settings file the window reads: the user's, or before the window has taken it
@@ -57,18 +57,18 @@ QString windowSettingsFile() {
 }
 
 // Switches the listed items to `shown`; an unknown key is an error.
-std::optional<QString> switchItems(const QStringList& lists, bool shown, LabelOptions& options) {
+Status switchItems(const QStringList& lists, bool shown, LabelOptions& options) {
     const QStringList known = LabelOptionsReader::knownItemKeys();
     for (const QString& list : lists) {
         for (const QString& rawKey : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString key = rawKey.trimmed();
             if (!known.contains(key))
-                return QStringLiteral("unknown item '%1' (known items: %2)")
-                    .arg(key, known.join(QStringLiteral(", ")));
+                return Failure{QStringLiteral("cliUnknownItemMsg"),
+                               {key, known.join(QStringLiteral(", "))}};
             options.displaySettings.insert(key, shown);
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -100,32 +100,33 @@ void addOptions(QCommandLineParser& parser) {
 
 QStringList knownItemKeys() {
     QStringList keys;
-    for (const auto& [key, shown] : defaultExifItems())
-        keys.append(key);
-    keys.append(imageDescription);
+    for (const auto& [item, shown] : defaultExifItems())
+        keys.append(PhotoInfo::itemName(item));
+    keys.append(PhotoInfo::itemName(PhotoInfo::Item::ImageDescription));
     return keys;
 }
 
-std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
+Result<LabelOptions> read(const QCommandLineParser& parser) {
     LabelOptions options;
-    options.medium = MediaTape18Key;
+    options.medium = LabelMedia::tape18Name;
     options.photographer = localizedString(QStringLiteral("Photographer"));
     options.displaySettings = defaultExifItemsStatus();
     if (parser.isSet(settingsOption)) {
-        if (const auto error = readSettingsFile(parser.value(settingsOption), options))
-            return *error;
+        if (const Status taken = readSettingsFile(parser.value(settingsOption), options); !taken)
+            return taken.failure();
     } else if (const QString path = windowSettingsFile(); !path.isEmpty()) {
         // The window's own file, not asked for: one that cannot be read is told and
         // the defaults stand.
-        if (const auto error = readSettingsFile(path, options))
-            std::fprintf(stderr, "kestavolin-cli: warning: settings not taken: %s\n",
-                         qUtf8Printable(*error));
+        if (const Status taken = readSettingsFile(path, options); !taken)
+            std::fprintf(stderr, "kestavolin-cli: %s\n",
+                         qUtf8Printable(localizedText(QStringLiteral("cliSettingsNotTakenWarning"),
+                                                      {taken.failure().text()})));
     }
     if (parser.isSet(mediumOption)) {
         options.medium = parser.value(mediumOption);
-        if (!isMediumName(options.medium))
-            return QStringLiteral("unknown medium '%1' (use \"%2\" or \"%3\")")
-                .arg(options.medium, MediaTape18Key, MediaRoll60Key);
+        if (!LabelMedia::isMediumName(options.medium))
+            return Failure{QStringLiteral("cliUnknownMediumMsg"),
+                           {options.medium, LabelMedia::tape18Name, LabelMedia::roll60Name}};
     }
     if (parser.isSet(titleOption))
         options.title = parser.value(titleOption);
@@ -136,12 +137,12 @@ std::variant<LabelOptions, QString> read(const QCommandLineParser& parser) {
     if (parser.isSet(fontOption)) {
         options.font = parser.value(fontOption);
         if (!FontCatalogue::resolveFont(*options.font))
-            return QStringLiteral("no installed font can stand for '%1'").arg(*options.font);
+            return Failure{QStringLiteral("cliNoFontMsg"), {*options.font}};
     }
-    if (const auto error = switchItems(parser.values(showOption), true, options))
-        return *error;
-    if (const auto error = switchItems(parser.values(hideOption), false, options))
-        return *error;
+    if (const Status switched = switchItems(parser.values(showOption), true, options); !switched)
+        return switched.failure();
+    if (const Status switched = switchItems(parser.values(hideOption), false, options); !switched)
+        return switched.failure();
     return options;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "label/LabelOptions.h"
+#include "platform/Result.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <variant>
 
 class QCommandLineParser;
 
@@ -17,12 +16,12 @@ namespace LabelOptionsReader {
 // --settings to the parser.
 void addOptions(QCommandLineParser& parser);
 
-// The options of a parsed command line, or a message saying what is wrong with them.
+// The options of a parsed command line, or what is wrong with them.
 // Without --settings the window's settings file is read when there is one; otherwise
 // the defaults of a new user apply: the medium "Tape 18", the localised
 // "Photographer" and the default display settings. --show and --hide then switch items
 // on and off.
-std::variant<LabelOptions, QString> read(const QCommandLineParser& parser);
+Result<LabelOptions> read(const QCommandLineParser& parser);
 
 // The display-setting keys --show and --hide accept.
 QStringList knownItemKeys();

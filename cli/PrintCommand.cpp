@@ -15,6 +15,7 @@
 #include "label/TapeLength.h"
 #include "photo/PhotoRecord.h"
 #include "platform/FileNames.h"
+#include "platform/LocalizedText.h"
 #include "printing/LabelPage.h"
 #include "printing/PrintSetup.h"
 #include "printing/PrinterStateReasons.h"
@@ -88,15 +89,14 @@ void addPrintOptions(QCommandLineParser& parser) {
                                  QStringLiteral("A photograph (none with --captions)."));
 }
 
-std::optional<QString> readPrinterOptions(const QCommandLineParser& parser,
-                                          PrintJob::Options& options) {
+Status readPrinterOptions(const QCommandLineParser& parser, PrintJob::Options& options) {
     for (const QString& option : parser.values(QStringLiteral("o"))) {
         const qsizetype equals = option.indexOf(u'=');
         if (equals <= 0)
-            return QStringLiteral("printer option '%1' is not NAME=VALUE").arg(option);
+            return Failure{QStringLiteral("cliPrinterOptionMsg"), {option}};
         options << qMakePair(option.left(equals), option.mid(equals + 1));
     }
-    return std::nullopt;
+    return {};
 }
 
 std::optional<int> positiveNumber(const QString& text) {
@@ -105,11 +105,11 @@ std::optional<int> positiveNumber(const QString& text) {
     return ok && value > 0 ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<QString> readRequest(const QCommandLineParser& parser, PrintRequest& request) {
+Status readRequest(const QCommandLineParser& parser, PrintRequest& request) {
     if (parser.positionalArguments().size() > 1)
-        return QStringLiteral("give one photograph, or several in a caption sheet");
+        return Failure{QStringLiteral("cliOnePhotographMsg"), {}};
     if (!parser.isSet(QStringLiteral("printer")))
-        return QStringLiteral("no print queue given (--printer NAME|URI)");
+        return Failure{QStringLiteral("cliNoQueueMsg"), {}};
     request.job.queue = parser.value(QStringLiteral("printer"));
     // The job is named after the caption sheet or the photograph.
     request.job.documentName = FileNames::fileInfo(parser.isSet(QStringLiteral("captions"))
@@ -118,25 +118,21 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, PrintReques
                                    .fileName();
     const auto copies = positiveNumber(parser.value(QStringLiteral("copies")));
     if (!copies)
-        return QStringLiteral("--copies takes a whole number of at least 1");
+        return Failure{QStringLiteral("cliCopiesMsg"), {}};
     request.job.copies = *copies;
     const auto waitSeconds = positiveNumber(parser.value(QStringLiteral("wait-timeout")));
     if (!waitSeconds)
-        return QStringLiteral("--wait-timeout takes a whole number of seconds of at least 1");
+        return Failure{QStringLiteral("cliWaitTimeoutMsg"), {}};
     request.waitSeconds = *waitSeconds;
     request.wait = !parser.isSet(QStringLiteral("no-wait"));
-    if (auto error = readPrinterOptions(parser, request.job.printerOptions))
-        return error;
-    auto label = LabelOptionsReader::read(parser);
-    if (const QString* error = std::get_if<QString>(&label))
-        return *error;
-    auto inputs =
-        LabelInputs::read(parser, parser.positionalArguments(), std::get<LabelOptions>(label));
-    if (const QString* error = std::get_if<QString>(&inputs))
-        return *error;
-    request.inputs = std::get<std::vector<LabelInput>>(std::move(inputs));
-    request.job.labelMedium = std::get<LabelOptions>(label).medium;
-    return std::nullopt;
+    if (const Status read = readPrinterOptions(parser, request.job.printerOptions); !read)
+        return read;
+    Result<std::vector<LabelInput>> inputs = LabelInputs::read(parser);
+    if (!inputs)
+        return inputs.failure();
+    request.inputs = std::move(inputs).value();
+    request.job.labelMedium = request.inputs.front().label.medium;
+    return {};
 }
 
 int fail(const QString& message) {
@@ -146,8 +142,7 @@ int fail(const QString& message) {
 
 // The message about a sheet row names the row.
 int fail(const LabelInput& input, const QString& message) {
-    return fail(input.sheetRow > 0 ? QStringLiteral("row %1: %2").arg(input.sheetRow).arg(message)
-                                   : message);
+    return fail(input.withRow(message));
 }
 
 // Where the job stands, asked no longer than the wait allows.
@@ -181,7 +176,8 @@ int waitForJob(const PrintRequest& request, int jobId, const QDeadlineTimer& dea
         answered = progress;
     if (answered.state != PrintJob::State::Completed || answered.queueGone)
         return fail(PrintSetup::jobEndMessage(answered, request.job.queue));
-    std::printf("job %d completed\n", jobId);
+    std::printf("%s\n", qUtf8Printable(localizedText(QStringLiteral("cliJobCompleted"),
+                                                     {QString::number(jobId)})));
     return exitPrinted;
 }
 
@@ -216,13 +212,13 @@ int print(const PrintRequest& request) {
     int status = exitPrinted;
     std::vector<LaidOutLabel> laidOut;
     for (const LabelInput& input : request.inputs) {
-        auto opened = openPhotograph(input.path, input.withoutCameraData);
-        if (const QString* failure = std::get_if<QString>(&opened)) {
-            status = fail(input, *failure);
+        Result<std::unique_ptr<PhotoRecord>> opened =
+            openPhotograph(input.path, input.withoutCameraData);
+        if (!opened) {
+            status = fail(input, opened.failure().text());
             continue;
         }
-        LaidOutLabel label{&input, std::get<std::unique_ptr<PhotoRecord>>(std::move(opened)),
-                           nullptr};
+        LaidOutLabel label{&input, std::move(opened).value(), nullptr};
         const LabelOptions options = input.options();
         label.layout = makeLabelLayout(options);
         showPhotograph(*label.layout, options, label.record.get());
@@ -245,7 +241,9 @@ int print(const PrintRequest& request) {
     }
     printTapeLengths(request, laidOut, PrintSetup::mediumOnPrinter(submission));
     if (submission.scale < 1.0)
-        std::printf("printed at %d%%\n", printedPercent(submission.scale));
+        std::printf("%s\n", qUtf8Printable(localizedText(
+                                QStringLiteral("cliPrintedAtPercent"),
+                                {QString::number(printedPercent(submission.scale))})));
     std::fflush(stdout);
     // One wait for all the jobs.
     const QDeadlineTimer deadline(std::chrono::seconds(request.waitSeconds));

@@ -16,6 +16,7 @@
 #include "platform/FileData.h"
 #include "platform/FileNames.h"
 #include "platform/FontCatalogue.h"
+#include "platform/LocalizedText.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -80,27 +81,25 @@ void addRenderOptions(QCommandLineParser& parser) {
                                  QStringLiteral("FILE..."));
 }
 
-std::optional<QString> readRequest(const QCommandLineParser& parser, RenderRequest& request) {
+Status readRequest(const QCommandLineParser& parser, RenderRequest& request) {
     if (!parser.isSet(QStringLiteral("output")))
-        return QStringLiteral("no output file given (-o OUT)");
+        return Failure{QStringLiteral("cliNoOutputMsg"), {}};
     request.output = parser.value(QStringLiteral("output"));
     // Files are written through Qt, which can only make names valid in the file
     // system's encoding.
     if (FileNames::toNative(request.output) != QFile::encodeName(request.output))
-        return QStringLiteral("'%1': the output name is not valid in the file system's encoding")
-            .arg(request.output);
+        return Failure{QStringLiteral("cliOutputNameEncodingMsg"), {request.output}};
     const auto format = LabelFiles::formatForPath(request.output);
     if (!format)
-        return QStringLiteral("'%1': the output must end in .pdf, .png or .svg")
-            .arg(request.output);
+        return Failure{QStringLiteral("cliOutputFormatMsg"), {request.output}};
     request.format = *format;
     if (parser.isSet(QStringLiteral("dpi"))) {
         bool number = false;
         request.dpi = parser.value(QStringLiteral("dpi")).toInt(&number);
         if (!number || request.dpi < LabelFiles::minimumDpi || request.dpi > LabelFiles::maximumDpi)
-            return QStringLiteral("--dpi takes a whole number from %1 to %2")
-                .arg(LabelFiles::minimumDpi)
-                .arg(LabelFiles::maximumDpi);
+            return Failure{
+                QStringLiteral("cliDpiRangeMsg"),
+                {QString::number(LabelFiles::minimumDpi), QString::number(LabelFiles::maximumDpi)}};
     }
     request.layoutJson = parser.isSet(QStringLiteral("layout-json"));
     request.jobs = QThread::idealThreadCount();
@@ -108,18 +107,14 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, RenderReque
         bool number = false;
         request.jobs = parser.value(QStringLiteral("jobs")).toInt(&number);
         if (!number || request.jobs < 1 || request.jobs > maximumJobs)
-            return QStringLiteral("--jobs takes a whole number from 1 to %1").arg(maximumJobs);
+            return Failure{QStringLiteral("cliJobsRangeMsg"), {QString::number(maximumJobs)}};
     }
-    auto label = LabelOptionsReader::read(parser);
-    if (const QString* error = std::get_if<QString>(&label))
-        return *error;
-    auto inputs =
-        LabelInputs::read(parser, parser.positionalArguments(), std::get<LabelOptions>(label));
-    if (const QString* error = std::get_if<QString>(&inputs))
-        return *error;
-    request.inputs = std::get<std::vector<LabelInput>>(std::move(inputs));
+    Result<std::vector<LabelInput>> inputs = LabelInputs::read(parser);
+    if (!inputs)
+        return inputs.failure();
+    request.inputs = std::move(inputs).value();
     request.paths = LabelInputs::paths(request.inputs);
-    return std::nullopt;
+    return {};
 }
 
 // A bar on standard error that a batch redraws after each photograph, shown only
@@ -185,9 +180,9 @@ QStringList charactersWithoutGlyph(const QString& path, const LabelLayout& layou
             codes.append(QStringLiteral("U+%1")
                              .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'))
                              .toUpper());
-        warnings.append(QStringLiteral("kestavolin-cli render: %1: no installed font draws \"%2\" "
-                                       "(%3) of %4; they are left blank")
-                            .arg(path, missing, codes.join(QLatin1Char(' ')), placed.field));
+        warnings.append(QStringLiteral("kestavolin-cli render: ") +
+                        localizedText(QStringLiteral("cliNoGlyphWarning"),
+                                      {path, missing, codes.join(QLatin1Char(' ')), placed.field}));
     }
     return warnings;
 }
@@ -197,11 +192,10 @@ QStringList charactersWithoutGlyph(const QString& path, const LabelLayout& layou
 // A PDF page is drawn into the document as the label is made.
 struct PreparedLabel {
     QStringList messages;
-    // Why the photograph has no label; empty when it has one.
-    QString failure;
+    // Why the photograph has no label; none when it has one.
+    std::optional<Failure> failure;
     // The PNG or SVG file's bytes, or why they could not be made.
-    QByteArray fileBytes;
-    QString drawingError;
+    Result<QByteArray> fileBytes = QByteArray();
     QJsonObject description;
 };
 
@@ -211,19 +205,19 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
                            const std::function<void(LabelLayout&)>& drawPdfPage) {
     PreparedLabel label;
     const PhotographFile file = readPhotograph(input);
-    std::variant<std::unique_ptr<PhotoRecord>, QString> opened =
+    Result<std::unique_ptr<PhotoRecord>> opened =
         openPhotographQuietly(input.path, file, label.messages);
     LabelOptions options;
-    if (std::holds_alternative<std::unique_ptr<PhotoRecord>>(opened)) {
+    if (opened) {
         const std::lock_guard taking(titleTurn);
         options = input.options();
     }
-    if (const QString* failure = std::get_if<QString>(&opened)) {
-        label.failure = *failure;
+    if (!opened) {
+        label.failure = opened.failure();
         return label;
     }
     // The layout keeps the photo record it shows.
-    const auto record = std::get<std::unique_ptr<PhotoRecord>>(std::move(opened));
+    const auto record = std::move(opened).value();
     const auto madeLayout = makeLabelLayout(options);
     LabelLayout& layout = *madeLayout;
     showPhotograph(layout, options, record.get());
@@ -234,7 +228,7 @@ PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input
     if (request.format == LabelFiles::Format::Pdf)
         drawPdfPage(layout);
     else if (request.format == LabelFiles::Format::Png)
-        label.fileBytes = LabelFiles::pngBytes(layout, request.dpi, &label.drawingError);
+        label.fileBytes = LabelFiles::pngBytes(layout, request.dpi);
     else if (request.format == LabelFiles::Format::Svg)
         label.fileBytes = LabelFiles::svgBytes(layout);
     return label;
@@ -304,16 +298,16 @@ void printLayoutJson(const QString& path, const QJsonObject& description) {
     std::fputc('\n', stdout);
 }
 
-// Writes a prepared label's PNG or SVG file (a PDF page is already drawn); an error
-// naming the file when that fails.
-QString writeLabel(const RenderRequest& request, const PreparedLabel& label, qsizetype index) {
+// Writes a prepared label's PNG or SVG file (a PDF page is already drawn); a failure
+// names the file.
+Status writeLabel(const RenderRequest& request, const PreparedLabel& label, qsizetype index) {
     if (request.format == LabelFiles::Format::Pdf)
-        return QString();
+        return {};
     const QString path = LabelFiles::numberedPath(request.output, static_cast<int>(index) + 1,
                                                   static_cast<int>(request.paths.size()));
-    if (!label.drawingError.isEmpty())
-        return QStringLiteral("%1: %2").arg(path, label.drawingError);
-    return LabelFiles::writeFile(path, label.fileBytes);
+    if (!label.fileBytes)
+        return fileFailure(path, label.fileBytes.failure());
+    return LabelFiles::writeFile(path, *label.fileBytes);
 }
 
 int render(const RenderRequest& request) {
@@ -337,16 +331,16 @@ int render(const RenderRequest& request) {
         progress.clear();
         for (const QString& message : label.messages)
             std::fprintf(stderr, "%s\n", qUtf8Printable(message));
-        QString error = label.failure;
-        if (error.isEmpty()) {
-            error = writeLabel(request, label, index);
+        std::optional<Failure> failure = label.failure;
+        if (!failure) {
+            if (const Status written = writeLabel(request, label, index); !written)
+                failure = written.failure();
             if (request.layoutJson)
                 printLayoutJson(input.path, label.description);
         }
-        if (!error.isEmpty()) {
+        if (failure) {
             allRendered = false;
-            if (input.sheetRow > 0)
-                error = QStringLiteral("row %1: %2").arg(input.sheetRow).arg(error);
+            const QString error = input.withRow(failure->text());
             std::fprintf(stderr, "kestavolin-cli render: %s\n", qUtf8Printable(error));
             if (request.layoutJson)
                 printLayoutJson(input.path, {{QStringLiteral("error"), error}});

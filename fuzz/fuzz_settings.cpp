@@ -5,7 +5,6 @@
 
 #include "app/Settings.h"
 #include "photo/SettingsFile.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QFile>
@@ -14,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -35,14 +35,13 @@ extern "C" const char* __lsan_default_suppressions() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qInstallMessageHandler(ignoreMessages);
-    useEmptyStringTable();
     PropertyList::ensureParentFolder(settingsPath());
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    PropertyList::readData(bytes);
+    std::ignore = PropertyList::readData(bytes);
 
     QFile file(settingsPath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -53,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The loader saves what it took over; the file must read back as a dictionary
     // holding the application's own entries unchanged.
-    const PropertyList::ReadResult saved = PropertyList::readFile(settingsPath());
-    if (!saved.ok())
+    const Result<QVariant> saved = PropertyList::readFile(settingsPath());
+    if (!saved)
         std::abort();
-    const QVariantMap stored = saved.value.toMap();
+    const QVariantMap stored = saved->toMap();
     for (const QString& key :
          {SettingsFile::photographerKey, SettingsFile::lensListKey, SettingsFile::exifItemKey,
           SettingsFile::fontNameKey, SettingsFile::mediaTypeNameKey}) {

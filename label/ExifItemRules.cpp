@@ -1,6 +1,7 @@
 #include "label/ExifItemRules.h"
 
-#include "photo/ConstStrings.h"
+#include <algorithm>
+#include <array>
 
 namespace ExifItemRules {
 
@@ -31,47 +32,54 @@ void appendItem(QString& text, const QString& value, const QString& separator) {
         text += value + separator;
 }
 
-std::optional<QString> signTypeSourceKey(const QVariantMap& settings) {
+std::optional<PhotoInfo::Item> signTypeSourceItem(const QVariantMap& settings) {
     static const QString signType = QStringLiteral("SignType");
     if (!settings.contains(signType))
         return std::nullopt;
     const QString source = settings.value(signType).toString();
     if (source == QStringLiteral("artist"))
-        return artist;
+        return PhotoInfo::Item::Artist;
     if (source == QStringLiteral("copyright"))
-        return copyright;
+        return PhotoInfo::Item::Copyright;
     return std::nullopt;
 }
 
-QString ShownItems::value(const QString& key) const {
-    static const QStringList storedTexts{
-        maker,  model,     lensMaker,        lensModel,        imageDescription,
-        artist, copyright, dateTimeOriginal, dateTimeDigitized};
-    const QString stored = info_.value(key).toString();
-    return storedTexts.contains(key) ? withoutPadding(stored) : stored;
+QString ShownItems::value(Item item) const {
+    static const std::array storedTexts{Item::Maker,
+                                        Item::Model,
+                                        Item::LensMaker,
+                                        Item::LensModel,
+                                        Item::ImageDescription,
+                                        Item::Artist,
+                                        Item::Copyright,
+                                        Item::DateTimeOriginal,
+                                        Item::DateTimeDigitized};
+    const QString stored = info_.text(item).value_or(QString());
+    return std::ranges::find(storedTexts, item) != storedTexts.end() ? withoutPadding(stored)
+                                                                     : stored;
 }
 
-void ShownItems::appendIfShown(QString& text, const QString& key, const QString& separator) const {
-    if (isOn(key) && isPresent(key))
-        appendItem(text, value(key), separator);
+void ShownItems::appendIfShown(QString& text, Item item, const QString& separator) const {
+    if (isOn(item) && isPresent(item))
+        appendItem(text, value(item), separator);
 }
 
 std::optional<QString> ShownItems::shownDate() const {
-    if (!isOn(dateTimeOriginal))
+    if (!isOn(Item::DateTimeOriginal))
         return std::nullopt;
-    if (isPresent(dateTimeOriginal))
-        return value(dateTimeOriginal);
-    if (isPresent(dateTimeDigitized))
-        return value(dateTimeDigitized);
+    if (isPresent(Item::DateTimeOriginal))
+        return value(Item::DateTimeOriginal);
+    if (isPresent(Item::DateTimeDigitized))
+        return value(Item::DateTimeDigitized);
     return std::nullopt;
 }
 
 QString ShownItems::shownFileName(const QString& path) const {
-    return isOn(fileName) && !path.isEmpty() ? lastPathComponent(path) : QString();
+    return isOn(Item::FileName) && !path.isEmpty() ? lastPathComponent(path) : QString();
 }
 
-QString ShownItems::valueOrSpace(const QString& key) const {
-    const QString shown = isPresent(key) ? value(key) : QString();
+QString ShownItems::valueOrSpace(Item item) const {
+    const QString shown = isPresent(item) ? value(item) : QString();
     return shown.isEmpty() ? QStringLiteral(" ") : shown;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photo/PhotoInfo.h"
 #include "photo/SettingsFile.h"
 
 #include <QString>
@@ -7,8 +8,8 @@
 
 #include <optional>
 
-// The rules both labels follow when they turn the photo information dictionary, the
-// Exif item display settings and the user's inputs into texts.
+// The rules both labels follow when they turn the photo information, the Exif item
+// display settings and the user's inputs into texts.
 namespace ExifItemRules {
 
 // A lens name the user picks is kept only when it has 1 to 255 characters, and shown
@@ -29,26 +30,28 @@ QString withoutPadding(const QString& text);
 // Appends the value and the separator after it; an empty value adds neither.
 void appendItem(QString& text, const QString& value, const QString& separator);
 
-// The photo information key the photographer line is taken from: "Artist" when the
-// settings' "SignType" text is "artist", "Copyright" when it is "copyright", nothing
+// The photo information item the photographer line is taken from: the artist when the
+// settings' "SignType" text is "artist", the copyright when it is "copyright", nothing
 // otherwise.
-std::optional<QString> signTypeSourceKey(const QVariantMap& settings);
+std::optional<PhotoInfo::Item> signTypeSourceItem(const QVariantMap& settings);
 
 // Reads the items of one photograph as the display settings allow.
 class ShownItems {
 public:
-    ShownItems(const QVariantMap& settings, const QVariantMap& info)
+    using Item = PhotoInfo::Item;
+
+    ShownItems(const QVariantMap& settings, const PhotoInfo& info)
         : settings_(settings), info_(info) {}
 
-    bool isOn(const QString& key) const { return SettingsFile::isItemOn(settings_, key); }
-    bool isPresent(const QString& key) const { return info_.contains(key); }
-    // The item's value as the label places it: a text the photograph stores (camera,
-    // lens, description, names, dates) without its padding.
-    QString value(const QString& key) const;
+    bool isOn(Item item) const { return SettingsFile::isItemOn(settings_, item); }
+    bool isPresent(Item item) const { return info_.text(item).has_value(); }
+    // The text item's value as the label places it: a text the photograph stores
+    // (camera, lens, description, names, dates) without its padding.
+    QString value(Item item) const;
 
     // Appends the item's value and the separator when the item is on, present and not
     // empty.
-    void appendIfShown(QString& text, const QString& key, const QString& separator) const;
+    void appendIfShown(QString& text, Item item, const QString& separator) const;
     // The capture date when "DateTimeOriginal" is on: the original date, else the
     // digitised one, else nothing.
     std::optional<QString> shownDate() const;
@@ -57,11 +60,11 @@ public:
     QString shownFileName(const QString& path) const;
     // The value of a present item, or one space when the photograph lacks it or
     // stores nothing but padding.
-    QString valueOrSpace(const QString& key) const;
+    QString valueOrSpace(Item item) const;
 
 private:
     const QVariantMap& settings_;
-    const QVariantMap& info_;
+    const PhotoInfo& info_;
 };
 
 } // namespace ExifItemRules

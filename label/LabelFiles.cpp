@@ -83,32 +83,22 @@ QSize pixelSizeAt(const QSizeF& labelSize, int dpi) {
                  wholePixelsCovering(labelSize.height() * scale));
 }
 
-QImage renderImage(LabelLayout& layout, int dpi, QString* error) {
-    if (dpi < minimumDpi || dpi > maximumDpi) {
-        *error = QStringLiteral("a resolution of %1 dpi is outside %2 to %3")
-                     .arg(dpi)
-                     .arg(minimumDpi)
-                     .arg(maximumDpi);
-        return QImage();
-    }
+Result<QImage> renderImage(LabelLayout& layout, int dpi) {
+    if (dpi < minimumDpi || dpi > maximumDpi)
+        return Failure{
+            QStringLiteral("dpiOutOfRangeReason"),
+            {QString::number(dpi), QString::number(minimumDpi), QString::number(maximumDpi)}};
     const QSizeF labelSize = layout.labelSize();
     const double scale = dpi / pointsPerInch;
     const double pixels = labelSize.width() * scale * labelSize.height() * scale;
-    if (!(pixels <= maximumImagePixels)) {
-        *error = QStringLiteral("a %1 by %2 point label at %3 dpi needs more than %4 pixels")
-                     .arg(labelSize.width())
-                     .arg(labelSize.height())
-                     .arg(dpi)
-                     .arg(maximumImagePixels, 0, 'f', 0);
-        return QImage();
-    }
+    if (!(pixels <= maximumImagePixels))
+        return Failure{QStringLiteral("imageTooLargeReason"),
+                       {QString::number(labelSize.width()), QString::number(labelSize.height()),
+                        QString::number(dpi), QString::number(maximumImagePixels, 'f', 0)}};
     QImage image(pixelSizeAt(labelSize, dpi), QImage::Format_RGB32);
-    if (image.isNull()) {
-        *error = QStringLiteral("no memory for a %1 by %2 pixel image")
-                     .arg(image.width())
-                     .arg(image.height());
-        return QImage();
-    }
+    if (image.isNull())
+        return Failure{QStringLiteral("imageNoMemoryReason"),
+                       {QString::number(image.width()), QString::number(image.height())}};
     const int dotsPerMetre = qRound(dpi / metresPerInch);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
@@ -119,17 +109,15 @@ QImage renderImage(LabelLayout& layout, int dpi, QString* error) {
     return image;
 }
 
-QByteArray pngBytes(LabelLayout& layout, int dpi, QString* error) {
-    const QImage image = renderImage(layout, dpi, error);
-    if (image.isNull())
-        return QByteArray();
+Result<QByteArray> pngBytes(LabelLayout& layout, int dpi) {
+    const Result<QImage> image = renderImage(layout, dpi);
+    if (!image)
+        return image.failure();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
-        *error = QStringLiteral("the image could not be encoded as PNG");
-        return QByteArray();
-    }
+    if (!image->save(&buffer, "PNG"))
+        return Failure{QStringLiteral("pngNotEncodedReason"), {}};
     return bytes;
 }
 
@@ -153,20 +141,19 @@ QByteArray svgBytes(LabelLayout& layout) {
     return withPlainFontFamilies(bytes);
 }
 
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    const QString reason = WholeFileWriter::write(path, bytes);
-    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(path, reason);
+Status writeFile(const QString& path, const QByteArray& bytes) {
+    const Status written = WholeFileWriter::write(path, bytes);
+    return written ? written : fileFailure(path, written.failure());
 }
 
-QString writePng(LabelLayout& layout, const QString& path, int dpi) {
-    QString error;
-    const QByteArray bytes = pngBytes(layout, dpi, &error);
-    if (bytes.isEmpty())
-        return QStringLiteral("%1: %2").arg(path, error);
-    return writeFile(path, bytes);
+Status writePng(LabelLayout& layout, const QString& path, int dpi) {
+    const Result<QByteArray> bytes = pngBytes(layout, dpi);
+    if (!bytes)
+        return fileFailure(path, bytes.failure());
+    return writeFile(path, *bytes);
 }
 
-QString writeSvg(LabelLayout& layout, const QString& path) {
+Status writeSvg(LabelLayout& layout, const QString& path) {
     return writeFile(path, svgBytes(layout));
 }
 

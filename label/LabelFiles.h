@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -33,19 +35,17 @@ QString numberedPath(const QString& path, int index, int count);
 // The pixel size of a label drawn at dpi, rounded up to whole pixels.
 QSize pixelSizeAt(const QSizeF& labelSize, int dpi);
 
-// The label drawn into an image at dpi (which the image records). A null image and
-// a message when dpi is out of range or the image would be too large.
-QImage renderImage(LabelLayout& layout, int dpi, QString* error);
+// The label drawn into an image at dpi (which the image records). Fails when dpi is out
+// of range or the image would be too large.
+Result<QImage> renderImage(LabelLayout& layout, int dpi);
 
-// The bytes of the label's PNG file at dpi; empty, with a message, when it cannot be
-// made.
-QByteArray pngBytes(LabelLayout& layout, int dpi, QString* error);
+// The bytes of the label's PNG file at dpi, or why they cannot be made.
+Result<QByteArray> pngBytes(LabelLayout& layout, int dpi);
 // The bytes of the label's SVG file.
 QByteArray svgBytes(LabelLayout& layout);
 
-// Each returns an empty string on success, else a message naming the file and cause.
-// Files are written whole or not at all.
-QString writeFile(const QString& path, const QByteArray& bytes);
-QString writePng(LabelLayout& layout, const QString& path, int dpi);
-QString writeSvg(LabelLayout& layout, const QString& path);
+// Each failure names the file and the cause. Files are written whole or not at all.
+Status writeFile(const QString& path, const QByteArray& bytes);
+Status writePng(LabelLayout& layout, const QString& path, int dpi);
+Status writeSvg(LabelLayout& layout, const QString& path);
 } // namespace LabelFiles

@@ -102,7 +102,7 @@ void LabelLayout::setExifData(const PhotoRecord* record) {
     if (!record || !record->haveExif())
         return;
     takeThumbnail(record->photoImage());
-    const QVariantMap& info = record->exifData();
+    const PhotoInfo& info = record->info();
     // A photograph without metadata keeps nothing of the last one's camera; one
     // accepted without camera data still names its file.
     if (info.isEmpty()) {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+struct PhotoInfo;
 class PhotoRecord;
 class LabelCanvas;
 class Picture;
@@ -100,7 +101,7 @@ protected:
 
     // Builds the medium's texts from an analysed photograph with metadata, after its
     // thumbnail was taken.
-    virtual void takeExifTexts(const PhotoRecord& record, const QVariantMap& info) = 0;
+    virtual void takeExifTexts(const PhotoRecord& record, const PhotoInfo& info) = 0;
     // Shows the lens just picked (held by lens()).
     virtual void showPickedLens() = 0;
     // Every Exif text of the medium blank, and no camera kept for a lens chosen later.

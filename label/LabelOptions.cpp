@@ -2,11 +2,11 @@
 
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 
 std::unique_ptr<LabelLayout> makeLabelLayout(const LabelOptions& options) {
     std::unique_ptr<LabelLayout> layout;
-    if (options.medium == MediaTape18Key)
+    if (options.medium == LabelMedia::tape18Name)
         layout = std::make_unique<TapeLayout>();
     else
         layout = std::make_unique<RollLayout>();

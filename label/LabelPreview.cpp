@@ -6,7 +6,7 @@
 #include "label/Ruler.h"
 #include "label/RulerLayout.h"
 #include "label/ZoomSteps.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 #include "platform/LocalizedText.h"
 
 #include <QResizeEvent>
@@ -60,7 +60,7 @@ LabelPreview::LabelPreview(QWidget* parent)
 }
 
 void LabelPreview::showLabel(std::unique_ptr<LabelLayout> label) {
-    ruler_->setVisible(label->medium() == MediaTape18Key);
+    ruler_->setVisible(label->medium() == LabelMedia::tape18Name);
     view_->setLabel(std::move(label));
     pages_->setCurrentWidget(stage_);
     if (fitting_)

@@ -1,13 +1,14 @@
 #include "label/LensChoice.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/SettingsFile.h"
 
 using namespace ExifItemRules;
+using Item = PhotoInfo::Item;
 
 void LensChoice::takePhotograph(const ShownItems& items) {
-    lensMaker_ = items.isPresent(lensMaker) ? items.value(lensMaker) : QString();
-    photographLensModel_ = items.isPresent(lensModel) ? items.value(lensModel) : QString();
+    lensMaker_ = items.isPresent(Item::LensMaker) ? items.value(Item::LensMaker) : QString();
+    photographLensModel_ =
+        items.isPresent(Item::LensModel) ? items.value(Item::LensModel) : QString();
     if (showsPhotographLens_)
         pickedLens_.clear();
 }
@@ -26,11 +27,11 @@ void LensChoice::clear() {
 QString LensChoice::text(const QVariantMap& settings, const QString& separator) const {
     QString text;
     if (showsPhotographLens_) {
-        if (SettingsFile::isItemOn(settings, lensMaker))
+        if (SettingsFile::isItemOn(settings, Item::LensMaker))
             appendItem(text, lensMaker_, separator);
-        if (SettingsFile::isItemOn(settings, lensModel))
+        if (SettingsFile::isItemOn(settings, Item::LensModel))
             appendItem(text, photographLensModel_, separator);
-    } else if (SettingsFile::isItemOn(settings, lensModel) && isShownUserLens(pickedLens_)) {
+    } else if (SettingsFile::isItemOn(settings, Item::LensModel) && isShownUserLens(pickedLens_)) {
         text += pickedLens_;
     }
     return text;

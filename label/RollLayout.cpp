@@ -3,13 +3,15 @@
 #include "label/ExifItemRules.h"
 #include "label/LabelCanvas.h"
 #include "label/TextFitting.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
+#include "photo/PhotoInfo.h"
 #include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
 
 #include <array>
 
 using namespace ExifItemRules;
+using Item = PhotoInfo::Item;
 
 namespace {
 
@@ -86,7 +88,7 @@ RollLayout::RollLayout() : LabelLayout(exifPointSize) {
 }
 
 QString RollLayout::medium() const {
-    return MediaRoll60Key;
+    return LabelMedia::roll60Name;
 }
 
 QRectF RollLayout::innerFrame() {
@@ -118,16 +120,16 @@ QRectF RollLayout::thumbnailRect() const {
     return QRectF(QPointF(thumbnailX, thumbnailY), thumbnailSize());
 }
 
-void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& info) {
+void RollLayout::takeExifTexts(const PhotoRecord& record, const PhotoInfo& info) {
     // Decided again for every photograph.
-    setMakerSkip(info.contains(skipMaker) && info.value(skipMaker).toBool());
+    setMakerSkip(info.skipMaker.value_or(false));
 
     const ShownItems items(displaySettings(), info);
     // Camera line: maker and model.
     QString piece;
     if (!makerSkip())
-        items.appendIfShown(piece, maker, space);
-    items.appendIfShown(piece, model, QString());
+        items.appendIfShown(piece, Item::Maker, space);
+    items.appendIfShown(piece, Item::Model, QString());
     exif_.camera = piece;
 
     // Lens text: lens maker and model, each followed by a space.
@@ -135,19 +137,19 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     exif_.lens = lens().text(displaySettings(), space);
 
     // Exposure block: six rows; an empty row keeps its place.
-    const std::vector<std::vector<std::pair<QString, QString>>> rows{
-        {{focalLength, QString()}, {focalLengthIn35mmFormat, QString()}},
-        {{fNumber, space}, {exposureTime, QString()}},
-        {{sensitivity, space}, {exposureBiasValue, QString()}},
-        {{exposureProgram, QString()}},
-        {{meteringMode, QString()}},
-        {{whiteBalance, QString()}},
+    const std::vector<std::vector<std::pair<Item, QString>>> rows{
+        {{Item::FocalLength, QString()}, {Item::FocalLengthIn35mmFormat, QString()}},
+        {{Item::FNumber, space}, {Item::ExposureTime, QString()}},
+        {{Item::Sensitivity, space}, {Item::ExposureBiasValue, QString()}},
+        {{Item::ExposureProgram, QString()}},
+        {{Item::MeteringMode, QString()}},
+        {{Item::WhiteBalance, QString()}},
     };
     QStringList block;
     for (const auto& row : rows) {
         piece.clear();
-        for (const auto& [key, separator] : row)
-            items.appendIfShown(piece, key, separator);
+        for (const auto& [item, separator] : row)
+            items.appendIfShown(piece, item, separator);
         block << piece;
     }
     exif_.exposure = block.join(rowSeparator);
@@ -156,16 +158,16 @@ void RollLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
     exif_.captureDate = items.shownDate().value_or(QString());
     exif_.fileName = items.shownFileName(record.fileName());
 
-    if (items.isOn(imageDescription))
-        setTitle(items.valueOrSpace(imageDescription));
-    if (const auto source = signTypeSourceKey(displaySettings()))
+    if (items.isOn(Item::ImageDescription))
+        setTitle(items.valueOrSpace(Item::ImageDescription));
+    if (const auto source = signTypeSourceItem(displaySettings()))
         setPhotographer(items.valueOrSpace(*source));
 }
 
 void RollLayout::showPickedLens() {
     // Unlike a new photograph, a chosen lens shows no lens maker and no trailing space.
     exif_.lens.clear();
-    if (SettingsFile::isItemOn(displaySettings(), lensModel)) {
+    if (SettingsFile::isItemOn(displaySettings(), Item::LensModel)) {
         if (lens().showsPhotographLens())
             exif_.lens = lens().photographLensModel();
         else if (isShownUserLens(lens().pickedLens()))

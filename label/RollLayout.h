@@ -38,7 +38,7 @@ public:
 protected:
     QSizeF thumbnailSizeFor(const QSizeF& pictureSize) const override;
     QRectF thumbnailRect() const override;
-    void takeExifTexts(const PhotoRecord& record, const QVariantMap& info) override;
+    void takeExifTexts(const PhotoRecord& record, const PhotoInfo& info) override;
     void showPickedLens() override;
     void blankExifTexts() override;
     void showFileNameAlone(const QString& name) override;

@@ -1,13 +1,15 @@
 #include "label/TapeLayout.h"
 
 #include "label/ExifItemRules.h"
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
+#include "photo/PhotoInfo.h"
 #include "photo/PhotoRecord.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
 using namespace ExifItemRules;
+using Item = PhotoInfo::Item;
 
 namespace {
 
@@ -70,7 +72,7 @@ TapeLayout::TapeLayout() : LabelLayout(exifPointSize) {
 }
 
 QString TapeLayout::medium() const {
-    return MediaTape18Key;
+    return LabelMedia::tape18Name;
 }
 
 std::array<AttributedText*, 4> TapeLayout::exifLines() {
@@ -116,24 +118,24 @@ void TapeLayout::applyFonts() {
         line->setAttributes(exifFont());
 }
 
-void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& info) {
+void TapeLayout::takeExifTexts(const PhotoRecord& record, const PhotoInfo& info) {
     exifMaker_.clear();
     exifModel_.clear();
-    // A photograph without the entry keeps the last decision.
-    if (info.contains(skipMaker))
-        setMakerSkip(info.value(skipMaker).toBool());
+    // A photograph without the item keeps the last decision.
+    if (info.skipMaker)
+        setMakerSkip(*info.skipMaker);
 
     const ShownItems items(displaySettings(), info);
     // Line 1: maker, model and lens, each closed by a full stop; an empty or absent
     // one leaves no separator either.
     QString work;
-    if (items.isPresent(maker))
-        exifMaker_ = items.value(maker);
-    if (items.isOn(maker) && !makerSkip())
+    if (items.isPresent(Item::Maker))
+        exifMaker_ = items.value(Item::Maker);
+    if (items.isOn(Item::Maker) && !makerSkip())
         appendItem(work, exifMaker_, fullStopSeparator);
-    if (items.isPresent(model))
-        exifModel_ = items.value(model);
-    if (items.isOn(model))
+    if (items.isPresent(Item::Model))
+        exifModel_ = items.value(Item::Model);
+    if (items.isOn(Item::Model))
         appendItem(work, exifModel_, fullStopSeparator);
     lens().takePhotograph(items);
     work += lens().text(displaySettings(), fullStopSeparator);
@@ -141,38 +143,38 @@ void TapeLayout::takeExifTexts(const PhotoRecord& record, const QVariantMap& inf
 
     // Line 2: focal lengths and exposure.
     work.clear();
-    for (const QString& key :
-         {focalLength, focalLengthIn35mmFormat, fNumber, exposureTime, sensitivity})
-        items.appendIfShown(work, key, space);
-    items.appendIfShown(work, exposureBiasValue, QString());
+    for (const Item item : {Item::FocalLength, Item::FocalLengthIn35mmFormat, Item::FNumber,
+                            Item::ExposureTime, Item::Sensitivity})
+        items.appendIfShown(work, item, space);
+    items.appendIfShown(work, Item::ExposureBiasValue, QString());
     exifExpos_.assign(work, exifFont());
 
     // Line 3: exposure mode, program and metering.
     work.clear();
-    items.appendIfShown(work, exposureMode, space);
-    items.appendIfShown(work, exposureProgram, space);
-    items.appendIfShown(work, meteringMode, QString());
+    items.appendIfShown(work, Item::ExposureMode, space);
+    items.appendIfShown(work, Item::ExposureProgram, space);
+    items.appendIfShown(work, Item::MeteringMode, QString());
     exifMode_.assign(work, exifFont());
 
     // Line 4: white balance, date and file name.
     work.clear();
-    items.appendIfShown(work, whiteBalance, space);
+    items.appendIfShown(work, Item::WhiteBalance, space);
     appendItem(work, items.shownDate().value_or(QString()), space);
     work += items.shownFileName(record.fileName());
     exifOther_.assign(work, exifFont());
 
-    if (items.isOn(imageDescription))
-        setTitle(items.valueOrSpace(imageDescription));
-    if (const auto source = signTypeSourceKey(displaySettings()))
+    if (items.isOn(Item::ImageDescription))
+        setTitle(items.valueOrSpace(Item::ImageDescription));
+    if (const auto source = signTypeSourceItem(displaySettings()))
         setPhotographer(items.valueOrSpace(*source));
 }
 
 void TapeLayout::showPickedLens() {
     // Maker and model as kept from the last photograph, separated by single spaces.
     QString work;
-    if (SettingsFile::isItemOn(displaySettings(), maker) && !makerSkip())
+    if (SettingsFile::isItemOn(displaySettings(), Item::Maker) && !makerSkip())
         appendItem(work, exifMaker_, space);
-    if (SettingsFile::isItemOn(displaySettings(), model))
+    if (SettingsFile::isItemOn(displaySettings(), Item::Model))
         appendItem(work, exifModel_, space);
     work += lens().text(displaySettings(), space);
     exifInst_.assign(work, exifFont());

@@ -23,6 +23,10 @@ Failure notWritten(const QString& path, const Failure& why) {
     return Failure{QStringLiteral("pdfNotWrittenMsg"), {path, why.text()}};
 }
 
+Failure noDraft(const QString& path, const Failure& why) {
+    return Failure{QStringLiteral("pdfNoDraftMsg"), {path, why.text()}};
+}
+
 // The pages of the parts in the order of their positions.
 std::vector<PdfJoin::PageSource>
 pagesInOrder(const std::vector<std::vector<qsizetype>>& positions) {
@@ -46,9 +50,9 @@ struct LabelDocument::Part {
 
     // Makes the draft and its writer once; false when the draft cannot be made.
     bool open() {
-        if (!pdf && !tried) {
-            tried = true;
-            if (draft.open()) {
+        if (!pdf && !opened) {
+            opened = draft.open();
+            if (*opened) {
                 pdf = std::make_unique<QPdfWriter>(&draft.device());
                 pdf->setResolution(pdfResolutionDpi);
                 pdf->setCreator(QStringLiteral("Kestavolin"));
@@ -60,7 +64,8 @@ struct LabelDocument::Part {
 
     DraftFile draft;
     QString title;
-    bool tried = false;
+    // Whether the draft was made, once it was tried.
+    std::optional<Status> opened;
     std::unique_ptr<QPdfWriter> pdf;
     QPainter painter;
     std::vector<QSizeF> pageSizes;
@@ -86,8 +91,8 @@ void LabelDocument::endPainting() {
 
 Status LabelDocument::status() const {
     for (const auto& part : parts_)
-        if (part->tried && !part->pdf)
-            return Failure{QStringLiteral("pdfNoDraftMsg"), {path_, part->draft.errorString()}};
+        if (part->opened && !*part->opened)
+            return noDraft(path_, part->opened->failure());
     return {};
 }
 
@@ -141,8 +146,8 @@ Status LabelDocument::publish(const std::vector<Part*>& drawn) {
     std::optional<DraftFile> joined;
     if (drawn.size() > 1) {
         joined.emplace(path_);
-        if (!joined->open())
-            return Failure{QStringLiteral("pdfNoDraftMsg"), {path_, joined->errorString()}};
+        if (const Status opened = joined->open(); !opened)
+            return noDraft(path_, opened.failure());
         std::vector<QFileDevice*> files;
         std::vector<std::vector<qsizetype>> positions;
         for (Part* part : drawn) {
@@ -154,8 +159,8 @@ Status LabelDocument::publish(const std::vector<Part*>& drawn) {
             return notWritten(path_, done.failure());
         finished = &*joined;
     }
-    if (const QString failure = finished->publish(); !failure.isEmpty())
-        return notWritten(path_, PdfFailures::ofSystem(failure));
+    if (const Status published = finished->publish(); !published)
+        return notWritten(path_, PdfFailures::ofSystem(published.failure().text()));
     return {};
 }
 

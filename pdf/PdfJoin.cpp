@@ -24,25 +24,20 @@ constexpr qsizetype tableBlockBytes = 64 * 1024;
 constexpr int subsetTagLetters = 5;
 constexpr int lettersInTag = 26;
 
-// The join stops by throwing the Failure that says why; it is caught where it began.
-[[noreturn]] void failUnknownForm() {
-    throw PdfFailures::unknownForm();
-}
-
-QByteArray readAt(QFileDevice& file, qint64 offset, qint64 length) {
+Result<QByteArray> readAt(QFileDevice& file, qint64 offset, qint64 length) {
     if (!file.seek(offset))
-        throw PdfFailures::ofDevice(file);
+        return PdfFailures::ofDevice(file);
     QByteArray bytes = file.read(length);
     if (bytes.size() != length)
-        throw PdfFailures::ofDevice(file);
+        return PdfFailures::ofDevice(file);
     return bytes;
 }
 
-int wholeNumber(const QString& text) {
+Result<int> wholeNumber(const QString& text) {
     bool number = false;
     const int value = text.toInt(&number);
     if (!number || value < 0)
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     return value;
 }
 
@@ -80,53 +75,65 @@ struct Part {
     // By object number: its number in the joined document, 0 when it has none.
     std::vector<int> renumbered;
 
-    QByteArray object(int number) const {
+    Result<QByteArray> object(int number) const {
         if (number <= 0 || number >= std::ssize(starts) || starts[number] < 0)
-            failUnknownForm();
+            return PdfFailures::unknownForm();
         return readAt(*file, starts[number], ends[number] - starts[number]);
     }
 };
 
-int referenceAfter(const QString& text, const QString& key) {
+Result<int> referenceAfter(const QString& text, const QString& key) {
     const QRegularExpression reference(QRegularExpression::escape(key) +
                                        QStringLiteral(R"(\s+(\d+)\s+\d+\s+R)"));
     const auto found = reference.match(text);
     if (!found.hasMatch())
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     return wholeNumber(found.captured(1));
 }
 
-void readCrossReferences(Part& part) {
+// The number of the object the text of another refers to after the key.
+Result<int> referenceIn(const Part& part, int object, const QString& key) {
+    const Result<QByteArray> text = part.object(object);
+    if (!text)
+        return text.failure();
+    return referenceAfter(QString::fromLatin1(*text), key);
+}
+
+Status readCrossReferences(Part& part) {
     QFileDevice& file = *part.file;
     const qint64 size = file.size();
     const qint64 tailLength = std::min(size, tailBytes);
     static const QRegularExpression tableStart(QStringLiteral(R"(startxref\s+(\d+)\s+%%EOF\s*$)"));
-    const auto start =
-        tableStart.match(QString::fromLatin1(readAt(file, size - tailLength, tailLength)));
+    const Result<QByteArray> tail = readAt(file, size - tailLength, tailLength);
+    if (!tail)
+        return tail.failure();
+    const auto start = tableStart.match(QString::fromLatin1(*tail));
     if (!start.hasMatch())
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     const qint64 tableOffset = start.captured(1).toLongLong();
     if (tableOffset <= 0 || tableOffset >= size)
-        failUnknownForm();
-    const QByteArray table = readAt(file, tableOffset, size - tableOffset);
-    Words words(table);
+        return PdfFailures::unknownForm();
+    const Result<QByteArray> table = readAt(file, tableOffset, size - tableOffset);
+    if (!table)
+        return table.failure();
+    Words words(*table);
     if (words.next() != "xref")
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     for (QByteArray word = words.next(); word != "trailer"; word = words.next()) {
-        const int first = wholeNumber(QString::fromLatin1(word));
-        const int count = wholeNumber(QString::fromLatin1(words.next()));
-        if (count > table.size())
-            failUnknownForm();
-        if (std::ssize(part.starts) < first + count)
-            part.starts.resize(static_cast<std::size_t>(first + count), -1);
-        for (int number = first; number < first + count; ++number) {
+        const Result<int> first = wholeNumber(QString::fromLatin1(word));
+        const Result<int> count = wholeNumber(QString::fromLatin1(words.next()));
+        if (!first || !count || *count > table->size())
+            return PdfFailures::unknownForm();
+        if (std::ssize(part.starts) < *first + *count)
+            part.starts.resize(static_cast<std::size_t>(*first + *count), -1);
+        for (int number = *first; number < *first + *count; ++number) {
             const qint64 offset = words.next().toLongLong();
             words.next();
             const QByteArray kind = words.next();
             if (kind == "n" && offset > 0 && offset < tableOffset)
                 part.starts[static_cast<std::size_t>(number)] = offset;
             else if (kind != "f")
-                failUnknownForm();
+                return PdfFailures::unknownForm();
         }
     }
     part.trailer = words.rest();
@@ -140,31 +147,54 @@ void readCrossReferences(Part& part) {
     for (std::size_t index = 0; index < byOffset.size(); ++index)
         part.ends[static_cast<std::size_t>(byOffset[index].second)] =
             index + 1 < byOffset.size() ? byOffset[index + 1].first : tableOffset;
+    return {};
 }
 
-Part readPart(QFileDevice& file) {
+Result<Part> readPart(QFileDevice& file) {
     Part part;
     part.file = &file;
-    readCrossReferences(part);
+    if (const Status read = readCrossReferences(part); !read)
+        return read.failure();
     const QString trailer = QString::fromLatin1(part.trailer);
-    part.info = referenceAfter(trailer, QStringLiteral("/Info"));
-    part.catalogue = referenceAfter(trailer, QStringLiteral("/Root"));
-    part.pageTree =
-        referenceAfter(QString::fromLatin1(part.object(part.catalogue)), QStringLiteral("/Pages"));
+    const Result<int> info = referenceAfter(trailer, QStringLiteral("/Info"));
+    const Result<int> catalogue = referenceAfter(trailer, QStringLiteral("/Root"));
+    if (!info || !catalogue)
+        return PdfFailures::unknownForm();
+    part.info = *info;
+    part.catalogue = *catalogue;
+    const Result<int> pageTree = referenceIn(part, part.catalogue, QStringLiteral("/Pages"));
+    if (!pageTree)
+        return pageTree.failure();
+    part.pageTree = *pageTree;
+    const Result<QByteArray> tree = part.object(part.pageTree);
+    if (!tree)
+        return tree.failure();
     static const QRegularExpression kids(QStringLiteral(R"(/Kids\s*\[([^\]]*)\])"));
-    const auto listed = kids.match(QString::fromLatin1(part.object(part.pageTree)));
+    const auto listed = kids.match(QString::fromLatin1(*tree));
     if (!listed.hasMatch())
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     static const QRegularExpression reference(QStringLiteral(R"((\d+)\s+\d+\s+R)"));
-    for (auto found = reference.globalMatch(listed.captured(1)); found.hasNext();)
-        part.pages.push_back(wholeNumber(found.next().captured(1)));
+    for (auto found = reference.globalMatch(listed.captured(1)); found.hasNext();) {
+        const Result<int> page = wholeNumber(found.next().captured(1));
+        if (!page)
+            return page.failure();
+        part.pages.push_back(*page);
+    }
     return part;
 }
 
-int renumber(const Part& part, int number) {
+Result<int> renumber(const Part& part, int number) {
     if (number <= 0 || number >= std::ssize(part.renumbered) || part.renumbered[number] == 0)
-        failUnknownForm();
+        return PdfFailures::unknownForm();
     return part.renumbered[static_cast<std::size_t>(number)];
+}
+
+// The new number of an object the text names by its old number.
+Result<int> renumbered(const Part& part, const QString& number) {
+    const Result<int> old = wholeNumber(number);
+    if (!old)
+        return old.failure();
+    return renumber(part, *old);
 }
 
 // Where an object's stream data starts ("<< ... >> stream" and one line end), or -1
@@ -197,7 +227,7 @@ QString subsetTag(int descriptor) {
 // refers to changed (literal strings, which may hold anything, are left alone). A font
 // subset's tag is made again from the descriptor's new number, so that no two subsets
 // in the joined document share a name.
-QByteArray renumberedText(const QByteArray& head, const Part& part) {
+Result<QByteArray> renumberedText(const QByteArray& head, const Part& part) {
     static const QRegularExpression opening(QStringLiteral(R"(^(\d+)(\s+\d+\s+obj))"));
     static const QRegularExpression referenceOrString(
         QStringLiteral(R"(\((?:[^\\()]|\\.)*\)|(?<![\d.])(\d+)(\s+\d+\s+R)\b)"));
@@ -205,21 +235,25 @@ QByteArray renumberedText(const QByteArray& head, const Part& part) {
     const QString text = QString::fromLatin1(head);
     const auto number = opening.match(text);
     if (!number.hasMatch())
-        failUnknownForm();
-    const int renumbered = renumber(part, wholeNumber(number.captured(1)));
-    QString result = QString::number(renumbered) + number.captured(2);
+        return PdfFailures::unknownForm();
+    const Result<int> own = renumbered(part, number.captured(1));
+    if (!own)
+        return own.failure();
+    QString result = QString::number(*own) + number.captured(2);
     qsizetype copied = number.capturedEnd();
     for (auto found = referenceOrString.globalMatch(text, copied); found.hasNext();) {
         const auto reference = found.next();
         if (reference.capturedStart(1) < 0)
             continue;
+        const Result<int> other = renumbered(part, reference.captured(1));
+        if (!other)
+            return other.failure();
         result += text.mid(copied, reference.capturedStart() - copied);
-        result += QString::number(renumber(part, wholeNumber(reference.captured(1)))) +
-                  reference.captured(2);
+        result += QString::number(*other) + reference.captured(2);
         copied = reference.capturedEnd();
     }
     result += text.mid(copied);
-    result.replace(tag, QStringLiteral("\\1%1+").arg(subsetTag(renumbered)));
+    result.replace(tag, QStringLiteral("\\1%1+").arg(subsetTag(*own)));
     return result.toLatin1();
 }
 
@@ -227,10 +261,15 @@ QByteArray renumberedText(const QByteArray& head, const Part& part) {
 class Output {
 public:
     explicit Output(QIODevice& device) : device_(device) {}
-    void write(const QByteArray& bytes) {
+    Status write(const QByteArray& bytes) {
         if (device_.write(bytes) != bytes.size())
-            throw PdfFailures::ofDevice(device_);
+            return PdfFailures::ofDevice(device_);
         written_ += bytes.size();
+        return {};
+    }
+    // Writes what was read, or fails as the reading did.
+    Status write(const Result<QByteArray>& bytes) {
+        return bytes ? write(*bytes) : Status(bytes.failure());
     }
     qint64 written() const { return written_; }
 
@@ -239,20 +278,23 @@ private:
     qint64 written_ = 0;
 };
 
-void copyObject(const Part& part, int number, Output& output) {
+Status copyObject(const Part& part, int number, Output& output) {
     const qint64 start = part.starts[static_cast<std::size_t>(number)];
     const qint64 length = part.ends[static_cast<std::size_t>(number)] - start;
-    QByteArray text = readAt(*part.file, start, std::min(length, dictionaryBytes));
-    qsizetype dataStart = streamDataStart(text);
-    if (dataStart < 0 && text.size() < length) {
+    Result<QByteArray> text = readAt(*part.file, start, std::min(length, dictionaryBytes));
+    if (text && streamDataStart(*text) < 0 && text->size() < length)
         text = part.object(number);
-        dataStart = streamDataStart(text);
-    }
-    const qsizetype headLength = dataStart < 0 ? text.size() : dataStart;
-    output.write(renumberedText(text.left(headLength), part));
-    output.write(text.mid(headLength));
-    for (qint64 at = start + text.size(); at < start + length; at += copyBlockBytes)
-        output.write(readAt(*part.file, at, std::min(copyBlockBytes, start + length - at)));
+    if (!text)
+        return text.failure();
+    const qsizetype dataStart = streamDataStart(*text);
+    const qsizetype headLength = dataStart < 0 ? text->size() : dataStart;
+    Status written = output.write(renumberedText(text->left(headLength), part));
+    if (written)
+        written = output.write(text->mid(headLength));
+    for (qint64 at = start + text->size(); written && at < start + length; at += copyBlockBytes)
+        written =
+            output.write(readAt(*part.file, at, std::min(copyBlockBytes, start + length - at)));
+    return written;
 }
 
 // Numbers every part's objects in the joined document: the first part's keep theirs;
@@ -290,22 +332,29 @@ bool copiedAsItIs(const Part& part, std::size_t index, int number) {
 }
 
 // The first part's page tree listing the joined document's pages.
-QByteArray pageTree(const std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages) {
+Result<QByteArray> pageTree(const std::vector<Part>& parts,
+                            const std::vector<PdfJoin::PageSource>& pages) {
     QString kids = QStringLiteral("/Kids \n[\n");
     for (const PdfJoin::PageSource& page : pages) {
         const Part& part = parts[page.part];
-        kids += QStringLiteral("%1 0 R\n").arg(renumber(part, part.pages[page.page]));
+        const Result<int> number = renumber(part, part.pages[page.page]);
+        if (!number)
+            return number.failure();
+        kids += QStringLiteral("%1 0 R\n").arg(*number);
     }
     kids += QLatin1Char(']');
     static const QRegularExpression oldKids(QStringLiteral(R"(/Kids\s*\[[^\]]*\])"));
     static const QRegularExpression oldCount(QStringLiteral(R"(/Count\s+\d+)"));
-    QString tree = QString::fromLatin1(parts.front().object(parts.front().pageTree));
+    const Result<QByteArray> firstTree = parts.front().object(parts.front().pageTree);
+    if (!firstTree)
+        return firstTree.failure();
+    QString tree = QString::fromLatin1(*firstTree);
     tree.replace(oldKids, kids);
     tree.replace(oldCount, QStringLiteral("/Count %1").arg(pages.size()));
     return tree.toLatin1();
 }
 
-void checkPages(const std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages) {
+Status checkPages(const std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages) {
     std::vector<std::vector<bool>> taken;
     std::size_t total = 0;
     for (const Part& part : parts) {
@@ -315,34 +364,50 @@ void checkPages(const std::vector<Part>& parts, const std::vector<PdfJoin::PageS
     for (const PdfJoin::PageSource& page : pages) {
         if (page.part >= parts.size() || page.page >= taken[page.part].size() ||
             taken[page.part][page.page])
-            failUnknownForm();
+            return PdfFailures::unknownForm();
         taken[page.part][page.page] = true;
     }
     if (pages.size() != total)
-        failUnknownForm();
+        return PdfFailures::unknownForm();
+    return {};
 }
 
-void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages,
-                 Output& output) {
-    checkPages(parts, pages);
+// The objects of every part, each renumbered, in the parts' order; the offsets they
+// were written at go to their new numbers' places.
+Status copyObjects(const std::vector<Part>& parts, Output& output, std::vector<qint64>& offsets) {
+    for (std::size_t index = 0; index < parts.size(); ++index) {
+        const Part& part = parts[index];
+        for (int number = 1; number < std::ssize(part.starts); ++number) {
+            if (!copiedAsItIs(part, index, number))
+                continue;
+            const Result<int> renumbered = renumber(part, number);
+            if (!renumbered)
+                return renumbered.failure();
+            offsets[static_cast<std::size_t>(*renumbered)] = output.written();
+            if (const Status copied = copyObject(part, number, output); !copied)
+                return copied;
+        }
+    }
+    return {};
+}
+
+Status writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource>& pages,
+                   Output& output) {
+    if (const Status checked = checkPages(parts, pages); !checked)
+        return checked;
     const int objectCount = renumberParts(parts);
     std::vector<qint64> offsets(static_cast<std::size_t>(objectCount), -1);
     const Part& first = parts.front();
     const qint64 headerLength =
         *std::min_element(first.starts.begin() + 1, first.starts.end(),
                           [](qint64 a, qint64 b) { return a >= 0 && (b < 0 || a < b); });
-    output.write(readAt(*first.file, 0, headerLength));
-    for (std::size_t index = 0; index < parts.size(); ++index) {
-        const Part& part = parts[index];
-        for (int number = 1; number < std::ssize(part.starts); ++number) {
-            if (!copiedAsItIs(part, index, number))
-                continue;
-            offsets[static_cast<std::size_t>(renumber(part, number))] = output.written();
-            copyObject(part, number, output);
-        }
-    }
+    if (const Status written = output.write(readAt(*first.file, 0, headerLength)); !written)
+        return written;
+    if (const Status copied = copyObjects(parts, output, offsets); !copied)
+        return copied;
     offsets[static_cast<std::size_t>(first.pageTree)] = output.written();
-    output.write(pageTree(parts, pages));
+    if (const Status written = output.write(pageTree(parts, pages)); !written)
+        return written;
 
     const qint64 tableOffset = output.written();
     QByteArray table = QStringLiteral("xref\n0 %1\n").arg(objectCount).toLatin1();
@@ -352,7 +417,8 @@ void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource
                 ? QByteArray("0000000000 65535 f \n")
                 : QStringLiteral("%1 00000 n \n").arg(offset, 10, 10, QLatin1Char('0')).toLatin1();
         if (table.size() >= tableBlockBytes) {
-            output.write(table);
+            if (const Status written = output.write(table); !written)
+                return written;
             table.clear();
         }
     }
@@ -361,7 +427,7 @@ void writeJoined(std::vector<Part>& parts, const std::vector<PdfJoin::PageSource
     trailer.replace(size, QStringLiteral("/Size %1").arg(objectCount));
     static const QRegularExpression tableStart(QStringLiteral(R"(startxref\s+\d+)"));
     trailer.replace(tableStart, QStringLiteral("startxref\n%1").arg(tableOffset));
-    output.write(table + "trailer" + trailer.toLatin1());
+    return output.write(table + "trailer" + trailer.toLatin1());
 }
 
 } // namespace
@@ -372,16 +438,15 @@ Status join(const std::vector<QFileDevice*>& parts, const std::vector<PageSource
             QIODevice& target) {
     if (parts.empty())
         return PdfFailures::unknownForm();
-    try {
-        std::vector<Part> read;
-        for (QFileDevice* part : parts)
-            read.push_back(readPart(*part));
-        Output output(target);
-        writeJoined(read, pages, output);
-    } catch (const Failure& failure) {
-        return failure;
+    std::vector<Part> read;
+    for (QFileDevice* part : parts) {
+        Result<Part> one = readPart(*part);
+        if (!one)
+            return one.failure();
+        read.push_back(std::move(one).value());
     }
-    return {};
+    Output output(target);
+    return writeJoined(read, pages, output);
 }
 
 } // namespace PdfJoin

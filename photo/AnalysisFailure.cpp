@@ -51,9 +51,3 @@ AlertContent analysisAlert(const AnalysisFailure& failure) {
             localizedString(QString::fromLatin1(failure.alertMessageKey)),
             localizedString(QStringLiteral("Close")), QString(), QString()};
 }
-
-void showAnalysisAlert(const AnalysisFailure& failure) {
-    const AlertContent alert = analysisAlert(failure);
-    runAlertPanel(alert.title, alert.message, alert.defaultButton, alert.alternateButton,
-                  alert.otherButton);
-}

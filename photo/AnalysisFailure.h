@@ -19,6 +19,3 @@ AnalysisFailure analysisFailure(int code);
 
 // The alert of the failure in the installed string tables, with its one button.
 AlertContent analysisAlert(const AnalysisFailure& failure);
-
-// Shows that alert through the installed presenter.
-void showAnalysisAlert(const AnalysisFailure& failure);

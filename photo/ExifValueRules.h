@@ -8,10 +8,10 @@
 #include <functional>
 #include <optional>
 
-// The display values stored in the photo information dictionary, each computed from
-// one tag copy whose error flag is clear. Every rule yields nothing when the value
-// cannot be shown (zero denominator, non-positive quotient, code outside its table,
-// the wrong kind of value).
+// The display values the photo information holds, each computed from one tag copy
+// whose error flag is clear. Every rule yields nothing when the value cannot be shown
+// (zero denominator, non-positive quotient, code outside its table, the wrong kind of
+// value).
 
 // Reduces numerator/denominator in place by their greatest common divisor (Euclid's
 // algorithm, first dividend the denominator) and answers the divisor. Both values

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "photo/AnalysisFailure.h"
+#include "photo/PhotoInfo.h"
 #include "pictures/PrintBoxes.h"
 
 #include <QString>
-#include <QVariantMap>
 
 #include <functional>
 #include <memory>
@@ -15,25 +15,25 @@ class Picture;
 
 // How a photo record analyses its photographs.
 struct AnalysisOptions {
-    // Off where only the dictionary is wanted (the command line's info).
+    // Off where only the photo information is wanted (the command line's info).
     bool decodePicture = true;
     // Decodes the picture when set, in place of Picture::initWithData: a caller that
     // decodes several photographs ahead, on other threads, hands its result over here.
     std::function<std::shared_ptr<Picture>(const FileData&)> pictureDecoder = nullptr;
     // A photograph whose metadata cannot be found (a film scan, an export) still
-    // succeeds when its picture decodes: the record then has the picture, an empty
-    // dictionary and withoutCameraData() set. Off, such a photograph fails.
+    // succeeds when its picture decodes: the record then has the picture, no photo
+    // information and withoutCameraData() set. Off, such a photograph fails.
     bool acceptWithoutCameraData = false;
     // The sizes the picture prints at, which decide how finely it is decoded (the
     // labels': labelPictureBoxes()); none decodes every pixel.
     PrintBoxes pictureBoxes = {};
 };
 
-// One opened photograph: its picture, the photo information dictionary built from its
-// metadata, the path it came from, and whether the analysis succeeded.
+// One opened photograph: its picture, the photo information built from its metadata, the path it
+// came from, and whether the analysis succeeded.
 class PhotoRecord {
 public:
-    // A record that has analysed nothing: empty dictionary, no picture, haveExif NO.
+    // A record that has analysed nothing: no photo information, no picture, haveExif NO.
     PhotoRecord();
     explicit PhotoRecord(AnalysisOptions options);
 
@@ -43,20 +43,20 @@ public:
     static std::unique_ptr<PhotoRecord> initWithData(const std::shared_ptr<const FileData>& data,
                                                      AnalysisOptions options = {});
     // The same without the picture, for programs built without the picture decoders
-    // (the command line's info): only the dictionary and the failure.
+    // (the command line's info): only the photo information and the failure.
     static std::unique_ptr<PhotoRecord>
     initWithMetadata(const std::shared_ptr<const FileData>& data);
 
-    // Re-analyses into this record. Entries the new photograph does not provide stay;
+    // Re-analyses into this record. Items the new photograph does not provide stay;
     // the picture is replaced only by a successful analysis.
     void setPhotoData(const FileData& data);
 
     void setFileName(const QString& path) { fileName_ = path; }
 
     // Runs the metadata reader over the bytes and adds the display values to the
-    // dictionary; answers false, with failure() set, when the file cannot be analysed.
+    // photo information; answers false, with failure() set, when the file cannot be analysed.
     bool dataAnalysisWithData(const FileData& data);
-    // The metadata part of dataAnalysisWithData: the dictionary and the failure, never
+    // The metadata part of dataAnalysisWithData: the photo information and the failure, never
     // the picture.
     bool analyseMetadata(const FileData& data);
 
@@ -65,8 +65,8 @@ public:
     static bool hasReadableMetadata(const FileData& data);
 
     const std::shared_ptr<Picture>& photoImage() const { return photoImage_; }
-    QVariantMap& exifData() { return exifData_; }
-    const QVariantMap& exifData() const { return exifData_; }
+    PhotoInfo& info() { return info_; }
+    const PhotoInfo& info() const { return info_; }
     const QString& fileName() const { return fileName_; }
     bool haveExif() const { return haveExif_; }
     // True when the record was accepted from its picture alone (see
@@ -89,7 +89,7 @@ private:
 
     AnalysisOptions options_;
     std::shared_ptr<Picture> photoImage_;
-    QVariantMap exifData_;
+    PhotoInfo info_;
     QString fileName_;
     bool haveExif_ = false;
     bool withoutCameraData_ = false;

@@ -1,9 +1,8 @@
-// The analysis of a photograph: the metadata reader's tables turned into the photo
-// information dictionary.
+// The analysis of a photograph: the metadata reader's tables turned into its photo
+// information.
 
 #include "photo/PhotoRecord.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/ExifValueRules.h"
 #include "photo/ExifWordRules.h"
 #include "photo/TagCopy.h"
@@ -26,46 +25,47 @@ struct TableArrayRelease {
 using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
 
 using TextRule = std::optional<QString> (*)(const ExifTagNode&);
+using TextMember = std::optional<QString> PhotoInfo::*;
 
 // One lookup of the analysis: reads its tag(s) from the tables and stores what its
 // value rule yields.
-using Lookup = std::function<void(ExifIfdTable* const* tables, QVariantMap& dictionary)>;
+using Lookup = std::function<void(ExifIfdTable* const* tables, PhotoInfo& info)>;
 
-Lookup textLookup(int ifdType, std::uint16_t tag, const QString& key, TextRule rule) {
-    return [=](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+Lookup textLookup(int ifdType, std::uint16_t tag, TextMember member, TextRule rule) {
+    return [=](ExifIfdTable* const* tables, PhotoInfo& info) {
         if (const TagCopy copy = usableTag(tables, ifdType, tag)) {
             if (auto value = rule(*copy))
-                dictionary.insert(key, *value);
+                info.*member = std::move(value);
         }
     };
 }
 
 Lookup makerLookup() {
-    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+    return [](ExifIfdTable* const* tables, PhotoInfo& info) {
         if (const TagCopy copy = usableTag(tables, IFD_0TH, TAG_MAKE)) {
             if (auto value = makerValue(*copy)) {
-                dictionary.insert(skipMaker, value->skipMaker);
-                dictionary.insert(maker, value->maker);
+                info.skipMaker = value->skipMaker;
+                info.maker = value->maker;
             }
         }
     };
 }
 
 Lookup sensitivityLookup() {
-    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+    return [](ExifIfdTable* const* tables, PhotoInfo& info) {
         const auto exifTag = [tables](std::uint16_t tag) {
             return usableTag(tables, IFD_EXIF, tag);
         };
         if (auto value = sensitivityValue(exifTag))
-            dictionary.insert(sensitivity, *value);
+            info.sensitivity = std::move(value);
     };
 }
 
 Lookup flashLookup() {
-    return [](ExifIfdTable* const* tables, QVariantMap& dictionary) {
+    return [](ExifIfdTable* const* tables, PhotoInfo& info) {
         if (const TagCopy copy = usableTag(tables, IFD_EXIF, TAG_FLASH)) {
             if (auto value = flashValue(*copy))
-                dictionary.insert(flashKey, QVariant::fromValue<quint16>(*value));
+                info.flash = *value;
         }
     };
 }
@@ -73,37 +73,43 @@ Lookup flashLookup() {
 // The lookups in the order they are made.
 const std::array<Lookup, 30>& lookups() {
     static const std::array<Lookup, 30> table{
-        textLookup(IFD_0TH, TAG_IMAGE_DESCRIPTION, imageDescription, textValue),
+        textLookup(IFD_0TH, TAG_IMAGE_DESCRIPTION, &PhotoInfo::imageDescription, textValue),
         makerLookup(),
-        textLookup(IFD_0TH, TAG_MODEL, model, textValue),
-        textLookup(IFD_0TH, TAG_ARTIST, artist, textValue),
-        textLookup(IFD_0TH, TAG_COPYRIGHT, copyright, textValue),
-        textLookup(IFD_EXIF, TAG_LENS_MAKE, lensMaker, textValue),
-        textLookup(IFD_EXIF, TAG_LENS_MODEL, lensModel, textValue),
-        textLookup(IFD_EXIF, TAG_FNUMBER, fNumber, fNumberValue),
-        textLookup(IFD_EXIF, TAG_EXPOSURE_TIME, exposureTime, exposureTimeValue),
+        textLookup(IFD_0TH, TAG_MODEL, &PhotoInfo::model, textValue),
+        textLookup(IFD_0TH, TAG_ARTIST, &PhotoInfo::artist, textValue),
+        textLookup(IFD_0TH, TAG_COPYRIGHT, &PhotoInfo::copyright, textValue),
+        textLookup(IFD_EXIF, TAG_LENS_MAKE, &PhotoInfo::lensMaker, textValue),
+        textLookup(IFD_EXIF, TAG_LENS_MODEL, &PhotoInfo::lensModel, textValue),
+        textLookup(IFD_EXIF, TAG_FNUMBER, &PhotoInfo::fNumber, fNumberValue),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_TIME, &PhotoInfo::exposureTime, exposureTimeValue),
         sensitivityLookup(),
-        textLookup(IFD_EXIF, TAG_EXPOSURE_BIAS_VALUE, exposureBiasValue, exposureBiasValueText),
-        textLookup(IFD_EXIF, TAG_EXPOSURE_MODE, exposureMode, exposureModeWord),
-        textLookup(IFD_EXIF, TAG_EXPOSURE_PROGRAM, exposureProgram, exposureProgramWord),
-        textLookup(IFD_EXIF, TAG_METERING_MODE, meteringMode, meteringModeWord),
-        textLookup(IFD_EXIF, TAG_LIGHT_SOURCE, lightSource, lightSourceWord),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_BIAS_VALUE, &PhotoInfo::exposureBiasValue,
+                   exposureBiasValueText),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_MODE, &PhotoInfo::exposureMode, exposureModeWord),
+        textLookup(IFD_EXIF, TAG_EXPOSURE_PROGRAM, &PhotoInfo::exposureProgram,
+                   exposureProgramWord),
+        textLookup(IFD_EXIF, TAG_METERING_MODE, &PhotoInfo::meteringMode, meteringModeWord),
+        textLookup(IFD_EXIF, TAG_LIGHT_SOURCE, &PhotoInfo::lightSource, lightSourceWord),
         flashLookup(),
-        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH, focalLength, focalLengthValue),
-        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH_IN_35MM_FORMAT, focalLengthIn35mmFormat,
+        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH, &PhotoInfo::focalLength, focalLengthValue),
+        textLookup(IFD_EXIF, TAG_FOCAL_LENGTH_IN_35MM_FORMAT, &PhotoInfo::focalLengthIn35mmFormat,
                    focalLengthIn35mmValue),
-        textLookup(IFD_EXIF, TAG_WHITE_BALANCE, whiteBalance, whiteBalanceWord),
-        textLookup(IFD_EXIF, TAG_SCENE_CAPTURE_TYPE, sceneCaptureType, sceneCaptureTypeWord),
-        textLookup(IFD_EXIF, TAG_GAIN_CONTROL, gainControl, gainControlWord),
-        textLookup(IFD_EXIF, TAG_CONTRAST, contrast, contrastWord),
-        textLookup(IFD_EXIF, TAG_SATURATION, saturation, saturationWord),
-        textLookup(IFD_EXIF, TAG_SHARPNESS, sharpness, sharpnessWord),
-        textLookup(IFD_EXIF, TAG_SUBJECT_DISTANCE_RANGE, subjectDistance, subjectDistanceRangeWord),
-        textLookup(IFD_EXIF, TAG_DATE_TIME_ORIGINAL, dateTimeOriginal, textValue),
-        textLookup(IFD_EXIF, TAG_DATE_TIME_DIGITIZED, dateTimeDigitized, textValue),
-        textLookup(IFD_EXIF, TAG_EXIF_VERSION, exifVersion, exifVersionValue),
-        textLookup(IFD_EXIF, TAG_PIXEL_X_DIMENSION, pixelXDimension, pixelDimensionValue),
-        textLookup(IFD_EXIF, TAG_PIXEL_Y_DIMENSION, pixelYDimension, pixelDimensionValue),
+        textLookup(IFD_EXIF, TAG_WHITE_BALANCE, &PhotoInfo::whiteBalance, whiteBalanceWord),
+        textLookup(IFD_EXIF, TAG_SCENE_CAPTURE_TYPE, &PhotoInfo::sceneCaptureType,
+                   sceneCaptureTypeWord),
+        textLookup(IFD_EXIF, TAG_GAIN_CONTROL, &PhotoInfo::gainControl, gainControlWord),
+        textLookup(IFD_EXIF, TAG_CONTRAST, &PhotoInfo::contrast, contrastWord),
+        textLookup(IFD_EXIF, TAG_SATURATION, &PhotoInfo::saturation, saturationWord),
+        textLookup(IFD_EXIF, TAG_SHARPNESS, &PhotoInfo::sharpness, sharpnessWord),
+        textLookup(IFD_EXIF, TAG_SUBJECT_DISTANCE_RANGE, &PhotoInfo::subjectDistance,
+                   subjectDistanceRangeWord),
+        textLookup(IFD_EXIF, TAG_DATE_TIME_ORIGINAL, &PhotoInfo::dateTimeOriginal, textValue),
+        textLookup(IFD_EXIF, TAG_DATE_TIME_DIGITIZED, &PhotoInfo::dateTimeDigitized, textValue),
+        textLookup(IFD_EXIF, TAG_EXIF_VERSION, &PhotoInfo::exifVersion, exifVersionValue),
+        textLookup(IFD_EXIF, TAG_PIXEL_X_DIMENSION, &PhotoInfo::pixelXDimension,
+                   pixelDimensionValue),
+        textLookup(IFD_EXIF, TAG_PIXEL_Y_DIMENSION, &PhotoInfo::pixelYDimension,
+                   pixelDimensionValue),
     };
     return table;
 }
@@ -150,6 +156,6 @@ bool PhotoRecord::analyseMetadata(const FileData& data) {
     const TableArray& tables = metadata.tables;
 
     for (const Lookup& lookup : lookups())
-        lookup(tables.get(), exifData_);
+        lookup(tables.get(), info_);
     return true;
 }

@@ -52,7 +52,7 @@ bool PhotoRecord::acceptPictureAlone(const FileData& data) {
     if (!picture)
         return false;
     photoImage_ = std::move(picture);
-    exifData_.clear();
+    info_ = {};
     failure_.reset();
     withoutCameraData_ = true;
     return true;

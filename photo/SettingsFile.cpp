@@ -19,8 +19,8 @@ bool isTrue(const QVariant& value) {
     return value.typeId() == QMetaType::Bool && value.toBool();
 }
 
-bool isItemOn(const QVariantMap& items, const QString& key) {
-    return isTrue(items.value(key));
+bool isItemOn(const QVariantMap& items, PhotoInfo::Item item) {
+    return isTrue(items.value(PhotoInfo::itemName(item)));
 }
 
 bool namesPhotographLens(const QString& name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "photo/PhotoInfo.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -35,7 +37,7 @@ inline const QString defaultLensKey = QStringLiteral("defaultLens");
 // A display setting is on only when it holds the boolean true: a missing key, and a
 // hand-edited value of another type ("yes", 1), mean off.
 bool isTrue(const QVariant& value);
-bool isItemOn(const QVariantMap& items, const QString& key);
+bool isItemOn(const QVariantMap& items, PhotoInfo::Item item);
 
 // The lens list entry that stands for the lens named in the photograph itself; any
 // letter case of it means the same.

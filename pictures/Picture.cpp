@@ -42,7 +42,7 @@ std::optional<DecodedPicture> decoded(const FileData& data, const PrintBoxes& bo
     switch (formatOf(bytes, length)) {
     case Format::Jpeg:
         // Refused from its frame header, before anything is allocated for it.
-        if (!Picture::refusalReason(data, boxes).isEmpty())
+        if (!Picture::withinDecodeMemory(data, boxes))
             return std::nullopt;
         break;
     case Format::Tiff:
@@ -63,19 +63,17 @@ std::optional<DecodedPicture> decoded(const FileData& data, const PrintBoxes& bo
 
 Picture::Picture(QImage image, QSizeF size) : image_(std::move(image)), size_(size) {}
 
-QString Picture::refusalReason(const FileData& data, const PrintBoxes& boxes) {
+Status Picture::withinDecodeMemory(const FileData& data, const PrintBoxes& boxes) {
     const auto frame = JpegFrame::read(data.bytes(), static_cast<std::size_t>(data.length()));
     if (!frame)
-        return QString();
+        return {};
     const qint64 needed = frame->decodeBytes(boxes);
     if (needed <= pictureDecodeMemoryLimit)
-        return QString();
-    return QStringLiteral("decoding its %1 × %2 pixel picture would need %3 MiB, more than the "
-                          "%4 MiB a picture may take")
-        .arg(frame->width)
-        .arg(frame->height)
-        .arg((needed + bytesPerMebibyte - 1) / bytesPerMebibyte)
-        .arg(pictureDecodeMemoryLimit / bytesPerMebibyte);
+        return {};
+    return Failure{QStringLiteral("pictureTooLargeReason"),
+                   {QString::number(frame->width), QString::number(frame->height),
+                    QString::number((needed + bytesPerMebibyte - 1) / bytesPerMebibyte),
+                    QString::number(pictureDecodeMemoryLimit / bytesPerMebibyte)}};
 }
 
 std::shared_ptr<Picture> Picture::initWithData(const FileData& data, const PrintBoxes& boxes) {

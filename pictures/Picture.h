@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pictures/PictureReduction.h"
+#include "platform/Result.h"
 
 #include <QImage>
 #include <QRectF>
@@ -20,14 +21,14 @@ class QPainter;
 class Picture {
 public:
     // Null when the bytes are not a picture that can be decoded (JPEG, TIFF, PSD or
-    // anything else Qt's image plug-ins read) or are refused (see refusalReason). The
+    // anything else Qt's image plug-ins read) or are refused (see withinDecodeMemory). The
     // format is told from the bytes once and its decoder hands the picture over.
     static std::shared_ptr<Picture> initWithData(const FileData& data, const PrintBoxes& boxes);
 
-    // Why the picture in the bytes is not decoded at all: decoding it for its print
-    // boxes would need more than pictureDecodeMemoryLimit. Read from the headers
-    // alone; empty when decoding may go ahead.
-    static QString refusalReason(const FileData& data, const PrintBoxes& boxes);
+    // Whether the picture in the bytes may be decoded at all: fails, saying why, when
+    // decoding it for its print boxes would need more than pictureDecodeMemoryLimit.
+    // Read from the headers alone.
+    static Status withinDecodeMemory(const FileData& data, const PrintBoxes& boxes);
     // A picture of already decoded pixels whose logical size is fullSize. Null when
     // the image is null.
     static std::shared_ptr<Picture> initWithImage(QImage image, QSizeF fullSize);

@@ -6,9 +6,10 @@
 
 class QWidget;
 
-// Modal alerts: a title, a message, the lines it is about and up to three buttons. Where an alert
-// appears depends on the installed presenter: a dialog in the application, standard error on the
-// command line, a record in tests.
+// Modal alerts: a title, a message, the lines it is about and up to three buttons. Code that
+// shows alerts is given the presenter that shows them (a dialog in the application, a record
+// in tests); code without a user interface returns the alert's content instead, which the
+// command line writes to standard error.
 
 struct AlertContent {
     QString title{};
@@ -33,29 +34,6 @@ public:
     virtual int present(const AlertContent& alert) = 0;
 };
 
-// Shows the alert through the installed presenter. Button titles that are not
-// wanted are empty texts. Returns alertDefaultReturn, alertAlternateReturn or
-// alertOtherReturn.
-int runAlertPanel(const QString& title, const QString& message, const QString& defaultButton,
-                  const QString& alternateButton, const QString& otherButton);
-
-// Makes the presenter receive every alert until another is installed; the caller
-// keeps it alive. Passing null restores the standard-error presenter. Answers the
-// presenter installed before.
-AlertPresenter* installAlertPresenter(AlertPresenter* presenter);
-
-// Installs a presenter for the lifetime of this object, then restores the previous.
-class ScopedAlertPresenter {
-public:
-    explicit ScopedAlertPresenter(AlertPresenter& presenter);
-    ~ScopedAlertPresenter();
-    ScopedAlertPresenter(const ScopedAlertPresenter&) = delete;
-    ScopedAlertPresenter& operator=(const ScopedAlertPresenter&) = delete;
-
-private:
-    AlertPresenter* previous_;
-};
-
 // A modal dialog of the alert: its title whole at the top, the message, the details in
 // a list, and its buttons; never larger than the screen it is shown on.
 class DialogAlertPresenter : public AlertPresenter {
@@ -71,12 +49,6 @@ private:
 // The alert as standard error shows it: "title: message", then each detail on a line
 // of its own.
 QString standardErrorLine(const AlertContent& alert);
-
-// Writes standardErrorLine to standard error and answers the default button.
-class StandardErrorAlertPresenter : public AlertPresenter {
-public:
-    int present(const AlertContent& alert) override;
-};
 
 // Keeps every alert it is shown and answers a chosen button (the default one unless
 // told otherwise). Used where alerts must be inspected rather than shown.

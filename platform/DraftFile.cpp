@@ -45,21 +45,21 @@ DraftFile::DraftFile(const QString& target) : target_(target) {}
 
 DraftFile::~DraftFile() = default;
 
-bool DraftFile::open() {
+Status DraftFile::open() {
     const QString folder = FileNames::fileInfo(target_).absolutePath();
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-    if (fd >= 0)
-        return unnamed_.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle);
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-        error_ = systemReason();
-        return false;
+    if (fd >= 0) {
+        if (unnamed_.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle))
+            return {};
+        return systemFailure(unnamed_.errorString());
     }
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        return systemFailure(systemReason());
     named_ = std::make_unique<QTemporaryFile>(folder + QStringLiteral("/.kestavolin-XXXXXX"));
     if (named_->open())
-        return true;
-    error_ = named_->errorString();
-    return false;
+        return {};
+    return systemFailure(named_->errorString());
 }
 
 QFileDevice& DraftFile::device() {
@@ -68,17 +68,17 @@ QFileDevice& DraftFile::device() {
     return unnamed_;
 }
 
-QString DraftFile::publish() {
+Status DraftFile::publish() {
     QFileDevice& draft = device();
     if (!draft.flush() || ::fsync(draft.handle()) != 0)
-        return draft.errorString();
+        return systemFailure(draft.errorString());
     if (named_) {
         if (!named_->setPermissions(newFilePermissions()))
-            return named_->errorString();
+            return systemFailure(named_->errorString());
         if (!renamed(named_->fileName(), target_))
-            return systemReason();
+            return systemFailure(systemReason());
         named_->setAutoRemove(false);
-        return QString();
+        return {};
     }
     // An unnamed file gets a name beside the target first, then takes its place.
     const QString staging =
@@ -88,15 +88,11 @@ QString DraftFile::publish() {
     const QByteArray descriptor = "/proc/self/fd/" + QByteArray::number(draft.handle());
     if (::linkat(AT_FDCWD, descriptor.constData(), AT_FDCWD, stagingName.constData(),
                  AT_SYMLINK_FOLLOW) != 0)
-        return systemReason();
+        return systemFailure(systemReason());
     if (!renamed(staging, target_)) {
-        const QString reason = systemReason();
+        const Failure failure = systemFailure(systemReason());
         ::unlink(stagingName.constData());
-        return reason;
+        return failure;
     }
-    return QString();
-}
-
-QString DraftFile::errorString() const {
-    return error_;
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QFile>
 #include <QString>
 
@@ -19,18 +21,17 @@ public:
     DraftFile(const DraftFile&) = delete;
     DraftFile& operator=(const DraftFile&) = delete;
 
-    // False, with errorString() saying why, when no draft can be made in the folder.
-    bool open();
+    // Fails with the system's reason (see systemFailure) when no draft can be made in
+    // the folder.
+    Status open();
     // The draft, for reading and writing (valid after open()).
     QFileDevice& device();
-    // Makes the written draft the target, replacing any file there. Empty on success,
-    // else the system's reason.
-    QString publish();
-    QString errorString() const;
+    // Makes the written draft the target, replacing any file there. Fails with the
+    // system's reason.
+    Status publish();
 
 private:
     QString target_;
     QFile unnamed_;
     std::unique_ptr<QTemporaryFile> named_;
-    QString error_;
 };

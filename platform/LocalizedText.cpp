@@ -4,8 +4,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <memory>
-
 namespace {
 
 constexpr auto tableBaseName = "kestavolin";
@@ -13,53 +11,36 @@ constexpr auto tableSeparator = "_";
 constexpr auto tableDirectory = ":/i18n";
 constexpr auto fallbackLanguage = QLocale::English;
 
-bool emptyTable = false;
-
-// The installed table; kept alive for as long as the application uses it.
-std::unique_ptr<QTranslator>& installedTable() {
-    static std::unique_ptr<QTranslator> table;
+// The table, installed, or null when it was not loaded or could not be installed. The
+// application asks it until it is destroyed, which removes it.
+std::unique_ptr<QTranslator> installed(std::unique_ptr<QTranslator> table, bool loaded) {
+    if (!loaded || !QCoreApplication::installTranslator(table.get()))
+        return nullptr;
     return table;
 }
 
 } // namespace
 
 QString localizedString(const QString& key) {
-    if (emptyTable || key.isEmpty())
+    if (key.isEmpty())
         return key;
     // qtTrId answers the id itself when no installed table holds a translation.
     return qtTrId(key.toUtf8().constData());
 }
 
-void useEmptyStringTable() {
-    emptyTable = true;
-    // The windows' and panels' texts are looked up by Qt itself: without a table they
-    // show their ids too.
-    if (installedTable()) {
-        QCoreApplication::removeTranslator(installedTable().get());
-        installedTable().reset();
-    }
-}
-
-bool installStringTables(const QLocale& locale) {
+std::unique_ptr<QTranslator> installStringTables(const QLocale& locale) {
     auto table = std::make_unique<QTranslator>();
     const bool loaded =
         table->load(locale, tableBaseName, tableSeparator, tableDirectory) ||
         table->load(QLocale(fallbackLanguage), tableBaseName, tableSeparator, tableDirectory);
-    if (!loaded || !QCoreApplication::installTranslator(table.get()))
-        return false;
-    if (installedTable())
-        QCoreApplication::removeTranslator(installedTable().get());
-    installedTable() = std::move(table);
-    emptyTable = false;
-    return true;
+    return installed(std::move(table), loaded);
 }
 
-bool installToolkitStringTables(const QLocale& locale) {
-    // One translator for the whole run: Qt keeps a pointer to it.
-    static QTranslator toolkitTable;
-    return toolkitTable.load(locale, QStringLiteral("qtbase"), tableSeparator,
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-           QCoreApplication::installTranslator(&toolkitTable);
+std::unique_ptr<QTranslator> installToolkitStringTables(const QLocale& locale) {
+    auto table = std::make_unique<QTranslator>();
+    const bool loaded = table->load(locale, QStringLiteral("qtbase"), tableSeparator,
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return installed(std::move(table), loaded);
 }
 
 QString localizedText(const QString& key, const QStringList& arguments) {

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -57,9 +58,17 @@ bool holdsZeroCharacter(plist_t root) {
     return owned && std::memchr(owned.get(), '\0', length) != nullptr;
 }
 
-bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
+Failure tooDeep() {
+    return Failure{QStringLiteral("plistTooDeepReason"), {QString::number(maxNesting)}};
+}
+
+Failure reason(const char* key) {
+    return Failure{QString::fromLatin1(key), {}};
+}
+
+bool toVariant(plist_t node, int depth, QVariant& out, std::optional<Failure>& failure) {
     if (depth > maxNesting) {
-        error = QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting);
+        failure = tooDeep();
         return false;
     }
     switch (plist_get_node_type(node)) {
@@ -76,7 +85,7 @@ bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
             if (!value)
                 break;
             QVariant converted;
-            if (!toVariant(value, depth + 1, converted, error))
+            if (!toVariant(value, depth + 1, converted, failure))
                 return false;
             map.insert(name, converted);
         }
@@ -88,7 +97,7 @@ bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
         const uint32_t size = plist_array_get_size(node);
         for (uint32_t i = 0; i < size; ++i) {
             QVariant converted;
-            if (!toVariant(plist_array_get_item(node, i), depth + 1, converted, error))
+            if (!toVariant(plist_array_get_item(node, i), depth + 1, converted, failure))
                 return false;
             list.append(converted);
         }
@@ -144,18 +153,20 @@ bool toVariant(plist_t node, int depth, QVariant& out, QString& error) {
         return true;
     }
     default:
-        error = QStringLiteral("it holds a value of a kind this program does not read");
+        failure = reason("plistUnknownKindReason");
         return false;
     }
 }
 
-plist_t fromVariant(const QVariant& value, int depth, QString& error, const QString& where);
+plist_t fromVariant(const QVariant& value, int depth, std::optional<Failure>& failure,
+                    const QString& where);
 
-plist_t fromMap(const QVariantMap& map, int depth, QString& error, const QString& where) {
+plist_t fromMap(const QVariantMap& map, int depth, std::optional<Failure>& failure,
+                const QString& where) {
     PlistPtr dict(plist_new_dict());
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         const QString path = where.isEmpty() ? it.key() : where + QLatin1Char('/') + it.key();
-        plist_t item = fromVariant(it.value(), depth + 1, error, path);
+        plist_t item = fromVariant(it.value(), depth + 1, failure, path);
         if (!item)
             return nullptr;
         plist_dict_set_item(dict.get(), it.key().toUtf8().constData(), item);
@@ -163,21 +174,22 @@ plist_t fromMap(const QVariantMap& map, int depth, QString& error, const QString
     return dict.release();
 }
 
-plist_t fromVariant(const QVariant& value, int depth, QString& error, const QString& where) {
+plist_t fromVariant(const QVariant& value, int depth, std::optional<Failure>& failure,
+                    const QString& where) {
     if (depth > maxNesting) {
-        error = QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting);
+        failure = tooDeep();
         return nullptr;
     }
     switch (value.typeId()) {
     case QMetaType::QVariantMap:
-        return fromMap(value.toMap(), depth, error, where);
+        return fromMap(value.toMap(), depth, failure, where);
     case QMetaType::QVariantList:
     case QMetaType::QStringList: {
         PlistPtr array(plist_new_array());
         const QVariantList list = value.toList();
         for (qsizetype i = 0; i < list.size(); ++i) {
             plist_t item =
-                fromVariant(list[i], depth + 1, error, where + QStringLiteral("[%1]").arg(i));
+                fromVariant(list[i], depth + 1, failure, where + QStringLiteral("[%1]").arg(i));
             if (!item)
                 return nullptr;
             plist_array_append_item(array.get(), item);
@@ -210,15 +222,15 @@ plist_t fromVariant(const QVariant& value, int depth, QString& error, const QStr
         const qint64 seconds = ms / 1000;
         if (seconds < std::numeric_limits<int32_t>::min() ||
             seconds > std::numeric_limits<int32_t>::max()) {
-            error = QStringLiteral("the date at “%1” is out of range").arg(where);
+            failure = Failure{QStringLiteral("plistDateOutOfRangeReason"), {where}};
             return nullptr;
         }
         return plist_new_date(static_cast<int32_t>(seconds),
                               static_cast<int32_t>((ms % 1000) * microsecondsPerMillisecond));
     }
     default:
-        error = QStringLiteral("the value at “%1” (%2) has no property-list form")
-                    .arg(where, QString::fromLatin1(value.typeName()));
+        failure = Failure{QStringLiteral("plistNoFormReason"),
+                          {where, QString::fromLatin1(value.typeName())}};
         return nullptr;
     }
 }
@@ -227,73 +239,65 @@ plist_t fromVariant(const QVariant& value, int depth, QString& error, const QStr
 
 namespace PropertyList {
 
-ReadResult readData(const QByteArray& bytes) {
+Result<QVariant> readData(const QByteArray& bytes) {
     if (bytes.isEmpty())
-        return {QVariant(), QStringLiteral("the file is empty")};
+        return reason("plistEmptyReason");
     if (bytes.size() > maxFileSize)
-        return {QVariant(), QStringLiteral("the file is too large to be a property list")};
+        return reason("plistTooLargeReason");
     // One level more than the conversion below allows, so that it decides the limit.
     if (!PropertyListNesting::withinDepth(bytes, maxNesting + 1))
-        return {QVariant(),
-                QStringLiteral("values are nested more than %1 levels deep").arg(maxNesting)};
+        return tooDeep();
     plist_t root = nullptr;
     plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
     PlistPtr owned(root);
     if (!root)
-        return {QVariant(), QStringLiteral("the file is not a property list")};
+        return reason("plistNotListReason");
     if (holdsZeroCharacter(root))
-        return {QVariant(), QStringLiteral("the file holds text with a zero character")};
-    ReadResult result;
-    if (!toVariant(root, 0, result.value, result.error))
-        result.value = QVariant();
-    return result;
+        return reason("plistZeroCharacterReason");
+    QVariant value;
+    std::optional<Failure> failure;
+    if (!toVariant(root, 0, value, failure))
+        return *failure;
+    return value;
 }
 
-ReadResult readFile(const QString& path) {
+Result<QVariant> readFile(const QString& path) {
+    const auto notRead = [&path](const Failure& why) {
+        return Failure{QStringLiteral("fileNotReadMsg"), {path, why.text()}};
+    };
     QFile file(FileNames::plainFilePath(path));
     if (FileNames::fileInfo(path).isDir())
-        return {QVariant(), QStringLiteral("Cannot read “%1”: it is a folder").arg(path)};
+        return notRead(reason("fileIsFolderReason"));
     if (!file.open(QIODevice::ReadOnly))
-        return {QVariant(), QStringLiteral("Cannot read “%1”: %2").arg(path, file.errorString())};
+        return notRead(systemFailure(file.errorString()));
     if (file.size() > maxFileSize)
-        return {QVariant(),
-                QStringLiteral("Cannot read “%1”: the file is too large to be a property list")
-                    .arg(path)};
-    ReadResult result = readData(file.readAll());
-    if (!result.ok())
-        result.error = QStringLiteral("Cannot read “%1”: %2").arg(path, result.error);
-    return result;
+        return notRead(reason("plistTooLargeReason"));
+    Result<QVariant> read = readData(file.readAll());
+    if (!read)
+        return notRead(read.failure());
+    return read;
 }
 
-QByteArray toXml(const QVariantMap& map, QString* error) {
-    QString problem;
-    PlistPtr root(fromMap(map, 0, problem, QString()));
-    if (!root) {
-        if (error)
-            *error = problem;
-        return QByteArray();
-    }
+Result<QByteArray> toXml(const QVariantMap& map) {
+    std::optional<Failure> failure;
+    PlistPtr root(fromMap(map, 0, failure, QString()));
+    if (!root)
+        return *failure;
     char* xml = nullptr;
     uint32_t length = 0;
     plist_to_xml(root.get(), &xml, &length);
     MallocString owned(xml);
-    if (!xml) {
-        if (error)
-            *error = QStringLiteral("the property list could not be formatted");
-        return QByteArray();
-    }
+    if (!xml)
+        return reason("plistNotFormattedReason");
     return QByteArray(xml, static_cast<qsizetype>(length));
 }
 
-QString writeXmlFile(const QString& path, const QVariantMap& map) {
-    QString problem;
-    const QByteArray xml = toXml(map, &problem);
-    if (xml.isEmpty())
-        return QStringLiteral("Cannot write “%1”: %2").arg(path, problem);
-    const QString reason = WholeFileWriter::write(path, xml);
-    if (!reason.isEmpty())
-        return QStringLiteral("Cannot write “%1”: %2").arg(path, reason);
-    return QString();
+Status writeXmlFile(const QString& path, const QVariantMap& map) {
+    const Result<QByteArray> xml = toXml(map);
+    const Status written = xml ? WholeFileWriter::write(path, *xml) : Status(xml.failure());
+    if (!written)
+        return Failure{QStringLiteral("fileNotWrittenMsg"), {path, written.failure().text()}};
+    return {};
 }
 
 bool ensureParentFolder(const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -10,24 +12,17 @@
 // QDateTime (UTC). Writing produces XML.
 namespace PropertyList {
 
-struct ReadResult {
-    QVariant value; // invalid when reading failed
-    QString error;  // empty on success
-    bool ok() const { return error.isEmpty(); }
-};
+// A failure of readFile names the file and the cause; one of readData gives the cause.
+Result<QVariant> readFile(const QString& path);
+Result<QVariant> readData(const QByteArray& bytes);
 
-ReadResult readFile(const QString& path);
-ReadResult readData(const QByteArray& bytes);
-
-// The map as an XML property list. On failure returns an empty array and, when
-// error is given, says which value could not be stored.
-QByteArray toXml(const QVariantMap& map, QString* error = nullptr);
+// The map as an XML property list, or which value could not be stored.
+Result<QByteArray> toXml(const QVariantMap& map);
 
 // Writes the map as an XML property list through a temporary file renamed over the
-// target, so a failed write leaves the previous file untouched. Returns an empty
-// string on success, else a message naming the file and the cause. The folder must
-// exist (see ensureParentFolder).
-QString writeXmlFile(const QString& path, const QVariantMap& map);
+// target, so a failed write leaves the previous file untouched. A failure names the
+// file and the cause. The folder must exist (see ensureParentFolder).
+Status writeXmlFile(const QString& path, const QVariantMap& map);
 
 // Creates the folder that holds path, with its parents, when it is missing. False
 // when it is still missing afterwards.

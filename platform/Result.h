@@ -20,6 +20,13 @@ struct Failure {
     friend bool operator==(const Failure&, const Failure&) = default;
 };
 
+// A failure the system's own words tell (for example "No space left on device"), for
+// a caller that names what failed.
+Failure systemFailure(const QString& words);
+
+// The cause, told as what befell the file ("out.png: ...").
+Failure fileFailure(const QString& path, const Failure& cause);
+
 // The one way an operation that can fail answers outside the metadata reader: its
 // value, or the failure that stands in its place.
 template <typename T> class [[nodiscard]] Result {

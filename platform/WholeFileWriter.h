@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,8 +10,7 @@
 // written. A full disk or any other write failure leaves the old file untouched.
 namespace WholeFileWriter {
 
-// An empty string on success, else the system's reason (for example "No space left
-// on device"); the caller names the file.
-QString write(const QString& path, const QByteArray& bytes);
+// A failure gives the system's reason (see systemFailure); the caller names the file.
+Status write(const QString& path, const QByteArray& bytes);
 
 } // namespace WholeFileWriter

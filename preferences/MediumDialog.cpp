@@ -1,6 +1,6 @@
 #include "preferences/MediumDialog.h"
 
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 #include "preferences/PanelColours.h"
 #include "ui_MediumDialog.h"
 
@@ -15,7 +15,8 @@ constexpr int rollItemIndex = 1;
 } // namespace
 
 MediumDialog::MediumDialog(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::MediumDialog>()), mediaName_(MediaTape18Key) {
+    : QDialog(parent), ui_(std::make_unique<Ui::MediumDialog>()),
+      mediaName_(LabelMedia::tape18Name) {
     ui_->setupUi(this);
     okButton()->setObjectName("okButton");
     // Without a close button the only way out is a choice.
@@ -38,7 +39,7 @@ std::unique_ptr<MediumDialog> MediumDialog::run(QWidget* parent,
 
 void MediumDialog::suggest(const QString& medium) {
     if (!userChose_)
-        ui_->mediumBox->setCurrentIndex(medium == MediaRoll60Key ? rollItemIndex : 0);
+        ui_->mediumBox->setCurrentIndex(medium == LabelMedia::roll60Name ? rollItemIndex : 0);
 }
 
 QComboBox* MediumDialog::mediumBox() const {
@@ -50,7 +51,8 @@ QPushButton* MediumDialog::okButton() const {
 }
 
 void MediumDialog::accept() {
-    mediaName_ = ui_->mediumBox->currentIndex() == rollItemIndex ? MediaRoll60Key : MediaTape18Key;
+    mediaName_ = ui_->mediumBox->currentIndex() == rollItemIndex ? LabelMedia::roll60Name
+                                                                 : LabelMedia::tape18Name;
     QDialog::accept();
 }
 

@@ -1,7 +1,8 @@
 #include "preferences/PreferencesDialog.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
+#include "photo/PhotoInfo.h"
 #include "photo/SettingsFile.h"
 #include "preferences/PanelColours.h"
 #include "preferences/PanelFit.h"
@@ -47,23 +48,24 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setObjectName("setPreferenceButton");
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setObjectName("cancelPreferenceButton");
+    using Item = PhotoInfo::Item;
     itemCheckBoxes_ = {
-        {ui_->makerCk, maker},
-        {ui_->modelCk, model},
-        {ui_->lensMakerCk, lensMaker},
-        {ui_->lensModelCk, lensModel},
-        {ui_->fLengthCk, focalLength},
-        {ui_->fLength35Ck, focalLengthIn35mmFormat},
-        {ui_->fNumberCk, fNumber},
-        {ui_->expTimeCk, exposureTime},
-        {ui_->sensitivityCk, sensitivity},
-        {ui_->biasCk, exposureBiasValue},
-        {ui_->expModeCk, exposureMode},
-        {ui_->expProgramCk, exposureProgram},
-        {ui_->meteringCk, meteringMode},
-        {ui_->wbCk, whiteBalance},
-        {ui_->dateTimeOrgCk, dateTimeOriginal},
-        {ui_->fileNameCk, fileName},
+        {ui_->makerCk, Item::Maker},
+        {ui_->modelCk, Item::Model},
+        {ui_->lensMakerCk, Item::LensMaker},
+        {ui_->lensModelCk, Item::LensModel},
+        {ui_->fLengthCk, Item::FocalLength},
+        {ui_->fLength35Ck, Item::FocalLengthIn35mmFormat},
+        {ui_->fNumberCk, Item::FNumber},
+        {ui_->expTimeCk, Item::ExposureTime},
+        {ui_->sensitivityCk, Item::Sensitivity},
+        {ui_->biasCk, Item::ExposureBiasValue},
+        {ui_->expModeCk, Item::ExposureMode},
+        {ui_->expProgramCk, Item::ExposureProgram},
+        {ui_->meteringCk, Item::MeteringMode},
+        {ui_->wbCk, Item::WhiteBalance},
+        {ui_->dateTimeOrgCk, Item::DateTimeOriginal},
+        {ui_->fileNameCk, Item::FileName},
     };
 
     connect(ui_->mediaTypeButton, &QComboBox::activated, this, &PreferencesDialog::selectMedia);
@@ -145,17 +147,17 @@ void PreferencesDialog::setFontFamilyAndStyle(const QString& familyName, quint64
 }
 
 void PreferencesDialog::setMediaType(const QString& name) {
-    const bool tape = name == MediaTape18Key;
-    mediaType_ = tape ? MediaTape18Key : MediaRoll60Key;
+    const bool tape = name == LabelMedia::tape18Name;
+    mediaType_ = tape ? LabelMedia::tape18Name : LabelMedia::roll60Name;
     ui_->mediaTypeButton->setCurrentIndex(tape ? tapeItemIndex : rollItemIndex);
 }
 
 void PreferencesDialog::setExifItemState(const QVariantMap& items) {
     if (items.isEmpty())
         return;
-    makerSkip_ = SettingsFile::isItemOn(items, skipMaker);
-    for (const auto& [checkBox, key] : itemCheckBoxes_)
-        checkBox->setChecked(SettingsFile::isItemOn(items, key));
+    makerSkip_ = SettingsFile::isItemOn(items, PhotoInfo::Item::SkipMaker);
+    for (const auto& [checkBox, item] : itemCheckBoxes_)
+        checkBox->setChecked(SettingsFile::isItemOn(items, item));
 }
 
 bool PreferencesDialog::openPreferencesPanel() {
@@ -182,17 +184,17 @@ QPushButton* PreferencesDialog::cancelPreferenceButton() const {
     return ui_->buttonBox->button(QDialogButtonBox::Cancel);
 }
 
-QCheckBox* PreferencesDialog::checkBoxForItem(const QString& key) const {
-    for (const auto& [checkBox, itemKey] : itemCheckBoxes_) {
-        if (itemKey == key)
+QCheckBox* PreferencesDialog::checkBoxForItem(PhotoInfo::Item item) const {
+    for (const auto& [checkBox, shownItem] : itemCheckBoxes_) {
+        if (shownItem == item)
             return checkBox;
     }
     return nullptr;
 }
 
 void PreferencesDialog::selectMedia() {
-    mediaType_ =
-        ui_->mediaTypeButton->currentIndex() == tapeItemIndex ? MediaTape18Key : MediaRoll60Key;
+    mediaType_ = ui_->mediaTypeButton->currentIndex() == tapeItemIndex ? LabelMedia::tape18Name
+                                                                       : LabelMedia::roll60Name;
 }
 
 void PreferencesDialog::selectFontFamily() {
@@ -246,8 +248,8 @@ QString PreferencesDialog::defaultLens() const {
 }
 
 void PreferencesDialog::accept() {
-    exifItemState_.insert(skipMaker, makerSkip_);
-    for (const auto& [checkBox, key] : itemCheckBoxes_)
-        exifItemState_.insert(key, checkBox->checkState() == Qt::Checked);
+    exifItemState_.insert(PhotoInfo::itemName(PhotoInfo::Item::SkipMaker), makerSkip_);
+    for (const auto& [checkBox, item] : itemCheckBoxes_)
+        exifItemState_.insert(PhotoInfo::itemName(item), checkBox->checkState() == Qt::Checked);
     QDialog::accept();
 }

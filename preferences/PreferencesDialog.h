@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photo/PhotoInfo.h"
 #include "platform/FontCatalogue.h"
 
 #include <QDialog>
@@ -78,7 +79,7 @@ public:
     QPushButton* setPreferenceButton() const;
     QPushButton* cancelPreferenceButton() const;
     // The check box of a display-settings key; null for a key without one.
-    QCheckBox* checkBoxForItem(const QString& key) const;
+    QCheckBox* checkBoxForItem(PhotoInfo::Item item) const;
 
 public slots:
     void selectMedia();
@@ -95,7 +96,7 @@ private:
 
     std::unique_ptr<Ui::PreferencesDialog> ui_;
     // Check boxes in the order the display settings are written.
-    std::vector<std::pair<QCheckBox*, QString>> itemCheckBoxes_;
+    std::vector<std::pair<QCheckBox*, PhotoInfo::Item>> itemCheckBoxes_;
 
     QStringList fontFamily_;
     QStringList fontFamilyLocal_;

@@ -42,8 +42,8 @@ struct RasterClose {
 
 namespace JobDocument {
 
-bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
-              const std::vector<Label>& labels, const QString& title, QString* error) {
+Status writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
+                const std::vector<Label>& labels, const QString& title) {
     QPdfWriter pdf(&file);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Kestavolin"));
@@ -53,10 +53,8 @@ bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
     for (const JobPages::Page& page : pages) {
         pdf.setPageLayout(PdfPageBoxes::wholePointLayout(page.page.size));
         if (sizes.empty()) {
-            if (!painter.begin(&pdf)) {
-                *error = file.errorString();
-                return false;
-            }
+            if (!painter.begin(&pdf))
+                return systemFailure(file.errorString());
             painter.setRenderHint(QPainter::Antialiasing);
         } else {
             pdf.newPage();
@@ -64,35 +62,27 @@ bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
         sizes.push_back(page.page.size);
         drawPage(painter, page, labels, pdfResolutionDpi);
     }
-    if (!painter.end() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    const Status finished = PdfInPlace::finish(file, sizes);
-    if (!finished)
-        *error = finished.failure().text();
-    return finished.ok();
+    if (!painter.end() || !file.flush())
+        return systemFailure(file.errorString());
+    return PdfInPlace::finish(file, sizes);
 }
 
-bool writeRaster(QFileDevice& file, const QString& format, const std::vector<JobPages::Page>& pages,
-                 const std::vector<Label>& labels, int dpi, QString* error) {
+Status writeRaster(QFileDevice& file, const QString& format,
+                   const std::vector<JobPages::Page>& pages, const std::vector<Label>& labels,
+                   int dpi) {
     const std::unique_ptr<cups_raster_t, RasterClose> raster(
         cupsRasterOpen(file.handle(), format == appleRasterFormat ? CUPS_RASTER_WRITE_APPLE
                                                                   : CUPS_RASTER_WRITE_PWG));
-    if (!raster) {
-        *error = QString::fromUtf8(cupsRasterErrorString());
-        return false;
-    }
+    if (!raster)
+        return systemFailure(QString::fromUtf8(cupsRasterErrorString()));
     for (const JobPages::Page& page : pages) {
         cups_page_header2_t header;
         pwg_media_t* media = pwgMediaForSize(hundredthsOfMillimetre(page.page.size.width()),
                                              hundredthsOfMillimetre(page.page.size.height()));
         if (!media ||
             !cupsRasterInitPWGHeader(&header, media, "sgray_8", dpi, dpi, "one-sided", nullptr) ||
-            !cupsRasterWriteHeader2(raster.get(), &header)) {
-            *error = QString::fromUtf8(cupsRasterErrorString());
-            return false;
-        }
+            !cupsRasterWriteHeader2(raster.get(), &header))
+            return systemFailure(QString::fromUtf8(cupsRasterErrorString()));
         QImage image(static_cast<int>(header.cupsWidth), static_cast<int>(header.cupsHeight),
                      QImage::Format_Grayscale8);
         image.fill(Qt::white);
@@ -102,13 +92,11 @@ bool writeRaster(QFileDevice& file, const QString& format, const std::vector<Job
         painter.end();
         for (int y = 0; y < image.height(); ++y) {
             if (cupsRasterWritePixels(raster.get(), const_cast<uchar*>(image.constScanLine(y)),
-                                      header.cupsBytesPerLine) < header.cupsBytesPerLine) {
-                *error = file.errorString();
-                return false;
-            }
+                                      header.cupsBytesPerLine) < header.cupsBytesPerLine)
+                return systemFailure(file.errorString());
         }
     }
-    return true;
+    return {};
 }
 
 } // namespace JobDocument

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/LabelDrawing.h"
+#include "platform/Result.h"
 #include "printing/JobPages.h"
 
 #include <QSizeF>
@@ -26,14 +27,15 @@ inline const QString pdfFormat = QStringLiteral("application/pdf");
 inline const QString pwgRasterFormat = QStringLiteral("image/pwg-raster");
 inline const QString appleRasterFormat = QStringLiteral("image/urf");
 
-// Writes each page of its own exact size; false with the reason when the file could not
+// Writes each page of its own exact size; fails with the reason when the file could not
 // be written.
-bool writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
-              const std::vector<Label>& labels, const QString& title, QString* error);
+Status writePdf(QFileDevice& file, const std::vector<JobPages::Page>& pages,
+                const std::vector<Label>& labels, const QString& title);
 
 // Writes each page, of its own size, as 8-bit grey raster lines at dpi dots per inch,
 // in the raster format given (PWG or Apple raster).
-bool writeRaster(QFileDevice& file, const QString& format, const std::vector<JobPages::Page>& pages,
-                 const std::vector<Label>& labels, int dpi, QString* error);
+Status writeRaster(QFileDevice& file, const QString& format,
+                   const std::vector<JobPages::Page>& pages, const std::vector<Label>& labels,
+                   int dpi);
 
 } // namespace JobDocument

@@ -16,6 +16,14 @@ LabelPrinting::LabelPrinting(AlertPresenter& alerts, QObject* parent)
     connect(service_, &PrintService::jobEnded, this, &LabelPrinting::jobEnded);
 }
 
+LabelPrinting::~LabelPrinting() = default;
+
+QPrinter& LabelPrinting::chosenPrinter() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 void LabelPrinting::print(Request request, Dialog printDialog) {
     if (busy())
         return;
@@ -53,7 +61,7 @@ void LabelPrinting::probed(int request, PrintService::Availability availability,
         return;
     }
     step_ = Step::LookingUpForDialog;
-    request_ = service_->lookUp(PrintSetup::sharedPrinter().printerName());
+    request_ = service_->lookUp(chosenPrinter().printerName());
 }
 
 void LabelPrinting::suggestMedium(const std::vector<Medium>& media) {
@@ -83,7 +91,7 @@ void LabelPrinting::lookedUp(int request, const QueueLookup& lookup) {
 
 void LabelPrinting::runDialog(const PrintQueue* queue) {
     step_ = Step::Dialog;
-    QPrinter& printer = PrintSetup::sharedPrinter();
+    QPrinter& printer = chosenPrinter();
     if (!print_) {
         if (chosenPaper_)
             printer.setPageLayout(*chosenPaper_);

@@ -31,7 +31,7 @@ class LabelPrinting : public QObject {
     Q_OBJECT
 
 public:
-    // A dialog run on the shared printer; true when the user confirmed.
+    // A dialog run on the printer set-up; true when the user confirmed.
     using Dialog = std::function<bool(QPrinter&)>;
 
     struct Request {
@@ -52,6 +52,7 @@ public:
 
     // Alerts go through the presenter given.
     explicit LabelPrinting(AlertPresenter& alerts, QObject* parent = nullptr);
+    ~LabelPrinting() override;
 
     // A label medium as the user knows it, with the size of a label of it.
     struct Medium {
@@ -90,6 +91,7 @@ private:
     void jobEnded(const QString& queue, int jobId, const QString& documentName,
                   const PrintJob::Progress& progress);
 
+    QPrinter& chosenPrinter();
     void start(Dialog dialog);
     void runDialog(const PrintQueue* queue);
     void send(const QueueLookup& lookup);
@@ -101,6 +103,11 @@ private:
 
     AlertPresenter& alerts_;
     PrintService* service_;
+    // The queue, copies and the printer's own options chosen in the print and page
+    // set-up dialogs: each print and page set-up opens on the choices of the last.
+    // Made once the print service has answered, since making it asks the service for
+    // the default queue.
+    std::unique_ptr<QPrinter> printer_;
     Step step_ = Step::Idle;
     int request_ = 0;
     // What is under way: a print (request set) or a page set-up.

@@ -207,12 +207,6 @@ QString loadedMediaText(const PrintQueue& queue) {
 
 namespace PrintSetup {
 
-QPrinter& sharedPrinter() {
-    static const std::unique_ptr<QPrinter> printer =
-        std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer;
-}
-
 JobSettings jobSettings(QPrinter& printer, const QString& documentName) {
     JobSettings settings;
     settings.queue = printer.printerName();
@@ -292,6 +286,15 @@ Plan plan(const JobSettings& settings, const PrintQueue& queue, const std::vecto
     return result;
 }
 
+// The job's document could not be written: the failure tells why, else the file's own
+// last error.
+void notWritten(Submission& submission, const ::Failure& failure, const QString& fileError) {
+    submission.failure = Failure::NotWritten;
+    submission.detail = failure.text();
+    if (submission.detail.isEmpty())
+        submission.detail = fileError;
+}
+
 Document writeDocument(const Plan& plan, const PlannedJob& job, const std::vector<Label>& labels,
                        const QString& title) {
     Document document;
@@ -304,13 +307,12 @@ Document writeDocument(const Plan& plan, const PlannedJob& job, const std::vecto
     QTemporaryFile& file = *document.file;
     const int dpi =
         queue.rasterResolutions.empty() ? defaultRasterDpi : queue.rasterResolutions.front();
-    if (!file.open() ||
-        !(pdf ? JobDocument::writePdf(file, job.pages, labels, title, &submission.detail)
-              : JobDocument::writeRaster(file, plan.documentFormat, job.pages, labels, dpi,
-                                         &submission.detail))) {
-        submission.failure = Failure::NotWritten;
-        if (submission.detail.isEmpty())
-            submission.detail = file.errorString();
+    const Status written =
+        !file.open() ? Status(systemFailure(file.errorString()))
+        : pdf        ? JobDocument::writePdf(file, job.pages, labels, title)
+                     : JobDocument::writeRaster(file, plan.documentFormat, job.pages, labels, dpi);
+    if (!written) {
+        notWritten(submission, written.failure(), file.errorString());
         return document;
     }
     file.close();
@@ -342,14 +344,14 @@ Submission printToFile(const JobSettings& settings, const std::vector<Label>& la
     if (submission.failure != Failure::None)
         return submission;
     DraftFile file(settings.outputFile);
-    if (!file.open() ||
-        !JobDocument::writePdf(file.device(), planned.jobs.front().pages, labels,
-                               settings.documentName, &submission.detail) ||
-        !(submission.detail = file.publish()).isEmpty()) {
-        submission.failure = Failure::NotWritten;
-        if (submission.detail.isEmpty())
-            submission.detail = file.errorString();
-    }
+    Status written = file.open();
+    if (written)
+        written = JobDocument::writePdf(file.device(), planned.jobs.front().pages, labels,
+                                        settings.documentName);
+    if (written)
+        written = file.publish();
+    if (!written)
+        notWritten(submission, written.failure(), QString());
     return submission;
 }
 

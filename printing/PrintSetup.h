@@ -17,22 +17,17 @@
 class QPrinter;
 class QTemporaryFile;
 
-// The printer set-up the whole application shares and the one way labels reach a
-// print queue. Labels go as one job, a document of one page per label whose page is
-// what the queue's printer needs: on label printers a portrait page as wide as the tape
-// or roll and as long as that label, with the label turned to read along it, elsewhere
-// a page of exactly the label's size. The printer's own cut and chain options fall
-// between the labels.
+// The one way labels reach a print queue. Labels go as one job, a document of one
+// page per label whose page is what the queue's printer needs: on label printers a
+// portrait page as wide as the tape or roll and as long as that label, with the label
+// turned to read along it, elsewhere a page of exactly the label's size. The printer's
+// own cut and chain options fall between the labels.
 //
 // A job goes in steps, so that the window can make the print service's requests off
 // its event loop: the queue is looked up (lookUpQueue), the pages are planned on what
 // it describes (plan), the document is written (writeDocument) and sent
 // (PrintJob::submit); printLabels runs them all in turn.
 namespace PrintSetup {
-
-// The shared printer set-up (queue, copies and the printer's own options chosen in
-// the print and page set-up dialogs); created on first use and kept for the run.
-QPrinter& sharedPrinter();
 
 using Label = JobDocument::Label;
 

@@ -1125,5 +1125,233 @@ It is tried again at the next change.</translation>
         <source>Sideways</source>
         <translation>Sideways</translation>
     </message>
+    <message id="systemReason">
+        <source>systemReason</source>
+        <translation>%1</translation>
+    </message>
+    <message id="fileNotReadMsg">
+        <source>fileNotReadMsg</source>
+        <translation>Cannot read “%1”: %2</translation>
+    </message>
+    <message id="fileNotWrittenMsg">
+        <source>fileNotWrittenMsg</source>
+        <translation>Cannot write “%1”: %2</translation>
+    </message>
+    <message id="fileIsFolderReason">
+        <source>fileIsFolderReason</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message id="plistEmptyReason">
+        <source>plistEmptyReason</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message id="plistTooLargeReason">
+        <source>plistTooLargeReason</source>
+        <translation>the file is too large to be a property list</translation>
+    </message>
+    <message id="plistTooDeepReason">
+        <source>plistTooDeepReason</source>
+        <translation>values are nested more than %1 levels deep</translation>
+    </message>
+    <message id="plistNotListReason">
+        <source>plistNotListReason</source>
+        <translation>the file is not a property list</translation>
+    </message>
+    <message id="plistZeroCharacterReason">
+        <source>plistZeroCharacterReason</source>
+        <translation>the file holds text with a zero character</translation>
+    </message>
+    <message id="plistUnknownKindReason">
+        <source>plistUnknownKindReason</source>
+        <translation>it holds a value of a kind this program does not read</translation>
+    </message>
+    <message id="plistDateOutOfRangeReason">
+        <source>plistDateOutOfRangeReason</source>
+        <translation>the date at “%1” is out of range</translation>
+    </message>
+    <message id="plistNoFormReason">
+        <source>plistNoFormReason</source>
+        <translation>the value at “%1” (%2) has no property-list form</translation>
+    </message>
+    <message id="plistNotFormattedReason">
+        <source>plistNotFormattedReason</source>
+        <translation>the property list could not be formatted</translation>
+    </message>
+    <message id="folderNotMadeMsg">
+        <source>folderNotMadeMsg</source>
+        <translation>cannot create the folder of %1</translation>
+    </message>
+    <message id="settingsNotSavedWarning">
+        <source>settingsNotSavedWarning</source>
+        <translation>the settings were not saved: %1</translation>
+    </message>
+    <message id="fileFailureMsg">
+        <source>fileFailureMsg</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="dpiOutOfRangeReason">
+        <source>dpiOutOfRangeReason</source>
+        <translation>a resolution of %1 dpi is outside %2 to %3</translation>
+    </message>
+    <message id="imageTooLargeReason">
+        <source>imageTooLargeReason</source>
+        <translation>a %1 by %2 point label at %3 dpi needs more than %4 pixels</translation>
+    </message>
+    <message id="imageNoMemoryReason">
+        <source>imageNoMemoryReason</source>
+        <translation>no memory for a %1 by %2 pixel image</translation>
+    </message>
+    <message id="pngNotEncodedReason">
+        <source>pngNotEncodedReason</source>
+        <translation>the image could not be encoded as PNG</translation>
+    </message>
+    <message id="cliNotSettingsFileMsg">
+        <source>cliNotSettingsFileMsg</source>
+        <translation>%1: not a settings file (its root is not a dictionary)</translation>
+    </message>
+    <message id="cliSettingsNotTakenWarning">
+        <source>cliSettingsNotTakenWarning</source>
+        <translation>warning: settings not taken: %1</translation>
+    </message>
+    <message id="cliUnknownItemMsg">
+        <source>cliUnknownItemMsg</source>
+        <translation>unknown item '%1' (known items: %2)</translation>
+    </message>
+    <message id="cliUnknownMediumMsg">
+        <source>cliUnknownMediumMsg</source>
+        <translation>unknown medium '%1' (use "%2" or "%3")</translation>
+    </message>
+    <message id="cliNoFontMsg">
+        <source>cliNoFontMsg</source>
+        <translation>no installed font can stand for '%1'</translation>
+    </message>
+    <message id="cliSheetRowName">
+        <source>cliSheetRowName</source>
+        <translation>row %1 (%2)</translation>
+    </message>
+    <message id="cliSheetRowFailure">
+        <source>cliSheetRowFailure</source>
+        <translation>row %1: %2</translation>
+    </message>
+    <message id="cliNoPhotographMsg">
+        <source>cliNoPhotographMsg</source>
+        <translation>no photograph given</translation>
+    </message>
+    <message id="cliFilesAndSheetMsg">
+        <source>cliFilesAndSheetMsg</source>
+        <translation>give photographs either as files or in a caption sheet, not both</translation>
+    </message>
+    <message id="cliEmptySheetMsg">
+        <source>cliEmptySheetMsg</source>
+        <translation>the caption sheet lists no photograph</translation>
+    </message>
+    <message id="cliNotReadMsg">
+        <source>cliNotReadMsg</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message id="cliChangedWhileReadMsg">
+        <source>cliChangedWhileReadMsg</source>
+        <translation>%1: the file changed while it was read</translation>
+    </message>
+    <message id="cliTooShortMsg">
+        <source>cliTooShortMsg</source>
+        <translation>%1: too short to be a photograph</translation>
+    </message>
+    <message id="cliMetadataNotReadMsg">
+        <source>cliMetadataNotReadMsg</source>
+        <translation>%1: its metadata could not be read</translation>
+    </message>
+    <message id="cliWithoutPictureWarning">
+        <source>cliWithoutPictureWarning</source>
+        <translation>%1: the label is made without its picture: %2</translation>
+    </message>
+    <message id="cliNoOutputMsg">
+        <source>cliNoOutputMsg</source>
+        <translation>no output file given (-o OUT)</translation>
+    </message>
+    <message id="cliOutputNameEncodingMsg">
+        <source>cliOutputNameEncodingMsg</source>
+        <translation>'%1': the output name is not valid in the file system's encoding</translation>
+    </message>
+    <message id="cliOutputFormatMsg">
+        <source>cliOutputFormatMsg</source>
+        <translation>'%1': the output must end in .pdf, .png or .svg</translation>
+    </message>
+    <message id="cliDpiRangeMsg">
+        <source>cliDpiRangeMsg</source>
+        <translation>--dpi takes a whole number from %1 to %2</translation>
+    </message>
+    <message id="cliJobsRangeMsg">
+        <source>cliJobsRangeMsg</source>
+        <translation>--jobs takes a whole number from 1 to %1</translation>
+    </message>
+    <message id="cliNoGlyphWarning">
+        <source>cliNoGlyphWarning</source>
+        <translation>%1: no installed font draws "%2" (%3) of %4; they are left blank</translation>
+    </message>
+    <message id="cliPrinterOptionMsg">
+        <source>cliPrinterOptionMsg</source>
+        <translation>printer option '%1' is not NAME=VALUE</translation>
+    </message>
+    <message id="cliOnePhotographMsg">
+        <source>cliOnePhotographMsg</source>
+        <translation>give one photograph, or several in a caption sheet</translation>
+    </message>
+    <message id="cliNoQueueMsg">
+        <source>cliNoQueueMsg</source>
+        <translation>no print queue given (--printer NAME|URI)</translation>
+    </message>
+    <message id="cliCopiesMsg">
+        <source>cliCopiesMsg</source>
+        <translation>--copies takes a whole number of at least 1</translation>
+    </message>
+    <message id="cliWaitTimeoutMsg">
+        <source>cliWaitTimeoutMsg</source>
+        <translation>--wait-timeout takes a whole number of seconds of at least 1</translation>
+    </message>
+    <message id="cliJobCompleted">
+        <source>cliJobCompleted</source>
+        <translation>job %1 completed</translation>
+    </message>
+    <message id="cliPrintedAtPercent">
+        <source>cliPrintedAtPercent</source>
+        <translation>printed at %1%</translation>
+    </message>
+    <message id="pictureTooLargeReason">
+        <source>pictureTooLargeReason</source>
+        <translation>decoding its %1 × %2 pixel picture would need %3 MiB, more than the %4 MiB a picture may take</translation>
+    </message>
+    <message id="instanceNotAnsweringWarning">
+        <source>instanceNotAnsweringWarning</source>
+        <translation>the running instance did not take the request: %1</translation>
+    </message>
+    <message id="instanceNotReachableWarning">
+        <source>instanceNotReachableWarning</source>
+        <translation>later launches cannot reach this one: %1</translation>
+    </message>
+    <message id="infoNotReadTitle">
+        <source>infoNotReadTitle</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message id="infoNotReadMsg">
+        <source>infoNotReadMsg</source>
+        <translation>It does not exist, is not a regular file or cannot be read.</translation>
+    </message>
+    <message id="infoNotPhotoTitle">
+        <source>infoNotPhotoTitle</source>
+        <translation>Not a photograph</translation>
+    </message>
+    <message id="infoTooShortMsg">
+        <source>infoTooShortMsg</source>
+        <translation>The file is shorter than %1 bytes.</translation>
+    </message>
+    <message id="infoChangedTitle">
+        <source>infoChangedTitle</source>
+        <translation>The file changed while it was read</translation>
+    </message>
+    <message id="infoChangedMsg">
+        <source>infoChangedMsg</source>
+        <translation>It became shorter; read it again once it is complete.</translation>
+    </message>
 </context>
 </TS>

@@ -1125,5 +1125,233 @@
         <source>Sideways</source>
         <translation>横向き</translation>
     </message>
+    <message id="systemReason">
+        <source>systemReason</source>
+        <translation>%1</translation>
+    </message>
+    <message id="fileNotReadMsg">
+        <source>fileNotReadMsg</source>
+        <translation>“%1” を読めません: %2</translation>
+    </message>
+    <message id="fileNotWrittenMsg">
+        <source>fileNotWrittenMsg</source>
+        <translation>“%1” に書き込めません: %2</translation>
+    </message>
+    <message id="fileIsFolderReason">
+        <source>fileIsFolderReason</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message id="plistEmptyReason">
+        <source>plistEmptyReason</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message id="plistTooLargeReason">
+        <source>plistTooLargeReason</source>
+        <translation>プロパティリストにしては大きすぎます</translation>
+    </message>
+    <message id="plistTooDeepReason">
+        <source>plistTooDeepReason</source>
+        <translation>値の入れ子が %1 段より深くなっています</translation>
+    </message>
+    <message id="plistNotListReason">
+        <source>plistNotListReason</source>
+        <translation>プロパティリストではありません</translation>
+    </message>
+    <message id="plistZeroCharacterReason">
+        <source>plistZeroCharacterReason</source>
+        <translation>ゼロ文字を含むテキストがあります</translation>
+    </message>
+    <message id="plistUnknownKindReason">
+        <source>plistUnknownKindReason</source>
+        <translation>このプログラムが読まない種類の値があります</translation>
+    </message>
+    <message id="plistDateOutOfRangeReason">
+        <source>plistDateOutOfRangeReason</source>
+        <translation>“%1” の日付が範囲外です</translation>
+    </message>
+    <message id="plistNoFormReason">
+        <source>plistNoFormReason</source>
+        <translation>“%1” の値（%2）はプロパティリストに書けません</translation>
+    </message>
+    <message id="plistNotFormattedReason">
+        <source>plistNotFormattedReason</source>
+        <translation>プロパティリストを書き出せませんでした</translation>
+    </message>
+    <message id="folderNotMadeMsg">
+        <source>folderNotMadeMsg</source>
+        <translation>%1 のフォルダーを作れません</translation>
+    </message>
+    <message id="settingsNotSavedWarning">
+        <source>settingsNotSavedWarning</source>
+        <translation>設定を保存できませんでした: %1</translation>
+    </message>
+    <message id="fileFailureMsg">
+        <source>fileFailureMsg</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="dpiOutOfRangeReason">
+        <source>dpiOutOfRangeReason</source>
+        <translation>解像度 %1 dpi は %2〜%3 の範囲外です</translation>
+    </message>
+    <message id="imageTooLargeReason">
+        <source>imageTooLargeReason</source>
+        <translation>%1 × %2 ポイントのラベルを %3 dpi で描くには %4 ピクセルより多く必要です</translation>
+    </message>
+    <message id="imageNoMemoryReason">
+        <source>imageNoMemoryReason</source>
+        <translation>%1 × %2 ピクセルの画像を作るメモリーがありません</translation>
+    </message>
+    <message id="pngNotEncodedReason">
+        <source>pngNotEncodedReason</source>
+        <translation>画像を PNG に変換できませんでした</translation>
+    </message>
+    <message id="cliNotSettingsFileMsg">
+        <source>cliNotSettingsFileMsg</source>
+        <translation>%1: 設定ファイルではありません（最上位が辞書ではありません）</translation>
+    </message>
+    <message id="cliSettingsNotTakenWarning">
+        <source>cliSettingsNotTakenWarning</source>
+        <translation>警告: 設定を使いませんでした: %1</translation>
+    </message>
+    <message id="cliUnknownItemMsg">
+        <source>cliUnknownItemMsg</source>
+        <translation>不明な項目 '%1'（使える項目: %2）</translation>
+    </message>
+    <message id="cliUnknownMediumMsg">
+        <source>cliUnknownMediumMsg</source>
+        <translation>不明なラベルの種類 '%1'（"%2" か "%3" を指定してください）</translation>
+    </message>
+    <message id="cliNoFontMsg">
+        <source>cliNoFontMsg</source>
+        <translation>'%1' の代わりになるフォントがインストールされていません</translation>
+    </message>
+    <message id="cliSheetRowName">
+        <source>cliSheetRowName</source>
+        <translation>%1 行目（%2）</translation>
+    </message>
+    <message id="cliSheetRowFailure">
+        <source>cliSheetRowFailure</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message id="cliNoPhotographMsg">
+        <source>cliNoPhotographMsg</source>
+        <translation>写真が指定されていません</translation>
+    </message>
+    <message id="cliFilesAndSheetMsg">
+        <source>cliFilesAndSheetMsg</source>
+        <translation>写真はファイルかキャプションシートのどちらか一方で指定してください</translation>
+    </message>
+    <message id="cliEmptySheetMsg">
+        <source>cliEmptySheetMsg</source>
+        <translation>キャプションシートに写真がありません</translation>
+    </message>
+    <message id="cliNotReadMsg">
+        <source>cliNotReadMsg</source>
+        <translation>%1: 読めません</translation>
+    </message>
+    <message id="cliChangedWhileReadMsg">
+        <source>cliChangedWhileReadMsg</source>
+        <translation>%1: 読んでいる間にファイルが変わりました</translation>
+    </message>
+    <message id="cliTooShortMsg">
+        <source>cliTooShortMsg</source>
+        <translation>%1: 写真にしては短すぎます</translation>
+    </message>
+    <message id="cliMetadataNotReadMsg">
+        <source>cliMetadataNotReadMsg</source>
+        <translation>%1: メタデータを読めませんでした</translation>
+    </message>
+    <message id="cliWithoutPictureWarning">
+        <source>cliWithoutPictureWarning</source>
+        <translation>%1: 画像なしでラベルを作ります: %2</translation>
+    </message>
+    <message id="cliNoOutputMsg">
+        <source>cliNoOutputMsg</source>
+        <translation>出力ファイルが指定されていません（-o OUT）</translation>
+    </message>
+    <message id="cliOutputNameEncodingMsg">
+        <source>cliOutputNameEncodingMsg</source>
+        <translation>'%1': 出力ファイル名をファイルシステムの文字コードで表せません</translation>
+    </message>
+    <message id="cliOutputFormatMsg">
+        <source>cliOutputFormatMsg</source>
+        <translation>'%1': 出力ファイル名は .pdf、.png、.svg のいずれかで終わる必要があります</translation>
+    </message>
+    <message id="cliDpiRangeMsg">
+        <source>cliDpiRangeMsg</source>
+        <translation>--dpi には %1 から %2 までの整数を指定してください</translation>
+    </message>
+    <message id="cliJobsRangeMsg">
+        <source>cliJobsRangeMsg</source>
+        <translation>--jobs には 1 から %1 までの整数を指定してください</translation>
+    </message>
+    <message id="cliNoGlyphWarning">
+        <source>cliNoGlyphWarning</source>
+        <translation>%1: %4 の "%2"（%3）を描けるフォントがインストールされていません。空白のままになります</translation>
+    </message>
+    <message id="cliPrinterOptionMsg">
+        <source>cliPrinterOptionMsg</source>
+        <translation>プリンターオプション '%1' が NAME=VALUE の形ではありません</translation>
+    </message>
+    <message id="cliOnePhotographMsg">
+        <source>cliOnePhotographMsg</source>
+        <translation>写真は 1 枚だけ指定するか、複数ならキャプションシートで指定してください</translation>
+    </message>
+    <message id="cliNoQueueMsg">
+        <source>cliNoQueueMsg</source>
+        <translation>プリンターのキューが指定されていません（--printer NAME|URI）</translation>
+    </message>
+    <message id="cliCopiesMsg">
+        <source>cliCopiesMsg</source>
+        <translation>--copies には 1 以上の整数を指定してください</translation>
+    </message>
+    <message id="cliWaitTimeoutMsg">
+        <source>cliWaitTimeoutMsg</source>
+        <translation>--wait-timeout には 1 以上の整数（秒）を指定してください</translation>
+    </message>
+    <message id="cliJobCompleted">
+        <source>cliJobCompleted</source>
+        <translation>ジョブ %1 が完了しました</translation>
+    </message>
+    <message id="cliPrintedAtPercent">
+        <source>cliPrintedAtPercent</source>
+        <translation>%1% で印刷しました</translation>
+    </message>
+    <message id="pictureTooLargeReason">
+        <source>pictureTooLargeReason</source>
+        <translation>%1 × %2 ピクセルの画像を読み込むには %3 MiB 必要で、画像 1 枚に使える %4 MiB を超えます</translation>
+    </message>
+    <message id="instanceNotAnsweringWarning">
+        <source>instanceNotAnsweringWarning</source>
+        <translation>起動中の Kestavolin が依頼を受け取りませんでした: %1</translation>
+    </message>
+    <message id="instanceNotReachableWarning">
+        <source>instanceNotReachableWarning</source>
+        <translation>後から起動した Kestavolin からこの Kestavolin に届きません: %1</translation>
+    </message>
+    <message id="infoNotReadTitle">
+        <source>infoNotReadTitle</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message id="infoNotReadMsg">
+        <source>infoNotReadMsg</source>
+        <translation>存在しないか、通常のファイルでないか、読み込めません。</translation>
+    </message>
+    <message id="infoNotPhotoTitle">
+        <source>infoNotPhotoTitle</source>
+        <translation>写真ではありません</translation>
+    </message>
+    <message id="infoTooShortMsg">
+        <source>infoTooShortMsg</source>
+        <translation>ファイルが %1 バイトより短いです。</translation>
+    </message>
+    <message id="infoChangedTitle">
+        <source>infoChangedTitle</source>
+        <translation>読んでいる間にファイルが変わりました</translation>
+    </message>
+    <message id="infoChangedMsg">
+        <source>infoChangedMsg</source>
+        <translation>ファイルが短くなりました。書き終わってから読み直してください。</translation>
+    </message>
 </context>
 </TS>

@@ -4,7 +4,6 @@
 #include "app/PhotoList.h"
 #include "app/PhotoListPanel.h"
 #include "label/LabelLayout.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 #include "preferences/PreferencesDialog.h"
 #include "printing/LabelPrinting.h"
@@ -91,7 +90,6 @@ AppFixture::AppFixture(const QString& home) : home_(home.isEmpty() ? freshHome_.
     // test's own (the end-to-end scripts export theirs), none answers.
     if (qEnvironmentVariableIsEmpty("KESTAVOLIN_TEST_QUEUE"))
         printService_ = std::make_unique<ScopedPrintService>(absentPrintService());
-    useEmptyStringTable();
     dialogs.pdfPath = QDir(home_).filePath(QStringLiteral("label.pdf"));
 }
 
@@ -108,11 +106,13 @@ AppPaths AppFixture::paths() const {
 
 void AppFixture::writeSettings(const QVariantMap& settings) const {
     PropertyList::ensureParentFolder(paths().settingsFile);
-    PropertyList::writeXmlFile(paths().settingsFile, settings);
+    if (const Status written = PropertyList::writeXmlFile(paths().settingsFile, settings); !written)
+        qFatal("%s", qUtf8Printable(written.failure().text()));
 }
 
 QVariantMap AppFixture::readSettings() const {
-    return PropertyList::readFile(paths().settingsFile).value.toMap();
+    const Result<QVariant> read = PropertyList::readFile(paths().settingsFile);
+    return read ? read->toMap() : QVariantMap();
 }
 
 void AppFixture::writeSettingsWithMedium(const QString& medium) const {

@@ -112,8 +112,8 @@ TEST_F(Lenses, ConfirmedPreferencesApplyAtOnceAndAreSaved) {
     fixture.dialogs.preferencesChoice = [](PreferencesDialog& panel) {
         panel.mediaTypeButton()->setCurrentIndex(1);
         panel.selectMedia();
-        panel.checkBoxForItem(QStringLiteral("Maker"))->setChecked(false);
-        panel.checkBoxForItem(QStringLiteral("Model"))->setChecked(false);
+        panel.checkBoxForItem(PhotoInfo::Item::Maker)->setChecked(false);
+        panel.checkBoxForItem(PhotoInfo::Item::Model)->setChecked(false);
     };
     fixture.dialogs.confirmPreferences = false;
     fixture.trigger("actionPreferences");

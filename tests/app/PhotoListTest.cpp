@@ -4,7 +4,6 @@
 #include "app/PhotoListPanel.h"
 #include "photo/PhotoRecord.h"
 #include "platform/FileData.h"
-#include "platform/LocalizedText.h"
 
 #include <exiv2/exiv2.hpp>
 
@@ -108,7 +107,6 @@ TEST(ListEdits, UndoAndRedoFindTheirEntriesWhereverTheyMoved) {
 class Intake : public testing::Test {
 protected:
     void SetUp() override {
-        useEmptyStringTable();
         ASSERT_TRUE(folder.isValid());
         list.setLabelDefaults(tape18());
         QObject::connect(&list, &PhotoList::entriesToRead, &intake, &PhotoIntake::read);

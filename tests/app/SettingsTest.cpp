@@ -1,10 +1,9 @@
 #include "app/Settings.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "photo/SettingsFile.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 #include "platform/PropertyList.h"
 
 #include <QDir>
@@ -16,17 +15,14 @@ namespace {
 
 class SettingsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        useEmptyStringTable();
-        ASSERT_TRUE(home.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     QString documents() const { return home.filePath("config"); }
     QString plistPath() const { return documents() + "/kestavolin.plist"; }
 
     void writeFile(const QVariantMap& contents) const {
         ASSERT_TRUE(PropertyList::ensureParentFolder(plistPath()));
-        ASSERT_EQ(PropertyList::writeXmlFile(plistPath(), contents), QString());
+        ASSERT_TRUE(PropertyList::writeXmlFile(plistPath(), contents).ok());
     }
 
     void writeBytes(const QByteArray& bytes) const {
@@ -37,9 +33,9 @@ protected:
     }
 
     QVariantMap fileContents() const {
-        const PropertyList::ReadResult read = PropertyList::readFile(plistPath());
-        EXPECT_TRUE(read.ok()) << read.error.toStdString();
-        return read.value.toMap();
+        const Result<QVariant> read = PropertyList::readFile(plistPath());
+        EXPECT_TRUE(read.ok()) << read.failure().key.toStdString();
+        return read.ok() ? read->toMap() : QVariantMap();
     }
 
     // A file as the application writes it after the user chose the tape.
@@ -83,17 +79,20 @@ TEST_F(SettingsTest, FirstStartCreatesItsFolderAndWritesEveryDefault) {
 TEST_F(SettingsTest, HandEditedEntriesAreMendedAndWritten) {
     QVariantMap contents = validFile();
     contents["photographer"] = 42;
-    contents["exifItem"] = QVariantMap{{maker, "yes"},
-                                       {model, 1},
-                                       {fileName, true},
-                                       {fNumber, QVariantList{}},
+    contents["exifItem"] = QVariantMap{{"Maker", "yes"},
+                                       {"Model", 1},
+                                       {"fileName", true},
+                                       {"FNumber", QVariantList{}},
                                        {"SignType", true}};
     contents["lensList"] = QVariantList{"Macro", 50, QVariantMap{{"a", 1}}, "Macro", true, ""};
     writeFile(contents);
     const Settings settings = loaded();
     EXPECT_EQ(settings.photographer(), "Photographer");
-    const QVariantMap items{
-        {maker, false}, {model, false}, {fileName, true}, {fNumber, false}, {"SignType", true}};
+    const QVariantMap items{{"Maker", false},
+                            {"Model", false},
+                            {"fileName", true},
+                            {"FNumber", false},
+                            {"SignType", true}};
     EXPECT_EQ(settings.exifItemsStatus(), items);
     EXPECT_EQ(settings.lensList(), (QStringList{"Macro", "Macro", ""}));
     EXPECT_TRUE(settings.hasMedium());
@@ -138,7 +137,7 @@ TEST_F(SettingsTest, OnlyTheTwoExactMediumNamesAreTaken) {
     for (const auto& [stored, taken] : {std::pair{QVariant("tape 18"), QString()},
                                         {QVariant(18), QString()},
                                         {QVariant(), QString()},
-                                        {QVariant("Roll 60"), MediaRoll60Key}}) {
+                                        {QVariant("Roll 60"), LabelMedia::roll60Name}}) {
         contents["mediaTypeName"] = stored;
         if (!stored.isValid())
             contents.remove("mediaTypeName");
@@ -173,27 +172,29 @@ TEST_F(SettingsTest, FailedSaveKeepsSettingsAndWarnsOnce) {
 
     const auto warnings = [] {
         return QString::fromStdString(testing::internal::GetCapturedStderr())
-            .count("the settings were not saved");
+            .count("settingsNotSavedWarning");
     };
     testing::internal::CaptureStderr();
     Settings settings(plistPath());
     settings.load();
     EXPECT_EQ(settings.photographer(), "Photographer");
     settings.setPhotographer("Ansel");
-    EXPECT_FALSE(settings.save());
+    const Status failed = settings.save();
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure(), (Failure{"folderNotMadeMsg", {plistPath()}}));
     EXPECT_EQ(settings.photographer(), "Ansel");
     EXPECT_EQ(warnings(), 1);
 
     // Once saving works again the settings are written, and a later failure is
     // reported anew.
     ASSERT_TRUE(QFile::remove(documents()));
-    EXPECT_TRUE(settings.save());
+    EXPECT_TRUE(settings.save().ok());
     EXPECT_EQ(fileContents().value("photographer"), "Ansel");
     ASSERT_TRUE(QFile::remove(plistPath()));
     ASSERT_TRUE(QDir(documents()).removeRecursively());
     ASSERT_TRUE(block());
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(settings.save());
+    EXPECT_FALSE(settings.save().ok());
     EXPECT_EQ(warnings(), 1);
 }
 

@@ -3,9 +3,8 @@
 #include "cli/LabelOptionsReader.h"
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
-#include "platform/LocalizedText.h"
+#include "photo/LabelMedia.h"
 #include "platform/PropertyList.h"
 
 #include <QCommandLineParser>
@@ -15,7 +14,7 @@
 
 namespace {
 
-std::variant<LabelOptions, QString> optionsFrom(const QStringList& arguments) {
+Result<LabelOptions> optionsFrom(const QStringList& arguments) {
     QCommandLineParser parser;
     LabelOptionsReader::addOptions(parser);
     EXPECT_TRUE(parser.parse(QStringList{QStringLiteral("render")} + arguments))
@@ -25,14 +24,11 @@ std::variant<LabelOptions, QString> optionsFrom(const QStringList& arguments) {
 
 class LabelOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        useEmptyStringTable();
-        ASSERT_TRUE(folder.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     QString settingsFile(const QVariantMap& settings) {
         const QString path = folder.filePath(QStringLiteral("kestavolin.plist"));
-        EXPECT_EQ(PropertyList::writeXmlFile(path, settings), QString());
+        EXPECT_TRUE(PropertyList::writeXmlFile(path, settings).ok());
         return path;
     }
 
@@ -42,54 +38,63 @@ protected:
 // Without settings the defaults of a new user apply; --show and --hide switch items
 // over them; unknown items and media and a missing settings file are refused.
 TEST_F(LabelOptionsTest, DefaultsAndItemSwitchesApplyAndUnknownNamesAreRefused) {
-    const auto defaults = std::get<LabelOptions>(optionsFrom({}));
-    EXPECT_EQ(defaults.medium, MediaTape18Key);
+    const auto defaults = optionsFrom({}).value();
+    EXPECT_EQ(defaults.medium, LabelMedia::tape18Name);
     EXPECT_EQ(defaults.photographer, "Photographer");
     EXPECT_EQ(defaults.displaySettings, defaultExifItemsStatus());
     EXPECT_FALSE(defaults.title || defaults.lens);
 
     QVariantMap switched = defaultExifItemsStatus();
-    switched.insert({{lensMaker, true}, {exposureMode, true}, {maker, false}, {fileName, false}});
-    EXPECT_EQ(std::get<LabelOptions>(optionsFrom({"--show", "LensMaker,ExposureMode", "--hide",
-                                                  "Maker", "--hide", "fileName"}))
-                  .displaySettings,
-              switched);
+    switched.insert(
+        {{"LensMaker", true}, {"ExposureMode", true}, {"Maker", false}, {"fileName", false}});
+    EXPECT_EQ(
+        optionsFrom({"--show", "LensMaker,ExposureMode", "--hide", "Maker", "--hide", "fileName"})
+            ->displaySettings,
+        switched);
 
-    for (const QStringList& refused :
-         {QStringList{"--show", "Makr"}, QStringList{"--medium", "tape 18"},
-          QStringList{"--settings", folder.filePath(QStringLiteral("missing.plist"))}})
-        EXPECT_TRUE(std::holds_alternative<QString>(optionsFrom(refused)));
+    const QString missing = folder.filePath(QStringLiteral("missing.plist"));
+    const std::pair<QStringList, QString> refusals[] = {
+        {{"--show", "Makr"}, "cliUnknownItemMsg"},
+        {{"--medium", "tape 18"}, "cliUnknownMediumMsg"},
+        {{"--settings", missing}, "fileFailureMsg"},
+    };
+    for (const auto& [refused, key] : refusals) {
+        const Result<LabelOptions> read = optionsFrom(refused);
+        ASSERT_FALSE(read.ok()) << refused.join(' ').toStdString();
+        EXPECT_EQ(read.failure().key, key);
+        EXPECT_EQ(read.failure().arguments.value(0), refused.value(1)) << "names what is refused";
+    }
 }
 
 TEST_F(LabelOptionsTest, SettingsFileGivesPhotographerItemsAndMediumWhenWellTyped) {
     const QString path = settingsFile({{QStringLiteral("photographer"), QStringLiteral("Ana")},
-                                       {QStringLiteral("exifItem"), QVariantMap{{maker, false}}},
-                                       {QStringLiteral("mediaTypeName"), MediaRoll60Key}});
-    auto options = std::get<LabelOptions>(optionsFrom({"--settings", path}));
+                                       {QStringLiteral("exifItem"), QVariantMap{{"Maker", false}}},
+                                       {QStringLiteral("mediaTypeName"), LabelMedia::roll60Name}});
+    auto options = optionsFrom({"--settings", path}).value();
     EXPECT_EQ(options.photographer, "Ana");
-    EXPECT_EQ(options.displaySettings, (QVariantMap{{maker, false}})) << "taken whole";
-    EXPECT_EQ(options.medium, MediaRoll60Key);
-    options = std::get<LabelOptions>(
-        optionsFrom({"--settings", path, "--medium", "Tape 18", "--photographer", "Bo"}));
-    EXPECT_EQ(options.medium, MediaTape18Key) << "the command line wins";
+    EXPECT_EQ(options.displaySettings, (QVariantMap{{"Maker", false}})) << "taken whole";
+    EXPECT_EQ(options.medium, LabelMedia::roll60Name);
+    options =
+        optionsFrom({"--settings", path, "--medium", "Tape 18", "--photographer", "Bo"}).value();
+    EXPECT_EQ(options.medium, LabelMedia::tape18Name) << "the command line wins";
     EXPECT_EQ(options.photographer, "Bo");
 
     const QString odd = settingsFile({{QStringLiteral("photographer"), 12},
                                       {QStringLiteral("exifItem"), QStringLiteral("all")},
                                       {QStringLiteral("mediaTypeName"), QStringLiteral("")}});
-    options = std::get<LabelOptions>(optionsFrom({"--settings", odd}));
+    options = optionsFrom({"--settings", odd}).value();
     EXPECT_EQ(options.photographer, "Photographer");
     EXPECT_EQ(options.displaySettings, defaultExifItemsStatus());
-    EXPECT_EQ(options.medium, MediaTape18Key);
+    EXPECT_EQ(options.medium, LabelMedia::tape18Name);
 }
 
 TEST_F(LabelOptionsTest, LayoutIsPreparedAndFedInTheApplicationsOrder) {
-    auto options = std::get<LabelOptions>(optionsFrom(
-        {"--medium", "Roll 60", "--title", "Quay", "--photographer", "Ana", "--lens", "Tele 300"}));
+    const auto options = optionsFrom({"--medium", "Roll 60", "--title", "Quay", "--photographer",
+                                      "Ana", "--lens", "Tele 300"})
+                             .value();
     const auto layout = makeLabelLayout(options);
-    ASSERT_EQ(layout->medium(), MediaRoll60Key);
-    const auto record =
-        recordWith({{maker, QStringLiteral("Canon")}, {lensModel, QStringLiteral("EF 50mm")}});
+    ASSERT_EQ(layout->medium(), LabelMedia::roll60Name);
+    const auto record = recordWith(PhotoInfo{.maker = "Canon", .lensModel = "EF 50mm"});
     showPhotograph(*layout, options, record.get());
     const auto& roll = static_cast<const RollLayout&>(*layout);
     EXPECT_EQ(roll.titleText().string(), "Quay");

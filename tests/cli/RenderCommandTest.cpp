@@ -125,7 +125,8 @@ TEST_F(RenderCommandTest, TheWindowsSettingsFileIsReadUnlessAnotherIsNamed) {
     };
     const auto settingsWith = [](const QString& path, const QString& photographer) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}});
+        ASSERT_TRUE(
+            PropertyList::writeXmlFile(path, {{QStringLiteral("photographer"), photographer}}));
     };
     EXPECT_TRUE(photographerIn({}).contains(QStringLiteral("Photographer")));
     settingsWith(home.filePath("Documents/kestavolin.plist"), QStringLiteral("Old Hand"));
@@ -301,13 +302,13 @@ TEST_F(RenderCommandTest, OutputAndMessagesDoNotDependOnTheNumberOfJobs) {
         EXPECT_TRUE(line.value("file").toString().endsWith(inOrder[row])) << lines[row].data();
         EXPECT_EQ(line.contains("error"), row == 1 || row == 2) << lines[row].data();
     }
-    // Each photograph's messages come in its row's place.
-    const QByteArray& err = one.pdfRun.err;
-    const qsizetype cut = err.indexOf("row 3:");
-    const qsizetype gone = err.indexOf("row 4:");
-    const qsizetype japanese = err.indexOf("b.jpg: no installed font draws");
-    const qsizetype hostile = err.indexOf("hostile.jpg: the label is made without its picture");
-    const qsizetype six = err.indexOf("c.jpg: no installed font draws");
+    // Each photograph's messages come in its row's place (as keys: --no-translations).
+    const QString err = QString::fromUtf8(one.pdfRun.err);
+    const qsizetype cut = err.indexOf("cliSheetRowFailure (3, cliMetadataNotReadMsg");
+    const qsizetype gone = err.indexOf("cliSheetRowFailure (4, cliNotReadMsg");
+    const qsizetype japanese = err.indexOf("cliNoGlyphWarning (" + out("b.jpg"));
+    const qsizetype hostile = err.indexOf("cliWithoutPictureWarning (" + out("hostile.jpg"));
+    const qsizetype six = err.indexOf("cliNoGlyphWarning (" + out("c.jpg"));
     EXPECT_TRUE(0 <= cut && cut < gone && gone < japanese && japanese < hostile && hostile < six)
         << err.toStdString();
 

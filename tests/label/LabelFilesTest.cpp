@@ -5,7 +5,6 @@
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "pdf/LabelDocument.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 
 #include <QFile>
@@ -34,10 +33,10 @@ class LabelFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        record = recordWith({{maker, QStringLiteral("Canon")},
-                             {model, QStringLiteral("Canon EOS 40D")},
-                             {fNumber, QStringLiteral("F/7.1")},
-                             {exposureTime, QStringLiteral("1/160s")}},
+        record = recordWith({.maker = "Canon",
+                             .model = "Canon EOS 40D",
+                             .fNumber = "F/7.1",
+                             .exposureTime = "1/160s"},
                             QStringLiteral("/photos/IMG_0042.JPG"));
         for (LabelLayout* layout :
              {static_cast<LabelLayout*>(&tape), static_cast<LabelLayout*>(&roll)}) {
@@ -118,8 +117,8 @@ TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {
     for (const auto& [dpi, rollSide, tapeHeight] : cases) {
         const QString rollPath = folder.filePath(QStringLiteral("roll%1.png").arg(dpi));
         const QString tapePath = folder.filePath(QStringLiteral("tape%1.png").arg(dpi));
-        ASSERT_EQ(LabelFiles::writePng(roll, rollPath, dpi), QString());
-        ASSERT_EQ(LabelFiles::writePng(tape, tapePath, dpi), QString());
+        ASSERT_TRUE(LabelFiles::writePng(roll, rollPath, dpi).ok());
+        ASSERT_TRUE(LabelFiles::writePng(tape, tapePath, dpi).ok());
         EXPECT_EQ(QImage(rollPath).size(), QSize(rollSide, rollSide));
         const QImage tapeImage(tapePath);
         EXPECT_EQ(tapeImage.height(), tapeHeight);
@@ -128,22 +127,25 @@ TEST_F(LabelFilesTest, PngPixelSizeFollowsTheResolution) {
 }
 
 TEST_F(LabelFilesTest, OversizedOrOutOfRangeImagesAreRefusedWithAMessage) {
-    QString error;
-    EXPECT_TRUE(LabelFiles::renderImage(roll, 0, &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
+    const Result<QImage> outOfRange = LabelFiles::renderImage(roll, 0);
+    ASSERT_FALSE(outOfRange.ok());
+    EXPECT_EQ(outOfRange.failure(), (Failure{"dpiOutOfRangeReason", {"0", "1", "9600"}}));
     tape.setTitle(QString(20000, QLatin1Char('W')));
-    error.clear();
-    EXPECT_TRUE(LabelFiles::renderImage(tape, 9600, &error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("pixels"))) << error.toStdString();
-    EXPECT_FALSE(
-        LabelFiles::writePng(tape, folder.filePath(QStringLiteral("x.png")), 9600).isEmpty());
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.png"))));
+    const Result<QImage> tooLarge = LabelFiles::renderImage(tape, 9600);
+    ASSERT_FALSE(tooLarge.ok());
+    EXPECT_EQ(tooLarge.failure().key, "imageTooLargeReason");
+    EXPECT_EQ(tooLarge.failure().arguments.value(3), "250000000");
+    const QString path = folder.filePath(QStringLiteral("x.png"));
+    const Status written = LabelFiles::writePng(tape, path, 9600);
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.failure().arguments.value(0), path) << "the file is named";
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(LabelFilesTest, SvgHasTheLabelsViewBoxAndItsTextsAsOutlinesAndWords) {
     roll.setTitle(QStringLiteral("Harbour <at dawn> & \"夜明け\""));
     const QString path = folder.filePath(QStringLiteral("roll.svg"));
-    ASSERT_EQ(LabelFiles::writeSvg(roll, path), QString());
+    ASSERT_TRUE(LabelFiles::writeSvg(roll, path).ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());

@@ -2,48 +2,33 @@
 
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "pictures/Picture.h"
 #include "platform/FileData.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
 const QString photoPath = QStringLiteral("/photos/IMG_0001.JPG");
 const QString narrowFont = QStringLiteral("NimbusSansNarrow-Regular");
 
-// A full set of entries with some replaced, added or removed.
-QVariantMap infoWith(const QVariantMap& changes = {}, const QStringList& removed = {}) {
-    QVariantMap info{{maker, "Canon"},
-                     {model, "Canon EOS 40D"},
-                     {lensMaker, "Canon"},
-                     {lensModel, "EF-S 17-85mm"},
-                     {focalLength, "35mm"},
-                     {focalLengthIn35mmFormat, "(56mm)"},
-                     {fNumber, "F/7.1"},
-                     {exposureTime, "1/160s"},
-                     {sensitivity, "ISO100 "},
-                     {exposureBiasValue, "+0.3EV"},
-                     {exposureMode, "Auto"},
-                     {exposureProgram, "Program"},
-                     {meteringMode, "Pattern"},
-                     {whiteBalance, "AutoWB"},
-                     {dateTimeOriginal, "2008:05:30 15:56:01"},
-                     {dateTimeDigitized, "2008:05:30 15:56:02"}};
-    info.insert(changes);
-    for (const QString& key : removed)
-        info.remove(key);
+using Item = PhotoInfo::Item;
+
+// A full set of items, changed as asked.
+PhotoInfo infoWith(const std::function<void(PhotoInfo&)>& change = nullptr) {
+    PhotoInfo info = cameraInfo();
+    if (change)
+        change(info);
     return info;
 }
 
-QVariantMap everyItemOn() {
-    return itemsOn({maker, model, lensMaker, lensModel, focalLength, focalLengthIn35mmFormat,
-                    fNumber, exposureTime, sensitivity, exposureBiasValue, exposureMode,
-                    exposureProgram, meteringMode, whiteBalance, dateTimeOriginal, fileName});
+PhotoInfo makerSkipped() {
+    return infoWith([](PhotoInfo& info) { info.skipMaker = true; });
 }
 
 QVariantMap withSignType(QVariantMap settings, const QString& signType) {
@@ -66,9 +51,7 @@ QStringList exifTexts(const LabelLayout& layout) {
 
 class LabelLayoutTest : public ::testing::Test {
 protected:
-    void SetUp() override { useEmptyStringTable(); }
-
-    void show(LabelLayout& layout, const QVariantMap& settings, const QVariantMap& info,
+    void show(LabelLayout& layout, const QVariantMap& settings, const PhotoInfo& info,
               const QString& path = photoPath, const QSizeF& pictureSize = QSizeF(3000, 2000)) {
         record = recordWith(info, path, pictureSize);
         layout.setDisplaySettings(settings);
@@ -83,7 +66,7 @@ protected:
 // The behaviours of the common base, on each medium.
 class BothMediaTest : public LabelLayoutTest, public ::testing::WithParamInterface<QString> {
 protected:
-    bool onTape() const { return GetParam() == MediaTape18Key; }
+    bool onTape() const { return GetParam() == LabelMedia::tape18Name; }
     LabelLayout& layout() { return onTape() ? static_cast<LabelLayout&>(tape) : roll; }
     LabelLayout& otherLayout() { return onTape() ? static_cast<LabelLayout&>(roll) : tape; }
 };
@@ -101,27 +84,30 @@ TEST_P(BothMediaTest, OnlyAnAnalysedPhotographChangesTheLabel) {
 }
 
 TEST_P(BothMediaTest, PhotographReplacesTitleAndPhotographerOnlyWhenAsked) {
-    const QVariantMap info = infoWith({{imageDescription, QStringLiteral("Harbour")},
-                                       {copyright, QStringLiteral("(c) Someone")},
-                                       {artist, QStringLiteral("An Artist")}});
+    const PhotoInfo info = infoWith([](PhotoInfo& changed) {
+        changed.imageDescription = "Harbour";
+        changed.artist = "An Artist";
+        changed.copyright = "(c) Someone";
+    });
     layout().setTitle(QStringLiteral("Typed title"));
     layout().setPhotographer(QStringLiteral("Typed Name"));
-    show(layout(), withSignType(itemsOn({maker}), QStringLiteral("nobody")), info);
+    show(layout(), withSignType(itemsOn({Item::Maker}), QStringLiteral("nobody")), info);
     EXPECT_EQ(layout().titleText().string(), "Typed title");
     EXPECT_EQ(layout().photographerText().string(), "Typed Name");
-    show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("copyright")), info);
+    show(layout(), withSignType(itemsOn({Item::ImageDescription}), QStringLiteral("copyright")),
+         info);
     EXPECT_EQ(layout().titleText().string(), "Harbour");
     EXPECT_EQ(layout().photographerText().string(), "(c) Someone");
     show(layout(), withSignType({}, QStringLiteral("artist")), info);
     EXPECT_EQ(layout().photographerText().string(), "An Artist");
-    show(layout(), withSignType(itemsOn({imageDescription}), QStringLiteral("artist")),
-         infoWith({}, {artist}));
+    show(layout(), withSignType(itemsOn({Item::ImageDescription}), QStringLiteral("artist")),
+         infoWith([](PhotoInfo& info) { info.artist.reset(); }));
     EXPECT_EQ(layout().titleText().string(), " ") << "absent entries leave a space";
     EXPECT_EQ(layout().photographerText().string(), " ");
 }
 
 TEST_P(BothMediaTest, LensNamesOutsideOneToTwoHundredFiftyFiveAreIgnored) {
-    show(layout(), itemsOn({lensModel}), infoWith());
+    show(layout(), itemsOn({Item::LensModel}), infoWith());
     layout().setUserLens(QStringLiteral("Tele 300"));
     const QStringList shown = exifTexts(layout());
     EXPECT_TRUE(shown.join(QString()).contains(QStringLiteral("Tele 300")));
@@ -194,9 +180,10 @@ TEST_P(BothMediaTest, ThumbnailDoesNotDependOnTheOtherMedium) {
     EXPECT_EQ(record->photoImage()->size(), QSizeF(3000, 2000));
 }
 
-INSTANTIATE_TEST_SUITE_P(Media, BothMediaTest, ::testing::Values(MediaTape18Key, MediaRoll60Key),
+INSTANTIATE_TEST_SUITE_P(Media, BothMediaTest,
+                         ::testing::Values(LabelMedia::tape18Name, LabelMedia::roll60Name),
                          [](const auto& info) {
-                             return info.param == MediaTape18Key ? "Tape" : "Roll";
+                             return info.param == LabelMedia::tape18Name ? "Tape" : "Roll";
                          });
 
 // The bundled sample photograph with the default display settings, as a first start
@@ -256,62 +243,75 @@ TEST_F(LabelLayoutTest, TapeStartsWithCaptionsAndALengthThatFollowsItsTexts) {
 }
 
 TEST_F(LabelLayoutTest, ExifLinesFollowTheSettingsWithSeparatorsOnlyAfterValuesWithoutPadding) {
-    const auto tapeTexts = [this](const QVariantMap& settings, const QVariantMap& info) {
+    const auto tapeTexts = [this](const QVariantMap& settings, const PhotoInfo& info) {
         TapeLayout fresh;
         show(fresh, settings, info);
         return exifTexts(fresh);
     };
     EXPECT_EQ(tapeTexts(everyItemOn(), infoWith()),
-              QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
-                           "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV",
+              QStringList({"AWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                           "35.0 mm  ( 56 mm)  F/7.1 1/160s ISO100  +1/3",
                            "Canon. Canon EOS 40D. Canon. EF-S 17-85mm. "}));
     // Absent and empty items are skipped with their separators.
-    EXPECT_EQ(tapeTexts(everyItemOn(), {{exposureTime, "1/250s"},
-                                        {sensitivity, ""},
-                                        {whiteBalance, "AutoWB"},
-                                        {dateTimeOriginal, ""}}),
+    EXPECT_EQ(tapeTexts(everyItemOn(), {.exposureTime = "1/250s",
+                                        .sensitivity = "",
+                                        .whiteBalance = "AutoWB",
+                                        .dateTimeOriginal = ""}),
               QStringList({"AutoWB IMG_0001.JPG", "", "1/250s ", ""}));
-    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith({}, {lensMaker, lensModel})).last(),
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith([](PhotoInfo& info) {
+                            info.lensMaker.reset();
+                            info.lensModel.reset();
+                        }))
+                  .last(),
               "Canon. Canon EOS 40D. ");
     // The padding cameras store after their texts is not placed; a value of nothing
     // but padding is empty.
-    EXPECT_EQ(
-        tapeTexts(everyItemOn(), infoWith({{maker, "FUJIFILM"},
-                                           {model, QString("FinePix E500   ") + QChar(0)},
-                                           {lensMaker, "    "},
-                                           {dateTimeOriginal, "2008:05:30 15:56:01 "}}))
-            .replaceInStrings("EF-S 17-85mm", "lens"),
-        QStringList({"AutoWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
-                     "35mm (56mm) F/7.1 1/160s ISO100  +0.3EV", "FUJIFILM. FinePix E500. lens. "}));
-    show(roll, everyItemOn(),
-         infoWith({{maker, "wwl     "}, {model, "RR330      "}, {lensModel, "    "}}));
+    EXPECT_EQ(tapeTexts(everyItemOn(), infoWith([](PhotoInfo& info) {
+                            info.maker = "FUJIFILM";
+                            info.model = QString("FinePix E500   ") + QChar(0);
+                            info.lensMaker = "    ";
+                            info.dateTimeOriginal = "2008:05:30 15:56:01 ";
+                        }))
+                  .replaceInStrings("EF-S 17-85mm", "lens"),
+              QStringList({"AWB 2008:05:30 15:56:01 IMG_0001.JPG", "Auto Program Pattern",
+                           "35.0 mm  ( 56 mm)  F/7.1 1/160s ISO100  +1/3",
+                           "FUJIFILM. FinePix E500. lens. "}));
+    show(roll, everyItemOn(), infoWith([](PhotoInfo& info) {
+             info.maker = "wwl     ";
+             info.model = "RR330      ";
+             info.lensModel = "    ";
+         }));
     EXPECT_EQ(roll.cameraLine().string(), "wwl RR330");
     EXPECT_EQ(roll.lensFirstLine().string(), "Canon ");
-    EXPECT_EQ(tapeTexts(itemsOn({dateTimeOriginal}), infoWith({}, {dateTimeOriginal})),
+    EXPECT_EQ(tapeTexts(itemsOn({Item::DateTimeOriginal}),
+                        infoWith([](PhotoInfo& info) { info.dateTimeOriginal.reset(); })),
               QStringList({"2008:05:30 15:56:02 ", "", "", ""}))
         << "the digitised date stands in for the original";
-    EXPECT_EQ(tapeTexts(itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}})),
+    EXPECT_EQ(tapeTexts(itemsOn({Item::Maker, Item::Model, Item::LensModel}), makerSkipped()),
               QStringList({"", "", "", "Canon EOS 40D. EF-S 17-85mm. "}));
-    EXPECT_EQ(tapeTexts(itemsOn({maker, model}), infoWith({{skipMaker, true}}, {model})),
+    EXPECT_EQ(tapeTexts(itemsOn({Item::Maker, Item::Model}), infoWith([](PhotoInfo& info) {
+                            info.skipMaker = true;
+                            info.model.reset();
+                        })),
               QStringList({"", "", "", ""}))
         << "a model on but absent";
 }
 
 TEST_F(LabelLayoutTest, MakerSkipOutlivesATapePhotographWithoutTheEntryButNotARollOne) {
-    show(tape, itemsOn({maker, model, lensModel}), infoWith({{skipMaker, true}}));
+    show(tape, itemsOn({Item::Maker, Item::Model, Item::LensModel}), makerSkipped());
     tape.setUserLens(QStringLiteral("Exif"));
     EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D EF-S 17-85mm ") << "a chosen lens too";
-    show(tape, itemsOn({maker, model}), infoWith());
+    show(tape, itemsOn({Item::Maker, Item::Model}), infoWith());
     EXPECT_TRUE(tape.makerSkip());
     EXPECT_EQ(tape.exifInst().string(), "Canon EOS 40D. ");
-    show(roll, itemsOn({maker, model}), infoWith({{skipMaker, true}}));
+    show(roll, itemsOn({Item::Maker, Item::Model}), makerSkipped());
     EXPECT_EQ(roll.cameraLine().string(), "Canon EOS 40D");
-    show(roll, itemsOn({maker, model}), infoWith());
+    show(roll, itemsOn({Item::Maker, Item::Model}), infoWith());
     EXPECT_EQ(roll.cameraLine().string(), "Canon Canon EOS 40D");
 }
 
 TEST_F(LabelLayoutTest, TapeShowsChosenLensNamesOfTwoToTwoHundredFiftyFourCharacters) {
-    show(tape, itemsOn({maker, model, lensModel}), infoWith());
+    show(tape, itemsOn({Item::Maker, Item::Model, Item::LensModel}), infoWith());
     for (const int length : {2, 254, 255, 1}) {
         const QString name(length, QLatin1Char('L'));
         tape.setUserLens(name);
@@ -320,7 +320,7 @@ TEST_F(LabelLayoutTest, TapeShowsChosenLensNamesOfTwoToTwoHundredFiftyFourCharac
         EXPECT_FALSE(tape.exifLens());
     }
     // The next photograph still shows no lens while the user's choice stands.
-    show(tape, itemsOn({maker, model, lensModel}), infoWith());
+    show(tape, itemsOn({Item::Maker, Item::Model, Item::LensModel}), infoWith());
     EXPECT_EQ(tape.exifInst().string(), "Canon. Canon EOS 40D. ");
 }
 

@@ -6,7 +6,6 @@
 #include "label/RollLayout.h"
 #include "label/TapeLayout.h"
 #include "platform/FontCatalogue.h"
-#include "platform/LocalizedText.h"
 
 #include <QImage>
 #include <QPainter>
@@ -48,15 +47,14 @@ std::unique_ptr<LabelLayout> layoutFor(const QString& medium) {
 
 // The label as a PNG file has it, or as an SVG file of it draws at the same resolution.
 QImage drawn(LabelLayout& layout, const QString& format, int resolution = dpi) {
-    QString error;
     if (format == QStringLiteral("PNG")) {
-        QImage image = LabelFiles::renderImage(layout, resolution, &error);
-        EXPECT_FALSE(image.isNull()) << error.toStdString();
-        return image;
+        Result<QImage> image = LabelFiles::renderImage(layout, resolution);
+        EXPECT_TRUE(image.ok()) << image.failure().key.toStdString();
+        return image ? *image : QImage();
     }
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("label.svg"));
-    EXPECT_EQ(LabelFiles::writeSvg(layout, path), QString());
+    EXPECT_TRUE(LabelFiles::writeSvg(layout, path).ok());
     QSvgRenderer svg(path);
     EXPECT_TRUE(svg.isValid());
     const QSizeF labelSize = layout.labelSize();
@@ -98,10 +96,7 @@ Ink inkOf(const QImage& image, const PlacedText& placed, double labelHeight) {
 }
 
 class LabelScriptsTest
-    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {
-protected:
-    void SetUp() override { useEmptyStringTable(); }
-};
+    : public ::testing::TestWithParam<std::tuple<const char*, const char*, Script>> {};
 
 TEST_P(LabelScriptsTest, TitleAndPhotographerAreMeasuredAndDrawnWhereMeasured) {
     const auto& [medium, format, script] = GetParam();
@@ -154,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(MediaFormatsAndScripts, LabelScriptsTest,
 // below it, which stands on a clear band: in each column of the caption, the white
 // between the caption's highest ink and the title's lowest, at 600 dpi.
 TEST(TapeCaptions, TheTitlesTailsStayClearOfTheCaptionBelow) {
-    useEmptyStringTable();
     constexpr int fine = 600;
     constexpr double perPoint = fine / 72.0;
     const auto inked = [](const QImage& image, int x, int y) {

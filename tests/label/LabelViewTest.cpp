@@ -4,7 +4,6 @@
 #include "label/RollLayout.h"
 #include "label/Ruler.h"
 #include "label/TapeLayout.h"
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
 
 #include <QImage>
@@ -28,7 +27,7 @@ TEST(LabelViewTest, RollLabelDrawsTheDoubleFrame) {
 }
 
 TEST(LabelViewTest, ThumbnailSitsAtTheLeftOfTheStripBesideTheTitle) {
-    auto record = recordWith({{model, QStringLiteral("EOS")}}, QString(), QSizeF(100, 68));
+    auto record = recordWith({.model = "EOS"}, QString(), QSizeF(100, 68));
     auto layout = std::make_unique<TapeLayout>();
     layout->setDisplaySettings(defaultExifItemsStatus());
     layout->setExifData(record.get());

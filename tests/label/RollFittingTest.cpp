@@ -7,7 +7,6 @@
 #include "common/QStringPrinter.h"
 #include "label/RollLayout.h"
 #include "label/TextFitting.h"
-#include "photo/ConstStrings.h"
 #include "platform/FontCatalogue.h"
 #include "platform/LocalizedText.h"
 
@@ -21,42 +20,21 @@ constexpr qreal exifSize = 9;
 // A text starts 2 points inside the inner frame and ends no nearer to it.
 constexpr qreal room = 170 - 2 * 8 - 2 * 2;
 
-QVariantMap everyItemOn() {
-    return itemsOn({maker, model, lensMaker, lensModel, focalLength, focalLengthIn35mmFormat,
-                    fNumber, exposureTime, sensitivity, exposureBiasValue, exposureProgram,
-                    meteringMode, whiteBalance, dateTimeOriginal, fileName});
-}
-
-QVariantMap shortInfo() {
-    return {{maker, "Canon"},
-            {model, "Canon EOS 40D"},
-            {lensMaker, "Canon"},
-            {lensModel, "EF-S 17-85mm"},
-            {focalLength, "35.0 mm "},
-            {focalLengthIn35mmFormat, "( 56 mm) "},
-            {fNumber, "F/7.1"},
-            {exposureTime, "1/160s"},
-            {sensitivity, "ISO100 "},
-            {exposureBiasValue, "+1/3"},
-            {exposureProgram, "Program"},
-            {meteringMode, "Pattern"},
-            {whiteBalance, "AWB"},
-            {dateTimeOriginal, "2008:05:30 15:56:01"}};
-}
+using Item = PhotoInfo::Item;
 
 // Texts far too long for any place of the square.
-QVariantMap longInfo() {
-    QVariantMap info = shortInfo();
-    info.insert({{maker, "sanyo electric co.,ltd."},
-                 {model, "Model Name Of A Camera Whose Maker Liked Long Names Very Much Indeed"},
-                 {lensMaker, "Schneider Kreuznach"},
-                 {lensModel, "Super Angulon Macro LS 120mm f/4.0 with a very long name of its "
-                             "own, longer than the two lines it may take on the label"},
-                 {focalLength, "18.0-55.0 mm "},
-                 {focalLengthIn35mmFormat, "( 27-83 mm) "},
-                 {exposureProgram, "Aperture priority with a long word after it"},
-                 {dateTimeOriginal, "2008:05:30 15:56:01 and a long note written after it, "
-                                    "and another one after that"}});
+PhotoInfo longInfo() {
+    PhotoInfo info = cameraInfo();
+    info.maker = "sanyo electric co.,ltd.";
+    info.model = "Model Name Of A Camera Whose Maker Liked Long Names Very Much Indeed";
+    info.lensMaker = "Schneider Kreuznach";
+    info.lensModel = "Super Angulon Macro LS 120mm f/4.0 with a very long name of its own, "
+                     "longer than the two lines it may take on the label";
+    info.focalLength = "18.0-55.0 mm ";
+    info.focalLengthIn35mmFormat = "( 27-83 mm) ";
+    info.exposureProgram = "Aperture priority with a long word after it";
+    info.dateTimeOriginal =
+        "2008:05:30 15:56:01 and a long note written after it, and another one after that";
     return info;
 }
 
@@ -96,9 +74,7 @@ qreal nominalSize(const QString& field) {
 
 class RollFitting : public ::testing::Test {
 protected:
-    void SetUp() override { useEmptyStringTable(); }
-
-    void show(const QVariantMap& info, const QString& path = longPath) {
+    void show(const PhotoInfo& info, const QString& path = longPath) {
         record = recordWith(info, path, QSizeF(3000, 2000));
         roll.setDisplaySettings(everyItemOn());
         roll.setExifData(record.get());
@@ -165,7 +141,7 @@ TEST_F(RollFitting, EveryTextStaysInsideTheInnerFrameInEveryInstalledFont) {
 // Short texts keep their size; a text a little too wide is set smaller but whole; one
 // far too wide is set at 70% and shortened, and told.
 TEST_F(RollFitting, TextsAreSetSmallerBeforeTheyAreShortened) {
-    show(shortInfo(), QStringLiteral("/photos/IMG_20240101_123456_x.jpg"));
+    show(cameraInfo(), QStringLiteral("/photos/IMG_20240101_123456_x.jpg"));
     roll.setTitle(QStringLiteral("Harbour at dawn"));
     EXPECT_TRUE(roll.shortenedTexts().empty());
     for (const PlacedText& text : roll.placedTexts())
@@ -197,11 +173,11 @@ TEST_F(RollFitting, TextsAreSetSmallerBeforeTheyAreShortened) {
     EXPECT_EQ(roll.shortenedTexts().front(),
               (ShortenedText{"titleString", longTitle, title.text.string()}));
     // Texts from the photograph are fitted alike, not cut to a count of characters.
-    QVariantMap fromPhotograph = itemsOn({imageDescription});
+    QVariantMap fromPhotograph = itemsOn({Item::ImageDescription});
     fromPhotograph.insert(QStringLiteral("SignType"), QStringLiteral("artist"));
     roll.setDisplaySettings(fromPhotograph);
-    record->exifData() = {{imageDescription, "A description of the view"},
-                          {artist, "Somebody With A Long Name"}};
+    record->info() = {.imageDescription = "A description of the view",
+                      .artist = "Somebody With A Long Name"};
     roll.setExifData(record.get());
     EXPECT_EQ(placed("titleString").text.string(), "A description of the view");
     EXPECT_EQ(placed("authorString").text.string(), "Somebody With A Long Name");
@@ -210,8 +186,8 @@ TEST_F(RollFitting, TextsAreSetSmallerBeforeTheyAreShortened) {
 // A lens text too long for its line goes on in the second, broken at a space; too
 // long for both, the second line is fitted like any text and the whole lens told.
 TEST_F(RollFitting, TheLensTextGoesOnInTheSecondLine) {
-    roll.setDisplaySettings(itemsOn({lensMaker, lensModel}));
-    record = recordWith(shortInfo(), longPath, QSizeF(300, 200));
+    roll.setDisplaySettings(itemsOn({Item::LensMaker, Item::LensModel}));
+    record = recordWith(cameraInfo(), longPath, QSizeF(300, 200));
     roll.setExifData(record.get());
     EXPECT_EQ(roll.lensFirstLine().string(), "Canon EF-S 17-85mm ");
     EXPECT_EQ(roll.lensSecondLine().string(), " ");
@@ -248,14 +224,15 @@ TEST_F(RollFitting, TheLensTextGoesOnInTheSecondLine) {
 
 TEST_F(RollFitting, ShortenedTextsAreToldNamingThePhotographAndTheField) {
     const ShortenedText lens{"exifLens2", "Long lens name", "Long lens…"};
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    auto strings = installStringTables(QLocale(QLocale::English));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(shortenedTextNotice("a.jpg", lens),
               "a.jpg: the lens “Long lens name” does not fit the label and is shown as “Long "
               "lens…”.");
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese)));
+    strings = installStringTables(QLocale(QLocale::Japanese));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(shortenedTextNotice("a.jpg", {"titleString", "長い題名", "長い…"}),
               "a.jpg：タイトル「長い題名」はラベルに収まらないため「長い…」と表示します。");
-    useEmptyStringTable();
 }
 
 } // namespace

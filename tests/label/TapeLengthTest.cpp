@@ -37,17 +37,18 @@ TEST(TapeLength, AJobOfSeveralLabelsTellsEachOneAndTheTotalInOneUnit) {
                                              {QStringLiteral("row 2 (b.jpg)"), 100.0}};
     EXPECT_EQ(totalLengthText(labels, 2, true), QStringLiteral("240 mm"));
     EXPECT_EQ(totalLengthText(labels, 2, false), QStringLiteral("9.40 in"));
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::English)));
+    auto strings = installStringTables(QLocale(QLocale::English));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(tapeLengthsText(labels, 2),
               QStringLiteral("row 1 (a.jpg): 84 mm\nrow 2 (b.jpg): 36 mm\nTotal: 240 mm"));
     EXPECT_EQ(tapeLengthsText(labels, 1, false),
               QStringLiteral("row 1 (a.jpg): 3.31 in\nrow 2 (b.jpg): 1.39 in\nTotal: 4.70 in"));
     EXPECT_EQ(tapeLengthText(346.0, true), QStringLiteral("Tape: 123 mm"));
     EXPECT_EQ(tapeLengthText(346.0, false), QStringLiteral("Tape: 4.81 in"));
-    ASSERT_TRUE(installStringTables(QLocale(QLocale::Japanese)));
+    strings = installStringTables(QLocale(QLocale::Japanese));
+    ASSERT_TRUE(strings);
     EXPECT_EQ(tapeLengthsText(labels, 3, false).split('\n').last(),
               QStringLiteral("合計：14.10 in"));
-    useEmptyStringTable();
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 
 #include "pdf/LabelDocument.h"
 #include "pdf/PdfInPlace.h"
+#include "pdf/PdfJoin.h"
 #include "pdf/PdfPageBoxes.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -171,3 +173,42 @@ TEST_F(LabelDocumentTest, FinishingInPlaceRefusesPagesItDidNotExpect) {
 }
 
 } // namespace
+
+// Joining stops with the reason at the first thing that is not as Qt's writer makes
+// it: a part that is no PDF, one cut short, a page listed twice; the same part whole
+// joins.
+TEST_F(LabelDocumentTest, JoiningRefusesPartsItCannotReadAndPagesListedTwice) {
+    QFile written(out("part.pdf"));
+    ASSERT_TRUE(written.open(QIODevice::ReadWrite));
+    {
+        QPdfWriter pdf(&written);
+        pdf.setPageLayout(PdfPageBoxes::wholePointLayout(QSizeF(100, 43)));
+        QPainter painter(&pdf);
+        pdf.newPage();
+    }
+    ASSERT_TRUE(written.flush());
+    ASSERT_TRUE(written.seek(0));
+    const QByteArray whole = written.readAll();
+    const auto partOf = [this](const char* name, const QByteArray& bytes) {
+        auto file = std::make_unique<QFile>(out(name));
+        EXPECT_TRUE(file->open(QIODevice::ReadWrite));
+        file->write(bytes);
+        EXPECT_TRUE(file->flush());
+        return file;
+    };
+    const auto join = [](QFileDevice& part, const std::vector<PdfJoin::PageSource>& pages) {
+        QBuffer target;
+        target.open(QIODevice::WriteOnly);
+        const Status joined = PdfJoin::join({&part}, pages, target);
+        return std::make_pair(joined, target.data());
+    };
+    const Failure unknown{QStringLiteral("pdfUnknownFormMsg"), {}};
+    const auto garbage = partOf("garbage.pdf", "%PDF-1.4 not a document");
+    EXPECT_EQ(join(*garbage, {{0, 0}}).first.failure(), unknown);
+    const auto cut = partOf("cut.pdf", whole.left(whole.size() - 40));
+    EXPECT_EQ(join(*cut, {{0, 0}, {0, 1}}).first.failure(), unknown);
+    EXPECT_EQ(join(written, {{0, 0}, {0, 0}}).first.failure(), unknown);
+    const auto [joined, bytes] = join(written, {{0, 1}, {0, 0}});
+    EXPECT_TRUE(joined.ok());
+    EXPECT_TRUE(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"));
+}

@@ -4,30 +4,15 @@
 
 namespace {
 
-TEST(Alert, GoesToTheInstalledPresenterAndAnswersItsButton) {
-    RecordingAlertPresenter outer;
-    RecordingAlertPresenter inner;
-    inner.setAnswer(alertAlternateReturn);
-    {
-        const ScopedAlertPresenter installOuter(outer);
-        {
-            const ScopedAlertPresenter installInner(inner);
-            EXPECT_EQ(runAlertPanel("lensDelCaution", "lensDelMessage", "OK", "Cancel", ""),
-                      alertAlternateReturn);
-        }
-        EXPECT_EQ(runAlertPanel("DropError", "OnlyTiffOrJpegOrPsdMessage", "Ok", "", ""),
-                  alertDefaultReturn);
-    }
-    ASSERT_EQ(inner.alerts().size(), 1);
-    EXPECT_EQ(inner.alerts().first().alternateButton, "Cancel");
-    ASSERT_EQ(outer.alerts().size(), 1);
-    EXPECT_EQ(outer.alerts().first().title, "DropError");
-}
-
-TEST(Alert, StandardErrorPresenterWritesTitleAndMessage) {
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(runAlertPanel("ErrorMessage", "FailedOpenMsg", "Close", "", ""), alertDefaultReturn);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "ErrorMessage: FailedOpenMsg\n");
+// The command line tells an alert as one line of its title and message, followed by the
+// items it is about, each on an indented line of its own.
+TEST(Alert, StandardErrorLineHoldsTitleMessageAndEachDetail) {
+    EXPECT_EQ(standardErrorLine({.title = "ErrorMessage", .message = "FailedOpenMsg"}),
+              "ErrorMessage: FailedOpenMsg");
+    EXPECT_EQ(standardErrorLine({.title = "printFailedTitle",
+                                 .message = "printLabelsMsg",
+                                 .details = {"a.jpg", "b: c.jpg"}}),
+              "printFailedTitle: printLabelsMsg\n  a.jpg\n  b: c.jpg");
 }
 
 } // namespace

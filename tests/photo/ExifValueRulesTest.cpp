@@ -1,7 +1,6 @@
 #include "TagFixtures.h"
 
 #include "photo/ExifValueRules.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +8,7 @@
 
 namespace {
 
-class ExifValueRulesTest : public testing::Test {
-protected:
-    void SetUp() override { useEmptyStringTable(); }
-};
+class ExifValueRulesTest : public testing::Test {};
 
 // Each text rule with the tags it reads: nullptr expects no value.
 TEST_F(ExifValueRulesTest, TextRulesGiveTheirGoldenValues) {

@@ -2,7 +2,6 @@
 #include "TagFixtures.h"
 
 #include "photo/ExifWordRules.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +46,6 @@ TEST(ExifWordRules, EachTableGivesItsWordsAndNoneForOtherCodes) {
         {subjectDistanceRangeWord, 3, "<DistantView>"},
         {subjectDistanceRangeWord, 4, nullptr},
     };
-    installStringTables(QLocale(QLocale::English));
     const MarkingTranslator table;
     for (const Row& row : rows) {
         const std::optional<QString> word = row.rule(*shortTag(row.code));
@@ -56,11 +54,9 @@ TEST(ExifWordRules, EachTableGivesItsWordsAndNoneForOtherCodes) {
         else
             EXPECT_EQ(word, std::nullopt) << row.code;
     }
-    useEmptyStringTable();
 }
 
-TEST(ExifWordRules, EmptyTableShowsKeysAndCodesAreReadThroughTheLow16Bits) {
-    useEmptyStringTable();
+TEST(ExifWordRules, WithoutATableKeysShowAndCodesAreReadThroughTheLow16Bits) {
     EXPECT_EQ(exposureProgramWord(*shortTag(0)), "NotDefined");
     EXPECT_EQ(meteringModeWord(*longTag(0x10005)), "Pattern");
     EXPECT_EQ(meteringModeWord(*asciiTag("5")), std::nullopt);

@@ -6,10 +6,13 @@
 namespace {
 
 TEST(SettingsFile, OnlyTheBooleanTrueSwitchesAnItemOn) {
-    const QVariantMap items{{"on", true}, {"off", false}, {"text", "true"}, {"one", 1}};
-    EXPECT_TRUE(SettingsFile::isItemOn(items, "on"));
-    for (const char* key : {"off", "text", "one", "missing"})
-        EXPECT_FALSE(SettingsFile::isItemOn(items, key)) << key;
+    using Item = PhotoInfo::Item;
+    const QVariantMap items{
+        {"Maker", true}, {"Model", false}, {"LensMaker", "true"}, {"LensModel", 1}};
+    EXPECT_TRUE(SettingsFile::isItemOn(items, Item::Maker));
+    for (const Item item : {Item::Model, Item::LensMaker, Item::LensModel, Item::FocalLength})
+        EXPECT_FALSE(SettingsFile::isItemOn(items, item))
+            << PhotoInfo::itemName(item).toStdString();
 }
 
 TEST(SettingsFile, ThePhotographsLensIsExifInAnyLetterCase) {

@@ -23,7 +23,7 @@ TEST(DraftFile, TakesTheTargetsPlaceOnlyWhenPublishedAndLeavesNothingOtherwise) 
     }
     {
         DraftFile abandoned(target);
-        ASSERT_TRUE(abandoned.open()) << abandoned.errorString().toStdString();
+        ASSERT_TRUE(abandoned.open());
         abandoned.device().write("half written");
     }
     EXPECT_EQ(contentsOf(target), "old labels");
@@ -33,7 +33,7 @@ TEST(DraftFile, TakesTheTargetsPlaceOnlyWhenPublishedAndLeavesNothingOtherwise) 
     ASSERT_TRUE(draft.open());
     draft.device().write("new labels");
     EXPECT_EQ(contentsOf(target), "old labels") << "untouched while the draft is written";
-    ASSERT_EQ(draft.publish(), QString());
+    ASSERT_TRUE(draft.publish());
     EXPECT_EQ(contentsOf(target), "new labels");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"labels.pdf"});
 }
@@ -41,8 +41,10 @@ TEST(DraftFile, TakesTheTargetsPlaceOnlyWhenPublishedAndLeavesNothingOtherwise) 
 TEST(DraftFile, AMissingFolderIsReported) {
     QTemporaryDir dir;
     DraftFile draft(dir.filePath("missing/labels.pdf"));
-    EXPECT_FALSE(draft.open());
-    EXPECT_FALSE(draft.errorString().isEmpty());
+    const Status opened = draft.open();
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.failure().key, "systemReason");
+    EXPECT_FALSE(opened.failure().text().isEmpty()) << "the system's reason";
 }
 
 } // namespace

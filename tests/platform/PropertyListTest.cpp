@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -46,11 +47,11 @@ QByteArray xmlToBinary(const QByteArray& xml) {
 
 TEST(PropertyList, XmlRoundTripAndBinaryReadKeepEveryValueKind) {
     const QVariantMap settings = sampleSettings();
-    const QByteArray xml = PropertyList::toXml(settings);
+    const QByteArray xml = PropertyList::toXml(settings).value();
     ASSERT_TRUE(xml.startsWith("<?xml"));
     const auto result = PropertyList::readData(xml);
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    const QVariantMap read = result.value.toMap();
+    ASSERT_TRUE(result.ok()) << result.failure().key.toStdString();
+    const QVariantMap read = result->toMap();
     EXPECT_EQ(read.value("photographer").toString(), QStringLiteral("山田 太郎"));
     EXPECT_EQ(read.value("lensList").toStringList(),
               (QStringList{"Summicron 50mm", "Nikkor 28mm"}));
@@ -65,44 +66,52 @@ TEST(PropertyList, XmlRoundTripAndBinaryReadKeepEveryValueKind) {
     const QByteArray binary = xmlToBinary(xml);
     ASSERT_TRUE(binary.startsWith("bplist"));
     const auto fromBinary = PropertyList::readData(binary);
-    ASSERT_TRUE(fromBinary.ok()) << fromBinary.error.toStdString();
-    EXPECT_EQ(fromBinary.value, result.value) << "binary lists read like XML";
+    ASSERT_TRUE(fromBinary.ok()) << fromBinary.failure().key.toStdString();
+    EXPECT_EQ(*fromBinary, *result) << "binary lists read like XML";
 }
 
 TEST(PropertyList, MalformedInputGivesAMessage) {
-    const QByteArray xml = PropertyList::toXml(sampleSettings());
+    const QByteArray xml = PropertyList::toXml(sampleSettings()).value();
     const QByteArray binary = xmlToBinary(xml);
     for (const QByteArray& bad :
          {QByteArray(), QByteArray("garbage"), QByteArray("<?xml version=\"1.0\"?><plist><dict>"),
           QByteArray("bplist00\xff\xff\xff"), xml.left(xml.size() / 2)}) {
         const auto result = PropertyList::readData(bad);
-        EXPECT_FALSE(result.ok()) << bad.toStdString();
-        EXPECT_FALSE(result.value.isValid());
+        ASSERT_FALSE(result.ok()) << bad.toStdString();
+        EXPECT_FALSE(result.failure().key.isEmpty());
     }
     // Every truncation of a binary list is refused or read, never a crash.
     for (qsizetype length = 0; length < binary.size(); ++length)
-        PropertyList::readData(binary.left(length));
+        std::ignore = PropertyList::readData(binary.left(length));
 }
 
 TEST(PropertyList, FilesAreWrittenWholeOrNotAtAllAndUnreadableOnesNamed) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Documents/kestavolin.plist");
-    EXPECT_FALSE(PropertyList::writeXmlFile(path, sampleSettings()).isEmpty());
+    EXPECT_FALSE(PropertyList::writeXmlFile(path, sampleSettings()).ok());
     ASSERT_TRUE(PropertyList::ensureParentFolder(path));
-    ASSERT_EQ(PropertyList::writeXmlFile(path, sampleSettings()), QString());
+    ASSERT_TRUE(PropertyList::writeXmlFile(path, sampleSettings()));
     const auto read = PropertyList::readFile(path);
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value.toMap().value("photographer").toString(), QStringLiteral("山田 太郎"));
+    EXPECT_EQ(read->toMap().value("photographer").toString(), QStringLiteral("山田 太郎"));
 
-    // A value with no property-list form is reported and leaves the file as it was.
-    const QString error = PropertyList::writeXmlFile(path, QVariantMap{{"where", QPoint(1, 2)}});
-    EXPECT_TRUE(error.contains("where")) << error.toStdString();
-    EXPECT_EQ(PropertyList::readFile(path).value, read.value);
+    // A value with no property-list form is reported, naming the file and the value, and
+    // leaves the file as it was.
+    const Status written = PropertyList::writeXmlFile(path, QVariantMap{{"where", QPoint(1, 2)}});
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.failure().key, "fileNotWrittenMsg");
+    EXPECT_EQ(written.failure().arguments.value(0), path);
+    EXPECT_TRUE(written.failure().arguments.value(1).contains("where"));
+    EXPECT_EQ(*PropertyList::readFile(path), *read);
     EXPECT_EQ(QDir(dir.filePath("Documents")).entryList(QDir::Files).size(), 1);
 
-    // Unreadable files are named in the message.
-    EXPECT_TRUE(PropertyList::readFile(dir.filePath("none.plist")).error.contains("none.plist"));
-    EXPECT_FALSE(PropertyList::readFile(dir.path()).ok());
+    // Unreadable files are named in the message, with the reason.
+    const auto missing = PropertyList::readFile(dir.filePath("none.plist"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure().arguments.value(0), dir.filePath("none.plist"));
+    const auto folder = PropertyList::readFile(dir.path());
+    ASSERT_FALSE(folder.ok());
+    EXPECT_EQ(folder.failure().arguments.value(1), "fileIsFolderReason");
     QFile blocker(dir.filePath("plain"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -115,19 +124,19 @@ TEST(PropertyList, KillingTheProcessDuringWritesLeavesTheOldOrTheNewFile) {
     const QString path = dir.filePath("kestavolin.plist");
     const QVariantMap old{{"photographer", "Ansel"}};
     const QVariantMap other{{"photographer", QString(2000, QLatin1Char('z'))}};
-    ASSERT_EQ(PropertyList::writeXmlFile(path, old), QString());
+    ASSERT_TRUE(PropertyList::writeXmlFile(path, old));
     constexpr int trials = 40;
     for (int trial = 0; trial < trials; ++trial) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int write = 0;; ++write)
-                PropertyList::writeXmlFile(path, write % 2 ? old : other);
+                std::ignore = PropertyList::writeXmlFile(path, write % 2 ? old : other);
         }
         ::usleep(static_cast<useconds_t>(500 + trial * 97 % 3000));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        const QVariant read = PropertyList::readFile(path).value;
+        const QVariant read = PropertyList::readFile(path).value();
         EXPECT_TRUE(read == old || read == other) << "trial " << trial;
     }
 }

@@ -1,13 +1,11 @@
 #include "platform/Result.h"
-#include "platform/LocalizedText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// With an empty string table a key is its own text, so the key can hold the places.
+// Without a string table a key is its own text, so the key can hold the places.
 TEST(Failure, FillsEveryPlaceOnceAndTakesArgumentsAsTheyStand) {
-    useEmptyStringTable();
     EXPECT_EQ((Failure{"Row %1 (%2): %3", {"4", "100%2.jpg", "gone"}}.text()),
               "Row 4 (100%2.jpg): gone");
     EXPECT_EQ((Failure{"%2 before %1, %3 unfilled, 50% kept", {"a", "b"}}.text()),

@@ -1,6 +1,6 @@
 #include "preferences/MediumDialog.h"
 
-#include "photo/ConstStrings.h"
+#include "photo/LabelMedia.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,10 +14,11 @@ namespace {
 // be dismissed without a choice.
 TEST(MediumDialogTest, OffersTheTwoMediaAndCannotBeDismissedWithoutAChoice) {
     MediumDialog panel;
-    EXPECT_EQ(panel.mediaName(), MediaTape18Key);
+    EXPECT_EQ(panel.mediaName(), LabelMedia::tape18Name);
     EXPECT_EQ(panel.mediumBox()->count(), 2);
-    for (const auto& [index, medium] :
-         {std::pair{0, MediaTape18Key}, {1, MediaRoll60Key}, {-1, MediaTape18Key}}) {
+    for (const auto& [index, medium] : {std::pair{0, LabelMedia::tape18Name},
+                                        {1, LabelMedia::roll60Name},
+                                        {-1, LabelMedia::tape18Name}}) {
         panel.mediumBox()->setCurrentIndex(index);
         panel.accept();
         EXPECT_EQ(panel.mediaName(), medium) << index;
@@ -31,13 +32,13 @@ TEST(MediumDialogTest, OffersTheTwoMediaAndCannotBeDismissedWithoutAChoice) {
 // The printer's loaded medium is chosen for the user until the user chooses.
 TEST(MediumDialogTest, ASuggestedMediumIsChosenUntilTheUserChooses) {
     MediumDialog panel;
-    panel.suggest(MediaRoll60Key);
+    panel.suggest(LabelMedia::roll60Name);
     EXPECT_EQ(panel.mediumBox()->currentIndex(), 1);
     panel.mediumBox()->setCurrentIndex(0);
     emit panel.mediumBox()->activated(0);
-    panel.suggest(MediaRoll60Key);
+    panel.suggest(LabelMedia::roll60Name);
     panel.accept();
-    EXPECT_EQ(panel.mediaName(), MediaTape18Key);
+    EXPECT_EQ(panel.mediaName(), LabelMedia::tape18Name);
 }
 
 TEST(MediumDialogTest, InitRunsThePanelUntilConfirmed) {
@@ -52,7 +53,7 @@ TEST(MediumDialogTest, InitRunsThePanelUntilConfirmed) {
         }
     });
     const std::unique_ptr<MediumDialog> panel = MediumDialog::run();
-    EXPECT_EQ(panel->mediaName(), MediaRoll60Key);
+    EXPECT_EQ(panel->mediaName(), LabelMedia::roll60Name);
     EXPECT_EQ(panel->result(), QDialog::Accepted);
 }
 

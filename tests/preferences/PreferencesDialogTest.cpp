@@ -1,7 +1,7 @@
 #include "preferences/PreferencesDialog.h"
 
-#include "photo/ConstStrings.h"
 #include "photo/DefaultExifItems.h"
+#include "photo/LabelMedia.h"
 #include "platform/FontCatalogue.h"
 
 #include <QCheckBox>
@@ -102,21 +102,24 @@ TEST_F(PreferencesDialogTest, ChoosingAFamilySelectsItsRegularFace) {
 
 TEST_F(PreferencesDialogTest, AnyMediumButTape18MeansRoll60) {
     EXPECT_EQ(panel.mediaTypeButton()->count(), 2);
-    for (const auto& [medium, index] : {std::pair{MediaTape18Key, 0},
-                                        {MediaRoll60Key, 1},
+    for (const auto& [medium, index] : {std::pair{LabelMedia::tape18Name, 0},
+                                        {LabelMedia::roll60Name, 1},
                                         {QStringLiteral("tape 18"), 1},
                                         {QString(), 1}}) {
         panel.setMediaType(medium);
-        EXPECT_EQ(panel.mediaType(), index ? MediaRoll60Key : MediaTape18Key);
+        EXPECT_EQ(panel.mediaType(), index ? LabelMedia::roll60Name : LabelMedia::tape18Name);
         EXPECT_EQ(panel.mediaTypeButton()->currentIndex(), index);
     }
 }
 
 // Every item has its box; empty settings keep the boxes as designed, and OK writes all
-// seventeen keys as booleans (a partly checked box is off); Cancel changes nothing.
+// seventeen keys of the settings file as booleans (a partly checked box is off); Cancel
+// changes nothing.
 TEST_F(PreferencesDialogTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
-    for (const QString& item : defaultExifItemsStatus().keys())
-        EXPECT_TRUE(item == skipMaker || panel.checkBoxForItem(item)) << item.toStdString();
+    using Item = PhotoInfo::Item;
+    for (const auto& [item, shown] : defaultExifItems())
+        EXPECT_TRUE(item == Item::SkipMaker || panel.checkBoxForItem(item))
+            << PhotoInfo::itemName(item).toStdString();
     panel.reject();
     EXPECT_TRUE(panel.exifItemState().isEmpty());
     panel.setExifItemState({});
@@ -124,18 +127,18 @@ TEST_F(PreferencesDialogTest, ConfirmWritesAllSeventeenKeysFromTheBoxes) {
     EXPECT_EQ(panel.exifItemState(), defaultExifItemsStatus());
 
     panel.setExifItemState(
-        {{skipMaker, false}, {maker, true}, {model, "yes"}, {whiteBalance, true}});
-    EXPECT_TRUE(panel.checkBoxForItem(maker)->isChecked());
-    EXPECT_FALSE(panel.checkBoxForItem(model)->isChecked());
-    EXPECT_FALSE(panel.checkBoxForItem(fileName)->isChecked());
-    panel.checkBoxForItem(fileName)->setChecked(true);
-    panel.checkBoxForItem(lensMaker)->setTristate(true);
-    panel.checkBoxForItem(lensMaker)->setCheckState(Qt::PartiallyChecked);
+        {{"skipMaker", false}, {"Maker", true}, {"Model", "yes"}, {"WhiteBalance", true}});
+    EXPECT_TRUE(panel.checkBoxForItem(Item::Maker)->isChecked());
+    EXPECT_FALSE(panel.checkBoxForItem(Item::Model)->isChecked());
+    EXPECT_FALSE(panel.checkBoxForItem(Item::FileName)->isChecked());
+    panel.checkBoxForItem(Item::FileName)->setChecked(true);
+    panel.checkBoxForItem(Item::LensMaker)->setTristate(true);
+    panel.checkBoxForItem(Item::LensMaker)->setCheckState(Qt::PartiallyChecked);
     panel.accept();
 
     const QVariantMap state = panel.exifItemState();
-    const QVariantMap expected{{skipMaker, false}, {maker, true},        {model, false},
-                               {fileName, true},   {whiteBalance, true}, {lensMaker, false}};
+    const QVariantMap expected{{"skipMaker", false}, {"Maker", true},        {"Model", false},
+                               {"fileName", true},   {"WhiteBalance", true}, {"LensMaker", false}};
     EXPECT_EQ(state.size(), 17);
     for (auto item = expected.cbegin(); item != expected.cend(); ++item)
         EXPECT_EQ(state.value(item.key()), item.value()) << item.key().toStdString();

@@ -145,7 +145,7 @@ const QSizeF rollLabel(170, 170);
 
 class IppLabelPrinterTest : public testing::Test {
 protected:
-    void SetUp() override { installStringTables(QLocale(QLocale::English)); }
+    const std::unique_ptr<QTranslator> strings = installStringTables(QLocale(QLocale::English));
 };
 
 TEST_F(IppLabelPrinterTest, TheReportReadsSizesRangesMarginsAndLoadedMedia) {

@@ -205,7 +205,7 @@ TEST(PrintLabel, SeveralLabelsGoToAFileInOrderOnePageEachOfItsOwnExactSize) {
     }
 
     // An empty list is no job, and says so.
-    installStringTables(QLocale(QLocale::English));
+    const auto strings = installStringTables(QLocale(QLocale::English));
     const auto nothing = PrintSetup::printToFile(job, {});
     EXPECT_EQ(nothing.failure, PrintSetup::Failure::NoLabels);
     EXPECT_TRUE(

@@ -73,7 +73,7 @@ TEST(PrintService, WithoutAPrintServiceEveryRequestIsAnsweredAtOnce) {
 // The command line's print: nothing is drawn or sent, and the user is told which print
 // service did not answer, within the deadline given.
 TEST(PrintLabel, APrintServiceAwayOrSilentIsToldAndNothingIsSent) {
-    installStringTables(QLocale(QLocale::English));
+    const auto strings = installStringTables(QLocale(QLocale::English));
     SilentPrintService silent;
     struct Case {
         QString address;

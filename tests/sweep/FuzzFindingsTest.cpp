@@ -34,9 +34,9 @@ QStringList findings(const QString& target) {
 // A settings file the reader must refuse with the message part given (the
 // application then starts from the defaults, as the settings tests show).
 void expectRefused(const QByteArray& bytes, const QString& reason) {
-    const PropertyList::ReadResult read = PropertyList::readData(bytes);
-    EXPECT_FALSE(read.ok());
-    EXPECT_TRUE(read.error.contains(reason)) << qUtf8Printable(read.error);
+    const Result<QVariant> read = PropertyList::readData(bytes);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.failure().key, reason);
 }
 
 QByteArray nestedXmlArrays(int levels) {
@@ -82,22 +82,22 @@ TEST(FuzzFindings, SettingsFilesWithAZeroCharacterAreRefused) {
     for (const QString& path : findings(QStringLiteral("settings"))) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qUtf8Printable(path);
-        expectRefused(file.readAll(), QStringLiteral("zero character"));
+        expectRefused(file.readAll(), QStringLiteral("plistZeroCharacterReason"));
     }
 }
 
 // The library parses, converts and frees nested values recursively: deep nesting
 // ran it out of stack before the reader's own depth limit was reached.
 TEST(FuzzFindings, DeeplyNestedSettingsFilesAreRefusedBeforeParsing) {
-    expectRefused(nestedXmlArrays(hostileNesting), QStringLiteral("nested"));
-    expectRefused(nestedBinaryArrays(hostileNesting), QStringLiteral("nested"));
+    expectRefused(nestedXmlArrays(hostileNesting), QStringLiteral("plistTooDeepReason"));
+    expectRefused(nestedBinaryArrays(hostileNesting), QStringLiteral("plistTooDeepReason"));
 
     // Nesting within the limit still reads, in both forms.
-    const PropertyList::ReadResult xml = PropertyList::readData(nestedXmlArrays(10));
-    EXPECT_TRUE(xml.ok()) << qUtf8Printable(xml.error);
-    const PropertyList::ReadResult binary = PropertyList::readData(nestedBinaryArrays(10));
-    EXPECT_TRUE(binary.ok()) << qUtf8Printable(binary.error);
-    EXPECT_EQ(binary.value, xml.value);
+    const Result<QVariant> xml = PropertyList::readData(nestedXmlArrays(10));
+    ASSERT_TRUE(xml.ok());
+    const Result<QVariant> binary = PropertyList::readData(nestedBinaryArrays(10));
+    ASSERT_TRUE(binary.ok());
+    EXPECT_EQ(*binary, *xml);
 }
 
 // A date whose microseconds carried it past the whole seconds a list can hold was
@@ -107,11 +107,11 @@ TEST(FuzzFindings, SettingsFilesWithDatesBeyondTheListsRangeCanBeSavedAgain) {
     for (const QString& path : findings(QStringLiteral("settings-dates"))) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qUtf8Printable(path);
-        const PropertyList::ReadResult read = PropertyList::readData(file.readAll());
-        ASSERT_TRUE(read.ok()) << qUtf8Printable(read.error);
-        QString problem;
-        EXPECT_FALSE(PropertyList::toXml(read.value.toMap(), &problem).isEmpty());
-        EXPECT_TRUE(problem.isEmpty()) << qUtf8Printable(problem);
+        const Result<QVariant> read = PropertyList::readData(file.readAll());
+        ASSERT_TRUE(read.ok()) << qUtf8Printable(read.failure().text());
+        const Result<QByteArray> xml = PropertyList::toXml(read->toMap());
+        ASSERT_TRUE(xml.ok()) << qUtf8Printable(xml.failure().text());
+        EXPECT_FALSE(xml->isEmpty());
     }
 }
 
