@@ -110,6 +110,8 @@ signals:
     void closed();
 
 protected:
+    // The paint device's metric() stays reachable beside the ruler's unit.
+    using QWidget::metric;
     void closeEvent(QCloseEvent* event) override;
 
 private:

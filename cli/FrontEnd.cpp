@@ -1,43 +1,26 @@
-// The kestavolin-cli on the path. It links only the commands that need no GUI
-// library (dump, info), so that they start as fast as a program linked with Qt Core
-// alone, and hands every other request (render, print, the usage, the version,
-// mistakes) to the complete program with the same arguments.
+// The kestavolin-cli on the path. It runs no command itself and loads no library but
+// the C library, so that it hands each request at once to the program that runs it,
+// and that program loads only what the request needs: dump and info one linked with
+// Qt Core only, render one that draws labels without the printing libraries or
+// exiv2, every other request (print, the usage, the version, mistakes) the complete
+// program. The arguments go on unchanged, byte for byte.
 
-#include "Command.h"
+#include "HandOver.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <string>
-#include <system_error>
-#include <vector>
-
-#include <unistd.h>
 
 namespace {
 
-// What a shell answers when a program cannot be run.
-constexpr int exitCannotRun = 127;
-
-// The complete program lies at a fixed place relative to this one, in the build
-// folder as once installed.
-std::filesystem::path completeProgram() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return self.parent_path() / KESTAVOLIN_COMPLETE_CLI;
+const char* programFor(const char* command) {
+    if (std::strcmp(command, "dump") == 0 || std::strcmp(command, "info") == 0)
+        return KESTAVOLIN_METADATA_CLI;
+    if (std::strcmp(command, "render") == 0)
+        return KESTAVOLIN_RENDER_CLI;
+    return KESTAVOLIN_COMPLETE_CLI;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2) {
-        if (const CliCommand* command = findCommand(argv[1]))
-            return command->run(std::vector<std::string>(argv + 2, argv + argc));
-    }
-    const std::string program = completeProgram().string();
-    ::execv(program.c_str(), argv);
-    std::fprintf(stderr, "kestavolin-cli: cannot run %s: %s\n", program.c_str(),
-                 std::strerror(errno));
-    return exitCannotRun;
+    return handOver(programFor(argc > 1 ? argv[1] : ""), argv);
 }

@@ -1,6 +1,8 @@
 #include "LabelCommandSupport.h"
 
 #include "CommandArguments.h"
+#include "HandOver.h"
+#include "LabelInputs.h"
 
 #include "label/LabelLayout.h"
 #include "label/LabelPictures.h"
@@ -20,10 +22,21 @@
 
 namespace {
 
+QString usage(const LabelCommand& command) {
+    return QStringLiteral("Usage: kestavolin-cli %1").arg(QLatin1String(command.usageLine));
+}
+
 int usageError(const LabelCommand& command, const QString& message) {
-    std::fprintf(stderr, "kestavolin-cli %s: %s\nUsage: kestavolin-cli %s\n", command.name,
-                 qUtf8Printable(message), command.usageLine);
+    std::fprintf(stderr, "kestavolin-cli %s: %s\n%s\n", command.name, qUtf8Printable(message),
+                 qUtf8Printable(usage(command)));
     return labelCommandUsageExit;
+}
+
+// Qt's help starts with a usage line of its own, which names neither the command nor
+// the options it cannot do without; the command's usage line takes its place.
+QString helpText(const LabelCommand& command, const QCommandLineParser& parser) {
+    const QString text = parser.helpText();
+    return usage(command) + text.mid(text.indexOf(u'\n'));
 }
 
 // Qt wants a private runtime folder and warns on every run when the session has none
@@ -126,8 +139,15 @@ int runLabelCommand(const LabelCommand& command, const std::vector<std::string>&
     if (!parser.parse(commandArguments(command.name, args)))
         return usageError(command, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        std::fputs(qUtf8Printable(helpText(command, parser)), stdout);
         return 0;
+    }
+    if (LabelInputs::asksForOwnTitles(parser) && !LabelInputs::readsOwnTitles()) {
+        std::vector<char*> argv{nullptr, const_cast<char*>(command.name)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        return handOver(KESTAVOLIN_COMPLETE_CLI_NAME, argv.data());
     }
     const auto strings =
         parser.isSet(QStringLiteral("no-translations")) ? nullptr : installStringTables();

@@ -33,10 +33,11 @@ struct LabelCommand {
 inline constexpr int labelCommandUsageExit = 2;
 
 // Runs a label command: sets up the platform and the application object, parses the
-// arguments (the command name excluded), answers --help (exit 0), installs the string
-// tables unless --no-translations is given, reads the request and runs the work. A
-// usage error is written to standard error with the usage line and exits with
-// labelCommandUsageExit.
+// arguments (the command name excluded), answers --help (exit 0), hands a request for
+// photographs' own titles to the complete program when this one cannot read them,
+// installs the string tables unless --no-translations is given, reads the request and
+// runs the work. A usage error is written to standard error with the usage line and
+// exits with labelCommandUsageExit.
 int runLabelCommand(const LabelCommand& command, const std::vector<std::string>& args);
 
 // Without a display the label is drawn on Qt's offscreen platform; a session without a

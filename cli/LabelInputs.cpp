@@ -1,7 +1,6 @@
 #include "LabelInputs.h"
 
 #include "label/CaptionSheet.h"
-#include "photo/EmbeddedTitle.h"
 #include "platform/LocalizedText.h"
 
 #include <QCommandLineParser>
@@ -12,7 +11,16 @@ const QString captionsOption = QStringLiteral("captions");
 const QString titlesFromPhotosOption = QStringLiteral("titles-from-photos");
 const QString withoutCameraDataOption = QStringLiteral("without-camera-data");
 
+OwnTitleReader& ownTitleReader() {
+    static OwnTitleReader reader = nullptr;
+    return reader;
+}
+
 } // namespace
+
+OwnTitleReaderRegistration::OwnTitleReaderRegistration(OwnTitleReader reader) {
+    ownTitleReader() = reader;
+}
 
 QString LabelInput::name() const {
     return sheetRow > 0
@@ -29,7 +37,7 @@ QString LabelInput::withRow(const QString& message) const {
 LabelOptions LabelInput::options() const {
     LabelOptions options = label;
     if (!options.title && titleFromPhoto)
-        options.title = embeddedTitle(path);
+        options.title = ownTitleReader()(path);
     return options;
 }
 
@@ -50,6 +58,14 @@ void addOptions(QCommandLineParser& parser) {
                         "labelled with its picture, file name, title and photographer instead "
                         "of failing.")},
     });
+}
+
+bool asksForOwnTitles(const QCommandLineParser& parser) {
+    return parser.isSet(titlesFromPhotosOption);
+}
+
+bool readsOwnTitles() {
+    return ownTitleReader() != nullptr;
 }
 
 Result<std::vector<LabelInput>> read(const QCommandLineParser& parser) {

@@ -6,9 +6,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 class QCommandLineParser;
+
+// A photograph's own title (its XMP title, IPTC object name or Exif description) is
+// read through exiv2, which only the complete program links: it registers the reader
+// (OwnTitleReader.cpp), and a program without one hands requests for own titles to
+// the complete program.
+using OwnTitleReader = std::optional<QString> (*)(const QString& path);
+
+struct OwnTitleReaderRegistration {
+    explicit OwnTitleReaderRegistration(OwnTitleReader reader);
+};
 
 // The photographs a label command labels, each with its own label options: the FILE
 // arguments with the command line's options, or the rows of a caption sheet
@@ -36,6 +47,11 @@ namespace LabelInputs {
 
 // Adds --captions, --titles-from-photos and --without-camera-data.
 void addOptions(QCommandLineParser& parser);
+
+// Whether the parsed command line asks for photographs' own titles, and whether this
+// program can read them.
+bool asksForOwnTitles(const QCommandLineParser& parser);
+bool readsOwnTitles();
 
 // The inputs of a parsed command line, at least one, each with the label options the
 // command line gives (see LabelOptionsReader::read), or a usage error.

@@ -20,6 +20,8 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFontDatabase>
+#include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -249,18 +251,25 @@ public:
         threads_.setExpiryTimeout(-1);
     }
 
-    PreparedLabel take(qsizetype index) {
-        const auto& inputs = request_.inputs;
+    // Starts preparing the labels from index on, as far ahead as allowed, on the job
+    // threads; with one job nothing is prepared ahead.
+    void launchFrom(qsizetype index) {
         if (request_.jobs <= 1)
-            return prepare(index);
+            return;
         const qsizetype ahead = 2 * request_.jobs;
-        while (launched_ < std::ssize(inputs) && launched_ < index + ahead) {
+        while (launched_ < std::ssize(request_.inputs) && launched_ < index + ahead) {
             auto task = std::make_shared<std::packaged_task<PreparedLabel()>>(
                 [this, launched = launched_] { return prepare(launched); });
             pending_.push_back(task->get_future());
             threads_.start([task] { (*task)(); });
             ++launched_;
         }
+    }
+
+    PreparedLabel take(qsizetype index) {
+        if (request_.jobs <= 1)
+            return prepare(index);
+        launchFrom(index);
         PreparedLabel label = pending_.front().get();
         pending_.pop_front();
         return label;
@@ -289,6 +298,14 @@ private:
     std::deque<std::future<PreparedLabel>> pending_;
     QThreadPool& threads_;
 };
+
+// Loads the font database (fontconfig's configuration and the installed faces) and
+// Qt's image plug-ins, which laying out, drawing and writing every label needs: on
+// this thread while the job threads read and decode the first photographs.
+void loadWhatDrawingNeeds() {
+    QFontDatabase::families();
+    QImageWriter::supportedImageFormats();
+}
 
 void printLayoutJson(const QString& path, const QJsonObject& description) {
     QJsonObject line{{QStringLiteral("file"), path}};
@@ -324,6 +341,8 @@ int render(const RenderRequest& request) {
     }
     ProgressBar progress(request.paths.size());
     LabelsAhead labels(request, threads, pdf ? &*pdf : nullptr);
+    labels.launchFrom(0);
+    loadWhatDrawingNeeds();
     bool allRendered = true;
     for (qsizetype index = 0; index < request.paths.size(); ++index) {
         const LabelInput& input = request.inputs.at(static_cast<std::size_t>(index));

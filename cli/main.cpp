@@ -1,4 +1,5 @@
-// The complete kestavolin-cli: every subcommand, the usage and the version.
+// The dispatcher of kestavolin-cli's programs: the commands the program was linked with,
+// the usage and the version.
 
 #include "Command.h"
 

@@ -52,6 +52,8 @@ signals:
     void photosDropped(const QStringList& paths);
 
 protected:
+    // The paint device's metric() stays reachable beside the ruler's unit.
+    using QWidget::metric;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

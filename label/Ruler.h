@@ -17,6 +17,8 @@ public:
     void setZoom(double factor);
 
 protected:
+    // The paint device's metric() stays reachable beside the unit's.
+    using QWidget::metric;
     void paintEvent(QPaintEvent* event) override;
 
 private:

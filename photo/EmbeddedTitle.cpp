@@ -62,8 +62,10 @@ std::optional<QString> exifTitle(const Exiv2::ExifData& exif) {
     return datum == exif.end() ? std::nullopt : nonBlank(decoded(datum->toString()));
 }
 
-std::optional<QString> titleOf(Exiv2::Image::AutoPtr image) {
-    if (!image.get())
+// The title of an image exiv2 opened. The caller's temporary keeps the image alive:
+// exiv2 0.27 hands it over in std::auto_ptr, which C++ deprecated, so it is not named.
+std::optional<QString> titleOf(Exiv2::Image* image) {
+    if (!image)
         return std::nullopt;
     image->readMetadata();
     if (auto title = xmpTitle(image->xmpData()))
@@ -80,7 +82,8 @@ std::optional<QString> embeddedTitle(const QByteArray& photograph) {
     try {
         return titleOf(
             Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte*>(photograph.constData()),
-                                      static_cast<long>(photograph.size())));
+                                      static_cast<long>(photograph.size()))
+                .get());
     } catch (const std::exception&) {
         // A file exiv2 cannot make sense of has no title to offer.
         return std::nullopt;
@@ -90,7 +93,7 @@ std::optional<QString> embeddedTitle(const QByteArray& photograph) {
 std::optional<QString> embeddedTitle(const QString& path) {
     prepareLibrary();
     try {
-        return titleOf(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString()));
+        return titleOf(Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString()).get());
     } catch (const std::exception&) {
         return std::nullopt;
     }

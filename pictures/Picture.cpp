@@ -7,6 +7,8 @@
 #include "pictures/TiffDecoder.h"
 #include "platform/FileData.h"
 
+#include <QColorSpace>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cstring>
@@ -44,19 +46,19 @@ std::optional<DecodedPicture> decoded(const FileData& data, const PrintBoxes& bo
         // Refused from its frame header, before anything is allocated for it.
         if (!Picture::withinDecodeMemory(data, boxes))
             return std::nullopt;
-        break;
+        return PluginDecoder::decode(bytes, length, boxes, QByteArrayLiteral("jpeg"));
     case Format::Tiff:
         // TIFFs the reducing decoder does not read, and those small enough to need no
         // reduction, come whole from the image plug-ins.
         if (auto reduced = TiffDecoder::decode(bytes, length, boxes))
             return reduced;
-        break;
+        return PluginDecoder::decode(bytes, length, boxes, QByteArrayLiteral("tiff"));
     case Format::Psd:
         return PsdDecoder::decode(bytes, length, boxes);
     case Format::Other:
         break;
     }
-    return PluginDecoder::decode(bytes, length, boxes);
+    return PluginDecoder::decode(bytes, length, boxes, QByteArray());
 }
 
 } // namespace
@@ -92,6 +94,16 @@ std::shared_ptr<Picture> Picture::initWithImage(QImage image, QSizeF fullSize) {
 void Picture::drawInRect(QPainter& painter, const QRectF& rect) const {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(rect, image_);
+    // An SVG file embeds the picture as a PNG, which would carry the colour profile
+    // the camera wrote (libpng warns about the faulty sRGB profiles many cameras
+    // write). Labels are drawn without colour management on every other device, so
+    // the SVG leaves the profile out too.
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG) {
+        QImage unprofiled = image_;
+        unprofiled.setColorSpace(QColorSpace());
+        painter.drawImage(rect, unprofiled);
+    } else {
+        painter.drawImage(rect, image_);
+    }
     painter.restore();
 }

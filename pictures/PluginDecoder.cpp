@@ -19,13 +19,14 @@ constexpr int imageAllocationLimitMegabytes =
 namespace PluginDecoder {
 
 std::optional<DecodedPicture> decode(const unsigned char* bytes, std::size_t length,
-                                     const PrintBoxes& boxes) {
+                                     const PrintBoxes& boxes, const QByteArray& format) {
     QBuffer buffer;
     buffer.setData(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes),
                                            static_cast<qsizetype>(length)));
     if (!buffer.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setAutoTransform(true);
     reader.setAllocationLimit(imageAllocationLimitMegabytes);
 

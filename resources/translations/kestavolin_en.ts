@@ -621,7 +621,7 @@
 
 Caption labels for photographs, printed on label printers.
 
-Licence: see the package's copyright file.</translation>
+Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
     </message>
     <message id="Label Medium">
         <source>Label Medium</source>

@@ -621,7 +621,7 @@
 
 写真のキャプションラベルを作り、ラベルプリンターで印刷します。
 
-ライセンス: パッケージの著作権ファイルをご覧ください。</translation>
+ライセンス: GNU 一般公衆利用許諾書 バージョン 3 以降 (GPL-3.0-or-later)</translation>
     </message>
     <message id="Label Medium">
         <source>Label Medium</source>

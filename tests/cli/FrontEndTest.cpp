@@ -1,6 +1,7 @@
-// The kestavolin-cli on the path runs dump and info itself and hands the rest to the
-// complete program: whichever runs a request, the user sees the same output and exit
-// status, and the front end stays free of the GUI libraries that made it slow.
+// The kestavolin-cli on the path hands dump and info to a program linked with Qt Core
+// only, render to the program that draws labels without the printing libraries and
+// the rest to the complete program: whichever runs a request, the user sees the same
+// output and exit status, and each program loads only the libraries its requests need.
 
 #include "ProgramRun.h"
 
@@ -13,11 +14,15 @@
 namespace {
 
 const QString frontEnd = QStringLiteral(KESTAVOLIN_CLI);
+const QString metadata = QStringLiteral(KESTAVOLIN_METADATA_CLI);
+const QString render = QStringLiteral(KESTAVOLIN_RENDER_CLI);
 const QString complete = QStringLiteral(KESTAVOLIN_COMPLETE_CLI);
 const QString sample = QStringLiteral(KESTAVOLIN_TEST_DATA_DIR "/Canon_40D.jpg");
 
 TEST(CliFrontEnd, AnswersEveryRequestAsTheCompleteProgramDoes) {
     const QString missing = QStringLiteral("/nonexistent/photo.jpg");
+    QTemporaryDir folder;
+    const QString label = folder.filePath(QStringLiteral("label.png"));
     const QList<QStringList> requests{
         {},
         {"--help"},
@@ -28,6 +33,8 @@ TEST(CliFrontEnd, AnswersEveryRequestAsTheCompleteProgramDoes) {
         {"info", "--json", "--no-translations", sample, missing},
         {"info"},
         {"render", sample},
+        {"render", "--layout-json", "--no-translations", sample, missing, "-o", label},
+        {"render", "--help"},
         {"print", "--help"},
     };
     for (const QStringList& arguments : requests) {
@@ -78,6 +85,33 @@ TEST(CliFrontEnd, EveryCommandTellsAnUnreadableFileAlike) {
     }
 }
 
+// Each command's help starts with its usage line, naming the command and what it
+// cannot do without, as the list of commands shows it (the manual page's synopsis).
+TEST(CliFrontEnd, EachCommandsHelpStartsWithItsUsageLine) {
+    const QList<QByteArray> listed = runProgram(frontEnd, {"--help"}).out.split('\n');
+    const QRegularExpression summary(QStringLiteral("\\s{2,}.*$"));
+    int commands = 0;
+    for (const QByteArray& line : listed) {
+        if (!line.startsWith("  "))
+            continue;
+        const QString synopsis = QString::fromUtf8(line.trimmed()).remove(summary);
+        const QString command = synopsis.section(u' ', 0, 0);
+        const ProgramRun help = runProgram(frontEnd, {command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command.toStdString();
+        QString usage = QString::fromUtf8(help.out.left(help.out.indexOf('\n')));
+        EXPECT_EQ(usage.remove(summary).toStdString(),
+                  "Usage: kestavolin-cli " + synopsis.toStdString());
+        ++commands;
+    }
+    EXPECT_EQ(commands, 4);
+    const ProgramRun render = runProgram(frontEnd, {"render", "--help"});
+    EXPECT_TRUE(render.out.startsWith("Usage: kestavolin-cli render [OPTIONS] FILE... -o OUT"))
+        << render.out.toStdString();
+    EXPECT_TRUE(runProgram(frontEnd, {"print", "--help"})
+                    .out.startsWith("Usage: kestavolin-cli print [OPTIONS] FILE|--captions SHEET "
+                                    "--printer "));
+}
+
 // The libraries a program names in its dynamic section.
 QString neededLibraries(const QString& program) {
     const ProgramRun dynamicSection = runProgram(QStringLiteral("readelf"), {"--dynamic", program});
@@ -85,17 +119,28 @@ QString neededLibraries(const QString& program) {
     return QString::fromUtf8(dynamicSection.out);
 }
 
-// The front end needs no GUI library. PDF files are finished and joined by the
-// programs' own code, so neither the application nor the complete program loads a
-// PDF library at start.
-TEST(CliFrontEnd, NeedsNoGuiLibraryAndNoProgramLoadsAPdfLibrary) {
+// The front end needs no Qt library; dump and info need Qt Core only; render needs
+// neither the print service's client nor Qt's printing and widget libraries nor exiv2.
+// PDF files are finished and joined by the programs' own code, so no program loads a
+// PDF library.
+TEST(CliFrontEnd, EachProgramLinksOnlyWhatItsCommandsNeed) {
     const QString needed = neededLibraries(frontEnd);
-    EXPECT_TRUE(needed.contains("libQt6Core")) << needed.toStdString();
-    EXPECT_FALSE(needed.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)")))
-        << needed.toStdString();
+    EXPECT_FALSE(needed.contains("libQt6")) << needed.toStdString();
+    const QString metadataNeeds = neededLibraries(metadata);
+    EXPECT_TRUE(metadataNeeds.contains("libQt6Core")) << metadataNeeds.toStdString();
+    EXPECT_FALSE(metadataNeeds.contains(QRegularExpression("libQt6(Gui|Widgets|PrintSupport|Svg)")))
+        << metadataNeeds.toStdString();
+    const QString renderNeeds = neededLibraries(render);
+    EXPECT_TRUE(renderNeeds.contains("libQt6Gui")) << renderNeeds.toStdString();
+    EXPECT_FALSE(
+        renderNeeds.contains(QRegularExpression("cups|libQt6(Widgets|PrintSupport)|exiv2")))
+        << renderNeeds.toStdString();
+    const QString completeNeeds = neededLibraries(complete);
+    EXPECT_TRUE(completeNeeds.contains("cups") && completeNeeds.contains("exiv2"))
+        << completeNeeds.toStdString();
     const QString application = neededLibraries(QStringLiteral(KESTAVOLIN_APP));
     EXPECT_TRUE(application.contains("libQt6Widgets")) << application.toStdString();
-    for (const QString& program : {needed, application, neededLibraries(complete)})
+    for (const QString& program : {needed, metadataNeeds, renderNeeds, completeNeeds, application})
         EXPECT_FALSE(program.contains("qpdf")) << program.toStdString();
 }
 

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <exiv2/exiv2.hpp>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -109,6 +110,46 @@ TEST_F(RenderCommandTest, LayoutJsonDescribesEachLabelInInputOrder) {
     EXPECT_TRUE(QJsonDocument::fromJson(lines[2]).object().contains("error"));
     EXPECT_TRUE(QJsonDocument::fromJson(lines[3]).object().contains("error"));
     EXPECT_TRUE(QFile::exists(out("b.pdf")));
+}
+
+// A label written without trouble says nothing on standard error, in every format:
+// the SVG's picture is embedded without the faulty colour profile the sample's camera
+// wrote, which libpng warned about.
+TEST_F(RenderCommandTest, EachFormatIsWrittenWithoutAWordOnStandardError) {
+    for (const char* name : {"label.pdf", "label.png", "label.svg"}) {
+        const ProgramRun run = runCli({"render", sample, "-o", out(name)});
+        EXPECT_EQ(run.exitCode, 0) << name;
+        EXPECT_EQ(run.err.toStdString(), "") << name;
+        EXPECT_GT(QFileInfo(out(name)).size(), 0) << name;
+    }
+    QFile svg(out("label.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("data:image/png;base64,")) << "the picture is embedded";
+}
+
+// Photographs' own titles are read through exiv2, which the program that runs render
+// does not link: it hands such requests to the complete program, and the label has
+// the title.
+TEST_F(RenderCommandTest, APhotographGivenNoTitleTakesItsOwnWhenAsked) {
+    const QString titled = out("titled.jpg");
+    ASSERT_TRUE(QFile::copy(sample, titled));
+    QFile::setPermissions(titled, QFile::ReadOwner | QFile::WriteOwner);
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(titled).toStdString());
+    image->readMetadata();
+    image->exifData()["Exif.Image.ImageDescription"] = "Old mill";
+    image->writeMetadata();
+
+    const ProgramRun own = runCli(
+        {"render", "--layout-json", "--titles-from-photos", titled, sample, "-o", out("own.pdf")});
+    ASSERT_EQ(own.exitCode, 0) << own.err.toStdString();
+    const QList<QByteArray> lines = own.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(textsOf(lines[0]).contains("Old mill"));
+    EXPECT_FALSE(textsOf(lines[1]).contains("Old mill"));
+    const ProgramRun given =
+        runCli({"render", "--layout-json", titled, "--title", "Quay", "-o", out("given.pdf")});
+    EXPECT_TRUE(textsOf(given.out).contains("Quay"));
+    EXPECT_FALSE(textsOf(given.out).contains("Old mill"));
 }
 
 // Without --settings the command line reads the window's settings file, or before the

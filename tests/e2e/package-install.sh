@@ -27,6 +27,10 @@ kestavolin-cli info "$photo" | grep -q "Model: " || fail "kestavolin-cli info pr
 env -u DISPLAY -u WAYLAND_DISPLAY kestavolin-cli render --medium "Roll 60" "$photo" \
     -o "$scratch/label.pdf" || fail "kestavolin-cli render failed"
 head -c 5 "$scratch/label.pdf" | grep -q '%PDF-' || fail "render wrote no PDF"
+# render's program hands a request for photographs' own titles to the complete one,
+# each found where the package installed it.
+env -u DISPLAY -u WAYLAND_DISPLAY kestavolin-cli render --titles-from-photos "$photo" \
+    -o "$scratch/titled.png" || fail "kestavolin-cli render --titles-from-photos failed"
 # The application starts, opens the photograph and keeps running until it is ended.
 status=0
 xvfb-run -a -s '-screen 0 1280x1024x24' timeout --signal=TERM 5 kestavolin "$photo" \

@@ -216,10 +216,12 @@ const AllowedText allowedTexts[] = {
     // --help and --version are answered before the application object exists (so that
     // they work without a display), when no string table can be installed.
     {"app/main.cpp", "Usage: kestavolin [FILE...]"},
-    // The command-line dispatchers and dump link Qt Core alone and never make an
-    // application object, so no string table is installed for them.
+    // The command-line dispatchers and dump link Qt Core alone (the front end and its
+    // hand-over only the C library) and never make an application object, so no string
+    // table is installed for them.
     {"cli/main.cpp", ""},
     {"cli/FrontEnd.cpp", ""},
+    {"cli/HandOver.cpp", ""},
     {"cli/DumpCommand.cpp", ""},
     // Usage lines give the command's syntax, in English as its option names are.
     {"cli/InfoCommand.cpp", "Usage: kestavolin-cli %s"},
