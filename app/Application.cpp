@@ -55,7 +55,7 @@ void Application::connectWindow() {
     connect(window, &MainWindow::aboutRequested, this, [this] {
         dialogs_.showAbout(
             window_.get(), localizedString(QStringLiteral("AboutTitle")),
-            localizedString(QStringLiteral("AboutMsg")).arg(QStringLiteral(KESTAVOLIN_VERSION)));
+            localizedText(QStringLiteral("AboutMsg"), {QStringLiteral(KESTAVOLIN_VERSION)}));
     });
     connect(window, &MainWindow::quitRequested, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);

@@ -102,24 +102,24 @@ void PhotoListController::openPhotographs() {
 // The sheet's photographs join the list in its order, each with its row's captions and
 // named by its row in the alert should it not be readable.
 void PhotoListController::importCaptionSheet() {
-    dialogs_.chooseFilesToOpen(&window_, localizedString(QStringLiteral("importSheetTitle")),
-                               {captionSheetFilter}, false, [this](const QStringList& paths) {
-                                   if (paths.isEmpty())
-                                       return;
-                                   const auto read = CaptionSheet::read(paths.first());
-                                   if (!read) {
-                                       alerts_.present(alertOf(QStringLiteral("sheetNotReadTitle"),
-                                                               read.failure().text()));
-                                       return;
-                                   }
-                                   const auto& rows = *read;
-                                   QStringList names;
-                                   for (const CaptionRow& row : rows)
-                                       names << localizedString(QStringLiteral("sheetRowName"))
-                                                    .arg(row.row)
-                                                    .arg(QFileInfo(row.file).fileName());
-                                   add(PhotoList::entriesFromSheet(rows), names);
-                               });
+    dialogs_.chooseFilesToOpen(
+        &window_, localizedString(QStringLiteral("importSheetTitle")), {captionSheetFilter}, false,
+        [this](const QStringList& paths) {
+            if (paths.isEmpty())
+                return;
+            const auto read = CaptionSheet::read(paths.first());
+            if (!read) {
+                alerts_.present(
+                    alertOf(QStringLiteral("sheetNotReadTitle"), read.failure().text()));
+                return;
+            }
+            const auto& rows = *read;
+            QStringList names;
+            for (const CaptionRow& row : rows)
+                names << localizedText(QStringLiteral("sheetRowName"),
+                                       {QString::number(row.row), QFileInfo(row.file).fileName()});
+            add(PhotoList::entriesFromSheet(rows), names);
+        });
 }
 
 void PhotoListController::exportCaptionSheet() {

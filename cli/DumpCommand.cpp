@@ -50,15 +50,15 @@ bool dumpFile(const QString& path, int mode) {
                      shownPath.constData());
         return false;
     }
-    FileStrm strm;
-    setFileStrm(&strm, file->bytes(), file->length());
-    const int detection = selectFileFormat(&strm);
+    ExifReaderContext reader;
+    setExifReaderContext(&reader, file->bytes(), file->length());
+    const int detection = selectFileFormat(&reader);
     if (detection != EXIFLIST_SUCCESS) {
         reportFailure(shownPath, detection);
         return false;
     }
     int result = 0;
-    ExifIfdTable** tables = generateUsefulIfdTableArray(&strm, &result);
+    ExifIfdTable** tables = generateUsefulIfdTableArray(&reader, &result);
     dumpIfdTableArray(tables, mode);
     freeIfdTableArray(tables);
     std::fflush(stdout);

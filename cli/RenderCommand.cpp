@@ -148,9 +148,9 @@ private:
     bool shown_;
 };
 
-// The metadata reader keeps process-wide state, so the threads preparing labels take
-// turns at it.
-std::mutex readerTurn;
+// A photograph's own title is read with a library that is not safe to share between
+// threads, so the threads preparing labels take turns at it.
+std::mutex titleTurn;
 
 // Reads a photograph and decodes its picture once its metadata is known to be
 // readable, or when it is labelled without camera data: the analysis would not use
@@ -161,11 +161,8 @@ PhotographFile readPhotograph(const LabelInput& input) {
                         input.withoutCameraData};
     if (!file.data || file.data->length() < PhotoRecord::minimumLength)
         return file;
-    bool pictureUsed = input.withoutCameraData;
-    if (!pictureUsed) {
-        const std::lock_guard taking(readerTurn);
-        pictureUsed = PhotoRecord::hasReadableMetadata(*file.data);
-    }
+    const bool pictureUsed =
+        input.withoutCameraData || PhotoRecord::hasReadableMetadata(*file.data);
     if (pictureUsed)
         file.picture = decodeLabelPicture(*file.data);
     return file;
@@ -204,28 +201,25 @@ struct PreparedLabel {
     QJsonObject description;
 };
 
-// Reads, analyses, lays out and draws one photograph's label. Reading, decoding,
-// layout and drawing run on any thread; the analysis keeps process-wide reader state,
-// and a photograph's own title is read with a library that is not safe to share
-// between threads, so those take turns.
+// Reads, analyses, lays out and draws one photograph's label on any thread, several
+// at once; only the reading of a photograph's own title takes turns (titleTurn).
 PreparedLabel prepareLabel(const RenderRequest& request, const LabelInput& input,
                            const std::function<void(LabelLayout&)>& drawPdfPage) {
     PreparedLabel label;
     const PhotographFile file = readPhotograph(input);
-    std::optional<Result<std::unique_ptr<PhotoRecord>>> opened;
+    Result<std::unique_ptr<PhotoRecord>> opened =
+        openPhotographQuietly(input.path, file, label.messages);
     LabelOptions options;
-    {
-        const std::lock_guard taking(readerTurn);
-        opened = openPhotographQuietly(input.path, file, label.messages);
-        if (*opened)
-            options = input.options();
+    if (opened) {
+        const std::lock_guard taking(titleTurn);
+        options = input.options();
     }
-    if (!*opened) {
-        label.failure = opened->failure();
+    if (!opened) {
+        label.failure = opened.failure();
         return label;
     }
     // The layout keeps the photo record it shows.
-    const auto record = std::move(*opened).value();
+    const auto record = std::move(opened).value();
     const auto madeLayout = makeLabelLayout(options);
     LabelLayout& layout = *madeLayout;
     showPhotograph(layout, options, record.get());

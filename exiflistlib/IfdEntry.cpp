@@ -2,7 +2,6 @@
 
 #include "exiflistlib/ByteStream.h"
 #include "exiflistlib/ContainerDetection.h"
-#include "exiflistlib/DetectionState.h"
 #include "exiflistlib/KeptTags.h"
 #include "exiflistlib/TagNodes.h"
 
@@ -40,17 +39,23 @@ uint32_t decodeElement(const unsigned char* bytes, int size, DataOrder order) {
     return decode32(bytes, order);
 }
 
+// Moves to `offset` from the TIFF header; false when the move is refused.
+bool seekTiffOffset(ExifReaderContext* reader, uint32_t offset) {
+    return seekStrm(&reader->strm, reader->exifOffset + int64_t{offset}, SeekOrigin::start);
+}
+
 // Moves to `offset` from the TIFF header and reads `length` bytes into `buffer`;
 // false when the move is refused or the data ends first.
-bool readAtTiffOffset(FileStrm* strm, uint32_t offset, void* buffer, int64_t length) {
-    if (!seekStrm(strm, exifOffset + int64_t{offset}, SeekOrigin::start))
-        return false;
-    return readStrm(buffer, length, strm) == length;
+bool readAtTiffOffset(ExifReaderContext* reader, uint32_t offset, void* buffer, int64_t length) {
+    return seekTiffOffset(reader, offset) && readStrm(buffer, length, &reader->strm) == length;
 }
 
 // A malloc'd array of `count` elements decoded from `bytes`, or null without memory.
 uint32_t* decodeElements(const unsigned char* bytes, uint32_t count, int size, DataOrder order) {
-    auto* elements = static_cast<uint32_t*>(std::malloc(size_t{count} * sizeof(uint32_t)));
+    size_t byteCount = 0;
+    if (!checkedByteSize(count, sizeof(uint32_t), &byteCount))
+        return nullptr;
+    auto* elements = static_cast<uint32_t*>(std::malloc(byteCount));
     if (elements == nullptr)
         return nullptr;
     for (uint32_t i = 0; i < count; ++i)
@@ -58,8 +63,8 @@ uint32_t* decodeElements(const unsigned char* bytes, uint32_t count, int size, D
     return elements;
 }
 
-void addIntegerNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) {
-    const DataOrder order = tiffDataOrder();
+void addIntegerNode(ExifIfdTable* table, const IfdEntry& entry, ExifReaderContext* reader) {
+    const DataOrder order = tiffDataOrder(reader);
     const int size = elementSize(entry.type);
     const uint64_t byteCount = uint64_t{entry.count} * size;
     if (entry.count <= 1) {
@@ -78,7 +83,7 @@ void addIntegerNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) 
                                ? EXIFLIST_MAX_VALUE_BYTES / static_cast<uint32_t>(size)
                                : entry.count;
     WorkBuffer work;
-    if (!readAtTiffOffset(strm, entry.value, work.data(), int64_t{count} * size)) {
+    if (!readAtTiffOffset(reader, entry.value, work.data(), int64_t{count} * size)) {
         appendTagNode(table, entry.tag, entry.type, count, nullptr, nullptr);
         return;
     }
@@ -86,7 +91,7 @@ void addIntegerNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) 
                   decodeElements(work.data(), count, size, order), nullptr);
 }
 
-void addByteNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) {
+void addByteNode(ExifIfdTable* table, const IfdEntry& entry, ExifReaderContext* reader) {
     if (entry.count <= valueFieldSize) {
         addTagNodeToIfd(table, entry.tag, entry.type, entry.count, nullptr, entry.valueField);
         return;
@@ -94,25 +99,25 @@ void addByteNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) {
     const uint32_t count =
         entry.count > EXIFLIST_MAX_VALUE_BYTES ? EXIFLIST_MAX_TEXT_COUNT : entry.count;
     WorkBuffer work;
-    const bool read = readAtTiffOffset(strm, entry.value, work.data(), count);
+    const bool read = readAtTiffOffset(reader, entry.value, work.data(), count);
     addTagNodeToIfd(table, entry.tag, entry.type, count, nullptr, read ? work.data() : nullptr);
 }
 
 // Rational counts are not capped, so the value is only allocated once the data is
 // known to hold all of it: a hostile count cannot ask for more memory than the file
 // has bytes.
-void addRationalNode(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) {
+void addRationalNode(ExifIfdTable* table, const IfdEntry& entry, ExifReaderContext* reader) {
     const uint64_t wordCount = numDataElementCount(entry.type, entry.count);
     size_t byteCount = 0;
     uint32_t* words = nullptr;
     if (checkedByteSize(wordCount, sizeof(uint32_t), &byteCount) &&
-        seekStrm(strm, exifOffset + int64_t{entry.value}, SeekOrigin::start) &&
-        byteCount <= static_cast<uint64_t>(remainingBytes(strm)) && byteCount > 0) {
+        seekTiffOffset(reader, entry.value) &&
+        byteCount <= static_cast<uint64_t>(remainingBytes(&reader->strm)) && byteCount > 0) {
         words = static_cast<uint32_t*>(std::malloc(byteCount));
     }
     if (words != nullptr) {
-        readStrm(words, static_cast<int64_t>(byteCount), strm);
-        const DataOrder order = tiffDataOrder();
+        readStrm(words, static_cast<int64_t>(byteCount), &reader->strm);
+        const DataOrder order = tiffDataOrder(reader);
         for (uint64_t i = 0; i < wordCount; ++i)
             words[i] = convertFromDataOrder32(words[i], order);
     }
@@ -131,7 +136,7 @@ IfdEntry decodeIfdEntry(const unsigned char* bytes, DataOrder order) {
     return entry;
 }
 
-void addNodeForEntry(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm) {
+void addNodeForEntry(ExifIfdTable* table, const IfdEntry& entry, ExifReaderContext* reader) {
     if (!isKeptTag(entry.tag))
         return;
     switch (entry.type) {
@@ -141,15 +146,15 @@ void addNodeForEntry(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm)
     case TIFF_TYPE_SBYTE:
     case TIFF_TYPE_SSHORT:
     case TIFF_TYPE_SLONG:
-        addIntegerNode(table, entry, strm);
+        addIntegerNode(table, entry, reader);
         break;
     case TIFF_TYPE_ASCII:
     case TIFF_TYPE_UNDEFINED:
-        addByteNode(table, entry, strm);
+        addByteNode(table, entry, reader);
         break;
     case TIFF_TYPE_RATIONAL:
     case TIFF_TYPE_SRATIONAL:
-        addRationalNode(table, entry, strm);
+        addRationalNode(table, entry, reader);
         break;
     default:
         break; // FLOAT, DOUBLE and unknown types are not read

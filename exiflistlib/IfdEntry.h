@@ -19,7 +19,7 @@ struct IfdEntry {
 IfdEntry decodeIfdEntry(const unsigned char* bytes, DataOrder order);
 
 // Appends the node for the entry when its tag is kept and its type supported. A value
-// that cannot be fetched gives a node with `error`. May move the stream.
-void addNodeForEntry(ExifIfdTable* table, const IfdEntry& entry, FileStrm* strm);
+// that cannot be fetched gives a node with `error`. May move the context's stream.
+void addNodeForEntry(ExifIfdTable* table, const IfdEntry& entry, ExifReaderContext* reader);
 
 } // namespace exiflist

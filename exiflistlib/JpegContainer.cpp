@@ -1,6 +1,5 @@
 #include "exiflistlib/ByteStream.h"
 #include "exiflistlib/ContainerDetection.h"
-#include "exiflistlib/DetectionState.h"
 
 #include <cstring>
 
@@ -13,23 +12,25 @@ constexpr uint16_t app1Marker = 0xFFE1;
 constexpr uint16_t appMarkerMask = 0xFFF0;
 constexpr uint16_t appMarkerFamily = 0xFFE0; // APP0 ... APP15
 constexpr size_t exifIdentifierSize = 6;
+static_assert(sizeof ExifJpegApp1Header{}.identifier == exifIdentifierSize);
 // "Exif" and a zero byte; the sixth identifier byte is not examined.
 constexpr char exifIdentifierPrefix[] = "Exif";
 constexpr size_t exifIdentifierPrefixSize = sizeof exifIdentifierPrefix;
 
-void resetJpegApp1Header() {
-    JpegApp1Header = {};
-    JpegApp1Header.marker = app1Marker;
-    std::memcpy(JpegApp1Header.identifier, exifIdentifierPrefix, exifIdentifierPrefixSize);
+void resetJpegApp1Header(ExifJpegApp1Header& header) {
+    header = {};
+    header.marker = app1Marker;
+    std::memcpy(header.identifier, exifIdentifierPrefix, exifIdentifierPrefixSize);
 }
 
-void storeJpegApp1Header(uint16_t length, const unsigned char* identifier) {
-    JpegApp1Header.marker = app1Marker;
-    JpegApp1Header.length = length;
+void storeJpegApp1Header(ExifJpegApp1Header& header, uint16_t length,
+                         const unsigned char* identifier) {
+    header.marker = app1Marker;
+    header.length = length;
     // Copied as a string: up to the first zero byte, zero-filled.
-    std::memset(JpegApp1Header.identifier, 0, exifIdentifierSize);
+    std::memset(header.identifier, 0, exifIdentifierSize);
     for (size_t i = 0; i < exifIdentifierSize && identifier[i] != 0; ++i)
-        JpegApp1Header.identifier[i] = static_cast<char>(identifier[i]);
+        header.identifier[i] = static_cast<char>(identifier[i]);
 }
 
 bool isExifIdentifier(const unsigned char* identifier) {
@@ -38,9 +39,10 @@ bool isExifIdentifier(const unsigned char* identifier) {
 
 } // namespace
 
-int locateTiffInJpeg(FileStrm* strm) {
-    fileEnd = strm->size;
-    resetJpegApp1Header();
+int locateTiffInJpeg(ExifReaderContext* reader) {
+    FileStrm* strm = &reader->strm;
+    reader->fileEnd = strm->size;
+    resetJpegApp1Header(reader->jpegApp1Header);
 
     rewindStrm(strm);
     uint16_t marker = 0;
@@ -59,8 +61,8 @@ int locateTiffInJpeg(FileStrm* strm) {
                 static_cast<int64_t>(exifIdentifierSize))
                 return EXIFLIST_ERROR_FORMAT;
             if (isExifIdentifier(identifier)) {
-                storeJpegApp1Header(length, identifier);
-                return readTiffHeader(strm);
+                storeJpegApp1Header(reader->jpegApp1Header, length, identifier);
+                return readTiffHeader(reader);
             }
             if (!seekStrm(strm, segmentStart + length, SeekOrigin::start))
                 return EXIFLIST_ERROR_JPEG_SEGMENT_LENGTH;
@@ -69,7 +71,7 @@ int locateTiffInJpeg(FileStrm* strm) {
         }
         if (!readBigEndian16(strm, &marker))
             return EXIFLIST_ERROR_FORMAT;
-        if (strm->position >= fileEnd)
+        if (strm->position >= reader->fileEnd)
             return EXIFLIST_ERROR_JPEG_NO_EXIF;
     }
 }

@@ -1,6 +1,5 @@
 #include "exiflistlib/ByteStream.h"
 #include "exiflistlib/ContainerDetection.h"
-#include "exiflistlib/DetectionState.h"
 
 #include <algorithm>
 #include <array>
@@ -20,50 +19,58 @@ constexpr uint32_t maxRows = 30000;
 constexpr std::array<uint16_t, 4> validDepths = {1, 8, 16, 32};
 constexpr std::array<uint16_t, 8> validColorModes = {0, 1, 2, 3, 4, 7, 8, 9};
 constexpr uint16_t indexedColorMode = 2;
+constexpr uint16_t rgbColorMode = 3;
 constexpr uint16_t duotoneColorMode = 8;
 constexpr uint32_t indexedColorDataLength = 768;
 constexpr uint16_t exifResourceId = 1058; // 1058 and 1059 both carry Exif data
 constexpr uint16_t exifResourceIdMask = 0xFFFE;
 constexpr char resourceSignatureTail[3] = {'B', 'I', 'M'}; // after the leading '8'
 
+// The 26-byte file header in the file's own layout (big-endian, no padding). Height
+// and width are split into 16-bit halves because they are not 4-byte aligned.
+struct PsdHeaderBlock {
+    char signature[4];
+    uint16_t version;
+    unsigned char reserved[6];
+    uint16_t channels;
+    uint16_t rowsHigh;
+    uint16_t rowsLow;
+    uint16_t columnsHigh;
+    uint16_t columnsLow;
+    uint16_t depth;
+    uint16_t colorMode;
+};
+constexpr int64_t psdHeaderSize = 26;
+static_assert(sizeof(PsdHeaderBlock) == psdHeaderSize);
+
 uint16_t fromBigEndian(uint16_t stored) {
     return convertFromDataOrder16(stored, DataOrder::bigEndian);
 }
 
-// Reversing the bytes is its own inverse, so the same conversion stores a host value
-// in the file's order.
-uint16_t toBigEndian(uint16_t value) {
-    return fromBigEndian(value);
-}
+// What the header says until it has been read: a 100-row RGB image, 8 bits a channel.
+constexpr uint16_t unreadChannels = 3;
+constexpr uint32_t unreadRows = 100;
+constexpr uint16_t unreadDepth = 8;
 
-void resetPsdHeaders() {
-    PsdHeaderBlock = {};
-    std::memcpy(PsdHeaderBlock.signature, psdSignature, sizeof psdSignature);
-    PsdHeaderBlock.version = toBigEndian(1);
-    PsdHeaderBlock.channels = toBigEndian(3);
-    PsdHeaderBlock.rowsLow = toBigEndian(100);
-    PsdHeaderBlock.columnsLow = toBigEndian(200);
-    PsdHeaderBlock.depth = toBigEndian(8);
-    PsdHeaderBlock.colorMode = toBigEndian(3);
-
-    PsdHeaderSection = {};
-    std::memcpy(PsdHeaderSection.signature, psdSignature, sizeof psdSignature);
-    PsdHeaderSection.version = 1;
-    PsdHeaderSection.channels = 3;
-    PsdHeaderSection.rows = 100;
-    PsdHeaderSection.depth = 8;
-    PsdHeaderSection.colorMode = 3;
+void resetPsdHeader(ExifPsdHeader& header) {
+    header = {};
+    std::memcpy(header.signature, psdSignature, sizeof psdSignature);
+    header.version = psdVersion;
+    header.channels = unreadChannels;
+    header.rows = unreadRows;
+    header.depth = unreadDepth;
+    header.colorMode = rgbColorMode;
 }
 
 template <size_t N> bool contains(const std::array<uint16_t, N>& values, uint16_t value) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-// Reads and checks the 26-byte file header into PsdHeaderBlock and PsdHeaderSection.
-int checkPsdHeader(FileStrm* strm) {
-    PsdHeaderBlockRecord& block = PsdHeaderBlock;
-    PsdHeaderSectionRecord& section = PsdHeaderSection;
-    if (readStrm(&block, sizeof block, strm) < static_cast<int64_t>(sizeof block))
+// Reads and checks the 26-byte file header into the context's header.
+int checkPsdHeader(ExifReaderContext* reader) {
+    PsdHeaderBlock block = {};
+    ExifPsdHeader& section = reader->psdHeader;
+    if (readStrm(&block, psdHeaderSize, &reader->strm) < psdHeaderSize)
         return EXIFLIST_ERROR_PSD_HEADER;
     if (std::memcmp(block.signature, psdSignature, sizeof psdSignature) != 0)
         return EXIFLIST_ERROR_PSD_HEADER;
@@ -99,11 +106,12 @@ int checkPsdHeader(FileStrm* strm) {
 
 // Passes over the colour-mode data section. Only indexed and duotone images are taken
 // to carry colour data; a skip beyond the data is refused and detection goes on.
-int skipColorModeData(FileStrm* strm) {
+int skipColorModeData(ExifReaderContext* reader) {
+    FileStrm* strm = &reader->strm;
     uint32_t length = 0;
     if (!readBigEndian32(strm, &length))
         return EXIFLIST_ERROR_FORMAT;
-    const uint16_t colorMode = PsdHeaderSection.colorMode;
+    const uint16_t colorMode = reader->psdHeader.colorMode;
     if (colorMode == indexedColorMode && length != indexedColorDataLength)
         return EXIFLIST_ERROR_PSD_COLOR_DATA;
     if (colorMode == indexedColorMode || colorMode == duotoneColorMode)
@@ -113,7 +121,8 @@ int skipColorModeData(FileStrm* strm) {
 
 // Searches byte by byte for "8BIM" followed by an Exif resource ID, up to the end of
 // the image-resources section as its length field declares it.
-int findExifResource(FileStrm* strm) {
+int findExifResource(ExifReaderContext* reader) {
+    FileStrm* strm = &reader->strm;
     const int64_t sectionStart = strm->position;
     uint32_t sectionLength = 0;
     if (!readBigEndian32(strm, &sectionLength))
@@ -145,7 +154,8 @@ int findExifResource(FileStrm* strm) {
 
 // Passes over the resource's Pascal name (length byte, name and pad together are even)
 // and its data size, leaving the stream on the resource data.
-int skipResourceNameAndSize(FileStrm* strm) {
+int skipResourceNameAndSize(ExifReaderContext* reader) {
+    FileStrm* strm = &reader->strm;
     unsigned char nameLength = 0;
     if (readStrm(&nameLength, 1, strm) < 1)
         return EXIFLIST_ERROR_FORMAT;
@@ -159,17 +169,17 @@ int skipResourceNameAndSize(FileStrm* strm) {
 
 } // namespace
 
-int locateTiffInPsd(FileStrm* strm) {
-    fileEnd = strm->size;
-    resetPsdHeaders();
-    rewindStrm(strm);
-    for (int (*step)(FileStrm*) :
+int locateTiffInPsd(ExifReaderContext* reader) {
+    reader->fileEnd = reader->strm.size;
+    resetPsdHeader(reader->psdHeader);
+    rewindStrm(&reader->strm);
+    for (int (*step)(ExifReaderContext*) :
          {checkPsdHeader, skipColorModeData, findExifResource, skipResourceNameAndSize}) {
-        const int result = step(strm);
+        const int result = step(reader);
         if (result != EXIFLIST_SUCCESS)
             return result;
     }
-    return readTiffHeader(strm);
+    return readTiffHeader(reader);
 }
 
 } // namespace exiflist

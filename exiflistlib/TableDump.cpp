@@ -97,8 +97,7 @@ void printValue(std::FILE* out, const ExifTagNode& node) {
 }
 
 void printNode(std::FILE* out, int ifdType, const ExifTagNode& node, int mode) {
-    char name[EXIFLIST_TAG_NAME_SIZE];
-    std::snprintf(name, sizeof name, "%s", getTagName(ifdType, node.tag));
+    const char* name = getTagName(ifdType, node.tag);
     if (mode == EXIFLIST_DUMP_DETAILED)
         std::fprintf(out, " - 0x%04x 0x%04x %06u %s : ", node.tag, node.type, node.count, name);
     else

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <span>
+#include <string>
 
 // Names of the tags by directory: one catalogue for the TIFF, 1st and Exif
 // directories, one for GPS and one for Interoperability.
@@ -224,6 +224,13 @@ constexpr bool byTag(const TagName& a, const TagName& b) {
 static_assert(std::is_sorted(tiffAndExifTags.begin(), tiffAndExifTags.end(), byTag));
 static_assert(std::is_sorted(gpsTags.begin(), gpsTags.end(), byTag));
 
+template <size_t N> constexpr bool namesFit(const std::array<TagName, N>& catalogue) {
+    return std::all_of(catalogue.begin(), catalogue.end(), [](const TagName& entry) {
+        return std::char_traits<char>::length(entry.name) < EXIFLIST_TAG_NAME_SIZE;
+    });
+}
+static_assert(namesFit(tiffAndExifTags) && namesFit(gpsTags) && namesFit(interoperabilityTags));
+
 std::span<const TagName> catalogueFor(int ifdType) {
     switch (ifdType) {
     case IFD_0TH:
@@ -239,22 +246,11 @@ std::span<const TagName> catalogueFor(int ifdType) {
     }
 }
 
-const char* lookUpName(int ifdType, uint16_t tag) {
+} // namespace
+
+const char* getTagName(int ifdType, uint16_t tag) {
     const std::span<const TagName> catalogue = catalogueFor(ifdType);
     const auto found =
         std::lower_bound(catalogue.begin(), catalogue.end(), TagName{tag, nullptr}, byTag);
     return found != catalogue.end() && found->tag == tag ? found->name : unknownTagName;
-}
-
-// The last name looked up; each call overwrites it.
-char tagName[EXIFLIST_TAG_NAME_SIZE];
-
-} // namespace
-
-const char* getTagName(int ifdType, uint16_t tag) {
-    const char* name = lookUpName(ifdType, tag);
-    const size_t length = std::min(std::strlen(name), sizeof tagName - 1);
-    std::memcpy(tagName, name, length);
-    tagName[length] = '\0';
-    return tagName;
 }

@@ -10,14 +10,15 @@
 // Plain records and free functions. Results are integers (1 for success, a negative
 // code for a failure) or pointers (null for a failure). Whoever receives a table, a
 // table array or a tag copy frees it with the matching free function. Nothing here
-// throws. The functions keep the results of the last detection in process-wide
-// state, so one detection-and-read sequence runs at a time:
+// throws. Each read of a photograph works in a reader context that the caller owns and
+// passes to every step; the reader keeps no state of its own, so reads with contexts
+// of their own run on any number of threads at once:
 //
-//     FileStrm strm;
-//     setFileStrm(&strm, bytes, length);
-//     if (selectFileFormat(&strm) == EXIFLIST_SUCCESS) {
+//     ExifReaderContext reader;
+//     setExifReaderContext(&reader, bytes, length);
+//     if (selectFileFormat(&reader) == EXIFLIST_SUCCESS) {
 //         int result = 0;
-//         ExifIfdTable** tables = generateUsefulIfdTableArray(&strm, &result);
+//         ExifIfdTable** tables = generateUsefulIfdTableArray(&reader, &result);
 //         ExifTagNode* make = getTagInfo(tables, IFD_0TH, TAG_MAKE);
 //         ...
 //         freeTagNode(make);
@@ -80,11 +81,58 @@ int64_t readStrm(void* buffer, int64_t length, FileStrm* strm);
 int systemByteOrder();
 
 // ---------------------------------------------------------------------------------
+// Reader context
+
+// The 8-byte TIFF header as read, converted to host order as far as it is valid.
+struct ExifTiffHeader {
+    char byteOrder[2]; // "II" or "MM"
+    uint16_t magic;    // 42
+    uint32_t firstIfdOffset;
+};
+
+// The header of a JPEG's Exif APP1 segment.
+struct ExifJpegApp1Header {
+    uint16_t marker;
+    uint16_t length; // host order
+    char identifier[6];
+};
+
+// The header of a Photoshop file, converted to host values.
+struct ExifPsdHeader {
+    char signature[4];
+    uint16_t version;
+    unsigned char reserved[6];
+    uint16_t channels;
+    uint32_t rows;
+    uint32_t columns;
+    uint16_t depth;
+    uint16_t colorMode;
+};
+
+// One read of one photograph: the stream over its bytes and what container detection
+// found in them, which the directory reader works from. The caller owns it (nothing
+// to release) and passes it to every step of the read; one thread uses it at a time.
+struct ExifReaderContext {
+    FileStrm strm;
+    int64_t fileEnd;    // length of the data when detection ran
+    int64_t exifOffset; // stream offset of the TIFF header; TIFF offsets count from here
+    ExifTiffHeader tiffHeader;
+    ExifJpegApp1Header jpegApp1Header; // set when the container is a JPEG
+    ExifPsdHeader psdHeader;           // set when the container is a Photoshop file
+};
+
+// Points the context's stream at `length` bytes starting at `data`, as setFileStrm
+// does, with nothing detected yet.
+void setExifReaderContext(ExifReaderContext* reader, const unsigned char* data, int64_t length);
+
+// ---------------------------------------------------------------------------------
 // Container detection
 
-// Recognises the container of the stream's data and positions the reader on its TIFF
-// header. Returns EXIFLIST_SUCCESS or one of the negative codes above.
-int selectFileFormat(FileStrm* strm);
+// Recognises the container of the context's data from the stream's position on, and
+// records in the context where its TIFF structure starts and what its headers say;
+// what an earlier detection in the context found is cleared first. Returns
+// EXIFLIST_SUCCESS or one of the negative codes above.
+int selectFileFormat(ExifReaderContext* reader);
 
 // ---------------------------------------------------------------------------------
 // Directory tables and tag nodes
@@ -183,9 +231,10 @@ struct ExifIfdTable {
     uint32_t nextIfdOffset; // 0th IFD: link to the next IFD; 0 for other types
 };
 
-// Reads the directory at `ifdOffset` (relative to the TIFF header) into a new table,
-// or returns null when the directory cannot be read whole.
-ExifIfdTable* analyzeIFD(FileStrm* strm, uint32_t ifdOffset, int ifdType);
+// Reads the directory at `ifdOffset` (relative to the TIFF header the context's
+// detection found) into a new table, or returns null when the directory cannot be read
+// whole.
+ExifIfdTable* analyzeIFD(ExifReaderContext* reader, uint32_t ifdOffset, int ifdType);
 
 // Appends a node holding a copy of the values (`numData` wins over `byteData`).
 // A null table is ignored.
@@ -211,8 +260,9 @@ void freeIfdTableArray(ExifIfdTable** tableArray);
 // Reads the 0th IFD and the Exif and GPS IFDs it points to into a null-terminated
 // array (in that order, absent ones leave no gap). `*result` becomes the number of
 // tables read, or EXIFLIST_ERROR_IFD when a directory could not be read. Returns null
-// when the 0th IFD cannot be read. Call after selectFileFormat returned success.
-ExifIfdTable** generateUsefulIfdTableArray(FileStrm* strm, int* result);
+// when the 0th IFD cannot be read. Call after selectFileFormat returned success for the
+// context.
+ExifIfdTable** generateUsefulIfdTableArray(ExifReaderContext* reader, int* result);
 
 // ---------------------------------------------------------------------------------
 // Tag names and text dump
@@ -220,8 +270,8 @@ ExifIfdTable** generateUsefulIfdTableArray(FileStrm* strm, int* result);
 // Longest tag name including its terminator.
 inline constexpr int EXIFLIST_TAG_NAME_SIZE = 128;
 
-// The catalogue name of the tag in an IFD of the type, or "(unknown)". The text lives
-// in a buffer that the next call overwrites.
+// The catalogue name of the tag in an IFD of the type, or "(unknown)". The text is
+// the catalogue's own: it stays valid and unchanged, and is never freed.
 const char* getTagName(int ifdType, uint16_t tag);
 
 // Dump modes: EXIFLIST_DUMP_DETAILED prints tag, type and count before each name;

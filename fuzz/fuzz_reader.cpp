@@ -43,10 +43,10 @@ void rebuildZerothTable(ExifIfdTable* const* tables) {
 }
 
 // The thumbnail directory that the 0th IFD links to, read and released on its own.
-void readLinkedIfd(FileStrm* strm, const ExifIfdTable* zeroth) {
+void readLinkedIfd(ExifReaderContext* reader, const ExifIfdTable* zeroth) {
     if (zeroth->nextIfdOffset == 0)
         return;
-    ExifIfdTable* linked = analyzeIFD(strm, zeroth->nextIfdOffset, IFD_1ST);
+    ExifIfdTable* linked = analyzeIFD(reader, zeroth->nextIfdOffset, IFD_1ST);
     dumpIfdTableToFile(nullSink(), linked, EXIFLIST_DUMP_DETAILED);
     freeIfdTable(linked);
 }
@@ -54,18 +54,18 @@ void readLinkedIfd(FileStrm* strm, const ExifIfdTable* zeroth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FileStrm strm;
-    setFileStrm(&strm, data, static_cast<int64_t>(size));
-    if (selectFileFormat(&strm) != EXIFLIST_SUCCESS)
+    ExifReaderContext reader;
+    setExifReaderContext(&reader, data, static_cast<int64_t>(size));
+    if (selectFileFormat(&reader) != EXIFLIST_SUCCESS)
         return 0;
     int result = 0;
-    ExifIfdTable** tables = generateUsefulIfdTableArray(&strm, &result);
+    ExifIfdTable** tables = generateUsefulIfdTableArray(&reader, &result);
     if (tables != nullptr) {
         copyEveryKeptTag(tables);
         dumpIfdTableArrayToFile(nullSink(), tables, EXIFLIST_DUMP_DETAILED);
         dumpIfdTableArrayToFile(nullSink(), tables, EXIFLIST_DUMP_SHORT);
         rebuildZerothTable(tables);
-        readLinkedIfd(&strm, tables[0]);
+        readLinkedIfd(&reader, tables[0]);
     }
     freeIfdTableArray(tables);
     return 0;

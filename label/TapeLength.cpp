@@ -55,12 +55,11 @@ QString tapeLengthsText(const std::vector<LabelLength>& labels, int copies, bool
     for (const LabelLength& label : labels)
         lines << QStringLiteral("%1: %2").arg(label.name,
                                               labelLengthText(label.widthPoints, metric));
-    lines << localizedString(QStringLiteral("tapeTotalLengthMsg"))
-                 .arg(totalLengthText(labels, copies, metric));
+    lines << localizedText(QStringLiteral("tapeTotalLengthMsg"),
+                           {totalLengthText(labels, copies, metric)});
     return lines.join(QLatin1Char('\n'));
 }
 
 QString tapeLengthText(double widthPoints, bool metric) {
-    return localizedString(QStringLiteral("tapeLengthShown"))
-        .arg(labelLengthText(widthPoints, metric));
+    return localizedText(QStringLiteral("tapeLengthShown"), {labelLengthText(widthPoints, metric)});
 }

@@ -11,7 +11,6 @@
 #include <QtGlobal>
 
 #include <array>
-#include <atomic>
 #include <functional>
 
 namespace {
@@ -24,28 +23,6 @@ struct TableArrayRelease {
     void operator()(ExifIfdTable** tables) const { freeIfdTableArray(tables); }
 };
 using TableArray = std::unique_ptr<ExifIfdTable*, TableArrayRelease>;
-
-// The reader keeps the results of its last detection in process-wide state, so one
-// analysis runs at a time in the whole process. Debug builds check it: an analysis
-// that starts while another is running on some other thread stops the program here
-// rather than reading the other one's results.
-class ExclusiveReaderUse {
-public:
-    ExclusiveReaderUse() {
-        [[maybe_unused]] const bool alreadyInUse = inUse().exchange(true);
-        Q_ASSERT_X(!alreadyInUse, "photo analysis",
-                   "the metadata reader was used on two threads at once");
-    }
-    ~ExclusiveReaderUse() { inUse().store(false); }
-    ExclusiveReaderUse(const ExclusiveReaderUse&) = delete;
-    ExclusiveReaderUse& operator=(const ExclusiveReaderUse&) = delete;
-
-private:
-    static std::atomic<bool>& inUse() {
-        static std::atomic<bool> flag{false};
-        return flag;
-    }
-};
 
 using TextRule = std::optional<QString> (*)(const ExifTagNode&);
 using TextMember = std::optional<QString> PhotoInfo::*;
@@ -150,19 +127,18 @@ struct MetadataTables {
 MetadataTables readMetadataTables(const FileData& data) {
     // The reader only reads, so it works on the caller's bytes directly: a private
     // copy would cost a second file's worth of memory and change nothing.
-    FileStrm stream;
-    setFileStrm(&stream, data.bytes(), data.length());
+    ExifReaderContext reader;
+    setExifReaderContext(&reader, data.bytes(), data.length());
     MetadataTables metadata;
-    metadata.format = selectFileFormat(&stream);
+    metadata.format = selectFileFormat(&reader);
     if (metadata.format == EXIFLIST_SUCCESS)
-        metadata.tables.reset(generateUsefulIfdTableArray(&stream, &metadata.directories));
+        metadata.tables.reset(generateUsefulIfdTableArray(&reader, &metadata.directories));
     return metadata;
 }
 
 } // namespace
 
 bool PhotoRecord::hasReadableMetadata(const FileData& data) {
-    const ExclusiveReaderUse readerUse;
     return data.length() >= shortestAnalysableLength && readMetadataTables(data).found();
 }
 
@@ -171,7 +147,6 @@ bool PhotoRecord::analyseMetadata(const FileData& data) {
     if (data.length() < shortestAnalysableLength)
         return false;
 
-    const ExclusiveReaderUse readerUse;
     const MetadataTables metadata = readMetadataTables(data);
     if (!metadata.found()) {
         failure_ = analysisFailure(metadata.format != EXIFLIST_SUCCESS ? metadata.format

@@ -182,25 +182,28 @@ std::optional<std::size_t> loadedMediumFitting(const IppLabelPrinter& printer,
 
 QString loadedMediumText(const QueueMedium& medium) {
     if (medium.kind == QueueKind::Tape)
-        return localizedString(QStringLiteral("mediumTape")).arg(tapeMillimetres(medium.width));
+        return localizedText(QStringLiteral("mediumTape"),
+                             {QString::number(tapeMillimetres(medium.width))});
     const int width = wholeMillimetres(medium.width);
     if (medium.customLength)
-        return localizedString(QStringLiteral("mediumRoll")).arg(width);
-    return localizedString(QStringLiteral("mediumLabels"))
-        .arg(width)
-        .arg(wholeMillimetres(medium.maximumLength));
+        return localizedText(QStringLiteral("mediumRoll"), {QString::number(width)});
+    return localizedText(
+        QStringLiteral("mediumLabels"),
+        {QString::number(width), QString::number(wholeMillimetres(medium.maximumLength))});
 }
 
 QString neededMediumText(QueueKind kind, QSizeF labelSize, const QueueMedium& loaded) {
     const bool turned = labelSize.width() > labelSize.height();
     if (kind == QueueKind::Tape) {
-        return localizedString(QStringLiteral("mediumTape"))
-            .arg(turned ? labelTapeMillimetres : labelRollMillimetres);
+        return localizedText(
+            QStringLiteral("mediumTape"),
+            {QString::number(turned ? labelTapeMillimetres : labelRollMillimetres)});
     }
     // Wide enough that its printable band carries the label at the smallest scale.
     const double across = turned ? labelSize.height() : labelSize.width();
     const double margins = loaded.printableLeft + (loaded.width - loaded.printableRight);
-    return localizedString(QStringLiteral("mediumRollAtLeast"))
-        .arg(static_cast<int>(
-            std::ceil((across * minimumPrintScale + margins) / pointsPerMillimetre - 0.05)));
+    return localizedText(
+        QStringLiteral("mediumRollAtLeast"),
+        {QString::number(static_cast<int>(
+            std::ceil((across * minimumPrintScale + margins) / pointsPerMillimetre - 0.05)))});
 }

@@ -412,7 +412,7 @@ QString failureMessage(const Submission& submission, const JobSettings& settings
 
 QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue) {
     if (progress.queueGone)
-        return localizedString(QStringLiteral("printJobQueueGoneMsg")).arg(queue);
+        return localizedText(QStringLiteral("printJobQueueGoneMsg"), {queue});
     QString key;
     QString detail = progress.message;
     switch (progress.state) {
@@ -439,8 +439,8 @@ QString jobEndMessage(const PrintJob::Progress& progress, const QString& queue) 
 QString mediumOnPrinter(const Submission& submission) {
     if (submission.loadedMedium.isEmpty())
         return QString();
-    return localizedString(QStringLiteral("mediumOnPrinter"))
-        .arg(submission.labelMedium, submission.loadedMedium);
+    return localizedText(QStringLiteral("mediumOnPrinter"),
+                         {submission.labelMedium, submission.loadedMedium});
 }
 
 } // namespace PrintSetup

@@ -52,10 +52,9 @@ QString describe(const QStringList& stoppingReasons) {
 
 QString notice(const QString& printer, int jobId, const QString& documentName,
                const QStringList& stoppingReasons) {
-    return localizedString(QStringLiteral("printerNoticeMsg"))
-        .arg(printer, describe(stoppingReasons))
-        .arg(jobId)
-        .arg(documentName);
+    return localizedText(
+        QStringLiteral("printerNoticeMsg"),
+        {printer, describe(stoppingReasons), QString::number(jobId), documentName});
 }
 
 } // namespace PrinterStateReasons

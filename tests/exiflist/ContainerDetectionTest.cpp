@@ -1,7 +1,5 @@
 #include "ReaderHelpers.h"
 
-#include "exiflistlib/DetectionState.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,8 +11,8 @@ namespace {
 const Bytes exifPayloadStart = {'E', 'x', 'i', 'f', 0, 0};
 
 int detectBytes(const Bytes& data) {
-    FileStrm strm;
-    return detect(data, strm);
+    ExifReaderContext reader;
+    return detect(data, reader);
 }
 
 // A PSD with the given header and an Exif resource.
@@ -110,15 +108,70 @@ TEST(ContainerDetection, ResultOfEachContainer) {
 }
 
 TEST(ContainerDetection, ShortTiffHeaderTakesNothingFromThePreviousFile) {
-    ASSERT_EQ(detectBytes({'M', 'M', 0, 42, 0x11, 0x22, 0x33, 0x44}), EXIFLIST_SUCCESS);
-    ASSERT_EQ(detectBytes({'I', 'I', 42, 0, 8}), EXIFLIST_SUCCESS);
+    ExifReaderContext reader;
+    ASSERT_EQ(detect({'M', 'M', 0, 42, 0x11, 0x22, 0x33, 0x44}, reader), EXIFLIST_SUCCESS);
+    // The same context's stream pointed at other bytes, the last detection's results
+    // still in place.
+    const Bytes cut = {'I', 'I', 42, 0, 8};
+    setFileStrm(&reader.strm, cut.data(), static_cast<int64_t>(cut.size()));
+    ASSERT_EQ(selectFileFormat(&reader), EXIFLIST_SUCCESS);
     unsigned char header[8];
-    std::memcpy(header, &exiflist::tiffHeader, sizeof header);
+    std::memcpy(header, &reader.tiffHeader, sizeof header);
     EXPECT_EQ(Bytes(header, header + 8), (Bytes{'I', 'I', 42, 0, 8, 0, 0, 0}));
 
     int result = 0;
-    EXPECT_EQ(readTables({'I', 'I', 42, 0, 8}, result), nullptr);
+    EXPECT_EQ(generateUsefulIfdTableArray(&reader, &result), nullptr);
     EXPECT_EQ(result, EXIFLIST_ERROR_IFD);
+    EXPECT_EQ(generateUsefulIfdTableArray(nullptr, &result), nullptr);
+}
+
+// Reads of three photographs interleaved step by step: each context reads its tables
+// from what its own detection found, and records its own container's headers.
+TEST(ReaderContext, InterleavedReadsEachKeepToTheirOwnPhotograph) {
+    TiffBuilder bigEndian;
+    bigEndian.order = Order::big;
+    bigEndian.zeroth = {asciiEntry(TAG_MAKE, "TIFF maker")};
+    bigEndian.exif = std::vector<Entry>{rationalEntry(TAG_FNUMBER, TIFF_TYPE_RATIONAL, {56, 10})};
+    TiffBuilder inPsd;
+    inPsd.zeroth = {asciiEntry(TAG_ARTIST, "Someone"), asciiEntry(TAG_MAKE, "PSD maker")};
+    const Bytes files[] = {
+        jpegWithExif(minimalTiff(), {segment(0xFFE0, Bytes(14, 'J'))}), bigEndian.build(),
+        psd({.rows = 1234, .columns = 5678}, {}, {psdResource(1058, "", inPsd.build())})};
+    std::vector<std::string> alone;
+    for (const Bytes& file : files) {
+        int result = 0;
+        alone.push_back(dumpArrayToString(readTables(file, result).get(), EXIFLIST_DUMP_DETAILED));
+        ASSERT_GT(result, 0);
+    }
+    EXPECT_NE(alone[0].find("ABCD"), std::string::npos);
+    EXPECT_NE(alone[1].find("56/10"), std::string::npos);
+    EXPECT_NE(alone[2].find("PSD maker"), std::string::npos);
+
+    ExifReaderContext readers[std::size(files)];
+    for (size_t index = 0; index < std::size(files); ++index)
+        ASSERT_EQ(detect(files[index], readers[index]), EXIFLIST_SUCCESS);
+    for (size_t index = std::size(files); index-- > 0;) {
+        int result = 0;
+        TableArray tables(generateUsefulIfdTableArray(&readers[index], &result));
+        EXPECT_EQ(dumpArrayToString(tables.get(), EXIFLIST_DUMP_DETAILED), alone[index]);
+    }
+    // SOI, APP0, APP1 marker and length, identifier; the 8-byte header fields; and the
+    // PSD header, section lengths, resource signature, ID, name and size.
+    EXPECT_EQ(readers[0].exifOffset, 2 + 18 + 4 + 6);
+    EXPECT_EQ(readers[0].jpegApp1Header.length, 2 + 6 + minimalTiff().size());
+    EXPECT_EQ(readers[1].exifOffset, 0);
+    EXPECT_EQ(Bytes(readers[1].tiffHeader.byteOrder, readers[1].tiffHeader.byteOrder + 2),
+              (Bytes{'M', 'M'}));
+    EXPECT_EQ(readers[2].exifOffset, 26 + 4 + 4 + 4 + 2 + 2 + 4);
+    EXPECT_EQ(readers[2].psdHeader.rows, 1234u);
+    EXPECT_EQ(readers[2].psdHeader.columns, 5678u);
+}
+
+TEST(ByteOrder, HostOrderIsTheOrderOfTheHostsOwnBytes) {
+    const uint16_t one = 1;
+    unsigned char first = 0;
+    std::memcpy(&first, &one, 1);
+    EXPECT_EQ(systemByteOrder(), first == 1 ? 1 : 0);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "ReaderHelpers.h"
 
-#include "exiflistlib/DetectionState.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -48,22 +46,22 @@ TEST(AnalyzeIfd, EntryCountLimits) {
 }
 
 TEST(AnalyzeIfd, DirectoryOutsideTheDataOrCutShort) {
-    FileStrm strm;
+    ExifReaderContext reader;
     const Bytes tiff = minimalTiff();
-    ASSERT_EQ(detect(tiff, strm), EXIFLIST_SUCCESS);
-    EXPECT_EQ(analyzeIFD(&strm, 5000, IFD_EXIF), nullptr);
-    EXPECT_EQ(strm.seekError, 1);
+    ASSERT_EQ(detect(tiff, reader), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&reader, 5000, IFD_EXIF), nullptr);
+    EXPECT_EQ(reader.strm.seekError, 1);
     EXPECT_EQ(analyzeIFD(nullptr, 8, IFD_0TH), nullptr);
 
     // Cut inside the only entry: the 0th IFD's link lies outside the data.
     const Bytes cut(tiff.begin(), tiff.begin() + 8 + 2 + 6);
-    ASSERT_EQ(detect(cut, strm), EXIFLIST_SUCCESS);
-    EXPECT_EQ(analyzeIFD(&strm, 8, IFD_0TH), nullptr);
-    EXPECT_EQ(strm.seekError, 1);
+    ASSERT_EQ(detect(cut, reader), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&reader, 8, IFD_0TH), nullptr);
+    EXPECT_EQ(reader.strm.seekError, 1);
     // Without a link to check, the short entry itself fails the directory.
-    ASSERT_EQ(detect(cut, strm), EXIFLIST_SUCCESS);
-    EXPECT_EQ(analyzeIFD(&strm, 8, IFD_EXIF), nullptr);
-    EXPECT_EQ(strm.seekError, 0);
+    ASSERT_EQ(detect(cut, reader), EXIFLIST_SUCCESS);
+    EXPECT_EQ(analyzeIFD(&reader, 8, IFD_EXIF), nullptr);
+    EXPECT_EQ(reader.strm.seekError, 0);
 }
 
 TEST(AnalyzeIfd, KeepsKnownTagsOfSupportedTypesInDirectoryOrder) {
@@ -145,7 +143,7 @@ TEST(AnalyzeIfd, IntegerValuesInBothByteOrders) {
 }
 
 TEST(AnalyzeIfd, UnreadableValuesMarkOnlyTheirNode) {
-    FileStrm strm;
+    ExifReaderContext reader;
     TiffBuilder builder;
     builder.zeroth = {rawEntry(TAG_FNUMBER, TIFF_TYPE_RATIONAL, 1, 0x00FFFFFF),
                       rawEntry(TAG_FOCAL_LENGTH, TIFF_TYPE_RATIONAL, 0xFFFFFFFF, 8),
@@ -154,10 +152,10 @@ TEST(AnalyzeIfd, UnreadableValuesMarkOnlyTheirNode) {
                       rawEntry(TAG_MODEL, TIFF_TYPE_ASCII, 0, 0),
                       asciiEntry(TAG_ARTIST, "readable after a refused move")};
     const Bytes tiff = builder.build();
-    ASSERT_EQ(detect(tiff, strm), EXIFLIST_SUCCESS);
-    Table table(analyzeIFD(&strm, 8, IFD_0TH));
+    ASSERT_EQ(detect(tiff, reader), EXIFLIST_SUCCESS);
+    Table table(analyzeIFD(&reader, 8, IFD_0TH));
     ASSERT_NE(table, nullptr);
-    EXPECT_EQ(strm.seekError, 1);
+    EXPECT_EQ(reader.strm.seekError, 1);
     for (uint16_t tag : {TAG_FNUMBER, TAG_FOCAL_LENGTH, TAG_ISO_SPEED, TAG_MAKE, TAG_MODEL}) {
         const ExifTagNode* node = getTagNodePtrFromIfd(table.get(), tag);
         ASSERT_NE(node, nullptr) << tag;

@@ -1,30 +1,31 @@
 #include "ReaderHelpers.h"
 
-#include "exiflistlib/DetectionState.h"
-
 #include <cstdio>
 #include <cstdlib>
 
 namespace fixture {
 namespace {
 
+// The dump is written to memory rather than to a file, so that dumps on several
+// threads at once do not wait for each other's disk.
 template <typename Dump> std::string captureDump(Dump dump) {
-    std::FILE* file = std::tmpfile();
-    if (file == nullptr)
-        return "(no temporary file)";
-    dump(file);
-    std::string text(static_cast<size_t>(std::ftell(file)), '\0');
-    std::rewind(file);
-    text.resize(std::fread(text.data(), 1, text.size(), file));
-    std::fclose(file);
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* memory = open_memstream(&buffer, &size);
+    if (memory == nullptr)
+        return "(no memory stream)";
+    dump(memory);
+    std::fclose(memory);
+    std::string text(buffer, size);
+    std::free(buffer);
     return text;
 }
 
 } // namespace
 
-int detect(const Bytes& data, FileStrm& strm) {
-    setFileStrm(&strm, data.data(), static_cast<int64_t>(data.size()));
-    return selectFileFormat(&strm);
+int detect(const Bytes& data, ExifReaderContext& reader) {
+    setExifReaderContext(&reader, data.data(), static_cast<int64_t>(data.size()));
+    return selectFileFormat(&reader);
 }
 
 Table emptyTable(int ifdType) {
@@ -34,18 +35,18 @@ Table emptyTable(int ifdType) {
 }
 
 TableArray readTables(const Bytes& data, int& result) {
-    FileStrm strm;
-    result = detect(data, strm);
+    ExifReaderContext reader;
+    result = detect(data, reader);
     if (result != EXIFLIST_SUCCESS)
         return nullptr;
-    return TableArray(generateUsefulIfdTableArray(&strm, &result));
+    return TableArray(generateUsefulIfdTableArray(&reader, &result));
 }
 
 Table readZerothIfd(const Bytes& tiff) {
-    FileStrm strm;
-    if (detect(tiff, strm) != EXIFLIST_SUCCESS)
+    ExifReaderContext reader;
+    if (detect(tiff, reader) != EXIFLIST_SUCCESS)
         return nullptr;
-    return Table(analyzeIFD(&strm, exiflist::tiffHeader.firstIfdOffset, IFD_0TH));
+    return Table(analyzeIFD(&reader, reader.tiffHeader.firstIfdOffset, IFD_0TH));
 }
 
 std::string dumpToString(const ExifIfdTable* table, int mode) {

@@ -10,8 +10,8 @@
 // Shortcuts for running the reader over fixture bytes in tests.
 namespace fixture {
 
-// Points `strm` at `data` and runs container detection.
-int detect(const Bytes& data, FileStrm& strm);
+// Sets `reader` up for `data` and runs container detection.
+int detect(const Bytes& data, ExifReaderContext& reader);
 
 // Owners that free with the reader's own functions.
 template <auto release> struct Freeing {
