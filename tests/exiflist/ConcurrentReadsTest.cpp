@@ -49,6 +49,7 @@ std::vector<Bytes> seedPhotographs() {
 TEST(ConcurrentReads, EachReadGivesWhatItGivesAlone) {
     const std::vector<Bytes> photographs = seedPhotographs();
     std::vector<ReadOutcome> alone;
+    alone.reserve(photographs.size());
     for (const Bytes& photograph : photographs)
         alone.push_back(read(photograph));
     ASSERT_GE(photographs.size(), 10U);
