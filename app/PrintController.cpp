@@ -131,25 +131,27 @@ void PrintController::exportAll() {
 }
 
 bool PrintController::acceptLeavingOut(const ListLabels& labels, const QString& titleKey) {
-    if (labels.leftOut.isEmpty())
-        return true;
-    return alerts_.present({.title = localizedString(titleKey),
-                            .message = localizedText(QStringLiteral("jobLeavesOutMsg"),
-                                                     {QString::number(labels.layouts.size()),
-                                                      QString::number(labels.leftOut.size())}),
-                            .defaultButton = localizedString(QStringLiteral("continueButton")),
-                            .alternateButton = localizedString(QStringLiteral("Cancel")),
-                            .details = labels.leftOut}) == alertDefaultReturn;
+    return labels.leftOut.isEmpty() ||
+           confirm(localizedString(titleKey),
+                   localizedText(QStringLiteral("jobLeavesOutMsg"),
+                                 {QString::number(labels.layouts.size()),
+                                  QString::number(labels.leftOut.size())}),
+                   labels.leftOut);
 }
 
 bool PrintController::acceptShortened(const QStringList& notices) {
-    if (notices.isEmpty())
-        return true;
-    return alerts_.present({.title = localizedString(QStringLiteral("textsShortenedTitle")),
-                            .message = localizedString(QStringLiteral("textsShortenedMsg")),
+    return notices.isEmpty() ||
+           confirm(localizedString(QStringLiteral("textsShortenedTitle")),
+                   localizedString(QStringLiteral("textsShortenedMsg")), notices);
+}
+
+bool PrintController::confirm(const QString& title, const QString& message,
+                              const QStringList& details) {
+    return alerts_.present({.title = title,
+                            .message = message,
                             .defaultButton = localizedString(QStringLiteral("continueButton")),
                             .alternateButton = localizedString(QStringLiteral("Cancel")),
-                            .details = notices}) == alertDefaultReturn;
+                            .details = details}) == alertDefaultReturn;
 }
 
 // The count and the total first, each label's length in the list below.

@@ -45,6 +45,8 @@ private:
     bool acceptLeavingOut(const ListLabels& labels, const QString& titleKey);
     // Tells which texts the labels show shortened; false when the user stops.
     bool acceptShortened(const QStringList& notices);
+    // Asks whether to go on, the details listed below the message; true to go on.
+    bool confirm(const QString& title, const QString& message, const QStringList& details);
     // The alert of the lengths to set, the medium loaded above them when the printer says.
     AlertContent lengthsAlert(const std::shared_ptr<const ListLabels>& labels, int copies,
                               const QString& medium) const;
