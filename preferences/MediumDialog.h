@@ -32,7 +32,6 @@ public:
     // "Tape 18" or "Roll 60".
     const QString& mediaName() const { return mediaName_; }
 
-    QDialog* mediaPanel() { return this; }
     QComboBox* mediumBox() const;
     QPushButton* okButton() const;
 
